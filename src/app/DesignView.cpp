@@ -1,0 +1,91 @@
+#include "DesignView.h"
+
+#include <QPainter>
+
+DesignView::DesignView(const QString& name, const QSizeF& designSize, QWidget* parent)
+    : QWidget(parent), m_designSize(designSize)
+{
+    setObjectName(name);
+}
+
+void DesignView::setBackground(const QColor& colour)
+{
+    m_background = colour;
+    update();
+}
+
+void DesignView::place(QWidget* control, const QRectF& designBox)
+{
+    control->setParent(this);
+    m_items.push_back({control, Placement::Scaled, designBox});
+    layoutControls();
+}
+
+void DesignView::dockTop(QWidget* control, qreal height)
+{
+    control->setParent(this);
+    m_items.push_back({control, Placement::Top, QRectF(0, 0, 0, height)});
+    layoutControls();
+}
+
+void DesignView::dockBottom(QWidget* control, qreal height)
+{
+    control->setParent(this);
+    m_items.push_back({control, Placement::Bottom, QRectF(0, 0, 0, height)});
+    layoutControls();
+}
+
+void DesignView::fill(QWidget* control)
+{
+    control->setParent(this);
+    m_items.push_back({control, Placement::Fill, {}});
+    layoutControls();
+}
+
+QRect DesignView::scaledBox(const QRectF& designBox) const
+{
+    const qreal sx = width() / m_designSize.width();
+    const qreal sy = height() / m_designSize.height();
+    const QRectF box(designBox.x() * sx, designBox.y() * sy, designBox.width() * sx, designBox.height() * sy);
+    return box.toRect();
+}
+
+void DesignView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+void DesignView::paintEvent(QPaintEvent* event)
+{
+    if (m_background.isValid()) {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_background);
+    }
+    QWidget::paintEvent(event);
+}
+
+void DesignView::layoutControls()
+{
+    int top = 0;
+    int bottom = height();
+    for (const Item& item : m_items) {
+        const int strip = qRound(item.box.height());
+        switch (item.placement) {
+        case Placement::Scaled:
+            item.control->setGeometry(scaledBox(item.box));
+            break;
+        case Placement::Top:
+            item.control->setGeometry(0, top, width(), strip);
+            top += strip;
+            break;
+        case Placement::Bottom:
+            bottom -= strip;
+            item.control->setGeometry(0, bottom, width(), strip);
+            break;
+        case Placement::Fill:
+            item.control->setGeometry(rect());
+            break;
+        }
+    }
+}

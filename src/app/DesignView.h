@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QSizeF>
+#include <QWidget>
+
+#include <vector>
+
+// A view drawn in design units. Scaled controls keep their design box in proportion to the view's
+// actual size; docked controls are strips across the whole width; filling controls cover the view.
+class DesignView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DesignView(const QString& name, const QSizeF& designSize, QWidget* parent = nullptr);
+
+    QSizeF designSize() const { return m_designSize; }
+    void setBackground(const QColor& colour);
+
+    void place(QWidget* control, const QRectF& designBox);
+    void dockTop(QWidget* control, qreal height);
+    void dockBottom(QWidget* control, qreal height);
+    void fill(QWidget* control);
+
+    // The box a design box takes at the view's current size.
+    QRect scaledBox(const QRectF& designBox) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    enum class Placement
+    {
+        Scaled,
+        Top,
+        Bottom,
+        Fill,
+    };
+    struct Item
+    {
+        QWidget* control;
+        Placement placement;
+        QRectF box;
+    };
+
+    void layoutControls();
+
+    QSizeF m_designSize;
+    QColor m_background;
+    std::vector<Item> m_items;
+};

@@ -1,0 +1,20 @@
+#include "NoticeView.h"
+
+#include "Fonts.h"
+#include "Palette.h"
+
+#include <QLabel>
+
+NoticeView::NoticeView(QWidget* parent)
+    : DesignView(QStringLiteral("Rectangle12"), QSizeF(366, 603), parent), m_labelmess(new QLabel)
+{
+    setBackground(Palette::Background);
+    m_labelmess->setObjectName(QStringLiteral("Labelmess"));
+    m_labelmess->setAlignment(Qt::AlignCenter);
+    m_labelmess->setWordWrap(true);
+    m_labelmess->setFont(Fonts::plain(14));
+    QPalette palette = m_labelmess->palette();
+    palette.setColor(QPalette::WindowText, Palette::Notice);
+    m_labelmess->setPalette(palette);
+    fill(m_labelmess);
+}

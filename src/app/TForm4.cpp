@@ -1,0 +1,232 @@
+#include "TForm4.h"
+
+#include "InitView.h"
+#include "MessageBox.h"
+#include "NoticeView.h"
+#include "Palette.h"
+#include "closing/EncaissementView.h"
+#include "link/ServiceStart.h"
+#include "tables/ChoixTableView.h"
+#include "ticket/TicketView.h"
+#include "waiters/ServeurView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "Fonts.h"
+#include "RedKey.h"
+
+namespace {
+
+DesignView* plainView(const QString& name, const QSizeF& designSize)
+{
+    auto* view = new DesignView(name, designSize);
+    view->setBackground(Palette::Background);
+    return view;
+}
+
+} // namespace
+
+TForm4::TForm4(const QString& settingsFolder, QWidget* parent)
+    : QWidget(parent), m_settings(settingsFolder), m_serviceStart(std::make_unique<ServiceStart>(*this))
+{
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("Form1"));
+    resize(DesignWidth, DesignHeight);
+    createViews();
+    wireControls();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    m_timer1->start();
+
+    m_timer3 = new QTimer(this);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    m_timer3->setInterval(1000);
+    connect(m_timer3, &QTimer::timeout, this, &TForm4::Timer3Timer);
+
+    m_serveur->Rectangle11()->hide();
+}
+
+TForm4::~TForm4()
+{
+    m_link.disconnect();
+}
+
+void TForm4::createViews()
+{
+    // back to front: a later view covers an earlier one where both are visible
+    m_rectangle12 = new NoticeView(this);
+    m_choixtable = new ChoixTableView(this);
+    m_config = plainView(QStringLiteral("config"), QSizeF(366, 603));
+    m_config->setParent(this);
+    m_encaissement = new EncaissementView(this);
+    m_formule = plainView(QStringLiteral("formule"), QSizeF(366, 603));
+    m_formule->setParent(this);
+    m_init = new InitView(this);
+    m_messages = plainView(QStringLiteral("messages"), QSizeF(403, 651));
+    m_messages->setParent(this);
+    m_plan = plainView(QStringLiteral("plan"), QSizeF(383, 613));
+    m_plan->setParent(this);
+    m_poubelle = plainView(QStringLiteral("poubelle"), QSizeF(320, 510));
+    m_poubelle->setParent(this);
+    m_serveur = new ServeurView(this);
+    m_textmess = new QLabel(QStringLiteral("Impossible"), this);
+    m_textmess->setObjectName(QStringLiteral("Textmess"));
+    m_textmess->setAlignment(Qt::AlignCenter);
+    m_textmess->setWordWrap(true);
+    m_textmess->setFont(Fonts::plain(16, true));
+    m_ticket = new TicketView(this);
+
+    for (QWidget* view : QList<QWidget*>{m_rectangle12, m_choixtable, m_config, m_encaissement, m_formule, m_messages,
+                                         m_plan, m_poubelle, m_serveur, m_textmess, m_ticket})
+        view->hide();
+}
+
+void TForm4::wireControls()
+{
+    connect(m_init->Edit1(), &QLineEdit::textChanged, this, [this](const QString& text) { m_settings[0] = text; });
+    connect(m_init->button4(), &RedKey::clicked, this, [this] { guarded([this] { m_serviceStart->lanceappli(); }); });
+    connect(m_init->Button28(), &QPushButton::clicked, this, &TForm4::QuitterClick);
+}
+
+QWidget* TForm4::frontView() const
+{
+    const QObjectList& views = children();
+    for (auto it = views.crbegin(); it != views.crend(); ++it) {
+        auto* view = qobject_cast<QWidget*>(*it);
+        if (view && view->isVisible() && view != m_textmess)
+            return view;
+    }
+    return nullptr;
+}
+
+void TForm4::litsettings()
+{
+    if (!m_settings.read())
+        return;
+    m_link.setPort(RegisterLink::Port);
+    if (!m_settings[0].isEmpty()) {
+        m_link.setHost(m_settings[0]);
+        m_init->Edit1()->setText(m_settings[0]);
+    } else {
+        m_link.setHost(m_init->Edit1()->text());
+    }
+}
+
+bool TForm4::sauvesettings()
+{
+    const SettingsStore::SaveResult result = m_settings.save();
+    if (!result.ok)
+        MessageBox::show(this, QStringLiteral("Impossible d'écrire dans ") + result.failedPath);
+    return result.ok;
+}
+
+void TForm4::lit_clavier()
+{
+    // the register's catalogue is not loaded yet: the service opens on the waiter view as it is
+}
+
+void TForm4::FormActivate()
+{
+    if (m_lanceunefois)
+        return;
+    m_lanceunefois = true;
+    m_textmess->hide();
+    numserveur = QStringLiteral("1");
+    numtable = QStringLiteral("0");
+    show();
+    QCoreApplication::processEvents();
+    m_poubelle->hide();
+    litsettings();
+    m_ticket->panel_annul()->hide();
+    m_init->Edit1()->setText(m_settings[0]);
+    m_ticket->Memo1()->setFont(Fonts::fixedBold(width() / 35));
+    m_encaissement->Memo3()->setFont(Fonts::fixedBold(width() / 30));
+    for (QWidget* view : QList<QWidget*>{m_ticket, m_choixtable->Panelcouv(), m_ticket->Panel2(), m_serveur, m_config,
+                                         m_choixtable, m_encaissement, m_formule, m_plan})
+        view->hide();
+    m_init->show();
+    QCoreApplication::processEvents();
+    hauteurinit = m_init->height();
+    largeurinit = m_init->width();
+    m_ticket->panel_env_cuis()->hide();
+    m_link.disconnect();
+    m_messages->hide();
+    if (m_init->Edit1()->text() == QLatin1String("0"))
+        m_init->Edit1()->clear();
+    m_init->show();
+    if (!m_settings[0].isEmpty())
+        m_serviceStart->automaticStart();
+    m_init->button4()->setEnabled(true);
+}
+
+void TForm4::Timer1Timer()
+{
+    m_ticket->Memoart()->hide();
+    m_timer1->stop();
+}
+
+void TForm4::Timer3Timer()
+{
+    if (m_init->isVisible() || m_link.connected())
+        return;
+    bool reached = false;
+    try {
+        reached = m_link.echange(QStringLiteral("connect")) == QLatin1String("OK");
+    } catch (const LinkError&) {
+        reached = false;
+    }
+    if (!reached) {
+        m_init->show();
+        m_init->raise();
+    }
+}
+
+void TForm4::QuitterClick()
+{
+    if (m_plan->isVisible())
+        m_plan->hide();
+    else
+        endApplication();
+}
+
+void TForm4::endApplication()
+{
+    Q_EMIT applicationEnded();
+}
+
+void TForm4::showError(const QString& text)
+{
+    MessageBox::show(this, text);
+}
+
+bool TForm4::event(QEvent* event)
+{
+    // the first activation starts the terminal once the event that brought it has been handled
+    if (event->type() == QEvent::WindowActivate && !m_lanceunefois)
+        QTimer::singleShot(0, this, &TForm4::FormActivate);
+    return QWidget::event(event);
+}
+
+void TForm4::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (QObject* child : children()) {
+        if (auto* view = qobject_cast<DesignView*>(child))
+            view->setGeometry(rect());
+    }
+}
+
+void TForm4::closeEvent(QCloseEvent* event)
+{
+    m_link.disconnect();
+    QWidget::closeEvent(event);
+}

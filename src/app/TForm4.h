@@ -1,0 +1,125 @@
+#pragma once
+
+#include "link/RegisterLink.h"
+#include "settings/SettingsStore.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class ChoixTableView;
+class DesignView;
+class EncaissementView;
+class InitView;
+class NoticeView;
+class QLabel;
+class QTimer;
+class ServeurView;
+class ServiceStart;
+class TicketView;
+
+// The terminal's one window: it owns every view, the settings, the register link and the service state.
+// The subsystems own their handlers and reach the views and the state through it.
+class TForm4 final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 403;
+    static constexpr int DesignHeight = 651;
+
+    explicit TForm4(const QString& settingsFolder = SettingsStore::defaultFolder(), QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // service state
+    QString numserveur;
+    QString numtable;
+    QString nbcouverts = QStringLiteral("0");
+    QString reponse;
+    QStringList info;
+    bool reload = false;
+    bool suiteok = false;
+    int largeurinit = 0;
+    int hauteurinit = 0;
+
+    SettingsStore& settings() { return m_settings; }
+    RegisterLink& tCPClient() { return m_link; }
+    ServiceStart& serviceStart() { return *m_serviceStart; }
+    bool lanceunefois() const { return m_lanceunefois; }
+
+    NoticeView* Rectangle12() const { return m_rectangle12; }
+    ChoixTableView* choixtable() const { return m_choixtable; }
+    DesignView* config() const { return m_config; }
+    EncaissementView* encaissement() const { return m_encaissement; }
+    DesignView* formule() const { return m_formule; }
+    InitView* init() const { return m_init; }
+    DesignView* messages() const { return m_messages; }
+    DesignView* plan() const { return m_plan; }
+    DesignView* poubelle() const { return m_poubelle; }
+    ServeurView* serveur() const { return m_serveur; }
+    QLabel* Textmess() const { return m_textmess; }
+    TicketView* ticket() const { return m_ticket; }
+    QTimer* Timer1() const { return m_timer1; }
+    QTimer* Timer3() const { return m_timer3; }
+
+    // The view the waiter sees: the visible one latest in the stack order.
+    QWidget* frontView() const;
+
+    void litsettings();
+    bool sauvesettings();
+    void lit_clavier();
+
+    void FormActivate();
+    void Timer1Timer();
+    void Timer3Timer();
+    void QuitterClick();
+    void endApplication();
+
+    // Runs a handler; a link error it does not catch itself reaches the general error display.
+    template <typename Handler> void guarded(Handler&& handler);
+    void showError(const QString& text);
+
+Q_SIGNALS:
+    void applicationEnded();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createViews();
+    void wireControls();
+
+    SettingsStore m_settings;
+    RegisterLink m_link;
+    std::unique_ptr<ServiceStart> m_serviceStart;
+    bool m_lanceunefois = false;
+
+    NoticeView* m_rectangle12 = nullptr;
+    ChoixTableView* m_choixtable = nullptr;
+    DesignView* m_config = nullptr;
+    EncaissementView* m_encaissement = nullptr;
+    DesignView* m_formule = nullptr;
+    InitView* m_init = nullptr;
+    DesignView* m_messages = nullptr;
+    DesignView* m_plan = nullptr;
+    DesignView* m_poubelle = nullptr;
+    ServeurView* m_serveur = nullptr;
+    QLabel* m_textmess = nullptr;
+    TicketView* m_ticket = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_timer3 = nullptr;
+};
+
+#include "link/LinkError.h"
+
+template <typename Handler> void TForm4::guarded(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const LinkError& error) {
+        showError(error.text());
+    }
+}

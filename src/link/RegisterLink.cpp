@@ -1,0 +1,150 @@
+#include "RegisterLink.h"
+
+#include "LinkError.h"
+
+#include <QThread>
+
+namespace {
+
+QString errorText(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("Connexion refusée par la caisse");
+    case QAbstractSocket::RemoteHostClosedError:
+        return QStringLiteral("Connexion fermée par la caisse");
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("Adresse de la caisse introuvable");
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("La caisse ne répond pas");
+    case QAbstractSocket::NetworkError:
+        return QStringLiteral("Réseau inaccessible");
+    default:
+        return QStringLiteral("Erreur de liaison avec la caisse");
+    }
+}
+
+// Marks an exchange as under way for as long as it lives.
+class ExchangeScope final
+{
+public:
+    explicit ExchangeScope(bool& flag) : m_flag(flag)
+    {
+        if (m_flag)
+            throw LinkError(QStringLiteral("Échange avec la caisse déjà en cours"));
+        m_flag = true;
+    }
+    ~ExchangeScope() { m_flag = false; }
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+RegisterLink::RegisterLink() = default;
+
+RegisterLink::~RegisterLink()
+{
+    disconnect();
+}
+
+bool RegisterLink::connected() const
+{
+    return m_socket.state() == QAbstractSocket::ConnectedState;
+}
+
+void RegisterLink::connectToRegister()
+{
+    disconnect();
+    if (m_host.isEmpty())
+        throw LinkError(QStringLiteral("Adresse de la caisse vide"));
+    m_socket.connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+    if (!m_socket.waitForConnected(m_connectTimeoutMs)) {
+        const QAbstractSocket::SocketError error = m_socket.error();
+        m_socket.abort();
+        throw LinkError(errorText(error));
+    }
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+}
+
+void RegisterLink::sendLine(const QString& text)
+{
+    if (!connected())
+        throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
+    const QByteArray bytes = WireCodec::encodeRequest(text);
+    if (m_socket.write(bytes) != bytes.size())
+        throw LinkError(errorText(m_socket.error()));
+    while (m_socket.bytesToWrite() > 0) {
+        if (!m_socket.waitForBytesWritten(ReadTimeoutMs))
+            throw LinkError(errorText(m_socket.error()));
+    }
+}
+
+QString RegisterLink::readLine()
+{
+    QString line;
+    for (;;) {
+        switch (m_buffer.takeLine(line)) {
+        case LineBuffer::Status::Line:
+            return line;
+        case LineBuffer::Status::TooLong:
+            // the rest of that line would be taken for the next reply: start again on a new connection
+            disconnect();
+            throw LinkError(QStringLiteral("Ligne trop longue reçue de la caisse"));
+        case LineBuffer::Status::NeedMore:
+            break;
+        }
+        if (m_socket.bytesAvailable() > 0) {
+            m_buffer.append(m_socket.readAll());
+            continue;
+        }
+        if (!connected())
+            throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
+        if (!m_socket.waitForReadyRead(ReadTimeoutMs)) {
+            if (m_socket.bytesAvailable() > 0)
+                continue;
+            if (!connected())
+                throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
+            if (m_socket.error() == QAbstractSocket::SocketTimeoutError)
+                return QString(); // a timed-out read is an empty reply, not an error
+            throw LinkError(errorText(m_socket.error()));
+        }
+    }
+}
+
+void RegisterLink::disconnect()
+{
+    m_socket.abort();
+    m_buffer.clear();
+}
+
+QString RegisterLink::echange(const QString& request, const ExchangeOptions& options)
+{
+    const ExchangeScope scope(m_exchanging);
+    if (options.fresh) {
+        pause(options.settleMs);
+        connectToRegister();
+    } else if (!connected()) {
+        connectToRegister();
+    }
+    pause(options.settleMs);
+    if (options.staleRead)
+        readLine();
+    sendLine(request);
+    pause(options.pauseMs);
+    QString reply = readLine();
+    if (options.secondRead && reply.isEmpty()) {
+        pause(options.secondReadPauseMs);
+        reply = readLine();
+    }
+    return reply;
+}
+
+void RegisterLink::pause(int ms)
+{
+    if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
+}

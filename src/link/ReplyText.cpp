@@ -1,0 +1,34 @@
+#include "ReplyText.h"
+
+QStringList Split(const QString& text, const QString& separator)
+{
+    QStringList result;
+    if (text.isEmpty())
+        return result;
+    if (separator.isEmpty())
+        return {text};
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype found = text.indexOf(separator, start);
+        if (found < 0) {
+            result.append(text.mid(start));
+            break;
+        }
+        result.append(text.mid(start, found - start));
+        start = found + separator.size();
+    }
+    return result;
+}
+
+QString StrReplace(const QString& substring, const QString& replacement, const QString& text)
+{
+    if (substring.isEmpty())
+        return text;
+    QString result = text;
+    return result.replace(substring, replacement, Qt::CaseSensitive);
+}
+
+QString field(const QStringList& fields, int index)
+{
+    return index >= 0 && index < fields.size() ? fields.at(index) : QString();
+}

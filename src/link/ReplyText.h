@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The two string operations every reply parser is built on.
+
+// Splits on a whole separator. A separator that ends the text adds no empty element after it;
+// empty elements between separators and before a leading one stay.
+QStringList Split(const QString& text, const QString& separator);
+
+// Replaces every occurrence from left to right; an empty substring leaves the text as it is.
+QString StrReplace(const QString& substring, const QString& replacement, const QString& text);
+
+// Safe field access for split replies: a field past the end reads as empty.
+QString field(const QStringList& fields, int index);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The register speaks 7-bit ASCII lines: requests end with CR LF, replies with LF (a CR before it is dropped).
+namespace WireCodec {
+
+constexpr qsizetype MaxLineLength = 16384;
+
+// Every character above U+007F goes out as one "?"; nothing else is translated or escaped.
+QByteArray encodeRequest(const QString& request);
+
+// Every byte above 0x7F comes in as U+FFFD.
+QString decodeLine(const QByteArray& bytes);
+
+} // namespace WireCodec
+
+// Bytes received from the register, cut into lines.
+class LineBuffer final
+{
+public:
+    enum class Status
+    {
+        Line,     // a complete line was taken
+        NeedMore, // no LF buffered yet
+        TooLong,  // more than MaxLineLength characters before the LF
+    };
+
+    void append(const QByteArray& bytes) { m_bytes.append(bytes); }
+    void clear() { m_bytes.clear(); }
+    bool isEmpty() const { return m_bytes.isEmpty(); }
+    qsizetype size() const { return m_bytes.size(); }
+
+    Status takeLine(QString& line);
+
+private:
+    QByteArray m_bytes;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// The settings file: INI text with one section "data" and keys "0" to "112". Values are written
+// verbatim, so a value keeps its blanks, "=", ";", "#" and quotes exactly as stored.
+namespace SettingsFormat {
+
+constexpr int SlotCount = 113;
+constexpr int MaxValueLength = 2047;
+
+// The value of every slot: the file's value cut to MaxValueLength characters, or the slot number in
+// decimal when the key is missing.
+QStringList readSlots(const QByteArray& fileText);
+
+// Writes the values in slot order; a list shorter than SlotCount writes empty values for the rest.
+QByteArray writeSlots(const QStringList& values);
+
+} // namespace SettingsFormat
