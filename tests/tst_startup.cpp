@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -282,10 +283,12 @@ void tst_Startup::outdatedRegisterShowsNoticeThenEnds()
     QVERIFY(terminal.activate());
     TForm4& form = *terminal.form;
     QSignalSpy ended(&form, &TForm4::applicationEnded);
+    form.serviceStart().setNoticeMs(1000);
 
+    // the notice goes up once both exchanges are done, about 200 ms after the start
     bool noticeInFront = false;
     bool tapTaken = false;
-    QTimer::singleShot(100, &form, [&] {
+    QTimer::singleShot(600, &form, [&] {
         noticeInFront = form.frontView() == form.Rectangle12();
         QObject::connect(form.init()->button4(), &RedKey::clicked, &form, [&] { tapTaken = true; });
         QTest::mouseClick(form.init()->button4(), Qt::LeftButton);

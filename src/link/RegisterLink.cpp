@@ -127,8 +127,12 @@ QString RegisterLink::echange(const QString& request, const ExchangeOptions& opt
     if (options.fresh) {
         pause(options.settleMs);
         connectToRegister();
-    } else if (!connected()) {
-        connectToRegister();
+    } else {
+        // a close by the register is only seen when the socket is read: look before reusing the connection
+        if (connected())
+            m_socket.waitForReadyRead(0);
+        if (!connected())
+            connectToRegister();
     }
     pause(options.settleMs);
     if (options.staleRead)

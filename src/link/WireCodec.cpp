@@ -30,8 +30,11 @@ QString decodeLine(const QByteArray& bytes)
 LineBuffer::Status LineBuffer::takeLine(QString& line)
 {
     const qsizetype lf = m_bytes.indexOf('\n');
-    if (lf < 0)
-        return m_bytes.size() > WireCodec::MaxLineLength ? Status::TooLong : Status::NeedMore;
+    if (lf < 0) {
+        // a CR at the end may open the CR LF that ends a line of the longest length
+        const qsizetype length = m_bytes.endsWith('\r') ? m_bytes.size() - 1 : m_bytes.size();
+        return length > WireCodec::MaxLineLength ? Status::TooLong : Status::NeedMore;
+    }
     qsizetype end = lf;
     if (end > 0 && m_bytes.at(end - 1) == '\r')
         --end;

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <functional>
+
+class QTcpServer;
+class QTcpSocket;
+
+// A register for tests that answers each request line with the next action of its script. It serves
+// from its own thread, because the link under test blocks the test's thread while it waits.
+class ScriptedRegister final
+{
+public:
+    explicit ScriptedRegister(const QString& address, quint16 port = 65013);
+    ~ScriptedRegister();
+    ScriptedRegister(const ScriptedRegister&) = delete;
+    ScriptedRegister& operator=(const ScriptedRegister&) = delete;
+
+    bool isListening() const;
+
+    // The script: one action per request line received (any connection), taken in order.
+    // When the script is exhausted, further requests get no answer.
+    void replyLine(const QString& line);
+    void replyBytes(const QByteArray& bytes);
+    void ignore();
+    void closeConnection();
+
+    void sendNow(const QByteArray& bytes);
+    void setReplyDelay(int ms);
+    void stopListening();
+
+    QByteArray received() const;
+    QStringList requests() const;
+    int connectionCount() const;
+    bool waitForRequests(int count, int timeoutMs = 5000) const;
+
+private:
+    struct Action
+    {
+        enum class Kind
+        {
+            Reply,
+            Ignore,
+            Close,
+        };
+        Kind kind = Kind::Ignore;
+        QByteArray bytes;
+    };
+
+    // Run in the server thread.
+    void accept();
+    void readFrom(QTcpSocket* socket);
+    static void perform(QTcpSocket* socket, const Action& action, int delayMs);
+    void runInServerThread(const std::function<void()>& work);
+    void append(const Action& action);
+
+    QThread m_thread;
+    QObject m_context; // lives in m_thread; the server and the connections are its children
+    QTcpServer* m_server = nullptr;
+    QPointer<QTcpSocket> m_newest;
+    QHash<QTcpSocket*, QByteArray> m_partialLines;
+
+    mutable QMutex m_mutex;
+    mutable QWaitCondition m_requestArrived;
+    bool m_listening = false;
+    QList<Action> m_script;
+    int m_replyDelayMs = 0;
+    QByteArray m_received;
+    QStringList m_requests;
+    int m_connectionCount = 0;
+};

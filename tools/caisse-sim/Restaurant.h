@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The restaurant the simulator plays the register of, read from its JSON data file.
+class Restaurant final
+{
+public:
+    // Reads and checks the file; on failure the current data stays and error says why.
+    bool load(const QString& path, QString& error);
+
+    // Reads the file again if its content changed since the last load, so that an edit reaches the
+    // terminal at its next service start. An invalid file keeps the current data.
+    bool refresh(QString& error);
+
+    const QString& path() const { return m_path; }
+    const QString& name() const { return m_name; }
+
+    // Changes with every change of the file's bytes; the terminal downloads its catalogue again when it
+    // differs from the one it cached.
+    const QString& stamp() const { return m_stamp; }
+
+private:
+    QString m_path;
+    QString m_name;
+    QString m_stamp;
+};

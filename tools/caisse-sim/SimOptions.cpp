@@ -1,0 +1,54 @@
+#include "SimOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+bool SimOptions::parse(const QStringList& arguments, QString& error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plays the restaurant's cash register for the Commande terminal."));
+    parser.addHelpOption();
+    const QCommandLineOption addressOption(QStringLiteral("address"), QStringLiteral("Address to listen on."),
+                                           QStringLiteral("A"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on (0: any free port)."),
+                                        QStringLiteral("P"), QString::number(DefaultPort));
+    const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("Restaurant data file (JSON)."),
+                                        QStringLiteral("FILE"), sampleDataPath());
+    const QCommandLineOption clotOption(QStringLiteral("clot"), QStringLiteral("Act as a closed register."));
+    const QCommandLineOption refuseOption(QStringLiteral("refuse"), QStringLiteral("Refuse the terminal."));
+    const QCommandLineOption outdatedOption(QStringLiteral("outdated"), QStringLiteral("Act as an outdated register."));
+    const QCommandLineOption silentOption(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    const QCommandLineOption dropOption(QStringLiteral("drop"),
+                                        QStringLiteral("Close the connection as soon as a request arrives."));
+    parser.addOptions(
+        {addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption, dropOption});
+    parser.process(arguments);
+
+    if (!address.setAddress(parser.value(addressOption))) {
+        error = QStringLiteral("invalid address %1").arg(parser.value(addressOption));
+        return false;
+    }
+    bool ok = false;
+    const uint portNumber = parser.value(portOption).toUInt(&ok);
+    if (!ok || portNumber > 65535) {
+        error = QStringLiteral("invalid port %1").arg(parser.value(portOption));
+        return false;
+    }
+    port = static_cast<quint16>(portNumber);
+    dataPath = parser.value(dataOption);
+    clot = parser.isSet(clotOption);
+    refuse = parser.isSet(refuseOption);
+    outdated = parser.isSet(outdatedOption);
+    silent = parser.isSet(silentOption);
+    drop = parser.isSet(dropOption);
+    return true;
+}
+
+QString SimOptions::sampleDataPath()
+{
+    const QString besideExecutable =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("restaurant.json"));
+    return QFileInfo::exists(besideExecutable) ? besideExecutable : QStringLiteral(CAISSE_SIM_SAMPLE_DATA);
+}

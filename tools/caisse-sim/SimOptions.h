@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+// How the simulator runs: where it listens, which restaurant it serves and the misbehaviours tests ask for.
+struct SimOptions
+{
+    static constexpr quint16 DefaultPort = 65013;
+
+    QHostAddress address{QHostAddress::LocalHost};
+    quint16 port = DefaultPort;
+    QString dataPath;
+    bool clot = false;     // the register is closed: "ve01$" gets "clot"
+    bool refuse = false;   // the register turns the terminal away: field 1 of the "ve01$" reply is "0"
+    bool outdated = false; // the register's software is too old for the terminal
+    bool silent = false;   // nothing is ever answered
+    bool drop = false;     // the connection is closed as soon as a request arrives
+
+    // Parses the command line; --help and unknown options end the process as usual.
+    // On a bad value returns false with the reason in error.
+    bool parse(const QStringList& arguments, QString& error);
+
+    // The sample restaurant: a copy next to the executable first, else the one in the source tree.
+    static QString sampleDataPath();
+};

@@ -1,0 +1,33 @@
+#include "Restaurant.h"
+#include "SimOptions.h"
+#include "SimServer.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("caisse-sim"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    SimOptions options;
+    Restaurant restaurant;
+    QString error;
+    if (!options.parse(QCoreApplication::arguments(), error) || !restaurant.load(options.dataPath, error)) {
+        err << "caisse-sim: " << error << Qt::endl;
+        return 1;
+    }
+    SimServer server(options, restaurant);
+    // flushed line by line: tests and tail -f read the log while the simulator runs
+    QObject::connect(&server, &SimServer::logged, &app, [&out](const QString& line) { out << line << Qt::endl; });
+    if (!server.listen(error)) {
+        err << "caisse-sim: " << error << Qt::endl;
+        return 1;
+    }
+    out << "caisse-sim: listening on " << server.address().toString() << ':' << server.port() << Qt::endl;
+    out << "caisse-sim: " << restaurant.name() << ", data " << restaurant.path() << ", stamp " << restaurant.stamp()
+        << Qt::endl;
+    return QCoreApplication::exec();
+}
