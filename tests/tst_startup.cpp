@@ -8,6 +8,7 @@
 #include "closing/EncaissementView.h"
 #include "link/ServiceStart.h"
 #include "link/VersionCheck.h"
+#include "tables/PlanView.h"
 #include "ticket/TicketView.h"
 #include "waiters/ServeurView.h"
 

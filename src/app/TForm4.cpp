@@ -1,12 +1,17 @@
 #include "TForm4.h"
 
+#include "ConfigView.h"
 #include "InitView.h"
 #include "MessageBox.h"
 #include "NoticeView.h"
 #include "Palette.h"
 #include "closing/EncaissementView.h"
+#include "closing/MessagesView.h"
 #include "link/ServiceStart.h"
+#include "menus/FormuleView.h"
 #include "tables/ChoixTableView.h"
+#include "tables/PlanView.h"
+#include "ticket/PoubelleView.h"
 #include "ticket/TicketView.h"
 #include "waiters/ServeurView.h"
 
@@ -20,17 +25,6 @@
 
 #include "Fonts.h"
 #include "RedKey.h"
-
-namespace {
-
-DesignView* plainView(const QString& name, const QSizeF& designSize)
-{
-    auto* view = new DesignView(name, designSize);
-    view->setBackground(Palette::Background);
-    return view;
-}
-
-} // namespace
 
 TForm4::TForm4(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_serviceStart(std::make_unique<ServiceStart>(*this))
@@ -65,18 +59,13 @@ void TForm4::createViews()
     // back to front: a later view covers an earlier one where both are visible
     m_rectangle12 = new NoticeView(this);
     m_choixtable = new ChoixTableView(this);
-    m_config = plainView(QStringLiteral("config"), QSizeF(366, 603));
-    m_config->setParent(this);
+    m_config = new ConfigView(this);
     m_encaissement = new EncaissementView(this);
-    m_formule = plainView(QStringLiteral("formule"), QSizeF(366, 603));
-    m_formule->setParent(this);
+    m_formule = new FormuleView(this);
     m_init = new InitView(this);
-    m_messages = plainView(QStringLiteral("messages"), QSizeF(403, 651));
-    m_messages->setParent(this);
-    m_plan = plainView(QStringLiteral("plan"), QSizeF(383, 613));
-    m_plan->setParent(this);
-    m_poubelle = plainView(QStringLiteral("poubelle"), QSizeF(320, 510));
-    m_poubelle->setParent(this);
+    m_messages = new MessagesView(this);
+    m_plan = new PlanView(this);
+    m_poubelle = new PoubelleView(this);
     m_serveur = new ServeurView(this);
     m_textmess = new QLabel(QStringLiteral("Impossible"), this);
     m_textmess->setObjectName(QStringLiteral("Textmess"));

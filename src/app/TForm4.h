@@ -9,10 +9,15 @@
 #include <memory>
 
 class ChoixTableView;
+class ConfigView;
 class DesignView;
 class EncaissementView;
+class FormuleView;
 class InitView;
+class MessagesView;
 class NoticeView;
+class PlanView;
+class PoubelleView;
 class QLabel;
 class QTimer;
 class ServeurView;
@@ -50,13 +55,13 @@ public:
 
     NoticeView* Rectangle12() const { return m_rectangle12; }
     ChoixTableView* choixtable() const { return m_choixtable; }
-    DesignView* config() const { return m_config; }
+    ConfigView* config() const { return m_config; }
     EncaissementView* encaissement() const { return m_encaissement; }
-    DesignView* formule() const { return m_formule; }
+    FormuleView* formule() const { return m_formule; }
     InitView* init() const { return m_init; }
-    DesignView* messages() const { return m_messages; }
-    DesignView* plan() const { return m_plan; }
-    DesignView* poubelle() const { return m_poubelle; }
+    MessagesView* messages() const { return m_messages; }
+    PlanView* plan() const { return m_plan; }
+    PoubelleView* poubelle() const { return m_poubelle; }
     ServeurView* serveur() const { return m_serveur; }
     QLabel* Textmess() const { return m_textmess; }
     TicketView* ticket() const { return m_ticket; }
@@ -99,13 +104,13 @@ private:
 
     NoticeView* m_rectangle12 = nullptr;
     ChoixTableView* m_choixtable = nullptr;
-    DesignView* m_config = nullptr;
+    ConfigView* m_config = nullptr;
     EncaissementView* m_encaissement = nullptr;
-    DesignView* m_formule = nullptr;
+    FormuleView* m_formule = nullptr;
     InitView* m_init = nullptr;
-    DesignView* m_messages = nullptr;
-    DesignView* m_plan = nullptr;
-    DesignView* m_poubelle = nullptr;
+    MessagesView* m_messages = nullptr;
+    PlanView* m_plan = nullptr;
+    PoubelleView* m_poubelle = nullptr;
     ServeurView* m_serveur = nullptr;
     QLabel* m_textmess = nullptr;
     TicketView* m_ticket = nullptr;

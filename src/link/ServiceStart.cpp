@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/NoticeView.h"
 #include "app/TForm4.h"
+#include "tables/PlanView.h"
 #include "waiters/ServeurView.h"
 
 #include <QCoreApplication>
