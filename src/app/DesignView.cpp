@@ -14,6 +14,12 @@ void DesignView::setBackground(const QColor& colour)
     update();
 }
 
+void DesignView::setStretched(bool stretched)
+{
+    m_stretched = stretched;
+    layoutControls();
+}
+
 void DesignView::place(QWidget* control, const QRectF& designBox)
 {
     control->setParent(this);
@@ -67,10 +73,13 @@ void DesignView::paintEvent(QPaintEvent* event)
 
 void DesignView::layoutControls()
 {
+    const qreal sy = m_stretched ? height() / m_designSize.height() : 1.0;
+    if (m_stretched)
+        stretchFonts(width() / m_designSize.width(), sy);
     int top = 0;
     int bottom = height();
     for (const Item& item : m_items) {
-        const int strip = qRound(item.box.height());
+        const int strip = qRound(item.box.height() * sy);
         switch (item.placement) {
         case Placement::Scaled:
             item.control->setGeometry(scaledBox(item.box));
@@ -87,5 +96,28 @@ void DesignView::layoutControls()
             item.control->setGeometry(rect());
             break;
         }
+    }
+}
+
+void DesignView::stretchFonts(qreal sx, qreal sy)
+{
+    if (sx <= 0 || sy <= 0)
+        return;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        auto design = m_designFonts.constFind(control);
+        if (design == m_designFonts.constEnd()) {
+            if (!control->testAttribute(Qt::WA_SetFont))
+                continue;
+            design = m_designFonts.insert(control, control->font());
+            connect(control, &QObject::destroyed, this, [this, control] { m_designFonts.remove(control); });
+        }
+        QFont font = *design;
+        if (font.pixelSize() > 0)
+            font.setPixelSize(qMax(1, qRound(font.pixelSize() * sy)));
+        else
+            font.setPointSizeF(font.pointSizeF() * sy);
+        // glyphs are widened or narrowed as the view is, not only made taller
+        font.setStretch(qBound(1, qRound(100 * sx / sy), 4000));
+        control->setFont(font);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
@@ -18,6 +20,11 @@ public:
 
     QSizeF designSize() const { return m_designSize; }
     void setBackground(const QColor& colour);
+
+    // A stretched view is drawn at its design size and stretched as a whole: docked strips and the
+    // fonts of every control inside it follow the view's size too.
+    void setStretched(bool stretched);
+    bool isStretched() const { return m_stretched; }
 
     void place(QWidget* control, const QRectF& designBox);
     void dockTop(QWidget* control, qreal height);
@@ -47,8 +54,11 @@ private:
     };
 
     void layoutControls();
+    void stretchFonts(qreal sx, qreal sy);
 
     QSizeF m_designSize;
     QColor m_background;
     std::vector<Item> m_items;
+    bool m_stretched = false;
+    QHash<QWidget*, QFont> m_designFonts;
 };
