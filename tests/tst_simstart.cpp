@@ -1,0 +1,103 @@
+#include "SimProcess.h"
+
+#include "app/InitView.h"
+#include "app/MessageBox.h"
+#include "app/TForm4.h"
+#include "link/ServiceStart.h"
+#include "waiters/ServeurView.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The terminal against the register simulator, started as a restaurant starts them.
+class tst_SimStart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void activationOpensTheWaiterView();
+    void simulatorSwitchesGiveEachMessage_data();
+    void simulatorSwitchesGiveEachMessage();
+};
+
+void tst_SimStart::activationOpensTheWaiterView()
+{
+    SimProcess sim(QStringLiteral("127.0.0.80"));
+    QVERIFY(sim.isListening());
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("Iquillobrands.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[data]\n0=127.0.0.80\n");
+    file.close();
+
+    QStringList messages;
+    MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
+    TForm4 form(folder.path());
+    form.show();
+    form.activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), form.serveur(), 10000);
+    MessageBox::setHandler({});
+
+    QVERIFY(messages.isEmpty());
+    QTRY_VERIFY(sim.log().contains(QStringLiteral("<- ve04$")));
+    // the automatic start's exchange, then the local start's two on a connection of their own
+    const QStringList requests = sim.log().split(QLatin1Char('\n')).filter(QStringLiteral(" <- "));
+    QCOMPARE(requests.size(), 3);
+    QVERIFY(requests.at(0).endsWith(QStringLiteral("<- ve01$")));
+    QVERIFY(requests.at(1).endsWith(QStringLiteral("<- ve01$")));
+    QVERIFY(requests.at(2).endsWith(QStringLiteral("<- ve04$")));
+    QVERIFY(requests.at(0).section(QLatin1Char(' '), 0, 0) != requests.at(1).section(QLatin1Char(' '), 0, 0));
+    QCOMPARE(requests.at(1).section(QLatin1Char(' '), 0, 0), requests.at(2).section(QLatin1Char(' '), 0, 0));
+}
+
+void tst_SimStart::simulatorSwitchesGiveEachMessage_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("ended");
+
+    QTest::newRow("a closed register") << QStringLiteral("127.0.0.81") << QStringLiteral("--clot")
+                                       << QStringLiteral("La caisse est cloturée") << false;
+    QTest::newRow("a refused terminal") << QStringLiteral("127.0.0.82") << QStringLiteral("--refuse")
+                                        << QStringLiteral("Votre version de Quillobrand doit être mis à jour") << false;
+    QTest::newRow("a silent register") << QStringLiteral("127.0.0.83") << QStringLiteral("--silent")
+                                       << QStringLiteral("Vérifiez votre l'adresse de la caisse") << false;
+    QTest::newRow("a register dropping the line") << QStringLiteral("127.0.0.84") << QStringLiteral("--drop")
+                                                  << QStringLiteral("Vérifiez votre l'adresse de la caisse") << false;
+    QTest::newRow("an outdated register")
+        << QStringLiteral("127.0.0.85") << QStringLiteral("--outdated") << QString() << true;
+}
+
+void tst_SimStart::simulatorSwitchesGiveEachMessage()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, option);
+    QFETCH(QString, message);
+    QFETCH(bool, ended);
+
+    SimProcess sim(address, {option});
+    QVERIFY(sim.isListening());
+    QTemporaryDir folder;
+    QStringList messages;
+    MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
+    TForm4 form(folder.path());
+    form.serviceStart().setNoticeMs(100);
+    QSignalSpy applicationEnded(&form, &TForm4::applicationEnded);
+    form.show();
+    QTRY_VERIFY(form.lanceunefois());
+    form.init()->Edit1()->setText(address);
+    form.guarded([&form] { form.serviceStart().lanceappli(); });
+    MessageBox::setHandler({});
+
+    QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(applicationEnded.count(), ended ? 1 : 0);
+    QCOMPARE(form.frontView(), form.init());
+}
+
+QTEST_MAIN(tst_SimStart)
+#include "tst_simstart.moc"
