@@ -1,9 +1,13 @@
 #include "AsciiText.h"
+#include "CatalogueReplies.h"
 #include "Restaurant.h"
 #include "SimOptions.h"
 #include "SimServer.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -12,13 +16,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "link/WireCodec.h"
+
+#include <QRect>
+
 #include <algorithm>
 #include <memory>
 #include <utility>
 
 namespace {
 
-const QString SimAddress = QStringLiteral("127.0.0.40");
+const QString SimAddress = QStringLiteral("127.0.0.65");
 constexpr int WaitMs = 5000;
 
 // The terminal's end of the line. It waits through the event loop, so a server in this thread answers meanwhile.
@@ -129,6 +137,98 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The terminal's splitter: a separator that ends the text adds no empty entry, an empty text gives none.
+QStringList terminalSplit(const QString& text, QChar separator)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList parts = text.split(separator);
+    if (text.endsWith(separator))
+        parts.removeLast();
+    return parts;
+}
+
+// count ";"-separated flags, "1" at the given positions counted from 1 and "0" elsewhere
+QByteArray flags(int count, const QList<int>& set)
+{
+    QByteArrayList entries(count, "0");
+    for (const int position : set)
+        entries[position - 1] = "1";
+    return entries.join(';');
+}
+
+// one group of the table plan: the entries of table 1 and table 100, "0" for the 98 tables between
+QByteArray tableGroup(const QByteArray& table1, const QByteArray& table100)
+{
+    QByteArrayList entries(100, "0");
+    entries.first() = table1;
+    entries.last() = table100;
+    return entries.join(';');
+}
+
+// A small restaurant with the awkward cases: keyboards and waiters missing, an empty kitchen label, an article
+// beyond 800, option lists past the recall group, set menus 1 and 10 only, tables 1 and 100.
+const QByteArray Fixture = R"({
+  "restaurant": "Chez Paul",
+  "waiters": [{"number": 1, "name": "Zoé", "code": "1234"}, {"number": 3, "name": "Marc"}],
+  "paymentModes": [{"command": "es$", "caption": "Espèces"}, {"command": "cb$", "caption": "Carte"}],
+  "printingOptions": [1, 0, 2],
+  "kitchenOptions": [
+    {"list": 1, "name": "Cuisson", "choices": ["Saignant", "À point"]},
+    {"list": 6, "name": "Parfums", "choices": ["Vanille"]},
+    {"list": 9, "name": "Dernière", "choices": ["Oui", "Non"]}
+  ],
+  "recallMessages": ["Suite", "Vite"],
+  "supplements": [{"code": 4, "name": "Frites"}, {"code": 9, "name": "Crème"}],
+  "keyboards": [
+    {"number": 1, "name": "Apéros", "products": [
+      {"article": 3, "name": "Kir", "colour": "xFFF8BBD0", "kitchenLabel": "KIR", "courses": [1]},
+      {"article": 1, "name": "Bière", "colour": "xFFFFE082", "courses": [1]}
+    ]},
+    {"number": 2, "name": "Plats", "products": [
+      {"article": 800, "name": "Entrecôte", "colour": "xFF8D6E63", "kitchenLabel": "ENTRECOTE", "courses": [4, 5],
+       "kitchenOptions": 1, "supplements": true},
+      {"article": 801, "name": "Glace", "colour": "x00FFFFFF", "kitchenLabel": "GLACE", "courses": [7],
+       "kitchenOptions": 6}
+    ]},
+    {"number": 12, "name": "Menus", "products": [
+      {"article": 552, "name": "Menu du jour", "colour": "xFF80CBC4", "kitchenLabel": "MENU"},
+      {"article": 561, "name": "Menu enfant", "colour": "xFF80CBC4", "kitchenLabel": "ENFANT"}
+    ]}
+  ],
+  "setMenus": [
+    {"article": 552, "name": "Menu du jour", "steps": [{"course": 4, "articles": [800, 3]}, {"course": 7, "articles": [801]}]},
+    {"article": 561, "name": "Menu enfant", "steps": [{"course": 1, "articles": [1]}]}
+  ],
+  "rooms": [
+    {"plan": 2, "name": "Terrasse", "tables": [{"number": 1, "left": 10, "top": 20, "width": 30, "height": 40}]},
+    {"plan": 3, "name": "Salon", "tables": [{"number": 100, "left": 500, "top": 700, "width": 50, "height": 60}]}
+  ]
+})";
+
+// A data file with that many products, shared out between the first keyboards.
+QByteArray withProducts(int count, int keyboards, const QString& name)
+{
+    QJsonArray keyboardList;
+    for (int keyboard = 1; keyboard <= keyboards; ++keyboard) {
+        QJsonArray products;
+        for (int article = keyboard; article <= count; article += keyboards) {
+            products.append(QJsonObject{{"article", article},
+                                        {"name", QStringLiteral("%1 %2").arg(name).arg(article)},
+                                        {"colour", "xFF000000"}});
+        }
+        keyboardList.append(QJsonObject{{"number", keyboard}, {"name", "Tout"}, {"products", products}});
+    }
+    return QJsonDocument(QJsonObject{{"restaurant", "Chez Paul"}, {"keyboards", keyboardList}}).toJson();
+}
+
+// The rectangle the terminal draws a table in, on the 600 x 800 plan seen from the top: 1.2 times the table's
+// size, its left edge at left + width, its top edge at 800 - top - height.
+QRectF drawn(int left, int top, int width, int height)
+{
+    return QRectF(left + width, 800 - top - height, 1.2 * width, 1.2 * height);
+}
+
 } // namespace
 
 class tst_CaisseSim : public QObject
@@ -136,6 +236,7 @@ class tst_CaisseSim : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void replies_data();
     void replies();
     void requestCutAcrossWrites();
@@ -144,6 +245,10 @@ private Q_SLOTS:
     void overlongRequestClosesTheConnection();
     void connectionsAnswerIndependently();
     void stampFollowsTheDataFile();
+    void catalogueReplies_data();
+    void catalogueReplies();
+    void dataFilesServeTheWholeCatalogue_data();
+    void dataFilesServeTheWholeCatalogue();
     void loadRejects_data();
     void loadRejects();
     void asciiText_data();
@@ -151,7 +256,18 @@ private Q_SLOTS:
     void executableServesTerminals();
     void executableFails_data();
     void executableFails();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_fixture;
 };
+
+void tst_CaisseSim::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_fixture = m_dir.filePath(QStringLiteral("fixture.json"));
+    QVERIFY(writeFile(m_fixture, Fixture));
+}
 
 void tst_CaisseSim::replies_data()
 {
@@ -329,6 +445,156 @@ void tst_CaisseSim::stampFollowsTheDataFile()
     QCOMPARE(stampIn(terminal.lines(1)), first);
 }
 
+void tst_CaisseSim::catalogueReplies_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("expected"); // without the line's CR LF
+
+    QTest::newRow("nongletserveur: twelve tabs, eight waiters, absent ones empty")
+        << QByteArray("nongletserveur") << QByteArray("Aperos;Plats;;;;;;;;;;Menus;#Zoe;;Marc;;;;;;");
+    QTest::newRow("enc$: cb, ch, ba, es in that order, a for a mode not taken")
+        << QByteArray("enc$") << QByteArray("Carte;a;a;Especes");
+    QTest::newRow("listesupp: code and name pairs") << QByteArray("listesupp") << QByteArray("4;Frites;9;Creme");
+    QTest::newRow("supplement: 800 flags") << QByteArray("supplement") << flags(800, {800});
+    QTest::newRow("keyboard 1 is naclav2, cut inside a record")
+        << QByteArray("naclav2_1") << QByteArray("PRIX01Kir;0;0;xFFF8BBD0;3;Bie");
+    QTest::newRow("keyboard 1 second half ends with the empty record")
+        << QByteArray("naclav2_2") << QByteArray("re;0;0;xFFFFE082;1;;;;;;");
+    QTest::newRow("keyboard 2 is naclav1, with its option list groups")
+        << QByteArray("naclav1_1") << QByteArray("PRIX02Entrecote;1;0;xFF8D6E63;800;");
+    QTest::newRow("keyboard 2 second half") << QByteArray("naclav1_2") << QByteArray("Glace;1;6;x00FFFFFF;801;;;;;;");
+    QTest::newRow("keyboard 12 first half")
+        << QByteArray("naclav12_1") << QByteArray("PRIX12Menu du jour;0;0;xFF80CBC4;552;Me");
+    QTest::newRow("keyboard 12 second half")
+        << QByteArray("naclav12_2") << QByteArray("nu enfant;0;0;xFF80CBC4;561;;;;;;");
+    QTest::newRow("a keyboard the restaurant lacks: the empty record alone")
+        << QByteArray("naclav5_1\r\nnaclav5_2") << QByteArray("PRIX05;;\r\n;;;");
+    QTest::newRow("there is no keyboard 13") << QByteArray("naclav13_1") << QByteArray();
+    QTest::newRow("stgcuis1 keeps an empty label in its place") << QByteArray("stgcuis1") << QByteArray("CUIS01KIR;");
+    QTest::newRow("stgcuis2 is keyboard 2") << QByteArray("stgcuis2") << QByteArray("CUIS02ENTRECOTE;GLACE");
+    QTest::newRow("stgcuis of a keyboard the restaurant lacks") << QByteArray("stgcuis5") << QByteArray("CUIS05");
+    QTest::newRow("limp") << QByteArray("limp") << QByteArray("1$0$2");
+    QTest::newRow("nacuistot: ten groups, the recall messages in group 5")
+        << QByteArray("nacuistot") << QByteArray("Saignant;A point#####Suite;Vite#Vanille###Oui;Non#");
+    QTest::newRow("ctnform: ten groups, rows of article numbers")
+        << QByteArray("ctnform") << QByteArray("800;3$801~~~~~~~~~1~");
+    QTest::newRow("rang1 covers up to the highest article") << QByteArray("rang1") << flags(801, {1, 3});
+    QTest::newRow("rang4") << QByteArray("rang4") << flags(801, {800});
+    QTest::newRow("rang6 marks nothing") << QByteArray("rang6") << flags(801, {});
+    QTest::newRow("rang7 marks article 801") << QByteArray("rang7") << flags(801, {801});
+    QTest::newRow("aform1: rows of dish names") << QByteArray("aform1") << QByteArray("Entrecote;Kir:Glace");
+    QTest::newRow("aform2: no such set menu") << QByteArray("aform2") << QByteArray();
+    QTest::newRow("aform10 is article 561") << QByteArray("aform10") << QByteArray("Biere");
+    QTest::newRow("tablepos$: left, top, height, width, plan, visibility for 100 tables")
+        << QByteArray("tablepos$")
+        << tableGroup("10", "500") + '$' + tableGroup("20", "700") + '$' + tableGroup("40", "60") + '$' +
+               tableGroup("30", "50") + '$' + tableGroup("2", "3") + '$' + tableGroup("1", "1");
+}
+
+void tst_CaisseSim::catalogueReplies()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, expected);
+
+    const auto server = startServer(optionsFor({QStringLiteral("--data"), m_fixture}));
+    QVERIFY(server);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    terminal.send(request + "\r\n");
+    QCOMPARE(terminal.lines(int(request.count('\n')) + 1), expected + "\r\n");
+}
+
+void tst_CaisseSim::dataFilesServeTheWholeCatalogue_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("products");
+    QTest::addColumn<int>("tables");
+
+    QTest::newRow("sample") << SimOptions::sampleDataPath() << 151 << 40;
+    QTest::newRow("limits") << QStringLiteral(CAISSE_SIM_DATA_DIR "/limits.json") << 801 << 100;
+}
+
+// Reads every reply back the way the terminal does.
+void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
+{
+    QFETCH(QString, path);
+    QFETCH(int, products);
+    QFETCH(int, tables);
+
+    Restaurant restaurant;
+    QString error;
+    QVERIFY2(restaurant.load(path, error), qPrintable(error));
+    const Catalogue& catalogue = restaurant.catalogue();
+
+    QHash<QString, QString> replies;
+    for (const auto& [request, builder] : CatalogueReplies::all()) {
+        const QString reply = builder(catalogue);
+        QVERIFY2(reply.size() < WireCodec::MaxLineLength, qPrintable(request));
+        QVERIFY2(std::all_of(reply.cbegin(), reply.cend(), [](QChar c) { return c.unicode() <= 0x7F; }),
+                 qPrintable(request));
+        replies.insert(request, reply);
+    }
+    // the terminal caches ":" + reply in 2000 characters and reads the cache at its next start
+    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu)
+        QVERIFY(replies.value(QStringLiteral("aform%1").arg(menu)).size() < 2000);
+
+    const QStringList tabs = terminalSplit(replies.value(QStringLiteral("nongletserveur")), QLatin1Char('#'));
+    QCOMPARE(tabs.size(), 2);
+    QCOMPARE(terminalSplit(tabs.at(0), QLatin1Char(';')).size(), 12);
+    QCOMPARE(terminalSplit(tabs.at(1), QLatin1Char(';')).size(), 8);
+    QCOMPARE(terminalSplit(replies.value(QStringLiteral("nacuistot")), QLatin1Char('#')).size(), 10);
+    QCOMPARE(terminalSplit(QLatin1Char('~') + replies.value(QStringLiteral("ctnform")), QLatin1Char('~')).size(), 11);
+
+    // both halves together, the first without its header, read record by record to the empty one
+    int read = 0;
+    for (int keyboard = 1; keyboard <= Catalogue::Keyboards; ++keyboard) {
+        const QString q = QString::number(keyboard == 1 ? 2 : keyboard == 2 ? 1 : keyboard);
+        const QString list = replies.value(QStringLiteral("naclav%1_1").arg(q)).mid(6) +
+                             replies.value(QStringLiteral("naclav%1_2").arg(q));
+        const QStringList fields = terminalSplit(list, QLatin1Char(';'));
+        const Catalogue::Keyboard* data = catalogue.keyboard(keyboard);
+        QVERIFY(data);
+        qsizetype i = 0;
+        for (const Catalogue::Product& product : data->products) {
+            QVERIFY(i + 4 < fields.size());
+            QCOMPARE(fields.at(i), ::asciiText(product.name));
+            QCOMPARE(fields.at(i + 4).toInt(), product.article);
+            i += 5;
+        }
+        QCOMPARE(fields.mid(i), QStringList(5, QString()));
+        const QString labels = replies.value(QStringLiteral("stgcuis%1").arg(keyboard));
+        QCOMPARE(terminalSplit(labels.mid(6) + QString(103, QLatin1Char(';')), QLatin1Char(';')).size(),
+                 data->products.size() + 102);
+        read += int(data->products.size());
+    }
+    QCOMPARE(read, products);
+
+    const QStringList groups = terminalSplit(replies.value(QStringLiteral("tablepos$")), QLatin1Char('$'));
+    QCOMPARE(groups.size(), 6);
+    QList<QStringList> entries;
+    for (const QString& group : groups) {
+        entries.append(terminalSplit(group, QLatin1Char(';')));
+        QCOMPARE(entries.constLast().size(), 100);
+    }
+    QCOMPARE(entries.at(5).count(QStringLiteral("1")), tables);
+    // as the terminal draws them, the tables of one room stay on the plan and apart
+    const QRectF plan(0, 0, 600, 800);
+    for (int a = 0; a < 100; ++a) {
+        if (entries.at(5).at(a) != QLatin1String("1"))
+            continue;
+        const QRectF table =
+            drawn(entries[0][a].toInt(), entries[1][a].toInt(), entries[3][a].toInt(), entries[2][a].toInt());
+        QVERIFY2(plan.contains(table), qPrintable(QStringLiteral("table %1").arg(a + 1)));
+        for (int b = a + 1; b < 100; ++b) {
+            if (entries.at(5).at(b) != QLatin1String("1") || entries[4][a] != entries[4][b])
+                continue;
+            const QRectF other =
+                drawn(entries[0][b].toInt(), entries[1][b].toInt(), entries[3][b].toInt(), entries[2][b].toInt());
+            QVERIFY2(!table.intersects(other), qPrintable(QStringLiteral("tables %1 and %2").arg(a + 1).arg(b + 1)));
+        }
+    }
+}
+
 void tst_CaisseSim::loadRejects_data()
 {
     QTest::addColumn<QByteArray>("content"); // no content: the file does not exist
@@ -341,6 +607,44 @@ void tst_CaisseSim::loadRejects_data()
     QTest::newRow("no restaurant name") << QByteArray("{\"waiters\": []}") << QStringLiteral("no \"restaurant\" name");
     QTest::newRow("an empty restaurant name")
         << QByteArray("{\"restaurant\": \"\"}") << QStringLiteral("no \"restaurant\" name");
+
+    // what the terminal could not read, each named by where it is in the file
+    const auto fixtureWith = [](const char* from, const char* to) {
+        QByteArray changed = Fixture;
+        return changed.replace(from, to);
+    };
+    QTest::newRow("an article used twice") << fixtureWith("\"article\": 1,", "\"article\": 3,")
+                                           << QStringLiteral("keyboards[0].products[1].article: 3 is used twice");
+    QTest::newRow("an article in the supplements' range")
+        << fixtureWith("\"article\": 1,", "\"article\": 942,") << QStringLiteral("keyboards[0].products[1].article");
+    QTest::newRow("a colour without its alpha")
+        << fixtureWith("xFFF8BBD0", "xF8BBD0") << QStringLiteral("keyboards[0].products[0].colour");
+    QTest::newRow("a separator in a name")
+        << fixtureWith("\"Kir\"", "\"Kir; royal\"") << QStringLiteral("products[0].name: \"Kir; royal\" holds \";\"");
+    QTest::newRow("a product naming an option list that does not exist")
+        << fixtureWith("\"kitchenOptions\": 6", "\"kitchenOptions\": 7") << QStringLiteral("no option list 7");
+    QTest::newRow("supplements past article 800")
+        << fixtureWith("\"kitchenOptions\": 6", "\"kitchenOptions\": 6, \"supplements\": true")
+        << QStringLiteral("keyboards[1].products[1].supplements");
+    QTest::newRow("a set menu outside 552-561")
+        << fixtureWith("{\"article\": 561, \"name\": \"Menu enfant\", \"steps\"",
+                       "{\"article\": 562, \"name\": \"Menu enfant\", \"steps\"")
+        << QStringLiteral("setMenus[1].article");
+    QTest::newRow("a set menu that is on no keyboard")
+        << fixtureWith("\"article\": 561, \"name\": \"Menu enfant\", \"colour\"",
+                       "\"article\": 560, \"name\": \"Menu enfant\", \"colour\"")
+        << QStringLiteral("setMenus[1].article: 561 is on no keyboard");
+    QTest::newRow("a dish that is on no keyboard")
+        << fixtureWith("[800, 3]", "[800, 4]") << QStringLiteral("setMenus[0].steps[0].articles[1]");
+    QTest::newRow("a table past 100") << fixtureWith("\"number\": 100", "\"number\": 101")
+                                      << QStringLiteral("rooms[1].tables[0].number");
+    QTest::newRow("a table past the plan's edge")
+        << fixtureWith("\"left\": 500", "\"left\": 560") << QStringLiteral("rooms[1].tables[0].width");
+    QTest::newRow("802 products") << withProducts(802, 2, QStringLiteral("Plat"))
+                                  << QStringLiteral("keyboards[1].products: more than 801 products in all");
+    QTest::newRow("a product list too long for one line")
+        << withProducts(801, 1, QStringLiteral("Plat du jour avec un nom assez long pour tout remplir"))
+        << QStringLiteral("the reply to \"naclav2_1\" would be");
 }
 
 void tst_CaisseSim::loadRejects()
@@ -393,12 +697,12 @@ void tst_CaisseSim::executableServesTerminals()
         QSKIP("CAISSE_SIM is not set (ctest sets it)");
 
     QProcess sim;
-    sim.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.41")});
+    sim.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.66")});
     QVERIFY2(sim.waitForStarted(WaitMs), qPrintable(sim.errorString()));
     QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), WaitMs);
-    QCOMPARE(sim.readLine(), QByteArray("caisse-sim: listening on 127.0.0.41:65013\n"));
+    QCOMPARE(sim.readLine(), QByteArray("caisse-sim: listening on 127.0.0.66:65013\n"));
 
-    Terminal terminal(QStringLiteral("127.0.0.41"));
+    Terminal terminal(QStringLiteral("127.0.0.66"));
     QVERIFY(terminal.waitConnected());
     terminal.send("ve01$\r\n");
     const QString stamp = stampIn(terminal.lines(1));
@@ -422,11 +726,11 @@ void tst_CaisseSim::executableFails_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("an unreadable data file")
-        << QStringList{"--address", "127.0.0.42", "--data", "/nonexistent/restaurant.json"} << "cannot read";
-    QTest::newRow("an address already taken") << QStringList{"--address", "127.0.0.43"} << "cannot listen on";
-    QTest::newRow("a port out of range") << QStringList{"--address", "127.0.0.42", "--port", "70000"} << "invalid port";
+        << QStringList{"--address", "127.0.0.67", "--data", "/nonexistent/restaurant.json"} << "cannot read";
+    QTest::newRow("an address already taken") << QStringList{"--address", "127.0.0.68"} << "cannot listen on";
+    QTest::newRow("a port out of range") << QStringList{"--address", "127.0.0.67", "--port", "70000"} << "invalid port";
     QTest::newRow("a bad address") << QStringList{"--address", "caisse.local"} << "invalid address";
-    QTest::newRow("an unknown switch") << QStringList{"--address", "127.0.0.42", "--ferme"} << "ferme";
+    QTest::newRow("an unknown switch") << QStringList{"--address", "127.0.0.67", "--ferme"} << "ferme";
 }
 
 void tst_CaisseSim::executableFails()
@@ -437,8 +741,8 @@ void tst_CaisseSim::executableFails()
     if (program.isEmpty())
         QSKIP("CAISSE_SIM is not set (ctest sets it)");
 
-    QTcpServer squatter; // holds 127.0.0.43:65013 for the row that needs it taken
-    QVERIFY(squatter.listen(QHostAddress(QStringLiteral("127.0.0.43")), SimOptions::DefaultPort));
+    QTcpServer squatter; // holds 127.0.0.68:65013 for the row that needs it taken
+    QVERIFY(squatter.listen(QHostAddress(QStringLiteral("127.0.0.68")), SimOptions::DefaultPort));
 
     QProcess sim;
     sim.start(program, arguments);

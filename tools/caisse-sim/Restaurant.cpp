@@ -1,5 +1,10 @@
 #include "Restaurant.h"
 
+#include "CatalogueReader.h"
+#include "CatalogueReplies.h"
+
+#include "link/WireCodec.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
@@ -14,6 +19,23 @@ QString stampOf(const QByteArray& bytes)
 {
     const QByteArray hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
     return QString::number(qFromBigEndian<quint32>(hash.constData()));
+}
+
+// The terminal gives up on a line longer than it can buffer, and with it on the whole catalogue load.
+bool fitsOnTheLine(const Catalogue& catalogue, QString& error)
+{
+    for (const auto& [request, builder] : CatalogueReplies::all()) {
+        const qsizetype length = builder(catalogue).size();
+        if (length > WireCodec::MaxLineLength - 1) {
+            error = QStringLiteral("the reply to \"%1\" would be %2 characters long, more than the terminal reads "
+                                   "(%3)")
+                        .arg(request)
+                        .arg(length)
+                        .arg(WireCodec::MaxLineLength - 1);
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -36,14 +58,15 @@ bool Restaurant::load(const QString& path, QString& error)
                     .arg(parseError.errorString());
         return false;
     }
-    const QString name = document.object().value(QLatin1String("restaurant")).toString();
-    if (name.isEmpty()) {
-        error = QStringLiteral("%1 has no \"restaurant\" name").arg(path);
+    Catalogue catalogue;
+    QString reason;
+    if (!CatalogueReader::read(document.object(), catalogue, reason) || !fitsOnTheLine(catalogue, reason)) {
+        error = QStringLiteral("%1: %2").arg(path, reason);
         return false;
     }
 
     m_path = path;
-    m_name = name;
+    m_catalogue = catalogue;
     m_stamp = stampOf(bytes);
     return true;
 }

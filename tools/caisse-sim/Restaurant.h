@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QString>
 
 // The restaurant the simulator plays the register of, read from its JSON data file.
@@ -14,7 +16,8 @@ public:
     bool refresh(QString& error);
 
     const QString& path() const { return m_path; }
-    const QString& name() const { return m_name; }
+    const QString& name() const { return m_catalogue.name; }
+    const Catalogue& catalogue() const { return m_catalogue; }
 
     // Changes with every change of the file's bytes; the terminal downloads its catalogue again when it
     // differs from the one it cached.
@@ -22,6 +25,6 @@ public:
 
 private:
     QString m_path;
-    QString m_name;
+    Catalogue m_catalogue;
     QString m_stamp;
 };

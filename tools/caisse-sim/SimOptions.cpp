@@ -50,5 +50,6 @@ QString SimOptions::sampleDataPath()
 {
     const QString besideExecutable =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("restaurant.json"));
-    return QFileInfo::exists(besideExecutable) ? besideExecutable : QStringLiteral(CAISSE_SIM_SAMPLE_DATA);
+    return QFileInfo::exists(besideExecutable) ? besideExecutable
+                                               : QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json");
 }

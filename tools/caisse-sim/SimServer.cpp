@@ -7,9 +7,10 @@
 SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent)
     : QObject(parent), m_options(options), m_restaurant(restaurant),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_server(new QTcpServer(this))
+      m_catalogueReplies(m_restaurant), m_server(new QTcpServer(this))
 {
     m_serviceStart.install(m_dispatcher);
+    m_catalogueReplies.install(m_dispatcher);
     connect(m_server, &QTcpServer::newConnection, this, &SimServer::acceptConnections);
 }
 

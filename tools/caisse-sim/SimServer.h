@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CatalogueReplies.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "ServiceStartReplies.h"
@@ -32,5 +33,6 @@ private:
     Restaurant m_restaurant;
     RequestDispatcher m_dispatcher;
     ServiceStartReplies m_serviceStart;
+    CatalogueReplies m_catalogueReplies;
     QTcpServer* m_server;
 };

@@ -1,0 +1,37 @@
+#include "Catalogue.h"
+
+#include <algorithm>
+
+namespace {
+
+template <typename T, typename Key> const T* findBy(const QList<T>& items, Key T::*key, Key value)
+{
+    const auto found = std::find_if(items.cbegin(), items.cend(), [&](const T& item) { return item.*key == value; });
+    return found == items.cend() ? nullptr : &*found;
+}
+
+} // namespace
+
+const Catalogue::Keyboard* Catalogue::keyboard(int number) const
+{
+    return findBy(keyboards, &Keyboard::number, number);
+}
+
+const Catalogue::Product* Catalogue::product(int article) const
+{
+    for (const Keyboard& keyboard : keyboards) {
+        if (const Product* found = findBy(keyboard.products, &Product::article, article))
+            return found;
+    }
+    return nullptr;
+}
+
+const Catalogue::SetMenu* Catalogue::setMenu(int article) const
+{
+    return findBy(setMenus, &SetMenu::article, article);
+}
+
+const Catalogue::KitchenOptionList* Catalogue::kitchenOptionList(int list) const
+{
+    return findBy(kitchenOptions, &KitchenOptionList::list, list);
+}

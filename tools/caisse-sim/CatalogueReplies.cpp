@@ -1,0 +1,68 @@
+#include "CatalogueReplies.h"
+
+#include "CatalogueText.h"
+#include "RequestDispatcher.h"
+#include "Restaurant.h"
+
+namespace {
+
+// The register asks its first two keyboards the other way round.
+int productListNumber(int keyboard)
+{
+    switch (keyboard) {
+    case 1:
+        return 2;
+    case 2:
+        return 1;
+    default:
+        return keyboard;
+    }
+}
+
+QList<std::pair<QString, CatalogueReplies::Builder>> builders()
+{
+    using namespace CatalogueText;
+    QList<std::pair<QString, CatalogueReplies::Builder>> result{
+        {QStringLiteral("nongletserveur"), tabsAndWaiters},
+        {QStringLiteral("enc$"), paymentCaptions},
+        {QStringLiteral("listesupp"), supplementList},
+        {QStringLiteral("supplement"), supplementFlags},
+    };
+    for (int keyboard = 1; keyboard <= Catalogue::Keyboards; ++keyboard) {
+        const QString productList = QStringLiteral("naclav%1_").arg(productListNumber(keyboard));
+        result.append({productList + QLatin1Char('1'),
+                       [keyboard](const Catalogue& c) { return productListHalf(c, keyboard, 1); }});
+        result.append({productList + QLatin1Char('2'),
+                       [keyboard](const Catalogue& c) { return productListHalf(c, keyboard, 2); }});
+        result.append({QStringLiteral("stgcuis%1").arg(keyboard),
+                       [keyboard](const Catalogue& c) { return kitchenLabels(c, keyboard); }});
+    }
+    result.append({QStringLiteral("limp"), printingOptions});
+    result.append({QStringLiteral("nacuistot"), kitchenLists});
+    result.append({QStringLiteral("ctnform"), setMenuContents});
+    for (int course = 1; course <= Catalogue::Courses; ++course)
+        result.append(
+            {QStringLiteral("rang%1").arg(course), [course](const Catalogue& c) { return courseRank(c, course); }});
+    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu)
+        result.append(
+            {QStringLiteral("aform%1").arg(menu), [menu](const Catalogue& c) { return setMenuChoices(c, menu); }});
+    result.append({QStringLiteral("tablepos$"), tablePlan});
+    return result;
+}
+
+} // namespace
+
+CatalogueReplies::CatalogueReplies(const Restaurant& restaurant) : m_restaurant(restaurant) {}
+
+const QList<std::pair<QString, CatalogueReplies::Builder>>& CatalogueReplies::all()
+{
+    static const QList<std::pair<QString, Builder>> replies = builders();
+    return replies;
+}
+
+void CatalogueReplies::install(RequestDispatcher& dispatcher)
+{
+    for (const auto& [request, builder] : all())
+        dispatcher.add(request,
+                       [this, builder = builder](const QString&) { return builder(m_restaurant.catalogue()); });
+}

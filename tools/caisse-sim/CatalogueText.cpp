@@ -1,0 +1,218 @@
+#include "CatalogueText.h"
+
+#include "AsciiText.h"
+#include "Catalogue.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+
+namespace CatalogueText {
+
+namespace {
+
+const QLatin1Char Semicolon(';');
+
+QString numbers(const QList<int>& values)
+{
+    QStringList texts;
+    for (const int value : values)
+        texts.append(QString::number(value));
+    return texts.join(Semicolon);
+}
+
+QString texts(const QList<QString>& values)
+{
+    QStringList result;
+    for (const QString& value : values)
+        result.append(asciiText(value));
+    return result.join(Semicolon);
+}
+
+// The group the terminal reads option list 1-9 from: group 5 holds the recall messages.
+int kitchenGroup(int list)
+{
+    return list <= 5 ? list - 1 : list;
+}
+
+int highestArticle(const Catalogue& catalogue)
+{
+    int highest = Catalogue::SupplementFlags;
+    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const Catalogue::Product& product : keyboard.products)
+            highest = std::max(highest, product.article);
+    }
+    return highest;
+}
+
+QList<Catalogue::Product> productsOf(const Catalogue& catalogue, int keyboard)
+{
+    const Catalogue::Keyboard* found = catalogue.keyboard(keyboard);
+    return found ? found->products : QList<Catalogue::Product>();
+}
+
+} // namespace
+
+QString tabsAndWaiters(const Catalogue& catalogue)
+{
+    QString reply;
+    for (int number = 1; number <= Catalogue::Keyboards; ++number) {
+        const Catalogue::Keyboard* keyboard = catalogue.keyboard(number);
+        reply += (keyboard ? asciiText(keyboard->name) : QString()) + Semicolon;
+    }
+    reply += QLatin1Char('#');
+    for (int number = 1; number <= Catalogue::Waiters; ++number) {
+        const auto waiter = std::find_if(catalogue.waiters.cbegin(), catalogue.waiters.cend(),
+                                         [number](const Catalogue::Waiter& w) { return w.number == number; });
+        reply += (waiter == catalogue.waiters.cend() ? QString() : asciiText(waiter->name)) + Semicolon;
+    }
+    return reply;
+}
+
+QString paymentCaptions(const Catalogue& catalogue)
+{
+    QStringList captions;
+    for (const char* command : {"cb$", "ch$", "ba$", "es$"}) {
+        const auto mode =
+            std::find_if(catalogue.paymentModes.cbegin(), catalogue.paymentModes.cend(),
+                         [command](const Catalogue::PaymentMode& m) { return m.command == QLatin1String(command); });
+        captions.append(mode == catalogue.paymentModes.cend() ? QStringLiteral("a") : asciiText(mode->caption));
+    }
+    return captions.join(Semicolon);
+}
+
+QString supplementList(const Catalogue& catalogue)
+{
+    QStringList fields;
+    for (const Catalogue::Supplement& supplement : catalogue.supplements)
+        fields << QString::number(supplement.code) << asciiText(supplement.name);
+    return fields.join(Semicolon);
+}
+
+QString supplementFlags(const Catalogue& catalogue)
+{
+    QStringList flags(Catalogue::SupplementFlags, QStringLiteral("0"));
+    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const Catalogue::Product& product : keyboard.products) {
+            if (product.supplements)
+                flags[product.article - 1] = QStringLiteral("1");
+        }
+    }
+    return flags.join(Semicolon);
+}
+
+QString productList(const Catalogue& catalogue, int keyboard)
+{
+    QString list;
+    for (const Catalogue::Product& product : productsOf(catalogue, keyboard)) {
+        const bool options = product.kitchenOptions != 0;
+        list += QStringList{asciiText(product.name), options ? QStringLiteral("1") : QStringLiteral("0"),
+                            QString::number(options ? kitchenGroup(product.kitchenOptions) : 0), product.colour,
+                            QString::number(product.article)}
+                    .join(Semicolon) +
+                Semicolon;
+    }
+    return list + QStringLiteral(";;;;;");
+}
+
+QString productListHalf(const Catalogue& catalogue, int keyboard, int half)
+{
+    const QString list = productList(catalogue, keyboard);
+    const qsizetype middle = list.size() / 2;
+    if (half == 1)
+        return QStringLiteral("PRIX%1").arg(keyboard, 2, 10, QLatin1Char('0')) + list.left(middle);
+    return list.mid(middle);
+}
+
+QString kitchenLabels(const Catalogue& catalogue, int keyboard)
+{
+    QList<QString> labels;
+    for (const Catalogue::Product& product : productsOf(catalogue, keyboard))
+        labels.append(product.kitchenLabel);
+    return QStringLiteral("CUIS%1").arg(keyboard, 2, 10, QLatin1Char('0')) + texts(labels);
+}
+
+QString printingOptions(const Catalogue& catalogue)
+{
+    const std::array<int, 3>& options = catalogue.printingOptions;
+    return QStringLiteral("%1$%2$%3").arg(options[0]).arg(options[1]).arg(options[2]);
+}
+
+QString kitchenLists(const Catalogue& catalogue)
+{
+    std::array<QString, 10> groups;
+    groups[5] = texts(catalogue.recallMessages);
+    for (const Catalogue::KitchenOptionList& list : catalogue.kitchenOptions)
+        groups[size_t(kitchenGroup(list.list))] = texts(list.choices);
+    QString reply;
+    for (const QString& group : groups)
+        reply += group + QLatin1Char('#');
+    return reply;
+}
+
+QString setMenuContents(const Catalogue& catalogue)
+{
+    QString reply;
+    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu) {
+        QStringList rows;
+        if (const Catalogue::SetMenu* setMenu = catalogue.setMenu(Catalogue::FirstSetMenu - 1 + menu)) {
+            for (const Catalogue::SetMenuStep& step : setMenu->steps)
+                rows.append(numbers(step.articles));
+        }
+        reply += rows.join(QLatin1Char('$')) + QLatin1Char('~');
+    }
+    return reply;
+}
+
+QString courseRank(const Catalogue& catalogue, int course)
+{
+    QStringList flags(highestArticle(catalogue), QStringLiteral("0"));
+    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const Catalogue::Product& product : keyboard.products) {
+            if (product.courses.contains(course))
+                flags[product.article - 1] = QStringLiteral("1");
+        }
+    }
+    return flags.join(Semicolon);
+}
+
+QString setMenuChoices(const Catalogue& catalogue, int menu)
+{
+    const Catalogue::SetMenu* setMenu = catalogue.setMenu(Catalogue::FirstSetMenu - 1 + menu);
+    if (!setMenu)
+        return QString();
+    QStringList rows;
+    for (const Catalogue::SetMenuStep& step : setMenu->steps) {
+        QList<QString> names;
+        for (const int article : step.articles)
+            names.append(catalogue.product(article)->name);
+        rows.append(texts(names));
+    }
+    return rows.join(QLatin1Char(':'));
+}
+
+QString tablePlan(const Catalogue& catalogue)
+{
+    // left, top, height, width, plan, visibility
+    std::array<QStringList, 6> groups;
+    for (QStringList& group : groups)
+        group = QStringList(Catalogue::Tables, QStringLiteral("0"));
+    for (const Catalogue::Room& room : catalogue.rooms) {
+        for (const Catalogue::Table& table : room.tables) {
+            const qsizetype z = table.number - 1;
+            groups[0][z] = QString::number(table.left);
+            groups[1][z] = QString::number(table.top);
+            groups[2][z] = QString::number(table.height);
+            groups[3][z] = QString::number(table.width);
+            groups[4][z] = QString::number(room.plan);
+            groups[5][z] = QStringLiteral("1");
+        }
+    }
+    QStringList joined;
+    for (const QStringList& group : groups)
+        joined.append(group.join(Semicolon));
+    return joined.join(QLatin1Char('$'));
+}
+
+} // namespace CatalogueText
