@@ -524,7 +524,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
     Restaurant restaurant;
     QString error;
     QVERIFY2(restaurant.load(path, error), qPrintable(error));
-    const Catalogue& catalogue = restaurant.catalogue();
+    const RestaurantCatalogue& catalogue = restaurant.catalogue();
 
     QHash<QString, QString> replies;
     for (const auto& [request, builder] : CatalogueReplies::all()) {
@@ -535,7 +535,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
         replies.insert(request, reply);
     }
     // the terminal caches ":" + reply in 2000 characters and reads the cache at its next start
-    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu)
+    for (int menu = 1; menu <= RestaurantCatalogue::SetMenus; ++menu)
         QVERIFY(replies.value(QStringLiteral("aform%1").arg(menu)).size() < 2000);
 
     const QStringList tabs = terminalSplit(replies.value(QStringLiteral("nongletserveur")), QLatin1Char('#'));
@@ -547,15 +547,15 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
 
     // both halves together, the first without its header, read record by record to the empty one
     int read = 0;
-    for (int keyboard = 1; keyboard <= Catalogue::Keyboards; ++keyboard) {
+    for (int keyboard = 1; keyboard <= RestaurantCatalogue::Keyboards; ++keyboard) {
         const QString q = QString::number(keyboard == 1 ? 2 : keyboard == 2 ? 1 : keyboard);
         const QString list = replies.value(QStringLiteral("naclav%1_1").arg(q)).mid(6) +
                              replies.value(QStringLiteral("naclav%1_2").arg(q));
         const QStringList fields = terminalSplit(list, QLatin1Char(';'));
-        const Catalogue::Keyboard* data = catalogue.keyboard(keyboard);
+        const RestaurantCatalogue::Keyboard* data = catalogue.keyboard(keyboard);
         QVERIFY(data);
         qsizetype i = 0;
-        for (const Catalogue::Product& product : data->products) {
+        for (const RestaurantCatalogue::Product& product : data->products) {
             QVERIFY(i + 4 < fields.size());
             QCOMPARE(fields.at(i), ::asciiText(product.name));
             QCOMPARE(fields.at(i + 4).toInt(), product.article);

@@ -110,16 +110,16 @@ void claim(QSet<int>& taken, int number, const QString& where)
     taken.insert(number);
 }
 
-QList<Catalogue::Waiter> waiters(const QJsonObject& data)
+QList<RestaurantCatalogue::Waiter> waiters(const QJsonObject& data)
 {
-    QList<Catalogue::Waiter> result;
+    QList<RestaurantCatalogue::Waiter> result;
     QSet<int> numbers;
-    const QJsonArray entries = array(data, "waiters", QString(), Catalogue::Waiters);
+    const QJsonArray entries = array(data, "waiters", QString(), RestaurantCatalogue::Waiters);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("waiters"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::Waiter waiter;
-        waiter.number = integer(entry, "number", where, 1, Catalogue::Waiters);
+        RestaurantCatalogue::Waiter waiter;
+        waiter.number = integer(entry, "number", where, 1, RestaurantCatalogue::Waiters);
         claim(numbers, waiter.number, at(where, "number"));
         waiter.name = text(entry, "name", where);
         waiter.code = text(entry, "code", where, false);
@@ -129,11 +129,11 @@ QList<Catalogue::Waiter> waiters(const QJsonObject& data)
     return result;
 }
 
-QList<Catalogue::PaymentMode> paymentModes(const QJsonObject& data)
+QList<RestaurantCatalogue::PaymentMode> paymentModes(const QJsonObject& data)
 {
     static const QStringList commands{QStringLiteral("cb$"), QStringLiteral("ch$"), QStringLiteral("ba$"),
                                       QStringLiteral("es$")};
-    QList<Catalogue::PaymentMode> result;
+    QList<RestaurantCatalogue::PaymentMode> result;
     QSet<int> taken;
     const QJsonArray entries = array(data, "paymentModes", QString(), commands.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -169,15 +169,15 @@ QList<QString> texts(const QJsonObject& data, const char* key, const QString& wh
     return result;
 }
 
-QList<Catalogue::KitchenOptionList> kitchenOptions(const QJsonObject& data)
+QList<RestaurantCatalogue::KitchenOptionList> kitchenOptions(const QJsonObject& data)
 {
-    QList<Catalogue::KitchenOptionList> result;
+    QList<RestaurantCatalogue::KitchenOptionList> result;
     QSet<int> lists;
     const QJsonArray entries = array(data, "kitchenOptions", QString(), 9);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("kitchenOptions"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::KitchenOptionList list;
+        RestaurantCatalogue::KitchenOptionList list;
         list.list = integer(entry, "list", where, 1, 9);
         claim(lists, list.list, at(where, "list"));
         list.name = text(entry, "name", where);
@@ -187,15 +187,15 @@ QList<Catalogue::KitchenOptionList> kitchenOptions(const QJsonObject& data)
     return result;
 }
 
-QList<Catalogue::Supplement> supplements(const QJsonObject& data)
+QList<RestaurantCatalogue::Supplement> supplements(const QJsonObject& data)
 {
-    QList<Catalogue::Supplement> result;
+    QList<RestaurantCatalogue::Supplement> result;
     QSet<int> codes;
-    const QJsonArray entries = array(data, "supplements", QString(), Catalogue::MaxSupplements);
+    const QJsonArray entries = array(data, "supplements", QString(), RestaurantCatalogue::MaxSupplements);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("supplements"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::Supplement supplement;
+        RestaurantCatalogue::Supplement supplement;
         supplement.code = integer(entry, "code", where, 0, 999999);
         claim(codes, supplement.code, at(where, "code"));
         supplement.name = text(entry, "name", where);
@@ -205,48 +205,50 @@ QList<Catalogue::Supplement> supplements(const QJsonObject& data)
     return result;
 }
 
-Catalogue::Product product(const QJsonObject& entry, const QString& where, const Catalogue& catalogue)
+RestaurantCatalogue::Product product(const QJsonObject& entry, const QString& where,
+                                     const RestaurantCatalogue& catalogue)
 {
     static const QRegularExpression colourPattern(QStringLiteral("\\A.[0-9A-Fa-f]{8}\\z"));
-    Catalogue::Product product;
-    product.article = integer(entry, "article", where, 1, Catalogue::LastProductArticle);
+    RestaurantCatalogue::Product product;
+    product.article = integer(entry, "article", where, 1, RestaurantCatalogue::LastProductArticle);
     product.name = text(entry, "name", where);
     product.price = integer(entry, "price", where, 0, 99999999, 0);
     product.colour = text(entry, "colour", where);
     if (!colourPattern.match(product.colour).hasMatch())
         fail(at(where, "colour"), QStringLiteral("one character then eight hex digits AARRGGBB is expected"));
     product.kitchenLabel = text(entry, "kitchenLabel", where, false);
-    const QJsonArray courses = array(entry, "courses", where, Catalogue::Courses);
+    const QJsonArray courses = array(entry, "courses", where, RestaurantCatalogue::Courses);
     for (qsizetype i = 0; i < courses.size(); ++i)
-        product.courses.append(integer(courses.at(i), at(at(where, "courses"), i), 1, Catalogue::Courses));
+        product.courses.append(integer(courses.at(i), at(at(where, "courses"), i), 1, RestaurantCatalogue::Courses));
     product.kitchenOptions = integer(entry, "kitchenOptions", where, 1, 9, 0);
     if (product.kitchenOptions != 0 && !catalogue.kitchenOptionList(product.kitchenOptions))
         fail(at(where, "kitchenOptions"), QStringLiteral("no option list %1").arg(product.kitchenOptions));
     product.supplements = boolean(entry, "supplements", where, false);
-    if (product.supplements && product.article > Catalogue::SupplementFlags)
+    if (product.supplements && product.article > RestaurantCatalogue::SupplementFlags)
         fail(at(where, "supplements"),
-             QStringLiteral("only articles 1 to %1 can take supplements").arg(Catalogue::SupplementFlags));
+             QStringLiteral("only articles 1 to %1 can take supplements").arg(RestaurantCatalogue::SupplementFlags));
     return product;
 }
 
-QList<Catalogue::Keyboard> keyboards(const QJsonObject& data, const Catalogue& catalogue)
+QList<RestaurantCatalogue::Keyboard> keyboards(const QJsonObject& data, const RestaurantCatalogue& catalogue)
 {
-    QList<Catalogue::Keyboard> result;
+    QList<RestaurantCatalogue::Keyboard> result;
     QSet<int> numbers;
     QSet<int> articles;
     qsizetype productCount = 0;
-    const QJsonArray entries = array(data, "keyboards", QString(), Catalogue::Keyboards);
+    const QJsonArray entries = array(data, "keyboards", QString(), RestaurantCatalogue::Keyboards);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("keyboards"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::Keyboard keyboard;
-        keyboard.number = integer(entry, "number", where, 1, Catalogue::Keyboards);
+        RestaurantCatalogue::Keyboard keyboard;
+        keyboard.number = integer(entry, "number", where, 1, RestaurantCatalogue::Keyboards);
         claim(numbers, keyboard.number, at(where, "number"));
         keyboard.name = text(entry, "name", where);
-        const QJsonArray products = array(entry, "products", where, Catalogue::MaxProducts);
+        const QJsonArray products = array(entry, "products", where, RestaurantCatalogue::MaxProducts);
         productCount += products.size();
-        if (productCount > Catalogue::MaxProducts)
-            fail(at(where, "products"), QStringLiteral("more than %1 products in all").arg(Catalogue::MaxProducts));
+        if (productCount > RestaurantCatalogue::MaxProducts)
+            fail(at(where, "products"),
+                 QStringLiteral("more than %1 products in all").arg(RestaurantCatalogue::MaxProducts));
         for (qsizetype p = 0; p < products.size(); ++p) {
             const QString productWhere = at(at(where, "products"), p);
             keyboard.products.append(product(object(products.at(p), productWhere), productWhere, catalogue));
@@ -257,33 +259,33 @@ QList<Catalogue::Keyboard> keyboards(const QJsonObject& data, const Catalogue& c
     return result;
 }
 
-QList<Catalogue::SetMenu> setMenus(const QJsonObject& data, const Catalogue& catalogue)
+QList<RestaurantCatalogue::SetMenu> setMenus(const QJsonObject& data, const RestaurantCatalogue& catalogue)
 {
-    QList<Catalogue::SetMenu> result;
+    QList<RestaurantCatalogue::SetMenu> result;
     QSet<int> articles;
-    const QJsonArray entries = array(data, "setMenus", QString(), Catalogue::SetMenus);
+    const QJsonArray entries = array(data, "setMenus", QString(), RestaurantCatalogue::SetMenus);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("setMenus"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::SetMenu menu;
-        menu.article = integer(entry, "article", where, Catalogue::FirstSetMenu,
-                               Catalogue::FirstSetMenu + Catalogue::SetMenus - 1);
+        RestaurantCatalogue::SetMenu menu;
+        menu.article = integer(entry, "article", where, RestaurantCatalogue::FirstSetMenu,
+                               RestaurantCatalogue::FirstSetMenu + RestaurantCatalogue::SetMenus - 1);
         claim(articles, menu.article, at(where, "article"));
         if (!catalogue.product(menu.article))
             fail(at(where, "article"), QStringLiteral("%1 is on no keyboard").arg(menu.article));
         menu.name = text(entry, "name", where);
-        const QJsonArray steps = array(entry, "steps", where, Catalogue::SetMenuSteps);
+        const QJsonArray steps = array(entry, "steps", where, RestaurantCatalogue::SetMenuSteps);
         for (qsizetype s = 0; s < steps.size(); ++s) {
             const QString stepWhere = at(at(where, "steps"), s);
             const QJsonObject stepEntry = object(steps.at(s), stepWhere);
-            Catalogue::SetMenuStep step;
-            step.course = integer(stepEntry, "course", stepWhere, 1, Catalogue::Courses);
-            const QJsonArray dishes = array(stepEntry, "articles", stepWhere, Catalogue::MaxProducts);
+            RestaurantCatalogue::SetMenuStep step;
+            step.course = integer(stepEntry, "course", stepWhere, 1, RestaurantCatalogue::Courses);
+            const QJsonArray dishes = array(stepEntry, "articles", stepWhere, RestaurantCatalogue::MaxProducts);
             if (dishes.isEmpty())
                 fail(at(stepWhere, "articles"), QStringLiteral("a step offers at least one dish"));
             for (qsizetype d = 0; d < dishes.size(); ++d) {
                 const QString dishWhere = at(at(stepWhere, "articles"), d);
-                const int article = integer(dishes.at(d), dishWhere, 1, Catalogue::LastProductArticle);
+                const int article = integer(dishes.at(d), dishWhere, 1, RestaurantCatalogue::LastProductArticle);
                 if (!catalogue.product(article))
                     fail(dishWhere, QStringLiteral("%1 is on no keyboard").arg(article));
                 step.articles.append(article);
@@ -295,25 +297,25 @@ QList<Catalogue::SetMenu> setMenus(const QJsonObject& data, const Catalogue& cat
     return result;
 }
 
-QList<Catalogue::Room> rooms(const QJsonObject& data)
+QList<RestaurantCatalogue::Room> rooms(const QJsonObject& data)
 {
-    QList<Catalogue::Room> result;
+    QList<RestaurantCatalogue::Room> result;
     QSet<int> plans;
     QSet<int> numbers;
     const QJsonArray entries = array(data, "rooms", QString(), 3);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString where = at(QStringLiteral("rooms"), i);
         const QJsonObject entry = object(entries.at(i), where);
-        Catalogue::Room room;
+        RestaurantCatalogue::Room room;
         room.plan = integer(entry, "plan", where, 1, 3);
         claim(plans, room.plan, at(where, "plan"));
         room.name = text(entry, "name", where);
-        const QJsonArray tables = array(entry, "tables", where, Catalogue::Tables);
+        const QJsonArray tables = array(entry, "tables", where, RestaurantCatalogue::Tables);
         for (qsizetype t = 0; t < tables.size(); ++t) {
             const QString tableWhere = at(at(where, "tables"), t);
             const QJsonObject tableEntry = object(tables.at(t), tableWhere);
-            Catalogue::Table table;
-            table.number = integer(tableEntry, "number", tableWhere, 1, Catalogue::Tables);
+            RestaurantCatalogue::Table table;
+            table.number = integer(tableEntry, "number", tableWhere, 1, RestaurantCatalogue::Tables);
             claim(numbers, table.number, at(tableWhere, "number"));
             table.covers = integer(tableEntry, "covers", tableWhere, 1, 99, 1);
             table.left = integer(tableEntry, "left", tableWhere, 0, 599);
@@ -329,14 +331,14 @@ QList<Catalogue::Room> rooms(const QJsonObject& data)
 
 } // namespace
 
-bool CatalogueReader::read(const QJsonObject& data, Catalogue& catalogue, QString& error)
+bool CatalogueReader::read(const QJsonObject& data, RestaurantCatalogue& catalogue, QString& error)
 {
     if (data.value(QLatin1String("restaurant")).toString().isEmpty()) {
         error = QStringLiteral("no \"restaurant\" name");
         return false;
     }
     try {
-        Catalogue read;
+        RestaurantCatalogue read;
         read.name = text(data, "restaurant", QString());
         read.address = data.value(QLatin1String("address")).toString();
         read.waiters = waiters(data);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "RestaurantCatalogue.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -11,5 +11,5 @@ class CatalogueReader final
 {
 public:
     // On failure returns false with error naming the faulty entry, e.g. "keyboards[2].products[5].colour".
-    static bool read(const QJsonObject& data, Catalogue& catalogue, QString& error);
+    static bool read(const QJsonObject& data, RestaurantCatalogue& catalogue, QString& error);
 };

@@ -28,24 +28,24 @@ QList<std::pair<QString, CatalogueReplies::Builder>> builders()
         {QStringLiteral("listesupp"), supplementList},
         {QStringLiteral("supplement"), supplementFlags},
     };
-    for (int keyboard = 1; keyboard <= Catalogue::Keyboards; ++keyboard) {
+    for (int keyboard = 1; keyboard <= RestaurantCatalogue::Keyboards; ++keyboard) {
         const QString productList = QStringLiteral("naclav%1_").arg(productListNumber(keyboard));
         result.append({productList + QLatin1Char('1'),
-                       [keyboard](const Catalogue& c) { return productListHalf(c, keyboard, 1); }});
+                       [keyboard](const RestaurantCatalogue& c) { return productListHalf(c, keyboard, 1); }});
         result.append({productList + QLatin1Char('2'),
-                       [keyboard](const Catalogue& c) { return productListHalf(c, keyboard, 2); }});
+                       [keyboard](const RestaurantCatalogue& c) { return productListHalf(c, keyboard, 2); }});
         result.append({QStringLiteral("stgcuis%1").arg(keyboard),
-                       [keyboard](const Catalogue& c) { return kitchenLabels(c, keyboard); }});
+                       [keyboard](const RestaurantCatalogue& c) { return kitchenLabels(c, keyboard); }});
     }
     result.append({QStringLiteral("limp"), printingOptions});
     result.append({QStringLiteral("nacuistot"), kitchenLists});
     result.append({QStringLiteral("ctnform"), setMenuContents});
-    for (int course = 1; course <= Catalogue::Courses; ++course)
-        result.append(
-            {QStringLiteral("rang%1").arg(course), [course](const Catalogue& c) { return courseRank(c, course); }});
-    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu)
-        result.append(
-            {QStringLiteral("aform%1").arg(menu), [menu](const Catalogue& c) { return setMenuChoices(c, menu); }});
+    for (int course = 1; course <= RestaurantCatalogue::Courses; ++course)
+        result.append({QStringLiteral("rang%1").arg(course),
+                       [course](const RestaurantCatalogue& c) { return courseRank(c, course); }});
+    for (int menu = 1; menu <= RestaurantCatalogue::SetMenus; ++menu)
+        result.append({QStringLiteral("aform%1").arg(menu),
+                       [menu](const RestaurantCatalogue& c) { return setMenuChoices(c, menu); }});
     result.append({QStringLiteral("tablepos$"), tablePlan});
     return result;
 }

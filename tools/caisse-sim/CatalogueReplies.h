@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-struct Catalogue;
+struct RestaurantCatalogue;
 class Restaurant;
 class RequestDispatcher;
 
@@ -15,7 +15,7 @@ class RequestDispatcher;
 class CatalogueReplies final
 {
 public:
-    using Builder = std::function<QString(const Catalogue& catalogue)>;
+    using Builder = std::function<QString(const RestaurantCatalogue& catalogue)>;
 
     explicit CatalogueReplies(const Restaurant& restaurant);
 

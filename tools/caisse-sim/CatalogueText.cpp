@@ -1,7 +1,7 @@
 #include "CatalogueText.h"
 
 #include "AsciiText.h"
-#include "Catalogue.h"
+#include "RestaurantCatalogue.h"
 
 #include <QStringList>
 
@@ -36,65 +36,65 @@ int kitchenGroup(int list)
     return list <= 5 ? list - 1 : list;
 }
 
-int highestArticle(const Catalogue& catalogue)
+int highestArticle(const RestaurantCatalogue& catalogue)
 {
-    int highest = Catalogue::SupplementFlags;
-    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
-        for (const Catalogue::Product& product : keyboard.products)
+    int highest = RestaurantCatalogue::SupplementFlags;
+    for (const RestaurantCatalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const RestaurantCatalogue::Product& product : keyboard.products)
             highest = std::max(highest, product.article);
     }
     return highest;
 }
 
-QList<Catalogue::Product> productsOf(const Catalogue& catalogue, int keyboard)
+QList<RestaurantCatalogue::Product> productsOf(const RestaurantCatalogue& catalogue, int keyboard)
 {
-    const Catalogue::Keyboard* found = catalogue.keyboard(keyboard);
-    return found ? found->products : QList<Catalogue::Product>();
+    const RestaurantCatalogue::Keyboard* found = catalogue.keyboard(keyboard);
+    return found ? found->products : QList<RestaurantCatalogue::Product>();
 }
 
 } // namespace
 
-QString tabsAndWaiters(const Catalogue& catalogue)
+QString tabsAndWaiters(const RestaurantCatalogue& catalogue)
 {
     QString reply;
-    for (int number = 1; number <= Catalogue::Keyboards; ++number) {
-        const Catalogue::Keyboard* keyboard = catalogue.keyboard(number);
+    for (int number = 1; number <= RestaurantCatalogue::Keyboards; ++number) {
+        const RestaurantCatalogue::Keyboard* keyboard = catalogue.keyboard(number);
         reply += (keyboard ? asciiText(keyboard->name) : QString()) + Semicolon;
     }
     reply += QLatin1Char('#');
-    for (int number = 1; number <= Catalogue::Waiters; ++number) {
+    for (int number = 1; number <= RestaurantCatalogue::Waiters; ++number) {
         const auto waiter = std::find_if(catalogue.waiters.cbegin(), catalogue.waiters.cend(),
-                                         [number](const Catalogue::Waiter& w) { return w.number == number; });
+                                         [number](const RestaurantCatalogue::Waiter& w) { return w.number == number; });
         reply += (waiter == catalogue.waiters.cend() ? QString() : asciiText(waiter->name)) + Semicolon;
     }
     return reply;
 }
 
-QString paymentCaptions(const Catalogue& catalogue)
+QString paymentCaptions(const RestaurantCatalogue& catalogue)
 {
     QStringList captions;
     for (const char* command : {"cb$", "ch$", "ba$", "es$"}) {
-        const auto mode =
-            std::find_if(catalogue.paymentModes.cbegin(), catalogue.paymentModes.cend(),
-                         [command](const Catalogue::PaymentMode& m) { return m.command == QLatin1String(command); });
+        const auto mode = std::find_if(
+            catalogue.paymentModes.cbegin(), catalogue.paymentModes.cend(),
+            [command](const RestaurantCatalogue::PaymentMode& m) { return m.command == QLatin1String(command); });
         captions.append(mode == catalogue.paymentModes.cend() ? QStringLiteral("a") : asciiText(mode->caption));
     }
     return captions.join(Semicolon);
 }
 
-QString supplementList(const Catalogue& catalogue)
+QString supplementList(const RestaurantCatalogue& catalogue)
 {
     QStringList fields;
-    for (const Catalogue::Supplement& supplement : catalogue.supplements)
+    for (const RestaurantCatalogue::Supplement& supplement : catalogue.supplements)
         fields << QString::number(supplement.code) << asciiText(supplement.name);
     return fields.join(Semicolon);
 }
 
-QString supplementFlags(const Catalogue& catalogue)
+QString supplementFlags(const RestaurantCatalogue& catalogue)
 {
-    QStringList flags(Catalogue::SupplementFlags, QStringLiteral("0"));
-    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
-        for (const Catalogue::Product& product : keyboard.products) {
+    QStringList flags(RestaurantCatalogue::SupplementFlags, QStringLiteral("0"));
+    for (const RestaurantCatalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const RestaurantCatalogue::Product& product : keyboard.products) {
             if (product.supplements)
                 flags[product.article - 1] = QStringLiteral("1");
         }
@@ -102,10 +102,10 @@ QString supplementFlags(const Catalogue& catalogue)
     return flags.join(Semicolon);
 }
 
-QString productList(const Catalogue& catalogue, int keyboard)
+QString productList(const RestaurantCatalogue& catalogue, int keyboard)
 {
     QString list;
-    for (const Catalogue::Product& product : productsOf(catalogue, keyboard)) {
+    for (const RestaurantCatalogue::Product& product : productsOf(catalogue, keyboard)) {
         const bool options = product.kitchenOptions != 0;
         list += QStringList{asciiText(product.name), options ? QStringLiteral("1") : QStringLiteral("0"),
                             QString::number(options ? kitchenGroup(product.kitchenOptions) : 0), product.colour,
@@ -116,7 +116,7 @@ QString productList(const Catalogue& catalogue, int keyboard)
     return list + QStringLiteral(";;;;;");
 }
 
-QString productListHalf(const Catalogue& catalogue, int keyboard, int half)
+QString productListHalf(const RestaurantCatalogue& catalogue, int keyboard, int half)
 {
     const QString list = productList(catalogue, keyboard);
     const qsizetype middle = list.size() / 2;
@@ -125,25 +125,25 @@ QString productListHalf(const Catalogue& catalogue, int keyboard, int half)
     return list.mid(middle);
 }
 
-QString kitchenLabels(const Catalogue& catalogue, int keyboard)
+QString kitchenLabels(const RestaurantCatalogue& catalogue, int keyboard)
 {
     QList<QString> labels;
-    for (const Catalogue::Product& product : productsOf(catalogue, keyboard))
+    for (const RestaurantCatalogue::Product& product : productsOf(catalogue, keyboard))
         labels.append(product.kitchenLabel);
     return QStringLiteral("CUIS%1").arg(keyboard, 2, 10, QLatin1Char('0')) + texts(labels);
 }
 
-QString printingOptions(const Catalogue& catalogue)
+QString printingOptions(const RestaurantCatalogue& catalogue)
 {
     const std::array<int, 3>& options = catalogue.printingOptions;
     return QStringLiteral("%1$%2$%3").arg(options[0]).arg(options[1]).arg(options[2]);
 }
 
-QString kitchenLists(const Catalogue& catalogue)
+QString kitchenLists(const RestaurantCatalogue& catalogue)
 {
     std::array<QString, 10> groups;
     groups[5] = texts(catalogue.recallMessages);
-    for (const Catalogue::KitchenOptionList& list : catalogue.kitchenOptions)
+    for (const RestaurantCatalogue::KitchenOptionList& list : catalogue.kitchenOptions)
         groups[size_t(kitchenGroup(list.list))] = texts(list.choices);
     QString reply;
     for (const QString& group : groups)
@@ -151,13 +151,14 @@ QString kitchenLists(const Catalogue& catalogue)
     return reply;
 }
 
-QString setMenuContents(const Catalogue& catalogue)
+QString setMenuContents(const RestaurantCatalogue& catalogue)
 {
     QString reply;
-    for (int menu = 1; menu <= Catalogue::SetMenus; ++menu) {
+    for (int menu = 1; menu <= RestaurantCatalogue::SetMenus; ++menu) {
         QStringList rows;
-        if (const Catalogue::SetMenu* setMenu = catalogue.setMenu(Catalogue::FirstSetMenu - 1 + menu)) {
-            for (const Catalogue::SetMenuStep& step : setMenu->steps)
+        if (const RestaurantCatalogue::SetMenu* setMenu =
+                catalogue.setMenu(RestaurantCatalogue::FirstSetMenu - 1 + menu)) {
+            for (const RestaurantCatalogue::SetMenuStep& step : setMenu->steps)
                 rows.append(numbers(step.articles));
         }
         reply += rows.join(QLatin1Char('$')) + QLatin1Char('~');
@@ -165,11 +166,11 @@ QString setMenuContents(const Catalogue& catalogue)
     return reply;
 }
 
-QString courseRank(const Catalogue& catalogue, int course)
+QString courseRank(const RestaurantCatalogue& catalogue, int course)
 {
     QStringList flags(highestArticle(catalogue), QStringLiteral("0"));
-    for (const Catalogue::Keyboard& keyboard : catalogue.keyboards) {
-        for (const Catalogue::Product& product : keyboard.products) {
+    for (const RestaurantCatalogue::Keyboard& keyboard : catalogue.keyboards) {
+        for (const RestaurantCatalogue::Product& product : keyboard.products) {
             if (product.courses.contains(course))
                 flags[product.article - 1] = QStringLiteral("1");
         }
@@ -177,13 +178,13 @@ QString courseRank(const Catalogue& catalogue, int course)
     return flags.join(Semicolon);
 }
 
-QString setMenuChoices(const Catalogue& catalogue, int menu)
+QString setMenuChoices(const RestaurantCatalogue& catalogue, int menu)
 {
-    const Catalogue::SetMenu* setMenu = catalogue.setMenu(Catalogue::FirstSetMenu - 1 + menu);
+    const RestaurantCatalogue::SetMenu* setMenu = catalogue.setMenu(RestaurantCatalogue::FirstSetMenu - 1 + menu);
     if (!setMenu)
         return QString();
     QStringList rows;
-    for (const Catalogue::SetMenuStep& step : setMenu->steps) {
+    for (const RestaurantCatalogue::SetMenuStep& step : setMenu->steps) {
         QList<QString> names;
         for (const int article : step.articles)
             names.append(catalogue.product(article)->name);
@@ -192,14 +193,14 @@ QString setMenuChoices(const Catalogue& catalogue, int menu)
     return rows.join(QLatin1Char(':'));
 }
 
-QString tablePlan(const Catalogue& catalogue)
+QString tablePlan(const RestaurantCatalogue& catalogue)
 {
     // left, top, height, width, plan, visibility
     std::array<QStringList, 6> groups;
     for (QStringList& group : groups)
-        group = QStringList(Catalogue::Tables, QStringLiteral("0"));
-    for (const Catalogue::Room& room : catalogue.rooms) {
-        for (const Catalogue::Table& table : room.tables) {
+        group = QStringList(RestaurantCatalogue::Tables, QStringLiteral("0"));
+    for (const RestaurantCatalogue::Room& room : catalogue.rooms) {
+        for (const RestaurantCatalogue::Table& table : room.tables) {
             const qsizetype z = table.number - 1;
             groups[0][z] = QString::number(table.left);
             groups[1][z] = QString::number(table.top);

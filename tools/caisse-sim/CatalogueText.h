@@ -2,56 +2,56 @@
 
 #include <QString>
 
-struct Catalogue;
+struct RestaurantCatalogue;
 
 // The catalogue as the terminal reads it, one reply line per piece. Texts come out 7-bit.
 namespace CatalogueText {
 
 // Twelve tab names then "#" then eight waiter names, each name followed by ";" so that an empty last one
 // still counts: "Aperitifs;...;Formules;#Camille;...;;".
-QString tabsAndWaiters(const Catalogue& catalogue);
+QString tabsAndWaiters(const RestaurantCatalogue& catalogue);
 
 // Captions of cb, ch, ba, es in that order, ";"-separated; "a" hides a mode the restaurant does not take.
-QString paymentCaptions(const Catalogue& catalogue);
+QString paymentCaptions(const RestaurantCatalogue& catalogue);
 
 // "code;name;code;name...": the supplement list in its order.
-QString supplementList(const Catalogue& catalogue);
+QString supplementList(const RestaurantCatalogue& catalogue);
 
 // 800 flags ";"-separated, one per article 1-800: "1" when the supplements panel opens after it.
-QString supplementFlags(const Catalogue& catalogue);
+QString supplementFlags(const RestaurantCatalogue& catalogue);
 
 // Records "name;cuis;menucuis;colour;article;" of one keyboard, then the empty record ";;;;;" that ends
 // the terminal's reading.
-QString productList(const Catalogue& catalogue, int keyboard);
+QString productList(const RestaurantCatalogue& catalogue, int keyboard);
 
 // The product list cut at its middle, as the register sends it in two lines (a record may straddle the cut);
 // the first half starts with the six characters "PRIXnn" (nn the keyboard), which the terminal drops.
-QString productListHalf(const Catalogue& catalogue, int keyboard, int half);
+QString productListHalf(const RestaurantCatalogue& catalogue, int keyboard, int half);
 
 // "CUISnn" then the kitchen labels of the keyboard's products, ";"-separated, by position.
-QString kitchenLabels(const Catalogue& catalogue, int keyboard);
+QString kitchenLabels(const RestaurantCatalogue& catalogue, int keyboard);
 
 // The three printing options "$"-separated.
-QString printingOptions(const Catalogue& catalogue);
+QString printingOptions(const RestaurantCatalogue& catalogue);
 
 // Ten groups, each followed by "#": option lists 1-5, the recall messages, option lists 6-9; the entries of
 // a group are ";"-separated.
-QString kitchenLists(const Catalogue& catalogue);
+QString kitchenLists(const RestaurantCatalogue& catalogue);
 
 // Ten groups, each followed by "~", one per set menu (article 552-561): its steps as "$"-separated rows, each
 // row the article numbers of the dishes offered, ";"-separated.
-QString setMenuContents(const Catalogue& catalogue);
+QString setMenuContents(const RestaurantCatalogue& catalogue);
 
 // "1" or "0" per article number from 1 to the highest in use (800 at least), ";"-separated: "1" where the
 // article may be served as that course.
-QString courseRank(const Catalogue& catalogue, int course);
+QString courseRank(const RestaurantCatalogue& catalogue, int course);
 
 // The steps of set menu 1-10 as ":"-separated rows, each row the names of the dishes offered, ";"-separated,
 // in the order of the article numbers of the same row in setMenuContents.
-QString setMenuChoices(const Catalogue& catalogue, int menu);
+QString setMenuChoices(const RestaurantCatalogue& catalogue, int menu);
 
 // Six "$"-separated groups of 100 ";"-separated entries, entry z for table z+1: left, top, height, width,
 // plan 1-3, visibility. A table the restaurant does not have is all "0".
-QString tablePlan(const Catalogue& catalogue);
+QString tablePlan(const RestaurantCatalogue& catalogue);
 
 } // namespace CatalogueText

@@ -22,7 +22,7 @@ QString stampOf(const QByteArray& bytes)
 }
 
 // The terminal gives up on a line longer than it can buffer, and with it on the whole catalogue load.
-bool fitsOnTheLine(const Catalogue& catalogue, QString& error)
+bool fitsOnTheLine(const RestaurantCatalogue& catalogue, QString& error)
 {
     for (const auto& [request, builder] : CatalogueReplies::all()) {
         const qsizetype length = builder(catalogue).size();
@@ -58,7 +58,7 @@ bool Restaurant::load(const QString& path, QString& error)
                     .arg(parseError.errorString());
         return false;
     }
-    Catalogue catalogue;
+    RestaurantCatalogue catalogue;
     QString reason;
     if (!CatalogueReader::read(document.object(), catalogue, reason) || !fitsOnTheLine(catalogue, reason)) {
         error = QStringLiteral("%1: %2").arg(path, reason);

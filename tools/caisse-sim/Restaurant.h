@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "RestaurantCatalogue.h"
 
 #include <QString>
 
@@ -17,7 +17,7 @@ public:
 
     const QString& path() const { return m_path; }
     const QString& name() const { return m_catalogue.name; }
-    const Catalogue& catalogue() const { return m_catalogue; }
+    const RestaurantCatalogue& catalogue() const { return m_catalogue; }
 
     // Changes with every change of the file's bytes; the terminal downloads its catalogue again when it
     // differs from the one it cached.
@@ -25,6 +25,6 @@ public:
 
 private:
     QString m_path;
-    Catalogue m_catalogue;
+    RestaurantCatalogue m_catalogue;
     QString m_stamp;
 };

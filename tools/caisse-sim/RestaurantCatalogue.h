@@ -6,7 +6,7 @@
 #include <array>
 
 // Everything the register knows about the restaurant and sends to a terminal at its catalogue load.
-struct Catalogue
+struct RestaurantCatalogue
 {
     static constexpr int Keyboards = 12;
     static constexpr int Waiters = 8;

@@ -1,4 +1,4 @@
-#include "Catalogue.h"
+#include "RestaurantCatalogue.h"
 
 #include <algorithm>
 
@@ -12,12 +12,12 @@ template <typename T, typename Key> const T* findBy(const QList<T>& items, Key T
 
 } // namespace
 
-const Catalogue::Keyboard* Catalogue::keyboard(int number) const
+const RestaurantCatalogue::Keyboard* RestaurantCatalogue::keyboard(int number) const
 {
     return findBy(keyboards, &Keyboard::number, number);
 }
 
-const Catalogue::Product* Catalogue::product(int article) const
+const RestaurantCatalogue::Product* RestaurantCatalogue::product(int article) const
 {
     for (const Keyboard& keyboard : keyboards) {
         if (const Product* found = findBy(keyboard.products, &Product::article, article))
@@ -26,12 +26,12 @@ const Catalogue::Product* Catalogue::product(int article) const
     return nullptr;
 }
 
-const Catalogue::SetMenu* Catalogue::setMenu(int article) const
+const RestaurantCatalogue::SetMenu* RestaurantCatalogue::setMenu(int article) const
 {
     return findBy(setMenus, &SetMenu::article, article);
 }
 
-const Catalogue::KitchenOptionList* Catalogue::kitchenOptionList(int list) const
+const RestaurantCatalogue::KitchenOptionList* RestaurantCatalogue::kitchenOptionList(int list) const
 {
     return findBy(kitchenOptions, &KitchenOptionList::list, list);
 }
