@@ -1,8 +1,161 @@
 #include "ConfigView.h"
 
+#include "Fonts.h"
+#include "InitView.h"
 #include "Palette.h"
+#include "ToggleSwitch.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+const QString ConfigView::ContactAddress = QStringLiteral("contact@commande-salle.fr");
+
+namespace {
+
+QLabel* label(const QString& name, const QString& caption, const QFont& font, Qt::Alignment alignment, bool wrapped)
+{
+    auto* l = new QLabel(caption);
+    l->setObjectName(name);
+    l->setFont(font);
+    l->setAlignment(alignment);
+    l->setWordWrap(wrapped);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, Palette::Caption);
+    l->setPalette(palette);
+    return l;
+}
+
+QLabel* switchCaption(const QString& name, const QString& caption, int size)
+{
+    return label(name, caption, Fonts::plain(size, true, true), Qt::AlignCenter, true);
+}
+
+// A platform button whose caption wraps onto two lines when the button is too narrow for it.
+class WrapButton final : public QPushButton
+{
+public:
+    explicit WrapButton(const QString& caption) : QPushButton(caption) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+QPushButton* bottomButton(const QString& name, const QString& caption)
+{
+    auto* button = new WrapButton(caption);
+    button->setObjectName(name);
+    button->setFont(Fonts::plain(11));
+    Look::darkButton(button);
+    return button;
+}
+
+} // namespace
 
 ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), QSizeF(366, 603), parent)
 {
     setBackground(Palette::Background);
+
+    auto* panel3 = new DesignView(QStringLiteral("Panel3"), designSize());
+    panel3->setBackground(Palette::Background);
+    fill(panel3);
+
+    QLabel* label19 =
+        label(QStringLiteral("Label19"),
+              QStringLiteral("Cet application permet de piloter à distance (à la table du client ou en second "
+                             "poste d'encaissement). Téléchargez sur le site internet Quillobrand le logiciel "
+                             "d'encaissement compatible avec cette application. Le logiciel Quillobrand Premium "
+                             "est compatible tous ordinateurs et toutes versions de Windows."),
+              Fonts::plain(10), Qt::AlignCenter, true);
+    dockTop(label19, 97);
+    QLabel* label70 =
+        label(QStringLiteral("Label70"), QStringLiteral("Vous pouvez nous contacter par mail à ") + ContactAddress,
+              Fonts::plain(11), Qt::AlignCenter, true);
+    dockTop(label70, 41);
+
+    m_label3 = label(QStringLiteral("Label3"), QStringLiteral("Réglage des paramètres"), Fonts::title(TitleSize),
+                     Qt::AlignCenter, false);
+    place(m_label3, QRectF(0, 167.4, 366, 33.9));
+
+    // "Non" and "Oui" over the off and on ends of the first switch
+    place(label(QStringLiteral("Label8"), QStringLiteral("Non"), Fonts::plain(9), Qt::AlignLeft | Qt::AlignVCenter,
+                false),
+          QRectF(10, 201, 31, 29));
+    place(label(QStringLiteral("Label7"), QStringLiteral("Oui"), Fonts::plain(8), Qt::AlignLeft | Qt::AlignVCenter,
+                false),
+          QRectF(35, 208, 51, 17));
+
+    m_switch1 = new ToggleSwitch(QStringLiteral("Switch1"));
+    place(m_switch1, QRectF(6, 221, 44, 26));
+    place(switchCaption(QStringLiteral("Label4"),
+                        QStringLiteral("Lancer automatiquement l'application en local avec la dernière adresse "
+                                       "valide"),
+                        11),
+          QRectF(64, 196, 272, 80));
+
+    m_switch2 = new ToggleSwitch(QStringLiteral("Switch2"));
+    place(m_switch2, QRectF(6, 274, 44, 26));
+    place(switchCaption(QStringLiteral("Label5"), QStringLiteral("Utiliser un plan de salle graphique"), 12),
+          QRectF(61, 251, 303, 71));
+
+    m_switch3 = new ToggleSwitch(QStringLiteral("Switch3"));
+    place(m_switch3, QRectF(6, 328, 44, 26));
+    place(switchCaption(QStringLiteral("Label9"), QStringLiteral("Demander le nombre de couverts"), 12),
+          QRectF(60, 306, 303, 71));
+
+    m_switch4 = new ToggleSwitch(QStringLiteral("Switch4"));
+    place(m_switch4, QRectF(6, 376, 44, 26));
+    place(switchCaption(QStringLiteral("Label72"), QStringLiteral("Ajout article sur double click"), 12),
+          QRectF(55, 354, 303, 71));
+
+    place(label(QStringLiteral("Label6"), QStringLiteral("adresse email de l'utilisateur"), Fonts::plain(14),
+                Qt::AlignCenter, false),
+          QRectF(50.3, 420.4, 238.9, 24));
+
+    // the user's address: typed, never used nor saved
+    m_edit2 = new PromptEdit(QString());
+    m_edit2->setObjectName(QStringLiteral("Edit2"));
+    m_edit2->setFont(Fonts::plain(16));
+    m_edit2->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    place(m_edit2, QRectF(57.6, 447.5, 214.6, 32));
+
+    // every scaled control keeps its text in proportion to its box; the two strips keep their design height, and
+    // their text grows only as far as it fits them
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control && control != panel3 && control != label19 && control != label70)
+            m_fonts.add(control);
+    }
+    m_fonts.addFitted(label19);
+    m_fonts.addFitted(label70);
+
+    // placed by the opening of the view; until then they sit in the bottom tenth as the opening will put them
+    m_button12 = bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
+    m_button13 = bottomButton(QStringLiteral("Button13"), QStringLiteral("Sauvegarder la configuration"));
+    for (QPushButton* button : {m_button12, m_button13}) {
+        button->setParent(this);
+        m_fonts.add(button);
+    }
+    m_button12->setGeometry(0, 543, 183, 60);
+    m_button13->setGeometry(183, 543, 183, 60);
+}
+
+void ConfigView::resizeEvent(QResizeEvent* event)
+{
+    DesignView::resizeEvent(event);
+    const QSizeF design = designSize();
+    m_fonts.apply(qMin(width() / design.width(), height() / design.height()));
 }

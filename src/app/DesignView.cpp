@@ -1,6 +1,7 @@
 #include "DesignView.h"
 
 #include <QPainter>
+#include <QVariant>
 
 DesignView::DesignView(const QString& name, const QSizeF& designSize, QWidget* parent)
     : QWidget(parent), m_designSize(designSize)
@@ -103,15 +104,17 @@ void DesignView::stretchFonts(qreal sx, qreal sy)
 {
     if (sx <= 0 || sy <= 0)
         return;
+    // each control keeps its design font with it, so the stretch never compounds
+    static const char* const DesignFont = "designFont";
     for (QWidget* control : findChildren<QWidget*>()) {
-        auto design = m_designFonts.constFind(control);
-        if (design == m_designFonts.constEnd()) {
+        QVariant design = control->property(DesignFont);
+        if (!design.isValid()) {
             if (!control->testAttribute(Qt::WA_SetFont))
                 continue;
-            design = m_designFonts.insert(control, control->font());
-            connect(control, &QObject::destroyed, this, [this, control] { m_designFonts.remove(control); });
+            design = control->font();
+            control->setProperty(DesignFont, design);
         }
-        QFont font = *design;
+        QFont font = design.value<QFont>();
         if (font.pixelSize() > 0)
             font.setPixelSize(qMax(1, qRound(font.pixelSize() * sy)));
         else

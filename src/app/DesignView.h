@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QHash>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
@@ -60,5 +58,4 @@ private:
     QColor m_background;
     std::vector<Item> m_items;
     bool m_stretched = false;
-    QHash<QWidget*, QFont> m_designFonts;
 };

@@ -5,12 +5,16 @@
 #include "Palette.h"
 #include "RedKey.h"
 
+#include <QAction>
+#include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
+#include <QResizeEvent>
 
 const QString InitView::RestingStatus = QStringLiteral("Entrer l'adresse IP fournie par la caisse");
+const QString InitView::AddressPrompt = QStringLiteral("Adresse IP");
 
 namespace {
 
@@ -28,12 +32,7 @@ QLabel* text(const QString& name, const QString& caption, const QFont& font, con
     return label;
 }
 
-QPushButton* button(const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
+QPushButton* button(const QString& name, const QString& caption);
 
 // The framed background rectangle of the start view.
 class Frame final : public QWidget
@@ -51,7 +50,89 @@ protected:
     }
 };
 
+// Colours of the address box: a dark field a little lighter than the view, framed like the view.
+const QColor FieldBase = QColor::fromRgba(0xFF333333);
+const QColor FieldFrame = Palette::Frame;
+const QColor FieldFocusFrame = QColor::fromRgba(0xFFDCDCDC);
+const QColor PromptText = QColor::fromRgba(0xFF8C8C8C);
+
+// Qt's clear button icon is drawn for a light field: a light one for our dark field.
+QIcon lightClearIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::Frame);
+    painter.drawEllipse(QRectF(8, 8, 48, 48));
+    painter.setPen(QPen(Palette::Background, 6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(23, 23), QPointF(41, 41));
+    painter.drawLine(QPointF(41, 23), QPointF(23, 41));
+    return QIcon(pixmap);
+}
+
 } // namespace
+
+namespace Look {
+
+void darkButton(QPushButton* button)
+{
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QColor::fromRgba(0xFF3C3C3C));
+    palette.setColor(QPalette::ButtonText, Palette::Caption);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, Palette::Footer);
+    button->setPalette(palette);
+}
+
+} // namespace Look
+
+PromptEdit::PromptEdit(const QString& prompt, QWidget* parent) : QLineEdit(parent), m_prompt(prompt)
+{
+    setFrame(false);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, Palette::Caption); // the caret is drawn in the text colour: light
+    palette.setColor(QPalette::PlaceholderText, PromptText);
+    setPalette(palette);
+    setClearButtonEnabled(true);
+    if (auto* clear = findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
+        clear->setIcon(lightClearIcon());
+}
+
+bool PromptEdit::promptShown() const
+{
+    return text().isEmpty() && !m_composing && !m_prompt.isEmpty();
+}
+
+void PromptEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    m_composing = !event->preeditString().isEmpty();
+    QLineEdit::inputMethodEvent(event);
+}
+
+void PromptEdit::paintEvent(QPaintEvent* event)
+{
+    {
+        // the field and its frame first, then the prompt, so that Qt's text and caret come on top
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = qMin<qreal>(4, height() / 6.0);
+        painter.setPen(QPen(hasFocus() ? FieldFocusFrame : FieldFrame, 1));
+        painter.setBrush(isEnabled() ? FieldBase : FieldBase.darker(120));
+        painter.drawRoundedRect(box, radius, radius);
+        if (promptShown()) {
+            painter.setFont(font());
+            painter.setPen(palette().color(QPalette::PlaceholderText));
+            const QRect area = rect().marginsRemoved(textMargins());
+            painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine,
+                             fontMetrics().elidedText(m_prompt, Qt::ElideRight, area.width()));
+        }
+    }
+    QLineEdit::paintEvent(event);
+}
 
 InitView::InitView(QWidget* parent) : DesignView(QStringLiteral("init"), QSizeF(403, 651), parent)
 {
@@ -71,10 +152,8 @@ InitView::InitView(QWidget* parent) : DesignView(QStringLiteral("init"), QSizeF(
     m_text1->setWordWrap(false);
     place(m_text1, QRectF(0, 227.3, 403, 33.6));
 
-    m_edit1 = new QLineEdit;
+    m_edit1 = new PromptEdit(AddressPrompt);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setPlaceholderText(QStringLiteral("Adresse IP"));
-    m_edit1->setClearButtonEnabled(true);
     m_edit1->setAlignment(Qt::AlignCenter);
     m_edit1->setFont(Fonts::plain(26));
     m_edit1->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
@@ -102,10 +181,39 @@ InitView::InitView(QWidget* parent) : DesignView(QStringLiteral("init"), QSizeF(
     m_button28 = button(QStringLiteral("Button28"), QStringLiteral("Quitter"));
     place(m_button28, QRectF(277.9, 602.6, 125.1, 44.1));
 
-    // the footer strip runs under the two bottom buttons: it must not take their taps
-    QLabel* footer = text(QStringLiteral("Label18"), QStringLiteral("Commande, la prise de commande en salle"),
+    // every scaled control keeps its text in proportion to its box; the footer strip keeps its design height
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control && control != frame)
+            m_fonts.add(control);
+    }
+
+    // the footer strip runs under the two bottom buttons: it must not take their taps, and its text is short
+    // enough to be read between them
+    QLabel* footer = text(QStringLiteral("Label18"), QStringLiteral("Commande à distance"),
                           Fonts::plain(11, false, true), Palette::Footer);
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     dockBottom(footer, 23);
     footer->stackUnder(m_button1);
+    m_fonts.addFitted(footer);
 }
+
+void InitView::resizeEvent(QResizeEvent* event)
+{
+    DesignView::resizeEvent(event);
+    const QSizeF design = designSize();
+    m_fonts.apply(qMin(width() / design.width(), height() / design.height()));
+}
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setFont(Fonts::plain(14));
+    Look::darkButton(b);
+    return b;
+}
+
+} // namespace

@@ -1,11 +1,35 @@
 #pragma once
 
 #include "DesignView.h"
+#include "ScaledFonts.h"
+
+#include <QLineEdit>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class RedKey;
+
+// The address box of the start view. It draws its own prompt, so that "Adresse IP" shows whenever the box is
+// empty: Qt's placeholder text is hidden while a centred line edit has the focus. Dark box, light text and caret.
+class PromptEdit final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit PromptEdit(const QString& prompt, QWidget* parent = nullptr);
+
+    QString prompt() const { return m_prompt; }
+    // True when the prompt is drawn: the box is empty and nothing is being composed in it.
+    bool promptShown() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    QString m_prompt;
+    bool m_composing = false;
+};
 
 // The start view: register address, local start, configuration and quit.
 class InitView final : public DesignView
@@ -14,6 +38,7 @@ class InitView final : public DesignView
 
 public:
     static const QString RestingStatus;
+    static const QString AddressPrompt;
 
     explicit InitView(QWidget* parent = nullptr);
 
@@ -23,10 +48,21 @@ public:
     QPushButton* Button1() const { return m_button1; }
     QPushButton* Button28() const { return m_button28; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLabel* m_text1;
-    QLineEdit* m_edit1;
+    PromptEdit* m_edit1;
     RedKey* m_button4;
     QPushButton* m_button1;
     QPushButton* m_button28;
+    ScaledFonts m_fonts;
 };
+
+namespace Look {
+
+// The buttons of the start and configuration views: the platform button drawn dark, with a white caption.
+void darkButton(QPushButton* button);
+
+} // namespace Look

@@ -1,5 +1,6 @@
 #include "TForm4.h"
 
+#include "ConfigScreen.h"
 #include "ConfigView.h"
 #include "InitView.h"
 #include "MessageBox.h"
@@ -33,6 +34,7 @@ TForm4::TForm4(const QString& settingsFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("Form1"));
     resize(DesignWidth, DesignHeight);
     createViews();
+    m_configScreen = std::make_unique<ConfigScreen>(*this);
     wireControls();
 
     m_timer1 = new QTimer(this);
@@ -72,6 +74,9 @@ void TForm4::createViews()
     m_textmess->setAlignment(Qt::AlignCenter);
     m_textmess->setWordWrap(true);
     m_textmess->setFont(Fonts::plain(16, true));
+    QPalette textmessPalette = m_textmess->palette();
+    textmessPalette.setColor(QPalette::WindowText, Palette::Caption);
+    m_textmess->setPalette(textmessPalette);
     m_ticket = new TicketView(this);
 
     for (QWidget* view : QList<QWidget*>{m_rectangle12, m_choixtable, m_config, m_encaissement, m_formule, m_messages,
@@ -84,6 +89,7 @@ void TForm4::wireControls()
     connect(m_init->Edit1(), &QLineEdit::textChanged, this, [this](const QString& text) { m_settings[0] = text; });
     connect(m_init->button4(), &RedKey::clicked, this, [this] { guarded([this] { m_serviceStart->lanceappli(); }); });
     connect(m_init->Button28(), &QPushButton::clicked, this, &TForm4::QuitterClick);
+    connect(m_init->Button1(), &QPushButton::clicked, this, [this] { m_configScreen->Button1Click(); });
 }
 
 QWidget* TForm4::frontView() const
@@ -101,6 +107,7 @@ void TForm4::litsettings()
 {
     if (!m_settings.read())
         return;
+    m_configScreen->setSwitchesFromSettings();
     m_link.setPort(RegisterLink::Port);
     if (!m_settings[0].isEmpty()) {
         m_link.setHost(m_settings[0]);

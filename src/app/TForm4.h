@@ -9,6 +9,7 @@
 #include <memory>
 
 class ChoixTableView;
+class ConfigScreen;
 class ConfigView;
 class DesignView;
 class EncaissementView;
@@ -51,6 +52,7 @@ public:
     SettingsStore& settings() { return m_settings; }
     RegisterLink& tCPClient() { return m_link; }
     ServiceStart& serviceStart() { return *m_serviceStart; }
+    ConfigScreen& configScreen() { return *m_configScreen; }
     bool lanceunefois() const { return m_lanceunefois; }
 
     NoticeView* Rectangle12() const { return m_rectangle12; }
@@ -100,6 +102,7 @@ private:
     SettingsStore m_settings;
     RegisterLink m_link;
     std::unique_ptr<ServiceStart> m_serviceStart;
+    std::unique_ptr<ConfigScreen> m_configScreen;
     bool m_lanceunefois = false;
 
     NoticeView* m_rectangle12 = nullptr;

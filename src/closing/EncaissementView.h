@@ -2,7 +2,9 @@
 
 #include "app/DesignView.h"
 
+class QLabel;
 class QPlainTextEdit;
+class RedKey;
 
 // Payment of the finalised ticket.
 class EncaissementView final : public DesignView
@@ -13,7 +15,19 @@ public:
     explicit EncaissementView(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo3() const { return m_memo3; }
+    DesignView* Rectangle1() const { return m_rectangle1; }
+    QLabel* Label2() const { return m_label2; }
+    RedKey* cb() const { return m_cb; }
+    RedKey* ba() const { return m_ba; }
+    RedKey* ch() const { return m_ch; }
+    RedKey* es() const { return m_es; }
 
 private:
     QPlainTextEdit* m_memo3;
+    DesignView* m_rectangle1;
+    QLabel* m_label2;
+    RedKey* m_cb;
+    RedKey* m_ba;
+    RedKey* m_ch;
+    RedKey* m_es;
 };

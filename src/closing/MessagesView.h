@@ -2,6 +2,10 @@
 
 #include "app/DesignView.h"
 
+class QLineEdit;
+class QPushButton;
+class RedKey;
+
 // A free-text message to the register's screen or its preparation printers.
 class MessagesView final : public DesignView
 {
@@ -9,4 +13,15 @@ class MessagesView final : public DesignView
 
 public:
     explicit MessagesView(QWidget* parent = nullptr);
+
+    QPushButton* CornerButton4() const { return m_cornerButton4; }
+    QLineEdit* Edit4() const { return m_edit4; }
+    RedKey* cornerbutton2() const { return m_cornerbutton2; }
+    RedKey* cornerbutton3() const { return m_cornerbutton3; }
+
+private:
+    QPushButton* m_cornerButton4;
+    QLineEdit* m_edit4;
+    RedKey* m_cornerbutton2;
+    RedKey* m_cornerbutton3;
 };

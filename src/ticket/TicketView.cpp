@@ -1,40 +1,172 @@
 #include "TicketView.h"
 
+#include "Backdrop.h"
+#include "CheckList.h"
+#include "KeyboardTabs.h"
+#include "LineActionPanel.h"
+#include "ListPanel.h"
+#include "TicketMemo.h"
 #include "app/Fonts.h"
 #include "app/Palette.h"
+#include "app/RedKey.h"
+#include "app/Touch.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace {
 
-DesignView* panel(const QString& name)
+constexpr QSizeF DesignSize(403, 651);
+constexpr QRectF Memo1Box(64.7, 0, 270.4, 244.4);
+
+// the first eight keyboards have short tabs whose names wrap
+constexpr int WrappedTabs = 8;
+
+struct SideKey
 {
-    auto* view = new DesignView(name, QSizeF(403, 651));
-    view->setBackground(Palette::Background);
-    return view;
+    const char* name;
+    const char* captionName;
+    QRectF box;
+    const char* caption;
+};
+
+const std::array<SideKey, TicketView::SideKeys> SideKeyDesign{{
+    {"b1", "Label40", {0, 337.5, 61.3, 48.1}, "Changer serveur"},
+    {"b2", "Label38", {34.4, 320, 61.3, 48.1}, "Choisir table"},
+    {"b3", "Label39", {147.4, 328.8, 61.3, 48.1}, "Retour menu"},
+    {"b4", "Label41", {321.2, 346.3, 61.3, 48.1}, "Envoyer prépa"},
+    {"b5", "Label42", {172.3, 450.5, 61.3, 48.1}, "Rappel prépa"},
+    {"b6", "Label36", {17.2, 302.6, 61.3, 48.1}, "actualise ticket"},
+    {"b7", "Label43", {77.4, 363.7, 61.3, 48.1}, "Message caisse"},
+    {"b8", "Label45", {156.6, 381.2, 61.3, 48.1}, "Contenu formules"},
+    {"b9", "Label44", {156.6, 506.8, 61.3, 48.1}, "Finaliser ticket"},
+    {"b10", "Label37", {0, 394.2, 61.3, 48.1}, "Retour menu"},
+    {"b11", "Proforma", {77.3, 459.5, 61.6, 48.4}, "Proforma"},
+    {"b12", "Label73", {8.8, 402.7, 61.7, 48.6}, "Demande Suite"},
+}};
+
+// tab i holds keyboard i + 1; the tab items were numbered with a gap after the eighth
+const std::array<int, TicketView::Keyboards> TabItemNumbers{1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14, 15};
+
+ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, const QString& listName,
+                     bool highlight)
+{
+    auto* panel = new ListPanel({name, DesignSize, buttonName, caption, 41, listName, highlight});
+    panel->hide();
+    return panel;
 }
 
 } // namespace
 
 TicketView::TicketView(QWidget* parent)
-    : DesignView(QStringLiteral("ticket"), QSizeF(403, 651), parent), m_memo1(new QPlainTextEdit),
-      m_memoart(new QLineEdit), m_panelAnnul(panel(QStringLiteral("panel_annul"))),
-      m_panelEnvCuis(panel(QStringLiteral("panel_env_cuis"))), m_panel2(panel(QStringLiteral("Panel2")))
+    : DesignView(QStringLiteral("ticket"), DesignSize, parent), m_memo1(new TicketMemo(QStringLiteral("Memo1"))),
+      m_memoart(new QLineEdit), m_tabControl(new KeyboardTabs(QStringLiteral("TabControl"), WrappedTabs)),
+      m_panelAnnul(new LineActionPanel),
+      m_panelEnvCuis(listPanel(QStringLiteral("panel_env_cuis"), QStringLiteral("Button21"), QStringLiteral("Valider"),
+                               QStringLiteral("ListViewcuis"), false)),
+      m_panel2(listPanel(QStringLiteral("Panel2"), QStringLiteral("Button14"), QStringLiteral("Envoyer"),
+                         QStringLiteral("ListViewrappel"), true)),
+      m_panel5(new DesignView(QStringLiteral("Panel5"), DesignSize))
 {
-    setBackground(Palette::Background);
-    m_memo1->setObjectName(QStringLiteral("Memo1"));
-    m_memo1->setReadOnly(true);
+    fill(new Backdrop(QStringLiteral("Rectangle5"), Palette::Background));
+
     m_memo1->setFont(Fonts::fixedBold(11));
-    place(m_memo1, QRectF(64.7, 0, 270.4, 244.4));
+    place(m_memo1, Memo1Box);
+
     m_memoart->setObjectName(QStringLiteral("Memoart"));
     m_memoart->setReadOnly(true);
     m_memoart->setFocusPolicy(Qt::NoFocus);
     m_memoart->setAlignment(Qt::AlignCenter);
     m_memoart->setFont(Fonts::plain(14, true));
-    // a one-line strip over the vertical centre of the ticket
-    place(m_memoart, QRectF(64.7, 244.4 / 2 - 12.5, 270.4, 25));
+    QPalette palette = m_memoart->palette();
+    palette.setColor(QPalette::Base, Palette::Background);
+    palette.setColor(QPalette::Text, Palette::Caption);
+    m_memoart->setPalette(palette);
+    // a one-line strip over the vertical centre of the ticket, hidden until there is something to say
+    place(m_memoart, QRectF(Memo1Box.x(), Memo1Box.center().y() - 12.5, Memo1Box.width(), 25));
+    m_memoart->hide();
+
+    createKeyboards();
+    createSideKeys();
+
+    m_panelAnnul->hide();
     fill(m_panelAnnul);
     fill(m_panelEnvCuis);
     fill(m_panel2);
+    m_panel5->setBackground(Palette::Background);
+    m_panel5->hide();
+    fill(m_panel5);
+}
+
+QTabWidget* TicketView::TabControl() const
+{
+    return m_tabControl;
+}
+
+QPushButton* TicketView::Button21() const
+{
+    return m_panelEnvCuis->button();
+}
+
+CheckList* TicketView::ListViewcuis() const
+{
+    return m_panelEnvCuis->list();
+}
+
+QPushButton* TicketView::Button14() const
+{
+    return m_panel2->button();
+}
+
+CheckList* TicketView::ListViewrappel() const
+{
+    return m_panel2->list();
+}
+
+void TicketView::createKeyboards()
+{
+    m_tabControl->tabBar()->setFont(Fonts::narrow(10));
+    for (int keyboard = 1; keyboard <= Keyboards; ++keyboard) {
+        auto* box = new QScrollArea;
+        box->setObjectName(QStringLiteral("VertScrollBox%1").arg(keyboard));
+        box->setFrameShape(QFrame::NoFrame);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // the keys' widget spans the page; the keys laid on it set its minimum height to scroll
+        box->setWidgetResizable(true);
+        auto* keys = new QWidget;
+        keys->setObjectName(QStringLiteral("VertScrollBox%1Keys").arg(keyboard));
+        box->setWidget(keys);
+        enableTouchPanning(box);
+        m_vertScrollBoxes.at(keyboard - 1) = box;
+
+        auto* tab = new QWidget;
+        tab->setObjectName(QStringLiteral("TabItem%1").arg(TabItemNumbers.at(keyboard - 1)));
+        auto* layout = new QVBoxLayout(tab);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(box);
+        m_tabControl->addTab(tab, QString::number(keyboard));
+    }
+    place(m_tabControl, QRectF(0, 249, 403, 402));
+}
+
+void TicketView::createSideKeys()
+{
+    for (int number = 1; number <= SideKeys; ++number) {
+        const SideKey& design = SideKeyDesign.at(number - 1);
+        auto* key = new RedKey(QLatin1String(design.name), QLatin1String(design.captionName),
+                               QString::fromUtf8(design.caption));
+        key->caption()->setFont(Fonts::plain(11));
+        place(key, design.box);
+        m_sideKeys.at(number - 1) = key;
+    }
+    b3()->setColour(Palette::ReturnKey);
+    // the caption of "Changer serveur" keeps the platform's text colour
+    QPalette palette = b1()->caption()->palette();
+    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
+    b1()->caption()->setPalette(palette);
 }

@@ -1,28 +1,71 @@
 #pragma once
 
+#include "LineActionPanel.h"
+#include "ListPanel.h"
 #include "app/DesignView.h"
 
+#include <array>
+
+class CheckList;
+class KeyboardTabs;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class RedKey;
 
-// The order ticket and the product keys.
+// The order ticket, the product keyboards and the side keys.
 class TicketView final : public DesignView
 {
     Q_OBJECT
 
 public:
+    static constexpr int Keyboards = 12;
+    static constexpr int SideKeys = 12;
+
     explicit TicketView(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1() const { return m_memo1; }
     QLineEdit* Memoart() const { return m_memoart; }
-    DesignView* panel_annul() const { return m_panelAnnul; }
-    DesignView* panel_env_cuis() const { return m_panelEnvCuis; }
-    DesignView* Panel2() const { return m_panel2; }
+    QTabWidget* TabControl() const;
+    // keyboard 1 to 12; its keys go on the scroll box's widget
+    QScrollArea* VertScrollBox(int keyboard) const { return m_vertScrollBoxes.at(keyboard - 1); }
+
+    RedKey* b1() const { return b(1); }
+    RedKey* b2() const { return b(2); }
+    RedKey* b3() const { return b(3); }
+    RedKey* b4() const { return b(4); }
+    RedKey* b5() const { return b(5); }
+    RedKey* b6() const { return b(6); }
+    RedKey* b7() const { return b(7); }
+    RedKey* b8() const { return b(8); }
+    RedKey* b9() const { return b(9); }
+    RedKey* b10() const { return b(10); }
+    RedKey* b11() const { return b(11); }
+    RedKey* b12() const { return b(12); }
+
+    LineActionPanel* panel_annul() const { return m_panelAnnul; }
+    ListPanel* panel_env_cuis() const { return m_panelEnvCuis; }
+    QPushButton* Button21() const;
+    CheckList* ListViewcuis() const;
+    ListPanel* Panel2() const { return m_panel2; }
+    QPushButton* Button14() const;
+    CheckList* ListViewrappel() const;
+    DesignView* Panel5() const { return m_panel5; }
 
 private:
+    RedKey* b(int number) const { return m_sideKeys.at(number - 1); }
+    void createKeyboards();
+    void createSideKeys();
+
     QPlainTextEdit* m_memo1;
     QLineEdit* m_memoart;
-    DesignView* m_panelAnnul;
-    DesignView* m_panelEnvCuis;
-    DesignView* m_panel2;
+    KeyboardTabs* m_tabControl;
+    std::array<QScrollArea*, Keyboards> m_vertScrollBoxes{};
+    std::array<RedKey*, SideKeys> m_sideKeys{};
+    LineActionPanel* m_panelAnnul;
+    ListPanel* m_panelEnvCuis;
+    ListPanel* m_panel2;
+    DesignView* m_panel5;
 };

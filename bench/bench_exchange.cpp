@@ -1,0 +1,164 @@
+// Times RegisterLink::echange against caisse-sim, with a bare blocking socket round trip as the baseline.
+// Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
+
+#include "link/RegisterLink.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int Exchanges = 2000;
+constexpr int Rounds = 7;
+constexpr double Goal = 1.5;
+const QString SimAddress = QStringLiteral("127.0.0.90");
+const QString Request = QStringLiteral("connect");
+
+struct Endpoint
+{
+    QString address;
+    quint16 port = 0;
+};
+
+// Starts the simulator with its log in a file, so a full pipe can never block it, and waits for its listening line.
+Endpoint startSimulator(QProcess& sim, const QString& program, const QString& logPath)
+{
+    sim.setProcessChannelMode(QProcess::MergedChannels);
+    sim.setStandardOutputFile(logPath);
+    // port 0: the simulator picks a free port and tells it in its listening line
+    sim.start(program, {QStringLiteral("--address"), SimAddress, QStringLiteral("--port"), QStringLiteral("0")});
+    if (!sim.waitForStarted(5000))
+        throw std::runtime_error("cannot start " + program.toStdString());
+    const QRegularExpression listening(QStringLiteral("^caisse-sim: listening on (\\S+):(\\d+)\\s*$"),
+                                       QRegularExpression::MultilineOption);
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        QFile log(logPath);
+        if (log.open(QIODevice::ReadOnly)) {
+            const QRegularExpressionMatch match = listening.match(QString::fromUtf8(log.readAll()));
+            if (match.hasMatch())
+                return {match.captured(1), static_cast<quint16>(match.captured(2).toUInt())};
+        }
+        if (sim.state() == QProcess::NotRunning)
+            throw std::runtime_error("caisse-sim stopped before listening");
+        QThread::msleep(20);
+    }
+    throw std::runtime_error("caisse-sim did not report listening within 10 s");
+}
+
+// Microseconds per exchange over one batch.
+double timeLink(RegisterLink& link)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Exchanges; ++i) {
+        if (link.echange(Request).isEmpty())
+            throw std::runtime_error("empty reply through RegisterLink");
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / Exchanges;
+}
+
+void bareRoundTrip(QTcpSocket& socket, QByteArray& pending)
+{
+    socket.write("connect\r\n");
+    socket.flush();
+    qsizetype lf;
+    while ((lf = pending.indexOf('\n')) < 0) {
+        if (!socket.waitForReadyRead(1000))
+            throw std::runtime_error("no reply on the bare socket");
+        pending += socket.readAll();
+    }
+    pending.remove(0, lf + 1);
+}
+
+double timeBare(QTcpSocket& socket)
+{
+    QByteArray pending;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Exchanges; ++i)
+        bareRoundTrip(socket, pending);
+    return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / Exchanges;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+int run(const QString& simProgram)
+{
+    QTemporaryDir logDir;
+    QProcess sim;
+    const Endpoint endpoint = startSimulator(sim, simProgram, logDir.filePath(QStringLiteral("caisse-sim.log")));
+
+    RegisterLink link;
+    link.setHost(endpoint.address);
+    link.setPort(endpoint.port);
+    link.echange(Request);
+
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(endpoint.address), endpoint.port);
+    if (!socket.waitForConnected(2000))
+        throw std::runtime_error("bare socket cannot connect");
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    QByteArray warmUp;
+    bareRoundTrip(socket, warmUp);
+
+    // the two are alternated, each going first in turn, so a slow spell of the machine weighs on both alike
+    std::vector<double> linkTimes;
+    std::vector<double> bareTimes;
+    for (int round = 0; round < Rounds; ++round) {
+        if (round % 2) {
+            bareTimes.push_back(timeBare(socket));
+            linkTimes.push_back(timeLink(link));
+        } else {
+            linkTimes.push_back(timeLink(link));
+            bareTimes.push_back(timeBare(socket));
+        }
+    }
+    socket.abort();
+    link.disconnect();
+    sim.terminate();
+    if (!sim.waitForFinished(3000))
+        sim.kill();
+
+    const double linkUs = median(linkTimes);
+    const double bareUs = median(bareTimes);
+    std::printf("exchange: %.1f us per exchange, ratio %.2f to a bare socket round trip (goal <= %.1f)\n", linkUs,
+                linkUs / bareUs, Goal);
+    std::printf("bare round trip: %.1f us per round trip\n", bareUs);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString simProgram =
+        args.size() > 1 ? args.at(1) : QCoreApplication::applicationDirPath() + QStringLiteral("/caisse-sim");
+    try {
+        return run(simProgram);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_exchange: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,59 @@
+#include "KeyboardTabBar.h"
+
+#include <QStyleOptionTab>
+#include <QStylePainter>
+
+KeyboardTabBar::KeyboardTabBar(int wrappedTabs, QWidget* parent) : QTabBar(parent), m_wrappedTabs(wrappedTabs)
+{
+    setExpanding(false);
+    setElideMode(Qt::ElideNone);
+    setUsesScrollButtons(true);
+    setDrawBase(false);
+}
+
+QSize KeyboardTabBar::tabSizeHint(int index) const
+{
+    const QFontMetrics metrics(font());
+    const QString text = tabText(index);
+    const int textWidth =
+        wraps(index) ? metrics.boundingRect(QRect(0, 0, WrapWidth, TabHeight), captionFlags(index), text).width()
+                     : metrics.horizontalAdvance(text);
+    return {qMax(textWidth, metrics.height()) + 2 * Margin, TabHeight};
+}
+
+QSize KeyboardTabBar::minimumTabSizeHint(int index) const
+{
+    return tabSizeHint(index);
+}
+
+void KeyboardTabBar::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    const int current = currentIndex();
+    // the current tab last, so that its shape overlaps its neighbours as the platform draws it
+    for (int index = 0; index < count(); ++index) {
+        if (index != current)
+            drawTab(painter, index);
+    }
+    if (current >= 0)
+        drawTab(painter, current);
+}
+
+void KeyboardTabBar::drawTab(QStylePainter& painter, int index) const
+{
+    if (!isTabVisible(index))
+        return;
+    QStyleOptionTab option;
+    initStyleOption(&option, index);
+    if (!option.rect.intersects(rect()))
+        return;
+    painter.drawControl(QStyle::CE_TabBarTabShape, option);
+    painter.setPen(palette().color(isTabEnabled(index) ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(option.rect.adjusted(Margin, 0, -Margin, 0), captionFlags(index), tabText(index));
+}
+
+int KeyboardTabBar::captionFlags(int index) const
+{
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeading | Qt::AlignVCenter);
+    return int(alignment) | (wraps(index) ? Qt::TextWordWrap : 0);
+}

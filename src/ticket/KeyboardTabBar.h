@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTabBar>
+
+class QStylePainter;
+
+// The tabs of the product keyboards: one row at a fixed height whose first tabs wrap their caption on
+// narrow tabs; the row scrolls when the keyboard names do not fit the width.
+class KeyboardTabBar final : public QTabBar
+{
+public:
+    static constexpr int TabHeight = 49;
+    static constexpr int WrapWidth = 64;
+
+    explicit KeyboardTabBar(int wrappedTabs, QWidget* parent = nullptr);
+
+    bool wraps(int index) const { return index < m_wrappedTabs; }
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr int Margin = 6;
+
+    void drawTab(QStylePainter& painter, int index) const;
+    int captionFlags(int index) const;
+
+    int m_wrappedTabs;
+};

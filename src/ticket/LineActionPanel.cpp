@@ -1,0 +1,65 @@
+#include "LineActionPanel.h"
+
+#include "app/Fonts.h"
+#include "app/Palette.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QColor SlateGrey = QColor::fromRgba(0xFF708090);
+
+QLabel* label(const QString& name, const QString& text, const QFont& font, const QColor& colour)
+{
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    l->setFont(font);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignCenter);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    l->setPalette(palette);
+    return l;
+}
+
+QPushButton* button(const QString& name, const QString& caption, int size)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setFont(Fonts::plain(size, true));
+    return b;
+}
+
+} // namespace
+
+LineActionPanel::LineActionPanel(QWidget* parent)
+    : DesignView(QStringLiteral("panel_annul"), QSizeF(403, 651), parent),
+      m_label16(label(QStringLiteral("Label16"), QStringLiteral("Que désirez vous faire avec cet article?"),
+                      Fonts::plain(18, true), Palette::Heading)),
+      m_label17(label(QStringLiteral("Label17"), QString(), Fonts::fixedBold(16), Palette::Notice)),
+      m_button33(button(QStringLiteral("Button33"), QStringLiteral("Annuler"), 14)),
+      m_button34(button(QStringLiteral("Button34"), QStringLiteral("Enlever 1"), 16)),
+      m_button35(button(QStringLiteral("Button35"), QStringLiteral("Offrir cette ligne"), 16)),
+      m_button36(button(QStringLiteral("Button36"), QStringLiteral("Précédent"), 14)),
+      m_button37(button(QStringLiteral("Button37"), QStringLiteral("Suivant"), 14))
+{
+    setBackground(Palette::Background);
+    dockTop(m_button33, 41);
+    place(m_label16, QRectF(10, 70, 383, 60));
+    // the line as the ticket shows it: in capitals
+    QFont lineFont = m_label17->font();
+    lineFont.setCapitalization(QFont::AllUppercase);
+    m_label17->setFont(lineFont);
+    place(m_label17, QRectF(10, 160, 273, 140));
+    for (QPushButton* step : {m_button36, m_button37}) {
+        QPalette palette = step->palette();
+        palette.setColor(QPalette::Button, SlateGrey);
+        palette.setColor(QPalette::ButtonText, Palette::Caption);
+        step->setPalette(palette);
+    }
+    place(m_button36, QRectF(293, 160, 100, 60));
+    place(m_button37, QRectF(293, 240, 100, 60));
+    place(m_button34, QRectF(10, 520, 185, 90));
+    place(m_button35, QRectF(208, 520, 185, 90));
+}

@@ -1,0 +1,374 @@
+// The configuration screen (Part 1.3) and the switch slots of the settings (Part 2.1).
+
+#include "app/ConfigScreen.h"
+#include "app/ConfigView.h"
+#include "app/InitView.h"
+#include "app/MessageBox.h"
+#include "app/RedKey.h"
+#include "app/TForm4.h"
+#include "app/ToggleSwitch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Nothing listens on this loopback address: an automatic start to it fails at once and silently.
+const QString SavedAddress = QStringLiteral("127.0.0.50");
+
+// A window on a settings folder of its own, its modal messages collected instead of shown.
+struct Terminal
+{
+    QTemporaryDir folder;
+    QStringList messages;
+    std::unique_ptr<TForm4> form;
+
+    explicit Terminal(const QString& settingsText = QString())
+    {
+        if (!settingsText.isEmpty())
+            write(settingsText);
+        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
+        form = std::make_unique<TForm4>(folder.path());
+    }
+    ~Terminal() { MessageBox::setHandler({}); }
+
+    QString path() const { return QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")); }
+
+    void write(const QString& text) const
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
+    QString savedSlot(int slot) const
+    {
+        QSettings file(path(), QSettings::IniFormat);
+        return file.value(QStringLiteral("data/%1").arg(slot), QStringLiteral("<missing>")).toString();
+    }
+
+    bool activate()
+    {
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
+    }
+
+    // "Configuration" touched on the start view.
+    void open() const { QTest::mouseClick(form->init()->Button1(), Qt::LeftButton); }
+
+    ConfigView* config() const { return form->config(); }
+    ToggleSwitch* switchNamed(const QString& name) const { return config()->findChild<ToggleSwitch*>(name); }
+};
+
+} // namespace
+
+class tst_Config : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openingShowsTheConfigurationFillingTheWindow();
+    void controlsOfTheView();
+    void titleFitsItsBox();
+    void switchStoresItsSlot_data();
+    void switchStoresItsSlot();
+    void switchesFollowTheFileOnOpening_data();
+    void switchesFollowTheFileOnOpening();
+    void leavingWithoutSavingKeepsTheChangeInMemory();
+    void savingWritesTheFile();
+    void writeFailureKeepsTheScreenOpen();
+    void bottomButtonsShareTheBottomTenth();
+    void openingDiscardsAnUnsavedAddress();
+};
+
+void tst_Config::openingShowsTheConfigurationFillingTheWindow()
+{
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QVERIFY(!terminal.config()->isVisible());
+    terminal.open();
+    QVERIFY(terminal.config()->isVisible());
+    QVERIFY(!terminal.form->init()->isVisible());
+    QCOMPARE(terminal.config()->geometry(), terminal.form->rect());
+    QCOMPARE(terminal.form->frontView(), terminal.config());
+}
+
+void tst_Config::controlsOfTheView()
+{
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    terminal.open();
+    ConfigView* config = terminal.config();
+    const auto text = [config](const char* name) {
+        auto* label = config->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    };
+    QCOMPARE(text("Label19"),
+             QStringLiteral("Cet application permet de piloter à distance (à la table du client ou en second poste "
+                            "d'encaissement). Téléchargez sur le site internet Quillobrand le logiciel d'encaissement "
+                            "compatible avec cette application. Le logiciel Quillobrand Premium est compatible tous "
+                            "ordinateurs et toutes versions de Windows."));
+    QCOMPARE(text("Label70"), QStringLiteral("Vous pouvez nous contacter par mail à contact@commande-salle.fr"));
+    QCOMPARE(text("Label3"), QStringLiteral("Réglage des paramètres"));
+    QCOMPARE(text("Label8"), QStringLiteral("Non"));
+    QCOMPARE(text("Label7"), QStringLiteral("Oui"));
+    QCOMPARE(text("Label4"),
+             QStringLiteral("Lancer automatiquement l'application en local avec la dernière adresse valide"));
+    QCOMPARE(text("Label5"), QStringLiteral("Utiliser un plan de salle graphique"));
+    QCOMPARE(text("Label9"), QStringLiteral("Demander le nombre de couverts"));
+    QCOMPARE(text("Label72"), QStringLiteral("Ajout article sur double click"));
+    QCOMPARE(text("Label6"), QStringLiteral("adresse email de l'utilisateur"));
+    QCOMPARE(config->Button12()->text(), QStringLiteral("Quitter sans sauvegarder la configuration"));
+    QCOMPARE(config->Button13()->text(), QStringLiteral("Sauvegarder la configuration"));
+    QVERIFY(config->findChild<QWidget*>(QStringLiteral("Panel3")));
+
+    // the switches sit in their design boxes, 44 × 26, scaled from the 366 × 603 design to 403 × 651
+    const double sx = 403.0 / 366, sy = 651.0 / 603;
+    const struct
+    {
+        const char* name;
+        double y;
+    } switches[] = {{"Switch1", 221}, {"Switch2", 274}, {"Switch3", 328}, {"Switch4", 376}};
+    for (const auto& s : switches) {
+        ToggleSwitch* control = terminal.switchNamed(QString::fromLatin1(s.name));
+        QVERIFY2(control, s.name);
+        QVERIFY(control->isCheckable());
+        QVERIFY(qAbs(control->x() - 6 * sx) <= 1);
+        QVERIFY(qAbs(control->y() - s.y * sy) <= 1);
+        QVERIFY(qAbs(control->width() - 44 * sx) <= 1);
+        QVERIFY(qAbs(control->height() - 26 * sy) <= 1);
+    }
+
+    // Edit2: a clear button; its text is neither used nor saved
+    QLineEdit* edit2 = config->Edit2();
+    QCOMPARE(edit2->objectName(), QStringLiteral("Edit2"));
+    QVERIFY(edit2->isClearButtonEnabled());
+    edit2->setText(QStringLiteral("serveur@exemple.fr"));
+    QVERIFY(!terminal.form->settings().slots().contains(QStringLiteral("serveur@exemple.fr")));
+    QTest::mouseClick(config->Button13(), Qt::LeftButton);
+    QVERIFY(!QString::fromUtf8([&] {
+                 QFile file(terminal.path());
+                 return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+             }())
+                 .contains(QStringLiteral("serveur@exemple.fr")));
+}
+
+void tst_Config::titleFitsItsBox()
+{
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    terminal.open();
+    QLabel* title = terminal.config()->Label3();
+    const QFontMetrics metrics(title->font());
+    // the design box is 366 × 33.9 in a 366 × 603 view
+    QVERIFY(metrics.height() <= 33.9 * title->parentWidget()->height() / 603);
+    QVERIFY(metrics.horizontalAdvance(title->text()) <= title->width());
+    QVERIFY(title->font().bold());
+}
+
+void tst_Config::switchStoresItsSlot_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("Switch1 on") << "Switch1" << 1 << true << "1";
+    QTest::newRow("Switch1 off") << "Switch1" << 1 << false << "0";
+    QTest::newRow("Switch2 on") << "Switch2" << 2 << true << "1";
+    QTest::newRow("Switch2 off") << "Switch2" << 2 << false << "0";
+    QTest::newRow("Switch3 on") << "Switch3" << 3 << true << "1";
+    QTest::newRow("Switch3 off") << "Switch3" << 3 << false << "0";
+    // inverted: on means single tap
+    QTest::newRow("Switch4 on") << "Switch4" << 4 << true << "0";
+    QTest::newRow("Switch4 off") << "Switch4" << 4 << false << "1";
+}
+
+void tst_Config::switchStoresItsSlot()
+{
+    QFETCH(QString, control);
+    QFETCH(int, slot);
+    QFETCH(bool, on);
+    QFETCH(QString, stored);
+
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    terminal.open();
+    ToggleSwitch* toggle = terminal.switchNamed(control);
+    QVERIFY(toggle);
+    // a tap that does not reach the wanted state is followed by a second one
+    if (toggle->isChecked() == on)
+        QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(toggle->isChecked(), !on);
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(toggle->isChecked(), on);
+    QCOMPARE(terminal.form->settings()[slot], stored);
+    // at once and in memory only
+    QVERIFY(!QFile::exists(terminal.path()));
+}
+
+void tst_Config::switchesFollowTheFileOnOpening_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<bool>>("on");
+    QTest::addColumn<QStringList>("slots");
+
+    // no file: slots 1 to 4 read their defaults "1", "2", "3", "4"
+    QTest::newRow("no file") << QString() << QList<bool>{true, false, false, true} << QStringList{"1", "2", "3", "4"};
+    QTest::newRow("all on, single tap 0") << "[data]\n1=1\n2=1\n3=1\n4=0\n"
+                                          << QList<bool>{true, true, true, true} << QStringList{"1", "1", "1", "0"};
+    QTest::newRow("slot 4 default") << "[data]\n1=0\n2=0\n3=0\n4=4\n"
+                                    << QList<bool>{false, false, false, true} << QStringList{"0", "0", "0", "4"};
+    QTest::newRow("double tap") << "[data]\n1=0\n2=1\n3=0\n4=1\n"
+                                << QList<bool>{false, true, false, false} << QStringList{"0", "1", "0", "1"};
+    // only exactly "1" is on for switches 1 to 3
+    QTest::newRow("other texts") << "[data]\n1=yes\n2=11\n3= 1\n4=2\n"
+                                 << QList<bool>{false, false, false, true} << QStringList{"yes", "11", " 1", "2"};
+}
+
+void tst_Config::switchesFollowTheFileOnOpening()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<bool>, on);
+    QFETCH(QStringList, slots);
+
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    // the file changes behind the terminal's back; the opening reads it again
+    if (!file.isEmpty())
+        terminal.write(file);
+    terminal.open();
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QStringLiteral("Switch%1").arg(i + 1);
+        QVERIFY(terminal.switchNamed(name));
+        QVERIFY2(terminal.switchNamed(name)->isChecked() == on[i], qPrintable(name));
+        // the slots keep the values read: setting a switch from the file stores nothing
+        QCOMPARE(terminal.form->settings()[i + 1], slots[i]);
+    }
+}
+
+void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
+{
+    Terminal terminal(QStringLiteral("[data]\n3=0\n"));
+    QVERIFY(terminal.activate());
+    const QByteArray before = [&] {
+        QFile file(terminal.path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    terminal.open();
+    QVERIFY(!terminal.switchNamed(QStringLiteral("Switch3"))->isChecked());
+    QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch3")), Qt::LeftButton);
+    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+
+    QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
+    QVERIFY(terminal.form->init()->isVisible());
+    QVERIFY(!terminal.config()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.form->init());
+    // the next table choice asks for covers: the slot holds "1"
+    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+    // and no file was written
+    QFile file(terminal.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QVERIFY(!QFile::exists(terminal.form->settings().blankFilePath()));
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Config::savingWritesTheFile()
+{
+    Terminal terminal(QStringLiteral("[data]\n0=") + SavedAddress + QStringLiteral("\n1=0\n2=0\n3=0\n4=1\n"));
+    QVERIFY(terminal.activate());
+    terminal.open();
+    QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch1")), Qt::LeftButton);
+    QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch4")), Qt::LeftButton);
+    QTest::mouseClick(terminal.config()->Button13(), Qt::LeftButton);
+
+    QVERIFY(terminal.messages.isEmpty());
+    QVERIFY(!terminal.config()->isVisible());
+    QVERIFY(terminal.form->init()->isVisible());
+    QCOMPARE(terminal.savedSlot(0), SavedAddress);
+    QCOMPARE(terminal.savedSlot(1), QStringLiteral("1"));
+    QCOMPARE(terminal.savedSlot(2), QStringLiteral("0"));
+    QCOMPARE(terminal.savedSlot(3), QStringLiteral("0"));
+    QCOMPARE(terminal.savedSlot(4), QStringLiteral("0"));
+    QCOMPARE(terminal.savedSlot(112), QStringLiteral("112"));
+    QVERIFY(QFile::exists(terminal.form->settings().blankFilePath()));
+
+    // opened again, the switches show what was saved
+    terminal.open();
+    QVERIFY(terminal.switchNamed(QStringLiteral("Switch1"))->isChecked());
+    QVERIFY(terminal.switchNamed(QStringLiteral("Switch4"))->isChecked());
+    QCOMPARE(terminal.form->settings()[4], QStringLiteral("0"));
+}
+
+void tst_Config::writeFailureKeepsTheScreenOpen()
+{
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    terminal.open();
+    QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch2")), Qt::LeftButton);
+    QCOMPARE(terminal.form->settings()[2], QStringLiteral("1"));
+    // a folder where the settings file should be: it cannot be written
+    QVERIFY(QDir(terminal.folder.path()).mkdir(QStringLiteral("Iquillobrands.dat")));
+
+    QTest::mouseClick(terminal.config()->Button13(), Qt::LeftButton);
+    QCOMPARE(terminal.messages,
+             QStringList{QStringLiteral("Impossible d'écrire dans ") + terminal.form->settings().filePath()});
+    QVERIFY(terminal.config()->isVisible());
+    QVERIFY(!terminal.form->init()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.config());
+    QCOMPARE(terminal.form->settings()[2], QStringLiteral("1"));
+
+    // leaving without saving still works
+    QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
+    QVERIFY(!terminal.config()->isVisible());
+    QVERIFY(terminal.form->init()->isVisible());
+}
+
+void tst_Config::bottomButtonsShareTheBottomTenth()
+{
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QCOMPARE(terminal.form->init()->size(), QSize(403, 651));
+    terminal.open();
+    // 651 × 10 / 100 = 65.1 high, 403 × 50 / 100 = 201.5 wide, at y 651 - 65.1 = 585.9:
+    // Button12 0, 585.9, 201.5, 65.1 -> 0, 586, 202 (round 201.5), 65 (round(65.1 - 0.05))
+    // Button13 201.5, 585.9, 201.5, 65.1 -> 202, 586, 201 (round(201.5 - 0.25)), 65
+    QCOMPARE(terminal.config()->Button12()->geometry(), QRect(0, 586, 202, 65));
+    QCOMPARE(terminal.config()->Button13()->geometry(), QRect(202, 586, 201, 65));
+    QCOMPARE(ConfigScreen::ButtonHeightPercent, 10.0);
+    QCOMPARE(ConfigScreen::ButtonWidthPercent, 50.0);
+}
+
+void tst_Config::openingDiscardsAnUnsavedAddress()
+{
+    Terminal terminal(QStringLiteral("[data]\n0=") + SavedAddress + QStringLiteral("\n3=1\n"));
+    QVERIFY(terminal.activate());
+    QLineEdit* edit1 = terminal.form->init()->Edit1();
+    QCOMPARE(edit1->text(), SavedAddress);
+    edit1->clear();
+    edit1->setFocus();
+    QTest::keyClicks(edit1, QStringLiteral("127.0.0.53"));
+    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0.53"));
+    // an unsaved switch change is discarded as well
+    terminal.form->settings()[3] = QStringLiteral("0");
+
+    terminal.open();
+    QCOMPARE(terminal.form->settings()[0], SavedAddress);
+    QCOMPARE(edit1->text(), SavedAddress);
+    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+    QVERIFY(terminal.switchNamed(QStringLiteral("Switch3"))->isChecked());
+}
+
+QTEST_MAIN(tst_Config)
+#include "tst_config.moc"

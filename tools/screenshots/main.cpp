@@ -1,0 +1,212 @@
+// screenshots --size WxH --out DIR [--settings DIR]
+//
+// Creates the terminal's window on a temporary settings folder (a copy of DIR's settings file when --settings is
+// given), resizes and activates it, then makes each view and each floating panel the only one visible in turn and
+// saves the window's grab() to DIR/<name>.png. Controls are found by their objectName, so a panel that does not exist
+// yet is skipped with a note on stderr. Runs under QT_QPA_PLATFORM=offscreen and under Xvfb.
+
+#include "app/TForm4.h"
+#include "settings/SettingsStore.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// The panels inside views, from Parts 1.2, 5.1 to 5.4, 6.1, 6.2, 7.1, 7.3 and 8.1.
+const QStringList PanelNames = {
+    QStringLiteral("Rectangle11"),    QStringLiteral("Panel9"),         QStringLiteral("Panelcouv"),
+    QStringLiteral("panel_annul"),    QStringLiteral("panel_env_cuis"), QStringLiteral("Panel2"),
+    QStringLiteral("Panel5"),         QStringLiteral("Panelsupp"),      QStringLiteral("choixrang"),
+    QStringLiteral("panelenvoicuis"), QStringLiteral("Panel12"),        QStringLiteral("Panel16"),
+};
+
+class Shooter
+{
+public:
+    Shooter(TForm4& form, const QString& outDir) : m_form(form), m_out(outDir)
+    {
+        for (QObject* child : form.children()) {
+            auto* view = qobject_cast<QWidget*>(child);
+            if (view && !view->isWindow() && !view->objectName().isEmpty())
+                m_views.append(view);
+        }
+        for (const QString& name : PanelNames) {
+            if (auto* panel = form.findChild<QWidget*>(name))
+                m_panels.append(panel);
+        }
+    }
+
+    const QList<QWidget*>& views() const { return m_views; }
+
+    // Shows `target` (and every ancestor up to the window) alone, over `under` when given: every other view and
+    // listed panel is hidden.
+    bool shoot(QWidget* target, const QString& name, QWidget* under = nullptr)
+    {
+        for (QWidget* view : m_views)
+            view->hide();
+        for (QWidget* panel : m_panels)
+            panel->hide();
+        if (under)
+            under->show();
+        for (QWidget* w = target; w && w != &m_form; w = w->parentWidget())
+            w->show();
+        if (target->parentWidget() != &m_form)
+            target->raise();
+        settle();
+        const QString path = QDir(m_out).filePath(name + QStringLiteral(".png"));
+        if (!m_form.grab().save(path)) {
+            err() << "screenshots: cannot write " << path << Qt::endl;
+            return false;
+        }
+        ++m_count;
+        return true;
+    }
+
+    int count() const { return m_count; }
+
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+
+private:
+    TForm4& m_form;
+    QString m_out;
+    QList<QWidget*> m_views;
+    QList<QWidget*> m_panels;
+    int m_count = 0;
+};
+
+bool copySettings(const QString& from, const QString& to)
+{
+    for (const QString& fileName : {SettingsStore::FileName, SettingsStore::BlankFileName}) {
+        const QString source = QDir(from).filePath(fileName);
+        if (QFile::exists(source) && !QFile::copy(source, QDir(to).filePath(fileName))) {
+            err() << "screenshots: cannot copy " << source << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+void clickByName(TForm4& form, const QString& name)
+{
+    if (auto* button = form.findChild<QAbstractButton*>(name))
+        button->click();
+    else
+        err() << "screenshots: no button " << name << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Screenshots of every view and floating panel of the terminal."));
+    parser.addHelpOption();
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size, e.g. 403x651."),
+                                        QStringLiteral("WxH"), QStringLiteral("403x651"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"), QStringLiteral("Folder whose settings file is copied into the temporary one."),
+        QStringLiteral("DIR"));
+    parser.addOptions({sizeOption, outOption, settingsOption});
+    parser.process(app);
+
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("^(\\d+)[xX](\\d+)$")).match(parser.value(sizeOption));
+    if (!size.hasMatch() || !parser.isSet(outOption)) {
+        err() << "usage: screenshots --size WxH --out DIR [--settings DIR]" << Qt::endl;
+        return 2;
+    }
+    const int width = size.captured(1).toInt();
+    const int height = size.captured(2).toInt();
+    const QString out = parser.value(outOption);
+    if (width <= 0 || height <= 0 || !QDir().mkpath(out)) {
+        err() << "screenshots: bad size or output folder" << Qt::endl;
+        return 2;
+    }
+
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        err() << "screenshots: no temporary folder" << Qt::endl;
+        return 1;
+    }
+    if (parser.isSet(settingsOption) && !copySettings(parser.value(settingsOption), folder.path()))
+        return 1;
+
+    TForm4 form(folder.path());
+    form.resize(width, height);
+    // the activation of the terminal: settings read, start view shown (an automatic start runs if the copied
+    // settings hold a register address)
+    form.FormActivate();
+    Shooter::settle();
+    // open and leave the configuration once, so that its bottom buttons are placed as at run time; the opening
+    // reads the settings again and puts slot 0 in the address box ("0" without a file): the box is put back
+    auto* address = form.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    const QString typed = address ? address->text() : QString();
+    clickByName(form, QStringLiteral("Button1"));
+    clickByName(form, QStringLiteral("Button12"));
+    if (address)
+        address->setText(typed);
+    Shooter::settle();
+
+    Shooter shooter(form, out);
+    for (QWidget* view : shooter.views()) {
+        if (view->objectName() == QLatin1String("Textmess")) {
+            // the notice is placed by the Part that shows it: without that, centre it as it will be
+            if (view->width() != form.width())
+                view->setGeometry(0, (form.height() - 91) / 2, form.width(), 91);
+            // it is shown over the table choice (Part 7.1)
+            shooter.shoot(view, view->objectName(), form.findChild<QWidget*>(QStringLiteral("choixtable")));
+            continue;
+        }
+        shooter.shoot(view, view->objectName());
+    }
+    for (const QString& name : PanelNames) {
+        QWidget* panel = form.findChild<QWidget*>(name);
+        if (!panel) {
+            err() << "screenshots: skipped " << name << " (no such control yet)" << Qt::endl;
+            continue;
+        }
+        shooter.shoot(panel, name);
+    }
+
+    QWidget* plan = form.findChild<QWidget*>(QStringLiteral("plan"));
+    auto* tabs = plan ? plan->findChild<QTabWidget*>(QStringLiteral("TabControl1")) : nullptr;
+    if (!tabs) {
+        err() << "screenshots: skipped the plan tabs (no TabControl1 tab widget yet)" << Qt::endl;
+    } else {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            shooter.shoot(tabs, QStringLiteral("TabControl1_%1").arg(i + 1));
+        }
+        tabs->setCurrentIndex(0);
+    }
+
+    err() << "screenshots: " << shooter.count() << " images in " << out << Qt::endl;
+    return 0;
+}
