@@ -37,7 +37,14 @@ QStringList readSlots(const QByteArray& fileText)
         const int key = line.left(equals).trimmed().toInt(&isNumber);
         if (!isNumber || key < 0 || key >= SlotCount || found.contains(key))
             continue;
-        found.insert(key, line.mid(equals + 1).left(MaxValueLength));
+        QString value = line.mid(equals + 1);
+        if (value.size() > MaxValueLength) {
+            value.truncate(MaxValueLength);
+            // never keep half of a character that needs two UTF-16 units
+            if (value.back().isHighSurrogate())
+                value.chop(1);
+        }
+        found.insert(key, value);
     }
 
     QStringList slots;
