@@ -1,8 +1,10 @@
 #include "AsciiText.h"
 #include "CatalogueReplies.h"
 #include "Restaurant.h"
+#include "ServiceState.h"
 #include "SimOptions.h"
 #include "SimServer.h"
+#include "TicketLayout.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -26,7 +28,7 @@
 
 namespace {
 
-const QString SimAddress = QStringLiteral("127.0.0.65");
+const QString SimAddress = QStringLiteral("127.0.0.120");
 constexpr int WaitMs = 5000;
 
 // The terminal's end of the line. It waits through the event loop, so a server in this thread answers meanwhile.
@@ -206,6 +208,42 @@ const QByteArray Fixture = R"({
   ]
 })";
 
+// A restaurant in service: a waiter with a code, one without, one not clocked in; table 12 open with a line
+// not yet sent to the kitchen, table 5 open with its bill printed, tables 3 and 100 free.
+const QByteArray ServiceFixture = R"({
+  "restaurant": "Chez Paul",
+  "waiters": [
+    {"number": 1, "name": "Zoé", "code": "1234"},
+    {"number": 2, "name": "Marc"},
+    {"number": 4, "name": "Léa", "code": "5678", "clockedIn": false}
+  ],
+  "keyboards": [
+    {"number": 1, "name": "Tout", "products": [
+      {"article": 3, "name": "Kir", "price": 450, "colour": "xFFF8BBD0"},
+      {"article": 800, "name": "Entrecôte grillée sauce au poivre vert", "price": 2150, "colour": "xFF8D6E63"},
+      {"article": 9, "name": "Café", "price": 200, "colour": "xFF000000"}
+    ]}
+  ],
+  "rooms": [
+    {"plan": 1, "name": "Salle", "tables": [
+      {"number": 12, "left": 10, "top": 20, "width": 30, "height": 40,
+       "ticket": {"covers": 4, "waiter": 1, "lines": [
+         {"article": 3, "quantity": 2},
+         {"article": 800, "comments": ["Saignant"], "sent": false}]}},
+      {"number": 3, "left": 100, "top": 20, "width": 30, "height": 40},
+      {"number": 5, "left": 200, "top": 20, "width": 30, "height": 40,
+       "ticket": {"waiter": 2, "proforma": true, "lines": [{"article": 9, "quantity": 10}]}}
+    ]},
+    {"plan": 3, "name": "Salon", "tables": [{"number": 100, "left": 500, "top": 700, "width": 50, "height": 60}]}
+  ]
+})";
+
+// The "tableocc" reply: three groups of 100 flags, "1" for the tables given.
+QByteArray tableStates(const QList<int>& occupied, const QList<int>& billed, const QList<int>& waiting)
+{
+    return flags(100, occupied) + 'U' + flags(100, billed) + 'U' + flags(100, waiting);
+}
+
 // A data file with that many products, shared out between the first keyboards.
 QByteArray withProducts(int count, int keyboards, const QString& name)
 {
@@ -253,6 +291,10 @@ private Q_SLOTS:
     void loadRejects();
     void asciiText_data();
     void asciiText();
+    void serviceReplies_data();
+    void serviceReplies();
+    void coversChangeTheTablesForEveryTerminal();
+    void sampleTicketsFitTheMemo();
     void executableServesTerminals();
     void executableFails_data();
     void executableFails();
@@ -260,6 +302,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_dir;
     QString m_fixture;
+    QString m_serviceFixture;
 };
 
 void tst_CaisseSim::initTestCase()
@@ -267,6 +310,8 @@ void tst_CaisseSim::initTestCase()
     QVERIFY(m_dir.isValid());
     m_fixture = m_dir.filePath(QStringLiteral("fixture.json"));
     QVERIFY(writeFile(m_fixture, Fixture));
+    m_serviceFixture = m_dir.filePath(QStringLiteral("service.json"));
+    QVERIFY(writeFile(m_serviceFixture, ServiceFixture));
 }
 
 void tst_CaisseSim::replies_data()
@@ -640,6 +685,17 @@ void tst_CaisseSim::loadRejects_data()
                                       << QStringLiteral("rooms[1].tables[0].number");
     QTest::newRow("a table past the plan's edge")
         << fixtureWith("\"left\": 500", "\"left\": 560") << QStringLiteral("rooms[1].tables[0].width");
+    QTest::newRow("a waiter code holding a 0")
+        << fixtureWith("\"code\": \"1234\"", "\"code\": \"1204\"") << QStringLiteral("waiters[0].code");
+    QTest::newRow("a waiter code of three digits")
+        << fixtureWith("\"code\": \"1234\"", "\"code\": \"123\"") << QStringLiteral("waiters[0].code");
+    QTest::newRow("a ticket line of an article on no keyboard")
+        << fixtureWith("\"width\": 30, \"height\": 40}",
+                       "\"width\": 30, \"height\": 40, \"ticket\": {\"waiter\": 1, \"lines\": [{\"article\": 2}]}}")
+        << QStringLiteral("rooms[0].tables[0].ticket.lines[0].article: 2 is on no keyboard");
+    QTest::newRow("a ticket without its waiter")
+        << fixtureWith("\"width\": 30, \"height\": 40}", "\"width\": 30, \"height\": 40, \"ticket\": {}}")
+        << QStringLiteral("rooms[0].tables[0].ticket.waiter");
     QTest::newRow("802 products") << withProducts(802, 2, QStringLiteral("Plat"))
                                   << QStringLiteral("keyboards[1].products: more than 801 products in all");
     QTest::newRow("a product list too long for one line")
@@ -690,6 +746,137 @@ void tst_CaisseSim::asciiText()
     QCOMPARE(::asciiText(text), expected);
 }
 
+void tst_CaisseSim::serviceReplies_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("expected"); // without the line's CR LF
+
+    QTest::newRow("code$: a waiter with a code is asked for it") << QByteArray("code$1$") << QByteArray("code;1;");
+    QTest::newRow("code$: a waiter without a code may work") << QByteArray("code$2$") << QByteArray("code;0;");
+    QTest::newRow("code$: a waiter not clocked in must clock in") << QByteArray("code$4$") << QByteArray("Travail");
+    QTest::newRow("code$: a waiter the restaurant lacks gets nothing") << QByteArray("code$7$") << QByteArray();
+    QTest::newRow("code$: no waiter number gets nothing") << QByteArray("code$x$") << QByteArray();
+    QTest::newRow("code1$: the right code") << QByteArray("code1$1$1234$") << QByteArray("code1;1;");
+    QTest::newRow("code1$: a code not finished") << QByteArray("code1$1$123$") << QByteArray("code1;0;");
+    QTest::newRow("code1$: another waiter's code") << QByteArray("code1$2$1234$") << QByteArray("code1;0;");
+    QTest::newRow("code1$: the right code of a waiter not clocked in")
+        << QByteArray("code1$4$5678$") << QByteArray("code1;0;");
+    QTest::newRow("code1$: a waiter the restaurant lacks") << QByteArray("code1$7$1234$") << QByteArray();
+    QTest::newRow("ademandelibre$: free tables in order, each followed by ;")
+        << QByteArray("ademandelibre$") << QByteArray("3;100;");
+    QTest::newRow("ademande$: occupied tables in order") << QByteArray("ademande$") << QByteArray("5;12;");
+    QTest::newRow("couverts$ from the table list") << QByteArray("couverts$12$") << QByteArray("4");
+    QTest::newRow("couverts$ from the covers key, with the waiter") << QByteArray("couverts$12$1$") << QByteArray("4");
+    QTest::newRow("couverts$ from the plan, in the standard shape")
+        << QByteArray("couverts$12$0$1$") << QByteArray("4");
+    QTest::newRow("couverts$ of an open table without covers") << QByteArray("couverts$5$") << QByteArray("0");
+    QTest::newRow("couverts$ of a free table") << QByteArray("couverts$3$") << QByteArray("0");
+    QTest::newRow("couverts$ of a table the restaurant lacks") << QByteArray("couverts$44$") << QByteArray();
+    QTest::newRow("couverts$ without a table number") << QByteArray("couverts$douze$") << QByteArray();
+    QTest::newRow("envcouverts$ with a count it cannot take gives the recorded one")
+        << QByteArray("envcouverts$12$x$1$") << QByteArray("4");
+    QTest::newRow("envcouverts$ beyond 99 gives the recorded one")
+        << QByteArray("envcouverts$12$100$1$") << QByteArray("4");
+    QTest::newRow("envcouverts$ for a table the restaurant lacks") << QByteArray("envcouverts$44$2$1$") << QByteArray();
+    QTest::newRow("tableocc: occupied, bill printed, order waiting for the kitchen")
+        << QByteArray("tableocc") << tableStates({5, 12}, {5}, {12});
+    QTest::newRow("ad$: a ticket in columns, comment under its line, amounts in euros")
+        << QByteArray("ad$12$4$1$")
+        << QByteArray("Table 12                4 couverts~----------------------------------~"
+                      "2  Kir                        9,00~1  Entrecote grillee sau     21,50~   Saignant~"
+                      "----------------------------------~TOTAL                        30,50");
+    QTest::newRow("ad$: a quantity of 10 keeps its column, no covers no count")
+        << QByteArray("ad$5$0$2$")
+        << QByteArray("Table 5~----------------------------------~10 Cafe                      20,00~"
+                      "----------------------------------~TOTAL                        20,00");
+    QTest::newRow("ad$: a free table has an empty ticket")
+        << QByteArray("ad$3$0$1$")
+        << QByteArray("Table 3~----------------------------------~TOTAL                         0,00");
+    QTest::newRow("ad$: table 0 is the waiter's own account")
+        << QByteArray("ad$0$0$2$")
+        << QByteArray("Compte Marc~----------------------------------~TOTAL                         0,00");
+    QTest::newRow("ad$: a table the restaurant lacks") << QByteArray("ad$44$0$1$") << QByteArray();
+    QTest::newRow("ad$: the account of no waiter") << QByteArray("ad$0$0$9$") << QByteArray();
+}
+
+void tst_CaisseSim::serviceReplies()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, expected);
+
+    const auto server = startServer(optionsFor({QStringLiteral("--data"), m_serviceFixture}));
+    QVERIFY(server);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    terminal.send(request + "\r\n");
+    QCOMPARE(terminal.lines(1), expected + "\r\n");
+}
+
+// The register is one restaurant: what one terminal records, every terminal reads back.
+void tst_CaisseSim::coversChangeTheTablesForEveryTerminal()
+{
+    const auto server = startServer(optionsFor({QStringLiteral("--data"), m_serviceFixture}));
+    QVERIFY(server);
+    Terminal first;
+    Terminal second;
+    QVERIFY(first.waitConnected());
+    QVERIFY(second.waitConnected());
+
+    // covers recorded on a free table open it for the waiter
+    first.send("envcouverts$3$2$1$\r\n");
+    QCOMPARE(first.lines(1), QByteArray("2\r\n"));
+    second.send("couverts$3$\r\nademandelibre$\r\nademande$\r\ntableocc\r\nad$3$2$1$\r\n");
+    QCOMPARE(second.lines(5), "2\r\n100;\r\n3;5;12;\r\n" + tableStates({3, 5, 12}, {5}, {12}) +
+                                  "\r\nTable 3                 2 couverts~----------------------------------~"
+                                  "TOTAL                         0,00\r\n");
+
+    // a new count replaces the old one; 0 keeps an open table open
+    first.send("envcouverts$12$6$1$\r\ncouverts$12$0$1$\r\nenvcouverts$12$0$1$\r\nademande$\r\n");
+    QCOMPARE(first.lines(4), QByteArray("6\r\n6\r\n0\r\n3;5;12;\r\n"));
+
+    // 0 covers on a free table leaves it free
+    second.send("envcouverts$100$0$1$\r\nademandelibre$\r\n");
+    QCOMPARE(second.lines(2), QByteArray("0\r\n100;\r\n"));
+
+    // a waiter's account keeps its covers apart from the other waiters'
+    first.send("envcouverts$0$3$2$\r\ncouverts$0$2$\r\ncouverts$0$1$\r\nad$0$3$2$\r\nademande$\r\n");
+    QCOMPARE(first.lines(5), QByteArray("3\r\n3\r\n0\r\nCompte Marc             3 couverts~"
+                                        "----------------------------------~TOTAL                         0,00\r\n"
+                                        "3;5;12;\r\n"));
+}
+
+// Every open ticket of the sample, as the terminal will show it: within the memo's columns, the article lines
+// (and only they) starting with a digit 1 to 9, and no ";", which the terminal would drop.
+void tst_CaisseSim::sampleTicketsFitTheMemo()
+{
+    Restaurant restaurant;
+    QString error;
+    QVERIFY2(restaurant.load(SimOptions::sampleDataPath(), error), qPrintable(error));
+    const ServiceState state(restaurant.catalogue());
+    int open = 0;
+    for (int table = 1; table <= RestaurantCatalogue::Tables; ++table) {
+        const ServiceState::Ticket* ticket = state.ticket(table, 0);
+        if (!ticket)
+            continue;
+        ++open;
+        const QString text = ::asciiText(TicketLayout::text(QStringLiteral("Table %1").arg(table), ticket));
+        QVERIFY(!text.contains(QLatin1Char(';')));
+        const QStringList lines = text.split(QLatin1Char('~'));
+        int articleLines = 0;
+        int total = 0;
+        for (const QString& line : lines) {
+            QVERIFY2(line.size() <= TicketLayout::Width, qPrintable(line));
+            if (!line.isEmpty() && line.at(0) >= QLatin1Char('1') && line.at(0) <= QLatin1Char('9'))
+                ++articleLines;
+        }
+        for (const ServiceState::Line& line : ticket->lines)
+            total += line.quantity * line.unitPrice;
+        QCOMPARE(articleLines, ticket->lines.size());
+        QCOMPARE(lines.constLast(), QStringLiteral("TOTAL") + TicketLayout::euros(total).rightJustified(29));
+    }
+    QCOMPARE(open, 5);
+}
+
 void tst_CaisseSim::executableServesTerminals()
 {
     const QString program = qEnvironmentVariable("CAISSE_SIM");
@@ -697,12 +884,12 @@ void tst_CaisseSim::executableServesTerminals()
         QSKIP("CAISSE_SIM is not set (ctest sets it)");
 
     QProcess sim;
-    sim.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.66")});
+    sim.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.123")});
     QVERIFY2(sim.waitForStarted(WaitMs), qPrintable(sim.errorString()));
     QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), WaitMs);
-    QCOMPARE(sim.readLine(), QByteArray("caisse-sim: listening on 127.0.0.66:65013\n"));
+    QCOMPARE(sim.readLine(), QByteArray("caisse-sim: listening on 127.0.0.123:65013\n"));
 
-    Terminal terminal(QStringLiteral("127.0.0.66"));
+    Terminal terminal(QStringLiteral("127.0.0.123"));
     QVERIFY(terminal.waitConnected());
     terminal.send("ve01$\r\n");
     const QString stamp = stampIn(terminal.lines(1));
@@ -726,11 +913,12 @@ void tst_CaisseSim::executableFails_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("an unreadable data file")
-        << QStringList{"--address", "127.0.0.67", "--data", "/nonexistent/restaurant.json"} << "cannot read";
-    QTest::newRow("an address already taken") << QStringList{"--address", "127.0.0.68"} << "cannot listen on";
-    QTest::newRow("a port out of range") << QStringList{"--address", "127.0.0.67", "--port", "70000"} << "invalid port";
+        << QStringList{"--address", "127.0.0.124", "--data", "/nonexistent/restaurant.json"} << "cannot read";
+    QTest::newRow("an address already taken") << QStringList{"--address", "127.0.0.125"} << "cannot listen on";
+    QTest::newRow("a port out of range") << QStringList{"--address", "127.0.0.124", "--port", "70000"}
+                                         << "invalid port";
     QTest::newRow("a bad address") << QStringList{"--address", "caisse.local"} << "invalid address";
-    QTest::newRow("an unknown switch") << QStringList{"--address", "127.0.0.67", "--ferme"} << "ferme";
+    QTest::newRow("an unknown switch") << QStringList{"--address", "127.0.0.124", "--ferme"} << "ferme";
 }
 
 void tst_CaisseSim::executableFails()
@@ -741,8 +929,8 @@ void tst_CaisseSim::executableFails()
     if (program.isEmpty())
         QSKIP("CAISSE_SIM is not set (ctest sets it)");
 
-    QTcpServer squatter; // holds 127.0.0.68:65013 for the row that needs it taken
-    QVERIFY(squatter.listen(QHostAddress(QStringLiteral("127.0.0.68")), SimOptions::DefaultPort));
+    QTcpServer squatter; // holds 127.0.0.125:65013 for the row that needs it taken
+    QVERIFY(squatter.listen(QHostAddress(QStringLiteral("127.0.0.125")), SimOptions::DefaultPort));
 
     QProcess sim;
     sim.start(program, arguments);

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QVariant>
 
+#include <algorithm>
+
 DesignView::DesignView(const QString& name, const QSizeF& designSize, QWidget* parent)
     : QWidget(parent), m_designSize(designSize)
 {
@@ -49,12 +51,39 @@ void DesignView::fill(QWidget* control)
     layoutControls();
 }
 
+void DesignView::pin(QWidget* control, const QRect& box)
+{
+    const auto item =
+        std::find_if(m_items.begin(), m_items.end(), [control](const Item& each) { return each.control == control; });
+    if (item != m_items.end()) {
+        item->placement = Placement::Pinned;
+        item->box = box;
+    } else {
+        control->setParent(this);
+        m_items.push_back({control, Placement::Pinned, box});
+    }
+    control->setGeometry(box);
+}
+
 QRect DesignView::scaledBox(const QRectF& designBox) const
 {
     const qreal sx = width() / m_designSize.width();
     const qreal sy = height() / m_designSize.height();
     const QRectF box(designBox.x() * sx, designBox.y() * sy, designBox.width() * sx, designBox.height() * sy);
     return box.toRect();
+}
+
+QRect DesignView::boxOf(const QWidget* control) const
+{
+    for (const Item& item : m_items) {
+        if (item.control != control)
+            continue;
+        if (item.placement == Placement::Scaled)
+            return scaledBox(item.box);
+        if (item.placement == Placement::Pinned)
+            return item.box.toRect();
+    }
+    return control->geometry();
 }
 
 void DesignView::resizeEvent(QResizeEvent* event)
@@ -95,6 +124,9 @@ void DesignView::layoutControls()
             break;
         case Placement::Fill:
             item.control->setGeometry(rect());
+            break;
+        case Placement::Pinned:
+            item.control->setGeometry(item.box.toRect());
             break;
         }
     }

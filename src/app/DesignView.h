@@ -28,9 +28,15 @@ public:
     void dockTop(QWidget* control, qreal height);
     void dockBottom(QWidget* control, qreal height);
     void fill(QWidget* control);
+    // Keeps a control at a box in actual units whatever size the view takes later: for places computed
+    // for the device at run time.
+    void pin(QWidget* control, const QRect& box);
 
     // The box a design box takes at the view's current size.
     QRect scaledBox(const QRectF& designBox) const;
+    // The box the layout gives a scaled or pinned control at the view's current size, also while a hidden
+    // view has not laid its controls out yet. A control the view does not place gives its geometry.
+    QRect boxOf(const QWidget* control) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +49,7 @@ private:
         Top,
         Bottom,
         Fill,
+        Pinned,
     };
     struct Item
     {

@@ -6,15 +6,21 @@
 #include "MessageBox.h"
 #include "NoticeView.h"
 #include "Palette.h"
+#include "catalogue/CatalogueLoad.h"
 #include "closing/EncaissementView.h"
 #include "closing/MessagesView.h"
 #include "link/ServiceStart.h"
 #include "menus/FormuleView.h"
 #include "tables/ChoixTableView.h"
+#include "tables/Covers.h"
 #include "tables/PlanView.h"
+#include "tables/RoomPlan.h"
+#include "tables/TableChoice.h"
 #include "ticket/PoubelleView.h"
+#include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 #include "waiters/ServeurView.h"
+#include "waiters/WaiterLogin.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,6 +41,12 @@ TForm4::TForm4(const QString& settingsFolder, QWidget* parent)
     resize(DesignWidth, DesignHeight);
     createViews();
     m_configScreen = std::make_unique<ConfigScreen>(*this);
+    m_catalogueLoad = std::make_unique<CatalogueLoad>(*this);
+    m_waiterLogin = std::make_unique<WaiterLogin>(*this);
+    m_ticketDisplay = std::make_unique<TicketDisplay>(*this);
+    m_tableChoice = std::make_unique<TableChoice>(*this);
+    m_covers = std::make_unique<Covers>(*this);
+    m_roomPlan = std::make_unique<RoomPlan>(*this);
     wireControls();
 
     m_timer1 = new QTimer(this);
@@ -89,6 +101,7 @@ void TForm4::wireControls()
     connect(m_init->Edit1(), &QLineEdit::textChanged, this, [this](const QString& text) { m_settings[0] = text; });
     connect(m_init->button4(), &RedKey::clicked, this, [this] { guarded([this] { m_serviceStart->lanceappli(); }); });
     connect(m_init->Button28(), &QPushButton::clicked, this, &TForm4::QuitterClick);
+    connect(m_choixtable->Quitter(), &QPushButton::clicked, this, &TForm4::QuitterClick);
     connect(m_init->Button1(), &QPushButton::clicked, this, [this] { m_configScreen->Button1Click(); });
 }
 
@@ -127,7 +140,7 @@ bool TForm4::sauvesettings()
 
 void TForm4::lit_clavier()
 {
-    // the register's catalogue is not loaded yet: the service opens on the waiter view as it is
+    m_catalogueLoad->lit_clavier();
 }
 
 void TForm4::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/ProductTable.h"
 #include "link/RegisterLink.h"
 #include "settings/SettingsStore.h"
 
@@ -8,9 +10,11 @@
 
 #include <memory>
 
+class CatalogueLoad;
 class ChoixTableView;
 class ConfigScreen;
 class ConfigView;
+class Covers;
 class DesignView;
 class EncaissementView;
 class FormuleView;
@@ -21,9 +25,13 @@ class PlanView;
 class PoubelleView;
 class QLabel;
 class QTimer;
+class RoomPlan;
 class ServeurView;
 class ServiceStart;
+class TableChoice;
+class TicketDisplay;
 class TicketView;
+class WaiterLogin;
 
 // The terminal's one window: it owns every view, the settings, the register link and the service state.
 // The subsystems own their handlers and reach the views and the state through it.
@@ -53,6 +61,14 @@ public:
     RegisterLink& tCPClient() { return m_link; }
     ServiceStart& serviceStart() { return *m_serviceStart; }
     ConfigScreen& configScreen() { return *m_configScreen; }
+    ProductTable& prod() { return m_prod; }
+    Catalogue& catalogue() { return m_catalogue; }
+    CatalogueLoad& catalogueLoad() { return *m_catalogueLoad; }
+    WaiterLogin& waiterLogin() { return *m_waiterLogin; }
+    TicketDisplay& ticketDisplay() { return *m_ticketDisplay; }
+    TableChoice& tableChoice() { return *m_tableChoice; }
+    Covers& covers() { return *m_covers; }
+    RoomPlan& roomPlan() { return *m_roomPlan; }
     bool lanceunefois() const { return m_lanceunefois; }
 
     NoticeView* Rectangle12() const { return m_rectangle12; }
@@ -83,7 +99,7 @@ public:
     void QuitterClick();
     void endApplication();
 
-    // Runs a handler; a link error it does not catch itself reaches the general error display.
+    // Runs a handler; a link or number error it does not catch itself reaches the general error display.
     template <typename Handler> void guarded(Handler&& handler);
     void showError(const QString& text);
 
@@ -103,6 +119,14 @@ private:
     RegisterLink m_link;
     std::unique_ptr<ServiceStart> m_serviceStart;
     std::unique_ptr<ConfigScreen> m_configScreen;
+    ProductTable m_prod;
+    Catalogue m_catalogue;
+    std::unique_ptr<CatalogueLoad> m_catalogueLoad;
+    std::unique_ptr<WaiterLogin> m_waiterLogin;
+    std::unique_ptr<TicketDisplay> m_ticketDisplay;
+    std::unique_ptr<TableChoice> m_tableChoice;
+    std::unique_ptr<Covers> m_covers;
+    std::unique_ptr<RoomPlan> m_roomPlan;
     bool m_lanceunefois = false;
 
     NoticeView* m_rectangle12 = nullptr;
@@ -121,6 +145,7 @@ private:
     QTimer* m_timer3 = nullptr;
 };
 
+#include "catalogue/FormatError.h"
 #include "link/LinkError.h"
 
 template <typename Handler> void TForm4::guarded(Handler&& handler)
@@ -128,6 +153,8 @@ template <typename Handler> void TForm4::guarded(Handler&& handler)
     try {
         handler();
     } catch (const LinkError& error) {
+        showError(error.text());
+    } catch (const FormatError& error) {
         showError(error.text());
     }
 }

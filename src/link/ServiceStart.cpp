@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/NoticeView.h"
 #include "app/TForm4.h"
+#include "catalogue/FormatError.h"
 #include "tables/PlanView.h"
 #include "waiters/ServeurView.h"
 
@@ -67,6 +68,7 @@ void ServiceStart::automaticStart()
         lanceappli();
     } catch (const LinkError&) {
         // the local start reports its own failures; what escapes it stays silent at start-up
+    } catch (const FormatError&) {
     }
 }
 

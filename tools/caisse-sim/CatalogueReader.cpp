@@ -123,6 +123,10 @@ QList<RestaurantCatalogue::Waiter> waiters(const QJsonObject& data)
         claim(numbers, waiter.number, at(where, "number"));
         waiter.name = text(entry, "name", where);
         waiter.code = text(entry, "code", where, false);
+        // the terminal's code box takes four digits 1 to 9 and nothing else
+        static const QRegularExpression codePattern(QStringLiteral("\\A[1-9]{4}\\z"));
+        if (!waiter.code.isEmpty() && !codePattern.match(waiter.code).hasMatch())
+            fail(at(where, "code"), QStringLiteral("four digits 1 to 9 are expected"));
         waiter.clockedIn = boolean(entry, "clockedIn", where, true);
         result.append(waiter);
     }
@@ -297,7 +301,30 @@ QList<RestaurantCatalogue::SetMenu> setMenus(const QJsonObject& data, const Rest
     return result;
 }
 
-QList<RestaurantCatalogue::Room> rooms(const QJsonObject& data)
+RestaurantCatalogue::OpenTicket ticket(const QJsonObject& entry, const QString& where,
+                                       const RestaurantCatalogue& catalogue)
+{
+    RestaurantCatalogue::OpenTicket ticket;
+    ticket.covers = integer(entry, "covers", where, 0, 99, 0);
+    ticket.waiter = integer(entry, "waiter", where, 1, RestaurantCatalogue::Waiters);
+    ticket.proforma = boolean(entry, "proforma", where, false);
+    const QJsonArray lines = array(entry, "lines", where, 200);
+    for (qsizetype l = 0; l < lines.size(); ++l) {
+        const QString lineWhere = at(at(where, "lines"), l);
+        const QJsonObject lineEntry = object(lines.at(l), lineWhere);
+        RestaurantCatalogue::TicketLine line;
+        line.article = integer(lineEntry, "article", lineWhere, 1, RestaurantCatalogue::LastProductArticle);
+        if (!catalogue.product(line.article))
+            fail(at(lineWhere, "article"), QStringLiteral("%1 is on no keyboard").arg(line.article));
+        line.quantity = integer(lineEntry, "quantity", lineWhere, 1, 99, 1);
+        line.comments = texts(lineEntry, "comments", lineWhere, 20);
+        line.sent = boolean(lineEntry, "sent", lineWhere, true);
+        ticket.lines.append(line);
+    }
+    return ticket;
+}
+
+QList<RestaurantCatalogue::Room> rooms(const QJsonObject& data, const RestaurantCatalogue& catalogue)
 {
     QList<RestaurantCatalogue::Room> result;
     QSet<int> plans;
@@ -322,6 +349,9 @@ QList<RestaurantCatalogue::Room> rooms(const QJsonObject& data)
             table.top = integer(tableEntry, "top", tableWhere, 0, 799);
             table.width = integer(tableEntry, "width", tableWhere, 1, 600 - table.left);
             table.height = integer(tableEntry, "height", tableWhere, 1, 800 - table.top);
+            const QJsonValue open = tableEntry.value(QLatin1String("ticket"));
+            if (!open.isUndefined())
+                table.ticket = ticket(object(open, at(tableWhere, "ticket")), at(tableWhere, "ticket"), catalogue);
             room.tables.append(table);
         }
         result.append(room);
@@ -349,7 +379,7 @@ bool CatalogueReader::read(const QJsonObject& data, RestaurantCatalogue& catalog
         read.supplements = supplements(data);
         read.keyboards = keyboards(data, read);
         read.setMenus = setMenus(data, read);
-        read.rooms = rooms(data);
+        read.rooms = rooms(data, read);
         catalogue = read;
         return true;
     } catch (const DataError& e) {

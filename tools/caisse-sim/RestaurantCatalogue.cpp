@@ -12,6 +12,11 @@ template <typename T, typename Key> const T* findBy(const QList<T>& items, Key T
 
 } // namespace
 
+const RestaurantCatalogue::Waiter* RestaurantCatalogue::waiter(int number) const
+{
+    return findBy(waiters, &Waiter::number, number);
+}
+
 const RestaurantCatalogue::Keyboard* RestaurantCatalogue::keyboard(int number) const
 {
     return findBy(keyboards, &Keyboard::number, number);

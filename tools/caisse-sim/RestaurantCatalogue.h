@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // Everything the register knows about the restaurant and sends to a terminal at its catalogue load.
 struct RestaurantCatalogue
@@ -81,6 +82,24 @@ struct RestaurantCatalogue
         QList<SetMenuStep> steps;
     };
 
+    // A line of a ticket open when the simulator starts.
+    struct TicketLine
+    {
+        int article = 0;
+        int quantity = 1;
+        QList<QString> comments; // kitchen options and notes, printed under the line
+        bool sent = true;        // already sent to the kitchen
+    };
+
+    // A table in service when the simulator starts.
+    struct OpenTicket
+    {
+        int covers = 0;
+        int waiter = 0;
+        bool proforma = false; // the bill was printed
+        QList<TicketLine> lines;
+    };
+
     // Geometry in the register's 600 x 800 plan space.
     struct Table
     {
@@ -90,6 +109,7 @@ struct RestaurantCatalogue
         int top = 0;
         int width = 0;
         int height = 0;
+        std::optional<OpenTicket> ticket;
     };
 
     struct Room
@@ -112,6 +132,7 @@ struct RestaurantCatalogue
     QList<Room> rooms;
 
     // nullptr when absent
+    const Waiter* waiter(int number) const;
     const Keyboard* keyboard(int number) const;
     const Product* product(int article) const;
     const SetMenu* setMenu(int article) const;

@@ -5,12 +5,15 @@
 #include <QTcpServer>
 
 SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent)
-    : QObject(parent), m_options(options), m_restaurant(restaurant),
+    : QObject(parent), m_options(options), m_restaurant(restaurant), m_state(m_restaurant.catalogue()),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_catalogueReplies(m_restaurant), m_server(new QTcpServer(this))
+      m_catalogueReplies(m_restaurant), m_waiterReplies(m_restaurant), m_roomReplies(m_restaurant, m_state),
+      m_server(new QTcpServer(this))
 {
     m_serviceStart.install(m_dispatcher);
     m_catalogueReplies.install(m_dispatcher);
+    m_waiterReplies.install(m_dispatcher);
+    m_roomReplies.install(m_dispatcher);
     connect(m_server, &QTcpServer::newConnection, this, &SimServer::acceptConnections);
 }
 

@@ -3,8 +3,11 @@
 #include "CatalogueReplies.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
+#include "RoomReplies.h"
 #include "ServiceStartReplies.h"
+#include "ServiceState.h"
 #include "SimOptions.h"
+#include "WaiterReplies.h"
 
 #include <QObject>
 
@@ -31,8 +34,11 @@ private:
 
     SimOptions m_options;
     Restaurant m_restaurant;
+    ServiceState m_state; // one restaurant in service, whichever terminal asks
     RequestDispatcher m_dispatcher;
     ServiceStartReplies m_serviceStart;
     CatalogueReplies m_catalogueReplies;
+    WaiterReplies m_waiterReplies;
+    RoomReplies m_roomReplies;
     QTcpServer* m_server;
 };

@@ -1,0 +1,559 @@
+#include "ScriptedRegister.h"
+
+#include "app/InitView.h"
+#include "app/MessageBox.h"
+#include "app/RedKey.h"
+#include "app/TForm4.h"
+#include "catalogue/CatalogueLoad.h"
+#include "catalogue/ColourShape.h"
+#include "catalogue/TapCaption.h"
+#include "closing/EncaissementView.h"
+#include "link/ServiceStart.h"
+#include "menus/FormuleView.h"
+#include "settings/SettingsStore.h"
+#include "tables/PlanView.h"
+#include "ticket/CheckList.h"
+#include "ticket/PoubelleView.h"
+#include "ticket/TicketView.h"
+#include "waiters/ServeurView.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString Address = QStringLiteral("127.0.0.101");
+const QString WrongIp = QStringLiteral("Vérifiez votre adresse IP");
+// a reply the script turns into a closed connection
+const QByteArray Close = QByteArrayLiteral("<close>");
+
+using Script = QMap<QString, QByteArray>;
+
+// Every request of a download, in the order the register receives them.
+QStringList catalogueRequests()
+{
+    QStringList requests{QStringLiteral("nongletserveur"), QStringLiteral("enc$"), QStringLiteral("listesupp"),
+                         QStringLiteral("supplement")};
+    for (int n = 1; n <= 12; ++n) {
+        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
+        requests << QStringLiteral("naclav%1_1").arg(q) << QStringLiteral("naclav%1_2").arg(q)
+                 << QStringLiteral("stgcuis%1").arg(n);
+    }
+    requests << QStringLiteral("limp") << QStringLiteral("nacuistot") << QStringLiteral("ctnform");
+    for (int n = 1; n <= 7; ++n)
+        requests << QStringLiteral("rang%1").arg(n);
+    for (int n = 1; n <= 10; ++n)
+        requests << QStringLiteral("aform%1").arg(n);
+    requests << QStringLiteral("tablepos$");
+    return requests;
+}
+
+// A small brasserie: keyboard 1 has two products whose second record is cut between its two halves,
+// keyboard 2 one, the others none. Requests not listed get an empty line.
+Script sample()
+{
+    return {
+        {QStringLiteral("nongletserveur"),
+         "Aperitifs;Softs;Bieres;Vins;Entrees;Plats;Desserts;Cafes;ab;;Extra;Formules;#Camille;Paul;;  ;Lea;Marc;Zoe;"
+         "Patron;"},
+        {QStringLiteral("enc$"), "Carte bancaire;a;Bon achat;Especes"},
+        {QStringLiteral("listesupp"), "1;Frites;2;Salade;3"},
+        {QStringLiteral("supplement"), "0;1;;0"},
+        {QStringLiteral("naclav2_1"), "PRIX01Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"},
+        {QStringLiteral("naclav2_2"), "1;;;;;;"},
+        {QStringLiteral("stgcuis1"), "CUIS01Pastis cuisine;Kir cuisine"},
+        {QStringLiteral("naclav1_1"), "PRIX02Coca;0;0;x00FF00;20;;;;;"},
+        {QStringLiteral("stgcuis2"), "CUIS02Coca cuisine"},
+        {QStringLiteral("limp"), "1$1$0"},
+        {QStringLiteral("nacuistot"), "Saignant;A point#####Vite;Doucement####"},
+        {QStringLiteral("ctnform"), "10;11$20~~~~~~~~~"},
+        {QStringLiteral("rang1"), "0;0;0;0;0;0;0;0;0;1;1"},
+        {QStringLiteral("aform1"), "Pastis;Kir:Coca"},
+        {QStringLiteral("tablepos$"), "100;0$200;0$100;0$50;0$1;2$1;0"},
+    };
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The version exchanges of a compatible register, then the catalogue replies in request order.
+void scriptStart(ScriptedRegister& caisse, const Script& replies, bool download = true)
+{
+    caisse.replyLine(QStringLiteral("caisse~1~57"));
+    caisse.replyLine(QStringLiteral("numversion~2~2~3"));
+    if (!download)
+        return;
+    for (const QString& request : catalogueRequests()) {
+        const QByteArray reply = replies.value(request);
+        if (reply == Close)
+            caisse.closeConnection();
+        else
+            caisse.replyBytes(reply + "\r\n");
+    }
+}
+
+// A window on a settings folder of its own whose cached stamp is `stamp`, its messages collected.
+struct Terminal
+{
+    QTemporaryDir folder;
+    QStringList messages;
+    QStringList progress;
+    std::unique_ptr<TForm4> form;
+    bool activated = false;
+
+    explicit Terminal(const QString& stamp = QStringLiteral("56"), const QString& folderPath = QString())
+    {
+        const QString path = folderPath.isEmpty() ? folder.path() : folderPath;
+        if (folderPath.isEmpty())
+            writeFile(settingsPath(), QStringLiteral("[data]\n10=%1\n").arg(stamp).toLatin1());
+        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
+        form = std::make_unique<TForm4>(path);
+        QObject::connect(&form->catalogueLoad(), &CatalogueLoad::progressShown, [this](const QString& text) {
+            // the status line must read the text whenever the window gets to draw it
+            progress.append(form->init()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
+        });
+        form->show();
+        form->activateWindow();
+        activated = QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
+    }
+    ~Terminal() { MessageBox::setHandler({}); }
+
+    QString settingsPath() const { return folder.filePath(SettingsStore::FileName); }
+
+    void start()
+    {
+        QVERIFY(activated);
+        form->init()->Edit1()->setText(Address);
+        form->guarded([this] { form->serviceStart().lanceappli(); });
+    }
+};
+
+// What the waiter can see of a loaded catalogue and what the ticket screens will read from it.
+QStringList screenOf(TForm4& form)
+{
+    QStringList out;
+    QTabWidget* tabs = form.ticket()->TabControl();
+    for (int i = 0; i < tabs->count(); ++i)
+        out << QStringLiteral("tab %1 %2 %3").arg(i).arg(tabs->tabText(i)).arg(tabs->isTabVisible(i));
+    for (RedKey* key : form.serveur()->waiterKeys())
+        out << QStringLiteral("waiter %1 %2").arg(key->caption()->text()).arg(key->isHidden());
+    for (RedKey* key :
+         {form.encaissement()->cb(), form.encaissement()->ch(), form.encaissement()->ba(), form.encaissement()->es()})
+        out << QStringLiteral("payment %1 %2").arg(key->caption()->text()).arg(key->isHidden());
+    ProductKeys& keys = form.catalogueLoad().productKeys();
+    for (int k = 0; k < keys.count(); ++k) {
+        const ColourShape* body = keys.bbutton(k);
+        const TapCaption* caption = keys.labeltouche(k);
+        out << QStringLiteral("key %1 in %2 at %3,%4 %5 %6 \"%7\" art %8 cuisine %9")
+                   .arg(k)
+                   .arg(body->parentWidget()->objectName())
+                   .arg(body->x())
+                   .arg(body->y())
+                   .arg(body->colour().name(QColor::HexArgb))
+                   .arg(caption->font().pixelSize())
+                   .arg(caption->text())
+                   .arg(form.prod().art(k))
+                   .arg(form.prod().textecuis(k));
+    }
+    const CheckList* supplements = form.poubelle()->ListViewsupp();
+    for (int i = 0; i < supplements->count(); ++i)
+        out << QStringLiteral("supplement %1 %2")
+                   .arg(supplements->item(i)->text())
+                   .arg(supplements->item(i)->data(Qt::UserRole).toInt());
+    for (int a = 1; a <= 4; ++a)
+        out << QStringLiteral("supp %1 %2").arg(a).arg(form.prod().supp(a));
+    TableButtons& tables = form.catalogueLoad().tableButtons();
+    for (int z = 0; z < tables.count(); ++z) {
+        if (!tables.btable(z)->isHidden())
+            out << QStringLiteral("table %1 on %2")
+                       .arg(tables.ltable(z)->text(), tables.btable(z)->parentWidget()->objectName());
+    }
+    out << QStringLiteral("cells %1").arg(form.catalogueLoad().setMenuGrid().count());
+    const Catalogue& catalogue = form.catalogue();
+    out << QStringLiteral("cuis1 ") + catalogue.cuis(1).join(QLatin1Char('|'))
+        << QStringLiteral("rappel ") + catalogue.rappel().join(QLatin1Char('|'))
+        << QStringLiteral("ctform1 ") + catalogue.ctform(1).join(QLatin1Char('|'))
+        << QStringLiteral("rang1 ") + catalogue.rang(1).join(QLatin1Char('|'))
+        << QStringLiteral("aform1 ") + catalogue.aform(1).join(QLatin1Char('|'))
+        << QStringLiteral("articles 10 11 20: %1 %2 %3")
+               .arg(catalogue.articles(10))
+               .arg(catalogue.articles(11))
+               .arg(catalogue.articles(20));
+    return out;
+}
+
+QList<ColourShape*> shapesOn(QScrollArea* box)
+{
+    return box->widget()->findChildren<ColourShape*>(Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+class tst_CatalogueLoad : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void downloadAsksForEveryPieceAndSavesIt();
+    void cacheModeSendsNothingAndShowsTheSameScreen();
+    void badInputs_data();
+    void badInputs();
+    void repeatedLoadKeepsOneSetOfControls();
+    void keysAnswerTheTapOfSlot4_data();
+    void keysAnswerTheTapOfSlot4();
+    void sizedScreensStayAfterResize();
+    void keysStopAtThe801stProduct();
+};
+
+void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
+{
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, sample());
+    Terminal terminal;
+    terminal.start();
+    TForm4& form = *terminal.form;
+
+    QByteArray expected("ve01$\r\nve04$\r\n");
+    for (const QString& request : catalogueRequests())
+        expected += request.toLatin1() + "\r\n";
+    QCOMPARE(caisse.received(), expected);
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(form.frontView(), form.serveur());
+
+    QStringList progress{QStringLiteral("Chargement des paramètres...")};
+    for (int n = 1; n <= 12; ++n)
+        progress << QStringLiteral("Chargement des tarifs: clavier %1").arg(n);
+    progress << QStringLiteral("Création des touches produits")
+             << QStringLiteral("Chargement des options d'impression");
+    QCOMPARE(terminal.progress, progress);
+
+    // keyboard 1 from naclav2 in 11/81, keyboard 2 from naclav1 in 12/82, six characters dropped
+    const SettingsStore saved = [&] {
+        SettingsStore store(terminal.folder.path());
+        store.read();
+        return store;
+    }();
+    QCOMPARE(saved[11], QStringLiteral("Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"));
+    QCOMPARE(saved[81], QStringLiteral("1;;;;;;"));
+    QCOMPARE(saved[12], QStringLiteral("Coca;0;0;x00FF00;20;;;;;"));
+    QCOMPARE(saved[101], QStringLiteral("Pastis cuisine;Kir cuisine"));
+    QCOMPARE(saved[102], QStringLiteral("Coca cuisine"));
+    QCOMPARE(saved[30], QString::fromLatin1(sample().value(QStringLiteral("nongletserveur"))));
+    QCOMPARE(saved[41], QStringLiteral("1$1$0"));
+    QCOMPARE(saved[43], QStringLiteral("~10;11$20~~~~~~~~~"));
+    QCOMPARE(saved[44], QString());
+    QCOMPARE(saved[46], QStringLiteral("0;0;0;0;0;0;0;0;0;1;1"));
+    QCOMPARE(saved[61], QStringLiteral(":Pastis;Kir:Coca"));
+    QCOMPARE(saved[71], QString());
+    QCOMPARE(saved[33], QStringLiteral("100;0$200;0$100;0$50;0$1;2$1;0"));
+    QCOMPARE(saved[10], QStringLiteral("57"));
+
+    // keys in their keyboard's box, four to a row of W = (403 - 5) div 4 = 99
+    ProductKeys& keys = form.catalogueLoad().productKeys();
+    QCOMPARE(form.catalogueLoad().productCount(), 3);
+    QCOMPARE(keys.count(), 3);
+    QCOMPARE(keys.bbutton(1)->parentWidget(), form.ticket()->VertScrollBox(1)->widget());
+    QCOMPARE(keys.bbutton(1)->geometry(), QRect(99, 0, 99, 59));
+    QCOMPARE(keys.labeltouche(1)->geometry(), QRect(101, 2, 95, 55));
+    QCOMPARE(keys.labeltouche(1)->parentWidget(), form.ticket()->VertScrollBox(1)->widget());
+    QCOMPARE(keys.labeltouche(1)->font().pixelSize(), 13);
+    QCOMPARE(keys.bbutton(2)->parentWidget(), form.ticket()->VertScrollBox(2)->widget());
+    QCOMPARE(keys.bbutton(2)->pos(), QPoint(0, 0));
+    QCOMPARE(keys.bbutton(0)->colour(), QColor(Qt::red));
+    QCOMPARE(keys.bbutton(2)->colour().alpha(), 0);
+    QVERIFY(form.ticket()->VertScrollBox(1)->widget()->minimumHeight() >= 59);
+
+    const QStringList screen = screenOf(form);
+    for (const QString& line : {QStringLiteral("tab 0 Aperitifs 1"),
+                                QStringLiteral("tab 8 9 0"),
+                                QStringLiteral("tab 9 10 0"),
+                                QStringLiteral("tab 11 Formules 1"),
+                                QStringLiteral("waiter Camille 0"),
+                                QStringLiteral("waiter Paul 0"),
+                                QStringLiteral("waiter Serveur 3 1"),
+                                QStringLiteral("waiter Serveur 4 1"),
+                                QStringLiteral("waiter Patron 0"),
+                                QStringLiteral("payment Carte bancaire 0"),
+                                QStringLiteral("payment Mode Test 1"),
+                                QStringLiteral("payment Especes 0"),
+                                QStringLiteral("supplement Frites 1"),
+                                QStringLiteral("supplement Salade 2"),
+                                QStringLiteral("supp 1 0"),
+                                QStringLiteral("supp 2 1"),
+                                QStringLiteral("supp 3 1"),
+                                QStringLiteral("supp 4 0"),
+                                QStringLiteral("table T1 on TabItem9"),
+                                QStringLiteral("cells 251"),
+                                QStringLiteral("cuis1 Saignant|A point"),
+                                QStringLiteral("rappel Vite|Doucement"),
+                                QStringLiteral("ctform1 |10;11|20"),
+                                QStringLiteral("aform1 |Pastis;Kir|Coca"),
+                                QStringLiteral("articles 10 11 20: 0 1 2")})
+        QVERIFY2(screen.contains(line), qPrintable(line + QStringLiteral(" not in\n") + screen.join('\n')));
+    QVERIFY(!screen.join('\n').contains(QStringLiteral("table T2")));
+    QCOMPARE(form.catalogueLoad().tableButtons().count(), 100);
+    QCOMPARE(form.prod().textecuis(1), QStringLiteral("Kir cuisine"));
+    QCOMPARE(form.prod().menucuis(1), 2);
+
+    QVERIFY(form.Timer3()->isActive());
+    QCOMPARE(form.tCPClient().connectTimeout(), RegisterLink::ServiceConnectTimeoutMs);
+    QCOMPARE(form.plan()->TabControl1()->currentWidget(), form.plan()->TabItem9());
+}
+
+void tst_CatalogueLoad::cacheModeSendsNothingAndShowsTheSameScreen()
+{
+    QStringList downloaded;
+    QTemporaryDir kept;
+    {
+        ScriptedRegister caisse(Address);
+        scriptStart(caisse, sample());
+        Terminal terminal;
+        terminal.start();
+        downloaded = screenOf(*terminal.form);
+        QVERIFY(QFile::copy(terminal.settingsPath(), kept.filePath(SettingsStore::FileName)));
+    }
+    // the saved address starts the terminal at activation: its own version exchange, then the local start
+    ScriptedRegister caisse(Address);
+    caisse.replyLine(QStringLiteral("caisse~1~57"));
+    scriptStart(caisse, {}, false);
+    Terminal terminal(QString(), kept.path());
+
+    QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve01$\r\nve04$\r\n"));
+    QVERIFY(!terminal.form->reload);
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(terminal.form->frontView(), terminal.form->serveur());
+    QCOMPARE(screenOf(*terminal.form), downloaded);
+    QCOMPARE(terminal.progress.size(), 15);
+}
+
+void tst_CatalogueLoad::badInputs_data()
+{
+    QTest::addColumn<Script>("replies");
+    QTest::addColumn<QString>("lastRequest"); // the last request the register sees
+    QTest::addColumn<QString>("message");     // none when empty
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("products");
+
+    const QString all = QStringLiteral("tablepos$");
+    const QByteArray huge(20000, 'x');
+    Script replies;
+    QTest::newRow("empty replies to everything give an empty catalogue, saved")
+        << Script{} << all << QString() << true << 0;
+
+    replies = sample();
+    replies[QStringLiteral("enc$")] = Close;
+    QTest::newRow("a connection dropped on enc$ abandons the start")
+        << replies << QStringLiteral("enc$") << WrongIp << false << 0;
+
+    replies = sample();
+    replies[QStringLiteral("nongletserveur")] = Close;
+    QTest::newRow("a connection dropped on the names abandons the start")
+        << replies << QStringLiteral("nongletserveur") << WrongIp << false << 0;
+
+    replies = sample();
+    replies[QStringLiteral("naclav2_1")] = Close;
+    QTest::newRow("a connection dropped in keyboard 1 costs only that half")
+        << replies << all << QString() << true << 1;
+
+    replies = sample();
+    replies[QStringLiteral("tablepos$")] = Close;
+    QTest::newRow("a connection dropped on the table plan abandons the start")
+        << replies << all << WrongIp << false << 3;
+
+    replies = sample();
+    replies[QStringLiteral("naclav2_1")] = "PRIX01Pastis;0;0;xFFFF0000;1x;";
+    QTest::newRow("a non-numeric article number stops the load")
+        << replies << QStringLiteral("stgcuis1") << QStringLiteral("Valeur non numérique reçue de la caisse : « 1x »")
+        << false << 0;
+
+    replies = sample();
+    replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
+    QTest::newRow("a non-numeric table height stops the load at that table")
+        << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 3;
+
+    replies = sample();
+    replies[QStringLiteral("nongletserveur")] = "Aperitifs;Softs;Bieres";
+    QTest::newRow("names without a # give tabs and no waiter") << replies << all << QString() << true << 3;
+
+    replies = sample();
+    replies[QStringLiteral("naclav3_1")] = huge;
+    replies[QStringLiteral("ctnform")] = huge;
+    QTest::newRow("20000-character lines in guarded requests are skipped") << replies << all << QString() << true << 3;
+
+    replies = sample();
+    replies[QStringLiteral("limp")] = huge;
+    QTest::newRow("a 20000-character printing options line stops the load")
+        << replies << QStringLiteral("limp") << QStringLiteral("Ligne trop longue reçue de la caisse") << false << 3;
+
+    replies = sample();
+    replies[QStringLiteral("nongletserveur")] = "Ap\xe9ritifs;Caf\xe9s;#Ren\xe9;";
+    replies[QStringLiteral("naclav2_1")] = "PRIX01Cr\xe8me;0;0;xFFFF0000;10;;;;;";
+    QTest::newRow("bytes above 0x7F are read as replacement characters") << replies << all << QString() << true << 2;
+}
+
+void tst_CatalogueLoad::badInputs()
+{
+    QFETCH(Script, replies);
+    QFETCH(QString, lastRequest);
+    QFETCH(QString, message);
+    QFETCH(bool, saved);
+    QFETCH(int, products);
+
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, replies);
+    Terminal terminal;
+    const QByteArray before = readFile(terminal.settingsPath());
+    terminal.start();
+    TForm4& form = *terminal.form;
+
+    QCOMPARE(caisse.requests().constLast(), lastRequest);
+    QCOMPARE(terminal.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(readFile(terminal.settingsPath()) != before, saved);
+    QCOMPARE(form.catalogueLoad().productCount(), products);
+    QCOMPARE(form.catalogueLoad().productKeys().count(), form.catalogueLoad().productCount());
+    if (message == WrongIp) {
+        // abandoned: the address is to be typed again, and the waiter view opens on what there is
+        QCOMPARE(form.init()->Edit1()->text(), QString());
+        QCOMPARE(form.frontView(), form.serveur());
+        QCOMPARE(form.tCPClient().connectTimeout(), RegisterLink::StartConnectTimeoutMs);
+    } else if (!message.isEmpty()) {
+        // an error the load does not catch keeps the start view
+        QCOMPARE(form.frontView(), form.init());
+        QCOMPARE(form.init()->Edit1()->text(), Address);
+    } else {
+        QCOMPARE(form.frontView(), form.serveur());
+    }
+}
+
+void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
+{
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, sample());
+    scriptStart(caisse, {}, false);
+    Terminal terminal;
+    terminal.start();
+    TForm4& form = *terminal.form;
+    const QStringList first = screenOf(form);
+    // the link was lost: the waiter starts again from the start view, now from the cache
+    form.init()->show();
+    terminal.start();
+
+    QVERIFY(!form.reload);
+    QCOMPARE(screenOf(form), first);
+    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(1)).size(), 2);
+    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(2)).size(), 1);
+    QCOMPARE(shapesOn(form.formule()->HorzScrollBox1()).size(), 251);
+    QCOMPARE(form.plan()->TabItem9()->findChildren<ColourShape*>().size(), 1);
+    QCOMPARE(form.poubelle()->ListViewsupp()->count(), 2);
+}
+
+void tst_CatalogueLoad::keysAnswerTheTapOfSlot4_data()
+{
+    QTest::addColumn<QString>("slot4");
+    QTest::addColumn<bool>("doubleTap");
+    QTest::newRow("slot 4 at 0 orders on a single tap") << QStringLiteral("0") << false;
+    QTest::newRow("slot 4 at 4 orders on a single tap") << QStringLiteral("4") << false;
+    QTest::newRow("slot 4 at 1 orders on a double tap only") << QStringLiteral("1") << true;
+}
+
+void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
+{
+    QFETCH(QString, slot4);
+    QFETCH(bool, doubleTap);
+
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, sample());
+    Terminal terminal;
+    terminal.form->settings()[4] = slot4;
+    terminal.start();
+    ProductKeys& keys = terminal.form->catalogueLoad().productKeys();
+    QSignalSpy taps(&keys, &ProductKeys::productTapped);
+    terminal.form->ticket()->show();
+    terminal.form->ticket()->raise();
+    TapCaption* caption = keys.labeltouche(1);
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QCOMPARE(taps.size(), doubleTap ? 0 : 1);
+    if (doubleTap) {
+        QTest::mouseDClick(caption, Qt::LeftButton);
+        QCOMPARE(taps.size(), 1);
+    }
+    QCOMPARE(taps.constLast().at(0).toInt(), 1);
+    // the border of the key around its caption orders nothing
+    QTest::mouseClick(caption->parentWidget(), Qt::LeftButton, {}, keys.bbutton(1)->geometry().topLeft());
+    QCOMPARE(taps.size(), 1);
+}
+
+void tst_CatalogueLoad::sizedScreensStayAfterResize()
+{
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, sample());
+    Terminal terminal;
+    terminal.start();
+    TForm4& form = *terminal.form;
+    // (403 x 16) div 100 = 64, (403 x 68) div 100 = 274, (403 x 84) div 100 = 338
+    QCOMPARE(form.ticket()->Memo1()->geometry().left(), 64);
+    QCOMPARE(form.ticket()->Memo1()->width(), 274);
+    // the tab control keeps its designed top, 249 at the design size, and Memo1 is that high
+    QCOMPARE(form.ticket()->TabControl()->geometry(), QRect(0, 249, 403, 651 - 249));
+    QCOMPARE(form.ticket()->Memo1()->height(), 249);
+    const QRect memo1 = form.ticket()->Memo1()->geometry();
+    const QRect b9 = form.ticket()->b9()->geometry();
+    const QRect s2 = form.serveur()->s2()->geometry();
+    QCOMPARE(b9.left(), 338);
+    QVERIFY(form.ticket()->b10()->isHidden());
+    QVERIFY(form.ticket()->b1()->isHidden());
+    QCOMPARE(form.ticket()->b6()->caption()->font().pixelSize(), 12); // (99 x 25) div 196
+
+    form.resize(500, 800);
+    QTRY_COMPARE(form.ticket()->size(), QSize(500, 800));
+    QCOMPARE(form.ticket()->Memo1()->geometry(), memo1);
+    QCOMPARE(form.ticket()->b9()->geometry(), b9);
+    QCOMPARE(form.serveur()->s2()->geometry(), s2);
+}
+
+void tst_CatalogueLoad::keysStopAtThe801stProduct()
+{
+    QByteArray list("PRIX03");
+    for (int i = 0; i < 810; ++i)
+        list += "P" + QByteArray::number(i) + ";0;0;x1;" + QByteArray::number(100 + i) + ";";
+    Script replies = sample();
+    replies[QStringLiteral("naclav3_1")] = list;
+
+    ScriptedRegister caisse(Address);
+    scriptStart(caisse, replies);
+    Terminal terminal;
+    terminal.start();
+    TForm4& form = *terminal.form;
+
+    QCOMPARE(form.catalogueLoad().productCount(), 813);
+    ProductKeys& keys = form.catalogueLoad().productKeys();
+    QCOMPARE(keys.count(), 801);
+    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(3)).size(), 798);
+    // from the 65th key of a keyboard on, every key lies on the sixteenth row
+    QCOMPARE(keys.bbutton(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));
+    QCOMPARE(keys.bbutton(800)->y(), keys.bbutton(3 + 63)->y());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_CatalogueLoad)
+#include "tst_catalogueload.moc"

@@ -1,0 +1,524 @@
+#include "ScriptedRegister.h"
+
+#include "app/InitView.h"
+#include "app/MessageBox.h"
+#include "app/RedKey.h"
+#include "app/TForm4.h"
+#include "catalogue/CatalogueLoad.h"
+#include "catalogue/ColourShape.h"
+#include "catalogue/TapCaption.h"
+#include "tables/ChoixTableView.h"
+#include "tables/Covers.h"
+#include "tables/PlanView.h"
+#include "tables/RoomPlan.h"
+#include "tables/TableChoice.h"
+#include "tables/TableReplies.h"
+#include "ticket/LineActionPanel.h"
+#include "ticket/TicketView.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString Caisse = QStringLiteral("127.0.0.111");
+const QString NoReply = QStringLiteral("<none>"); // in a script: the register stays silent
+
+void script(ScriptedRegister& caisse, const QStringList& replies)
+{
+    for (const QString& reply : replies) {
+        if (reply == NoReply)
+            caisse.ignore();
+        else
+            caisse.replyLine(reply);
+    }
+}
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        result.append(list->item(row)->text());
+    return result;
+}
+
+// Waiter 1, "Paul", on the table choice after his login, his messages collected.
+struct Terminal
+{
+    QTemporaryDir folder;
+    QStringList messages;
+    std::unique_ptr<TForm4> form;
+
+    Terminal()
+    {
+        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
+        form = std::make_unique<TForm4>(folder.path());
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitFor([this] { return form->lanceunefois(); }));
+        form->tCPClient().setHost(Caisse);
+        CatalogueParse::TabsAndWaiters names;
+        names.serv.at(0) = QStringLiteral("Paul");
+        form->catalogue().setTabsAndWaiters(names);
+        form->numserveur = QStringLiteral("1");
+        form->init()->hide();
+        choixtable()->show();
+        choixtable()->Label12()->setText(QStringLiteral("Paul Aucune Table"));
+    }
+    ~Terminal() { MessageBox::setHandler({}); }
+
+    ChoixTableView* choixtable() const { return form->choixtable(); }
+
+    // A list as "Tables libres" leaves it, with one table selected.
+    void listWithSelected(const QString& item)
+    {
+        choixtable()->ListViewtable()->addItem(QStringLiteral("Table 3 Libre"));
+        choixtable()->ListViewtable()->addItem(item);
+        choixtable()->ListViewtable()->setCurrentRow(1);
+        choixtable()->Panel9()->show();
+    }
+
+    // Tables 1 to 7 in room 1, table 7 hidden by the catalogue.
+    void buildTables()
+    {
+        CatalogueParse::TablePlan plan;
+        for (int z = 0; z < TableReplies::TableCount; ++z) {
+            plan.tableleft.append(QString::number(z * 60));
+            plan.tabletop.append(QStringLiteral("600"));
+            plan.tableh.append(QStringLiteral("60"));
+            plan.tablew.append(QStringLiteral("50"));
+            plan.tableplan.append(z < 7 ? QStringLiteral("1") : QString());
+            plan.tablevisible.append(z < 6 ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+        form->catalogueLoad().tableButtons().build(plan, form->plan(), form->largeurinit, form->hauteurinit);
+    }
+};
+
+// What the transient notice showed while a handler ran.
+struct NoticeWatch
+{
+    QString seen;
+    QTimer timer;
+
+    explicit NoticeWatch(const TForm4& form)
+    {
+        timer.setInterval(50);
+        QObject::connect(&timer, &QTimer::timeout, [this, &form] {
+            if (form.Textmess()->isVisible())
+                seen = form.Textmess()->text();
+        });
+        timer.start();
+    }
+};
+
+} // namespace
+
+class tst_TableChoice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tableLists_data();
+    void tableLists();
+    void noticeRefusesASecondExchange();
+    void validerTakesTheSelectedTable_data();
+    void validerTakesTheSelectedTable();
+    void validerWithNothingSelectedStaysOnTheList();
+    void planTableTakesTheTable_data();
+    void planTableTakesTheTable();
+    void workingWithoutATable();
+    void coversQuery_data();
+    void coversQuery();
+    void coversValider();
+    void coversValiderWithNothingSelectedSendsNothing();
+    void coversSortir();
+    void tableColours_data();
+    void tableColours();
+    void choisirTableOpensThePlanOverTheTableChoice();
+};
+
+void tst_TableChoice::tableLists_data()
+{
+    QTest::addColumn<bool>("free");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("notice"); // empty: the list opens
+
+    const QString noFree = QStringLiteral("Aucune table libre actuellement");
+    const QString noneUsed = QStringLiteral("Aucune table utilisée");
+    QTest::newRow("3;5;12; lists three free tables in order")
+        << true << "3;5;12;" << QStringList{"Table 3 Libre", "Table 5 Libre", "Table 12 Libre"} << "";
+    QTest::newRow("a last field without ; is still listed, nothing past it")
+        << true << "3;5;12" << QStringList{"Table 3 Libre", "Table 5 Libre", "Table 12 Libre"} << "";
+    QTest::newRow("an empty field ends the list") << true << "3;;5" << QStringList{"Table 3 Libre"} << "";
+    QTest::newRow("a field with a blank is left out")
+        << true << "3;1 2;5;" << QStringList{"Table 3 Libre", "Table 5 Libre"} << "";
+    QTest::newRow("an empty reply shows the free-table notice") << true << "" << QStringList{} << noFree;
+    QTest::newRow("a leading ; is an empty list") << true << ";3;" << QStringList{} << noFree;
+    QTest::newRow("no answer shows the notice") << true << NoReply << QStringList{} << noFree;
+    QTest::newRow("occupied tables end in Occupée")
+        << false << "7;8" << QStringList{"Table 7 Occupée", "Table 8 Occupée"} << "";
+    QTest::newRow("no occupied table shows its notice") << false << "" << QStringList{} << noneUsed;
+}
+
+void tst_TableChoice::tableLists()
+{
+    QFETCH(bool, free);
+    QFETCH(QString, reply);
+    QFETCH(QStringList, items);
+    QFETCH(QString, notice);
+
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {reply});
+    Terminal terminal;
+    terminal.form->plan()->show();
+    const NoticeWatch watch(*terminal.form);
+
+    if (free)
+        Q_EMIT terminal.choixtable()->button24()->clicked();
+    else
+        Q_EMIT terminal.choixtable()->button25()->clicked();
+
+    QCOMPARE(caisse.received(), free ? QByteArray("ademandelibre$\r\n") : QByteArray("ademande$\r\n"));
+    QListWidget* list = terminal.choixtable()->ListViewtable();
+    QCOMPARE(texts(list), items);
+    QVERIFY(list->selectedItems().isEmpty());
+    QCOMPARE(terminal.choixtable()->Panel9()->isVisible(), notice.isEmpty());
+    QCOMPARE(watch.seen, notice);
+    QVERIFY(!terminal.form->Textmess()->isVisible());
+    // "Tables occupées" closes the plan; "Tables libres" leaves it
+    QCOMPARE(terminal.form->plan()->isVisible(), free);
+    QVERIFY(terminal.choixtable()->isVisible());
+}
+
+void tst_TableChoice::noticeRefusesASecondExchange()
+{
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {QString(), QStringLiteral("7")});
+    Terminal terminal;
+    // touches while the notice is up: another list, a plan table
+    QTimer::singleShot(300, terminal.choixtable()->button25(), &RedKey::clicked);
+    QTimer::singleShot(400, terminal.form.get(), [&terminal] { terminal.form->tableChoice().sorttable(4); });
+    Q_EMIT terminal.choixtable()->button24()->clicked();
+    QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
+    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
+    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+}
+
+void tst_TableChoice::validerTakesTheSelectedTable_data()
+{
+    QTest::addColumn<QString>("askCovers"); // settings slot 3
+    QTest::addColumn<QString>("covers");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("coversPanel");
+
+    QTest::newRow("4 covers → Paul Table 12 4Couv, the ticket")
+        << "1"
+        << "4" << QByteArray("couverts$12$\r\nad$12$4$1$\r\n") << "Paul Table 12 4Couv" << false;
+    QTest::newRow("no covers while they are asked for → Paul Table 12, the covers panel")
+        << "1"
+        << "0" << QByteArray("couverts$12$\r\n") << "Paul Table 12" << true;
+    QTest::newRow("no covers while they are not asked for → the ticket")
+        << "0"
+        << "0" << QByteArray("couverts$12$\r\nad$12$0$1$\r\n") << "Paul Table 12" << false;
+    QTest::newRow("no answer → nothing before Couv, the ticket")
+        << "1" << NoReply << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv" << false;
+}
+
+void tst_TableChoice::validerTakesTheSelectedTable()
+{
+    QFETCH(QString, askCovers);
+    QFETCH(QString, covers);
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, header);
+    QFETCH(bool, coversPanel);
+
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {covers});
+    caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
+    Terminal terminal;
+    terminal.form->settings()[3] = askCovers;
+    terminal.form->ticket()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
+
+    terminal.choixtable()->Button26()->click();
+
+    QCOMPARE(caisse.received(), sent);
+    QCOMPARE(terminal.form->numtable, QStringLiteral("12"));
+    QCOMPARE(terminal.choixtable()->Label12()->text(), header);
+    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+    if (coversPanel) {
+        QCOMPARE(terminal.form->frontView(), terminal.choixtable());
+        QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
+        QCOMPARE(terminal.choixtable()->Label11()->text(), QStringLiteral("Entrez le nombre de couverts"));
+        QCOMPARE(terminal.choixtable()->ListBox1()->currentRow(), 0);
+        QCOMPARE(terminal.choixtable()->Button15()->text(), QStringLiteral("Valider 0 couvert(s)"));
+    } else {
+        QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
+        QVERIFY(!terminal.choixtable()->isVisible());
+        QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
+    }
+}
+
+void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
+{
+    ScriptedRegister caisse(Caisse);
+    Terminal terminal;
+    terminal.choixtable()->ListViewtable()->addItem(QStringLiteral("Table 12 Libre"));
+    terminal.choixtable()->Panel9()->show();
+    terminal.choixtable()->Button26()->click();
+    QVERIFY(caisse.received().isEmpty());
+    QVERIFY(terminal.choixtable()->Panel9()->isVisible());
+    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
+
+    terminal.choixtable()->Button30()->click();
+    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+}
+
+void tst_TableChoice::planTableTakesTheTable_data()
+{
+    QTest::addColumn<QString>("askCovers");
+    QTest::addColumn<QString>("covers");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("coversPanel");
+
+    QTest::newRow("4 covers → Serveur 1 Table 5 4Couv, the ticket, fetched twice")
+        << "1"
+        << "4" << QByteArray("couverts$5$2$1$\r\nad$5$4$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5 4Couv" << false;
+    QTest::newRow("no covers while they are asked for → the covers panel, the ticket fetched once")
+        << "1"
+        << "0" << QByteArray("couverts$5$2$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5" << true;
+}
+
+void tst_TableChoice::planTableTakesTheTable()
+{
+    QFETCH(QString, askCovers);
+    QFETCH(QString, covers);
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, header);
+    QFETCH(bool, coversPanel);
+
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {covers});
+    if (!coversPanel)
+        caisse.replyBytes("1 VIN~TOTAL\r\n\r\n");
+    caisse.replyLine(QStringLiteral("2 EAU~TOTAL;"));
+    Terminal terminal;
+    terminal.form->settings()[3] = askCovers;
+    terminal.form->nbcouverts = QStringLiteral("2");
+    terminal.buildTables();
+    terminal.form->plan()->show();
+
+    // the waiter touches "T5" on the plan
+    TapCaption* t5 = terminal.form->catalogueLoad().tableButtons().ltable(4);
+    QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
+
+    QCOMPARE(caisse.received(), sent);
+    QCOMPARE(terminal.form->numtable, QStringLiteral("5"));
+    QCOMPARE(terminal.form->nbcouverts, covers);
+    QCOMPARE(terminal.choixtable()->Label12()->text(), header);
+    QVERIFY(!terminal.form->plan()->isVisible());
+    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
+    QCOMPARE(terminal.choixtable()->Panelcouv()->isVisible(), coversPanel);
+    QCOMPARE(terminal.form->frontView(),
+             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->ticket());
+}
+
+void tst_TableChoice::workingWithoutATable()
+{
+    ScriptedRegister caisse(Caisse);
+    caisse.replyBytes("1 BIERE\r\n\r\n");
+    Terminal terminal;
+    terminal.form->numtable = QStringLiteral("12");
+    terminal.form->nbcouverts = QStringLiteral("4");
+    terminal.choixtable()->Panel9()->show();
+
+    Q_EMIT terminal.choixtable()->button5()->clicked();
+
+    QCOMPARE(caisse.received(), QByteArray("ad$0$4$1$\r\n"));
+    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
+    QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
+    QVERIFY(!terminal.choixtable()->isVisible());
+    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+    QCOMPARE(terminal.choixtable()->Label12()->text(), QStringLiteral("Paul Aucune Table"));
+    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 BIERE"));
+}
+
+void tst_TableChoice::coversQuery_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("selected"); // -1: no entry
+    QTest::addColumn<QString>("label11");
+    QTest::addColumn<QString>("valider");
+
+    const QString before = QStringLiteral("Actuellement, 2 couvert(s)");
+    QTest::newRow("4 → entry 4 selected, Actuellement, 4 couvert(s)") << "4" << 4 << "Actuellement, 4 couvert(s)"
+                                                                      << "Valider 4 couvert(s)";
+    QTest::newRow("25 → the last entry") << "25" << 25 << "Actuellement, 25 couvert(s)"
+                                         << "Valider 25 couvert(s)";
+    QTest::newRow("no answer → the panel as it was") << NoReply << 2 << before << "Valider 2 couvert(s)";
+    QTest::newRow("not a number → the panel as it was") << "quatre" << 2 << before << "Valider 2 couvert(s)";
+    QTest::newRow("a negative count → the panel as it was") << "-1" << 2 << before << "Valider 2 couvert(s)";
+    QTest::newRow("30 → shown as the register's count, no entry taken for it")
+        << "30" << -1 << "Actuellement, 30 couvert(s)"
+        << "Valider";
+}
+
+void tst_TableChoice::coversQuery()
+{
+    QFETCH(QString, reply);
+    QFETCH(int, selected);
+    QFETCH(QString, label11);
+    QFETCH(QString, valider);
+
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {reply});
+    Terminal terminal;
+    terminal.form->numtable = QStringLiteral("12");
+    terminal.form->nbcouverts = QStringLiteral("2");
+    terminal.choixtable()->ListBox1()->setCurrentRow(2);
+    terminal.choixtable()->Label11()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
+
+    Q_EMIT terminal.choixtable()->button19()->clicked();
+
+    QCOMPARE(caisse.received(), QByteArray("couverts$12$1$\r\n"));
+    QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
+    const QList<QListWidgetItem*> items = terminal.choixtable()->ListBox1()->selectedItems();
+    QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->ListBox1()->row(items.first()), selected);
+    QCOMPARE(terminal.choixtable()->Label11()->text(), label11);
+    QCOMPARE(terminal.choixtable()->Button15()->text(), valider);
+    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("2"));
+}
+
+void tst_TableChoice::coversValider()
+{
+    ScriptedRegister caisse(Caisse);
+    caisse.replyLine(QStringLiteral("15"));
+    caisse.replyBytes("1 MENU~TOTAL\r\n\r\n");
+    Terminal terminal;
+    terminal.form->numtable = QStringLiteral("12");
+    terminal.form->covers().openAfterChoice();
+    QListWidget* list = terminal.choixtable()->ListBox1();
+    QCOMPARE(list->count(), 26);
+    QCOMPARE(list->item(25)->text(), QStringLiteral("25"));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(15)).center());
+    QCOMPARE(terminal.choixtable()->Button15()->text(), QStringLiteral("Valider 15 couvert(s)"));
+    terminal.choixtable()->Button15()->click();
+
+    // the count, then the chosen table's ticket
+    QCOMPARE(caisse.received(), QByteArray("envcouverts$12$15$1$\r\nad$12$15$1$\r\n"));
+    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("15"));
+    QCOMPARE(terminal.choixtable()->Label11()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
+    QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
+    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
+}
+
+void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
+{
+    ScriptedRegister caisse(Caisse);
+    Terminal terminal;
+    terminal.choixtable()->Panelcouv()->show();
+    terminal.choixtable()->Button15()->click();
+    QVERIFY(caisse.received().isEmpty());
+    QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
+    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("0"));
+}
+
+void tst_TableChoice::coversSortir()
+{
+    ScriptedRegister caisse(Caisse);
+    Terminal terminal;
+    terminal.form->covers().openAfterChoice();
+    terminal.choixtable()->hide();
+    terminal.choixtable()->Button31()->click();
+    QVERIFY(caisse.received().isEmpty());
+    QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.choixtable());
+    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("0"));
+}
+
+void tst_TableChoice::tableColours_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<quint32>("body");
+    QTest::addColumn<quint32>("caption");
+
+    const quint32 created = 0x55FF0000;
+    const quint32 blue = 0xFF0000FF;
+    const quint32 grey = 0xFFB6B6B6;
+    const quint32 red = 0xFFFF0000;
+    const quint32 white = 0xFFFFFFFF;
+    // tables:          1 2 3 4 5 6 7
+    const QString all = QStringLiteral("1;1;1;0;0;x;1U0;1;0;1;0;0;1U0;0;1;0;0;0;1");
+    QTest::newRow("group 1 only → blue") << all << 1 << blue << white;
+    QTest::newRow("groups 1 and 2 → grey") << all << 2 << grey << white;
+    QTest::newRow("groups 1 and 3 → red") << all << 3 << red << white;
+    QTest::newRow("group 2 only → grey with a white caption") << all << 4 << grey << white;
+    QTest::newRow("no flag → the creation colour, white caption") << all << 5 << created << white;
+    QTest::newRow("a flag other than 1 is not set") << all << 6 << created << white;
+    QTest::newRow("a hidden table keeps its colours") << all << 7 << created << 0x00000000u;
+    QTest::newRow("one group only → the others read as not set") << "1;1" << 2 << blue << white;
+    QTest::newRow("flags end early → the tables after them are not set") << "1;1U1" << 3 << created << white;
+    QTest::newRow("empty reply → colours kept, captions white") << "" << 1 << created << white;
+}
+
+void tst_TableChoice::tableColours()
+{
+    QFETCH(QString, reply);
+    QFETCH(int, table);
+    QFETCH(quint32, body);
+    QFETCH(quint32, caption);
+
+    ScriptedRegister caisse(Caisse);
+    caisse.replyLine(reply);
+    Terminal terminal;
+    terminal.buildTables();
+
+    Q_EMIT terminal.choixtable()->button20()->clicked();
+
+    QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
+    QCOMPARE(terminal.form->frontView(), terminal.form->plan());
+    const TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
+    QCOMPARE(tables.btable(table - 1)->colour().rgba(), body);
+    QCOMPARE(tables.ltable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
+}
+
+void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
+{
+    ScriptedRegister caisse(Caisse);
+    caisse.replyLine(QStringLiteral("1U0U0"));
+    Terminal terminal;
+    terminal.buildTables();
+    TicketView* ticket = terminal.form->ticket();
+    terminal.choixtable()->hide();
+    ticket->show();
+    ticket->panel_annul()->show();
+
+    Q_EMIT ticket->b2()->clicked();
+
+    QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
+    QCOMPARE(terminal.form->frontView(), terminal.form->plan());
+    QVERIFY(terminal.choixtable()->isVisible());
+    QVERIFY(!ticket->isVisible());
+    QVERIFY(!ticket->Panel5()->isVisibleTo(ticket));
+    QVERIFY(!ticket->panel_annul()->isVisibleTo(ticket));
+    QCOMPARE(terminal.form->catalogueLoad().tableButtons().btable(0)->colour().rgba(), 0xFF0000FFu);
+
+    terminal.form->plan()->Button16()->click();
+    QCOMPARE(terminal.form->frontView(), terminal.choixtable());
+}
+
+QTEST_MAIN(tst_TableChoice)
+#include "tst_tablechoice.moc"

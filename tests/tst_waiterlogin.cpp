@@ -1,0 +1,448 @@
+#include "ScriptedRegister.h"
+
+#include "app/InitView.h"
+#include "app/MessageBox.h"
+#include "app/RedKey.h"
+#include "app/TForm4.h"
+#include "tables/ChoixTableView.h"
+#include "ticket/TicketView.h"
+#include "waiters/CodeEdit.h"
+#include "waiters/ServeurView.h"
+#include "waiters/WaiterLogin.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString CaisseAddress = QStringLiteral("127.0.0.121");
+const QString NobodyAddress = QStringLiteral("127.0.0.122"); // nothing listens there
+const QString MustClockIn = QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse");
+const QString EmptyCode = QStringLiteral("Vous devez entrer votre code d'identification");
+const QString WrongCode = QStringLiteral("Mauvais code!!");
+
+// One scripted action: the bytes of a reply (one line or more), no answer at all, or the line closed.
+struct Reply
+{
+    enum class Kind
+    {
+        Bytes,
+        Silence,
+        Close,
+    };
+    Kind kind = Kind::Bytes;
+    QByteArray bytes;
+};
+
+Reply line(const QByteArray& text)
+{
+    return {Reply::Kind::Bytes, text + "\r\n"};
+}
+// two lines sent together, as an answer to one request
+Reply lines(const QByteArray& first, const QByteArray& second)
+{
+    return {Reply::Kind::Bytes, first + "\r\n" + second + "\r\n"};
+}
+const Reply Silence{Reply::Kind::Silence, {}};
+const Reply Close{Reply::Kind::Close, {}};
+
+using Replies = QList<Reply>;
+
+void script(ScriptedRegister& caisse, const Replies& replies)
+{
+    for (const Reply& reply : replies) {
+        switch (reply.kind) {
+        case Reply::Kind::Bytes:
+            caisse.replyBytes(reply.bytes);
+            break;
+        case Reply::Kind::Silence:
+            caisse.ignore();
+            break;
+        case Reply::Kind::Close:
+            caisse.closeConnection();
+            break;
+        }
+    }
+}
+
+// A started terminal on the waiter keys, as the local start leaves it, with the waiters' names loaded and
+// its modal messages collected instead of shown.
+struct Terminal
+{
+    QTemporaryDir folder;
+    QStringList messages;
+    std::function<void()> onMessage;
+    std::unique_ptr<TForm4> form;
+
+    explicit Terminal(const QString& address = CaisseAddress)
+    {
+        MessageBox::setHandler([this](const QString& text) {
+            messages.append(text);
+            if (onMessage)
+                onMessage();
+        });
+        form = std::make_unique<TForm4>(folder.path());
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); }));
+        CatalogueParse::TabsAndWaiters names;
+        names.serv = {"Camille", "Julien", "Sophie", "Mehdi", "Léa", "Antoine", "Inès", "Patron"};
+        form->catalogue().setTabsAndWaiters(names);
+        form->tCPClient().setHost(address);
+        form->serveur()->show();
+        form->init()->hide();
+    }
+    ~Terminal() { MessageBox::setHandler({}); }
+
+    ServeurView* serveur() const { return form->serveur(); }
+    ChoixTableView* choixtable() const { return form->choixtable(); }
+    QString front() const { return form->frontView() ? form->frontView()->objectName() : QString(); }
+
+    // A touch on a control, through the same path as the waiter's finger.
+    static void tap(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    // Waiter 3 touched, the register asking for his code: the code panel is open.
+    void openCodePanel(ScriptedRegister& caisse)
+    {
+        caisse.replyLine(QStringLiteral("code;1;"));
+        tap(serveur()->s3());
+        QVERIFY(serveur()->Rectangle11()->isVisible());
+    }
+};
+
+} // namespace
+
+class tst_WaiterLogin : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void waiterKey_data();
+    void waiterKey();
+    void requestCarriesThePreviousWaiter();
+    void valider_data();
+    void valider();
+    void codeTypedDigitByDigitLogsInAtTheLastDigit();
+    void wrongCodeWhileTypingIsSilent();
+    void keysThatAddNoDigit_data();
+    void keysThatAddNoDigit();
+    void loginShowsTheFirstKeyboardTab();
+    void logoutGoesBackToTheWaiterKeys();
+    void linkDownReachesTheGeneralErrorDisplay_data();
+    void linkDownReachesTheGeneralErrorDisplay();
+    void touchWhileALoginRunsStartsNothing();
+    void touchDuringTheTableChoicePaintIsDropped();
+};
+
+void tst_WaiterLogin::waiterKey_data()
+{
+    QTest::addColumn<Replies>("replies");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<bool>("codePanel");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("header");
+
+    const QString header = QStringLiteral("Sophie Aucune Table");
+    QTest::newRow("a waiter who may work lands on the table choice")
+        << Replies{line("code;0;")} << "choixtable" << false << QStringList{} << header;
+    QTest::newRow("any other line lets the waiter in too")
+        << Replies{line("ok")} << "choixtable" << false << QStringList{} << header;
+    QTest::newRow("Travail makes the waiter clock in first")
+        << Replies{line("Travail")} << "serveur" << false << QStringList{MustClockIn} << QString();
+    QTest::newRow("code;1; opens the code panel")
+        << Replies{line("code;1;")} << "serveur" << true << QStringList{} << QString();
+    QTest::newRow("an empty first line is read again")
+        << Replies{lines("", "code;1;")} << "serveur" << true << QStringList{} << QString();
+    QTest::newRow("no reply at all leaves the waiter keys, silently")
+        << Replies{Silence} << "serveur" << false << QStringList{} << QString();
+    QTest::newRow("the register closing the line counts as no reply")
+        << Replies{Close} << "serveur" << false << QStringList{} << QString();
+    QTest::newRow("a near miss of the code word is a plain go-ahead")
+        << Replies{line("code;1")} << "choixtable" << false << QStringList{} << header;
+}
+
+void tst_WaiterLogin::waiterKey()
+{
+    QFETCH(Replies, replies);
+    QFETCH(QString, front);
+    QFETCH(bool, codePanel);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, header);
+
+    ScriptedRegister caisse(CaisseAddress);
+    QVERIFY(caisse.isListening());
+    script(caisse, replies);
+    Terminal t;
+    Terminal::tap(t.serveur()->s3());
+
+    QCOMPARE(caisse.received(), QByteArray("code$3$\r\n"));
+    QCOMPARE(t.front(), front);
+    QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
+    QCOMPARE(t.messages, messages);
+    QCOMPARE(t.form->numserveur, QStringLiteral("3"));
+    if (codePanel) {
+        QVERIFY(t.serveur()->Edit3()->text().isEmpty());
+        QVERIFY(t.serveur()->Edit3()->hasFocus());
+    }
+    if (!header.isEmpty()) {
+        QCOMPARE(t.choixtable()->Label12()->text(), header);
+        QCOMPARE(t.choixtable()->Button17()->text(), QStringLiteral("Se déconnecter du compte Sophie"));
+        QVERIFY(!t.serveur()->isVisible());
+        QVERIFY(!t.choixtable()->Panel9()->isVisible());
+    }
+}
+
+void tst_WaiterLogin::requestCarriesThePreviousWaiter()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, {line("Travail"), line("code;1;"), line("code1;1;")});
+    Terminal t;
+    Terminal::tap(t.serveur()->s5());
+    Terminal::tap(t.serveur()->s2());
+    // the code is checked for the waiter whose key opened the panel
+    t.serveur()->Edit3()->setText(QStringLiteral("7351"));
+    Terminal::tap(t.serveur()->Rectangle13());
+
+    QCOMPARE(caisse.received(), QByteArray("code$5$\r\ncode$2$\r\ncode1$2$7351$\r\n"));
+    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
+    QCOMPARE(t.form->reponse, QStringLiteral("code1;1;"));
+}
+
+void tst_WaiterLogin::valider_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<Replies>("replies");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<bool>("codePanel");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("the right code opens the table choice")
+        << "4826" << Replies{line("code1;1;")} << QByteArray("code1$3$4826$\r\n") << "choixtable" << false
+        << QStringList{} << "";
+    QTest::newRow("a code accepted at the second read opens the table choice")
+        << "4826" << Replies{lines("", "code1;1;")} << QByteArray("code1$3$4826$\r\n") << "choixtable" << false
+        << QStringList{} << "";
+    QTest::newRow("a wrong code closes the panel with a message")
+        << "4827" << Replies{line("code1;0;")} << QByteArray("code1$3$4827$\r\n") << "serveur" << false
+        << QStringList{WrongCode} << "";
+    QTest::newRow("no reply is a wrong code") << "48" << Replies{Silence} << QByteArray("code1$3$48$\r\n") << "serveur"
+                                              << false << QStringList{WrongCode} << "";
+    QTest::newRow("an empty box sends nothing and keeps the panel")
+        << "" << Replies{} << QByteArray() << "serveur" << true << QStringList{EmptyCode} << "";
+}
+
+void tst_WaiterLogin::valider()
+{
+    QFETCH(QString, code);
+    QFETCH(Replies, replies);
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, front);
+    QFETCH(bool, codePanel);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, box);
+
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    t.openCodePanel(caisse);
+    script(caisse, replies);
+    t.serveur()->Edit3()->setText(code);
+    Terminal::tap(t.serveur()->Rectangle13());
+
+    QCOMPARE(caisse.received(), QByteArray("code$3$\r\n") + sent);
+    QCOMPARE(t.front(), front);
+    QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
+    QCOMPARE(t.messages, messages);
+    QCOMPARE(t.serveur()->Edit3()->text(), box);
+    if (front == QLatin1String("choixtable"))
+        QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
+}
+
+void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    t.openCodePanel(caisse);
+    script(caisse, {line("code1;0;"), line("code1;0;"), line("code1;0;"), line("code1;1;")});
+    QTest::keyClicks(t.serveur()->Edit3(), QStringLiteral("4826"));
+
+    QCOMPARE(caisse.received(),
+             QByteArray("code$3$\r\ncode1$3$4$\r\ncode1$3$48$\r\ncode1$3$482$\r\ncode1$3$4826$\r\n"));
+    QCOMPARE(t.front(), QStringLiteral("choixtable"));
+    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
+    QVERIFY(!t.serveur()->Rectangle11()->isVisible());
+    // the last digit is used up by the login: the box is left empty for the next waiter
+    QCOMPARE(t.serveur()->Edit3()->text(), QString());
+    QCOMPARE(t.messages, QStringList{});
+}
+
+void tst_WaiterLogin::wrongCodeWhileTypingIsSilent()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    t.openCodePanel(caisse);
+    // a register that does not answer a candidate is no reason to stop the waiter typing
+    script(caisse, {line("code1;0;"), Silence, line("code1;0;"), line("code1;0;")});
+    QTest::keyClicks(t.serveur()->Edit3(), QStringLiteral("1111"));
+
+    QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$1$", "code1$3$11$", "code1$3$111$", "code1$3$1111$"}));
+    QCOMPARE(t.messages, QStringList{});
+    QVERIFY(t.serveur()->Rectangle11()->isVisible());
+    QCOMPARE(t.serveur()->Edit3()->text(), QStringLiteral("1111"));
+}
+
+void tst_WaiterLogin::keysThatAddNoDigit_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("Backspace asks for the box as it stands")
+        << "48" << int(Qt::Key_Backspace) << QStringList{"code1$3$48$"} << "4";
+    QTest::newRow("Backspace in an empty box sends nothing") << "" << int(Qt::Key_Backspace) << QStringList{} << "";
+    QTest::newRow("a 0, which the box refuses, is still asked for")
+        << "48" << int(Qt::Key_0) << QStringList{"code1$3$480$"} << "48";
+    QTest::newRow("a fifth digit is asked for and not kept")
+        << "4826" << int(Qt::Key_5) << QStringList{"code1$3$48265$"} << "4826";
+}
+
+void tst_WaiterLogin::keysThatAddNoDigit()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(QStringList, requests);
+    QFETCH(QString, after);
+
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    t.openCodePanel(caisse);
+    caisse.replyLine(QStringLiteral("code1;0;"));
+    t.serveur()->Edit3()->setText(box);
+    QTest::keyClick(t.serveur()->Edit3(), Qt::Key(key));
+
+    QCOMPARE(caisse.requests(), QStringList{"code$3$"} + requests);
+    QCOMPARE(t.serveur()->Edit3()->text(), after);
+    QVERIFY(t.serveur()->Rectangle11()->isVisible());
+}
+
+void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    caisse.replyLine(QStringLiteral("code;0;"));
+    Terminal t;
+    QTabWidget* tabs = t.form->ticket()->TabControl();
+    QVERIFY(tabs->count() > 3);
+    tabs->setCurrentIndex(3);
+    Terminal::tap(t.serveur()->s1());
+    QCOMPARE(tabs->currentIndex(), 0);
+}
+
+void tst_WaiterLogin::logoutGoesBackToTheWaiterKeys()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    caisse.replyLine(QStringLiteral("code;0;"));
+    Terminal t;
+    Terminal::tap(t.serveur()->s8());
+    QCOMPARE(t.choixtable()->Button17()->text(), QStringLiteral("Se déconnecter du compte Patron"));
+    t.choixtable()->Button17()->click();
+
+    QCOMPARE(t.front(), QStringLiteral("serveur"));
+    QVERIFY(!t.choixtable()->isVisible());
+    QCOMPARE(t.form->numserveur, QStringLiteral("8"));
+    QVERIFY(caisse.waitForRequests(1));
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests(), QStringList{"code$8$"});
+}
+
+void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay_data()
+{
+    QTest::addColumn<QString>("action"); // "key", "valider" or "digit"
+
+    QTest::newRow("a waiter key") << "key";
+    QTest::newRow("Valider") << "valider";
+    QTest::newRow("a digit typed") << "digit";
+}
+
+// The register gone: the connection's error text is shown and nothing else changes.
+void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
+{
+    QFETCH(QString, action);
+
+    Terminal t(NobodyAddress);
+    ServeurView* serveur = t.serveur();
+    if (action != QLatin1String("key")) {
+        serveur->Rectangle11()->show();
+        serveur->Edit3()->setText(QStringLiteral("48"));
+    }
+    if (action == QLatin1String("key"))
+        Terminal::tap(serveur->s4());
+    else if (action == QLatin1String("valider"))
+        Terminal::tap(serveur->Rectangle13());
+    else
+        QTest::keyClick(serveur->Edit3(), Qt::Key_2);
+
+    QCOMPARE(t.messages, QStringList{QStringLiteral("Connexion refusée par la caisse")});
+    QCOMPARE(t.front(), QStringLiteral("serveur"));
+    // the waiter key's waiter does not become current when his request could not go out
+    QCOMPARE(t.form->numserveur, QStringLiteral("1"));
+    QCOMPARE(serveur->Rectangle11()->isVisible(), action != QLatin1String("key"));
+    QVERIFY(!t.form->waiterLogin().busy());
+}
+
+void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    t.openCodePanel(caisse);
+    caisse.replyLine(QStringLiteral("code1;0;"));
+    // touches that reach the handlers while "Mauvais code!!" is up
+    t.onMessage = [&t] {
+        QVERIFY(t.form->waiterLogin().busy());
+        t.form->waiterLogin().s1Click();
+        t.form->waiterLogin().ValiderClick();
+        QVERIFY(!t.form->waiterLogin().Edit3KeyDown(QStringLiteral("1")));
+        t.form->waiterLogin().Button17Click();
+    };
+    t.serveur()->Edit3()->setText(QStringLiteral("4827"));
+    Terminal::tap(t.serveur()->Rectangle13());
+    t.onMessage = nullptr;
+
+    QCOMPARE(t.messages, QStringList{WrongCode});
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$4827$"}));
+    QCOMPARE(t.form->numserveur, QStringLiteral("3"));
+    QVERIFY(!t.form->waiterLogin().busy());
+}
+
+void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    caisse.replyLine(QStringLiteral("code;0;"));
+    Terminal t;
+    // a second finger on another waiter's key, already queued when the first login paints the table choice
+    RedKey* other = t.serveur()->s6();
+    const QPoint centre = other->rect().center();
+    QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonPress, centre, other->mapToGlobal(centre),
+                                                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonRelease, centre, other->mapToGlobal(centre),
+                                                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    t.form->waiterLogin().s2Click();
+    QCoreApplication::processEvents();
+
+    QCOMPARE(t.front(), QStringLiteral("choixtable"));
+    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests(), QStringList{"code$2$"});
+    QCOMPARE(t.form->numserveur, QStringLiteral("2"));
+}
+
+QTEST_MAIN(tst_WaiterLogin)
+#include "tst_waiterlogin.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "RestaurantCatalogue.h"
+
+#include <QList>
+#include <QString>
+
+#include <map>
+
+// What the register holds while the restaurant serves: the open tickets of the tables and of the waiters' own
+// accounts. It starts from the tickets of the data file and lives as long as the simulator, shared by every
+// terminal; an edit of the data file changes the catalogue, never the tickets in service.
+class ServiceState final
+{
+public:
+    struct Line
+    {
+        int article = 0;
+        QString name;
+        int unitPrice = 0; // cents
+        int quantity = 1;
+        QList<QString> comments;
+        bool sent = true;
+    };
+
+    struct Ticket
+    {
+        int covers = 0;
+        int waiter = 0;
+        bool proforma = false;
+        QList<Line> lines;
+    };
+
+    explicit ServiceState(const RestaurantCatalogue& catalogue);
+
+    // Table 0 is the waiter's own account. Null when nothing is open there.
+    const Ticket* ticket(int table, int waiter) const;
+    bool isOpen(int table) const { return m_tables.count(table) > 0; }
+    int covers(int table, int waiter) const;
+
+    // Records the covers. A count on a free table opens it for that waiter; 0 on a free table leaves it free.
+    void setCovers(int table, int waiter, int covers);
+
+private:
+    std::map<int, Ticket> m_tables;   // by table number
+    std::map<int, Ticket> m_accounts; // by waiter number
+};
