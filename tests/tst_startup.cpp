@@ -234,8 +234,8 @@ void tst_Startup::dataStampDecidesReload_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("same stamp reads the cache") << QStringLiteral("57") << false << QStringList();
     // the register closes at the first catalogue request: the download is abandoned at once
-    QTest::newRow("another stamp downloads") << QStringLiteral("56") << true
-                                             << QStringList{QStringLiteral("Vérifiez votre adresse IP")};
+    QTest::newRow("another stamp downloads")
+        << QStringLiteral("56") << true << QStringList{QStringLiteral("Vérifiez votre adresse IP")};
 }
 
 void tst_Startup::dataStampDecidesReload()
