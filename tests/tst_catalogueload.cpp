@@ -1,7 +1,7 @@
 #include "ScriptedRegister.h"
+#include "TerminalFixture.h"
 
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "catalogue/CatalogueLoad.h"
@@ -27,8 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -83,13 +81,6 @@ Script sample()
     };
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -113,32 +104,20 @@ void scriptStart(ScriptedRegister& caisse, const Script& replies, bool download 
 }
 
 // A window on a settings folder of its own whose cached stamp is `stamp`, its messages collected.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
     QStringList progress;
-    std::unique_ptr<TForm4> form;
     bool activated = false;
 
-    explicit Terminal(const QString& stamp = QStringLiteral("56"), const QString& folderPath = QString())
+    explicit Terminal(const QString& stamp = QStringLiteral("56"), const QString& ownFolder = QString())
+        : TerminalFixture(ownFolder.isEmpty() ? QStringLiteral("[data]\n10=%1\n").arg(stamp) : QString(), ownFolder)
     {
-        const QString path = folderPath.isEmpty() ? folder.path() : folderPath;
-        if (folderPath.isEmpty())
-            writeFile(settingsPath(), QStringLiteral("[data]\n10=%1\n").arg(stamp).toLatin1());
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(path);
         QObject::connect(&form->catalogueLoad(), &CatalogueLoad::progressShown, [this](const QString& text) {
             // the status line must read the text whenever the window gets to draw it
             progress.append(form->init()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
         });
-        form->show();
-        form->activateWindow();
-        activated = QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
+        activated = activate();
     }
-    ~Terminal() { MessageBox::setHandler({}); }
-
-    QString settingsPath() const { return folder.filePath(SettingsStore::FileName); }
 
     void start()
     {

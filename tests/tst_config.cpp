@@ -1,9 +1,10 @@
-// The configuration screen (Part 1.3) and the switch slots of the settings (Part 2.1).
+// The configuration screen and the switch slots of the settings.
+
+#include "TerminalFixture.h"
 
 #include "app/ConfigScreen.h"
 #include "app/ConfigView.h"
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "app/ToggleSwitch.h"
@@ -15,10 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -26,41 +24,14 @@ namespace {
 const QString SavedAddress = QStringLiteral("127.0.0.50");
 
 // A window on a settings folder of its own, its modal messages collected instead of shown.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::unique_ptr<TForm4> form;
-
-    explicit Terminal(const QString& settingsText = QString())
-    {
-        if (!settingsText.isEmpty())
-            write(settingsText);
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(folder.path());
-    }
-    ~Terminal() { MessageBox::setHandler({}); }
-
-    QString path() const { return QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")); }
-
-    void write(const QString& text) const
-    {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
+    using TerminalFixture::TerminalFixture;
 
     QString savedSlot(int slot) const
     {
-        QSettings file(path(), QSettings::IniFormat);
+        QSettings file(settingsPath(), QSettings::IniFormat);
         return file.value(QStringLiteral("data/%1").arg(slot), QStringLiteral("<missing>")).toString();
-    }
-
-    bool activate()
-    {
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
     }
 
     // "Configuration" touched on the start view.
@@ -157,7 +128,7 @@ void tst_Config::controlsOfTheView()
     QVERIFY(!terminal.form->settings().slots().contains(QStringLiteral("serveur@exemple.fr")));
     QTest::mouseClick(config->Button13(), Qt::LeftButton);
     QVERIFY(!QString::fromUtf8([&] {
-                 QFile file(terminal.path());
+                 QFile file(terminal.settingsPath());
                  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
              }())
                  .contains(QStringLiteral("serveur@exemple.fr")));
@@ -214,7 +185,7 @@ void tst_Config::switchStoresItsSlot()
     QCOMPARE(toggle->isChecked(), on);
     QCOMPARE(terminal.form->settings()[slot], stored);
     // at once and in memory only
-    QVERIFY(!QFile::exists(terminal.path()));
+    QVERIFY(!QFile::exists(terminal.settingsPath()));
 }
 
 void tst_Config::switchesFollowTheFileOnOpening_data()
@@ -246,7 +217,7 @@ void tst_Config::switchesFollowTheFileOnOpening()
     QVERIFY(terminal.activate());
     // the file changes behind the terminal's back; the opening reads it again
     if (!file.isEmpty())
-        terminal.write(file);
+        terminal.writeSettings(file);
     terminal.open();
     for (int i = 0; i < 4; ++i) {
         const QString name = QStringLiteral("Switch%1").arg(i + 1);
@@ -262,7 +233,7 @@ void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
     Terminal terminal(QStringLiteral("[data]\n3=0\n"));
     QVERIFY(terminal.activate());
     const QByteArray before = [&] {
-        QFile file(terminal.path());
+        QFile file(terminal.settingsPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     terminal.open();
@@ -277,7 +248,7 @@ void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
     // the next table choice asks for covers: the slot holds "1"
     QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
     // and no file was written
-    QFile file(terminal.path());
+    QFile file(terminal.settingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
     QVERIFY(!QFile::exists(terminal.form->settings().blankFilePath()));

@@ -1,7 +1,8 @@
 // The start view's layout at the design size and at twice the design size, and its address box.
 
+#include "TerminalFixture.h"
+
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 
@@ -12,34 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
 // A window on a settings folder of its own, shown and activated as the terminal is.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::unique_ptr<TForm4> form;
-
-    Terminal()
-    {
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(folder.path());
-    }
-    ~Terminal() { MessageBox::setHandler({}); }
-
-    bool activate()
-    {
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
-    }
-
     bool resize(const QSize& size)
     {
         form->resize(size);

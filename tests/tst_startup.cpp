@@ -1,7 +1,7 @@
 #include "ScriptedRegister.h"
+#include "TerminalFixture.h"
 
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/NoticeView.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
@@ -12,13 +12,13 @@
 #include "ticket/TicketView.h"
 #include "waiters/ServeurView.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -29,35 +29,14 @@ namespace {
 const QString Refused = QStringLiteral("Vérifiez votre l'adresse de la caisse");
 const QString Version = QStringLiteral("Vérification de la version");
 
-void writeSettings(const QString& folder, const QString& text)
-{
-    QFile file(folder + QStringLiteral("/Iquillobrands.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
-
 // A window on a settings folder of its own, its modal messages collected instead of shown.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::unique_ptr<TForm4> form;
-
     // The saved catalogue stamp matches the scripted registers' "57", so a start reads the catalogue cache.
     explicit Terminal(const QString& savedAddress = QString())
+        : TerminalFixture(QStringLiteral("[data]\n0=") + savedAddress + QStringLiteral("\n10=57\n"))
     {
-        writeSettings(folder.path(), QStringLiteral("[data]\n0=") + savedAddress + QStringLiteral("\n10=57\n"));
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(folder.path());
         form->serviceStart().setNoticeMs(300);
-    }
-    ~Terminal() { MessageBox::setHandler({}); }
-
-    bool activate()
-    {
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
     }
 
     // The local start as "Utilisation en local" runs it, with the address typed in the box.
@@ -68,10 +47,16 @@ struct Terminal
     }
 };
 
-void scriptCompatible(ScriptedRegister& caisse, const QString& stamp = QStringLiteral("57"))
+// Both version exchanges answered: the catalogue stamp, then the register's version.
+void scriptVersions(ScriptedRegister& caisse, const QString& versionReply, const QString& stamp = QStringLiteral("57"))
 {
     caisse.replyLine(QStringLiteral("caisse~1~") + stamp);
-    caisse.replyLine(QStringLiteral("numversion~2~2~3"));
+    caisse.replyLine(versionReply);
+}
+
+void scriptCompatible(ScriptedRegister& caisse, const QString& stamp = QStringLiteral("57"))
+{
+    scriptVersions(caisse, QStringLiteral("numversion~2~2~3"), stamp);
 }
 
 } // namespace
@@ -282,8 +267,7 @@ void tst_Startup::secondRequestFollowsDate()
 void tst_Startup::outdatedRegisterShowsNoticeThenEnds()
 {
     ScriptedRegister caisse(QStringLiteral("127.0.0.13"));
-    caisse.replyLine(QStringLiteral("caisse~1~57"));
-    caisse.replyLine(QStringLiteral("numversion~2~2~4"));
+    scriptVersions(caisse, QStringLiteral("numversion~2~2~4"));
     Terminal terminal;
     QVERIFY(terminal.activate());
     TForm4& form = *terminal.form;
@@ -312,8 +296,7 @@ void tst_Startup::outdatedRegisterShowsNoticeThenEnds()
 void tst_Startup::outdatedRegisterWithPlanOnlyHidesPlan()
 {
     ScriptedRegister caisse(QStringLiteral("127.0.0.14"));
-    caisse.replyLine(QStringLiteral("caisse~1~57"));
-    caisse.replyLine(QStringLiteral("numversion~2~2~2"));
+    scriptVersions(caisse, QStringLiteral("numversion~2~2~2"));
     Terminal terminal;
     QVERIFY(terminal.activate());
     TForm4& form = *terminal.form;

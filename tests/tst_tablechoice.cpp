@@ -1,7 +1,7 @@
 #include "ScriptedRegister.h"
+#include "TerminalFixture.h"
 
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "catalogue/CatalogueLoad.h"
@@ -15,16 +15,16 @@
 #include "tables/TableReplies.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketView.h"
+#include "waiters/CodeEdit.h"
+#include "waiters/ServeurView.h"
+#include "waiters/WaiterLogin.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -50,19 +50,11 @@ QStringList texts(const QListWidget* list)
 }
 
 // Waiter 1, "Paul", on the table choice after his login, his messages collected.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::unique_ptr<TForm4> form;
-
     Terminal()
     {
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(folder.path());
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitFor([this] { return form->lanceunefois(); }));
+        QVERIFY(activate());
         form->tCPClient().setHost(Caisse);
         CatalogueParse::TabsAndWaiters names;
         names.serv.at(0) = QStringLiteral("Paul");
@@ -72,7 +64,6 @@ struct Terminal
         choixtable()->show();
         choixtable()->Label12()->setText(QStringLiteral("Paul Aucune Table"));
     }
-    ~Terminal() { MessageBox::setHandler({}); }
 
     ChoixTableView* choixtable() const { return form->choixtable(); }
 
@@ -118,6 +109,16 @@ struct NoticeWatch
     }
 };
 
+// The columns of the tests in which the waiter takes a table.
+void addTakeColumns()
+{
+    QTest::addColumn<QString>("askCovers"); // settings slot 3
+    QTest::addColumn<QString>("covers");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("coversPanel");
+}
+
 } // namespace
 
 class tst_TableChoice : public QObject
@@ -128,6 +129,7 @@ private Q_SLOTS:
     void tableLists_data();
     void tableLists();
     void noticeRefusesASecondExchange();
+    void noticeRefusesALogin();
     void validerTakesTheSelectedTable_data();
     void validerTakesTheSelectedTable();
     void validerWithNothingSelectedStaysOnTheList();
@@ -212,13 +214,24 @@ void tst_TableChoice::noticeRefusesASecondExchange()
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
 }
 
+void tst_TableChoice::noticeRefusesALogin()
+{
+    ScriptedRegister caisse(Caisse);
+    script(caisse, {QString(), QStringLiteral("7")});
+    Terminal terminal;
+    terminal.form->serveur()->Edit3()->setText(QStringLiteral("4827"));
+    // touches while the notice is up: another waiter's key, the code panel's "Valider"
+    QTimer::singleShot(300, terminal.form.get(), [&terminal] { terminal.form->waiterLogin().s2Click(); });
+    QTimer::singleShot(400, terminal.form.get(), [&terminal] { terminal.form->waiterLogin().ValiderClick(); });
+    Q_EMIT terminal.choixtable()->button24()->clicked();
+    QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
+    QCOMPARE(terminal.form->numserveur, QStringLiteral("1"));
+    QVERIFY(terminal.choixtable()->isVisible());
+}
+
 void tst_TableChoice::validerTakesTheSelectedTable_data()
 {
-    QTest::addColumn<QString>("askCovers"); // settings slot 3
-    QTest::addColumn<QString>("covers");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<bool>("coversPanel");
+    addTakeColumns();
 
     QTest::newRow("4 covers → Paul Table 12 4Couv, the ticket")
         << "1"
@@ -285,11 +298,7 @@ void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
 
 void tst_TableChoice::planTableTakesTheTable_data()
 {
-    QTest::addColumn<QString>("askCovers");
-    QTest::addColumn<QString>("covers");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<bool>("coversPanel");
+    addTakeColumns();
 
     QTest::newRow("4 covers → Serveur 1 Table 5 4Couv, the ticket, fetched twice")
         << "1"

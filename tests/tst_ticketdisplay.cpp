@@ -1,7 +1,7 @@
 #include "ScriptedRegister.h"
+#include "TerminalFixture.h"
 
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "ticket/LineActionPanel.h"
@@ -15,11 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -30,20 +27,12 @@ const QString Ticket =
     QStringLiteral("2 CAFE   3,00\n sans sucre\n10 EAU   15,00\n1 TARTE  4,50\n0 OFFERT\n\nTOTAL 22,50");
 
 // A window on a settings folder of its own, started on the ticket, its modal messages collected.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::unique_ptr<TForm4> form;
-
     explicit Terminal(const QSize& size = QSize(TForm4::DesignWidth, TForm4::DesignHeight))
     {
-        MessageBox::setHandler([this](const QString& text) { messages.append(text); });
-        form = std::make_unique<TForm4>(folder.path());
         form->resize(size);
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitFor([this] { return form->lanceunefois(); }));
+        QVERIFY(activate());
         form->tCPClient().setHost(Caisse);
         form->numtable = QStringLiteral("12");
         form->nbcouverts = QStringLiteral("4");
@@ -51,7 +40,6 @@ struct Terminal
         form->init()->hide();
         form->ticket()->show();
     }
-    ~Terminal() { MessageBox::setHandler({}); }
 
     TicketView* ticket() const { return form->ticket(); }
     TicketDisplay& display() const { return form->ticketDisplay(); }

@@ -1,10 +1,12 @@
 #include "ScriptedRegister.h"
+#include "TerminalFixture.h"
 
+#include "app/ExchangeSequence.h"
 #include "app/InitView.h"
-#include "app/MessageBox.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "tables/ChoixTableView.h"
+#include "tables/TableChoice.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
 #include "waiters/ServeurView.h"
@@ -13,11 +15,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -73,24 +73,11 @@ void script(ScriptedRegister& caisse, const Replies& replies)
 
 // A started terminal on the waiter keys, as the local start leaves it, with the waiters' names loaded and
 // its modal messages collected instead of shown.
-struct Terminal
+struct Terminal : TerminalFixture
 {
-    QTemporaryDir folder;
-    QStringList messages;
-    std::function<void()> onMessage;
-    std::unique_ptr<TForm4> form;
-
     explicit Terminal(const QString& address = CaisseAddress)
     {
-        MessageBox::setHandler([this](const QString& text) {
-            messages.append(text);
-            if (onMessage)
-                onMessage();
-        });
-        form = std::make_unique<TForm4>(folder.path());
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); }));
+        QVERIFY(activate());
         CatalogueParse::TabsAndWaiters names;
         names.serv = {"Camille", "Julien", "Sophie", "Mehdi", "Léa", "Antoine", "Inès", "Patron"};
         form->catalogue().setTabsAndWaiters(names);
@@ -98,7 +85,6 @@ struct Terminal
         form->serveur()->show();
         form->init()->hide();
     }
-    ~Terminal() { MessageBox::setHandler({}); }
 
     ServeurView* serveur() const { return form->serveur(); }
     ChoixTableView* choixtable() const { return form->choixtable(); }
@@ -113,6 +99,17 @@ struct Terminal
         caisse.replyLine(QStringLiteral("code;1;"));
         tap(serveur()->s3());
         QVERIFY(serveur()->Rectangle11()->isVisible());
+    }
+
+    // Waiter 3 types a wrong code and touches "Valider"; touches runs while "Mauvais code!!" is up.
+    void wrongCodeWith(ScriptedRegister& caisse, const std::function<void()>& touches)
+    {
+        openCodePanel(caisse);
+        caisse.replyLine(QStringLiteral("code1;0;"));
+        onMessage = touches;
+        serveur()->Edit3()->setText(QStringLiteral("4827"));
+        tap(serveur()->Rectangle13());
+        onMessage = nullptr;
     }
 };
 
@@ -137,6 +134,7 @@ private Q_SLOTS:
     void linkDownReachesTheGeneralErrorDisplay_data();
     void linkDownReachesTheGeneralErrorDisplay();
     void touchWhileALoginRunsStartsNothing();
+    void tableTouchWhileALoginRunsStartsNothing();
     void touchDuringTheTableChoicePaintIsDropped();
 };
 
@@ -394,32 +392,43 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
     // the waiter key's waiter does not become current when his request could not go out
     QCOMPARE(t.form->numserveur, QStringLiteral("1"));
     QCOMPARE(serveur->Rectangle11()->isVisible(), action != QLatin1String("key"));
-    QVERIFY(!t.form->waiterLogin().busy());
+    QVERIFY(!ExchangeSequence::running());
 }
 
 void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
 {
     ScriptedRegister caisse(CaisseAddress);
     Terminal t;
-    t.openCodePanel(caisse);
-    caisse.replyLine(QStringLiteral("code1;0;"));
     // touches that reach the handlers while "Mauvais code!!" is up
-    t.onMessage = [&t] {
-        QVERIFY(t.form->waiterLogin().busy());
+    t.wrongCodeWith(caisse, [&t] {
+        QVERIFY(ExchangeSequence::running());
         t.form->waiterLogin().s1Click();
         t.form->waiterLogin().ValiderClick();
         QVERIFY(!t.form->waiterLogin().Edit3KeyDown(QStringLiteral("1")));
         t.form->waiterLogin().Button17Click();
-    };
-    t.serveur()->Edit3()->setText(QStringLiteral("4827"));
-    Terminal::tap(t.serveur()->Rectangle13());
-    t.onMessage = nullptr;
+    });
 
     QCOMPARE(t.messages, QStringList{WrongCode});
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$4827$"}));
     QCOMPARE(t.form->numserveur, QStringLiteral("3"));
-    QVERIFY(!t.form->waiterLogin().busy());
+    QVERIFY(!ExchangeSequence::running());
+}
+
+void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    Terminal t;
+    // a table handler reached while "Mauvais code!!" is up
+    t.wrongCodeWith(caisse, [&t] {
+        t.form->tableChoice().Button24Click();
+        t.form->tableChoice().sorttable(4);
+    });
+
+    QCOMPARE(t.messages, QStringList{WrongCode});
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$4827$"}));
+    QCOMPARE(t.form->numtable, QStringLiteral("0"));
 }
 
 void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()

@@ -3,6 +3,7 @@
 #include "LinkError.h"
 #include "ReplyText.h"
 #include "VersionCheck.h"
+#include "app/ExchangeSequence.h"
 #include "app/InitView.h"
 #include "app/InputBlocker.h"
 #include "app/MessageBox.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -75,9 +75,9 @@ void ServiceStart::automaticStart()
 void ServiceStart::lanceappli()
 {
     // a second tap while the start runs would interleave its exchanges with this one's
-    if (m_running)
+    const ExchangeSequence sequence;
+    if (!sequence.started())
         return;
-    const QScopedValueRollback<bool> running(m_running, true);
 
     InitView* init = m_form.init();
     RegisterLink& link = m_form.tCPClient();

@@ -19,8 +19,6 @@ public:
     // At activation, when a register address is known. Silent on every failure.
     void automaticStart();
 
-    bool running() const { return m_running; }
-
     // Seams for tests: the local clock and the time the outdated-register notice stays up.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     void setNoticeMs(int ms) { m_noticeMs = ms; }
@@ -33,5 +31,4 @@ private:
     TForm4& m_form;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     int m_noticeMs = NoticeMs;
-    bool m_running = false;
 };

@@ -2,10 +2,10 @@
 
 #include "ChoixTableView.h"
 #include "TableReplies.h"
+#include "app/ExchangeSequence.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "link/LinkError.h"
-#include "ticket/ExchangeSequence.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 

@@ -1,10 +1,10 @@
 #include "TicketDisplay.h"
 
-#include "ExchangeSequence.h"
 #include "LineActionPanel.h"
 #include "TicketMemo.h"
 #include "TicketText.h"
 #include "TicketView.h"
+#include "app/ExchangeSequence.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
 #include "link/LinkError.h"

@@ -3,6 +3,7 @@
 #include "CodeEdit.h"
 #include "Identification.h"
 #include "ServeurView.h"
+#include "app/ExchangeSequence.h"
 #include "app/InputBlocker.h"
 #include "app/MessageBox.h"
 #include "app/RedKey.h"
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTabWidget>
 
 namespace {
@@ -59,9 +59,9 @@ WaiterLogin::WaiterLogin(TForm4& form) : m_form(form)
 
 void WaiterLogin::waiterClick(int waiter)
 {
-    if (m_busy)
+    const ExchangeSequence sequence;
+    if (!sequence.started())
         return;
-    const QScopedValueRollback<bool> busy(m_busy, true);
     // the request still carries the previous waiter; the key's waiter becomes current whatever the reply
     changeserv(waiter);
     m_form.numserveur = QString::number(waiter);
@@ -92,9 +92,9 @@ void WaiterLogin::changeserv(int waiter)
 
 void WaiterLogin::ValiderClick()
 {
-    if (m_busy)
+    const ExchangeSequence sequence;
+    if (!sequence.started())
         return;
-    const QScopedValueRollback<bool> busy(m_busy, true);
     ServeurView* serveur = m_form.serveur();
     const QString code = serveur->Edit3()->text();
     if (code.isEmpty()) {
@@ -115,9 +115,9 @@ void WaiterLogin::ValiderClick()
 
 bool WaiterLogin::Edit3KeyDown(const QString& text)
 {
-    if (m_busy)
+    const ExchangeSequence sequence;
+    if (!sequence.started())
         return false;
-    const QScopedValueRollback<bool> busy(m_busy, true);
     ServeurView* serveur = m_form.serveur();
     const QString candidate = serveur->Edit3()->text() + text;
     if (candidate.isEmpty())
@@ -133,7 +133,7 @@ bool WaiterLogin::Edit3KeyDown(const QString& text)
 
 void WaiterLogin::Button17Click()
 {
-    if (m_busy)
+    if (ExchangeSequence::running())
         return;
     m_form.serveur()->show();
     m_form.choixtable()->hide();

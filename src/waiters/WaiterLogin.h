@@ -33,9 +33,6 @@ public:
     // "Se déconnecter du compte ...": back to the waiter keys.
     void Button17Click();
 
-    // True while one of the handlers above runs; a touch meanwhile starts nothing.
-    bool busy() const { return m_busy; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,5 +43,4 @@ private:
     QString serv(int waiter) const;
 
     TForm4& m_form;
-    bool m_busy = false;
 };

@@ -103,6 +103,17 @@ QJsonObject object(const QJsonValue& value, const QString& where)
     return value.toObject();
 }
 
+// Reads each entry of the list under key as an object, with the place it stands at for the error messages.
+template <typename Read>
+void eachObject(const QJsonObject& parent, const char* key, const QString& where, qsizetype maxSize, Read read)
+{
+    const QJsonArray entries = array(parent, key, where, maxSize);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString entryWhere = at(at(where, key), i);
+        read(object(entries.at(i), entryWhere), entryWhere);
+    }
+}
+
 void claim(QSet<int>& taken, int number, const QString& where)
 {
     if (taken.contains(number))
@@ -114,22 +125,20 @@ QList<RestaurantCatalogue::Waiter> waiters(const QJsonObject& data)
 {
     QList<RestaurantCatalogue::Waiter> result;
     QSet<int> numbers;
-    const QJsonArray entries = array(data, "waiters", QString(), RestaurantCatalogue::Waiters);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("waiters"), i);
-        const QJsonObject entry = object(entries.at(i), where);
-        RestaurantCatalogue::Waiter waiter;
-        waiter.number = integer(entry, "number", where, 1, RestaurantCatalogue::Waiters);
-        claim(numbers, waiter.number, at(where, "number"));
-        waiter.name = text(entry, "name", where);
-        waiter.code = text(entry, "code", where, false);
-        // the terminal's code box takes four digits 1 to 9 and nothing else
-        static const QRegularExpression codePattern(QStringLiteral("\\A[1-9]{4}\\z"));
-        if (!waiter.code.isEmpty() && !codePattern.match(waiter.code).hasMatch())
-            fail(at(where, "code"), QStringLiteral("four digits 1 to 9 are expected"));
-        waiter.clockedIn = boolean(entry, "clockedIn", where, true);
-        result.append(waiter);
-    }
+    eachObject(data, "waiters", QString(), RestaurantCatalogue::Waiters,
+               [&](const QJsonObject& entry, const QString& where) {
+                   RestaurantCatalogue::Waiter waiter;
+                   waiter.number = integer(entry, "number", where, 1, RestaurantCatalogue::Waiters);
+                   claim(numbers, waiter.number, at(where, "number"));
+                   waiter.name = text(entry, "name", where);
+                   waiter.code = text(entry, "code", where, false);
+                   // the terminal's code box takes four digits 1 to 9 and nothing else
+                   static const QRegularExpression codePattern(QStringLiteral("\\A[1-9]{4}\\z"));
+                   if (!waiter.code.isEmpty() && !codePattern.match(waiter.code).hasMatch())
+                       fail(at(where, "code"), QStringLiteral("four digits 1 to 9 are expected"));
+                   waiter.clockedIn = boolean(entry, "clockedIn", where, true);
+                   result.append(waiter);
+               });
     return result;
 }
 
@@ -139,17 +148,14 @@ QList<RestaurantCatalogue::PaymentMode> paymentModes(const QJsonObject& data)
                                       QStringLiteral("es$")};
     QList<RestaurantCatalogue::PaymentMode> result;
     QSet<int> taken;
-    const QJsonArray entries = array(data, "paymentModes", QString(), commands.size());
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("paymentModes"), i);
-        const QJsonObject entry = object(entries.at(i), where);
+    eachObject(data, "paymentModes", QString(), commands.size(), [&](const QJsonObject& entry, const QString& where) {
         const QJsonValue command = entry.value(QLatin1String("command"));
         const qsizetype index = commands.indexOf(command.toString());
         if (index < 0)
             fail(at(where, "command"), QStringLiteral("one of %1 is expected").arg(commands.join(QLatin1Char(' '))));
         claim(taken, int(index), at(where, "command"));
         result.append({commands.at(index), text(entry, "caption", where)});
-    }
+    });
     return result;
 }
 
@@ -177,17 +183,14 @@ QList<RestaurantCatalogue::KitchenOptionList> kitchenOptions(const QJsonObject& 
 {
     QList<RestaurantCatalogue::KitchenOptionList> result;
     QSet<int> lists;
-    const QJsonArray entries = array(data, "kitchenOptions", QString(), 9);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("kitchenOptions"), i);
-        const QJsonObject entry = object(entries.at(i), where);
+    eachObject(data, "kitchenOptions", QString(), 9, [&](const QJsonObject& entry, const QString& where) {
         RestaurantCatalogue::KitchenOptionList list;
         list.list = integer(entry, "list", where, 1, 9);
         claim(lists, list.list, at(where, "list"));
         list.name = text(entry, "name", where);
         list.choices = texts(entry, "choices", where, 1000);
         result.append(list);
-    }
+    });
     return result;
 }
 
@@ -195,17 +198,15 @@ QList<RestaurantCatalogue::Supplement> supplements(const QJsonObject& data)
 {
     QList<RestaurantCatalogue::Supplement> result;
     QSet<int> codes;
-    const QJsonArray entries = array(data, "supplements", QString(), RestaurantCatalogue::MaxSupplements);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("supplements"), i);
-        const QJsonObject entry = object(entries.at(i), where);
-        RestaurantCatalogue::Supplement supplement;
-        supplement.code = integer(entry, "code", where, 0, 999999);
-        claim(codes, supplement.code, at(where, "code"));
-        supplement.name = text(entry, "name", where);
-        supplement.price = integer(entry, "price", where, 0, 99999999, 0);
-        result.append(supplement);
-    }
+    eachObject(data, "supplements", QString(), RestaurantCatalogue::MaxSupplements,
+               [&](const QJsonObject& entry, const QString& where) {
+                   RestaurantCatalogue::Supplement supplement;
+                   supplement.code = integer(entry, "code", where, 0, 999999);
+                   claim(codes, supplement.code, at(where, "code"));
+                   supplement.name = text(entry, "name", where);
+                   supplement.price = integer(entry, "price", where, 0, 99999999, 0);
+                   result.append(supplement);
+               });
     return result;
 }
 
@@ -240,26 +241,24 @@ QList<RestaurantCatalogue::Keyboard> keyboards(const QJsonObject& data, const Re
     QSet<int> numbers;
     QSet<int> articles;
     qsizetype productCount = 0;
-    const QJsonArray entries = array(data, "keyboards", QString(), RestaurantCatalogue::Keyboards);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("keyboards"), i);
-        const QJsonObject entry = object(entries.at(i), where);
-        RestaurantCatalogue::Keyboard keyboard;
-        keyboard.number = integer(entry, "number", where, 1, RestaurantCatalogue::Keyboards);
-        claim(numbers, keyboard.number, at(where, "number"));
-        keyboard.name = text(entry, "name", where);
-        const QJsonArray products = array(entry, "products", where, RestaurantCatalogue::MaxProducts);
-        productCount += products.size();
-        if (productCount > RestaurantCatalogue::MaxProducts)
-            fail(at(where, "products"),
-                 QStringLiteral("more than %1 products in all").arg(RestaurantCatalogue::MaxProducts));
-        for (qsizetype p = 0; p < products.size(); ++p) {
-            const QString productWhere = at(at(where, "products"), p);
-            keyboard.products.append(product(object(products.at(p), productWhere), productWhere, catalogue));
-            claim(articles, keyboard.products.constLast().article, at(productWhere, "article"));
-        }
-        result.append(keyboard);
-    }
+    eachObject(data, "keyboards", QString(), RestaurantCatalogue::Keyboards,
+               [&](const QJsonObject& entry, const QString& where) {
+                   RestaurantCatalogue::Keyboard keyboard;
+                   keyboard.number = integer(entry, "number", where, 1, RestaurantCatalogue::Keyboards);
+                   claim(numbers, keyboard.number, at(where, "number"));
+                   keyboard.name = text(entry, "name", where);
+                   const QJsonArray products = array(entry, "products", where, RestaurantCatalogue::MaxProducts);
+                   productCount += products.size();
+                   if (productCount > RestaurantCatalogue::MaxProducts)
+                       fail(at(where, "products"),
+                            QStringLiteral("more than %1 products in all").arg(RestaurantCatalogue::MaxProducts));
+                   for (qsizetype p = 0; p < products.size(); ++p) {
+                       const QString productWhere = at(at(where, "products"), p);
+                       keyboard.products.append(product(object(products.at(p), productWhere), productWhere, catalogue));
+                       claim(articles, keyboard.products.constLast().article, at(productWhere, "article"));
+                   }
+                   result.append(keyboard);
+               });
     return result;
 }
 
@@ -267,37 +266,36 @@ QList<RestaurantCatalogue::SetMenu> setMenus(const QJsonObject& data, const Rest
 {
     QList<RestaurantCatalogue::SetMenu> result;
     QSet<int> articles;
-    const QJsonArray entries = array(data, "setMenus", QString(), RestaurantCatalogue::SetMenus);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("setMenus"), i);
-        const QJsonObject entry = object(entries.at(i), where);
-        RestaurantCatalogue::SetMenu menu;
-        menu.article = integer(entry, "article", where, RestaurantCatalogue::FirstSetMenu,
-                               RestaurantCatalogue::FirstSetMenu + RestaurantCatalogue::SetMenus - 1);
-        claim(articles, menu.article, at(where, "article"));
-        if (!catalogue.product(menu.article))
-            fail(at(where, "article"), QStringLiteral("%1 is on no keyboard").arg(menu.article));
-        menu.name = text(entry, "name", where);
-        const QJsonArray steps = array(entry, "steps", where, RestaurantCatalogue::SetMenuSteps);
-        for (qsizetype s = 0; s < steps.size(); ++s) {
-            const QString stepWhere = at(at(where, "steps"), s);
-            const QJsonObject stepEntry = object(steps.at(s), stepWhere);
-            RestaurantCatalogue::SetMenuStep step;
-            step.course = integer(stepEntry, "course", stepWhere, 1, RestaurantCatalogue::Courses);
-            const QJsonArray dishes = array(stepEntry, "articles", stepWhere, RestaurantCatalogue::MaxProducts);
-            if (dishes.isEmpty())
-                fail(at(stepWhere, "articles"), QStringLiteral("a step offers at least one dish"));
-            for (qsizetype d = 0; d < dishes.size(); ++d) {
-                const QString dishWhere = at(at(stepWhere, "articles"), d);
-                const int article = integer(dishes.at(d), dishWhere, 1, RestaurantCatalogue::LastProductArticle);
-                if (!catalogue.product(article))
-                    fail(dishWhere, QStringLiteral("%1 is on no keyboard").arg(article));
-                step.articles.append(article);
-            }
-            menu.steps.append(step);
-        }
-        result.append(menu);
-    }
+    eachObject(data, "setMenus", QString(), RestaurantCatalogue::SetMenus,
+               [&](const QJsonObject& entry, const QString& where) {
+                   RestaurantCatalogue::SetMenu menu;
+                   menu.article = integer(entry, "article", where, RestaurantCatalogue::FirstSetMenu,
+                                          RestaurantCatalogue::FirstSetMenu + RestaurantCatalogue::SetMenus - 1);
+                   claim(articles, menu.article, at(where, "article"));
+                   if (!catalogue.product(menu.article))
+                       fail(at(where, "article"), QStringLiteral("%1 is on no keyboard").arg(menu.article));
+                   menu.name = text(entry, "name", where);
+                   eachObject(
+                       entry, "steps", where, RestaurantCatalogue::SetMenuSteps,
+                       [&](const QJsonObject& stepEntry, const QString& stepWhere) {
+                           RestaurantCatalogue::SetMenuStep step;
+                           step.course = integer(stepEntry, "course", stepWhere, 1, RestaurantCatalogue::Courses);
+                           const QJsonArray dishes =
+                               array(stepEntry, "articles", stepWhere, RestaurantCatalogue::MaxProducts);
+                           if (dishes.isEmpty())
+                               fail(at(stepWhere, "articles"), QStringLiteral("a step offers at least one dish"));
+                           for (qsizetype d = 0; d < dishes.size(); ++d) {
+                               const QString dishWhere = at(at(stepWhere, "articles"), d);
+                               const int article =
+                                   integer(dishes.at(d), dishWhere, 1, RestaurantCatalogue::LastProductArticle);
+                               if (!catalogue.product(article))
+                                   fail(dishWhere, QStringLiteral("%1 is on no keyboard").arg(article));
+                               step.articles.append(article);
+                           }
+                           menu.steps.append(step);
+                       });
+                   result.append(menu);
+               });
     return result;
 }
 
@@ -308,10 +306,7 @@ RestaurantCatalogue::OpenTicket ticket(const QJsonObject& entry, const QString& 
     ticket.covers = integer(entry, "covers", where, 0, 99, 0);
     ticket.waiter = integer(entry, "waiter", where, 1, RestaurantCatalogue::Waiters);
     ticket.proforma = boolean(entry, "proforma", where, false);
-    const QJsonArray lines = array(entry, "lines", where, 200);
-    for (qsizetype l = 0; l < lines.size(); ++l) {
-        const QString lineWhere = at(at(where, "lines"), l);
-        const QJsonObject lineEntry = object(lines.at(l), lineWhere);
+    eachObject(entry, "lines", where, 200, [&](const QJsonObject& lineEntry, const QString& lineWhere) {
         RestaurantCatalogue::TicketLine line;
         line.article = integer(lineEntry, "article", lineWhere, 1, RestaurantCatalogue::LastProductArticle);
         if (!catalogue.product(line.article))
@@ -320,7 +315,7 @@ RestaurantCatalogue::OpenTicket ticket(const QJsonObject& entry, const QString& 
         line.comments = texts(lineEntry, "comments", lineWhere, 20);
         line.sent = boolean(lineEntry, "sent", lineWhere, true);
         ticket.lines.append(line);
-    }
+    });
     return ticket;
 }
 
@@ -329,33 +324,29 @@ QList<RestaurantCatalogue::Room> rooms(const QJsonObject& data, const Restaurant
     QList<RestaurantCatalogue::Room> result;
     QSet<int> plans;
     QSet<int> numbers;
-    const QJsonArray entries = array(data, "rooms", QString(), 3);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = at(QStringLiteral("rooms"), i);
-        const QJsonObject entry = object(entries.at(i), where);
+    eachObject(data, "rooms", QString(), 3, [&](const QJsonObject& entry, const QString& where) {
         RestaurantCatalogue::Room room;
         room.plan = integer(entry, "plan", where, 1, 3);
         claim(plans, room.plan, at(where, "plan"));
         room.name = text(entry, "name", where);
-        const QJsonArray tables = array(entry, "tables", where, RestaurantCatalogue::Tables);
-        for (qsizetype t = 0; t < tables.size(); ++t) {
-            const QString tableWhere = at(at(where, "tables"), t);
-            const QJsonObject tableEntry = object(tables.at(t), tableWhere);
-            RestaurantCatalogue::Table table;
-            table.number = integer(tableEntry, "number", tableWhere, 1, RestaurantCatalogue::Tables);
-            claim(numbers, table.number, at(tableWhere, "number"));
-            table.covers = integer(tableEntry, "covers", tableWhere, 1, 99, 1);
-            table.left = integer(tableEntry, "left", tableWhere, 0, 599);
-            table.top = integer(tableEntry, "top", tableWhere, 0, 799);
-            table.width = integer(tableEntry, "width", tableWhere, 1, 600 - table.left);
-            table.height = integer(tableEntry, "height", tableWhere, 1, 800 - table.top);
-            const QJsonValue open = tableEntry.value(QLatin1String("ticket"));
-            if (!open.isUndefined())
-                table.ticket = ticket(object(open, at(tableWhere, "ticket")), at(tableWhere, "ticket"), catalogue);
-            room.tables.append(table);
-        }
+        eachObject(entry, "tables", where, RestaurantCatalogue::Tables,
+                   [&](const QJsonObject& tableEntry, const QString& tableWhere) {
+                       RestaurantCatalogue::Table table;
+                       table.number = integer(tableEntry, "number", tableWhere, 1, RestaurantCatalogue::Tables);
+                       claim(numbers, table.number, at(tableWhere, "number"));
+                       table.covers = integer(tableEntry, "covers", tableWhere, 1, 99, 1);
+                       table.left = integer(tableEntry, "left", tableWhere, 0, 599);
+                       table.top = integer(tableEntry, "top", tableWhere, 0, 799);
+                       table.width = integer(tableEntry, "width", tableWhere, 1, 600 - table.left);
+                       table.height = integer(tableEntry, "height", tableWhere, 1, 800 - table.top);
+                       const QJsonValue open = tableEntry.value(QLatin1String("ticket"));
+                       if (!open.isUndefined())
+                           table.ticket =
+                               ticket(object(open, at(tableWhere, "ticket")), at(tableWhere, "ticket"), catalogue);
+                       room.tables.append(table);
+                   });
         result.append(room);
-    }
+    });
     return result;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Held by a handler for as long as its exchanges and screen changes run. Such a handler lets pending UI events
-// run on the way (a notice's rounds, a repaint), so a touch may be handled in the middle: it must not start a
-// second sequence whose requests and screens would come between this one's.
+// Held by a handler for as long as its exchanges and screen changes run: the local start, a waiter's login, a
+// table or ticket handler. Such a handler lets pending UI events run on the way (a notice's rounds, a repaint), so
+// a touch may be handled in the middle: whatever screen it comes from, it must not start a second sequence whose
+// requests and screens would come between this one's. There is one for the whole terminal.
 class ExchangeSequence final
 {
 public:

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/TForm4.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+// A window on a settings folder of its own, its modal messages collected instead of shown.
+struct TerminalFixture
+{
+    // settingsText, when not empty, is saved as the settings file before the window reads it. ownFolder, when not
+    // empty, is a folder of the test's own to use instead of the temporary one.
+    explicit TerminalFixture(const QString& settingsText = QString(), const QString& ownFolder = QString());
+    ~TerminalFixture();
+    TerminalFixture(const TerminalFixture&) = delete;
+    TerminalFixture& operator=(const TerminalFixture&) = delete;
+
+    // Shows and activates the window; true once its activation has run and "Utilisation en local" can be touched.
+    bool activate();
+
+    QString settingsPath() const;
+    void writeSettings(const QString& text) const;
+
+    QTemporaryDir folder;
+    QString folderPath; // the settings folder the window uses
+    QStringList messages;
+    std::function<void()> onMessage; // run after each message is collected
+    std::unique_ptr<TForm4> form;
+};
