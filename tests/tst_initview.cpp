@@ -71,7 +71,7 @@ void tst_InitView::geometry_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("box");
 
-    // Design boxes (Part 1.2) and the whole-unit boxes they take. A box x, y, w, h in real units becomes
+    // Design boxes and the whole-unit boxes they take. A box x, y, w, h in real units becomes
     // round(x), round(y), round(w + (x - round(x)) / 2), round(h + (y - round(y)) / 2) (Qt's QRectF::toRect), computed
     // here by hand. At 806 × 1302 every design box is doubled first.
     const QSize design(403, 651);

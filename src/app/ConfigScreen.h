@@ -3,7 +3,7 @@
 class TForm4;
 class ToggleSwitch;
 
-// The configuration screen's handlers (Part 1.3): opening from the start view, the four switches, leaving with or
+// The configuration screen's handlers: opening from the start view, the four switches, leaving with or
 // without saving. The view and the settings belong to the window; this only reaches them through it.
 class ConfigScreen final
 {

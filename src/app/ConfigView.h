@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class ToggleSwitch;
 
-// The configuration of the terminal (Part 1.3): four switches, saved on demand. The two bottom buttons are placed
+// The configuration of the terminal: four switches, saved on demand. The two bottom buttons are placed
 // at run time by the opening of the view (ConfigScreen::Button1Click), not by the design.
 class ConfigView final : public DesignView
 {

@@ -180,7 +180,7 @@ int main(int argc, char* argv[])
             // the notice is placed by the Part that shows it: without that, centre it as it will be
             if (view->width() != form.width())
                 view->setGeometry(0, (form.height() - 91) / 2, form.width(), 91);
-            // it is shown over the table choice (Part 7.1)
+            // it is shown over the table choice
             shooter.shoot(view, view->objectName(), form.findChild<QWidget*>(QStringLiteral("choixtable")));
             continue;
         }
