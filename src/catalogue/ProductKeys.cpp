@@ -3,6 +3,7 @@
 #include "CatalogueGeometry.h"
 #include "ColourShape.h"
 #include "ProductTable.h"
+#include "ShowWithBox.h"
 #include "TapCaption.h"
 #include "app/Fonts.h"
 #include "ticket/TicketView.h"
@@ -33,14 +34,14 @@ void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* 
         if (const std::optional<quint32> colour = CatalogueGeometry::keyColour(prod.couleur(k)))
             body->setColour(QColor::fromRgba(*colour));
         body->setGeometry(geometry.body);
-        body->show();
+        showWithBox(body);
 
         // the caption lies on the scroll box, not on the body, and takes the taps
         auto* caption = new TapCaption(QStringLiteral("labeltouche%1").arg(k), k, tap, box);
         caption->setText(prod.texte(k));
         caption->setFont(Fonts::plain(std::max(1, geometry.fontSize)));
         caption->setGeometry(geometry.caption);
-        caption->show();
+        showWithBox(caption);
         connect(caption, &TapCaption::tapped, this, &ProductKeys::productTapped);
 
         m_bodies.emplace_back(body);

@@ -2,6 +2,7 @@
 
 #include "CatalogueGeometry.h"
 #include "ColourShape.h"
+#include "ShowWithBox.h"
 #include "TapCaption.h"
 #include "app/Fonts.h"
 #include "menus/FormuleView.h"
@@ -20,13 +21,13 @@ void SetMenuGrid::build(FormuleView* formule, int largeurinit, int hauteurinit)
         auto* body = new ColourShape(QStringLiteral("bbbutton%1").arg(z), z, box);
         body->setColour(QColor::fromRgba(cell.colour));
         body->setGeometry(cell.body);
-        body->show();
+        showWithBox(body);
 
         // set-menu cells always answer a single tap, whatever the product keys do
         auto* caption = new TapCaption(QStringLiteral("llabeltouche%1").arg(z), z, TapCaption::Tap::Single, box);
         caption->setFont(Fonts::plain(std::max(1, cell.fontSize)));
         caption->setGeometry(cell.caption);
-        caption->show();
+        showWithBox(caption);
         connect(caption, &TapCaption::tapped, this, &SetMenuGrid::cellTapped);
 
         m_bodies.emplace_back(body);

@@ -2,6 +2,7 @@
 
 #include "CatalogueGeometry.h"
 #include "ColourShape.h"
+#include "ShowWithBox.h"
 #include "TapCaption.h"
 #include "app/Fonts.h"
 #include "tables/PlanView.h"
@@ -48,7 +49,10 @@ void TableButtons::build(const CatalogueParse::TablePlan& plan, PlanView* view, 
         body->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         connect(caption, &TapCaption::tapped, this, &TableButtons::tableTapped);
 
-        body->setVisible(table.shown);
+        if (table.shown)
+            showWithBox(body);
+        else
+            body->hide();
         m_bodies.emplace_back(body);
         m_captions.emplace_back(caption);
     }

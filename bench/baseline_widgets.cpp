@@ -1,0 +1,53 @@
+// The baseline of the start benchmark: a bare Qt program that starts, creates as many plain widgets as the
+// terminal holds once its waiter view is up, paints its window once and quits.
+// Usage: baseline_widgets WIDGETS
+// Prints "painted <steady-clock ns> <peak RSS kB> <widgets>", as bench_start does.
+
+#include "MonotonicNow.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Width = 403;
+constexpr int Height = 651;
+constexpr int Columns = 4;
+constexpr int CellWidth = Width / Columns;
+constexpr int CellHeight = 40;
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    bool ok = false;
+    const int count = args.size() > 1 ? args.at(1).toInt(&ok) : 0;
+    if (!ok || count < 1) {
+        std::fprintf(stderr, "usage: baseline_widgets WIDGETS\n");
+        return 1;
+    }
+
+    QWidget window;
+    window.resize(Width, Height);
+    // the window itself is one of the widgets
+    for (int i = 1; i < count; ++i) {
+        auto* widget = new QWidget(&window);
+        widget->setGeometry(i % Columns * CellWidth, i / Columns * CellHeight % Height, CellWidth, CellHeight);
+    }
+    window.show();
+    const QPixmap painted = window.grab();
+
+    const long long now = monotonicNowNs();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("painted %lld %ld %lld\n", now, usage.ru_maxrss,
+                static_cast<long long>(window.findChildren<QWidget*>().size() + 1));
+    return painted.isNull() ? 1 : 0;
+}

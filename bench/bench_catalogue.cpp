@@ -1,0 +1,321 @@
+// Times the terminal's start with the limits catalogue, from process start to the waiter view painted, in cache
+// and in download mode, and its peak memory, each against a bare Qt program that creates as many plain widgets
+// and paints once (baseline_widgets), run in turn with the terminal.
+// Usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS [ROUNDS]
+
+#include "MonotonicNow.h"
+#include "SimLauncher.h"
+#include "link/RegisterLink.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const QString SimAddress = QStringLiteral("127.0.0.130");
+constexpr int DefaultRounds = 31;
+constexpr int RoundTrips = 200;
+constexpr int RoundTripBatches = 7;
+// 801 product keys, 251 set-menu cells and 100 table buttons, each a body and a caption
+constexpr int CatalogueControls = (801 + 251 + 100) * 2;
+
+// The waits the start sleeps through whatever the machine's speed, summed from the pauses in the code.
+// Three version exchanges (the automatic start's "ve01$", then the local start's "ve01$" and "ve04$"):
+// 20 ms before connecting, 20 ms after and 120 ms before reading, twice; 20 ms after connecting and 20 ms
+// before reading, once. The load's 1 ms breath before starting Timer3 comes in both modes.
+constexpr double HandshakeWaitsMs = 2 * (20 + 20 + 120) + (20 + 20);
+constexpr double CacheWaitsMs = HandshakeWaitsMs + 1;
+// Only a download asks for "limp" and "nacuistot", each 20 ms after connecting.
+constexpr double DownloadWaitsMs = CacheWaitsMs + 2 * 20;
+
+constexpr double CacheGoal = 1.3;
+constexpr int DownloadRoundTrips = 60;
+constexpr double DownloadMargin = 1.1;
+constexpr double MemoryGoal = 1.5;
+
+enum class Kind
+{
+    Baseline,
+    Cache,
+    Download
+};
+
+struct Run
+{
+    double ms = 0;      // to the paint
+    double wholeMs = 0; // to the end of the process
+    long rssKb = 0;
+    int widgets = 0;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// A bare blocking client of the simulator: one request line, one reply line.
+class BareClient
+{
+public:
+    BareClient()
+    {
+        m_socket.connectToHost(QHostAddress(SimAddress), RegisterLink::Port);
+        if (!m_socket.waitForConnected(2000))
+            throw std::runtime_error("bare socket cannot connect to the simulator");
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    }
+
+    void roundTrip(const QByteArray& request)
+    {
+        m_socket.write(request + "\r\n");
+        m_socket.flush();
+        qsizetype lf;
+        while ((lf = m_pending.indexOf('\n')) < 0) {
+            if (!m_socket.waitForReadyRead(1000))
+                throw std::runtime_error("no reply on the bare socket");
+            m_pending += m_socket.readAll();
+        }
+        m_pending.remove(0, lf + 1);
+    }
+
+private:
+    QTcpSocket m_socket;
+    QByteArray m_pending;
+};
+
+// Microseconds per "connect" round trip on a bare socket to the simulator.
+double roundTripUs()
+{
+    BareClient client;
+    client.roundTrip("connect");
+    std::vector<double> batches;
+    for (int batch = 0; batch < RoundTripBatches; ++batch) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < RoundTrips; ++i)
+            client.roundTrip("connect");
+        batches.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0 / RoundTrips);
+    }
+    return median(batches);
+}
+
+// Milliseconds a bare client takes to ask for the requests one after the other: what the simulator and the
+// loopback cost a download, whatever the terminal does.
+double replayMs(const QList<QByteArray>& requests)
+{
+    BareClient client;
+    std::vector<double> replays;
+    for (int replay = 0; replay < RoundTripBatches; ++replay) {
+        QElapsedTimer timer;
+        timer.start();
+        for (const QByteArray& request : requests)
+            client.roundTrip(request);
+        replays.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(replays);
+}
+
+// The catalogue requests in the simulator's log, without the version exchanges and the link probes.
+QList<QByteArray> catalogueRequests(const QString& log)
+{
+    QList<QByteArray> requests;
+    for (const QString& line : log.split(QLatin1Char('\n'))) {
+        const qsizetype arrow = line.indexOf(QStringLiteral(" <- "));
+        const QString request = line.mid(arrow + 4).trimmed();
+        if (arrow >= 0 && !request.startsWith(QStringLiteral("ve0")) && request != QLatin1String("connect"))
+            requests << request.toLatin1();
+    }
+    return requests;
+}
+
+class Bench
+{
+public:
+    Bench(const QStringList& args, const QString& root)
+        : m_startProgram(args.at(3)), m_baselineProgram(args.at(4)),
+          m_documents(QDir(root).filePath(QStringLiteral("home/Documents")))
+    {
+        QDir().mkpath(m_documents);
+        const QString runtime = QDir(root).filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("HOME"), QDir(root).filePath(QStringLiteral("home")));
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR"})
+            m_environment.remove(QString::fromLatin1(name));
+        m_fresh = "[data]\n0=" + SimAddress.toLatin1() + "\n";
+    }
+
+    // A terminal run leaves its settings saved: the one after a download is the cache of the next runs.
+    void keepCache() { m_cache = readSettings(); }
+
+    Run run(Kind kind, int widgets)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setStandardErrorFile(QProcess::nullDevice());
+        QString program = m_startProgram;
+        QStringList arguments;
+        if (kind == Kind::Baseline) {
+            program = m_baselineProgram;
+            arguments << QString::number(widgets);
+        } else {
+            writeSettings(kind == Kind::Cache ? m_cache : m_fresh);
+        }
+        const long long started = monotonicNowNs();
+        process.start(program, arguments);
+        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            throw std::runtime_error(program.toStdString() + " did not finish cleanly");
+        const long long ended = monotonicNowNs();
+        const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() != 4 || fields.at(0) != "painted")
+            throw std::runtime_error(program.toStdString() + " did not report its paint");
+        return {static_cast<double>(fields.at(1).toLongLong() - started) / 1e6,
+                static_cast<double>(ended - started) / 1e6, fields.at(2).toLong(), fields.at(3).toInt()};
+    }
+
+private:
+    QByteArray readSettings() const
+    {
+        QFile file(QDir(m_documents).filePath(QStringLiteral("Iquillobrands.dat")));
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("the terminal saved no settings");
+        return file.readAll();
+    }
+
+    void writeSettings(const QByteArray& content) const
+    {
+        QFile file(QDir(m_documents).filePath(QStringLiteral("Iquillobrands.dat")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+            throw std::runtime_error("cannot write the settings");
+    }
+
+    QString m_startProgram;
+    QString m_baselineProgram;
+    QString m_documents;
+    QProcessEnvironment m_environment;
+    QByteArray m_fresh;
+    QByteArray m_cache;
+};
+
+qsizetype requestCount(const QString& log, const QString& request)
+{
+    return log.count(QStringLiteral(" <- ") + request + QLatin1Char('\n'));
+}
+
+int run(const QStringList& args)
+{
+    const int rounds = args.size() > 5 ? std::max(1, args.at(5).toInt()) : DefaultRounds;
+    QTemporaryDir root;
+    if (!root.isValid())
+        throw std::runtime_error("cannot make a temporary folder");
+    SimLauncher sim(args.at(1), SimAddress, {QStringLiteral("--data"), args.at(2)},
+                    root.filePath(QStringLiteral("caisse-sim.log")));
+    const double roundTrip = roundTripUs();
+    Bench bench(args, root.path());
+
+    // warm-up, and the cache and the widget count the counted runs need
+    const Run first = bench.run(Kind::Download, 0);
+    bench.keepCache();
+    const int widgets = first.widgets;
+    const qsizetype downloads = requestCount(sim.log(), QStringLiteral("tablepos$"));
+    const QList<QByteArray> requests = catalogueRequests(sim.log());
+    bench.run(Kind::Cache, 0);
+    if (downloads != 1 || requestCount(sim.log(), QStringLiteral("tablepos$")) != downloads)
+        throw std::runtime_error("the warm-up did not download once then start from the cache");
+    bench.run(Kind::Baseline, widgets);
+
+    std::vector<double> baselineMs;
+    std::vector<double> baselineWholeMs;
+    std::vector<double> cacheMs;
+    std::vector<double> downloadMs;
+    std::vector<double> cacheRatios;
+    std::vector<double> downloadRatios;
+    std::vector<double> baselineRss;
+    std::vector<double> cacheRss;
+    std::vector<double> downloadRss;
+    std::array<Kind, 3> order{Kind::Baseline, Kind::Cache, Kind::Download};
+    for (int round = 0; round < rounds; ++round) {
+        Run baseline;
+        Run cache;
+        Run download;
+        for (const Kind kind : order) {
+            const Run result = bench.run(kind, widgets);
+            (kind == Kind::Baseline ? baseline : kind == Kind::Cache ? cache : download) = result;
+        }
+        // each kind goes first in turn, so a slow spell of the machine weighs on all alike
+        std::rotate(order.begin(), order.begin() + 1, order.end());
+        baselineMs.push_back(baseline.ms);
+        baselineWholeMs.push_back(baseline.wholeMs);
+        cacheMs.push_back(cache.ms - CacheWaitsMs);
+        downloadMs.push_back(download.ms - DownloadWaitsMs);
+        cacheRatios.push_back(cacheMs.back() / baseline.ms);
+        downloadRatios.push_back(downloadMs.back() / baseline.ms);
+        baselineRss.push_back(static_cast<double>(baseline.rssKb) / 1024);
+        cacheRss.push_back(static_cast<double>(cache.rssKb) / 1024);
+        downloadRss.push_back(static_cast<double>(download.rssKb) / 1024);
+    }
+    if (requestCount(sim.log(), QStringLiteral("tablepos$")) != downloads + rounds)
+        throw std::runtime_error("a counted run did not start in the mode it was given");
+    const double replay = replayMs(requests);
+
+    const double base = median(baselineMs);
+    const double cache = median(cacheMs);
+    const double download = median(downloadMs);
+    const double cacheRatio = median(cacheRatios);
+    const double downloadRatio = median(downloadRatios);
+    const double downloadGoal = (cache + DownloadRoundTrips * roundTrip / 1000) * DownloadMargin / base;
+    std::printf("cache-mode start: %.1f ms to the waiter view painted, net of %.0f ms of fixed waits, ratio %.2f "
+                "to the baseline (goal <= %.1f)\n",
+                cache, CacheWaitsMs, cacheRatio, CacheGoal);
+    std::printf(
+        "download-mode start: %.1f ms, net of %.0f ms of fixed waits, ratio %.2f to the baseline (goal <= "
+        "%.2f: cache mode plus %d round trips of %.0f us, plus 10 %%); a bare client asks for its %lld requests "
+        "in %.1f ms\n",
+        download, DownloadWaitsMs, downloadRatio, downloadGoal, DownloadRoundTrips, roundTrip,
+        static_cast<long long>(requests.size()), replay);
+    const double baseRss = median(baselineRss);
+    const double downloadPeak = median(downloadRss);
+    std::printf("memory: %.1f MB peak RSS after a download, %.1f MB from the cache, ratio %.2f to the baseline's "
+                "%.1f MB (goal <= %.1f)\n",
+                downloadPeak, median(cacheRss), downloadPeak / baseRss, baseRss, MemoryGoal);
+    std::printf("start baseline: %.1f ms to %d plain widgets painted (%d catalogue controls and %d of the views), "
+                "%.1f ms to its end; medians of %d rounds\n",
+                base, widgets, CatalogueControls, widgets - CatalogueControls, median(baselineWholeMs), rounds);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 5) {
+        std::fprintf(stderr, "usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS [ROUNDS]\n");
+        return 2;
+    }
+    try {
+        return run(args);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_catalogue: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,179 @@
+// Times building the catalogue's controls alone (801 product keys, 251 set-menu cells, 100 table buttons, each a
+// body and a caption) from a loaded catalogue, against creating as many plain widgets.
+// Usage: bench_controls CAISSE_SIM DATA_FILE [--instructions CONTROLS PLAIN | --once]
+// --once builds each a single time after a warm-up, for callgrind to count with
+// --toggle-collect='*measuredControls*' --toggle-collect='*measuredPlainWidgets*'; --instructions gives the
+// counts it took, to be printed with the times.
+
+#include "SimLauncher.h"
+#include "app/TForm4.h"
+#include "catalogue/CatalogueLoad.h"
+#include "waiters/ServeurView.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const QString SimAddress = QStringLiteral("127.0.0.131");
+constexpr int Rounds = 21;
+constexpr int PlainWidgets = (801 + 251 + 100) * 2;
+constexpr int StartTimeoutMs = 120000;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void clearControls(TForm4& form)
+{
+    CatalogueLoad& load = form.catalogueLoad();
+    load.productKeys().clear();
+    load.setMenuGrid().clear();
+    load.tableButtons().clear();
+}
+
+// What the catalogue load builds, with the arguments it gives.
+void buildControls(TForm4& form)
+{
+    CatalogueLoad& load = form.catalogueLoad();
+    load.productKeys().build(form.prod(), load.productCount(), form.ticket(), form.largeurinit,
+                             form.settings()[4] == QLatin1String("1"));
+    load.setMenuGrid().build(form.formule(), form.largeurinit, form.hauteurinit);
+    load.tableButtons().build(form.catalogue().tablePlan(), form.plan(), form.largeurinit, form.hauteurinit);
+}
+
+// As many plain widgets, laid out and shown on a hidden parent as the controls are on the hidden views.
+void createPlainWidgets(QWidget& parent)
+{
+    for (int i = 0; i < PlainWidgets; ++i) {
+        auto* widget = new QWidget(&parent);
+        widget->setGeometry(i % 4 * 100, i / 4 * 40, 100, 40);
+        widget->show();
+    }
+}
+
+void clearPlainWidgets(QWidget& parent)
+{
+    qDeleteAll(parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+[[gnu::noinline]] void measuredControls(TForm4& form)
+{
+    buildControls(form);
+}
+
+[[gnu::noinline]] void measuredPlainWidgets(QWidget& parent)
+{
+    createPlainWidgets(parent);
+}
+
+// Starts the terminal against the simulator and waits for the waiter view, the catalogue loaded.
+void startTerminal(TForm4& form)
+{
+    form.show();
+    form.activateWindow();
+    const QDeadlineTimer deadline(StartTimeoutMs);
+    while (form.frontView() != form.serveur()) {
+        if (deadline.hasExpired())
+            throw std::runtime_error("the waiter view did not open");
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (form.catalogueLoad().productKeys().count() == 0)
+        throw std::runtime_error("the terminal built no product keys");
+}
+
+template <typename Step> double timedMs(Step&& step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+int run(const QStringList& args)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw std::runtime_error("cannot make a temporary folder");
+    SimLauncher sim(args.at(1), SimAddress, {QStringLiteral("--data"), args.at(2)},
+                    folder.filePath(QStringLiteral("caisse-sim.log")));
+    QFile settings(QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")));
+    if (!settings.open(QIODevice::WriteOnly) || settings.write("[data]\n0=" + SimAddress.toLatin1() + "\n") < 0)
+        throw std::runtime_error("cannot write the settings");
+    settings.close();
+
+    TForm4 form(folder.path());
+    startTerminal(form);
+    QWidget plainParent(&form);
+    plainParent.hide();
+
+    // warm-up: the load's own build came first in the process, with fonts and styles still cold
+    clearControls(form);
+    buildControls(form);
+    createPlainWidgets(plainParent);
+    clearPlainWidgets(plainParent);
+
+    const bool once = args.contains(QStringLiteral("--once"));
+    if (once) {
+        clearControls(form);
+        measuredControls(form);
+        measuredPlainWidgets(plainParent);
+        return 0;
+    }
+
+    std::vector<double> controlsMs;
+    std::vector<double> plainMs;
+    for (int round = 0; round < Rounds; ++round) {
+        clearControls(form);
+        controlsMs.push_back(timedMs([&form] { buildControls(form); }));
+        plainMs.push_back(timedMs([&plainParent] { createPlainWidgets(plainParent); }));
+        clearPlainWidgets(plainParent);
+    }
+    const double controls = median(controlsMs);
+    const double plain = median(plainMs);
+
+    const qsizetype at = args.indexOf(QStringLiteral("--instructions"));
+    QString instructions = QStringLiteral("instructions not counted");
+    if (at >= 0 && at + 2 < args.size()) {
+        const double controlsIr = args.at(at + 1).toDouble();
+        const double plainIr = args.at(at + 2).toDouble();
+        instructions = QStringLiteral("%1 M instructions, ratio %2 to %3 M")
+                           .arg(controlsIr / 1e6, 0, 'f', 1)
+                           .arg(plainIr > 0 ? controlsIr / plainIr : 0, 0, 'f', 2)
+                           .arg(plainIr / 1e6, 0, 'f', 1);
+    }
+    std::printf("build controls: %s; %.2f ms, ratio %.2f to %.2f ms for creating %d plain widgets (medians of %d)\n",
+                qPrintable(instructions), controls, controls / plain, plain, PlainWidgets, Rounds);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: bench_controls CAISSE_SIM DATA_FILE [--instructions CONTROLS PLAIN | --once]\n");
+        return 2;
+    }
+    try {
+        return run(args);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_controls: %s\n", error.what());
+        return 1;
+    }
+}

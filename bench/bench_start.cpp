@@ -1,0 +1,63 @@
+// Starts the terminal as main.cpp does and exits once the waiter view is the front view and has been painted.
+// Prints "painted <steady-clock ns> <peak RSS kB> <widgets>": the moment, the process's peak memory so far and
+// how many widgets the window holds then. The settings come from $HOME/Documents, as at the restaurant.
+
+#include "MonotonicNow.h"
+#include "app/TForm4.h"
+#include "waiters/ServeurView.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+// Reports once, from the event loop, after the first paint of the waiter view while it is in front.
+class PaintWatch final : public QObject
+{
+public:
+    explicit PaintWatch(TForm4& form) : m_form(form) { form.serveur()->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_seen && event->type() == QEvent::Paint && watched == m_form.serveur() && m_form.serveur()->isVisible() &&
+            m_form.frontView() == m_form.serveur()) {
+            m_seen = true;
+            // queued: runs once the paint under way has been done
+            QTimer::singleShot(0, this, [this] { report(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void report()
+    {
+        const long long now = monotonicNowNs();
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const qsizetype widgets = m_form.findChildren<QWidget*>().size() + 1;
+        std::printf("painted %lld %ld %lld\n", now, usage.ru_maxrss, static_cast<long long>(widgets));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+
+    TForm4& m_form;
+    bool m_seen = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TForm4 window;
+    PaintWatch watch(window);
+    QObject::connect(&window, &TForm4::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.show();
+    window.activateWindow();
+    return app.exec();
+}
