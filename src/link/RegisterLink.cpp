@@ -147,6 +147,15 @@ QString RegisterLink::echange(const QString& request, const ExchangeOptions& opt
     return reply;
 }
 
+QString RegisterLink::echangeOrEmpty(const QString& request, const ExchangeOptions& options)
+{
+    try {
+        return echange(request, options);
+    } catch (const LinkError&) {
+        return QString();
+    }
+}
+
 void RegisterLink::pause(int ms)
 {
     if (ms > 0)

@@ -47,6 +47,8 @@ public:
 
     // Connects first when needed; the reply may be empty.
     QString echange(const QString& request, const ExchangeOptions& options = {});
+    // While orders are taken a failed exchange is not reported: it reads as an empty reply.
+    QString echangeOrEmpty(const QString& request, const ExchangeOptions& options = {});
 
     static void pause(int ms);
 

@@ -5,7 +5,6 @@
 #include "app/ExchangeSequence.h"
 #include "app/RedKey.h"
 #include "app/TForm4.h"
-#include "link/LinkError.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 
@@ -24,13 +23,9 @@ QString currently(const QString& count)
 // Both covers requests drop a line the register may have left, and read at once.
 QString ask(TForm4& form, const QString& request)
 {
-    try {
-        ExchangeOptions options;
-        options.staleRead = true;
-        return form.tCPClient().echange(request, options);
-    } catch (const LinkError&) {
-        return QString();
-    }
+    ExchangeOptions options;
+    options.staleRead = true;
+    return form.tCPClient().echangeOrEmpty(request, options);
 }
 
 } // namespace

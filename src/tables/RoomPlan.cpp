@@ -9,7 +9,6 @@
 #include "catalogue/CatalogueLoad.h"
 #include "catalogue/ColourShape.h"
 #include "catalogue/TapCaption.h"
-#include "link/LinkError.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketView.h"
 
@@ -84,15 +83,11 @@ void RoomPlan::Button16Click()
 
 void RoomPlan::refreshTableStates()
 {
-    QString reply;
-    try {
-        ExchangeOptions options;
-        options.staleRead = true;
-        options.pauseMs = 150;
-        reply = m_form.tCPClient().echange(QStringLiteral("tableocc"), options);
-    } catch (const LinkError&) {
-        // no states: the tables keep their colours and only the captions are whitened
-    }
+    ExchangeOptions options;
+    options.staleRead = true;
+    options.pauseMs = 150;
+    // no states: the tables keep their colours and only the captions are whitened
+    const QString reply = m_form.tCPClient().echangeOrEmpty(QStringLiteral("tableocc"), options);
     const TableReplies::TableStates states = TableReplies::tableStates(reply);
     const TableButtons& tables = m_form.catalogueLoad().tableButtons();
     for (int pass = 0; pass < TableReplies::TableStates::Groups; ++pass) {

@@ -159,15 +159,11 @@ void TableChoice::showNotice(const QString& text, QWidget* view, int rounds)
 void TableChoice::fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice,
                            int rounds)
 {
-    QString reply;
-    try {
-        ExchangeOptions options;
-        options.staleRead = staleRead;
-        options.pauseMs = ListPauseMs;
-        reply = m_form.tCPClient().echange(request, options);
-    } catch (const LinkError&) {
-        // no list to offer: the notice says so
-    }
+    ExchangeOptions options;
+    options.staleRead = staleRead;
+    options.pauseMs = ListPauseMs;
+    // no reply, no list to offer: the notice says so
+    const QString reply = m_form.tCPClient().echangeOrEmpty(request, options);
     ChoixTableView* choixtable = m_form.choixtable();
     QListWidget* list = choixtable->ListViewtable();
     list->clear();
@@ -185,14 +181,10 @@ void TableChoice::fillList(const QString& request, bool staleRead, const QString
 
 QString TableChoice::askCovers(const QString& request)
 {
-    try {
-        ExchangeOptions options;
-        options.staleRead = true;
-        options.pauseMs = CoversPauseMs;
-        return m_form.tCPClient().echange(request, options);
-    } catch (const LinkError&) {
-        return QString();
-    }
+    ExchangeOptions options;
+    options.staleRead = true;
+    options.pauseMs = CoversPauseMs;
+    return m_form.tCPClient().echangeOrEmpty(request, options);
 }
 
 void TableChoice::openTicket()
