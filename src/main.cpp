@@ -1,4 +1,4 @@
-#include "app/TForm4.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 
@@ -6,8 +6,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // The window is portrait by design; rotation is locked by the tablet's own settings where it has any.
-    TForm4 window;
-    QObject::connect(&window, &TForm4::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    MainWindow window;
+    QObject::connect(&window, &MainWindow::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     // a kiosk X server has no window manager to activate the window, and the start waits for activation
     window.activateWindow();

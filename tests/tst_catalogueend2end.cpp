@@ -1,11 +1,11 @@
 #include "SimProcess.h"
 
-#include "app/MessageBox.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
+#include "app/CatalogueLoad.h"
+#include "app/MainWindow.h"
 #include "ticket/TicketView.h"
-#include "waiters/ServeurView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +43,7 @@ QStringList startTerminal(const QString& folder, QStringList& waiters)
 {
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
-    TForm4 form(folder);
+    MainWindow form(folder);
     form.show();
     form.activateWindow();
     const bool opened = QTest::qWaitFor([&form] { return form.frontView() == form.serveur(); }, 20000);

@@ -1,7 +1,7 @@
 #include "catalogue/CatalogueGeometry.h"
 #include "catalogue/CatalogueParse.h"
-#include "catalogue/FormatError.h"
 #include "catalogue/ProductTable.h"
+#include "link/FormatError.h"
 
 #include <QTest>
 

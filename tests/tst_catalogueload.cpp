@@ -1,21 +1,21 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
-#include "app/InitView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
-#include "catalogue/ColourShape.h"
-#include "catalogue/TapCaption.h"
-#include "closing/EncaissementView.h"
-#include "link/ServiceStart.h"
-#include "menus/FormuleView.h"
+#include "app/CatalogueLoad.h"
+#include "app/MainWindow.h"
+#include "app/ServiceStart.h"
+#include "app/StartView.h"
+#include "closing/PaymentView.h"
+#include "menus/SetMenuView.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
-#include "ticket/CheckList.h"
-#include "ticket/PoubelleView.h"
+#include "ticket/ParkingView.h"
 #include "ticket/TicketView.h"
-#include "waiters/ServeurView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/CheckList.h"
+#include "widgets/ColourShape.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
 
 #include <QFile>
 #include <QLabel>
@@ -128,7 +128,7 @@ struct Terminal : TerminalFixture
 };
 
 // What the waiter can see of a loaded catalogue and what the ticket screens will read from it.
-QStringList screenOf(TForm4& form)
+QStringList screenOf(MainWindow& form)
 {
     QStringList out;
     QTabWidget* tabs = form.ticket()->TabControl();
@@ -210,7 +210,7 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
     scriptStart(caisse, sample());
     Terminal terminal;
     terminal.start();
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
 
     QByteArray expected("ve01$\r\nve04$\r\n");
     for (const QString& request : catalogueRequests())
@@ -403,7 +403,7 @@ void tst_CatalogueLoad::badInputs()
     Terminal terminal;
     const QByteArray before = readFile(terminal.settingsPath());
     terminal.start();
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
 
     QCOMPARE(caisse.requests().constLast(), lastRequest);
     QCOMPARE(terminal.messages, message.isEmpty() ? QStringList() : QStringList{message});
@@ -431,7 +431,7 @@ void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
     scriptStart(caisse, {}, false);
     Terminal terminal;
     terminal.start();
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     const QStringList first = screenOf(form);
     // the link was lost: the waiter starts again from the start view, now from the cache
     form.init()->show();
@@ -488,7 +488,7 @@ void tst_CatalogueLoad::sizedScreensStayAfterResize()
     scriptStart(caisse, sample());
     Terminal terminal;
     terminal.start();
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     // (403 x 16) div 100 = 64, (403 x 68) div 100 = 274, (403 x 84) div 100 = 338
     QCOMPARE(form.ticket()->Memo1()->geometry().left(), 64);
     QCOMPARE(form.ticket()->Memo1()->width(), 274);
@@ -522,7 +522,7 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     scriptStart(caisse, replies);
     Terminal terminal;
     terminal.start();
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
 
     QCOMPARE(form.catalogueLoad().productCount(), 813);
     ProductKeys& keys = form.catalogueLoad().productKeys();

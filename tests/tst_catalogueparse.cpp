@@ -1,8 +1,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueParse.h"
 #include "catalogue/DecimalField.h"
-#include "catalogue/FormatError.h"
 #include "catalogue/ProductTable.h"
+#include "link/FormatError.h"
 #include "link/ReplyText.h"
 
 #include <QTest>

@@ -4,10 +4,10 @@
 
 #include "app/ConfigScreen.h"
 #include "app/ConfigView.h"
-#include "app/InitView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "app/ToggleSwitch.h"
+#include "app/MainWindow.h"
+#include "app/StartView.h"
+#include "widgets/RedKey.h"
+#include "widgets/ToggleSwitch.h"
 
 #include <QDir>
 #include <QFile>

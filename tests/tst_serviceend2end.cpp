@@ -1,18 +1,18 @@
 #include "SimProcess.h"
 
-#include "app/MessageBox.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
-#include "catalogue/TapCaption.h"
-#include "tables/ChoixTableView.h"
+#include "app/CatalogueLoad.h"
+#include "app/MainWindow.h"
 #include "tables/PlanView.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketMemo.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
-#include "waiters/ServeurView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -47,7 +47,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<TForm4> m_form;
+    std::unique_ptr<MainWindow> m_form;
     QStringList m_messages;
 };
 
@@ -88,7 +88,7 @@ void tst_ServiceEnd2End::init()
     file.close();
     m_messages.clear();
     MessageBox::setHandler([this](const QString& text) { m_messages.append(text); });
-    m_form = std::make_unique<TForm4>(m_folder->path());
+    m_form = std::make_unique<MainWindow>(m_folder->path());
     m_form->show();
     m_form->activateWindow();
     QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), m_form->serveur(), StartMs);
@@ -103,13 +103,13 @@ void tst_ServiceEnd2End::cleanup()
 
 void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 {
-    ServeurView* serveur = m_form->serveur();
+    WaiterView* serveur = m_form->serveur();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
     QVERIFY(serveur->Rectangle11()->isVisible());
 
     QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
 
-    ChoixTableView* choixtable = m_form->choixtable();
+    TableChoiceView* choixtable = m_form->choixtable();
     QCOMPARE(m_form->frontView(), choixtable);
     QCOMPARE(choixtable->Label12()->text(), QStringLiteral("Camille Aucune Table"));
     QCOMPARE(choixtable->Button17()->text(), QStringLiteral("Se déconnecter du compte Camille"));
@@ -122,10 +122,10 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 
 void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 {
-    ServeurView* serveur = m_form->serveur();
+    WaiterView* serveur = m_form->serveur();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
     QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
-    ChoixTableView* choixtable = m_form->choixtable();
+    TableChoiceView* choixtable = m_form->choixtable();
     QCOMPARE(m_form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->button20(), Qt::LeftButton);

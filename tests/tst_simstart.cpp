@@ -1,10 +1,10 @@
 #include "SimProcess.h"
 
-#include "app/InitView.h"
-#include "app/MessageBox.h"
-#include "app/TForm4.h"
-#include "link/ServiceStart.h"
-#include "waiters/ServeurView.h"
+#include "app/MainWindow.h"
+#include "app/ServiceStart.h"
+#include "app/StartView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/MessageBox.h"
 
 #include <QFile>
 #include <QLabel>
@@ -36,7 +36,7 @@ void tst_SimStart::activationOpensTheWaiterView()
 
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
-    TForm4 form(folder.path());
+    MainWindow form(folder.path());
     form.show();
     form.activateWindow();
     QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), form.serveur(), 10000);
@@ -87,9 +87,9 @@ void tst_SimStart::simulatorSwitchesGiveEachMessage()
     QTemporaryDir folder;
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
-    TForm4 form(folder.path());
+    MainWindow form(folder.path());
     form.serviceStart().setNoticeMs(100);
-    QSignalSpy applicationEnded(&form, &TForm4::applicationEnded);
+    QSignalSpy applicationEnded(&form, &MainWindow::applicationEnded);
     form.show();
     QTRY_VERIFY(form.lanceunefois());
     form.init()->Edit1()->setText(address);

@@ -1,16 +1,16 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
-#include "app/InitView.h"
+#include "app/MainWindow.h"
 #include "app/NoticeView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "closing/EncaissementView.h"
-#include "link/ServiceStart.h"
+#include "app/ServiceStart.h"
+#include "app/StartView.h"
+#include "closing/PaymentView.h"
 #include "link/VersionCheck.h"
 #include "tables/PlanView.h"
 #include "ticket/TicketView.h"
-#include "waiters/ServeurView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/RedKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,7 +88,7 @@ void tst_Startup::activationWithoutAddressMakesNoConnection()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     QCOMPARE(form.init()->Edit1()->text(), QString());
     QCOMPARE(form.settings()[0], QString());
     QCOMPARE(form.settings()[1], QStringLiteral("1"));
@@ -111,7 +111,7 @@ void tst_Startup::activationWithAddressStartsAutomatically()
     scriptCompatible(caisse);
     Terminal terminal(QStringLiteral("127.0.0.3"));
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
 
     QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve01$\r\nve04$\r\n"));
     QCOMPARE(caisse.connectionCount(), 2);
@@ -128,7 +128,7 @@ void tst_Startup::secondActivationChangesNothing()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     form.numtable = QStringLiteral("12");
     form.init()->hide();
     form.FormActivate();
@@ -193,7 +193,7 @@ void tst_Startup::failedStart()
     Terminal terminal;
     QVERIFY(terminal.activate());
     terminal.startOn(address);
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
 
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.messages, QStringList{message});
@@ -270,8 +270,8 @@ void tst_Startup::outdatedRegisterShowsNoticeThenEnds()
     scriptVersions(caisse, QStringLiteral("numversion~2~2~4"));
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
-    QSignalSpy ended(&form, &TForm4::applicationEnded);
+    MainWindow& form = *terminal.form;
+    QSignalSpy ended(&form, &MainWindow::applicationEnded);
     form.serviceStart().setNoticeMs(1000);
 
     // the notice goes up once both exchanges are done, about 200 ms after the start
@@ -299,8 +299,8 @@ void tst_Startup::outdatedRegisterWithPlanOnlyHidesPlan()
     scriptVersions(caisse, QStringLiteral("numversion~2~2~2"));
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
-    QSignalSpy ended(&form, &TForm4::applicationEnded);
+    MainWindow& form = *terminal.form;
+    QSignalSpy ended(&form, &MainWindow::applicationEnded);
     form.plan()->show();
     terminal.startOn(QStringLiteral("127.0.0.14"));
     QVERIFY(!form.plan()->isVisible());
@@ -314,7 +314,7 @@ void tst_Startup::probeBringsStartViewBackWhenRegisterIsGone()
     scriptCompatible(*caisse);
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     terminal.startOn(QStringLiteral("127.0.0.15"));
     QCOMPARE(form.frontView(), form.serveur());
 
@@ -331,7 +331,7 @@ void tst_Startup::probeLeavesScreenWhenRegisterAnswers()
     caisse.replyLine(QStringLiteral("OK"));
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     terminal.startOn(QStringLiteral("127.0.0.16"));
 
     form.Timer3Timer();
@@ -345,8 +345,8 @@ void tst_Startup::quitterHidesPlanFirst()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
-    QSignalSpy ended(&form, &TForm4::applicationEnded);
+    MainWindow& form = *terminal.form;
+    QSignalSpy ended(&form, &MainWindow::applicationEnded);
     form.plan()->show();
     QTest::mouseClick(form.init()->Button28(), Qt::LeftButton);
     QVERIFY(!form.plan()->isVisible());
@@ -359,7 +359,7 @@ void tst_Startup::saveFailureIsReported()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    TForm4& form = *terminal.form;
+    MainWindow& form = *terminal.form;
     // a folder in place of the file makes the write fail
     QVERIFY(QFile::remove(terminal.folder.filePath(QStringLiteral("Iquillobrands.dat"))));
     QVERIFY(QDir(terminal.folder.path()).mkdir(QStringLiteral("Iquillobrands.dat")));

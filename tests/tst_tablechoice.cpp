@@ -1,23 +1,23 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
-#include "app/InitView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
-#include "catalogue/ColourShape.h"
-#include "catalogue/TapCaption.h"
-#include "tables/ChoixTableView.h"
+#include "app/CatalogueLoad.h"
+#include "app/MainWindow.h"
+#include "app/StartView.h"
 #include "tables/Covers.h"
 #include "tables/PlanView.h"
 #include "tables/RoomPlan.h"
 #include "tables/TableChoice.h"
+#include "tables/TableChoiceView.h"
 #include "tables/TableReplies.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
-#include "waiters/ServeurView.h"
 #include "waiters/WaiterLogin.h"
+#include "waiters/WaiterView.h"
+#include "widgets/ColourShape.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -65,7 +65,7 @@ struct Terminal : TerminalFixture
         choixtable()->Label12()->setText(QStringLiteral("Paul Aucune Table"));
     }
 
-    ChoixTableView* choixtable() const { return form->choixtable(); }
+    TableChoiceView* choixtable() const { return form->choixtable(); }
 
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
@@ -98,7 +98,7 @@ struct NoticeWatch
     QString seen;
     QTimer timer;
 
-    explicit NoticeWatch(const TForm4& form)
+    explicit NoticeWatch(const MainWindow& form)
     {
         timer.setInterval(50);
         QObject::connect(&timer, &QTimer::timeout, [this, &form] {

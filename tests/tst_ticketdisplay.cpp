@@ -1,14 +1,14 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
-#include "app/InitView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
+#include "app/MainWindow.h"
+#include "app/StartView.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketMemo.h"
 #include "ticket/TicketText.h"
 #include "ticket/TicketView.h"
+#include "widgets/RedKey.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +29,7 @@ const QString Ticket =
 // A window on a settings folder of its own, started on the ticket, its modal messages collected.
 struct Terminal : TerminalFixture
 {
-    explicit Terminal(const QSize& size = QSize(TForm4::DesignWidth, TForm4::DesignHeight))
+    explicit Terminal(const QSize& size = QSize(MainWindow::DesignWidth, MainWindow::DesignHeight))
     {
         form->resize(size);
         QVERIFY(activate());
@@ -47,7 +47,7 @@ struct Terminal : TerminalFixture
 };
 
 // The middle of the band a touch divides into line n.
-int middleOfLine(const TForm4& form, int n)
+int middleOfLine(const MainWindow& form, int n)
 {
     const int size = form.ticket()->Memo1()->font().pixelSize();
     return n * size + size / 2;

@@ -1,14 +1,14 @@
-#include "app/DesignView.h"
-#include "app/Fonts.h"
-#include "app/RedKey.h"
-#include "menus/FormuleView.h"
-#include "ticket/CheckList.h"
-#include "ticket/ChoixRangPanel.h"
-#include "ticket/EnvoiCuisinePanel.h"
+#include "menus/SetMenuView.h"
+#include "ticket/CoursePanel.h"
 #include "ticket/KeyboardTabBar.h"
-#include "ticket/PoubelleView.h"
+#include "ticket/KitchenDispatchPanel.h"
+#include "ticket/ParkingView.h"
 #include "ticket/TicketMemo.h"
 #include "ticket/TicketView.h"
+#include "widgets/CheckList.h"
+#include "widgets/DesignView.h"
+#include "widgets/Fonts.h"
+#include "widgets/RedKey.h"
 
 #include <QImage>
 #include <QLabel>
@@ -220,7 +220,7 @@ void tst_TicketView::listPanels()
     QFETCH(bool, highlights);
 
     TicketView ticket;
-    FormuleView formule;
+    SetMenuView formule;
     DesignView* host = view == QLatin1String("ticket") ? static_cast<DesignView*>(&ticket) : &formule;
     // strips keep their height on a larger window; only the list grows
     host->resize(806, 1302);
@@ -282,11 +282,11 @@ void tst_TicketView::floatingPanelsLayOutInTheirHost()
     QFETCH(QString, name);
     QFETCH(QRectF, expected);
 
-    PoubelleView poubelle;
+    ParkingView poubelle;
     poubelle.resize(320, 510);
     TicketView ticket;
     ticket.resize(403, 651);
-    FormuleView formule;
+    SetMenuView formule;
     formule.resize(366, 603);
     DesignView* view = host == QLatin1String("ticket") ? static_cast<DesignView*>(&ticket) : &formule;
     view->show();
@@ -321,7 +321,7 @@ void tst_TicketView::formuleControls()
     QFETCH(QString, name);
     QFETCH(QRectF, expected);
 
-    FormuleView view;
+    SetMenuView view;
     view.resize(size);
     view.show();
     verifyBox(&view, name, expected);

@@ -2,15 +2,15 @@
 #include "TerminalFixture.h"
 
 #include "app/ExchangeSequence.h"
-#include "app/InitView.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "tables/ChoixTableView.h"
+#include "app/MainWindow.h"
+#include "app/StartView.h"
 #include "tables/TableChoice.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
-#include "waiters/ServeurView.h"
 #include "waiters/WaiterLogin.h"
+#include "waiters/WaiterView.h"
+#include "widgets/RedKey.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -86,8 +86,8 @@ struct Terminal : TerminalFixture
         form->init()->hide();
     }
 
-    ServeurView* serveur() const { return form->serveur(); }
-    ChoixTableView* choixtable() const { return form->choixtable(); }
+    WaiterView* serveur() const { return form->serveur(); }
+    TableChoiceView* choixtable() const { return form->choixtable(); }
     QString front() const { return form->frontView() ? form->frontView()->objectName() : QString(); }
 
     // A touch on a control, through the same path as the waiter's finger.
@@ -375,7 +375,7 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
     QFETCH(QString, action);
 
     Terminal t(NobodyAddress);
-    ServeurView* serveur = t.serveur();
+    WaiterView* serveur = t.serveur();
     if (action != QLatin1String("key")) {
         serveur->Rectangle11()->show();
         serveur->Edit3()->setText(QStringLiteral("48"));

@@ -1,10 +1,14 @@
 #include "ConfigScreen.h"
 
 #include "ConfigView.h"
-#include "InitView.h"
-#include "TForm4.h"
-#include "ToggleSwitch.h"
+#include "StartView.h"
+#include "link/RegisterLink.h"
+#include "settings/SaveSettings.h"
+#include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
+#include "widgets/ToggleSwitch.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -15,92 +19,87 @@ const QString Off = QStringLiteral("0");
 
 } // namespace
 
-ConfigScreen::ConfigScreen(TForm4& form) : m_form(form)
+ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView)
+    : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView)
 {
-    ConfigView* config = m_form.config();
-    QObject::connect(config->Switch1(), &ToggleSwitch::toggled, config, [this] { Switch1Switch(); });
-    QObject::connect(config->Switch2(), &ToggleSwitch::toggled, config, [this] { Switch2Switch(); });
-    QObject::connect(config->Switch3(), &ToggleSwitch::toggled, config, [this] { Switch3Switch(); });
-    QObject::connect(config->Switch4(), &ToggleSwitch::toggled, config, [this] { Switch4Switch(); });
-    QObject::connect(config->Button12(), &QPushButton::clicked, config, [this] { Button12Click(); });
-    QObject::connect(config->Button13(), &QPushButton::clicked, config, [this] { Button13Click(); });
+    // the address box and slot 0 are one: every change of the box, typed or set, is the slot's
+    connect(m_startView.Edit1(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_settings[SettingsSlots::Address] = text; });
+    connect(m_configView.Switch1(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::AutoStart, m_configView.Switch1(), false); });
+    connect(m_configView.Switch2(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::GraphicPlan, m_configView.Switch2(), false); });
+    connect(m_configView.Switch3(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::AskCovers, m_configView.Switch3(), false); });
+    // on means single tap: slot 4 "0"; off means double tap: "1"
+    connect(m_configView.Switch4(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::DoubleTap, m_configView.Switch4(), true); });
+    connect(m_configView.Button12(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
+    connect(m_configView.Button13(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
 }
 
-void ConfigScreen::Button1Click()
+void ConfigScreen::readSettings()
 {
-    ConfigView* config = m_form.config();
-    InitView* init = m_form.init();
+    if (!m_settings.read())
+        return;
+    showSwitches();
+    const QString address = m_settings[SettingsSlots::Address];
+    if (!address.isEmpty()) {
+        m_link.setHost(address);
+        m_startView.setAddress(address);
+    } else {
+        m_link.setHost(m_startView.address());
+    }
+}
 
-    // every slot, the switches and the address box take the saved values: unsaved changes are lost here
-    m_form.litsettings();
+void ConfigScreen::open()
+{
+    readSettings();
 
-    config->setGeometry(m_form.rect());
-    config->show();
-    init->hide();
+    m_configView.setGeometry(m_startView.geometry());
+    m_configView.show();
+    m_startView.hide();
 
     // the two buttons share the bottom tenth of the screen side by side (real arithmetic, rounded only to place)
-    const double height = init->height();
-    const double width = init->width();
+    const double height = m_startView.height();
+    const double width = m_startView.width();
     const double buttonHeight = height * ButtonHeightPercent / 100;
     const double buttonWidth = width * ButtonWidthPercent / 100;
     const double top = height - buttonHeight;
-    config->Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
-    config->Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
+    m_configView.Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
+    m_configView.Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
 
-    config->raise();
+    m_configView.raise();
 }
 
-void ConfigScreen::Button12Click()
+void ConfigScreen::leaveWithoutSaving()
 {
-    // the switch changes stay in the slots, in memory, until the file is read again
-    m_form.init()->show();
-    m_form.config()->hide();
+    m_startView.show();
+    m_configView.hide();
 }
 
-void ConfigScreen::Button13Click()
+void ConfigScreen::saveAndLeave()
 {
-    // a write failure has been shown by sauvesettings: the configuration stays open
-    if (!m_form.sauvesettings())
+    // a write failure has been shown: the configuration stays open
+    if (!saveSettings(m_settings, &m_configView))
         return;
-    m_form.config()->hide();
-    m_form.init()->show();
-}
-
-void ConfigScreen::Switch1Switch()
-{
-    store(1, m_form.config()->Switch1(), false);
-}
-
-void ConfigScreen::Switch2Switch()
-{
-    store(2, m_form.config()->Switch2(), false);
-}
-
-void ConfigScreen::Switch3Switch()
-{
-    store(3, m_form.config()->Switch3(), false);
-}
-
-void ConfigScreen::Switch4Switch()
-{
-    // on means single tap: slot 4 "0"; off means double tap: "1"
-    store(4, m_form.config()->Switch4(), true);
+    m_configView.hide();
+    m_startView.show();
 }
 
 void ConfigScreen::store(int slot, const ToggleSwitch* control, bool inverted)
 {
     if (m_settingSwitches)
         return;
-    m_form.settings()[slot] = control->isChecked() != inverted ? On : Off;
+    m_settings[slot] = control->isChecked() != inverted ? On : Off;
 }
 
-void ConfigScreen::setSwitchesFromSettings()
+void ConfigScreen::showSwitches()
 {
+    // the switch handlers stay out meanwhile, so the slots keep the values read (slot 4 "4" shows Switch4 on)
     const QScopedValueRollback<bool> setting(m_settingSwitches, true);
-    ConfigView* config = m_form.config();
-    const SettingsStore& settings = m_form.settings();
-    config->Switch1()->setChecked(settings[1] == On);
-    config->Switch2()->setChecked(settings[2] == On);
-    config->Switch3()->setChecked(settings[3] == On);
-    config->Switch4()->setChecked(settings[4] != On);
+    m_configView.Switch1()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
+    m_configView.Switch2()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
+    m_configView.Switch3()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
+    m_configView.Switch4()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
 }

@@ -1,39 +1,40 @@
 #pragma once
 
-class TForm4;
+#include <QObject>
+
+class ConfigView;
+class RegisterLink;
+class SettingsStore;
+class StartView;
 class ToggleSwitch;
 
-// The configuration screen's handlers: opening from the start view, the four switches, leaving with or
-// without saving. The view and the settings belong to the window; this only reaches them through it.
-class ConfigScreen final
+// The settings as the start and configuration views show them: the address box, which is slot 0, and the four
+// switches; opening the configuration from the start view, leaving it with or without saving.
+class ConfigScreen final : public QObject
 {
 public:
-    // Connects the switches and the two bottom buttons of the window's configuration view.
-    explicit ConfigScreen(TForm4& form);
-
-    // "Configuration" on the start view.
-    void Button1Click();
-    // "Quitter sans sauvegarder la configuration".
-    void Button12Click();
-    // "Sauvegarder la configuration".
-    void Button13Click();
-
-    void Switch1Switch();
-    void Switch2Switch();
-    void Switch3Switch();
-    void Switch4Switch();
-
-    // Step 4 of the settings read: the switches show slots 1 to 4. The switch handlers do not run meanwhile, so the
-    // slots keep the values read (slot 4 "4" shows Switch4 on and stays "4").
-    void setSwitchesFromSettings();
-
     // The bottom buttons' share of the start view's height and width, in percent.
     static constexpr double ButtonHeightPercent = 10;
     static constexpr double ButtonWidthPercent = 50;
 
+    ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView);
+
+    // Reads the settings file and shows its address and switches; an unreadable file changes nothing.
+    void readSettings();
+    // "Configuration" on the start view: every slot takes its saved value, unsaved changes are lost.
+    void open();
+    // "Quitter sans sauvegarder la configuration": the switch changes stay in memory until the next read.
+    void leaveWithoutSaving();
+    // "Sauvegarder la configuration".
+    void saveAndLeave();
+
 private:
     void store(int slot, const ToggleSwitch* control, bool inverted);
+    void showSwitches();
 
-    TForm4& m_form;
+    SettingsStore& m_settings;
+    RegisterLink& m_link;
+    ConfigView& m_configView;
+    StartView& m_startView;
     bool m_settingSwitches = false;
 };

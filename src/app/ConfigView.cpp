@@ -1,9 +1,9 @@
 #include "ConfigView.h"
 
-#include "Fonts.h"
-#include "InitView.h"
-#include "Palette.h"
-#include "ToggleSwitch.h"
+#include "StartView.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/ToggleSwitch.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesignView.h"
-#include "ScaledFonts.h"
+#include "widgets/DesignView.h"
+#include "widgets/ScaledFonts.h"
 
 class QLabel;
 class QLineEdit;

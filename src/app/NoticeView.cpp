@@ -1,7 +1,7 @@
 #include "NoticeView.h"
 
-#include "Fonts.h"
-#include "Palette.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 
@@ -17,4 +17,11 @@ NoticeView::NoticeView(QWidget* parent)
     palette.setColor(QPalette::WindowText, Palette::Notice);
     m_labelmess->setPalette(palette);
     fill(m_labelmess);
+}
+
+void NoticeView::showText(const QString& text)
+{
+    m_labelmess->setText(text);
+    raise();
+    show();
 }

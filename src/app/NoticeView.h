@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignView.h"
+#include "widgets/DesignView.h"
 
 class QLabel;
 
@@ -13,6 +13,9 @@ public:
     explicit NoticeView(QWidget* parent = nullptr);
 
     QLabel* Labelmess() const { return m_labelmess; }
+
+    // Brings the notice to the front with that text.
+    void showText(const QString& text);
 
 private:
     QLabel* m_labelmess;

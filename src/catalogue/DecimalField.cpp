@@ -1,6 +1,6 @@
 #include "DecimalField.h"
 
-#include "FormatError.h"
+#include "link/FormatError.h"
 
 #include <cstdint>
 #include <limits>

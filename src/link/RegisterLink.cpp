@@ -24,24 +24,6 @@ QString errorText(QAbstractSocket::SocketError error)
     }
 }
 
-// Marks an exchange as under way for as long as it lives.
-class ExchangeScope final
-{
-public:
-    explicit ExchangeScope(bool& flag) : m_flag(flag)
-    {
-        if (m_flag)
-            throw LinkError(QStringLiteral("Échange avec la caisse déjà en cours"));
-        m_flag = true;
-    }
-    ~ExchangeScope() { m_flag = false; }
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-
-private:
-    bool& m_flag;
-};
-
 } // namespace
 
 RegisterLink::RegisterLink() = default;
@@ -121,9 +103,20 @@ void RegisterLink::disconnect()
     m_buffer.clear();
 }
 
-QString RegisterLink::echange(const QString& request, const ExchangeOptions& options)
+QString RegisterLink::exchange(const QString& request, const ExchangeOptions& options)
 {
-    const ExchangeScope scope(m_exchanging);
+    bool sent = false;
+    try {
+        return exchangeRaising(request, options, sent);
+    } catch (const LinkError&) {
+        if (options.onError == OnError::Quiet || (options.onError == OnError::RaiseUnsent && sent))
+            return QString();
+        throw;
+    }
+}
+
+QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent)
+{
     if (options.fresh) {
         pause(options.settleMs);
         connectToRegister();
@@ -138,22 +131,21 @@ QString RegisterLink::echange(const QString& request, const ExchangeOptions& opt
     if (options.staleRead)
         readLine();
     sendLine(request);
+    sent = true;
     pause(options.pauseMs);
     QString reply = readLine();
     if (options.secondRead && reply.isEmpty()) {
         pause(options.secondReadPauseMs);
         reply = readLine();
     }
-    return reply;
-}
-
-QString RegisterLink::echangeOrEmpty(const QString& request, const ExchangeOptions& options)
-{
-    try {
-        return echange(request, options);
-    } catch (const LinkError&) {
-        return QString();
+    if (options.trailingRead) {
+        // the reply is in: a link lost after it is for the next exchange to find
+        try {
+            readLine();
+        } catch (const LinkError&) {
+        }
     }
+    return reply;
 }
 
 void RegisterLink::pause(int ms)

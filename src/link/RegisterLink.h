@@ -5,6 +5,14 @@
 #include <QString>
 #include <QTcpSocket>
 
+// What an exchange does when the link fails.
+enum class OnError
+{
+    Raise,       // throw LinkError
+    Quiet,       // while orders are taken a failure is not reported: it reads as an empty reply
+    RaiseUnsent, // throw only while the request has not gone out; a failed read after it is an empty reply
+};
+
 struct ExchangeOptions
 {
     bool fresh = false;        // close an open connection and connect anew (version exchanges)
@@ -13,11 +21,13 @@ struct ExchangeOptions
     int pauseMs = 0;           // wait between sending and reading
     bool secondRead = false;   // read once more when the first reply is empty
     int secondReadPauseMs = 0; // wait before that second read
+    bool trailingRead = false; // the register follows the reply with one more line: read and drop it
+    OnError onError = OnError::Raise;
 };
 
-// The one connection to the register. Everything here blocks the calling thread and never processes
-// events, so a handler's exchange cannot be cut into by a timer or a touch. Replies carry no request id
-// and match requests only by their order: an exchange asked for while another is under way is refused.
+// The one connection to the register. An exchange blocks the calling thread and never processes events, so
+// nothing can cut into it; handlers that pump events between exchanges are kept apart by HandlerGuard. Replies
+// carry no request id and match requests only by their order.
 class RegisterLink final
 {
 public:
@@ -33,30 +43,29 @@ public:
 
     void setHost(const QString& host) { m_host = host; }
     QString host() const { return m_host; }
+    // Always the register's port in service; tests and benchmarks point it at a register of their own.
     void setPort(quint16 port) { m_port = port; }
     quint16 port() const { return m_port; }
     void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
     int connectTimeout() const { return m_connectTimeoutMs; }
 
     bool connected() const;
-    // Each of these throws LinkError on failure.
-    void connectToRegister();
-    void sendLine(const QString& text);
-    QString readLine();
     void disconnect();
 
-    // Connects first when needed; the reply may be empty.
-    QString echange(const QString& request, const ExchangeOptions& options = {});
-    // While orders are taken a failed exchange is not reported: it reads as an empty reply.
-    QString echangeOrEmpty(const QString& request, const ExchangeOptions& options = {});
+    // Connects first when needed; the reply may be empty. Throws LinkError as options.onError says.
+    QString exchange(const QString& request, const ExchangeOptions& options = {});
 
     static void pause(int ms);
 
 private:
+    void connectToRegister();
+    void sendLine(const QString& text);
+    QString readLine();
+    QString exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent);
+
     QTcpSocket m_socket;
     LineBuffer m_buffer;
     QString m_host;
     quint16 m_port = Port;
     int m_connectTimeoutMs = StartConnectTimeoutMs;
-    bool m_exchanging = false;
 };

@@ -1,122 +1,86 @@
 #include "Covers.h"
 
-#include "ChoixTableView.h"
+#include "TableChoiceView.h"
 #include "TableReplies.h"
-#include "app/ExchangeSequence.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-QString currently(const QString& count)
+Covers::Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
+               TicketView& ticketView, TicketDisplay& ticketDisplay)
+    : m_link(link), m_session(session), m_tableChoiceView(tableChoiceView), m_ticketView(ticketView),
+      m_ticketDisplay(ticketDisplay)
 {
-    return QStringLiteral("Actuellement, ") + count + QStringLiteral(" couvert(s)");
+    guard.connect(m_tableChoiceView.button19(), &RedKey::clicked, this, [this] { open(); });
+    // the chosen count shows on "Valider" at once, whatever runs
+    connect(m_tableChoiceView.ListBox1(), &QListWidget::itemSelectionChanged, this,
+            [this] { m_tableChoiceView.showChosenCovers(); });
+    guard.connect(m_tableChoiceView.Button15(), &QPushButton::clicked, this, [this] { validateCovers(); });
+    guard.connect(m_tableChoiceView.Button31(), &QPushButton::clicked, this, [this] { close(); });
 }
 
-// Both covers requests drop a line the register may have left, and read at once.
-QString ask(TForm4& form, const QString& request)
+void Covers::askForNewTable()
 {
-    ExchangeOptions options;
-    options.staleRead = true;
-    return form.tCPClient().echangeOrEmpty(request, options);
+    m_tableChoiceView.openCoversPanel();
+    m_tableChoiceView.showCoversPrompt(QStringLiteral("Entrez le nombre de couverts"));
+    m_tableChoiceView.selectCovers(0);
 }
 
-} // namespace
-
-Covers::Covers(TForm4& form) : m_form(form)
+void Covers::open()
 {
-    ChoixTableView* choixtable = m_form.choixtable();
-    connect(choixtable->button19(), &RedKey::clicked, this, &Covers::cornerbutton8Click);
-    connect(choixtable->ListBox1(), &QListWidget::itemSelectionChanged, this, &Covers::ListBox1Change);
-    connect(choixtable->ListBox1(), &QListWidget::itemClicked, this, &Covers::ListBox1ItemClick);
-    connect(choixtable->Button15(), &QPushButton::clicked, this, &Covers::Button15Click);
-    connect(choixtable->Button31(), &QPushButton::clicked, this, &Covers::Button31Click);
-}
-
-void Covers::openAfterChoice()
-{
-    ChoixTableView* choixtable = m_form.choixtable();
-    choixtable->Panelcouv()->raise();
-    choixtable->Panelcouv()->show();
-    choixtable->Label11()->setText(QStringLiteral("Entrez le nombre de couverts"));
-    choixtable->ListBox1()->setCurrentRow(0);
-}
-
-void Covers::cornerbutton8Click()
-{
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    ChoixTableView* choixtable = m_form.choixtable();
-    choixtable->Panelcouv()->show();
-    choixtable->Panelcouv()->raise();
-    const QString reply = ask(m_form, QStringLiteral("couverts$") + m_form.numtable + QLatin1Char('$') +
-                                          m_form.numserveur + QLatin1Char('$'));
+    m_tableChoiceView.openCoversPanel();
+    const QString reply = ask(m_session.coversPanelQuery());
     const TableReplies::CoversReply covers = TableReplies::coversReply(reply);
     switch (covers.kind) {
     case TableReplies::CoversReply::Kind::None:
         // nothing the list can show: the panel stays as it was
         break;
     case TableReplies::CoversReply::Kind::Entry:
-        choixtable->ListBox1()->setCurrentRow(covers.count);
-        choixtable->Label11()->setText(currently(reply.trimmed()));
+        m_tableChoiceView.selectCovers(covers.count);
+        m_tableChoiceView.showCurrentCovers(reply.trimmed());
         break;
     case TableReplies::CoversReply::Kind::TooMany:
         // the register's count is true but no entry stands for it: the waiter picks one, none is taken for him
-        choixtable->ListBox1()->clearSelection();
-        choixtable->ListBox1()->setCurrentRow(-1);
-        choixtable->Label11()->setText(currently(reply.trimmed()));
+        m_tableChoiceView.selectCovers(-1);
+        m_tableChoiceView.showCurrentCovers(reply.trimmed());
         break;
     }
 }
 
-void Covers::ListBox1Change()
+void Covers::validateCovers()
 {
-    QListWidget* list = m_form.choixtable()->ListBox1();
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    m_form.choixtable()->Button15()->setText(
-        selected.isEmpty() ? QStringLiteral("Valider")
-                           : QStringLiteral("Valider ") + selected.first()->text() + QStringLiteral(" couvert(s)"));
-}
-
-void Covers::ListBox1ItemClick()
-{
-    ListBox1Change();
-}
-
-void Covers::Button15Click()
-{
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    ChoixTableView* choixtable = m_form.choixtable();
-    const QList<QListWidgetItem*> selected = choixtable->ListBox1()->selectedItems();
+    const int chosen = m_tableChoiceView.chosenCovers();
     // no count chosen: nothing to send, the panel waits for one
-    if (selected.isEmpty())
+    if (chosen < 0)
         return;
-    m_form.nbcouverts = QString::number(choixtable->ListBox1()->row(selected.first()));
-    const QString reply = ask(m_form, QStringLiteral("envcouverts$") + m_form.numtable + QLatin1Char('$') +
-                                          m_form.nbcouverts + QLatin1Char('$') + m_form.numserveur + QLatin1Char('$'));
-    choixtable->Label11()->setText(currently(reply));
-    choixtable->Panelcouv()->hide();
-    m_form.ticket()->show();
-    choixtable->hide();
+    m_session.setCovers(QString::number(chosen));
+    m_tableChoiceView.showCurrentCovers(ask(m_session.coversUpdate()));
+    m_tableChoiceView.closeCoversPanel();
+    m_ticketView.show();
+    m_tableChoiceView.hide();
     // a table taken from the list opens this panel before its ticket was ever fetched
-    m_form.ticketDisplay().refreshticket();
+    m_ticketDisplay.refresh();
     QCoreApplication::processEvents();
 }
 
-void Covers::Button31Click()
+void Covers::close()
 {
-    if (ExchangeSequence::running())
-        return;
-    m_form.choixtable()->Panelcouv()->hide();
-    m_form.choixtable()->show();
+    m_tableChoiceView.closeCoversPanel();
+    m_tableChoiceView.show();
+}
+
+// Both covers requests drop a line the register may have left, and read at once.
+QString Covers::ask(const QString& request)
+{
+    ExchangeOptions options;
+    options.staleRead = true;
+    options.onError = OnError::Quiet;
+    return m_link.exchange(request, options);
 }

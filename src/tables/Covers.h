@@ -2,26 +2,35 @@
 
 #include <QObject>
 
-class TForm4;
+class HandlerGuard;
+class RegisterLink;
+class Session;
+class TableChoiceView;
+class TicketDisplay;
+class TicketView;
 
 // The covers panel: the register's count for the table, and the count the waiter gives it.
 class Covers final : public QObject
 {
 public:
-    // Connects "Nombre de couverts" and the covers panel's list and buttons.
-    explicit Covers(TForm4& form);
+    Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
+           TicketView& ticketView, TicketDisplay& ticketDisplay);
 
     // A table just taken has no covers yet: the panel asks for them, "0" selected.
-    void openAfterChoice();
-
-    // "Nombre de couverts".
-    void cornerbutton8Click();
-    void ListBox1Change();
-    void ListBox1ItemClick();
-    // "Valider ..." and "Sortir".
-    void Button15Click();
-    void Button31Click();
+    void askForNewTable();
+    // "Nombre de couverts": the panel with the register's count.
+    void open();
+    // "Valider ...": the chosen count goes to the register and the ticket opens.
+    void validateCovers();
+    // "Sortir".
+    void close();
 
 private:
-    TForm4& m_form;
+    QString ask(const QString& request);
+
+    RegisterLink& m_link;
+    Session& m_session;
+    TableChoiceView& m_tableChoiceView;
+    TicketView& m_ticketView;
+    TicketDisplay& m_ticketDisplay;
 };

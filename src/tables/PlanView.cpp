@@ -1,6 +1,6 @@
 #include "PlanView.h"
 
-#include "app/Palette.h"
+#include "widgets/Palette.h"
 
 #include <QPushButton>
 #include <QTabWidget>

@@ -1,16 +1,17 @@
 #include "RoomPlan.h"
 
-#include "ChoixTableView.h"
 #include "PlanView.h"
+#include "TableButtons.h"
+#include "TableChoiceView.h"
 #include "TableReplies.h"
-#include "app/ExchangeSequence.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
-#include "catalogue/ColourShape.h"
-#include "catalogue/TapCaption.h"
-#include "ticket/LineActionPanel.h"
+#include "link/RegisterLink.h"
+#include "session/Limits.h"
 #include "ticket/TicketView.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
 
 #include <QPushButton>
 
@@ -29,56 +30,35 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
     {QColor::fromRgba(0xFFFF0000), QColor::fromRgba(0xFFFFFFFF)},
 }};
 
-void setCaptionColour(QWidget* caption, const QColor& colour)
-{
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    caption->setPalette(palette);
-}
-
 } // namespace
 
-RoomPlan::RoomPlan(TForm4& form) : m_form(form)
+RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables,
+                   TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView)
+    : m_link(link), m_tables(tables), m_tableChoiceView(tableChoiceView), m_planView(planView), m_ticketView(ticketView)
 {
-    connect(m_form.choixtable()->button20(), &RedKey::clicked, this, &RoomPlan::Button20Click);
-    connect(m_form.ticket()->b2(), &RedKey::clicked, this, &RoomPlan::b2Click);
-    connect(m_form.plan()->Button16(), &QPushButton::clicked, this, &RoomPlan::Button16Click);
+    guard.connect(m_tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    guard.connect(m_ticketView.b2(), &RedKey::clicked, this, [this] { openFromTicket(); });
+    guard.connect(m_planView.Button16(), &QPushButton::clicked, this, [this] { m_planView.hide(); });
 }
 
-void RoomPlan::Button20Click()
+void RoomPlan::openFromTableChoice()
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    m_form.plan()->show();
+    m_planView.show();
     refreshTableStates();
 }
 
-void RoomPlan::b2Click()
+void RoomPlan::openFromTicket()
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    TicketView* ticket = m_form.ticket();
-    ticket->panel_annul()->hide();
+    m_ticketView.closeLinePanel();
     // the curtain keeps the ticket's keys out of reach while the plan is being prepared
-    ticket->Panel5()->raise();
-    ticket->Panel5()->show();
-    ticket->Panel5()->repaint();
-    m_form.choixtable()->show();
-    m_form.choixtable()->repaint();
-    ticket->hide();
-    m_form.plan()->show();
-    m_form.plan()->repaint();
+    m_ticketView.showCurtain();
+    m_tableChoiceView.show();
+    m_tableChoiceView.repaint();
+    m_ticketView.hide();
+    m_planView.show();
+    m_planView.repaint();
     refreshTableStates();
-    ticket->Panel5()->hide();
-}
-
-void RoomPlan::Button16Click()
-{
-    if (ExchangeSequence::running())
-        return;
-    m_form.plan()->hide();
+    m_ticketView.hideCurtain();
 }
 
 void RoomPlan::refreshTableStates()
@@ -87,13 +67,13 @@ void RoomPlan::refreshTableStates()
     options.staleRead = true;
     options.pauseMs = 150;
     // no states: the tables keep their colours and only the captions are whitened
-    const QString reply = m_form.tCPClient().echangeOrEmpty(QStringLiteral("tableocc"), options);
-    const TableReplies::TableStates states = TableReplies::tableStates(reply);
-    const TableButtons& tables = m_form.catalogueLoad().tableButtons();
+    options.onError = OnError::Quiet;
+    const TableReplies::TableStates states =
+        TableReplies::tableStates(m_link.exchange(QStringLiteral("tableocc"), options));
     for (int pass = 0; pass < TableReplies::TableStates::Groups; ++pass) {
-        for (int z = 0; z < qMin(tables.count(), TableReplies::TableCount); ++z) {
-            ColourShape* body = tables.btable(z);
-            TapCaption* caption = tables.ltable(z);
+        for (int z = 0; z < qMin(m_tables.count(), Limits::Tables); ++z) {
+            ColourShape* body = m_tables.btable(z);
+            TapCaption* caption = m_tables.ltable(z);
             // a table the catalogue does not show is left alone
             if (!body || !caption || body->isHidden())
                 continue;
@@ -101,7 +81,7 @@ void RoomPlan::refreshTableStates()
             if (flagged)
                 body->setColour(Passes.at(size_t(pass)).body);
             if (flagged || pass == TableReplies::TableStates::Groups - 1)
-                setCaptionColour(caption, Passes.at(size_t(pass)).caption);
+                setTextColour(caption, Passes.at(size_t(pass)).caption);
         }
     }
 }

@@ -2,26 +2,32 @@
 
 #include <QObject>
 
-class TForm4;
+class HandlerGuard;
+class PlanView;
+class RegisterLink;
+class TableButtons;
+class TableChoiceView;
+class TicketView;
 
 // The room plan: its tables coloured by the state the register gives each one, opened from the table choice
 // or straight from the ticket.
 class RoomPlan final : public QObject
 {
 public:
-    // Connects "Plan de salle", "Choisir table" and the plan's "Quitter".
-    explicit RoomPlan(TForm4& form);
+    RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables, TableChoiceView& tableChoiceView,
+             PlanView& planView, TicketView& ticketView);
 
     // "Plan de salle".
-    void Button20Click();
+    void openFromTableChoice();
     // "Choisir table", on the ticket.
-    void b2Click();
-    // "Quitter" of the plan: the table choice behind it shows again.
-    void Button16Click();
-
+    void openFromTicket();
     // Asks the register for the tables' states and colours the tables shown on the plan.
     void refreshTableStates();
 
 private:
-    TForm4& m_form;
+    RegisterLink& m_link;
+    const TableButtons& m_tables;
+    TableChoiceView& m_tableChoiceView;
+    PlanView& m_planView;
+    TicketView& m_ticketView;
 };

@@ -1,159 +1,108 @@
 #include "TableChoice.h"
 
-#include "ChoixTableView.h"
 #include "Covers.h"
 #include "PlanView.h"
+#include "TableChoiceView.h"
 #include "TableReplies.h"
-#include "app/ExchangeSequence.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
+#include "catalogue/Catalogue.h"
 #include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
-#include "waiters/ServeurView.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
+#include "widgets/TransientNotice.h"
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QThread>
 
 namespace {
 
-constexpr int NoticeHeight = 91;
 constexpr int ListPauseMs = 150;
 constexpr int CoversPauseMs = 150;
 constexpr int PlanTicketPauseMs = 100;
 
 } // namespace
 
-TableChoice::TableChoice(TForm4& form) : m_form(form)
+TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings,
+                         const Catalogue& catalogue, HandlerGuard& guard, TransientNotice& notice,
+                         TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView,
+                         QWidget& waiterView, Covers& covers, TicketDisplay& ticketDisplay)
+    : m_link(link), m_session(session), m_settings(settings), m_catalogue(catalogue), m_notice(notice),
+      m_tableChoiceView(tableChoiceView), m_planView(planView), m_ticketView(ticketView), m_waiterView(waiterView),
+      m_covers(covers), m_ticketDisplay(ticketDisplay)
 {
-    ChoixTableView* choixtable = m_form.choixtable();
-    connect(choixtable->button5(), &RedKey::clicked, this, &TableChoice::Button5Click);
-    connect(choixtable->button24(), &RedKey::clicked, this, &TableChoice::Button24Click);
-    connect(choixtable->button25(), &RedKey::clicked, this, &TableChoice::Button25Click);
-    connect(choixtable->Button30(), &QPushButton::clicked, this, &TableChoice::Button30Click);
-    connect(choixtable->Button26(), &QPushButton::clicked, this, &TableChoice::Button26Click);
-    connect(&m_form.catalogueLoad().tableButtons(), &TableButtons::tableTapped, this, &TableChoice::sorttable);
+    guard.connect(m_tableChoiceView.button5(), &RedKey::clicked, this, [this] { workWithoutTable(); });
+    guard.connect(m_tableChoiceView.button24(), &RedKey::clicked, this, [this] { listFreeTables(); });
+    guard.connect(m_tableChoiceView.button25(), &RedKey::clicked, this, [this] { listBusyTables(); });
+    guard.connect(m_tableChoiceView.Button30(), &QPushButton::clicked, this,
+                  [this] { m_tableChoiceView.closeTableList(); });
+    guard.connect(m_tableChoiceView.Button26(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
 }
 
-void TableChoice::Button5Click()
+void TableChoice::workWithoutTable()
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    m_form.numtable = QStringLiteral("0");
+    m_session.leaveTable();
     openTicket();
-    m_form.choixtable()->Panel9()->hide();
+    m_tableChoiceView.closeTableList();
 }
 
-void TableChoice::Button24Click()
-{
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    demande_table_libre();
-    m_form.choixtable()->show();
-}
-
-void TableChoice::Button25Click()
-{
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    m_form.plan()->hide();
-    demande_table();
-}
-
-void TableChoice::demande_table_libre()
+void TableChoice::listFreeTables()
 {
     fillList(QStringLiteral("ademandelibre$"), true, QStringLiteral(" Libre"),
              QStringLiteral("Aucune table libre actuellement"), FreeNoticeRounds);
+    m_tableChoiceView.show();
 }
 
-void TableChoice::demande_table()
+void TableChoice::listBusyTables()
 {
+    m_planView.hide();
     fillList(QStringLiteral("ademande$"), false, QStringLiteral(" Occupée"), QStringLiteral("Aucune table utilisée"),
              BusyNoticeRounds);
-    m_form.choixtable()->show();
+    m_tableChoiceView.show();
 }
 
-void TableChoice::Button30Click()
+void TableChoice::takeTableFromList()
 {
-    if (ExchangeSequence::running())
+    const QString item = m_tableChoiceView.selectedTable();
+    if (item.isEmpty())
         return;
-    m_form.choixtable()->Panel9()->hide();
-}
-
-void TableChoice::Button26Click()
-{
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    ChoixTableView* choixtable = m_form.choixtable();
-    const QList<QListWidgetItem*> selected = choixtable->ListViewtable()->selectedItems();
-    if (selected.isEmpty())
-        return;
-    m_form.numtable = TableReplies::tableOfItem(selected.first()->text());
-    m_form.nbcouverts = askCovers(QStringLiteral("couverts$") + m_form.numtable + QLatin1Char('$'));
-    choixtable->Label12()->setText(TableReplies::headerFromList(m_form.catalogue().serv(m_form.numserveur.toInt()),
-                                                                m_form.numserveur, m_form.numtable, m_form.nbcouverts));
-    choixtable->Panel9()->hide();
-    if (m_form.nbcouverts == QLatin1String("0") && m_form.settings()[3] == QLatin1String("1"))
-        m_form.covers().openAfterChoice();
+    m_session.setTable(TableReplies::tableOfItem(item));
+    m_session.setCovers(askCovers(m_session.listCoversQuery()));
+    m_tableChoiceView.showHeader(TableReplies::headerFromList(
+        m_catalogue.serv(m_session.waiterNumber()), m_session.waiter(), m_session.table(), m_session.covers()));
+    m_tableChoiceView.closeTableList();
+    if (coversWanted())
+        m_covers.askForNewTable();
     else
         openTicket();
 }
 
-void TableChoice::sorttable(int table)
+void TableChoice::takeTableFromPlan(int table)
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    m_form.numtable = QString::number(table);
-    m_form.nbcouverts = askCovers(QStringLiteral("couverts$") + m_form.numtable + QLatin1Char('$') + m_form.nbcouverts +
-                                  QLatin1Char('$') + m_form.numserveur + QLatin1Char('$'));
-    ChoixTableView* choixtable = m_form.choixtable();
-    choixtable->Label12()->setText(TableReplies::headerFromPlan(m_form.numserveur, m_form.numtable, m_form.nbcouverts));
-    choixtable->Panel9()->hide();
-    if (m_form.nbcouverts == QLatin1String("0") && m_form.settings()[3] == QLatin1String("1")) {
-        m_form.covers().openAfterChoice();
-        m_form.plan()->hide();
+    m_session.setTable(QString::number(table));
+    m_session.setCovers(askCovers(m_session.planCoversQuery()));
+    m_tableChoiceView.showHeader(
+        TableReplies::headerFromPlan(m_session.waiter(), m_session.table(), m_session.covers()));
+    m_tableChoiceView.closeTableList();
+    if (coversWanted()) {
+        m_covers.askForNewTable();
+        m_planView.hide();
     } else {
         openTicket();
-        m_form.plan()->hide();
-        choixtable->hide();
-        m_form.ticket()->show();
+        m_planView.hide();
+        m_tableChoiceView.hide();
+        m_ticketView.show();
     }
-    // the covers field of this request is always 0, whatever the table has
+    ExchangeOptions options;
+    options.pauseMs = PlanTicketPauseMs;
     try {
-        ExchangeOptions options;
-        options.pauseMs = PlanTicketPauseMs;
-        m_form.ticketDisplay().showTicket(m_form.tCPClient().echange(
-            QStringLiteral("ad$") + m_form.numtable + QStringLiteral("$0$") + m_form.numserveur + QLatin1Char('$'),
-            options));
+        m_ticketView.showTicket(m_link.exchange(m_session.planTicketRequest(), options));
     } catch (const LinkError&) {
         // the ticket shown stays as it was
     }
-}
-
-void TableChoice::showNotice(const QString& text, QWidget* view, int rounds)
-{
-    QLabel* textmess = m_form.Textmess();
-    textmess->setText(text);
-    const int height = NoticeHeight * m_form.height() / TForm4::DesignHeight;
-    const QRect area(view->mapTo(&m_form, QPoint()), view->size());
-    textmess->setGeometry(area.x(), area.y() + (area.height() - height) / 2, area.width(), height);
-    textmess->raise();
-    textmess->show();
-    textmess->repaint();
-    for (int round = 0; round < rounds; ++round) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
-    textmess->hide();
 }
 
 void TableChoice::fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice,
@@ -163,20 +112,13 @@ void TableChoice::fillList(const QString& request, bool staleRead, const QString
     options.staleRead = staleRead;
     options.pauseMs = ListPauseMs;
     // no reply, no list to offer: the notice says so
-    const QString reply = m_form.tCPClient().echangeOrEmpty(request, options);
-    ChoixTableView* choixtable = m_form.choixtable();
-    QListWidget* list = choixtable->ListViewtable();
-    list->clear();
-    for (const QString& table : TableReplies::tableList(reply))
-        list->addItem(QStringLiteral("Table ") + table + state);
-    list->clearSelection();
-    list->setCurrentRow(-1);
-    if (list->count() > 0) {
-        list->show();
-        choixtable->Panel9()->show();
-    } else {
-        showNotice(emptyNotice, choixtable, rounds);
-    }
+    options.onError = OnError::Quiet;
+    QStringList items;
+    for (const QString& table : TableReplies::tableList(m_link.exchange(request, options)))
+        items.append(QStringLiteral("Table ") + table + state);
+    m_tableChoiceView.showTableList(items);
+    if (items.isEmpty())
+        m_notice.showOver(&m_tableChoiceView, emptyNotice, rounds);
 }
 
 QString TableChoice::askCovers(const QString& request)
@@ -184,13 +126,19 @@ QString TableChoice::askCovers(const QString& request)
     ExchangeOptions options;
     options.staleRead = true;
     options.pauseMs = CoversPauseMs;
-    return m_form.tCPClient().echangeOrEmpty(request, options);
+    options.onError = OnError::Quiet;
+    return m_link.exchange(request, options);
+}
+
+bool TableChoice::coversWanted() const
+{
+    return m_session.covers() == QLatin1String("0") && m_settings[SettingsSlots::AskCovers] == QLatin1String("1");
 }
 
 void TableChoice::openTicket()
 {
-    m_form.ticket()->show();
-    m_form.serveur()->hide();
-    m_form.choixtable()->hide();
-    m_form.ticketDisplay().refreshticket();
+    m_ticketView.show();
+    m_waiterView.hide();
+    m_tableChoiceView.hide();
+    m_ticketDisplay.refresh();
 }

@@ -3,8 +3,18 @@
 #include <QObject>
 #include <QString>
 
+class Catalogue;
+class Covers;
+class HandlerGuard;
+class PlanView;
+class RegisterLink;
+class Session;
+class SettingsStore;
+class TableChoiceView;
+class TicketDisplay;
+class TicketView;
+class TransientNotice;
 class QWidget;
-class TForm4;
 
 // Choosing the table to serve: from the free or the occupied tables, from the room plan, or none (the waiter's
 // own account). A table taken asks the register for its covers, then opens the covers panel or the ticket.
@@ -14,29 +24,35 @@ public:
     static constexpr int FreeNoticeRounds = 100;
     static constexpr int BusyNoticeRounds = 150;
 
-    // Connects the table-choice keys, the table list's buttons and the taps on the room plan's tables.
-    explicit TableChoice(TForm4& form);
+    TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings, const Catalogue& catalogue,
+                HandlerGuard& guard, TransientNotice& notice, TableChoiceView& tableChoiceView, PlanView& planView,
+                TicketView& ticketView, QWidget& waiterView, Covers& covers, TicketDisplay& ticketDisplay);
 
     // "Travailler sans table sur le compte serveur".
-    void Button5Click();
+    void workWithoutTable();
     // "Tables libres", "Tables occupées".
-    void Button24Click();
-    void Button25Click();
-    void demande_table_libre();
-    void demande_table();
-    // "Annuler", "Valider" of the table list.
-    void Button30Click();
-    void Button26Click();
+    void listFreeTables();
+    void listBusyTables();
+    // "Valider" of the table list.
+    void takeTableFromList();
     // A table touched on the room plan, 1 to 100.
-    void sorttable(int table);
-
-    // The transient notice over a view: shown for that many rounds of UI events and 10 ms pauses.
-    void showNotice(const QString& text, QWidget* view, int rounds);
+    void takeTableFromPlan(int table);
 
 private:
     void fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice, int rounds);
     QString askCovers(const QString& request);
+    bool coversWanted() const;
     void openTicket();
 
-    TForm4& m_form;
+    RegisterLink& m_link;
+    Session& m_session;
+    const SettingsStore& m_settings;
+    const Catalogue& m_catalogue;
+    TransientNotice& m_notice;
+    TableChoiceView& m_tableChoiceView;
+    PlanView& m_planView;
+    TicketView& m_ticketView;
+    QWidget& m_waiterView; // left when a table opens the ticket
+    Covers& m_covers;
+    TicketDisplay& m_ticketDisplay;
 };

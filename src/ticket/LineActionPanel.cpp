@@ -1,7 +1,7 @@
 #include "LineActionPanel.h"
 
-#include "app/Fonts.h"
-#include "app/Palette.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesignView.h"
+#include "widgets/DesignView.h"
 
 class QLabel;
 class QPushButton;

@@ -3,42 +3,42 @@
 #include <QObject>
 #include <QString>
 
-class TForm4;
+class HandlerGuard;
+class RegisterLink;
+class Session;
+class TicketView;
 
-// The ticket of the current table: fetching it, showing it, picking a line by touch and stepping through
-// the lines, and the feedback line over it.
+// The ticket of the current table: fetching it, showing it, picking a line by touch and stepping through the lines.
 class TicketDisplay final : public QObject
 {
 public:
-    // Connects "actualise ticket" (and the hidden "Retour menu" b10), the memo's touches and the line panel.
-    explicit TicketDisplay(TForm4& form);
+    TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView);
 
-    // Fetches the ticket and shows it. Called after every change of the order; silent on link errors.
-    void refreshticket();
-    // Puts a ticket reply into Memo1: the one way a ticket reaches the screen.
-    void showTicket(const QString& reply);
-    // The feedback line over the ticket, hidden again by Timer1.
-    void showNote(const QString& text);
+    // Fetches the ticket and shows it. Called after every change of the order; silent on link errors: without a
+    // register the last ticket stays on screen.
+    void refresh();
+    // "actualise ticket": the ticket again, the line panel closed.
+    void reload();
+    // A touch on the ticket at y, in the memo's own coordinates: the line under the finger is picked.
+    void pickLineAt(int y);
+    // "<" and ">" of the line panel.
+    void stepLine(float by);
 
-    void b10Click();
-    // y in the memo's own coordinates
-    void Memo1MouseUp(int y);
-    void Button36Click();
-    void Button37Click();
-    void Button33Click();
-
-    // The selected line as the register names it, and the touch position in lines.
+    // The selected line as the register names it: its rank among the ticket's article lines.
     int linenumber() const { return m_linenumber; }
+    // The touch position in lines.
     float lignes() const { return m_lignes; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void step(float by);
     bool select(int n);
 
-    TForm4& m_form;
+    RegisterLink& m_link;
+    Session& m_session;
+    HandlerGuard& m_guard;
+    TicketView& m_ticketView;
     int m_linenumber = 0;
     float m_lignes = 0;
 };

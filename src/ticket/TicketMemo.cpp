@@ -1,7 +1,7 @@
 #include "TicketMemo.h"
 
-#include "app/Palette.h"
-#include "app/Touch.h"
+#include "widgets/Palette.h"
+#include "widgets/Touch.h"
 
 #include <QEvent>
 #include <QFontInfo>

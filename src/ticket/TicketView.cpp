@@ -1,21 +1,24 @@
 #include "TicketView.h"
 
 #include "Backdrop.h"
-#include "CheckList.h"
 #include "KeyboardTabs.h"
 #include "LineActionPanel.h"
-#include "ListPanel.h"
 #include "TicketMemo.h"
-#include "app/Fonts.h"
-#include "app/Palette.h"
-#include "app/RedKey.h"
-#include "app/Touch.h"
+#include "widgets/CheckList.h"
+#include "widgets/Fonts.h"
+#include "widgets/ListPanel.h"
+#include "widgets/Palette.h"
+#include "widgets/RedKey.h"
+#include "widgets/Touch.h"
+
+#include "TicketText.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,6 +92,15 @@ TicketView::TicketView(QWidget* parent)
     // a one-line strip over the vertical centre of the ticket, hidden until there is something to say
     place(m_memoart, QRectF(Memo1Box.x(), Memo1Box.center().y() - 12.5, Memo1Box.width(), 25));
     m_memoart->hide();
+    // the first tick also comes a second after the window is made, as the note's timer is on from the start
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setObjectName(QStringLiteral("Timer1"));
+    m_noteTimer->setInterval(1000);
+    connect(m_noteTimer, &QTimer::timeout, this, [this] {
+        m_memoart->hide();
+        m_noteTimer->stop();
+    });
+    m_noteTimer->start();
 
     createKeyboards();
     createSideKeys();
@@ -169,4 +181,57 @@ void TicketView::createSideKeys()
     QPalette palette = b1()->caption()->palette();
     palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
     b1()->caption()->setPalette(palette);
+}
+
+void TicketView::showTicket(const QString& reply)
+{
+    m_memo1->setPlainText(TicketText::fromReply(reply));
+    m_memo1->repaint();
+}
+
+QStringList TicketView::ticketLines() const
+{
+    return m_memo1->toPlainText().split(QLatin1Char('\n'));
+}
+
+void TicketView::showNote(const QString& text)
+{
+    m_memoart->setText(text);
+    m_memoart->show();
+    m_memoart->repaint();
+    m_noteTimer->start();
+}
+
+void TicketView::openLinePanel(const QString& line)
+{
+    m_panelAnnul->Label17()->setText(line);
+    m_panelAnnul->raise();
+    m_panelAnnul->show();
+}
+
+void TicketView::closeLinePanel()
+{
+    m_panelAnnul->hide();
+}
+
+void TicketView::showCurtain()
+{
+    m_panel5->raise();
+    m_panel5->show();
+    m_panel5->repaint();
+}
+
+void TicketView::hideCurtain()
+{
+    m_panel5->hide();
+}
+
+void TicketView::showFirstKeyboard()
+{
+    TabControl()->setCurrentIndex(0);
+}
+
+void TicketView::setMemoFontSize(int pixelSize)
+{
+    m_memo1->setFont(Fonts::fixedBold(pixelSize));
 }

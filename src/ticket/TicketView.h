@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LineActionPanel.h"
-#include "ListPanel.h"
-#include "app/DesignView.h"
+#include "widgets/DesignView.h"
+#include "widgets/ListPanel.h"
 
 #include <array>
 
@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
+class QTimer;
 class RedKey;
 
 // The order ticket, the product keyboards and the side keys.
@@ -54,6 +55,20 @@ public:
     CheckList* ListViewrappel() const;
     DesignView* Panel5() const { return m_panel5; }
 
+    // Puts a ticket reply on screen: the one way a ticket reaches the memo.
+    void showTicket(const QString& reply);
+    // The ticket's lines as shown.
+    QStringList ticketLines() const;
+    // The feedback line over the ticket ("1 * Café"), hidden again a second later by Timer1.
+    void showNote(const QString& text);
+    void openLinePanel(const QString& line);
+    void closeLinePanel();
+    // the curtain keeps the keys out of reach while a screen is prepared behind it
+    void showCurtain();
+    void hideCurtain();
+    void showFirstKeyboard();
+    void setMemoFontSize(int pixelSize);
+
 private:
     RedKey* b(int number) const { return m_sideKeys.at(number - 1); }
     void createKeyboards();
@@ -68,4 +83,5 @@ private:
     ListPanel* m_panelEnvCuis;
     ListPanel* m_panel2;
     DesignView* m_panel5;
+    QTimer* m_noteTimer;
 };

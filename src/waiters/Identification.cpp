@@ -2,16 +2,6 @@
 
 namespace Identification {
 
-QString codeRequest(int waiter)
-{
-    return QStringLiteral("code$") + QString::number(waiter) + QLatin1Char('$');
-}
-
-QString code1Request(const QString& numserveur, const QString& code)
-{
-    return QStringLiteral("code1$") + numserveur + QLatin1Char('$') + code + QLatin1Char('$');
-}
-
 WaiterReply readWaiterReply(const QString& reply)
 {
     if (reply.isEmpty())

@@ -21,11 +21,6 @@ enum class WaiterReply
     MayWork,      // any other line: the register lets the waiter in as he is
 };
 
-// "code$" + N + "$"
-QString codeRequest(int waiter);
-// "code1$" + numserveur + "$" + code + "$"
-QString code1Request(const QString& numserveur, const QString& code);
-
 WaiterReply readWaiterReply(const QString& reply);
 bool codeAccepted(const QString& reply);
 

@@ -2,21 +2,22 @@
 
 #include "CodeEdit.h"
 #include "Identification.h"
-#include "ServeurView.h"
-#include "app/ExchangeSequence.h"
-#include "app/InputBlocker.h"
-#include "app/MessageBox.h"
-#include "app/RedKey.h"
-#include "app/TForm4.h"
-#include "tables/ChoixTableView.h"
+#include "WaiterView.h"
+#include "catalogue/Catalogue.h"
+#include "link/RegisterLink.h"
+#include "session/Limits.h"
+#include "session/Session.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/TicketView.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/InputBlocker.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace {
 
@@ -42,152 +43,114 @@ QString typedText(const QString& text)
 
 } // namespace
 
-WaiterLogin::WaiterLogin(TForm4& form) : m_form(form)
+WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
+                         WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView)
+    : m_link(link), m_session(session), m_catalogue(catalogue), m_guard(guard), m_waiterView(waiterView),
+      m_tableChoiceView(tableChoiceView), m_ticketView(ticketView)
 {
-    ServeurView* serveur = m_form.serveur();
-    for (int waiter = 1; waiter <= ServeurView::WaiterCount; ++waiter) {
-        RedKey* key = serveur->waiterKeys().at(static_cast<size_t>(waiter - 1));
-        QObject::connect(key, &RedKey::clicked, serveur,
-                         [this, waiter] { m_form.guarded([this, waiter] { waiterClick(waiter); }); });
-    }
-    QObject::connect(serveur->Rectangle13(), &RedKey::clicked, serveur,
-                     [this] { m_form.guarded([this] { ValiderClick(); }); });
-    serveur->Edit3()->installEventFilter(this);
-    QObject::connect(m_form.choixtable()->Button17(), &QPushButton::clicked, m_form.choixtable(),
-                     [this] { Button17Click(); });
+    for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
+        m_guard.connect(m_waiterView.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
+                        [this, waiter] { chooseWaiter(waiter); });
+    m_guard.connect(m_waiterView.Rectangle13(), &RedKey::clicked, this, [this] { validateCode(); });
+    m_waiterView.Edit3()->installEventFilter(this);
+    m_guard.connect(m_tableChoiceView.Button17(), &QPushButton::clicked, this, [this] { logOut(); });
 }
 
-void WaiterLogin::waiterClick(int waiter)
+void WaiterLogin::chooseWaiter(int waiter)
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    // the request still carries the previous waiter; the key's waiter becomes current whatever the reply
-    changeserv(waiter);
-    m_form.numserveur = QString::number(waiter);
-}
-
-void WaiterLogin::changeserv(int waiter)
-{
-    m_form.reponse = ask(Identification::codeRequest(waiter), CodePauseMs, true);
-    switch (Identification::readWaiterReply(m_form.reponse)) {
+    // the request carries the key's waiter, who becomes current whatever the reply
+    const QString reply = ask(Session::waiterQuery(waiter), CodePauseMs, true);
+    m_session.setWaiter(waiter);
+    switch (Identification::readWaiterReply(reply)) {
     case Identification::WaiterReply::None:
         return;
     case Identification::WaiterReply::MustClockIn:
-        MessageBox::show(&m_form, QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse"));
+        MessageBox::show(&m_waiterView, QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse"));
         return;
-    case Identification::WaiterReply::CodeRequired: {
-        ServeurView* serveur = m_form.serveur();
-        serveur->Rectangle11()->raise();
-        serveur->Rectangle11()->show();
-        serveur->Edit3()->clear();
-        serveur->Edit3()->setFocus();
+    case Identification::WaiterReply::CodeRequired:
+        m_waiterView.openCodePanel();
         return;
-    }
     case Identification::WaiterReply::MayWork:
-        entreChoixTable(serv(waiter));
+        openTableChoice();
         return;
     }
 }
 
-void WaiterLogin::ValiderClick()
+void WaiterLogin::validateCode()
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return;
-    ServeurView* serveur = m_form.serveur();
-    const QString code = serveur->Edit3()->text();
+    const QString code = m_waiterView.typedCode();
     if (code.isEmpty()) {
-        MessageBox::show(&m_form, QStringLiteral("Vous devez entrer votre code d'identification"));
+        MessageBox::show(&m_waiterView, QStringLiteral("Vous devez entrer votre code d'identification"));
         return;
     }
-    m_form.reponse = ask(Identification::code1Request(m_form.numserveur, code), ValiderPauseMs, true);
-    serveur->Edit3()->clear();
-    if (Identification::codeAccepted(m_form.reponse)) {
-        serveur->Rectangle11()->hide();
-        entreChoixTable(serv(m_form.numserveur.toInt()));
+    const QString reply = ask(m_session.codeCheck(code), ValiderPauseMs, true);
+    m_waiterView.clearCode();
+    if (Identification::codeAccepted(reply)) {
+        m_waiterView.closeCodePanel();
+        openTableChoice();
     } else {
-        MessageBox::show(&m_form, QStringLiteral("Mauvais code!!"));
+        MessageBox::show(&m_waiterView, QStringLiteral("Mauvais code!!"));
         // back to the waiter keys: the waiter starts over with his name
-        serveur->Rectangle11()->hide();
+        m_waiterView.closeCodePanel();
     }
 }
 
-bool WaiterLogin::Edit3KeyDown(const QString& text)
+bool WaiterLogin::codeKeyTyped(const QString& text)
 {
-    const ExchangeSequence sequence;
-    if (!sequence.started())
-        return false;
-    ServeurView* serveur = m_form.serveur();
-    const QString candidate = serveur->Edit3()->text() + text;
+    const QString candidate = m_waiterView.typedCode() + text;
     if (candidate.isEmpty())
         return false;
     // a wrong candidate is only a code not finished yet: it stays silent
-    if (!Identification::codeAccepted(ask(Identification::code1Request(m_form.numserveur, candidate), 0, false)))
+    if (!Identification::codeAccepted(ask(m_session.codeCheck(candidate), 0, false)))
         return false;
-    serveur->Edit3()->clear();
-    serveur->Rectangle11()->hide();
-    entreChoixTable(serv(m_form.numserveur.toInt()));
+    m_waiterView.clearCode();
+    m_waiterView.closeCodePanel();
+    openTableChoice();
     return true;
 }
 
-void WaiterLogin::Button17Click()
+void WaiterLogin::logOut()
 {
-    if (ExchangeSequence::running())
-        return;
-    m_form.serveur()->show();
-    m_form.choixtable()->hide();
+    m_waiterView.show();
+    m_tableChoiceView.hide();
 }
 
 bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_form.serveur()->Edit3())
+    if (watched != m_waiterView.Edit3())
         return false;
-    bool used = false;
+    QString text;
     // keypads of touch screens deliver their digits as committed input rather than key presses
     if (event->type() == QEvent::KeyPress)
-        m_form.guarded([&] { used = Edit3KeyDown(typedText(static_cast<QKeyEvent*>(event)->text())); });
-    else if (event->type() == QEvent::InputMethod && !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty())
-        m_form.guarded([&] { used = Edit3KeyDown(typedText(static_cast<QInputMethodEvent*>(event)->commitString())); });
+        text = static_cast<QKeyEvent*>(event)->text();
+    else if (event->type() == QEvent::InputMethod)
+        text = static_cast<QInputMethodEvent*>(event)->commitString();
+    else
+        return false;
+    if (event->type() == QEvent::InputMethod && text.isEmpty())
+        return false;
+    bool used = false;
+    m_guard.run([&] { used = codeKeyTyped(typedText(text)); });
     return used;
 }
 
 QString WaiterLogin::ask(const QString& request, int pauseMs, bool secondRead)
 {
-    RegisterLink& link = m_form.tCPClient();
-    // connecting and sending are not caught here: their failure ends the handler with its error text
-    if (!link.connected())
-        link.connectToRegister();
-    link.sendLine(request);
-    RegisterLink::pause(pauseMs);
-    const auto read = [&link]() -> QString {
-        try {
-            return link.readLine();
-        } catch (const LinkError&) {
-            return QString();
-        }
-    };
-    QString reply = read();
-    if (secondRead && reply.isEmpty())
-        reply = read();
-    return reply;
+    ExchangeOptions options;
+    options.pauseMs = pauseMs;
+    options.secondRead = secondRead;
+    options.onError = OnError::RaiseUnsent;
+    return m_link.exchange(request, options);
 }
 
-void WaiterLogin::entreChoixTable(const QString& name)
+void WaiterLogin::openTableChoice()
 {
-    ChoixTableView* choixtable = m_form.choixtable();
-    choixtable->show();
+    const QString name = m_catalogue.serv(m_session.waiterNumber());
+    m_tableChoiceView.show();
     paintPending();
-    m_form.serveur()->hide();
-    choixtable->Panel9()->hide();
-    choixtable->Label12()->setText(name + QStringLiteral(" Aucune Table"));
-    choixtable->Button17()->setText(QStringLiteral("Se déconnecter du compte ") + name);
-    choixtable->show();
+    m_waiterView.hide();
+    m_tableChoiceView.showWaiter(name);
+    m_tableChoiceView.show();
     paintPending();
-    m_form.ticket()->TabControl()->setCurrentIndex(0);
-}
-
-QString WaiterLogin::serv(int waiter) const
-{
-    return m_form.catalogue().serv(waiter);
+    m_ticketView.showFirstKeyboard();
 }

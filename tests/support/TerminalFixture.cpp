@@ -1,9 +1,9 @@
 #include "TerminalFixture.h"
 
-#include "app/InitView.h"
-#include "app/MessageBox.h"
-#include "app/RedKey.h"
+#include "app/StartView.h"
 #include "settings/SettingsStore.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ TerminalFixture::TerminalFixture(const QString& settingsText, const QString& own
         if (onMessage)
             onMessage();
     });
-    form = std::make_unique<TForm4>(folderPath);
+    form = std::make_unique<MainWindow>(folderPath);
 }
 
 TerminalFixture::~TerminalFixture()
@@ -31,7 +31,8 @@ bool TerminalFixture::activate()
 {
     form->show();
     form->activateWindow();
-    return QTest::qWaitFor([this] { return form->lanceunefois() && form->init()->button4()->isEnabled(); });
+    return QTest::qWaitFor(
+        [this] { return form->activated() && find<QWidget>(QStringLiteral("button4"))->isEnabled(); });
 }
 
 QString TerminalFixture::settingsPath() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TForm4.h"
+#include "app/MainWindow.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,5 +29,8 @@ struct TerminalFixture
     QString folderPath; // the settings folder the window uses
     QStringList messages;
     std::function<void()> onMessage; // run after each message is collected
-    std::unique_ptr<TForm4> form;
+    std::unique_ptr<MainWindow> form;
+
+    // A view or control of the window by its name, as automation finds it.
+    template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
 };

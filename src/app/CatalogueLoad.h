@@ -1,0 +1,105 @@
+#pragma once
+
+#include "menus/SetMenuGrid.h"
+#include "tables/TableButtons.h"
+#include "ticket/ProductKeys.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class Catalogue;
+class LinkProbe;
+class ParkingView;
+class PaymentView;
+class PlanView;
+class ProductTable;
+class RegisterLink;
+class SetMenuView;
+class SettingsStore;
+class StartView;
+class TableChoiceView;
+class TicketView;
+class WaiterView;
+
+// The catalogue load: asks the register for every piece of its catalogue when its data stamp
+// changed (`reload`), or reads each piece back from its settings slot, then builds the controls from it.
+class CatalogueLoad final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The views the catalogue puts its names, keys, cells and tables on.
+    struct Views
+    {
+        StartView& start;
+        WaiterView& waiter;
+        TicketView& ticket;
+        PaymentView& payment;
+        ParkingView& parking;
+        SetMenuView& setMenu;
+        PlanView& plan;
+        TableChoiceView& tableChoice;
+    };
+
+    // window: the one the screens are sized to and messages are shown over
+    CatalogueLoad(RegisterLink& link, SettingsStore& settings, ProductTable& products, Catalogue& catalogue,
+                  LinkProbe& linkProbe, const Views& views, QWidget* window);
+
+    // The start view's size in whole units, from which keys, cells and screens are sized.
+    void setStartSize(const QSize& size) { m_startSize = size; }
+    QSize startSize() const { return m_startSize; }
+
+    // A link loss on the first requests or the table plan abandons the start with a message and returns.
+    // A failure of the printing options, course ranks or set-menu lists, and a number field that is not a
+    // number (LinkError, FormatError), escape: the load stops there and nothing is saved.
+    // Whether the start goes on to the waiter keys: also after a failure the load showed itself, never after a
+    // failed save, which leaves the start view up with its message.
+    bool load(bool reload);
+
+    // products loaded by the last load
+    int productCount() const { return m_productCount; }
+    ProductKeys& productKeys() { return m_productKeys; }
+    SetMenuGrid& setMenuGrid() { return m_setMenuGrid; }
+    TableButtons& tableButtons() { return m_tableButtons; }
+
+Q_SIGNALS:
+    // each progress text as it is put in the start view's status line
+    void progressShown(const QString& text);
+
+private:
+    void showProgress(const QString& text);
+    void clearEarlierLoad();
+    // The reply to a request whose failure abandons the start, or its slot in cache mode; none: abandoned.
+    std::optional<QString> replyOrAbort(const QString& request, int slot);
+    void abort();
+    QString ask(const QString& request, int settleMs = 0);
+
+    bool loadTabsAndWaiters();
+    bool loadPaymentCaptions();
+    void loadSupplements();
+    void loadKeyboard(int n);
+    void loadPrintingOptions();
+    void loadKitchenLists();
+    void loadSetMenuContents();
+    void loadCourseRanks();
+    void loadSetMenuLists();
+    bool loadTablePlan();
+    bool finish();
+
+    RegisterLink& m_link;
+    SettingsStore& m_settings;
+    ProductTable& m_products;
+    Catalogue& m_catalogue;
+    LinkProbe& m_linkProbe;
+    Views m_views;
+    QWidget* m_window;
+    QSize m_startSize;
+    bool m_reload = false;
+    int m_productCount = 0;
+    ProductKeys m_productKeys;
+    SetMenuGrid m_setMenuGrid;
+    TableButtons m_tableButtons;
+};

@@ -1,0 +1,169 @@
+#include "MainWindow.h"
+
+#include "CatalogueLoad.h"
+#include "ConfigScreen.h"
+#include "ConfigView.h"
+#include "LinkProbe.h"
+#include "NoticeView.h"
+#include "ServiceStart.h"
+#include "StartView.h"
+#include "closing/MessageView.h"
+#include "closing/PaymentView.h"
+#include "menus/SetMenuView.h"
+#include "settings/SettingsSlots.h"
+#include "tables/Covers.h"
+#include "tables/PlanView.h"
+#include "tables/RoomPlan.h"
+#include "tables/TableChoice.h"
+#include "tables/TableChoiceView.h"
+#include "ticket/ParkingView.h"
+#include "ticket/TicketDisplay.h"
+#include "ticket/TicketView.h"
+#include "waiters/WaiterLogin.h"
+#include "waiters/WaiterView.h"
+#include "widgets/DesignView.h"
+#include "widgets/RedKey.h"
+#include "widgets/TransientNotice.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTimer>
+
+MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
+    : QWidget(parent), m_settings(settingsFolder), m_guard(this)
+{
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("Form1"));
+    resize(DesignWidth, DesignHeight);
+    createViews();
+    createSubsystems();
+}
+
+MainWindow::~MainWindow()
+{
+    m_link.disconnect();
+}
+
+void MainWindow::createViews()
+{
+    // back to front: a later view covers an earlier one where both are visible
+    m_outdatedNotice = new NoticeView(this);
+    m_tableChoiceView = new TableChoiceView(this);
+    m_configView = new ConfigView(this);
+    m_paymentView = new PaymentView(this);
+    m_setMenuView = new SetMenuView(this);
+    m_startView = new StartView(this);
+    m_messageView = new MessageView(this);
+    m_planView = new PlanView(this);
+    m_parkingView = new ParkingView(this);
+    m_waiterView = new WaiterView(this);
+    m_notice = new TransientNotice(this, DesignHeight);
+    m_ticketView = new TicketView(this);
+
+    for (QWidget* view :
+         QList<QWidget*>{m_outdatedNotice, m_tableChoiceView, m_configView, m_paymentView, m_setMenuView, m_messageView,
+                         m_planView, m_parkingView, m_waiterView, m_ticketView})
+        view->hide();
+    m_waiterView->closeCodePanel();
+}
+
+void MainWindow::createSubsystems()
+{
+    // each subsystem gets what it drives, in the order a service meets them
+    m_linkProbe = std::make_unique<LinkProbe>(m_link, *m_startView);
+    m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView);
+    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, *m_paymentView,
+                                              *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
+    m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
+                                                      catalogueViews, this);
+    m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
+                                                    *m_outdatedNotice, *m_waiterView, *m_planView);
+    connect(m_serviceStart.get(), &ServiceStart::applicationEnded, this, &MainWindow::endApplication);
+    m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, *m_waiterView,
+                                                  *m_tableChoiceView, *m_ticketView);
+    m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, *m_ticketView);
+    m_covers =
+        std::make_unique<Covers>(m_link, m_session, m_guard, *m_tableChoiceView, *m_ticketView, *m_ticketDisplay);
+    m_tableChoice = std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice,
+                                                  *m_tableChoiceView, *m_planView, *m_ticketView, *m_waiterView,
+                                                  *m_covers, *m_ticketDisplay);
+    connect(&m_catalogueLoad->tableButtons(), &TableButtons::tableTapped, this,
+            [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
+    m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
+                                            *m_planView, *m_ticketView);
+
+    m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
+    m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
+    m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    m_guard.connect(m_tableChoiceView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+}
+
+QWidget* MainWindow::frontView() const
+{
+    const QObjectList& views = children();
+    for (auto it = views.crbegin(); it != views.crend(); ++it) {
+        auto* view = qobject_cast<QWidget*>(*it);
+        if (view && view->isVisible() && view != m_notice)
+            return view;
+    }
+    return nullptr;
+}
+
+void MainWindow::activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    m_session.reset();
+    show();
+    QCoreApplication::processEvents();
+    m_configScreen->readSettings();
+    m_ticketView->setMemoFontSize(width() / 35);
+    m_paymentView->setMemoFontSize(width() / 30);
+    m_startView->show();
+    QCoreApplication::processEvents();
+    m_catalogueLoad->setStartSize(m_startView->size());
+    m_link.disconnect();
+    m_startView->forgetUnsetAddress();
+    if (!m_settings[SettingsSlots::Address].isEmpty())
+        m_serviceStart->startAutomatically();
+    m_startView->enableStart();
+}
+
+void MainWindow::quit()
+{
+    // "Quitter" of the table choice leaves the plan when it is over it
+    if (m_planView->isVisible())
+        m_planView->hide();
+    else
+        endApplication();
+}
+
+void MainWindow::endApplication()
+{
+    Q_EMIT applicationEnded();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // the first activation starts the terminal once the event that brought it has been handled
+    if (event->type() == QEvent::WindowActivate && !m_activated)
+        QTimer::singleShot(0, this, &MainWindow::activate);
+    return QWidget::event(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (QObject* child : children()) {
+        if (auto* view = qobject_cast<DesignView*>(child))
+            view->setGeometry(rect());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_link.disconnect();
+    QWidget::closeEvent(event);
+}

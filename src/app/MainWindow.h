@@ -1,0 +1,111 @@
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/ProductTable.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "settings/SettingsStore.h"
+#include "widgets/HandlerGuard.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class CatalogueLoad;
+class ConfigScreen;
+class ConfigView;
+class Covers;
+class LinkProbe;
+class MessageView;
+class NoticeView;
+class ParkingView;
+class PaymentView;
+class PlanView;
+class RoomPlan;
+class ServiceStart;
+class SetMenuView;
+class StartView;
+class TableChoice;
+class TableChoiceView;
+class TicketDisplay;
+class TicketView;
+class TransientNotice;
+class WaiterLogin;
+class WaiterView;
+
+// The terminal's one window: it owns the views, stacked back to front, and builds the subsystems that drive them,
+// each handed what it uses.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 403;
+    static constexpr int DesignHeight = 651;
+
+    explicit MainWindow(const QString& settingsFolder = SettingsStore::defaultFolder(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The view the waiter sees: the visible one latest in the stack order.
+    QWidget* frontView() const;
+    // True once the first activation has run.
+    bool activated() const { return m_activated; }
+
+    // For tests and tools that drive the terminal from outside.
+    RegisterLink& link() { return m_link; }
+    Session& session() { return m_session; }
+    SettingsStore& settings() { return m_settings; }
+    Catalogue& catalogue() { return m_catalogue; }
+    ProductTable& products() { return m_products; }
+    HandlerGuard& guard() { return m_guard; }
+    ServiceStart& serviceStart() { return *m_serviceStart; }
+    CatalogueLoad& catalogueLoad() { return *m_catalogueLoad; }
+    ConfigScreen& configScreen() { return *m_configScreen; }
+
+Q_SIGNALS:
+    void applicationEnded();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createViews();
+    void createSubsystems();
+    void activate();
+    void quit();
+    void endApplication();
+
+    SettingsStore m_settings;
+    RegisterLink m_link;
+    Session m_session;
+    ProductTable m_products;
+    Catalogue m_catalogue;
+    HandlerGuard m_guard;
+    bool m_activated = false;
+
+    // back to front
+    NoticeView* m_outdatedNotice = nullptr;
+    TableChoiceView* m_tableChoiceView = nullptr;
+    ConfigView* m_configView = nullptr;
+    PaymentView* m_paymentView = nullptr;
+    SetMenuView* m_setMenuView = nullptr;
+    StartView* m_startView = nullptr;
+    MessageView* m_messageView = nullptr;
+    PlanView* m_planView = nullptr;
+    ParkingView* m_parkingView = nullptr;
+    WaiterView* m_waiterView = nullptr;
+    TransientNotice* m_notice = nullptr;
+    TicketView* m_ticketView = nullptr;
+
+    std::unique_ptr<LinkProbe> m_linkProbe;
+    std::unique_ptr<ConfigScreen> m_configScreen;
+    std::unique_ptr<CatalogueLoad> m_catalogueLoad;
+    std::unique_ptr<ServiceStart> m_serviceStart;
+    std::unique_ptr<WaiterLogin> m_waiterLogin;
+    std::unique_ptr<TicketDisplay> m_ticketDisplay;
+    std::unique_ptr<Covers> m_covers;
+    std::unique_ptr<TableChoice> m_tableChoice;
+    std::unique_ptr<RoomPlan> m_roomPlan;
+};

@@ -1,0 +1,94 @@
+#include "ScreenSizing.h"
+
+#include "catalogue/CatalogueGeometry.h"
+#include "closing/PaymentView.h"
+#include "tables/TableChoiceView.h"
+#include "ticket/TicketView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/RedKey.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace ScreenSizing {
+
+namespace {
+
+RedKey* sideKey(TicketView* ticket, const QString& name)
+{
+    return ticket->findChild<RedKey*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void setPixelSize(QLabel* caption, int size)
+{
+    QFont font = caption->font();
+    font.setPixelSize(std::max(1, size));
+    caption->setFont(font);
+}
+
+} // namespace
+
+void sizeWaiterButtons(WaiterView& waiterView)
+{
+    WaiterView* serveur = &waiterView;
+    const auto boxes = CatalogueGeometry::waiterButtons(serveur->width(), serveur->height());
+    for (size_t i = 0; i < boxes.size(); ++i)
+        serveur->pin(serveur->waiterKeys().at(i), boxes.at(i).toRect());
+}
+
+void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget* window, const QSize& startSize)
+{
+    TicketView* ticket = &ticketView;
+    PaymentView* encaissement = &paymentView;
+    QWidget* tabs = ticket->TabControl();
+    const QScreen* screen = window->screen();
+
+    CatalogueGeometry::ScreenInput input;
+    input.largeurinit = startSize.width();
+    input.hauteurinit = startSize.height();
+    input.formWidth = window->width();
+    input.formHeight = window->height();
+    // read from the layout: a view hidden since it was made has not moved its controls yet
+    const QRect tabsBox = ticket->boxOf(tabs);
+    input.tabTop = tabsBox.y();
+    input.displayHeight = screen ? screen->geometry().height() : window->height();
+    const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
+
+    ticket->setGeometry(layout.ticket.toRect());
+    encaissement->setGeometry(layout.encaissement.toRect());
+    ticket->pin(tabs,
+                QRectF(tabsBox.x(), layout.tabControlY, layout.tabControlWidth, layout.tabControlHeight).toRect());
+    ticket->pin(ticket->Memo1(), layout.memo1.toRect());
+    encaissement->pin(encaissement->Memo3(), layout.memo3.toRect());
+    encaissement->pin(encaissement->Rectangle1(), layout.rectangle1.toRect());
+    encaissement->pin(encaissement->cb(), layout.cb.toRect());
+    encaissement->pin(encaissement->ch(), layout.ch.toRect());
+    encaissement->pin(encaissement->ba(), layout.ba.toRect());
+    encaissement->pin(encaissement->es(), layout.es.toRect());
+    for (const CatalogueGeometry::SideButton& side : layout.sideButtons) {
+        if (RedKey* key = sideKey(ticket, side.name)) {
+            ticket->pin(key, side.box.toRect());
+            key->setVisible(side.shown);
+        }
+    }
+}
+
+void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth)
+{
+    const int size = CatalogueGeometry::sideCaptionFontSize(startWidth);
+    TicketView* ticket = &ticketView;
+    // "Demande Suite" keeps its designed size
+    for (RedKey* key : {ticket->b11(), ticket->b6(), ticket->b10(), ticket->b2(), ticket->b3(), ticket->b1(),
+                        ticket->b4(), ticket->b5(), ticket->b7(), ticket->b9(), ticket->b8()})
+        setPixelSize(key->caption(), size);
+    TableChoiceView* choixtable = &tableChoiceView;
+    for (RedKey* key : {choixtable->button5(), choixtable->button19(), choixtable->button20(), choixtable->button25(),
+                        choixtable->button24()})
+        setPixelSize(key->caption(), size);
+}
+
+} // namespace ScreenSizing

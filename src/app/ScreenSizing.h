@@ -1,0 +1,22 @@
+#pragma once
+
+class PaymentView;
+class QSize;
+class QWidget;
+class TableChoiceView;
+class TicketView;
+class WaiterView;
+
+// Fits the waiter, order and closing screens to the device once per catalogue load. The places set here
+// are pinned, so a later resize of a view does not bring back the designed ones.
+namespace ScreenSizing {
+
+// The eight waiter keys, from the waiter screen's size.
+void sizeWaiterButtons(WaiterView& waiterView);
+// The order and closing screens: ticket texts, product tabs, banner, payment keys and side keys. startSize is the
+// start view's size in whole units; window the one the screens fill.
+void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget* window, const QSize& startSize);
+// The side keys' and the table-choice keys' captions, once the product keys are built.
+void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth);
+
+} // namespace ScreenSizing

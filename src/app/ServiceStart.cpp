@@ -1,0 +1,171 @@
+#include "ServiceStart.h"
+
+#include "CatalogueLoad.h"
+#include "NoticeView.h"
+#include "StartView.h"
+#include "link/FormatError.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "link/VersionCheck.h"
+#include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
+#include "tables/PlanView.h"
+#include "waiters/WaiterView.h"
+#include "widgets/InputBlocker.h"
+#include "widgets/MessageBox.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString OutdatedNotice =
+    QStringList{
+        QStringLiteral("Votre version de Quillobrand Premium est ancienne"),
+        QStringLiteral("et"),
+        QStringLiteral("ne sera bientôt plus compatible avec les applications tablettes"),
+        QStringLiteral("Cette version tablette est compatible avec "),
+        QStringLiteral("Quillobrand Premium V6.0.00 minimum"),
+        QString(),
+        QStringLiteral("A chaque mise à jour de Quillobrand Tablette"),
+        QStringLiteral("Mettez à jour Quillobrand Premium sur votre caisse"),
+        QStringLiteral("(après avoir vérifié vos droits aux mises à jour)"),
+    }
+        .join(QStringLiteral("\r\n"));
+
+ExchangeOptions firstVersionOptions(bool secondRead)
+{
+    ExchangeOptions options;
+    options.fresh = true;
+    options.settleMs = 20;
+    options.pauseMs = 120;
+    options.secondRead = secondRead;
+    return options;
+}
+
+void processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+ServiceStart::ServiceStart(RegisterLink& link, SettingsStore& settings, CatalogueLoad& catalogueLoad,
+                           StartView& startView, NoticeView& outdatedNotice, WaiterView& waiterView, PlanView& planView)
+    : m_link(link), m_settings(settings), m_catalogueLoad(catalogueLoad), m_startView(startView),
+      m_outdatedNotice(outdatedNotice), m_waiterView(waiterView), m_planView(planView)
+{
+}
+
+void ServiceStart::startAutomatically()
+{
+    const QString address = m_settings[SettingsSlots::Address];
+    try {
+        m_link.setHost(address);
+        m_startView.setAddress(address);
+        m_link.exchange(VersionCheck::FirstRequest, firstVersionOptions(false));
+    } catch (const LinkError&) {
+        return;
+    }
+    try {
+        startLocally();
+    } catch (const LinkError&) {
+        // the local start reports its own failures; what escapes it stays silent at start-up
+    } catch (const FormatError&) {
+    }
+}
+
+void ServiceStart::startLocally()
+{
+    m_link.setConnectTimeout(RegisterLink::StartConnectTimeoutMs);
+    m_startView.showStatus(QStringLiteral("Vérification de la version"));
+    processEvents();
+
+    const QString address = m_startView.address();
+    if ((address.isEmpty() || address == QLatin1String("0")) && m_settings[SettingsSlots::Address].isEmpty()) {
+        MessageBox::show(&m_startView, QStringLiteral("Saisissez l'adresse de la caisse"));
+        return;
+    }
+    m_link.setHost(address);
+
+    const std::optional<bool> reload = checkRegister();
+    QString reply;
+    if (!reload || !checkVersion(reply))
+        return;
+
+    m_nextCourseSupported = true;
+    if (reply == VersionCheck::Compatible) {
+        processEvents();
+        m_settings[SettingsSlots::Address] = m_startView.address();
+        if (!m_catalogueLoad.load(*reload))
+            return;
+        m_waiterView.show();
+        processEvents();
+        m_startView.hide();
+        processEvents();
+    } else {
+        m_nextCourseSupported = false;
+        showOutdatedNotice();
+    }
+}
+
+std::optional<bool> ServiceStart::checkRegister()
+{
+    VersionCheck::FirstReply first;
+    try {
+        const QString reply = m_link.exchange(VersionCheck::FirstRequest, firstVersionOptions(true));
+        if (reply == VersionCheck::Closed) {
+            MessageBox::show(&m_startView, QStringLiteral("La caisse est cloturée"));
+            return std::nullopt;
+        }
+        first = VersionCheck::parseFirstReply(reply);
+        if (!first.valid)
+            throw LinkError(QStringLiteral("Réponse de version incomplète"));
+    } catch (const LinkError&) {
+        m_startView.clearStatus();
+        processEvents();
+        MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre l'adresse de la caisse"));
+        m_startView.clearAddress();
+        return std::nullopt;
+    }
+    const bool reload = first.stamp != m_settings[SettingsSlots::DataStamp];
+    m_settings[SettingsSlots::DataStamp] = first.stamp;
+    if (!first.accepted) {
+        MessageBox::show(&m_startView, QStringLiteral("Votre version de Quillobrand doit être mis à jour"));
+        return std::nullopt;
+    }
+    return reload;
+}
+
+bool ServiceStart::checkVersion(QString& reply)
+{
+    bool failed = false;
+    try {
+        ExchangeOptions options;
+        options.settleMs = 20;
+        options.pauseMs = 20;
+        reply = m_link.exchange(VersionCheck::secondRequest(m_clock()), options);
+    } catch (const LinkError&) {
+        failed = true;
+    }
+    m_startView.clearStatus();
+    processEvents();
+    m_link.disconnect();
+    if (failed) {
+        MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre adresse IP"));
+        m_startView.clearAddress();
+    }
+    return !failed;
+}
+
+void ServiceStart::showOutdatedNotice()
+{
+    m_outdatedNotice.showText(OutdatedNotice);
+    m_startView.clearStatus();
+    processEvents();
+    InputBlocker::holdFor(m_noticeMs);
+    m_outdatedNotice.hide();
+    if (m_planView.isVisible())
+        m_planView.hide();
+    else
+        Q_EMIT applicationEnded();
+}

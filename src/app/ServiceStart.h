@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class CatalogueLoad;
+class NoticeView;
+class PlanView;
+class RegisterLink;
+class SettingsStore;
+class StartView;
+class WaiterView;
+
+// The local start: the two version exchanges that open a service, then the catalogue load and the waiter keys.
+class ServiceStart final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int NoticeMs = 10000;
+
+    ServiceStart(RegisterLink& link, SettingsStore& settings, CatalogueLoad& catalogueLoad, StartView& startView,
+                 NoticeView& outdatedNotice, WaiterView& waiterView, PlanView& planView);
+
+    // "Utilisation en local". A link error of the catalogue load is left to the caller.
+    void startLocally();
+    // At activation, when a register address is known. Silent on every failure.
+    void startAutomatically();
+
+    // Whether the register answers "Demande Suite", as the last start found.
+    bool nextCourseSupported() const { return m_nextCourseSupported; }
+
+    // Seams for tests: the local clock and the time the outdated-register notice stays up.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    void setNoticeMs(int ms) { m_noticeMs = ms; }
+
+Q_SIGNALS:
+    // the register is too old and nothing was left to go back to
+    void applicationEnded();
+
+private:
+    // The stamp check of "ve01$": whether the catalogue must be downloaded; none when the start is over.
+    std::optional<bool> checkRegister();
+    bool checkVersion(QString& reply);
+    void showOutdatedNotice();
+
+    RegisterLink& m_link;
+    SettingsStore& m_settings;
+    CatalogueLoad& m_catalogueLoad;
+    StartView& m_startView;
+    NoticeView& m_outdatedNotice;
+    WaiterView& m_waiterView;
+    PlanView& m_planView;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    int m_noticeMs = NoticeMs;
+    bool m_nextCourseSupported = false;
+};

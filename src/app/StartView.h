@@ -1,0 +1,83 @@
+#pragma once
+
+#include "widgets/DesignView.h"
+#include "widgets/ScaledFonts.h"
+
+#include <QLineEdit>
+
+class QLabel;
+class QPushButton;
+class RedKey;
+
+// The address box of the start view. It draws its own prompt, so that "Adresse IP" shows whenever the box is
+// empty: Qt's placeholder text is hidden while a centred line edit has the focus. Dark box, light text and caret.
+class PromptEdit final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit PromptEdit(const QString& prompt, QWidget* parent = nullptr);
+
+    QString prompt() const { return m_prompt; }
+    // True when the prompt is drawn: the box is empty and nothing is being composed in it.
+    bool promptShown() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    QString m_prompt;
+    bool m_composing = false;
+};
+
+// The start view: register address, local start, configuration and quit.
+class StartView final : public DesignView
+{
+    Q_OBJECT
+
+public:
+    static const QString RestingStatus;
+    static const QString AddressPrompt;
+
+    explicit StartView(QWidget* parent = nullptr);
+
+    QLabel* text1() const { return m_text1; }
+    QLineEdit* Edit1() const { return m_edit1; }
+    RedKey* button4() const { return m_button4; }
+    QPushButton* Button1() const { return m_button1; }
+    QPushButton* Button28() const { return m_button28; }
+
+    RedKey* startButton() const { return m_button4; }
+    QPushButton* configButton() const { return m_button1; }
+    QPushButton* quitButton() const { return m_button28; }
+
+    QString address() const;
+    void setAddress(const QString& address);
+    // emptied after a failed start: the waiter types it again
+    void clearAddress();
+    // a fresh installation reads "0" for the address: it shows an empty box and starts nothing
+    void forgetUnsetAddress();
+    void showStatus(const QString& text);
+    void clearStatus();
+    void enableStart();
+    void bringToFront();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* m_text1;
+    PromptEdit* m_edit1;
+    RedKey* m_button4;
+    QPushButton* m_button1;
+    QPushButton* m_button28;
+    ScaledFonts m_fonts;
+};
+
+namespace Look {
+
+// The buttons of the start and configuration views: the platform button drawn dark, with a white caption.
+void darkButton(QPushButton* button);
+
+} // namespace Look

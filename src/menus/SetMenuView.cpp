@@ -1,0 +1,92 @@
+#include "SetMenuView.h"
+
+#include "ticket/Backdrop.h"
+#include "widgets/ListPanel.h"
+#include "widgets/Palette.h"
+#include "widgets/Touch.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace {
+
+constexpr QSizeF DesignSize(366, 603);
+constexpr qreal Panel10Height = 41;
+
+ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, qreal strip,
+                     const QString& listName)
+{
+    auto* panel = new ListPanel({name, DesignSize, buttonName, caption, strip, listName});
+    panel->hide();
+    return panel;
+}
+
+} // namespace
+
+SetMenuView::SetMenuView(QWidget* parent)
+    : DesignView(QStringLiteral("formule"), DesignSize, parent),
+      m_panel10(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
+      m_cornerButton1(new QPushButton(QStringLiteral("Retour vers l'encaissement"))),
+      m_panel11(new Backdrop(QStringLiteral("Panel11"), Palette::Background)), m_horzScrollBox1(new QScrollArea),
+      m_panel12(listPanel(QStringLiteral("Panel12"), QStringLiteral("Button29"), QStringLiteral("Annuler"), 33,
+                          QStringLiteral("choixform"))),
+      m_panel16(listPanel(QStringLiteral("Panel16"), QStringLiteral("Button32"), QStringLiteral("Valider"), 44.1,
+                          QStringLiteral("ListView1")))
+{
+    setBackground(Palette::Background);
+    m_panel11->setParent(this);
+
+    m_panel10->setBackground(Palette::Background);
+    m_cornerButton1->setObjectName(QStringLiteral("CornerButton1"));
+    m_cornerButton1->setStyleSheet(
+        QStringLiteral("QPushButton { border: 1px solid #8a8a8a; border-radius: 3px; background: #e6e6e6;"
+                       " color: black; padding: 2px; }"
+                       "QPushButton:pressed { background: #c8c8c8; }"));
+    m_panel10->place(m_cornerButton1, QRectF(191.1, 6, 172, 31));
+    dockTop(m_panel10, Panel10Height);
+
+    m_horzScrollBox1->setObjectName(QStringLiteral("HorzScrollBox1"));
+    m_horzScrollBox1->setFrameShape(QFrame::NoFrame);
+    m_horzScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // the grid's widget spans the box; the cells laid on it set its minimum width to scroll
+    m_horzScrollBox1->setWidgetResizable(true);
+    auto* grid = new QWidget;
+    grid->setObjectName(QStringLiteral("HorzScrollBox1Grid"));
+    m_horzScrollBox1->setWidget(grid);
+    // the grid lies on Panel11's background
+    grid->setAutoFillBackground(false);
+    m_horzScrollBox1->viewport()->setAutoFillBackground(false);
+    enableTouchPanning(m_horzScrollBox1);
+    place(m_horzScrollBox1, QRectF(0, 51.1, 366, 551.9));
+
+    fill(m_panel12);
+    fill(m_panel16);
+}
+
+QPushButton* SetMenuView::Button29() const
+{
+    return m_panel12->button();
+}
+
+CheckList* SetMenuView::choixform() const
+{
+    return m_panel12->list();
+}
+
+QPushButton* SetMenuView::Button32() const
+{
+    return m_panel16->button();
+}
+
+CheckList* SetMenuView::ListView1() const
+{
+    return m_panel16->list();
+}
+
+void SetMenuView::resizeEvent(QResizeEvent* event)
+{
+    DesignView::resizeEvent(event);
+    // the grid's background takes what the top strip leaves
+    const int top = m_panel10->geometry().bottom() + 1;
+    m_panel11->setGeometry(0, top, width(), qMax(0, height() - top));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The waiter, table and covers in service, and the requests that carry them. Every request to the register is
+// built here or from the fields built here, so the "$" that ends each field is written in one place.
+class Session final
+{
+public:
+    // A new service: waiter 1, no table, no covers.
+    void reset();
+
+    QString waiter() const { return m_waiter; }
+    int waiterNumber() const { return m_waiter.toInt(); }
+    void setWaiter(int waiter) { m_waiter = QString::number(waiter); }
+
+    // "0" means none
+    QString table() const { return m_table; }
+    void setTable(const QString& table) { m_table = table; }
+    void leaveTable() { m_table = QStringLiteral("0"); }
+
+    // "0" means none; otherwise what the register last gave or the waiter chose, as text
+    QString covers() const { return m_covers; }
+    void setCovers(const QString& covers) { m_covers = covers; }
+
+    // Each field followed by "$".
+    static QString fields(const QStringList& values);
+    // "12$4$3$": table, covers, waiter.
+    QString standardFields() const;
+    // keyword ("ad$", "envcouverts$") then the standard fields
+    QString standardRequest(const QString& keyword) const { return keyword + standardFields(); }
+
+    QString ticketRequest() const { return standardRequest(QStringLiteral("ad$")); }
+    // the ticket of a table just taken on the plan: its covers field is always 0
+    QString planTicketRequest() const;
+    // the covers of the table just taken from the list
+    QString listCoversQuery() const;
+    QString planCoversQuery() const { return standardRequest(QStringLiteral("couverts$")); }
+    QString coversPanelQuery() const;
+    QString coversUpdate() const { return standardRequest(QStringLiteral("envcouverts$")); }
+    static QString waiterQuery(int waiter);
+    QString codeCheck(const QString& code) const;
+
+private:
+    QString m_waiter = QStringLiteral("1");
+    QString m_table = QStringLiteral("0");
+    QString m_covers = QStringLiteral("0");
+};

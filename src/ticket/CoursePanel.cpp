@@ -1,0 +1,36 @@
+#include "CoursePanel.h"
+
+#include "Backdrop.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/RedKey.h"
+
+#include <QLabel>
+
+CoursePanel::CoursePanel(QWidget* parent)
+    : DesignView(QStringLiteral("choixrang"), QSizeF(320, 510), parent),
+      m_label14(new QLabel(QStringLiteral("A servir en tant que")))
+{
+    fill(new Backdrop(QStringLiteral("Rectangle10"), Palette::Background));
+
+    m_label14->setObjectName(QStringLiteral("Label14"));
+    m_label14->setFont(Fonts::plain(16, true));
+    m_label14->setAlignment(Qt::AlignCenter);
+    QPalette palette = m_label14->palette();
+    palette.setColor(QPalette::WindowText, Palette::Caption);
+    m_label14->setPalette(palette);
+    dockTop(m_label14, 25);
+
+    const std::array<QString, Courses> captions{QStringLiteral("Boissons"),       QStringLiteral("première entrée"),
+                                                QStringLiteral("seconde entrée"), QStringLiteral("premier plat"),
+                                                QStringLiteral("second plat"),    QStringLiteral("fromage"),
+                                                QStringLiteral("dessert")};
+    const std::array<qreal, Courses> tops{51.9, 108.3, 164.6, 220.9, 277.3, 333.6, 389.9};
+    for (int course = 1; course <= Courses; ++course) {
+        const QString name = QStringLiteral("btnr%1").arg(course);
+        auto* key = new RedKey(name, QStringLiteral("Label_") + name, captions.at(course - 1));
+        key->caption()->setFont(Fonts::plain(18, true));
+        place(key, QRectF(22.7, tops.at(course - 1), 278.2, 47.5));
+        m_btnr.at(course - 1) = key;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "widgets/DesignView.h"
+
+#include <array>
+
+class QLabel;
+class RedKey;
+
+// The course an article is to be served as: one key per course, shown only for the courses the
+// catalogue allows for that article.
+class CoursePanel final : public DesignView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Courses = 7;
+
+    explicit CoursePanel(QWidget* parent = nullptr);
+
+    QLabel* Label14() const { return m_label14; }
+    // course 1 "Boissons" to 7 "dessert"
+    RedKey* btnr(int course) const { return m_btnr.at(course - 1); }
+
+private:
+    QLabel* m_label14;
+    std::array<RedKey*, Courses> m_btnr{};
+};

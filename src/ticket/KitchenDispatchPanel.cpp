@@ -1,0 +1,53 @@
+#include "KitchenDispatchPanel.h"
+
+#include "Backdrop.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/RedKey.h"
+
+#include <QLabel>
+
+namespace {
+
+RedKey* sendKey(const QString& name, const QString& caption)
+{
+    auto* key = new RedKey(name, QStringLiteral("Label_") + name, caption);
+    key->caption()->setFont(Fonts::plain(18, true));
+    return key;
+}
+
+QRectF keyBox(qreal top)
+{
+    return {27.3, top, 335.5, 53.9};
+}
+
+} // namespace
+
+KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
+    : DesignView(QStringLiteral("panelenvoicuis"), QSizeF(386, 578), parent),
+      m_label15(new QLabel(QStringLiteral("Envoi ver les imprimantes de préparation"))),
+      m_button39(sendKey(QStringLiteral("button39"), QStringLiteral("Tout envoyer en préparation")))
+{
+    fill(new Backdrop(QStringLiteral("Rectangle14"), Palette::Background));
+
+    m_label15->setObjectName(QStringLiteral("Label15"));
+    m_label15->setFont(Fonts::plain(16));
+    m_label15->setAlignment(Qt::AlignCenter);
+    QPalette palette = m_label15->palette();
+    palette.setColor(QPalette::WindowText, Palette::Caption);
+    m_label15->setPalette(palette);
+    dockTop(m_label15, 25);
+
+    place(m_button39, keyBox(31));
+    const std::array<QString, Courses> captions{
+        QStringLiteral("Envoyer les boissons"),        QStringLiteral("Envoyer les premières entrées"),
+        QStringLiteral("Envoyer les secodes entrées"), QStringLiteral("Envoyer les premiers plats"),
+        QStringLiteral("Envoyer les seconds plats"),   QStringLiteral("Envoyer les fromages"),
+        QStringLiteral("Envoyer les desserts")};
+    const std::array<qreal, Courses> tops{104.4, 168.6, 232.8, 297, 361.2, 425.5, 489.7};
+    for (int course = 1; course <= Courses; ++course) {
+        RedKey* key = sendKey(QStringLiteral("btn_env%1").arg(course), captions.at(course - 1));
+        place(key, keyBox(tops.at(course - 1)));
+        m_btnEnv.at(course - 1) = key;
+    }
+}

@@ -1,0 +1,30 @@
+#include "ParkingView.h"
+
+#include "CoursePanel.h"
+#include "KitchenDispatchPanel.h"
+#include "widgets/ListPanel.h"
+#include "widgets/Palette.h"
+
+ParkingView::ParkingView(QWidget* parent)
+    : DesignView(QStringLiteral("poubelle"), QSizeF(320, 510), parent),
+      m_panelsupp(new ListPanel({QStringLiteral("Panelsupp"), QSizeF(320, 510), QStringLiteral("Button23"),
+                                 QStringLiteral("Quitter les suppléments"), 49, QStringLiteral("ListViewsupp")})),
+      m_choixrang(new CoursePanel), m_panelenvoicuis(new KitchenDispatchPanel)
+{
+    setBackground(Palette::Background);
+    m_panelsupp->hide();
+    fill(m_panelsupp);
+    fill(m_choixrang);
+    m_panelenvoicuis->hide();
+    fill(m_panelenvoicuis);
+}
+
+QPushButton* ParkingView::Button23() const
+{
+    return m_panelsupp->button();
+}
+
+CheckList* ParkingView::ListViewsupp() const
+{
+    return m_panelsupp->list();
+}

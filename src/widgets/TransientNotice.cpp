@@ -1,0 +1,36 @@
+#include "TransientNotice.h"
+
+#include "ColouredLabel.h"
+#include "Fonts.h"
+#include "Palette.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+TransientNotice::TransientNotice(QWidget* window, int designWindowHeight)
+    : QLabel(QStringLiteral("Impossible"), window), m_designWindowHeight(designWindowHeight)
+{
+    setObjectName(QStringLiteral("Textmess"));
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setFont(Fonts::plain(16, true));
+    setTextColour(this, Palette::Caption);
+    hide();
+}
+
+void TransientNotice::showOver(QWidget* view, const QString& text, int rounds)
+{
+    QWidget* window = parentWidget();
+    setText(text);
+    const int noticeHeight = DesignHeight * window->height() / m_designWindowHeight;
+    const QRect area(view->mapTo(window, QPoint()), view->size());
+    setGeometry(area.x(), area.y() + (area.height() - noticeHeight) / 2, area.width(), noticeHeight);
+    raise();
+    show();
+    repaint();
+    for (int round = 0; round < rounds; ++round) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    hide();
+}

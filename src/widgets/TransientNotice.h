@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+// A short notice laid across the middle of a view ("Aucune table libre actuellement"), shown for a number of
+// rounds of UI events and 10 ms pauses while its handler waits.
+class TransientNotice final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignHeight = 91;
+
+    // window: the widget the notice belongs to, of design height designWindowHeight
+    TransientNotice(QWidget* window, int designWindowHeight);
+
+    void showOver(QWidget* view, const QString& text, int rounds);
+
+private:
+    int m_designWindowHeight;
+};
