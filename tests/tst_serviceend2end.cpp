@@ -91,7 +91,7 @@ void tst_ServiceEnd2End::init()
     m_form = std::make_unique<MainWindow>(m_folder->path());
     m_form->show();
     m_form->activateWindow();
-    QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), m_form->serveur(), StartMs);
+    QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), m_form->findChild<WaiterView*>(), StartMs);
 }
 
 void tst_ServiceEnd2End::cleanup()
@@ -103,17 +103,17 @@ void tst_ServiceEnd2End::cleanup()
 
 void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 {
-    WaiterView* serveur = m_form->serveur();
+    WaiterView* serveur = m_form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
     QVERIFY(serveur->Rectangle11()->isVisible());
 
     QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
 
-    TableChoiceView* choixtable = m_form->choixtable();
+    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
     QCOMPARE(choixtable->Label12()->text(), QStringLiteral("Camille Aucune Table"));
     QCOMPARE(choixtable->Button17()->text(), QStringLiteral("Se déconnecter du compte Camille"));
-    QCOMPARE(m_form->numserveur, QStringLiteral("1"));
+    QCOMPARE(m_form->session().waiter(), QStringLiteral("1"));
     QCOMPARE(m_messages, QStringList{});
     const QStringList requests = m_sim->log().split(QLatin1Char('\n')).filter(QStringLiteral(" <- code"));
     QCOMPARE(requests.size(), 5);
@@ -122,14 +122,14 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 
 void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 {
-    WaiterView* serveur = m_form->serveur();
+    WaiterView* serveur = m_form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
     QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_form->choixtable();
+    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->button20(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), m_form->plan());
+    QCOMPARE(m_form->frontView(), m_form->findChild<PlanView*>());
     // table 4 is in service: coloured, shown in its room
     TapCaption* t4 = m_form->catalogueLoad().tableButtons().ltable(3);
     QVERIFY(t4->isVisible());
@@ -141,9 +141,9 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QListWidget* covers = choixtable->ListBox1();
     covers->setCurrentRow(4);
     QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
-    QCOMPARE(m_form->nbcouverts, QStringLiteral("4"));
+    QCOMPARE(m_form->session().covers(), QStringLiteral("4"));
 
-    TicketView* ticket = m_form->ticket();
+    TicketView* ticket = m_form->findChild<TicketView*>();
     QCOMPARE(m_form->frontView(), ticket);
     const QStringList lines = ticket->Memo1()->toPlainText().split(QLatin1Char('\n'));
     QVERIFY2(lines.first().contains(QStringLiteral("Table 4")), qPrintable(lines.first()));

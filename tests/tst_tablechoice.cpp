@@ -55,17 +55,17 @@ struct Terminal : TerminalFixture
     Terminal()
     {
         QVERIFY(activate());
-        form->tCPClient().setHost(Caisse);
+        form->link().setHost(Caisse);
         CatalogueParse::TabsAndWaiters names;
         names.serv.at(0) = QStringLiteral("Paul");
         form->catalogue().setTabsAndWaiters(names);
-        form->numserveur = QStringLiteral("1");
-        form->init()->hide();
+        form->session().setWaiter(1);
+        form->findChild<StartView*>()->hide();
         choixtable()->show();
         choixtable()->Label12()->setText(QStringLiteral("Paul Aucune Table"));
     }
 
-    TableChoiceView* choixtable() const { return form->choixtable(); }
+    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
 
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
@@ -88,7 +88,9 @@ struct Terminal : TerminalFixture
             plan.tableplan.append(z < 7 ? QStringLiteral("1") : QString());
             plan.tablevisible.append(z < 6 ? QStringLiteral("1") : QStringLiteral("0"));
         }
-        form->catalogueLoad().tableButtons().build(plan, form->plan(), form->largeurinit, form->hauteurinit);
+        form->catalogueLoad().tableButtons().build(plan, form->findChild<PlanView*>(),
+                                                   form->catalogueLoad().startSize().width(),
+                                                   form->catalogueLoad().startSize().height());
     }
 };
 
@@ -102,8 +104,8 @@ struct NoticeWatch
     {
         timer.setInterval(50);
         QObject::connect(&timer, &QTimer::timeout, [this, &form] {
-            if (form.Textmess()->isVisible())
-                seen = form.Textmess()->text();
+            if (form.findChild<QLabel*>(QStringLiteral("Textmess"))->isVisible())
+                seen = form.findChild<QLabel*>(QStringLiteral("Textmess"))->text();
         });
         timer.start();
     }
@@ -180,7 +182,7 @@ void tst_TableChoice::tableLists()
     ScriptedRegister caisse(Caisse);
     script(caisse, {reply});
     Terminal terminal;
-    terminal.form->plan()->show();
+    terminal.form->findChild<PlanView*>()->show();
     const NoticeWatch watch(*terminal.form);
 
     if (free)
@@ -194,9 +196,9 @@ void tst_TableChoice::tableLists()
     QVERIFY(list->selectedItems().isEmpty());
     QCOMPARE(terminal.choixtable()->Panel9()->isVisible(), notice.isEmpty());
     QCOMPARE(watch.seen, notice);
-    QVERIFY(!terminal.form->Textmess()->isVisible());
+    QVERIFY(!terminal.form->findChild<QLabel*>(QStringLiteral("Textmess"))->isVisible());
     // "Tables occupées" closes the plan; "Tables libres" leaves it
-    QCOMPARE(terminal.form->plan()->isVisible(), free);
+    QCOMPARE(terminal.form->findChild<PlanView*>()->isVisible(), free);
     QVERIFY(terminal.choixtable()->isVisible());
 }
 
@@ -207,10 +209,11 @@ void tst_TableChoice::noticeRefusesASecondExchange()
     Terminal terminal;
     // touches while the notice is up: another list, a plan table
     QTimer::singleShot(300, terminal.choixtable()->button25(), &RedKey::clicked);
-    QTimer::singleShot(400, terminal.form.get(), [&terminal] { terminal.form->tableChoice().sorttable(4); });
+    QTimer::singleShot(400, terminal.form.get(),
+                       [&terminal] { Q_EMIT terminal.form->catalogueLoad().tableButtons().tableTapped(4); });
     Q_EMIT terminal.choixtable()->button24()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
-    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
 }
 
@@ -219,13 +222,13 @@ void tst_TableChoice::noticeRefusesALogin()
     ScriptedRegister caisse(Caisse);
     script(caisse, {QString(), QStringLiteral("7")});
     Terminal terminal;
-    terminal.form->serveur()->Edit3()->setText(QStringLiteral("4827"));
+    terminal.form->findChild<WaiterView*>()->Edit3()->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
-    QTimer::singleShot(300, terminal.form.get(), [&terminal] { terminal.form->waiterLogin().s2Click(); });
-    QTimer::singleShot(400, terminal.form.get(), [&terminal] { terminal.form->waiterLogin().ValiderClick(); });
+    QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->s2(), &RedKey::clicked);
+    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->Rectangle13(), &RedKey::clicked);
     Q_EMIT terminal.choixtable()->button24()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
-    QCOMPARE(terminal.form->numserveur, QStringLiteral("1"));
+    QCOMPARE(terminal.form->session().waiter(), QStringLiteral("1"));
     QVERIFY(terminal.choixtable()->isVisible());
 }
 
@@ -259,13 +262,13 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal;
     terminal.form->settings()[3] = askCovers;
-    terminal.form->ticket()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.form->findChild<TicketView*>()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
     terminal.choixtable()->Button26()->click();
 
     QCOMPARE(caisse.received(), sent);
-    QCOMPARE(terminal.form->numtable, QStringLiteral("12"));
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
     QCOMPARE(terminal.choixtable()->Label12()->text(), header);
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
     if (coversPanel) {
@@ -275,9 +278,9 @@ void tst_TableChoice::validerTakesTheSelectedTable()
         QCOMPARE(terminal.choixtable()->ListBox1()->currentRow(), 0);
         QCOMPARE(terminal.choixtable()->Button15()->text(), QStringLiteral("Valider 0 couvert(s)"));
     } else {
-        QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
+        QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
         QVERIFY(!terminal.choixtable()->isVisible());
-        QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
+        QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
     }
 }
 
@@ -290,7 +293,7 @@ void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
     terminal.choixtable()->Button26()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(terminal.choixtable()->Panel9()->isVisible());
-    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
 
     terminal.choixtable()->Button30()->click();
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
@@ -323,23 +326,23 @@ void tst_TableChoice::planTableTakesTheTable()
     caisse.replyLine(QStringLiteral("2 EAU~TOTAL;"));
     Terminal terminal;
     terminal.form->settings()[3] = askCovers;
-    terminal.form->nbcouverts = QStringLiteral("2");
+    terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.buildTables();
-    terminal.form->plan()->show();
+    terminal.form->findChild<PlanView*>()->show();
 
     // the waiter touches "T5" on the plan
     TapCaption* t5 = terminal.form->catalogueLoad().tableButtons().ltable(4);
     QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
 
     QCOMPARE(caisse.received(), sent);
-    QCOMPARE(terminal.form->numtable, QStringLiteral("5"));
-    QCOMPARE(terminal.form->nbcouverts, covers);
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
+    QCOMPARE(terminal.form->session().covers(), covers);
     QCOMPARE(terminal.choixtable()->Label12()->text(), header);
-    QVERIFY(!terminal.form->plan()->isVisible());
-    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
+    QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
+    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
     QCOMPARE(terminal.choixtable()->Panelcouv()->isVisible(), coversPanel);
     QCOMPARE(terminal.form->frontView(),
-             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->ticket());
+             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->findChild<TicketView*>());
 }
 
 void tst_TableChoice::workingWithoutATable()
@@ -347,19 +350,19 @@ void tst_TableChoice::workingWithoutATable()
     ScriptedRegister caisse(Caisse);
     caisse.replyBytes("1 BIERE\r\n\r\n");
     Terminal terminal;
-    terminal.form->numtable = QStringLiteral("12");
-    terminal.form->nbcouverts = QStringLiteral("4");
+    terminal.form->session().setTable(QStringLiteral("12"));
+    terminal.form->session().setCovers(QStringLiteral("4"));
     terminal.choixtable()->Panel9()->show();
 
     Q_EMIT terminal.choixtable()->button5()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("ad$0$4$1$\r\n"));
-    QCOMPARE(terminal.form->numtable, QStringLiteral("0"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
     QVERIFY(!terminal.choixtable()->isVisible());
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
     QCOMPARE(terminal.choixtable()->Label12()->text(), QStringLiteral("Paul Aucune Table"));
-    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 BIERE"));
+    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 BIERE"));
 }
 
 void tst_TableChoice::coversQuery_data()
@@ -392,8 +395,8 @@ void tst_TableChoice::coversQuery()
     ScriptedRegister caisse(Caisse);
     script(caisse, {reply});
     Terminal terminal;
-    terminal.form->numtable = QStringLiteral("12");
-    terminal.form->nbcouverts = QStringLiteral("2");
+    terminal.form->session().setTable(QStringLiteral("12"));
+    terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.choixtable()->ListBox1()->setCurrentRow(2);
     terminal.choixtable()->Label11()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
 
@@ -405,7 +408,7 @@ void tst_TableChoice::coversQuery()
     QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->ListBox1()->row(items.first()), selected);
     QCOMPARE(terminal.choixtable()->Label11()->text(), label11);
     QCOMPARE(terminal.choixtable()->Button15()->text(), valider);
-    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("2"));
+    QCOMPARE(terminal.form->session().covers(), QStringLiteral("2"));
 }
 
 void tst_TableChoice::coversValider()
@@ -414,8 +417,8 @@ void tst_TableChoice::coversValider()
     caisse.replyLine(QStringLiteral("15"));
     caisse.replyBytes("1 MENU~TOTAL\r\n\r\n");
     Terminal terminal;
-    terminal.form->numtable = QStringLiteral("12");
-    terminal.form->covers().openAfterChoice();
+    terminal.form->session().setTable(QStringLiteral("12"));
+    terminal.form->covers().askForNewTable();
     QListWidget* list = terminal.choixtable()->ListBox1();
     QCOMPARE(list->count(), 26);
     QCOMPARE(list->item(25)->text(), QStringLiteral("25"));
@@ -426,11 +429,11 @@ void tst_TableChoice::coversValider()
 
     // the count, then the chosen table's ticket
     QCOMPARE(caisse.received(), QByteArray("envcouverts$12$15$1$\r\nad$12$15$1$\r\n"));
-    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("15"));
+    QCOMPARE(terminal.form->session().covers(), QStringLiteral("15"));
     QCOMPARE(terminal.choixtable()->Label11()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
     QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
-    QCOMPARE(terminal.form->frontView(), terminal.form->ticket());
-    QCOMPARE(terminal.form->ticket()->Memo1()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
 }
 
 void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
@@ -441,20 +444,20 @@ void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
     terminal.choixtable()->Button15()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
-    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("0"));
+    QCOMPARE(terminal.form->session().covers(), QStringLiteral("0"));
 }
 
 void tst_TableChoice::coversSortir()
 {
     ScriptedRegister caisse(Caisse);
     Terminal terminal;
-    terminal.form->covers().openAfterChoice();
+    terminal.form->covers().askForNewTable();
     terminal.choixtable()->hide();
     terminal.choixtable()->Button31()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
-    QCOMPARE(terminal.form->nbcouverts, QStringLiteral("0"));
+    QCOMPARE(terminal.form->session().covers(), QStringLiteral("0"));
 }
 
 void tst_TableChoice::tableColours_data()
@@ -498,7 +501,7 @@ void tst_TableChoice::tableColours()
     Q_EMIT terminal.choixtable()->button20()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->plan());
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
     const TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.btable(table - 1)->colour().rgba(), body);
     QCOMPARE(tables.ltable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
@@ -510,7 +513,7 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     caisse.replyLine(QStringLiteral("1U0U0"));
     Terminal terminal;
     terminal.buildTables();
-    TicketView* ticket = terminal.form->ticket();
+    TicketView* ticket = terminal.form->findChild<TicketView*>();
     terminal.choixtable()->hide();
     ticket->show();
     ticket->panel_annul()->show();
@@ -518,14 +521,14 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     Q_EMIT ticket->b2()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->plan());
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
     QVERIFY(terminal.choixtable()->isVisible());
     QVERIFY(!ticket->isVisible());
     QVERIFY(!ticket->Panel5()->isVisibleTo(ticket));
     QVERIFY(!ticket->panel_annul()->isVisibleTo(ticket));
     QCOMPARE(terminal.form->catalogueLoad().tableButtons().btable(0)->colour().rgba(), 0xFF0000FFu);
 
-    terminal.form->plan()->Button16()->click();
+    terminal.form->findChild<PlanView*>()->Button16()->click();
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
 }
 

@@ -33,23 +33,23 @@ struct Terminal : TerminalFixture
     {
         form->resize(size);
         QVERIFY(activate());
-        form->tCPClient().setHost(Caisse);
-        form->numtable = QStringLiteral("12");
-        form->nbcouverts = QStringLiteral("4");
-        form->numserveur = QStringLiteral("2");
-        form->init()->hide();
-        form->ticket()->show();
+        form->link().setHost(Caisse);
+        form->session().setTable(QStringLiteral("12"));
+        form->session().setCovers(QStringLiteral("4"));
+        form->session().setWaiter(2);
+        form->findChild<StartView*>()->hide();
+        form->findChild<TicketView*>()->show();
     }
 
-    TicketView* ticket() const { return form->ticket(); }
+    TicketView* ticket() const { return form->findChild<TicketView*>(); }
     TicketDisplay& display() const { return form->ticketDisplay(); }
-    LineActionPanel* panel() const { return form->ticket()->panel_annul(); }
+    LineActionPanel* panel() const { return form->findChild<TicketView*>()->panel_annul(); }
 };
 
 // The middle of the band a touch divides into line n.
 int middleOfLine(const MainWindow& form, int n)
 {
-    const int size = form.ticket()->Memo1()->font().pixelSize();
+    const int size = form.findChild<TicketView*>()->Memo1()->font().pixelSize();
     return n * size + size / 2;
 }
 
@@ -141,13 +141,13 @@ void tst_TicketDisplay::refreshSendsTheTicketRequestAndDropsTheTrailingLine()
     caisse.replyLine(QStringLiteral("1 Tarte"));
     Terminal terminal;
 
-    terminal.display().refreshticket();
+    terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\n"));
     QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Caf\uFFFD\n2 Eau\n\nTOTAL"));
 
     // the trailing line was taken by the refresh: the next request gets its own reply
-    terminal.form->numtable = QStringLiteral("0");
-    terminal.display().refreshticket();
+    terminal.form->session().setTable(QStringLiteral("0"));
+    terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\nad$0$4$2$\r\n"));
     QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Tarte"));
     QVERIFY(terminal.messages.isEmpty());
@@ -161,7 +161,7 @@ void tst_TicketDisplay::refreshWaitsOutASingleLineRegister()
 
     QElapsedTimer elapsed;
     elapsed.start();
-    terminal.display().refreshticket();
+    terminal.display().refresh();
     // the pause, then one read timeout for the line that never comes
     QVERIFY(elapsed.elapsed() >= 100 + RegisterLink::ReadTimeoutMs);
     QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 A\n2 B"));
@@ -171,7 +171,7 @@ void tst_TicketDisplay::refreshWithoutRegisterKeepsTheTicket()
 {
     Terminal terminal;
     terminal.ticket()->Memo1()->setPlainText(Ticket);
-    terminal.display().refreshticket();
+    terminal.display().refresh();
     QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), Ticket);
     QVERIFY(terminal.messages.isEmpty());
 }
@@ -222,7 +222,7 @@ void tst_TicketDisplay::touchPicksTheLineUnderTheFinger()
 
     Terminal terminal(window);
     QCOMPARE(terminal.ticket()->Memo1()->font().pixelSize(), window.width() / 35);
-    terminal.display().showTicket(QString(Ticket).replace(QLatin1Char('\n'), QLatin1Char('~')));
+    terminal.ticket()->showTicket(QString(Ticket).replace(QLatin1Char('\n'), QLatin1Char('~')));
     QPlainTextEdit* memo = terminal.ticket()->Memo1();
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(memo->width() / 2, middleOfLine(*terminal.form, n)));
 
@@ -253,7 +253,7 @@ void tst_TicketDisplay::touchOnAScrolledTicketCountsTheHiddenLines()
     QStringList lines;
     for (int i = 1; i <= 40; ++i)
         lines.append(QStringLiteral("1 ARTICLE %1").arg(i));
-    terminal.display().showTicket(lines.join(QLatin1Char('~')));
+    terminal.ticket()->showTicket(lines.join(QLatin1Char('~')));
     QPlainTextEdit* memo = terminal.ticket()->Memo1();
     memo->verticalScrollBar()->setValue(5);
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, middleOfLine(*terminal.form, 1)));
@@ -290,8 +290,8 @@ void tst_TicketDisplay::stepping()
     QFETCH(int, linenumber);
 
     Terminal terminal;
-    terminal.display().showTicket(QString(Ticket).replace(QLatin1Char('\n'), QLatin1Char('~')));
-    terminal.display().Memo1MouseUp(middleOfLine(*terminal.form, touched));
+    terminal.ticket()->showTicket(QString(Ticket).replace(QLatin1Char('\n'), QLatin1Char('~')));
+    terminal.display().pickLineAt(middleOfLine(*terminal.form, touched));
     QVERIFY(terminal.panel()->isVisible());
     for (QChar step : steps)
         (step == QLatin1Char('p') ? terminal.panel()->Button36() : terminal.panel()->Button37())->click();
@@ -304,12 +304,12 @@ void tst_TicketDisplay::stepping()
 void tst_TicketDisplay::noteIsHiddenByTimer1()
 {
     Terminal terminal;
-    terminal.display().showNote(QStringLiteral("Envoyé.."));
+    terminal.ticket()->showNote(QStringLiteral("Envoyé.."));
     QLineEdit* memoart = terminal.ticket()->Memoart();
     QVERIFY(memoart->isVisible());
     QCOMPARE(memoart->text(), QStringLiteral("Envoyé.."));
     QVERIFY(QTest::qWaitFor([memoart] { return !memoart->isVisible(); }, 2000));
-    QVERIFY(!terminal.form->Timer1()->isActive());
+    QVERIFY(!terminal.form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 QTEST_MAIN(tst_TicketDisplay)

@@ -1,7 +1,7 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
-#include "app/ExchangeSequence.h"
+#include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
 #include "tables/TableChoice.h"
@@ -81,13 +81,13 @@ struct Terminal : TerminalFixture
         CatalogueParse::TabsAndWaiters names;
         names.serv = {"Camille", "Julien", "Sophie", "Mehdi", "Léa", "Antoine", "Inès", "Patron"};
         form->catalogue().setTabsAndWaiters(names);
-        form->tCPClient().setHost(address);
-        form->serveur()->show();
-        form->init()->hide();
+        form->link().setHost(address);
+        form->findChild<WaiterView*>()->show();
+        form->findChild<StartView*>()->hide();
     }
 
-    WaiterView* serveur() const { return form->serveur(); }
-    TableChoiceView* choixtable() const { return form->choixtable(); }
+    WaiterView* serveur() const { return form->findChild<WaiterView*>(); }
+    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
     QString front() const { return form->frontView() ? form->frontView()->objectName() : QString(); }
 
     // A touch on a control, through the same path as the waiter's finger.
@@ -183,7 +183,7 @@ void tst_WaiterLogin::waiterKey()
     QCOMPARE(t.front(), front);
     QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
     QCOMPARE(t.messages, messages);
-    QCOMPARE(t.form->numserveur, QStringLiteral("3"));
+    QCOMPARE(t.form->session().waiter(), QStringLiteral("3"));
     if (codePanel) {
         QVERIFY(t.serveur()->Edit3()->text().isEmpty());
         QVERIFY(t.serveur()->Edit3()->hasFocus());
@@ -209,7 +209,6 @@ void tst_WaiterLogin::requestCarriesThePreviousWaiter()
 
     QCOMPARE(caisse.received(), QByteArray("code$5$\r\ncode$2$\r\ncode1$2$7351$\r\n"));
     QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
-    QCOMPARE(t.form->reponse, QStringLiteral("code1;1;"));
 }
 
 void tst_WaiterLogin::valider_data()
@@ -336,7 +335,7 @@ void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
     ScriptedRegister caisse(CaisseAddress);
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t;
-    QTabWidget* tabs = t.form->ticket()->TabControl();
+    QTabWidget* tabs = t.form->findChild<TicketView*>()->TabControl();
     QVERIFY(tabs->count() > 3);
     tabs->setCurrentIndex(3);
     Terminal::tap(t.serveur()->s1());
@@ -354,7 +353,7 @@ void tst_WaiterLogin::logoutGoesBackToTheWaiterKeys()
 
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     QVERIFY(!t.choixtable()->isVisible());
-    QCOMPARE(t.form->numserveur, QStringLiteral("8"));
+    QCOMPARE(t.form->session().waiter(), QStringLiteral("8"));
     QVERIFY(caisse.waitForRequests(1));
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), QStringList{"code$8$"});
@@ -390,9 +389,9 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
     QCOMPARE(t.messages, QStringList{QStringLiteral("Connexion refusée par la caisse")});
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     // the waiter key's waiter does not become current when his request could not go out
-    QCOMPARE(t.form->numserveur, QStringLiteral("1"));
+    QCOMPARE(t.form->session().waiter(), QStringLiteral("1"));
     QCOMPARE(serveur->Rectangle11()->isVisible(), action != QLatin1String("key"));
-    QVERIFY(!ExchangeSequence::running());
+    QVERIFY(!t.form->guard().busy());
 }
 
 void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
@@ -401,18 +400,18 @@ void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
     Terminal t;
     // touches that reach the handlers while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
-        QVERIFY(ExchangeSequence::running());
-        t.form->waiterLogin().s1Click();
-        t.form->waiterLogin().ValiderClick();
-        QVERIFY(!t.form->waiterLogin().Edit3KeyDown(QStringLiteral("1")));
-        t.form->waiterLogin().Button17Click();
+        QVERIFY(t.form->guard().busy());
+        Terminal::tap(t.serveur()->s1());
+        Terminal::tap(t.serveur()->Rectangle13());
+        QTest::keyClick(t.serveur()->Edit3(), Qt::Key_1);
+        t.choixtable()->Button17()->click();
     });
 
     QCOMPARE(t.messages, QStringList{WrongCode});
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$4827$"}));
-    QCOMPARE(t.form->numserveur, QStringLiteral("3"));
-    QVERIFY(!ExchangeSequence::running());
+    QCOMPARE(t.form->session().waiter(), QStringLiteral("3"));
+    QVERIFY(!t.form->guard().busy());
 }
 
 void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
@@ -421,14 +420,14 @@ void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
     Terminal t;
     // a table handler reached while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
-        t.form->tableChoice().Button24Click();
-        t.form->tableChoice().sorttable(4);
+        Terminal::tap(t.choixtable()->button24());
+        Q_EMIT t.form->catalogueLoad().tableButtons().tableTapped(4);
     });
 
     QCOMPARE(t.messages, QStringList{WrongCode});
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$4827$"}));
-    QCOMPARE(t.form->numtable, QStringLiteral("0"));
+    QCOMPARE(t.form->session().table(), QStringLiteral("0"));
 }
 
 void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
@@ -443,14 +442,14 @@ void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonRelease, centre, other->mapToGlobal(centre),
                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    t.form->waiterLogin().s2Click();
+    t.form->waiterLogin().chooseWaiter(2);
     QCoreApplication::processEvents();
 
     QCOMPARE(t.front(), QStringLiteral("choixtable"));
     QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), QStringList{"code$2$"});
-    QCOMPARE(t.form->numserveur, QStringLiteral("2"));
+    QCOMPARE(t.form->session().waiter(), QStringLiteral("2"));
 }
 
 QTEST_MAIN(tst_WaiterLogin)

@@ -51,7 +51,7 @@ public:
     // True once the first activation has run.
     bool activated() const { return m_activated; }
 
-    // For tests and tools that drive the terminal from outside.
+    // The parts of the terminal, for tests and tools that drive it from outside.
     RegisterLink& link() { return m_link; }
     Session& session() { return m_session; }
     SettingsStore& settings() { return m_settings; }
@@ -61,6 +61,12 @@ public:
     ServiceStart& serviceStart() { return *m_serviceStart; }
     CatalogueLoad& catalogueLoad() { return *m_catalogueLoad; }
     ConfigScreen& configScreen() { return *m_configScreen; }
+    LinkProbe& linkProbe() { return *m_linkProbe; }
+    WaiterLogin& waiterLogin() { return *m_waiterLogin; }
+    TicketDisplay& ticketDisplay() { return *m_ticketDisplay; }
+    Covers& covers() { return *m_covers; }
+    TableChoice& tableChoice() { return *m_tableChoice; }
+    RoomPlan& roomPlan() { return *m_roomPlan; }
 
 Q_SIGNALS:
     void applicationEnded();
