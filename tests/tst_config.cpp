@@ -1,11 +1,14 @@
 // The configuration screen and the switch slots of the settings.
 
+#include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
+#include "app/CatalogueLoad.h"
 #include "app/ConfigScreen.h"
 #include "app/ConfigView.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
 #include "widgets/ToggleSwitch.h"
 
@@ -16,17 +19,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
-// Nothing listens on this loopback address: an automatic start to it fails at once and silently.
-const QString SavedAddress = QStringLiteral("127.0.0.50");
+// A saved register address; the link is pointed at a port nothing listens on, so an automatic start to it fails at
+// once and silently.
+const QString SavedAddress = QStringLiteral("127.0.0.1");
+
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
 
 // A window on a settings folder of its own, its modal messages collected instead of shown.
 struct Terminal : TerminalFixture
 {
-    using TerminalFixture::TerminalFixture;
+    explicit Terminal(const QString& settingsText = QString()) : TerminalFixture(settingsText)
+    {
+        form->link().setPort(closedPort());
+    }
 
     QString savedSlot(int slot) const
     {
@@ -35,9 +51,10 @@ struct Terminal : TerminalFixture
     }
 
     // "Configuration" touched on the start view.
-    void open() const { QTest::mouseClick(form->init()->Button1(), Qt::LeftButton); }
+    void open() const { QTest::mouseClick(find<QPushButton>(QStringLiteral("Button1")), Qt::LeftButton); }
 
-    ConfigView* config() const { return form->config(); }
+    ConfigView* config() const { return find<ConfigView>(QStringLiteral("config")); }
+    StartView* startView() const { return find<StartView>(QStringLiteral("init")); }
     ToggleSwitch* switchNamed(const QString& name) const { return config()->findChild<ToggleSwitch*>(name); }
 };
 
@@ -60,6 +77,7 @@ private Q_SLOTS:
     void writeFailureKeepsTheScreenOpen();
     void bottomButtonsShareTheBottomTenth();
     void openingDiscardsAnUnsavedAddress();
+    void configurationIsIgnoredWhileTheStartRuns();
 };
 
 void tst_Config::openingShowsTheConfigurationFillingTheWindow()
@@ -69,7 +87,7 @@ void tst_Config::openingShowsTheConfigurationFillingTheWindow()
     QVERIFY(!terminal.config()->isVisible());
     terminal.open();
     QVERIFY(terminal.config()->isVisible());
-    QVERIFY(!terminal.form->init()->isVisible());
+    QVERIFY(!terminal.startView()->isVisible());
     QCOMPARE(terminal.config()->geometry(), terminal.form->rect());
     QCOMPARE(terminal.form->frontView(), terminal.config());
 }
@@ -242,9 +260,9 @@ void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
     QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
 
     QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
-    QVERIFY(terminal.form->init()->isVisible());
+    QVERIFY(terminal.startView()->isVisible());
     QVERIFY(!terminal.config()->isVisible());
-    QCOMPARE(terminal.form->frontView(), terminal.form->init());
+    QCOMPARE(terminal.form->frontView(), terminal.startView());
     // the next table choice asks for covers: the slot holds "1"
     QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
     // and no file was written
@@ -266,7 +284,7 @@ void tst_Config::savingWritesTheFile()
 
     QVERIFY(terminal.messages.isEmpty());
     QVERIFY(!terminal.config()->isVisible());
-    QVERIFY(terminal.form->init()->isVisible());
+    QVERIFY(terminal.startView()->isVisible());
     QCOMPARE(terminal.savedSlot(0), SavedAddress);
     QCOMPARE(terminal.savedSlot(1), QStringLiteral("1"));
     QCOMPARE(terminal.savedSlot(2), QStringLiteral("0"));
@@ -296,21 +314,21 @@ void tst_Config::writeFailureKeepsTheScreenOpen()
     QCOMPARE(terminal.messages,
              QStringList{QStringLiteral("Impossible d'écrire dans ") + terminal.form->settings().filePath()});
     QVERIFY(terminal.config()->isVisible());
-    QVERIFY(!terminal.form->init()->isVisible());
+    QVERIFY(!terminal.startView()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.config());
     QCOMPARE(terminal.form->settings()[2], QStringLiteral("1"));
 
     // leaving without saving still works
     QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
     QVERIFY(!terminal.config()->isVisible());
-    QVERIFY(terminal.form->init()->isVisible());
+    QVERIFY(terminal.startView()->isVisible());
 }
 
 void tst_Config::bottomButtonsShareTheBottomTenth()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    QCOMPARE(terminal.form->init()->size(), QSize(403, 651));
+    QCOMPARE(terminal.startView()->size(), QSize(403, 651));
     terminal.open();
     // 651 × 10 / 100 = 65.1 high, 403 × 50 / 100 = 201.5 wide, at y 651 - 65.1 = 585.9:
     // Button12 0, 585.9, 201.5, 65.1 -> 0, 586, 202 (round 201.5), 65 (round(65.1 - 0.05))
@@ -325,7 +343,7 @@ void tst_Config::openingDiscardsAnUnsavedAddress()
 {
     Terminal terminal(QStringLiteral("[data]\n0=") + SavedAddress + QStringLiteral("\n3=1\n"));
     QVERIFY(terminal.activate());
-    QLineEdit* edit1 = terminal.form->init()->Edit1();
+    QLineEdit* edit1 = terminal.find<QLineEdit>(QStringLiteral("Edit1"));
     QCOMPARE(edit1->text(), SavedAddress);
     edit1->clear();
     edit1->setFocus();
@@ -339,6 +357,35 @@ void tst_Config::openingDiscardsAnUnsavedAddress()
     QCOMPARE(edit1->text(), SavedAddress);
     QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
     QVERIFY(terminal.switchNamed(QStringLiteral("Switch3"))->isChecked());
+}
+
+void tst_Config::configurationIsIgnoredWhileTheStartRuns()
+{
+    // the register's stamp is the cached one: the start reads the catalogue cache and opens the waiter view
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("caisse~1~57"));
+    caisse.replyLine(QStringLiteral("numversion~2~2~3"));
+    Terminal terminal(QStringLiteral("[data]\n10=57\n"));
+    QVERIFY(terminal.activate());
+    terminal.form->link().setPort(caisse.port());
+    terminal.find<QLineEdit>(QStringLiteral("Edit1"))->setText(caisse.address());
+
+    // "Configuration" is touched as the catalogue load begins; the load lets the tap through on its way
+    bool tapped = false;
+    connect(terminal.find<QPushButton>(QStringLiteral("Button1")), &QPushButton::clicked, this,
+            [&tapped] { tapped = true; });
+    QMetaObject::Connection once;
+    once = connect(&terminal.form->catalogueLoad(), &CatalogueLoad::progressShown, this, [&] {
+        disconnect(once);
+        QTimer::singleShot(0, this, [&terminal] { terminal.open(); });
+    });
+    QTest::mouseClick(terminal.find<RedKey>(QStringLiteral("button4")), Qt::LeftButton);
+
+    QVERIFY(tapped);
+    QVERIFY(!terminal.config()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.find<WaiterView>(QStringLiteral("serveur")));
+    QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve04$\r\n"));
+    QVERIFY(terminal.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_Config)

@@ -35,32 +35,23 @@ private Q_SLOTS:
     void refusedConnectionFails();
     void emptyHostFails();
     void connectionIsReusedUnlessFresh();
+    void failureFollowsOnError_data();
+    void failureFollowsOnError();
+    void trailingRead_data();
+    void trailingRead();
 
 private:
-    void startRegister();
-
-    QString m_address;
     std::unique_ptr<ScriptedRegister> m_register;
     std::unique_ptr<RegisterLink> m_link;
 };
 
-// Takes the first free address of 127.0.0.20 to 127.0.0.29, so that two runs side by side do not collide.
-void tst_RegisterLink::startRegister()
-{
-    for (int last = 20; last <= 29; ++last) {
-        m_address = QStringLiteral("127.0.0.%1").arg(last);
-        m_register = std::make_unique<ScriptedRegister>(m_address);
-        if (m_register->isListening())
-            return;
-    }
-    QFAIL("no free address between 127.0.0.20 and 127.0.0.29");
-}
-
 void tst_RegisterLink::init()
 {
-    startRegister();
+    m_register = std::make_unique<ScriptedRegister>();
+    QVERIFY(m_register->isListening());
     m_link = std::make_unique<RegisterLink>();
-    m_link->setHost(m_address);
+    m_link->setHost(m_register->address());
+    m_link->setPort(m_register->port());
 }
 
 void tst_RegisterLink::cleanup()
@@ -85,7 +76,7 @@ void tst_RegisterLink::requestBytesOnTheWire()
     QFETCH(QByteArray, bytes);
     m_register->replyLine(QStringLiteral("OK"));
 
-    QCOMPARE(m_link->echange(request), QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(request), QStringLiteral("OK"));
 
     QVERIFY(m_register->waitForRequests(1));
     QCOMPARE(m_register->received(), bytes);
@@ -108,7 +99,7 @@ void tst_RegisterLink::replyLine()
     QFETCH(QString, reply);
     m_register->replyBytes(bytes);
 
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), reply);
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), reply);
 }
 
 void tst_RegisterLink::silentRegisterGivesEmptyReply()
@@ -118,11 +109,11 @@ void tst_RegisterLink::silentRegisterGivesEmptyReply()
     QElapsedTimer clock;
     clock.start();
 
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QString());
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QString());
 
     QCOMPARE_GE(clock.elapsed(), 650);
     QCOMPARE_LT(clock.elapsed(), 1500);
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QStringLiteral("next"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("next"));
     QCOMPARE(m_register->connectionCount(), 1);
 }
 
@@ -150,7 +141,7 @@ void tst_RegisterLink::secondRead()
     ExchangeOptions options;
     options.secondRead = secondRead;
 
-    QCOMPARE(m_link->echange(QStringLiteral("ntotal$5$0$1$"), options), reply);
+    QCOMPARE(m_link->exchange(QStringLiteral("ntotal$5$0$1$"), options), reply);
 }
 
 void tst_RegisterLink::silentRegisterWithSecondReadCostsTwoTimeouts()
@@ -161,7 +152,7 @@ void tst_RegisterLink::silentRegisterWithSecondReadCostsTwoTimeouts()
     QElapsedTimer clock;
     clock.start();
 
-    QCOMPARE(m_link->echange(QStringLiteral("code$1$"), options), QString());
+    QCOMPARE(m_link->exchange(QStringLiteral("code$1$"), options), QString());
 
     QCOMPARE_GE(clock.elapsed(), 1300);
     QCOMPARE_LT(clock.elapsed(), 2500);
@@ -176,7 +167,7 @@ void tst_RegisterLink::secondReadPauseIsWaited()
     QElapsedTimer clock;
     clock.start();
 
-    QCOMPARE(m_link->echange(QStringLiteral("ntotal$5$0$1$"), options), QStringLiteral("12,50"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ntotal$5$0$1$"), options), QStringLiteral("12,50"));
 
     QCOMPARE_GE(clock.elapsed(), 300);
     QCOMPARE_LT(clock.elapsed(), 650);
@@ -198,7 +189,9 @@ void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading()
     QFETCH(int, delayMs);
     QFETCH(int, atLeastMs);
     QFETCH(int, belowMs);
-    m_link->connectToRegister();
+    // connected beforehand, so that only the pause and the answer are timed
+    m_register->replyLine(QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
     m_register->replyLine(QStringLiteral("OK"));
     m_register->setReplyDelay(delayMs);
     ExchangeOptions options;
@@ -206,7 +199,7 @@ void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading()
     QElapsedTimer clock;
     clock.start();
 
-    QCOMPARE(m_link->echange(QStringLiteral("ec$5$0$1$0$"), options), QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ec$5$0$1$0$"), options), QStringLiteral("OK"));
 
     QCOMPARE_GE(clock.elapsed(), atLeastMs);
     QCOMPARE_LT(clock.elapsed(), belowMs);
@@ -216,12 +209,12 @@ void tst_RegisterLink::staleReadDropsPendingLine()
 {
     m_register->replyLine(QStringLiteral("first"));
     m_register->replyLine(QStringLiteral("second"));
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QStringLiteral("first"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("first"));
     m_register->sendNow("left over\r\n");
     ExchangeOptions options;
     options.staleRead = true;
 
-    QCOMPARE(m_link->echange(QStringLiteral("demanderang$5$0$1$"), options), QStringLiteral("second"));
+    QCOMPARE(m_link->exchange(QStringLiteral("demanderang$5$0$1$"), options), QStringLiteral("second"));
     QCOMPARE(m_register->requests(), (QStringList{"ad$5$0$1$", "demanderang$5$0$1$"}));
 }
 
@@ -234,7 +227,7 @@ void tst_RegisterLink::staleReadWithNothingPendingCostsReadTimeout()
     clock.start();
 
     // the stale read is over before the request goes out, so it cannot take the reply
-    QCOMPARE(m_link->echange(QStringLiteral("tableocc"), options), QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("tableocc"), options), QStringLiteral("OK"));
 
     QCOMPARE_GE(clock.elapsed(), 650);
     QCOMPARE_LT(clock.elapsed(), 1500);
@@ -245,9 +238,9 @@ void tst_RegisterLink::overLongLineFailsAndNextExchangeReconnects()
     m_register->replyBytes(QByteArray(WireCodec::MaxLineLength + 1, 'x'));
     m_register->replyLine(QStringLiteral("OK"));
 
-    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->echange(QStringLiteral("aform1")));
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("aform1")));
 
-    QCOMPARE(m_link->echange(QStringLiteral("rang1")), QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("rang1")), QStringLiteral("OK"));
     QCOMPARE(m_register->connectionCount(), 2);
 }
 
@@ -256,22 +249,23 @@ void tst_RegisterLink::registerClosingMidExchangeFails()
     m_register->closeConnection();
     m_register->replyLine(QStringLiteral("OK"));
 
-    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->echange(QStringLiteral("ad$5$0$1$")));
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("ad$5$0$1$")));
 
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("OK"));
     QCOMPARE(m_register->connectionCount(), 2);
 }
 
 void tst_RegisterLink::exchangeReconnectsAfterRegisterRestarted()
 {
     m_register->replyLine(QStringLiteral("first"));
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QStringLiteral("first"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("first"));
+    const quint16 port = m_register->port();
     m_register.reset();
-    m_register = std::make_unique<ScriptedRegister>(m_address);
+    m_register = std::make_unique<ScriptedRegister>(m_link->host(), port);
     QVERIFY(m_register->isListening());
     m_register->replyLine(QStringLiteral("second"));
 
-    QCOMPARE(m_link->echange(QStringLiteral("ad$5$0$1$")), QStringLiteral("second"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("second"));
     QCOMPARE(m_register->connectionCount(), 1);
 }
 
@@ -282,7 +276,7 @@ void tst_RegisterLink::refusedConnectionFails()
     QElapsedTimer clock;
     clock.start();
 
-    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->echange(QStringLiteral("ve01$")));
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("ve01$")));
 
     QCOMPARE_LT(clock.elapsed(), 1000);
     QVERIFY(!m_link->connected());
@@ -293,7 +287,7 @@ void tst_RegisterLink::emptyHostFails()
 {
     m_link->setHost(QString());
 
-    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->echange(QStringLiteral("ve01$")));
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("ve01$")));
     QCOMPARE(m_register->connectionCount(), 0);
 }
 
@@ -303,15 +297,130 @@ void tst_RegisterLink::connectionIsReusedUnlessFresh()
     m_register->replyLine(QStringLiteral("b"));
     m_register->replyLine(QStringLiteral("c"));
 
-    QCOMPARE(m_link->echange(QStringLiteral("1$")), QStringLiteral("a"));
-    QCOMPARE(m_link->echange(QStringLiteral("2$")), QStringLiteral("b"));
+    QCOMPARE(m_link->exchange(QStringLiteral("1$")), QStringLiteral("a"));
+    QCOMPARE(m_link->exchange(QStringLiteral("2$")), QStringLiteral("b"));
     QCOMPARE(m_register->connectionCount(), 1);
 
     ExchangeOptions options;
     options.fresh = true;
-    QCOMPARE(m_link->echange(QStringLiteral("ve01$"), options), QStringLiteral("c"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ve01$"), options), QStringLiteral("c"));
     QCOMPARE(m_register->connectionCount(), 2);
     QVERIFY(m_link->connected());
+}
+
+void tst_RegisterLink::failureFollowsOnError_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("onError");
+    QTest::addColumn<bool>("raised");
+    QTest::addColumn<QStringList>("requests");
+
+    const int quiet = static_cast<int>(OnError::Quiet);
+    const int raiseUnsent = static_cast<int>(OnError::RaiseUnsent);
+    const QStringList sent{QStringLiteral("ad$5$0$1$")};
+    QTest::newRow("quiet: a refused connection is an empty reply") << "refused" << quiet << false << QStringList();
+    QTest::newRow("quiet: an empty host is an empty reply") << "empty host" << quiet << false << QStringList();
+    QTest::newRow("quiet: a close after the request is an empty reply") << "close" << quiet << false << sent;
+    QTest::newRow("quiet: a too long reply is an empty reply") << "too long" << quiet << false << sent;
+    QTest::newRow("unsent: a refused connection raises") << "refused" << raiseUnsent << true << QStringList();
+    QTest::newRow("unsent: an empty host raises") << "empty host" << raiseUnsent << true << QStringList();
+    QTest::newRow("unsent: a close once the request is out is an empty reply")
+        << "close" << raiseUnsent << false << sent;
+    QTest::newRow("unsent: a too long reply once the request is out is an empty reply")
+        << "too long" << raiseUnsent << false << sent;
+}
+
+void tst_RegisterLink::failureFollowsOnError()
+{
+    QFETCH(QString, failure);
+    QFETCH(int, onError);
+    QFETCH(bool, raised);
+    QFETCH(QStringList, requests);
+    if (failure == QLatin1String("refused"))
+        m_register->stopListening();
+    else if (failure == QLatin1String("empty host"))
+        m_link->setHost(QString());
+    else if (failure == QLatin1String("close"))
+        m_register->closeConnection();
+    else
+        m_register->replyBytes(QByteArray(WireCodec::MaxLineLength + 1, 'x'));
+    m_register->replyLine(QStringLiteral("OK"));
+    ExchangeOptions options;
+    options.onError = static_cast<OnError>(onError);
+
+    bool threw = false;
+    QString reply = QStringLiteral("<none>");
+    try {
+        reply = m_link->exchange(QStringLiteral("ad$5$0$1$"), options);
+    } catch (const LinkError&) {
+        threw = true;
+    }
+
+    QCOMPARE(threw, raised);
+    if (!raised)
+        QCOMPARE(reply, QString());
+    if (!requests.isEmpty())
+        QVERIFY(m_register->waitForRequests(requests.size()));
+    QCOMPARE(m_register->requests(), requests);
+    // a failure kept quiet leaves no half-read line behind: the next exchange starts clean
+    if (m_register->isListening() && !m_link->host().isEmpty())
+        QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), QStringLiteral("OK"));
+}
+
+void tst_RegisterLink::trailingRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("closeAfter");
+    QTest::addColumn<bool>("secondRead");
+    QTest::addColumn<bool>("trailingRead");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("nextReply");
+    QTest::addColumn<int>("atLeastMs");
+
+    QTest::newRow("the line after the reply is dropped")
+        << QByteArray("ticket\r\nextra\r\n") << false << false << true << "ticket"
+        << "next" << 0;
+    QTest::newRow("without a trailing read that line is taken for the next reply")
+        << QByteArray("ticket\r\nextra\r\n") << false << false << false << "ticket"
+        << "extra" << 0;
+    QTest::newRow("after a second read the line after the reply is dropped")
+        << QByteArray("\r\nticket\r\nextra\r\n") << false << true << true << "ticket"
+        << "next" << 0;
+    QTest::newRow("nothing after the reply costs a read timeout")
+        << QByteArray("ticket\r\n") << false << false << true << "ticket"
+        << "next" << 650;
+    // the lost link is for the next exchange to find, which reconnects
+    QTest::newRow("a register closing after the reply keeps the reply")
+        << QByteArray("ticket\r\n") << true << false << true << "ticket"
+        << "next" << 0;
+}
+
+void tst_RegisterLink::trailingRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, closeAfter);
+    QFETCH(bool, secondRead);
+    QFETCH(bool, trailingRead);
+    QFETCH(QString, reply);
+    QFETCH(QString, nextReply);
+    QFETCH(int, atLeastMs);
+    if (closeAfter)
+        m_register->replyThenClose(bytes);
+    else
+        m_register->replyBytes(bytes);
+    m_register->replyLine(QStringLiteral("next"));
+    ExchangeOptions options;
+    options.secondRead = secondRead;
+    options.trailingRead = trailingRead;
+    QElapsedTimer clock;
+    clock.start();
+
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$"), options), reply);
+
+    QCOMPARE_GE(clock.elapsed(), atLeastMs);
+    QCOMPARE_LT(clock.elapsed(), atLeastMs + 650);
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), nextReply);
+    QCOMPARE(m_register->connectionCount(), closeAfter ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterLink)

@@ -5,6 +5,7 @@
 #include "app/StartView.h"
 #include "waiters/WaiterView.h"
 #include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
 
 #include <QFile>
 #include <QLabel>
@@ -39,7 +40,7 @@ void tst_SimStart::activationOpensTheWaiterView()
     MainWindow form(folder.path());
     form.show();
     form.activateWindow();
-    QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), form.serveur(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), form.findChild<WaiterView*>(QStringLiteral("serveur")), 10000);
     MessageBox::setHandler({});
 
     QVERIFY(messages.isEmpty());
@@ -91,14 +92,17 @@ void tst_SimStart::simulatorSwitchesGiveEachMessage()
     form.serviceStart().setNoticeMs(100);
     QSignalSpy applicationEnded(&form, &MainWindow::applicationEnded);
     form.show();
-    QTRY_VERIFY(form.lanceunefois());
-    form.init()->Edit1()->setText(address);
-    form.guarded([&form] { form.serviceStart().lanceappli(); });
+    form.activateWindow();
+    auto* start = form.findChild<RedKey*>(QStringLiteral("button4"));
+    QTRY_VERIFY(form.activated() && start->isEnabled());
+    // "Utilisation en local" touched with the simulator's address typed in the box
+    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(address);
+    QTest::mouseClick(start, Qt::LeftButton);
     MessageBox::setHandler({});
 
     QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(applicationEnded.count(), ended ? 1 : 0);
-    QCOMPARE(form.frontView(), form.init());
+    QCOMPARE(form.frontView(), form.findChild<StartView*>(QStringLiteral("init")));
 }
 
 QTEST_MAIN(tst_SimStart)

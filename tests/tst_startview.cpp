@@ -23,8 +23,11 @@ struct Terminal : TerminalFixture
     bool resize(const QSize& size)
     {
         form->resize(size);
-        return QTest::qWaitFor([this, size] { return form->init()->size() == size; });
+        return QTest::qWaitFor([this, size] { return startView()->size() == size; });
     }
+
+    StartView* startView() const { return find<StartView>(QStringLiteral("init")); }
+    QLineEdit* addressBox() const { return find<QLineEdit>(QStringLiteral("Edit1")); }
 };
 
 // Pixels of exactly this colour in the image.
@@ -121,9 +124,9 @@ void tst_StartView::geometry()
     Terminal terminal;
     QVERIFY(terminal.activate());
     QVERIFY(terminal.resize(window));
-    auto* widget = terminal.form->init()->findChild<QWidget*>(control);
+    auto* widget = terminal.startView()->findChild<QWidget*>(control);
     QVERIFY2(widget, qPrintable(control));
-    QCOMPARE(widget->parentWidget(), terminal.form->init());
+    QCOMPARE(widget->parentWidget(), terminal.startView());
     QCOMPARE(widget->geometry(), box);
 }
 
@@ -131,26 +134,27 @@ void tst_StartView::fontsFollowTheView()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    StartView* init = terminal.form->init();
-    QCOMPARE(init->Edit1()->font().pixelSize(), 26);
-    QCOMPARE(init->text1()->font().pixelSize(), 16);
+    QLineEdit* address = terminal.addressBox();
+    auto* status = terminal.find<QLabel>(QStringLiteral("text1"));
+    QCOMPARE(address->font().pixelSize(), 26);
+    QCOMPARE(status->font().pixelSize(), 16);
     QVERIFY(terminal.resize(QSize(806, 1302)));
-    QCOMPARE(init->Edit1()->font().pixelSize(), 52);
-    QCOMPARE(init->text1()->font().pixelSize(), 32);
+    QCOMPARE(address->font().pixelSize(), 52);
+    QCOMPARE(status->font().pixelSize(), 32);
     // the footer strip keeps its height: its text grows only as far as it still fits the strip
-    auto* footer = init->findChild<QLabel*>(QStringLiteral("Label18"));
+    auto* footer = terminal.find<QLabel>(QStringLiteral("Label18"));
     QCOMPARE(footer->height(), 23);
     QVERIFY(footer->font().pixelSize() > 11);
     QVERIFY(QFontMetrics(footer->font()).height() <= footer->height());
     QVERIFY(terminal.resize(QSize(403, 651)));
-    QCOMPARE(init->Edit1()->font().pixelSize(), 26);
+    QCOMPARE(address->font().pixelSize(), 26);
 }
 
 void tst_StartView::addressBoxLook()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    QLineEdit* edit = terminal.form->init()->Edit1();
+    QLineEdit* edit = terminal.addressBox();
     QCOMPARE(edit->alignment(), Qt::AlignCenter);
     QVERIFY(edit->isClearButtonEnabled());
     QCOMPARE(edit->font().pixelSize(), 26);
@@ -167,13 +171,13 @@ void tst_StartView::promptShownWhenEmptyAlsoWithFocus()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    auto* edit = qobject_cast<PromptEdit*>(terminal.form->init()->Edit1());
+    auto* edit = terminal.find<PromptEdit>(QStringLiteral("Edit1"));
     QVERIFY(edit);
     QCOMPARE(edit->prompt(), QStringLiteral("Adresse IP"));
     QVERIFY(edit->text().isEmpty());
 
     // without the focus
-    terminal.form->init()->button4()->setFocus();
+    terminal.find<RedKey>(QStringLiteral("button4"))->setFocus();
     QTRY_VERIFY(!edit->hasFocus());
     QVERIFY(edit->promptShown());
     QVERIFY(countColour(edit->grab().toImage(), PromptColour) > 20);
@@ -201,7 +205,7 @@ void tst_StartView::addressBoxMirrorsSlot0()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
-    QLineEdit* edit = terminal.form->init()->Edit1();
+    QLineEdit* edit = terminal.addressBox();
     // no settings file: slot 0 read "0", and activation emptied the box and the slot with it
     QCOMPARE(edit->text(), QString());
     QCOMPARE(terminal.form->settings()[0], QString());

@@ -1,6 +1,7 @@
 #include "ConfigView.h"
 
 #include "StartView.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/ToggleSwitch.h"
@@ -23,9 +24,7 @@ QLabel* label(const QString& name, const QString& caption, const QFont& font, Qt
     l->setFont(font);
     l->setAlignment(alignment);
     l->setWordWrap(wrapped);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, Palette::Caption);
-    l->setPalette(palette);
+    setTextColour(l, Palette::Caption);
     return l;
 }
 

@@ -1,5 +1,6 @@
 #include "NoticeView.h"
 
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 
@@ -13,9 +14,7 @@ NoticeView::NoticeView(QWidget* parent)
     m_labelmess->setAlignment(Qt::AlignCenter);
     m_labelmess->setWordWrap(true);
     m_labelmess->setFont(Fonts::plain(14));
-    QPalette palette = m_labelmess->palette();
-    palette.setColor(QPalette::WindowText, Palette::Notice);
-    m_labelmess->setPalette(palette);
+    setTextColour(m_labelmess, Palette::Notice);
     fill(m_labelmess);
 }
 

@@ -1,5 +1,6 @@
 #include "StartView.h"
 
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Logo.h"
 #include "widgets/Palette.h"
@@ -26,9 +27,7 @@ QLabel* text(const QString& name, const QString& caption, const QFont& font, con
     label->setFont(font);
     label->setAlignment(alignment);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setTextColour(label, colour);
     return label;
 }
 

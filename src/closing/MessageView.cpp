@@ -1,5 +1,6 @@
 #include "MessageView.h"
 
+#include "widgets/ColourShape.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -27,7 +28,9 @@ MessageView::MessageView(QWidget* parent)
       m_cornerbutton3(sendKey(QStringLiteral("cornerbutton3"), QStringLiteral("Label55"),
                               QStringLiteral("Envoi vers imprimantes préparation")))
 {
-    setBackground(Palette::Background);
+    auto* background = new ColourShape(QStringLiteral("Rectangle8"), Palette::Background);
+    fill(background);
+    background->lower();
     place(m_cornerButton4, QRectF(232.1, 8.7, 164.4, 36));
 
     m_edit4->setObjectName(QStringLiteral("Edit4"));

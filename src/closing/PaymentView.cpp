@@ -1,5 +1,7 @@
 #include "PaymentView.h"
 
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -31,7 +33,9 @@ PaymentView::PaymentView(QWidget* parent)
       m_ch(paymentKey(QStringLiteral("ch"), QStringLiteral("Label47"))),
       m_es(paymentKey(QStringLiteral("es"), QStringLiteral("Label49")))
 {
-    setBackground(Palette::Background);
+    auto* background = new ColourShape(QStringLiteral("Rectangle6"), Palette::Background);
+    fill(background);
+    background->lower();
 
     m_memo3->setObjectName(QStringLiteral("Memo3"));
     m_memo3->setReadOnly(true);
@@ -50,9 +54,7 @@ PaymentView::PaymentView(QWidget* parent)
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setFont(Fonts::plain(26, true));
     m_label2->setAlignment(Qt::AlignCenter);
-    palette = m_label2->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    m_label2->setPalette(palette);
+    setTextColour(m_label2, Qt::black);
     m_rectangle1->dockTop(m_label2, 35);
     place(m_rectangle1, QRectF(0, 255, 405, 138));
 

@@ -1,6 +1,6 @@
 #include "SetMenuView.h"
 
-#include "ticket/Backdrop.h"
+#include "widgets/ColourShape.h"
 #include "widgets/ListPanel.h"
 #include "widgets/Palette.h"
 #include "widgets/Touch.h"
@@ -27,7 +27,7 @@ SetMenuView::SetMenuView(QWidget* parent)
     : DesignView(QStringLiteral("formule"), DesignSize, parent),
       m_panel10(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
       m_cornerButton1(new QPushButton(QStringLiteral("Retour vers l'encaissement"))),
-      m_panel11(new Backdrop(QStringLiteral("Panel11"), Palette::Background)), m_horzScrollBox1(new QScrollArea),
+      m_panel11(new ColourShape(QStringLiteral("Panel11"), Palette::Background)), m_horzScrollBox1(new QScrollArea),
       m_panel12(listPanel(QStringLiteral("Panel12"), QStringLiteral("Button29"), QStringLiteral("Annuler"), 33,
                           QStringLiteral("choixform"))),
       m_panel16(listPanel(QStringLiteral("Panel16"), QStringLiteral("Button32"), QStringLiteral("Valider"), 44.1,

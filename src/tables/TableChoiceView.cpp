@@ -1,5 +1,7 @@
 #include "TableChoiceView.h"
 
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -18,9 +20,7 @@ QLabel* text(const QString& name, const QString& caption, const QFont& font, con
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setTextColour(label, colour);
     return label;
 }
 
@@ -85,7 +85,9 @@ TableChoiceView::TableChoiceView(QWidget* parent)
       m_button15(button(QStringLiteral("Button15"), QStringLiteral("Valider"), Fonts::plain(11))),
       m_button31(button(QStringLiteral("Button31"), QStringLiteral("Sortir"), Fonts::plain(11)))
 {
-    setBackground(Palette::Background);
+    auto* background = new ColourShape(QStringLiteral("Rectangle4"), Palette::Background);
+    fill(background);
+    background->lower();
     // the header is one line of the label's own height, whatever the window's size
     dockTop(m_label12, QFontMetrics(m_label12->font()).height());
     place(m_button5, QRectF(12.7, 26.3, 274.2, 36.9));

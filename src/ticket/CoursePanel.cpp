@@ -1,6 +1,7 @@
 #include "CoursePanel.h"
 
-#include "Backdrop.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -11,14 +12,14 @@ CoursePanel::CoursePanel(QWidget* parent)
     : DesignView(QStringLiteral("choixrang"), QSizeF(320, 510), parent),
       m_label14(new QLabel(QStringLiteral("A servir en tant que")))
 {
-    fill(new Backdrop(QStringLiteral("Rectangle10"), Palette::Background));
+    auto* background = new ColourShape(QStringLiteral("Rectangle10"), Palette::Background);
+    fill(background);
+    background->lower();
 
     m_label14->setObjectName(QStringLiteral("Label14"));
     m_label14->setFont(Fonts::plain(16, true));
     m_label14->setAlignment(Qt::AlignCenter);
-    QPalette palette = m_label14->palette();
-    palette.setColor(QPalette::WindowText, Palette::Caption);
-    m_label14->setPalette(palette);
+    setTextColour(m_label14, Palette::Caption);
     dockTop(m_label14, 25);
 
     const std::array<QString, Courses> captions{QStringLiteral("Boissons"),       QStringLiteral("première entrée"),

@@ -1,6 +1,7 @@
 #include "KitchenDispatchPanel.h"
 
-#include "Backdrop.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -28,14 +29,14 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
       m_label15(new QLabel(QStringLiteral("Envoi ver les imprimantes de préparation"))),
       m_button39(sendKey(QStringLiteral("button39"), QStringLiteral("Tout envoyer en préparation")))
 {
-    fill(new Backdrop(QStringLiteral("Rectangle14"), Palette::Background));
+    auto* background = new ColourShape(QStringLiteral("Rectangle14"), Palette::Background);
+    fill(background);
+    background->lower();
 
     m_label15->setObjectName(QStringLiteral("Label15"));
     m_label15->setFont(Fonts::plain(16));
     m_label15->setAlignment(Qt::AlignCenter);
-    QPalette palette = m_label15->palette();
-    palette.setColor(QPalette::WindowText, Palette::Caption);
-    m_label15->setPalette(palette);
+    setTextColour(m_label15, Palette::Caption);
     dockTop(m_label15, 25);
 
     place(m_button39, keyBox(31));

@@ -1,5 +1,6 @@
 #include "LineActionPanel.h"
 
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 
@@ -17,9 +18,7 @@ QLabel* label(const QString& name, const QString& text, const QFont& font, const
     l->setFont(font);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignCenter);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    l->setPalette(palette);
+    setTextColour(l, colour);
     return l;
 }
 

@@ -1,10 +1,11 @@
 #include "TicketView.h"
 
-#include "Backdrop.h"
 #include "KeyboardTabs.h"
 #include "LineActionPanel.h"
 #include "TicketMemo.h"
 #include "widgets/CheckList.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/ListPanel.h"
 #include "widgets/Palette.h"
@@ -75,7 +76,10 @@ TicketView::TicketView(QWidget* parent)
                          QStringLiteral("ListViewrappel"), true)),
       m_panel5(new DesignView(QStringLiteral("Panel5"), DesignSize))
 {
-    fill(new Backdrop(QStringLiteral("Rectangle5"), Palette::Background));
+    auto* panel4 = new DesignView(QStringLiteral("Panel4"), DesignSize);
+    panel4->fill(new ColourShape(QStringLiteral("Rectangle5"), Palette::Background));
+    fill(panel4);
+    panel4->lower();
 
     m_memo1->setFont(Fonts::fixedBold(11));
     place(m_memo1, Memo1Box);
@@ -178,9 +182,7 @@ void TicketView::createSideKeys()
     }
     b3()->setColour(Palette::ReturnKey);
     // the caption of "Changer serveur" keeps the platform's text colour
-    QPalette palette = b1()->caption()->palette();
-    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
-    b1()->caption()->setPalette(palette);
+    setTextColour(b1()->caption(), QGuiApplication::palette().color(QPalette::WindowText));
 }
 
 void TicketView::showTicket(const QString& reply)

@@ -1,6 +1,8 @@
 #include "WaiterView.h"
 
 #include "CodeEdit.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
@@ -17,9 +19,7 @@ QLabel* title(const QString& name, const QString& caption)
     label->setObjectName(name);
     label->setFont(Fonts::title(36));
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Palette::Caption);
-    label->setPalette(palette);
+    setTextColour(label, Palette::Caption);
     return label;
 }
 
@@ -33,7 +33,9 @@ WaiterView::WaiterView(QWidget* parent)
       m_rectangle13(new RedKey(QStringLiteral("Rectangle13"), QStringLiteral("Valider"), QStringLiteral("Valider")))
 {
     setStretched(true);
-    setBackground(Palette::Background);
+    auto* background = new ColourShape(QStringLiteral("Rectangle3"), Palette::Background);
+    fill(background);
+    background->lower();
     dockTop(m_label1, 105);
 
     const std::array<QRectF, WaiterCount> boxes{

@@ -10,6 +10,11 @@ ColourShape::ColourShape(const QString& name, int tag, QWidget* parent) : QWidge
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+ColourShape::ColourShape(const QString& name, const QColor& colour, QWidget* parent) : ColourShape(name, 0, parent)
+{
+    m_colour = colour;
+}
+
 void ColourShape::setColour(const QColor& colour)
 {
     m_colour = colour;

@@ -11,6 +11,8 @@ class ColourShape final : public QWidget
 public:
     // a new shape is white until its colour is set
     ColourShape(const QString& name, int tag, QWidget* parent);
+    // a plain coloured rectangle laid under a view's controls
+    ColourShape(const QString& name, const QColor& colour, QWidget* parent = nullptr);
 
     void setColour(const QColor& colour);
     QColor colour() const { return m_colour; }

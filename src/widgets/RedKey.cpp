@@ -1,5 +1,6 @@
 #include "RedKey.h"
 
+#include "ColouredLabel.h"
 #include "Palette.h"
 
 #include <QEvent>
@@ -15,9 +16,7 @@ RedKey::RedKey(const QString& name, const QString& captionName, const QString& c
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setWordWrap(true);
     m_caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = m_caption->palette();
-    palette.setColor(QPalette::WindowText, Palette::Caption);
-    m_caption->setPalette(palette);
+    setTextColour(m_caption, Palette::Caption);
 }
 
 void RedKey::setColour(const QColor& colour)

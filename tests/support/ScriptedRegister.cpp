@@ -7,7 +7,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-ScriptedRegister::ScriptedRegister(const QString& address, quint16 port)
+ScriptedRegister::ScriptedRegister() : ScriptedRegister(QStringLiteral("127.0.0.1"), 0) {}
+
+ScriptedRegister::ScriptedRegister(const QString& address, quint16 port) : m_address(address)
 {
     m_context.moveToThread(&m_thread);
     m_thread.start();
@@ -17,6 +19,7 @@ ScriptedRegister::ScriptedRegister(const QString& address, quint16 port)
         const bool listening = m_server->listen(QHostAddress(address), port);
         const QMutexLocker lock(&m_mutex);
         m_listening = listening;
+        m_port = listening ? m_server->serverPort() : port;
     });
 }
 
@@ -37,6 +40,12 @@ bool ScriptedRegister::isListening() const
     return m_listening;
 }
 
+quint16 ScriptedRegister::port() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_port;
+}
+
 void ScriptedRegister::replyLine(const QString& line)
 {
     append({Action::Kind::Reply, line.toLatin1() + "\r\n"});
@@ -55,6 +64,11 @@ void ScriptedRegister::ignore()
 void ScriptedRegister::closeConnection()
 {
     append({Action::Kind::Close, {}});
+}
+
+void ScriptedRegister::replyThenClose(const QByteArray& bytes)
+{
+    append({Action::Kind::ReplyThenClose, bytes});
 }
 
 void ScriptedRegister::sendNow(const QByteArray& bytes)
@@ -162,6 +176,9 @@ void ScriptedRegister::perform(QTcpSocket* socket, const Action& action, int del
         }
         socket->write(action.bytes);
         socket->flush();
+        // the pending bytes go out before the connection closes
+        if (action.kind == Action::Kind::ReplyThenClose)
+            socket->disconnectFromHost();
     };
     if (delayMs > 0)
         QTimer::singleShot(delayMs, socket, run);

@@ -21,12 +21,19 @@ class QTcpSocket;
 class ScriptedRegister final
 {
 public:
+    // On 127.0.0.1 at a port the system picks, so that tests running side by side never collide: point the link
+    // at address() and port().
+    ScriptedRegister();
+    // On that address and port (the register's own port by default).
     explicit ScriptedRegister(const QString& address, quint16 port = 65013);
     ~ScriptedRegister();
     ScriptedRegister(const ScriptedRegister&) = delete;
     ScriptedRegister& operator=(const ScriptedRegister&) = delete;
 
     bool isListening() const;
+    QString address() const { return m_address; }
+    // the port listened on, also once listening has stopped
+    quint16 port() const;
 
     // The script: one action per request line received (any connection), taken in order.
     // When the script is exhausted, further requests get no answer.
@@ -34,6 +41,8 @@ public:
     void replyBytes(const QByteArray& bytes);
     void ignore();
     void closeConnection();
+    // replies, then closes the connection once the reply is out
+    void replyThenClose(const QByteArray& bytes);
 
     void sendNow(const QByteArray& bytes);
     void setReplyDelay(int ms);
@@ -52,6 +61,7 @@ private:
             Reply,
             Ignore,
             Close,
+            ReplyThenClose,
         };
         Kind kind = Kind::Ignore;
         QByteArray bytes;
@@ -64,6 +74,7 @@ private:
     void runInServerThread(const std::function<void()>& work);
     void append(const Action& action);
 
+    QString m_address;
     QThread m_thread;
     QObject m_context; // lives in m_thread; the server and the connections are its children
     QTcpServer* m_server = nullptr;
@@ -73,6 +84,7 @@ private:
     mutable QMutex m_mutex;
     mutable QWaitCondition m_requestArrived;
     bool m_listening = false;
+    quint16 m_port = 0;
     QList<Action> m_script;
     int m_replyDelayMs = 0;
     QByteArray m_received;

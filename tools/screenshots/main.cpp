@@ -5,7 +5,7 @@
 // saves the window's grab() to DIR/<name>.png. Controls are found by their objectName, so a panel that does not exist
 // yet is skipped with a note on stderr. Runs under QT_QPA_PLATFORM=offscreen and under Xvfb.
 
-#include "app/TForm4.h"
+#include "app/MainWindow.h"
 #include "settings/SettingsStore.h"
 
 #include <QAbstractButton>
@@ -41,7 +41,7 @@ const QStringList PanelNames = {
 class Shooter
 {
 public:
-    Shooter(TForm4& form, const QString& outDir) : m_form(form), m_out(outDir)
+    Shooter(MainWindow& form, const QString& outDir) : m_form(form), m_out(outDir)
     {
         for (QObject* child : form.children()) {
             auto* view = qobject_cast<QWidget*>(child);
@@ -91,7 +91,7 @@ public:
     }
 
 private:
-    TForm4& m_form;
+    MainWindow& m_form;
     QString m_out;
     QList<QWidget*> m_views;
     QList<QWidget*> m_panels;
@@ -110,7 +110,7 @@ bool copySettings(const QString& from, const QString& to)
     return true;
 }
 
-void clickByName(TForm4& form, const QString& name)
+void clickByName(MainWindow& form, const QString& name)
 {
     if (auto* button = form.findChild<QAbstractButton*>(name))
         button->click();
@@ -158,11 +158,14 @@ int main(int argc, char* argv[])
     if (parser.isSet(settingsOption) && !copySettings(parser.value(settingsOption), folder.path()))
         return 1;
 
-    TForm4 form(folder.path());
+    MainWindow form(folder.path());
     form.resize(width, height);
     // the activation of the terminal: settings read, start view shown (an automatic start runs if the copied
     // settings hold a register address)
-    form.FormActivate();
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&form, &activation);
+    while (!form.activated())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Shooter::settle();
     // open and leave the configuration once, so that its bottom buttons are placed as at run time; the opening
     // reads the settings again and puts slot 0 in the address box ("0" without a file): the box is put back
