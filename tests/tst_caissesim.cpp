@@ -519,8 +519,9 @@ void tst_CaisseSim::catalogueReplies_data()
     QTest::newRow("stgcuis2 is keyboard 2") << QByteArray("stgcuis2") << QByteArray("CUIS02ENTRECOTE;GLACE");
     QTest::newRow("stgcuis of a keyboard the restaurant lacks") << QByteArray("stgcuis5") << QByteArray("CUIS05");
     QTest::newRow("limp") << QByteArray("limp") << QByteArray("1$0$2");
-    QTest::newRow("nacuistot: ten groups, the recall messages in group 5")
-        << QByteArray("nacuistot") << QByteArray("Saignant;A point#####Suite;Vite#Vanille###Oui;Non#");
+    // the terminal shows every recall entry but the last, so the list ends with an empty one
+    QTest::newRow("nacuistot: ten groups, the recall messages in group 5 closed by an empty entry")
+        << QByteArray("nacuistot") << QByteArray("Saignant;A point#####Suite;Vite;;#Vanille###Oui;Non#");
     QTest::newRow("ctnform: ten groups, rows of article numbers")
         << QByteArray("ctnform") << QByteArray("800;3$801~~~~~~~~~1~");
     QTest::newRow("rang1 covers up to the highest article") << QByteArray("rang1") << flags(801, {1, 3});
