@@ -179,7 +179,7 @@ bool Ticket::waitingForKitchen() const
 
 QList<int> Ticket::waitingCourses() const
 {
-    QList<Line> copy = lines;
+    QList<Line> copy = lines; // the entries point into the lines they are read from
     QList<int> courses;
     for (const KitchenEntry& entry : kitchenEntries(copy)) {
         if (!entry.sent() && !courses.contains(entry.course()))
@@ -203,7 +203,7 @@ QList<KitchenItem> Ticket::send(int course)
 
 QList<KitchenItem> Ticket::nextCourses() const
 {
-    QList<Line> copy = lines;
+    QList<Line> copy = lines; // the entries point into the lines they are read from
     QList<KitchenItem> items;
     for (const KitchenEntry& entry : heldEntries(copy))
         items.append(entry.item());
