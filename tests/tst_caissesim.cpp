@@ -267,6 +267,124 @@ QRectF drawn(int left, int top, int width, int height)
     return QRectF(left + width, 800 - top - height, 1.2 * width, 1.2 * height);
 }
 
+// A restaurant taking orders: table 12 has its drinks with the kitchen and a main course (with its option) and a
+// coffee not yet sent; table 7 has two set menus with no dish chosen; table 3 is free. Cheques and luncheon
+// vouchers are not taken.
+const QByteArray OrderFixture = R"({
+  "restaurant": "Chez Paul",
+  "waiters": [{"number": 1, "name": "Zoé"}, {"number": 2, "name": "Marc"}],
+  "paymentModes": [{"command": "cb$", "caption": "Carte"}, {"command": "es$", "caption": "Espèces"}],
+  "kitchenOptions": [
+    {"list": 1, "name": "Cuisson", "choices": ["Saignant", "À point", "Bien cuit"]},
+    {"list": 6, "name": "Parfums", "choices": ["Vanille", "Fraise"]}
+  ],
+  "recallMessages": ["Envoyez la suite", "Vite"],
+  "supplements": [{"code": 4, "name": "Frites", "price": 350}, {"code": 9, "name": "Sauce", "price": 200}],
+  "keyboards": [{"number": 1, "name": "Tout", "products": [
+    {"article": 3, "name": "Kir", "price": 450, "colour": "xFF000000", "kitchenLabel": "KIR", "courses": [1]},
+    {"article": 9, "name": "Café", "price": 200, "colour": "xFF000000", "kitchenLabel": "CAFE", "courses": [7]},
+    {"article": 100, "name": "Terrine", "price": 800, "colour": "xFF000000", "kitchenLabel": "TERRINE", "courses": [2]},
+    {"article": 800, "name": "Entrecôte", "price": 2150, "colour": "xFF000000", "kitchenLabel": "ENTRECOTE",
+     "courses": [4, 5], "kitchenOptions": 1, "supplements": true},
+    {"article": 801, "name": "Glace", "price": 500, "colour": "xFF000000", "kitchenLabel": "GLACE", "courses": [7],
+     "kitchenOptions": 6},
+    {"article": 552, "name": "Menu", "price": 1900, "colour": "xFF000000", "kitchenLabel": "MENU"}
+  ]}],
+  "setMenus": [{"article": 552, "name": "Menu du jour",
+                "steps": [{"course": 2, "articles": [100]}, {"course": 4, "articles": [800, 801]}]}],
+  "rooms": [{"plan": 1, "name": "Salle", "tables": [
+    {"number": 12, "left": 10, "top": 20, "width": 30, "height": 40, "ticket": {"covers": 4, "waiter": 1, "lines": [
+      {"article": 3, "quantity": 2},
+      {"article": 800, "comments": ["Saignant"], "sent": false},
+      {"article": 9, "sent": false}]}},
+    {"number": 3, "left": 100, "top": 20, "width": 30, "height": 40},
+    {"number": 7, "left": 200, "top": 20, "width": 30, "height": 40,
+     "ticket": {"covers": 2, "waiter": 2, "lines": [{"article": 552, "quantity": 2}]}}
+  ]}]
+})";
+
+// what the supplement request carries after the waiter: "~" and fifteen unticked choices
+const QByteArray NoChoices = "~" + QByteArray("--$").repeated(15);
+
+// A ticket as the terminal receives it: header, rule, lines, rule (when there are lines), total.
+QByteArray memo(const QByteArray& header, const QByteArrayList& lines, const QByteArray& total)
+{
+    const QByteArray rule(34, '-');
+    QByteArrayList all{header, rule};
+    all += lines;
+    if (!lines.isEmpty())
+        all << rule;
+    all << "TOTAL" + total.rightJustified(29);
+    return all.join('~');
+}
+
+QByteArray header(const QByteArray& title, int covers)
+{
+    if (covers == 0)
+        return title;
+    const QByteArray count = QByteArray::number(covers) + " couverts";
+    return title.leftJustified(34 - count.size()) + count;
+}
+
+// an article line: quantity, name and amount in their columns
+QByteArray item(const QByteArray& quantity, const QByteArray& name, const QByteArray& amount)
+{
+    return quantity.leftJustified(3) + name.leftJustified(22) + amount.rightJustified(9);
+}
+
+QByteArray under(const QByteArray& text)
+{
+    return "   " + text;
+}
+
+// Table 12 as the fixture opens it.
+QByteArray table12(const QByteArrayList& lines, const QByteArray& total)
+{
+    return memo(header("Table 12", 4), lines, total);
+}
+const QByteArrayList Table12Lines{item("2", "Kir", "9,00"), item("1", "Entrecote", "21,50"), under("Saignant"),
+                                  item("1", "Cafe", "2,00")};
+const QByteArray Table12 = table12(Table12Lines, "32,50");
+const QByteArray FreeTable3 = memo("Table 3", {}, "0,00");
+
+// The replies to requests sent together, without their CR LF.
+QByteArrayList exchange(Terminal& terminal, const QByteArrayList& requests)
+{
+    terminal.send(requests.join("\r\n") + "\r\n");
+    QByteArrayList replies = terminal.lines(int(requests.size())).split('\n');
+    replies.removeLast();
+    for (QByteArray& reply : replies)
+        reply.chop(1);
+    return replies;
+}
+
+QByteArray ask(Terminal& terminal, const QByteArray& request)
+{
+    return exchange(terminal, {request}).value(0);
+}
+
+// What the printers and the register's screen received since the last call.
+QStringList printed(QSignalSpy& log)
+{
+    QStringList lines;
+    for (const QList<QVariant>& entry : std::as_const(log)) {
+        const QString line = entry.at(0).toString();
+        if (line.startsWith(QLatin1String("printer ")) || line.startsWith(QLatin1String("screen: ")))
+            lines << line;
+    }
+    log.clear();
+    return lines;
+}
+
+// The table flags of "tableocc" for table 12, 3 and 7: occupied, bill printed, order waiting for the kitchen.
+QByteArray statesOf(const QByteArray& tableocc, int table)
+{
+    QByteArray states;
+    for (const QByteArray& group : tableocc.split('U'))
+        states += group.split(';').value(table - 1);
+    return states;
+}
+
 } // namespace
 
 class tst_CaisseSim : public QObject
@@ -298,11 +416,24 @@ private Q_SLOTS:
     void executableServesTerminals();
     void executableFails_data();
     void executableFails();
+    void orders_data();
+    void orders();
+    void kitchenDispatch();
+    void withoutPreparationPrinters();
+    void setMenus();
+    void closing();
+    void messages_data();
+    void messages();
+    void malformedRequestsChangeNothing_data();
+    void malformedRequestsChangeNothing();
 
 private:
+    std::unique_ptr<SimServer> startOrderServer(const QStringList& switches = {}) const;
+
     QTemporaryDir m_dir;
     QString m_fixture;
     QString m_serviceFixture;
+    QString m_orderFixture;
 };
 
 void tst_CaisseSim::initTestCase()
@@ -312,6 +443,8 @@ void tst_CaisseSim::initTestCase()
     QVERIFY(writeFile(m_fixture, Fixture));
     m_serviceFixture = m_dir.filePath(QStringLiteral("service.json"));
     QVERIFY(writeFile(m_serviceFixture, ServiceFixture));
+    m_orderFixture = m_dir.filePath(QStringLiteral("orders.json"));
+    QVERIFY(writeFile(m_orderFixture, OrderFixture));
 }
 
 void tst_CaisseSim::replies_data()
@@ -519,8 +652,9 @@ void tst_CaisseSim::catalogueReplies_data()
     QTest::newRow("stgcuis2 is keyboard 2") << QByteArray("stgcuis2") << QByteArray("CUIS02ENTRECOTE;GLACE");
     QTest::newRow("stgcuis of a keyboard the restaurant lacks") << QByteArray("stgcuis5") << QByteArray("CUIS05");
     QTest::newRow("limp") << QByteArray("limp") << QByteArray("1$0$2");
-    QTest::newRow("nacuistot: ten groups, the recall messages in group 5")
-        << QByteArray("nacuistot") << QByteArray("Saignant;A point#####Suite;Vite#Vanille###Oui;Non#");
+    // the terminal shows every recall entry but the last, so the list ends with an empty one
+    QTest::newRow("nacuistot: ten groups, the recall messages in group 5 closed by an empty entry")
+        << QByteArray("nacuistot") << QByteArray("Saignant;A point#####Suite;Vite;;#Vanille###Oui;Non#");
     QTest::newRow("ctnform: ten groups, rows of article numbers")
         << QByteArray("ctnform") << QByteArray("800;3$801~~~~~~~~~1~");
     QTest::newRow("rang1 covers up to the highest article") << QByteArray("rang1") << flags(801, {1, 3});
@@ -940,6 +1074,354 @@ void tst_CaisseSim::executableFails()
     const QByteArray err = sim.readAllStandardError();
     QVERIFY2(err.contains(message.toLatin1()), err.constData());
     QCOMPARE(sim.readAllStandardOutput(), QByteArray());
+}
+
+std::unique_ptr<SimServer> tst_CaisseSim::startOrderServer(const QStringList& switches) const
+{
+    return startServer(optionsFor(QStringList{QStringLiteral("--data"), m_orderFixture} + switches));
+}
+
+void tst_CaisseSim::orders_data()
+{
+    QTest::addColumn<QByteArrayList>("requests");
+    QTest::addColumn<QByteArray>("expected"); // the reply to the last request
+
+    const QByteArray entrecote = item("1", "Entrecote", "21,50");
+    QTest::newRow("an article on a free table opens it for the waiter with the covers sent")
+        << QByteArrayList{"3$3$2$1$1$"} << memo(header("Table 3", 2), {item("1", "Kir", "4,50")}, "4,50");
+    QTest::newRow("a table opened by an article is occupied for every terminal")
+        << QByteArrayList{"3$3$2$1$1$", "ademande$"} << QByteArray("3;7;12;");
+    QTest::newRow("table 0 is the waiter's own account")
+        << QByteArrayList{"3$0$0$2$1$"} << memo("Compte Marc", {item("1", "Kir", "4,50")}, "4,50");
+    QTest::newRow("the same article adds to its line while the kitchen has not got it")
+        << QByteArrayList{"9$12$4$1$7$"} << table12(Table12Lines.mid(0, 3) << item("2", "Cafe", "4,00"), "34,50");
+    QTest::newRow("an article the kitchen has already got starts a new line")
+        << QByteArrayList{"3$12$4$1$1$"} << table12(Table12Lines + QByteArrayList{item("1", "Kir", "4,50")}, "37,00");
+    QTest::newRow("another course starts a new line")
+        << QByteArrayList{"800$12$4$1$5$~1$--$--$"}
+        << table12(Table12Lines + QByteArrayList{entrecote, under("Saignant")}, "54,00");
+    QTest::newRow("other options start a new line")
+        << QByteArrayList{"800$12$4$1$4$~--$1$--$"}
+        << table12(Table12Lines + QByteArrayList{entrecote, under("A point")}, "54,00");
+    QTest::newRow("ticked options go under the line in list order, flags past the list are ignored")
+        << QByteArrayList{"800$3$0$1$4$~1$--$1$1$"}
+        << memo("Table 3", {entrecote, under("Saignant"), under("Bien cuit")}, "21,50");
+    QTest::newRow("a product without options ignores flags")
+        << QByteArrayList{"3$3$0$1$1$~1$"} << memo("Table 3", {item("1", "Kir", "4,50")}, "4,50");
+    QTest::newRow("supplements go under the article added last, the same one twice adds up")
+        << QByteArrayList{"800$3$0$1$4$", "942$3$0$1$" + NoChoices, "943$3$0$1$" + NoChoices, "942$3$0$1$" + NoChoices}
+        << memo("Table 3", {entrecote, item("2", "+ Frites", "7,00"), item("1", "+ Sauce", "2,00")}, "30,50");
+    QTest::newRow("a supplement finds its article after a line above it went")
+        << QByteArrayList{"800$3$0$1$4$", "3$3$0$1$1$",       "9$3$0$1$7$",
+                          "3$3$0$1$1$",   "moinsun$3$0$1$1$", "942$3$0$1$" + NoChoices}
+        << memo("Table 3", {item("2", "Kir", "9,00"), item("1", "+ Frites", "3,50"), item("1", "Cafe", "2,00")},
+                "14,50");
+    QTest::newRow("a supplement with nothing added yet goes last")
+        << QByteArrayList{"942$12$4$1$" + NoChoices}
+        << table12(Table12Lines + QByteArrayList{item("1", "+ Frites", "3,50")}, "36,00");
+    QTest::newRow("Enlever 1 takes one unit off the line")
+        << QByteArrayList{"moinsun$12$4$1$1$"}
+        << table12(QByteArrayList{item("1", "Kir", "4,50")} + Table12Lines.mid(1), "28,00");
+    QTest::newRow("Enlever 1 counts article lines only, not the comment under line 2")
+        << QByteArrayList{"moinsun$12$4$1$3$"} << table12(Table12Lines.mid(0, 3), "30,50");
+    QTest::newRow("Enlever 1 on the last unit takes the supplements ordered with it")
+        << QByteArrayList{"800$3$0$1$4$", "942$3$0$1$" + NoChoices, "9$3$0$1$7$", "moinsun$3$0$1$1$"}
+        << memo("Table 3", {item("1", "Cafe", "2,00")}, "2,00");
+    QTest::newRow("Enlever 1 on a supplement takes only the supplement")
+        << QByteArrayList{"800$3$0$1$4$", "942$3$0$1$" + NoChoices, "moinsun$3$0$1$2$"}
+        << memo("Table 3", {entrecote}, "21,50");
+    QTest::newRow("an emptied ticket keeps its table open")
+        << QByteArrayList{"3$3$2$1$1$", "moinsun$3$2$1$1$", "ademande$"} << QByteArray("3;7;12;");
+    QTest::newRow("an offered line stays, shown offert, out of the total")
+        << QByteArrayList{"offreligne$12$4$1$2$"}
+        << table12({Table12Lines.at(0), item("1", "Entrecote", "offert"), under("Saignant"), Table12Lines.at(3)},
+                   "11,00");
+    QTest::newRow("an offered line takes no further unit")
+        << QByteArrayList{"offreligne$12$4$1$3$", "9$12$4$1$7$"}
+        << table12(Table12Lines.mid(0, 3) + QByteArrayList{item("1", "Cafe", "offert"), item("1", "Cafe", "2,00")},
+                   "32,50");
+}
+
+void tst_CaisseSim::orders()
+{
+    QFETCH(QByteArrayList, requests);
+    QFETCH(QByteArray, expected);
+
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    QCOMPARE(exchange(terminal, requests).value(requests.size() - 1), expected);
+}
+
+// A table's order goes to the kitchen course by course, then is asked for, recalled and cancelled there.
+void tst_CaisseSim::kitchenDispatch()
+{
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    const QString table = QStringLiteral("Table 12 (Zoé, 4 couverts)");
+
+    // "0" stands for everything; the drinks are with the bar already
+    QCOMPARE(ask(terminal, "demanderang$12$4$1$"), QByteArray("0$4$7$"));
+    QCOMPARE(ask(terminal, "demanderang$3$0$1$"), QByteArray("0$"));
+
+    QCOMPARE(ask(terminal, "ec$12$4$1$4$"), QByteArray("OK"));
+    QCOMPARE(
+        printed(log),
+        QStringList{QStringLiteral("printer cuisine: COMMANDE %1 - premier plat: 1 ENTRECOTE (Saignant)").arg(table)});
+    QCOMPARE(ask(terminal, "demanderang$12$4$1$"), QByteArray("0$7$"));
+    QCOMPARE(statesOf(ask(terminal, "tableocc"), 12), QByteArray("101"));
+
+    // a new drink with its supplement goes to the bar, the coffee to the kitchen
+    exchange(terminal, {"3$12$4$1$1$", "943$12$4$1$" + NoChoices});
+    QCOMPARE(ask(terminal, "demanderang$12$4$1$"), QByteArray("0$1$7$"));
+    QCOMPARE(ask(terminal, "ec$12$4$1$0$"), QByteArray("OK"));
+    QCOMPARE(printed(log),
+             (QStringList{QStringLiteral("printer bar: COMMANDE %1 - Boissons: 1 KIR, 1 + Sauce").arg(table),
+                          QStringLiteral("printer cuisine: COMMANDE %1 - dessert: 1 CAFE").arg(table)}));
+    QCOMPARE(ask(terminal, "demanderang$12$4$1$"), QByteArray("0$"));
+    QCOMPARE(statesOf(ask(terminal, "tableocc"), 12), QByteArray("100"));
+    QCOMPARE(ask(terminal, "ec$12$4$1$0$"), QByteArray("OK"));
+    QCOMPARE(printed(log), QStringList());
+
+    // the kitchen holds the dishes (not the drinks) until the waiter asks for them
+    QCOMPARE(ask(terminal, "suitesss$12$1$"), QByteArray("1;800;Saignant;~1;9;;"));
+    QCOMPARE(ask(terminal, "su$12$4$1$7$~--$1$"), QByteArray("OK"));
+    QCOMPARE(printed(log), QStringList{QStringLiteral("printer cuisine: SUITE %1 - dessert: 1 CAFE").arg(table)});
+    QCOMPARE(ask(terminal, "suitesss$12$1$"), QByteArray("1;800;Saignant;"));
+
+    QCOMPARE(ask(terminal, "rc$12$4$1$4$~--$1$"), QByteArray("OK"));
+    QCOMPARE(printed(log), QStringList{QStringLiteral("printer cuisine: RAPPEL %1 - premier plat: Vite").arg(table)});
+    QCOMPARE(ask(terminal, "rc$12$4$1$1$~1$--$"), QByteArray("OK"));
+    QCOMPARE(printed(log),
+             QStringList{QStringLiteral("printer bar: RAPPEL %1 - Boissons: Envoyez la suite").arg(table)});
+    QCOMPARE(ask(terminal, "rc$12$4$1$4$~--$--$"), QByteArray("OK"));
+    QCOMPARE(printed(log), QStringList());
+
+    // what the kitchen has is cancelled there; what it has not got goes quietly
+    exchange(terminal, {"moinsun$12$4$1$2$", "9$12$4$1$7$", "moinsun$12$4$1$5$"});
+    QCOMPARE(printed(log),
+             QStringList{
+                 QStringLiteral("printer cuisine: ANNULATION %1 - premier plat: 1 ENTRECOTE (Saignant)").arg(table)});
+    QCOMPARE(ask(terminal, "suitesss$12$1$"), QByteArray());
+    QCOMPARE(ask(terminal, "retour$12$4$1$0$"), QByteArray("OK"));
+}
+
+void tst_CaisseSim::withoutPreparationPrinters()
+{
+    const auto server = startOrderServer({QStringLiteral("--noprinter")});
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+
+    QCOMPARE(exchange(terminal, {"ec$12$4$1$0$", "demanderang$12$4$1$", "suitesss$12$1$", "adi$12$4$1$Vite$"}),
+             (QByteArrayList{"OK", "0$", "nook", "OK"}));
+    QCOMPARE(printed(log), QStringList());
+    // the register's own printer and screen still work
+    QCOMPARE(exchange(terminal, {"adc$12$4$1$Vite$", "AN$12$4$1$"}), (QByteArrayList{"OK", "OK"}));
+    QCOMPARE(printed(log).size(), 2);
+}
+
+// Two set menus on table 7, composed dish by dish as the terminal's grid does it.
+void tst_CaisseSim::setMenus()
+{
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+
+    QCOMPARE(ask(terminal, "af$3$0$1$"), QByteArray("f;0;"));
+    QCOMPARE(ask(terminal, "af$12$4$1$"), QByteArray("f;0;"));
+    const QByteArray none = QByteArray("Aucun choix;0;").repeated(4);
+    const QByteArray toChoose = "Menu du jour;552;premiere entree ?;0;premier plat ?;0;" + none;
+    QCOMPARE(ask(terminal, "af$7$2$2$"), "f;2;" + toChoose + toChoose);
+
+    // column 2 line 2 is the first step; the course sent is the terminal's guess, the step's course wins
+    QCOMPARE(ask(terminal, "r$7$2$2$2$2$0$0$"), QByteArray("ru;0"));
+    // option list 6 is read as 7 (group 5 is the recall list), list 1 as "1;"
+    QCOMPARE(ask(terminal, "r$7$2$2$2$3$1$7$"), QByteArray("ru;7;"));
+    QCOMPARE(ask(terminal, "b$7$2$2$7$2$3$~--$1$"), QByteArray("OK"));
+    QCOMPARE(ask(terminal, "r$7$2$2$1$3$0$5$"), QByteArray("ru;1;"));
+    QCOMPARE(ask(terminal, "b$7$2$2$5$1$3$~1$--$--$"), QByteArray("OK"));
+    // a course already chosen is changed on the register only
+    QCOMPARE(ask(terminal, "r$7$2$2$1$3$1$4$"), QByteArray());
+    QCOMPARE(ask(terminal, "af$7$2$2$"), "f;2;Menu du jour;552;premiere entree ?;0;Entrecote;800;" + none +
+                                             "Menu du jour;552;Terrine;100;Glace;801;" + none);
+
+    // a supplement after a dish goes under its set menu, for the dish's course
+    QCOMPARE(ask(terminal, "942$7$2$2$" + NoChoices),
+             QByteArray("Table 7                 2 couverts~----------------------------------~"
+                        "2  Menu                      38,00~   - Entrecote~     Saignant~   - Terrine~   - Glace~"
+                        "     Fraise~1  + Frites                   3,50~----------------------------------~"
+                        "TOTAL                        41,50"));
+    QCOMPARE(exchange(terminal, {"demanderang$7$2$2$", "ec$7$2$2$4$"}), (QByteArrayList{"0$2$4$", "OK"}));
+    QCOMPARE(printed(log),
+             QStringList{QStringLiteral("printer cuisine: COMMANDE Table 7 (Marc, 2 couverts) - "
+                                        "premier plat: 1 ENTRECOTE (Saignant), 1 GLACE (Fraise), 1 + Frites")});
+    // the kitchen has the ice cream: its options stay
+    QCOMPARE(ask(terminal, "b$7$2$2$7$2$3$~1$--$"), QByteArray());
+
+    // one set menu less: the last one goes, and what the kitchen had of it is cancelled
+    QCOMPARE(ask(terminal, "moinsun$7$2$2$1$").contains("1  Menu                      19,00"), true);
+    QCOMPARE(printed(log), QStringList{QStringLiteral("printer cuisine: ANNULATION Table 7 (Marc, 2 couverts) - "
+                                                      "premier plat: 1 GLACE (Fraise)")});
+    QCOMPARE(ask(terminal, "af$7$2$2$"), "f;1;Menu du jour;552;premiere entree ?;0;Entrecote;800;" + none);
+    QCOMPARE(ask(terminal, "demanderang$7$2$2$"), QByteArray("0$"));
+
+    // beyond the 30 the terminal shows, the count alone
+    exchange(terminal, QByteArrayList(31, "552$3$0$1$0$"));
+    QCOMPARE(ask(terminal, "af$3$0$1$"), QByteArray("f;31;"));
+}
+
+// A table finalised, printed, paid and freed; a free table paid for nothing.
+void tst_CaisseSim::closing()
+{
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    const QString bill = QStringLiteral("Table 12 (Zoé, 4 couverts): 2 Kir 9,00 | 1 Entrecôte 21,50 | Saignant | "
+                                        "1 Café 2,00 | TOTAL 32,50");
+
+    QCOMPARE(ask(terminal, "ntotal$12$4$1$"), QByteArray("32,50 EUR"));
+    QCOMPARE(printed(log), QStringList{QStringLiteral("printer caisse: NOTE ") + bill});
+    QCOMPARE(ask(terminal, "ntotal$12$4$1$"), QByteArray("total;0;"));
+    QCOMPARE(statesOf(ask(terminal, "tableocc"), 12), QByteArray("111"));
+    // a finalised ticket waits for its payment: nothing changes it
+    QCOMPARE(exchange(terminal, {"3$12$4$1$1$", "moinsun$12$4$1$1$", "offreligne$12$4$1$1$"}),
+             (QByteArrayList{Table12, Table12, Table12}));
+    // the cheque is not taken here: the table stays open
+    QCOMPARE(exchange(terminal, {"ch$12$4$1$", "ademande$"}), (QByteArrayList{"", "7;12;"}));
+
+    QCOMPARE(ask(terminal, "AN$12$4$1$"), QByteArray("OK"));
+    QCOMPARE(printed(log), QStringList{QStringLiteral("printer caisse: PRO FORMA ") + bill});
+    QCOMPARE(ask(terminal, "cb$12$4$1$"), QByteArray("OK"));
+    QCOMPARE(printed(log),
+             QStringList{QStringLiteral("printer caisse: TICKET ") + bill + QStringLiteral(" | Carte 32,50 EUR")});
+    QCOMPARE(exchange(terminal, {"ademande$", "ad$12$0$1$", "cb$12$4$1$", "AN$12$0$1$", "ntotal$12$0$1$"}),
+             (QByteArrayList{"7;", memo("Table 12", {}, "0,00"), "", "NOAN", "0,00 EUR"}));
+
+    // a table opened by its covers alone: no pro-forma, and paying 0,00 frees it
+    QCOMPARE(exchange(terminal, {"envcouverts$3$2$1$", "AN$3$2$1$", "ntotal$3$2$1$", "es$3$2$1$", "ademande$"}),
+             (QByteArrayList{"2", "NOAN", "0,00 EUR", "OK", "7;"}));
+
+    // a waiter's own account is settled the same way
+    QCOMPARE(exchange(terminal, {"9$0$0$2$7$", "ntotal$0$0$2$", "es$0$0$2$", "ad$0$0$2$"}),
+             (QByteArrayList{memo("Compte Marc", {item("1", "Cafe", "2,00")}, "2,00"), "2,00 EUR", "OK",
+                             memo("Compte Marc", {}, "0,00")}));
+}
+
+void tst_CaisseSim::messages_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("printed");
+
+    QTest::newRow("to the register's screen")
+        << QByteArray("adc$12$4$1$Client au bar$") << QByteArray("OK")
+        << QStringList{"screen: MESSAGE Table 12 (Zoé, 4 couverts): Client au bar"};
+    QTest::newRow("to every preparation printer, a $ in the text kept")
+        << QByteArray("adi$12$4$1$Sans sel $ vite$") << QByteArray("OK")
+        << QStringList{"printer bar: MESSAGE Table 12 (Zoé, 4 couverts): Sans sel $ vite",
+                       "printer cuisine: MESSAGE Table 12 (Zoé, 4 couverts): Sans sel $ vite"};
+    QTest::newRow("from a waiter's own account")
+        << QByteArray("adc$0$0$2$Pause$") << QByteArray("OK") << QStringList{"screen: MESSAGE Compte Marc: Pause"};
+    QTest::newRow("from a free table, with the covers sent")
+        << QByteArray("adc$3$2$2$Bonjour$") << QByteArray("OK")
+        << QStringList{"screen: MESSAGE Table 3 (Marc, 2 couverts): Bonjour"};
+    QTest::newRow("an empty box prints nothing") << QByteArray("adi$12$4$1$$") << QByteArray("OK") << QStringList{};
+    QTest::newRow("no text field prints nothing") << QByteArray("adc$12$4$1$") << QByteArray("OK") << QStringList{};
+    QTest::newRow("a table the restaurant lacks") << QByteArray("adc$44$4$1$Bonjour$") << QByteArray() << QStringList{};
+}
+
+void tst_CaisseSim::messages()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, printed);
+
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    QCOMPARE(ask(terminal, request), reply);
+    QCOMPARE(::printed(log), printed);
+}
+
+void tst_CaisseSim::malformedRequestsChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+
+    // the register cannot do it on a table it has: the ticket comes back as it was
+    QTest::newRow("an article no keyboard has") << QByteArray("4$12$4$1$1$") << Table12;
+    QTest::newRow("article 0") << QByteArray("0$12$4$1$1$") << Table12;
+    QTest::newRow("an article number past any integer") << QByteArray("99999999999$12$4$1$1$") << Table12;
+    QTest::newRow("a supplement past the list") << "944$12$4$1$" + NoChoices << Table12;
+    QTest::newRow("a course past 7") << QByteArray("3$12$4$1$8$") << Table12;
+    QTest::newRow("no course") << QByteArray("3$12$4$1$") << Table12;
+    QTest::newRow("flags in place of the course") << QByteArray("800$12$4$1$~1$--$") << Table12;
+    QTest::newRow("Enlever 1 past the last article line") << QByteArray("moinsun$12$4$1$4$") << Table12;
+    QTest::newRow("Enlever 1 on line 0") << QByteArray("moinsun$12$4$1$0$") << Table12;
+    QTest::newRow("Enlever 1 without a line") << QByteArray("moinsun$12$4$1$") << Table12;
+    QTest::newRow("Enlever 1 on a free table") << QByteArray("moinsun$3$0$1$1$") << FreeTable3;
+    QTest::newRow("Offrir a line that is no number") << QByteArray("offreligne$12$4$1$deux$") << Table12;
+
+    // nothing done: an empty line
+    QTest::newRow("an article for a table the restaurant lacks") << QByteArray("3$44$4$1$1$") << QByteArray();
+    QTest::newRow("an article from waiter 9") << QByteArray("3$12$4$9$1$") << QByteArray();
+    QTest::newRow("an article with empty fields") << QByteArray("3$$$$") << QByteArray();
+    QTest::newRow("a negative table") << QByteArray("3$-1$4$1$1$") << QByteArray();
+    QTest::newRow("Enlever 1 without a table") << QByteArray("moinsun$x$4$1$1$") << QByteArray();
+    QTest::newRow("ec$ for course 8") << QByteArray("ec$12$4$1$8$") << QByteArray();
+    QTest::newRow("ec$ without its course") << QByteArray("ec$12$4$1$") << QByteArray();
+    QTest::newRow("demanderang$ for a table the restaurant lacks") << QByteArray("demanderang$44$0$1$") << QByteArray();
+    QTest::newRow("suitesss$ without a waiter") << QByteArray("suitesss$12$$") << QByteArray();
+    QTest::newRow("su$ for a table the restaurant lacks") << QByteArray("su$44$4$1$4$~1$") << QByteArray();
+    QTest::newRow("rc$ without a table") << QByteArray("rc$$4$1$4$~1$") << QByteArray();
+    QTest::newRow("af$ for a table the restaurant lacks") << QByteArray("af$44$0$1$") << QByteArray();
+    QTest::newRow("r$ past the set menus of the ticket") << QByteArray("r$7$2$2$3$2$0$2$") << QByteArray();
+    QTest::newRow("r$ in column 0") << QByteArray("r$7$2$2$0$2$0$2$") << QByteArray();
+    QTest::newRow("r$ on the title line") << QByteArray("r$7$2$2$1$1$0$2$") << QByteArray();
+    QTest::newRow("r$ on a line the set menu has no step for") << QByteArray("r$7$2$2$1$4$0$2$") << QByteArray();
+    QTest::newRow("r$ past the dishes of the step") << QByteArray("r$7$2$2$1$3$2$4$") << QByteArray();
+    QTest::newRow("r$ with a dish that is no number") << QByteArray("r$7$2$2$1$2$x$2$") << QByteArray();
+    QTest::newRow("r$ without its course") << QByteArray("r$7$2$2$1$2$0$") << QByteArray();
+    QTest::newRow("r$ on a ticket without set menu") << QByteArray("r$12$4$1$1$2$0$2$") << QByteArray();
+    QTest::newRow("b$ where no dish is chosen") << QByteArray("b$7$2$2$2$1$2$~1$") << QByteArray();
+    QTest::newRow("b$ on line 9") << QByteArray("b$7$2$2$2$1$9$~1$") << QByteArray();
+    QTest::newRow("ntotal$ from waiter x") << QByteArray("ntotal$12$4$x$") << QByteArray();
+    QTest::newRow("a payment for a table the restaurant lacks") << QByteArray("cb$44$0$1$") << QByteArray();
+    QTest::newRow("a payment by cheque, which is not taken") << QByteArray("ch$12$4$1$") << QByteArray();
+    QTest::newRow("AN$ for a table the restaurant lacks") << QByteArray("AN$44$4$1$") << QByteArray();
+}
+
+// Whatever the request, the service is the same afterwards: tickets, table states, set menus, kitchen.
+void tst_CaisseSim::malformedRequestsChangeNothing()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+
+    const auto server = startOrderServer();
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    Terminal terminal;
+    QVERIFY(terminal.waitConnected());
+    const QByteArrayList service{"ad$12$4$1$",          "ad$3$0$1$",          "ad$7$2$2$",      "tableocc", "af$7$2$2$",
+                                 "demanderang$12$4$1$", "demanderang$7$2$2$", "suitesss$12$1$", "ademande$"};
+    const QByteArrayList before = exchange(terminal, service);
+    QCOMPARE(before.size(), service.size());
+
+    QCOMPARE(ask(terminal, request), reply);
+    QCOMPARE(exchange(terminal, service), before);
+    QCOMPARE(printed(log), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_CaisseSim)

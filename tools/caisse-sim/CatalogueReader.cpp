@@ -314,6 +314,10 @@ RestaurantCatalogue::OpenTicket ticket(const QJsonObject& entry, const QString& 
         line.quantity = integer(lineEntry, "quantity", lineWhere, 1, 99, 1);
         line.comments = texts(lineEntry, "comments", lineWhere, 20);
         line.sent = boolean(lineEntry, "sent", lineWhere, true);
+        // as the terminal orders it when the product has a single course; the first of several otherwise
+        const QList<int>& courses = catalogue.product(line.article)->courses;
+        line.course = integer(lineEntry, "course", lineWhere, 0, RestaurantCatalogue::Courses,
+                              courses.isEmpty() ? 0 : courses.constFirst());
         ticket.lines.append(line);
     });
     return ticket;

@@ -142,7 +142,8 @@ QString printingOptions(const RestaurantCatalogue& catalogue)
 QString kitchenLists(const RestaurantCatalogue& catalogue)
 {
     std::array<QString, 10> groups;
-    groups[5] = texts(catalogue.recallMessages);
+    // the terminal lists every recall entry but the last: an empty one closes the list so that all are shown
+    groups[5] = texts(catalogue.recallMessages + QList<QString>{QString(), QString()});
     for (const RestaurantCatalogue::KitchenOptionList& list : catalogue.kitchenOptions)
         groups[size_t(kitchenGroup(list.list))] = texts(list.choices);
     QString reply;

@@ -16,10 +16,13 @@ public:
     static QString keyword(const QString& request);
 
     void add(const QString& keyword, Handler handler);
+    // Article requests carry no keyword: they start with the article number itself ("800$12$4$1$4$").
+    void addArticles(Handler handler);
 
     // An unknown request gets an empty line: the register answers every line it is sent.
     QString reply(const QString& request) const;
 
 private:
     QHash<QString, Handler> m_handlers;
+    Handler m_articles;
 };

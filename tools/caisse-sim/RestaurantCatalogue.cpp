@@ -12,6 +12,13 @@ template <typename T, typename Key> const T* findBy(const QList<T>& items, Key T
 
 } // namespace
 
+QString RestaurantCatalogue::courseName(int course)
+{
+    static const std::array<const char*, Courses> names{
+        "Boissons", "première entrée", "seconde entrée", "premier plat", "second plat", "fromage", "dessert"};
+    return course >= 1 && course <= Courses ? QString::fromUtf8(names.at(size_t(course - 1))) : QString();
+}
+
 const RestaurantCatalogue::Waiter* RestaurantCatalogue::waiter(int number) const
 {
     return findBy(waiters, &Waiter::number, number);
@@ -39,4 +46,24 @@ const RestaurantCatalogue::SetMenu* RestaurantCatalogue::setMenu(int article) co
 const RestaurantCatalogue::KitchenOptionList* RestaurantCatalogue::kitchenOptionList(int list) const
 {
     return findBy(kitchenOptions, &KitchenOptionList::list, list);
+}
+
+const RestaurantCatalogue::Table* RestaurantCatalogue::table(int number) const
+{
+    for (const Room& room : rooms) {
+        if (const Table* found = findBy(room.tables, &Table::number, number))
+            return found;
+    }
+    return nullptr;
+}
+
+QList<QString> RestaurantCatalogue::tickedOptions(const Product& product, const QList<bool>& flags) const
+{
+    QList<QString> options;
+    const KitchenOptionList* list = kitchenOptionList(product.kitchenOptions);
+    for (qsizetype i = 0; list && i < list->choices.size() && i < flags.size(); ++i) {
+        if (flags.at(i))
+            options.append(list->choices.at(i));
+    }
+    return options;
 }

@@ -89,6 +89,7 @@ struct RestaurantCatalogue
         int quantity = 1;
         QList<QString> comments; // kitchen options and notes, printed under the line
         bool sent = true;        // already sent to the kitchen
+        int course = 0;          // 0-7, the course it is to be served as
     };
 
     // A table in service when the simulator starts.
@@ -131,10 +132,16 @@ struct RestaurantCatalogue
     QList<SetMenu> setMenus;
     QList<Room> rooms;
 
+    // The courses as the terminal names them: 1 "Boissons" to 7 "dessert"; empty for 0 (no course).
+    static QString courseName(int course);
+
     // nullptr when absent
     const Waiter* waiter(int number) const;
     const Keyboard* keyboard(int number) const;
     const Product* product(int article) const;
     const SetMenu* setMenu(int article) const;
+    const Table* table(int number) const;
+    // The entries of the product's option list that choice flags tick, in list order.
+    QList<QString> tickedOptions(const Product& product, const QList<bool>& flags) const;
     const KitchenOptionList* kitchenOptionList(int list) const;
 };

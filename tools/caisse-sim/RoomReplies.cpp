@@ -1,34 +1,19 @@
 #include "RoomReplies.h"
 
 #include "RequestDispatcher.h"
+#include "RequestFields.h"
 #include "Restaurant.h"
 #include "ServiceState.h"
 #include "TicketLayout.h"
 
-#include "link/ReplyText.h"
-
 #include <QStringList>
 
-#include <algorithm>
 #include <optional>
 #include <set>
 
 namespace {
 
-// The fields after the keyword: "couverts$12$4$2$" gives 12, 4, 2.
-QStringList fieldsOf(const QString& request)
-{
-    return Split(request, QStringLiteral("$")).mid(1);
-}
-
-std::optional<int> number(const QString& text, int min, int max)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return value;
-}
+using RequestFields::number;
 
 std::optional<int> waiterIn(const QString& text)
 {
@@ -69,7 +54,7 @@ QString RoomReplies::tables(bool occupied) const
 // "couverts$T$", "couverts$T$W$" and "couverts$T$N$W$": the table comes first, the waiter last.
 QString RoomReplies::couverts(const QString& request) const
 {
-    const QStringList fields = fieldsOf(request);
+    const QStringList fields = RequestFields::after(request);
     const std::optional<int> table = number(fields.value(0), 0, RestaurantCatalogue::Tables);
     if (!table)
         return QString();
@@ -82,7 +67,7 @@ QString RoomReplies::couverts(const QString& request) const
 
 QString RoomReplies::envcouverts(const QString& request)
 {
-    const QStringList fields = fieldsOf(request);
+    const QStringList fields = RequestFields::after(request);
     const std::optional<int> table = number(fields.value(0), 0, RestaurantCatalogue::Tables);
     const std::optional<int> waiter = waiterIn(fields.value(2));
     if (!table || !waiter || (*table != 0 && !hasTable(*table)))
@@ -100,11 +85,9 @@ QString RoomReplies::tableocc() const
     QStringList waiting;
     for (int table = 1; table <= RestaurantCatalogue::Tables; ++table) {
         const ServiceState::Ticket* ticket = hasTable(table) ? m_state.ticket(table, 0) : nullptr;
-        const bool unsent = ticket && std::any_of(ticket->lines.cbegin(), ticket->lines.cend(),
-                                                  [](const ServiceState::Line& line) { return !line.sent; });
         occupied << QString::number(ticket ? 1 : 0);
-        billed << QString::number(ticket && ticket->proforma ? 1 : 0);
-        waiting << QString::number(unsent ? 1 : 0);
+        billed << QString::number(ticket && (ticket->proforma || ticket->finalised) ? 1 : 0);
+        waiting << QString::number(ticket && ticket->waitingForKitchen() ? 1 : 0);
     }
     const QString separator = QStringLiteral(";");
     return QStringList{occupied.join(separator), billed.join(separator), waiting.join(separator)}.join(
@@ -113,7 +96,7 @@ QString RoomReplies::tableocc() const
 
 QString RoomReplies::ad(const QString& request) const
 {
-    const QStringList fields = fieldsOf(request);
+    const QStringList fields = RequestFields::after(request);
     const std::optional<int> table = number(fields.value(0), 0, RestaurantCatalogue::Tables);
     if (!table)
         return QString();
@@ -121,22 +104,15 @@ QString RoomReplies::ad(const QString& request) const
         const std::optional<int> waiter = waiterIn(fields.value(2));
         if (!waiter)
             return QString();
-        const RestaurantCatalogue::Waiter* known = m_restaurant.catalogue().waiter(*waiter);
-        const QString name = known ? known->name : QStringLiteral("serveur %1").arg(*waiter);
-        return TicketLayout::text(QStringLiteral("Compte ") + name, m_state.ticket(0, *waiter));
+        return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), 0, *waiter),
+                                  m_state.ticket(0, *waiter));
     }
     if (!hasTable(*table))
         return QString();
-    return TicketLayout::text(QStringLiteral("Table %1").arg(*table), m_state.ticket(*table, 0));
+    return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), *table, 0), m_state.ticket(*table, 0));
 }
 
 bool RoomReplies::hasTable(int table) const
 {
-    for (const RestaurantCatalogue::Room& room : m_restaurant.catalogue().rooms) {
-        for (const RestaurantCatalogue::Table& entry : room.tables) {
-            if (entry.number == table)
-                return true;
-        }
-    }
-    return false;
+    return m_restaurant.catalogue().table(table) != nullptr;
 }

@@ -6,12 +6,21 @@ ServiceState::ServiceState(const RestaurantCatalogue& catalogue)
         for (const RestaurantCatalogue::Table& table : room.tables) {
             if (!table.ticket)
                 continue;
-            Ticket ticket{table.ticket->covers, table.ticket->waiter, table.ticket->proforma, {}};
-            for (const RestaurantCatalogue::TicketLine& line : table.ticket->lines) {
+            Ticket ticket;
+            ticket.covers = table.ticket->covers;
+            ticket.waiter = table.ticket->waiter;
+            ticket.proforma = table.ticket->proforma;
+            for (const RestaurantCatalogue::TicketLine& entry : table.ticket->lines) {
                 // the data file was checked: every article is a product
-                const RestaurantCatalogue::Product* product = catalogue.product(line.article);
-                ticket.lines.append(
-                    {line.article, product->name, product->price, line.quantity, line.comments, line.sent});
+                const RestaurantCatalogue::Product* product = catalogue.product(entry.article);
+                const RestaurantCatalogue::SetMenu* menu = catalogue.setMenu(entry.article);
+                Line line = Ticket::lineFor(*product, entry.course, entry.comments, menu);
+                line.quantity = entry.quantity;
+                if (menu)
+                    line.menus = QList<Ticket::Composition>(entry.quantity, line.menus.constFirst());
+                else
+                    line.sent = entry.sent;
+                ticket.lines.append(line);
             }
             m_tables[table.number] = ticket;
         }
@@ -25,6 +34,13 @@ const ServiceState::Ticket* ServiceState::ticket(int table, int waiter) const
     return found == tickets.end() ? nullptr : &found->second;
 }
 
+ServiceState::Ticket* ServiceState::ticket(int table, int waiter)
+{
+    std::map<int, Ticket>& tickets = ticketsOf(table);
+    const auto found = tickets.find(table == 0 ? waiter : table);
+    return found == tickets.end() ? nullptr : &found->second;
+}
+
 int ServiceState::covers(int table, int waiter) const
 {
     const Ticket* open = ticket(table, waiter);
@@ -33,17 +49,25 @@ int ServiceState::covers(int table, int waiter) const
 
 void ServiceState::setCovers(int table, int waiter, int covers)
 {
-    std::map<int, Ticket>& tickets = table == 0 ? m_accounts : m_tables;
-    const int key = table == 0 ? waiter : table;
-    const auto found = tickets.find(key);
-    if (found != tickets.end()) {
-        found->second.covers = covers;
+    if (Ticket* found = ticket(table, waiter)) {
+        found->covers = covers;
         return;
     }
-    if (covers == 0)
-        return;
-    Ticket opened;
+    if (covers != 0)
+        open(table, waiter, covers);
+}
+
+ServiceState::Ticket& ServiceState::open(int table, int waiter, int covers)
+{
+    if (Ticket* found = ticket(table, waiter))
+        return *found;
+    Ticket& opened = ticketsOf(table)[table == 0 ? waiter : table];
     opened.covers = covers;
     opened.waiter = waiter;
-    tickets[key] = opened;
+    return opened;
+}
+
+void ServiceState::close(int table, int waiter)
+{
+    ticketsOf(table).erase(table == 0 ? waiter : table);
 }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "RestaurantCatalogue.h"
-
-#include <QList>
-#include <QString>
+#include "Ticket.h"
 
 #include <map>
 
@@ -13,35 +11,28 @@
 class ServiceState final
 {
 public:
-    struct Line
-    {
-        int article = 0;
-        QString name;
-        int unitPrice = 0; // cents
-        int quantity = 1;
-        QList<QString> comments;
-        bool sent = true;
-    };
-
-    struct Ticket
-    {
-        int covers = 0;
-        int waiter = 0;
-        bool proforma = false;
-        QList<Line> lines;
-    };
+    using Ticket = ::Ticket;
+    using Line = Ticket::Line;
 
     explicit ServiceState(const RestaurantCatalogue& catalogue);
 
     // Table 0 is the waiter's own account. Null when nothing is open there.
     const Ticket* ticket(int table, int waiter) const;
+    Ticket* ticket(int table, int waiter);
     bool isOpen(int table) const { return m_tables.count(table) > 0; }
     int covers(int table, int waiter) const;
 
     // Records the covers. A count on a free table opens it for that waiter; 0 on a free table leaves it free.
     void setCovers(int table, int waiter, int covers);
 
+    // The ticket there, opened for that waiter and covers when the table is free.
+    Ticket& open(int table, int waiter, int covers);
+    // Paid: the table is free again.
+    void close(int table, int waiter);
+
 private:
+    std::map<int, Ticket>& ticketsOf(int table) { return table == 0 ? m_accounts : m_tables; }
+
     std::map<int, Ticket> m_tables;   // by table number
     std::map<int, Ticket> m_accounts; // by waiter number
 };

@@ -22,8 +22,10 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     const QCommandLineOption silentOption(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption dropOption(QStringLiteral("drop"),
                                         QStringLiteral("Close the connection as soon as a request arrives."));
-    parser.addOptions(
-        {addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption, dropOption});
+    const QCommandLineOption noprinterOption(QStringLiteral("noprinter"),
+                                             QStringLiteral("Act as a register without preparation printers."));
+    parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
+                       dropOption, noprinterOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -43,6 +45,7 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     outdated = parser.isSet(outdatedOption);
     silent = parser.isSet(silentOption);
     drop = parser.isSet(dropOption);
+    noprinter = parser.isSet(noprinterOption);
     return true;
 }
 

@@ -12,11 +12,12 @@ struct SimOptions
     QHostAddress address{QHostAddress::LocalHost};
     quint16 port = DefaultPort;
     QString dataPath;
-    bool clot = false;     // the register is closed: "ve01$" gets "clot"
-    bool refuse = false;   // the register turns the terminal away: field 1 of the "ve01$" reply is "0"
-    bool outdated = false; // the register's software is too old for the terminal
-    bool silent = false;   // nothing is ever answered
-    bool drop = false;     // the connection is closed as soon as a request arrives
+    bool clot = false;      // the register is closed: "ve01$" gets "clot"
+    bool refuse = false;    // the register turns the terminal away: field 1 of the "ve01$" reply is "0"
+    bool outdated = false;  // the register's software is too old for the terminal
+    bool silent = false;    // nothing is ever answered
+    bool drop = false;      // the connection is closed as soon as a request arrives
+    bool noprinter = false; // the register has no preparation printer: "suitesss$" gets "nook"
 
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.

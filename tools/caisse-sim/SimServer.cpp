@@ -8,12 +8,19 @@ SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QO
     : QObject(parent), m_options(options), m_restaurant(restaurant), m_state(m_restaurant.catalogue()),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
       m_catalogueReplies(m_restaurant), m_waiterReplies(m_restaurant), m_roomReplies(m_restaurant, m_state),
+      m_printers(!m_options.noprinter, [this](const QString& line) { Q_EMIT logged(line); }),
+      m_orderReplies(m_restaurant, m_state, m_printers), m_kitchenReplies(m_restaurant, m_state, m_printers),
+      m_setMenuReplies(m_restaurant, m_state), m_closingReplies(m_restaurant, m_state, m_printers),
       m_server(new QTcpServer(this))
 {
     m_serviceStart.install(m_dispatcher);
     m_catalogueReplies.install(m_dispatcher);
     m_waiterReplies.install(m_dispatcher);
     m_roomReplies.install(m_dispatcher);
+    m_orderReplies.install(m_dispatcher);
+    m_kitchenReplies.install(m_dispatcher);
+    m_setMenuReplies.install(m_dispatcher);
+    m_closingReplies.install(m_dispatcher);
     connect(m_server, &QTcpServer::newConnection, this, &SimServer::acceptConnections);
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "CatalogueReplies.h"
+#include "ClosingReplies.h"
+#include "KitchenReplies.h"
+#include "OrderReplies.h"
+#include "PrinterLog.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "RoomReplies.h"
 #include "ServiceStartReplies.h"
 #include "ServiceState.h"
+#include "SetMenuReplies.h"
 #include "SimOptions.h"
 #include "WaiterReplies.h"
 
@@ -26,7 +31,7 @@ public:
     quint16 port() const;
 
 Q_SIGNALS:
-    // Every connection, request and reply, one line each, for the console.
+    // Every connection, request and reply, and what the printers receive, one line each, for the console.
     void logged(const QString& line);
 
 private:
@@ -40,5 +45,10 @@ private:
     CatalogueReplies m_catalogueReplies;
     WaiterReplies m_waiterReplies;
     RoomReplies m_roomReplies;
+    PrinterLog m_printers;
+    OrderReplies m_orderReplies;
+    KitchenReplies m_kitchenReplies;
+    SetMenuReplies m_setMenuReplies;
+    ClosingReplies m_closingReplies;
     QTcpServer* m_server;
 };

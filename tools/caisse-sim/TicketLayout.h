@@ -12,11 +12,15 @@
 //   2  Kir royal                 17,00
 //   1  Entrecote                 21,50
 //      Saignant
+//   1  + Frites maison            3,50
+//   1  Formule midi              19,00
+//      - Terrine de campagne ma
+//   1  Cafe                     offert
 //   ----------------------------------
-//   TOTAL                        38,50
+//   TOTAL                        60,00
 //
-// An article line starts with its quantity, the only lines to start with a digit; comments are indented under
-// their article. Amounts are euros with a decimal comma.
+// An article line starts with its quantity, the only lines to start with a digit; comments and the dishes
+// chosen for a set menu are indented under their article. Amounts are euros with a decimal comma.
 namespace TicketLayout {
 
 constexpr int Width = 34;
@@ -27,7 +31,10 @@ constexpr int NameWidth = Width - QuantityWidth - AmountWidth;
 // "17,00", "-0,50"
 QString euros(int cents);
 
-// title: "Table 12" or "Compte Camille"; ticket may be null (nothing open yet): the total is then 0,00.
+// "Table 12", or "Compte Camille" for a waiter's own account (table 0).
+QString title(const RestaurantCatalogue& catalogue, int table, int waiter);
+
+// ticket may be null (nothing open yet): the total is then 0,00.
 QString text(const QString& title, const ServiceState::Ticket* ticket);
 
 } // namespace TicketLayout
