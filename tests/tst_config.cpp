@@ -257,14 +257,14 @@ void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
     terminal.open();
     QVERIFY(!terminal.switchNamed(QStringLiteral("Switch3"))->isChecked());
     QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch3")), Qt::LeftButton);
-    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::AskCovers], QStringLiteral("1"));
 
     QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
     QVERIFY(terminal.startView()->isVisible());
     QVERIFY(!terminal.config()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.startView());
     // the next table choice asks for covers: the slot holds "1"
-    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::AskCovers], QStringLiteral("1"));
     // and no file was written
     QFile file(terminal.settingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -297,7 +297,7 @@ void tst_Config::savingWritesTheFile()
     terminal.open();
     QVERIFY(terminal.switchNamed(QStringLiteral("Switch1"))->isChecked());
     QVERIFY(terminal.switchNamed(QStringLiteral("Switch4"))->isChecked());
-    QCOMPARE(terminal.form->settings()[4], QStringLiteral("0"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::DoubleTap], QStringLiteral("0"));
 }
 
 void tst_Config::writeFailureKeepsTheScreenOpen()
@@ -306,7 +306,7 @@ void tst_Config::writeFailureKeepsTheScreenOpen()
     QVERIFY(terminal.activate());
     terminal.open();
     QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch2")), Qt::LeftButton);
-    QCOMPARE(terminal.form->settings()[2], QStringLiteral("1"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::GraphicPlan], QStringLiteral("1"));
     // a folder where the settings file should be: it cannot be written
     QVERIFY(QDir(terminal.folder.path()).mkdir(QStringLiteral("Iquillobrands.dat")));
 
@@ -316,7 +316,7 @@ void tst_Config::writeFailureKeepsTheScreenOpen()
     QVERIFY(terminal.config()->isVisible());
     QVERIFY(!terminal.startView()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.config());
-    QCOMPARE(terminal.form->settings()[2], QStringLiteral("1"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::GraphicPlan], QStringLiteral("1"));
 
     // leaving without saving still works
     QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
@@ -348,14 +348,14 @@ void tst_Config::openingDiscardsAnUnsavedAddress()
     edit1->clear();
     edit1->setFocus();
     QTest::keyClicks(edit1, QStringLiteral("127.0.0.53"));
-    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0.53"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QStringLiteral("127.0.0.53"));
     // an unsaved switch change is discarded as well
-    terminal.form->settings()[3] = QStringLiteral("0");
+    terminal.form->settings()[SettingsSlots::AskCovers] = QStringLiteral("0");
 
     terminal.open();
-    QCOMPARE(terminal.form->settings()[0], SavedAddress);
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], SavedAddress);
     QCOMPARE(edit1->text(), SavedAddress);
-    QCOMPARE(terminal.form->settings()[3], QStringLiteral("1"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::AskCovers], QStringLiteral("1"));
     QVERIFY(terminal.switchNamed(QStringLiteral("Switch3"))->isChecked());
 }
 
@@ -389,4 +389,5 @@ void tst_Config::configurationIsIgnoredWhileTheStartRuns()
 }
 
 QTEST_MAIN(tst_Config)
+#include "settings/SettingsSlots.h"
 #include "tst_config.moc"

@@ -208,22 +208,23 @@ void tst_StartView::addressBoxMirrorsSlot0()
     QLineEdit* edit = terminal.addressBox();
     // no settings file: slot 0 read "0", and activation emptied the box and the slot with it
     QCOMPARE(edit->text(), QString());
-    QCOMPARE(terminal.form->settings()[0], QString());
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QString());
 
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("127.0.0"));
-    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QStringLiteral("127.0.0"));
     QTest::keyClicks(edit, QStringLiteral(".50"));
-    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0.50"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QStringLiteral("127.0.0.50"));
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0.5"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QStringLiteral("127.0.0.5"));
     edit->setText(QStringLiteral("127.0.0.51"));
-    QCOMPARE(terminal.form->settings()[0], QStringLiteral("127.0.0.51"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QStringLiteral("127.0.0.51"));
     edit->clear();
-    QCOMPARE(terminal.form->settings()[0], QString());
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], QString());
     // in memory only: nothing was written
     QVERIFY(!QFile::exists(terminal.form->settings().filePath()));
 }
 
 QTEST_MAIN(tst_StartView)
+#include "settings/SettingsSlots.h"
 #include "tst_startview.moc"

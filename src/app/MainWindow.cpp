@@ -33,7 +33,7 @@
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this)
 {
-    setObjectName(QStringLiteral("TForm4"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
     resize(DesignWidth, DesignHeight);
     createViews();
