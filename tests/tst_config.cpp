@@ -8,6 +8,7 @@
 #include "app/ConfigView.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "settings/SettingsSlots.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
 #include "widgets/ToggleSwitch.h"
@@ -389,5 +390,4 @@ void tst_Config::configurationIsIgnoredWhileTheStartRuns()
 }
 
 QTEST_MAIN(tst_Config)
-#include "settings/SettingsSlots.h"
 #include "tst_config.moc"

@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "settings/SettingsSlots.h"
 #include "widgets/RedKey.h"
 
 #include <QApplication>
@@ -226,5 +227,4 @@ void tst_StartView::addressBoxMirrorsSlot0()
 }
 
 QTEST_MAIN(tst_StartView)
-#include "settings/SettingsSlots.h"
 #include "tst_startview.moc"
