@@ -6,9 +6,13 @@
 // counts it took, to be printed with the times.
 
 #include "SimLauncher.h"
-#include "app/TForm4.h"
-#include "catalogue/CatalogueLoad.h"
-#include "waiters/ServeurView.h"
+#include "app/CatalogueLoad.h"
+#include "app/MainWindow.h"
+#include "menus/SetMenuView.h"
+#include "settings/SettingsSlots.h"
+#include "tables/PlanView.h"
+#include "ticket/TicketView.h"
+#include "waiters/WaiterView.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -37,7 +41,7 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void clearControls(TForm4& form)
+void clearControls(MainWindow& form)
 {
     CatalogueLoad& load = form.catalogueLoad();
     load.productKeys().clear();
@@ -45,14 +49,21 @@ void clearControls(TForm4& form)
     load.tableButtons().clear();
 }
 
+template <typename View> View* view(MainWindow& form, const char* name)
+{
+    return form.findChild<View*>(QLatin1String(name));
+}
+
 // What the catalogue load builds, with the arguments it gives.
-void buildControls(TForm4& form)
+void buildControls(MainWindow& form)
 {
     CatalogueLoad& load = form.catalogueLoad();
-    load.productKeys().build(form.prod(), load.productCount(), form.ticket(), form.largeurinit,
-                             form.settings()[4] == QLatin1String("1"));
-    load.setMenuGrid().build(form.formule(), form.largeurinit, form.hauteurinit);
-    load.tableButtons().build(form.catalogue().tablePlan(), form.plan(), form.largeurinit, form.hauteurinit);
+    const QSize start = load.startSize();
+    load.productKeys().build(form.products(), load.productCount(), view<TicketView>(form, "ticket"), start.width(),
+                             form.settings()[SettingsSlots::DoubleTap] == QLatin1String("1"));
+    load.setMenuGrid().build(view<SetMenuView>(form, "formule"), start.width(), start.height());
+    load.tableButtons().build(form.catalogue().tablePlan(), view<PlanView>(form, "plan"), start.width(),
+                              start.height());
 }
 
 // As many plain widgets, laid out and shown on a hidden parent as the controls are on the hidden views.
@@ -70,7 +81,7 @@ void clearPlainWidgets(QWidget& parent)
     qDeleteAll(parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-[[gnu::noinline]] void measuredControls(TForm4& form)
+[[gnu::noinline]] void measuredControls(MainWindow& form)
 {
     buildControls(form);
 }
@@ -81,12 +92,12 @@ void clearPlainWidgets(QWidget& parent)
 }
 
 // Starts the terminal against the simulator and waits for the waiter view, the catalogue loaded.
-void startTerminal(TForm4& form)
+void startTerminal(MainWindow& form)
 {
     form.show();
     form.activateWindow();
     const QDeadlineTimer deadline(StartTimeoutMs);
-    while (form.frontView() != form.serveur()) {
+    while (form.frontView() != view<WaiterView>(form, "serveur")) {
         if (deadline.hasExpired())
             throw std::runtime_error("the waiter view did not open");
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -115,7 +126,7 @@ int run(const QStringList& args)
         throw std::runtime_error("cannot write the settings");
     settings.close();
 
-    TForm4 form(folder.path());
+    MainWindow form(folder.path());
     startTerminal(form);
     QWidget plainParent(&form);
     plainParent.hide();

@@ -1,4 +1,4 @@
-// Times RegisterLink::echange against caisse-sim, with a bare blocking socket round trip as the baseline.
+// Times RegisterLink::exchange against caisse-sim, with a bare blocking socket round trip as the baseline.
 // Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
 
 #include "link/RegisterLink.h"
@@ -66,7 +66,7 @@ double timeLink(RegisterLink& link)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < Exchanges; ++i) {
-        if (link.echange(Request).isEmpty())
+        if (link.exchange(Request).isEmpty())
             throw std::runtime_error("empty reply through RegisterLink");
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / Exchanges;
@@ -111,7 +111,7 @@ int run(const QString& simProgram)
     RegisterLink link;
     link.setHost(endpoint.address);
     link.setPort(endpoint.port);
-    link.echange(Request);
+    link.exchange(Request);
 
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(endpoint.address), endpoint.port);

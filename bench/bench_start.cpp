@@ -3,8 +3,8 @@
 // how many widgets the window holds then. The settings come from $HOME/Documents, as at the restaurant.
 
 #include "MonotonicNow.h"
-#include "app/TForm4.h"
-#include "waiters/ServeurView.h"
+#include "app/MainWindow.h"
+#include "waiters/WaiterView.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -20,12 +20,16 @@ namespace {
 class PaintWatch final : public QObject
 {
 public:
-    explicit PaintWatch(TForm4& form) : m_form(form) { form.serveur()->installEventFilter(this); }
+    explicit PaintWatch(MainWindow& form)
+        : m_form(form), m_waiterView(form.findChild<WaiterView*>(QStringLiteral("serveur")))
+    {
+        m_waiterView->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!m_seen && event->type() == QEvent::Paint && watched == m_form.serveur() && m_form.serveur()->isVisible() &&
-            m_form.frontView() == m_form.serveur()) {
+        if (!m_seen && event->type() == QEvent::Paint && watched == m_waiterView && m_waiterView->isVisible() &&
+            m_form.frontView() == m_waiterView) {
             m_seen = true;
             // queued: runs once the paint under way has been done
             QTimer::singleShot(0, this, [this] { report(); });
@@ -45,7 +49,8 @@ private:
         QCoreApplication::exit(0);
     }
 
-    TForm4& m_form;
+    MainWindow& m_form;
+    WaiterView* m_waiterView;
     bool m_seen = false;
 };
 
@@ -54,9 +59,9 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    TForm4 window;
+    MainWindow window;
     PaintWatch watch(window);
-    QObject::connect(&window, &TForm4::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &MainWindow::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     window.activateWindow();
     return app.exec();

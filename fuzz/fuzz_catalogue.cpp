@@ -1,8 +1,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueGeometry.h"
 #include "catalogue/CatalogueParse.h"
-#include "catalogue/FormatError.h"
 #include "catalogue/ProductTable.h"
+#include "link/FormatError.h"
 #include "link/WireCodec.h"
 
 #include <cstdint>

@@ -44,20 +44,21 @@ QStringList startTerminal(const QString& folder, QStringList& waiters)
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
     MainWindow form(folder);
+    const auto* waiterView = form.findChild<WaiterView*>(QStringLiteral("serveur"));
     form.show();
     form.activateWindow();
-    const bool opened = QTest::qWaitFor([&form] { return form.frontView() == form.serveur(); }, 20000);
+    const bool opened = QTest::qWaitFor([&] { return form.frontView() == waiterView; }, 20000);
     MessageBox::setHandler({});
     if (!opened)
         messages << QStringLiteral("the waiter view did not open");
-    for (RedKey* key : form.serveur()->waiterKeys()) {
+    for (RedKey* key : waiterView->waiterKeys()) {
         if (!key->isHidden())
             waiters << key->caption()->text();
     }
     if (form.catalogueLoad().productCount() == 0 ||
         form.catalogueLoad().productKeys().count() != form.catalogueLoad().productCount())
         messages << QStringLiteral("no product keys");
-    if (form.ticket()->TabControl()->tabText(0).isEmpty())
+    if (form.findChild<TicketView*>(QStringLiteral("ticket"))->TabControl()->tabText(0).isEmpty())
         messages << QStringLiteral("no keyboard name");
     return messages;
 }

@@ -2,11 +2,13 @@
 #include "TerminalFixture.h"
 
 #include "app/CatalogueLoad.h"
+#include "app/LinkProbe.h"
 #include "app/MainWindow.h"
 #include "app/ServiceStart.h"
 #include "app/StartView.h"
 #include "closing/PaymentView.h"
 #include "menus/SetMenuView.h"
+#include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
 #include "ticket/ParkingView.h"
@@ -17,6 +19,7 @@
 #include "widgets/RedKey.h"
 #include "widgets/TapCaption.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +33,9 @@
 
 namespace {
 
-const QString Address = QStringLiteral("127.0.0.101");
+using namespace SettingsSlots;
+
+const QString CaisseAddress = QStringLiteral("127.0.0.101");
 const QString WrongIp = QStringLiteral("Vérifiez votre adresse IP");
 // a reply the script turns into a closed connection
 const QByteArray Close = QByteArrayLiteral("<close>");
@@ -81,6 +86,19 @@ Script sample()
     };
 }
 
+// Another register's catalogue: other names, captions and products, tables on the second plan.
+Script other()
+{
+    return {
+        {QStringLiteral("nongletserveur"), "Cocktails;Jus;#Hugo;Ines;"},
+        {QStringLiteral("enc$"), "a;Cheque;a;a"},
+        {QStringLiteral("listesupp"), "7;Cheddar"},
+        {QStringLiteral("naclav2_1"), "PRIX01Mojito;0;0;xFF0000FF;30;;;;;"},
+        {QStringLiteral("naclav1_1"), "PRIX02Orange;0;0;xFF0000FF;31;;;;;"},
+        {QStringLiteral("tablepos$"), "100;100$200;200$100;100$50;50$2;2$1;1"},
+    };
+}
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -114,30 +132,41 @@ struct Terminal : TerminalFixture
     {
         QObject::connect(&form->catalogueLoad(), &CatalogueLoad::progressShown, [this](const QString& text) {
             // the status line must read the text whenever the window gets to draw it
-            progress.append(form->init()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
+            progress.append(start()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
         });
         activated = activate();
     }
 
-    void start()
+    // "Utilisation en local" on the register's address.
+    void startLocally()
     {
         QVERIFY(activated);
-        form->init()->Edit1()->setText(Address);
-        form->guarded([this] { form->serviceStart().lanceappli(); });
+        start()->Edit1()->setText(CaisseAddress);
+        form->guard().run([this] { form->serviceStart().startLocally(); });
     }
+
+    StartView* start() const { return find<StartView>(QStringLiteral("init")); }
+    WaiterView* waiters() const { return find<WaiterView>(QStringLiteral("serveur")); }
+    TicketView* ticket() const { return find<TicketView>(QStringLiteral("ticket")); }
+    PaymentView* payment() const { return find<PaymentView>(QStringLiteral("encaissement")); }
+    ParkingView* parking() const { return find<ParkingView>(QStringLiteral("poubelle")); }
+    SetMenuView* setMenu() const { return find<SetMenuView>(QStringLiteral("formule")); }
+    PlanView* plan() const { return find<PlanView>(QStringLiteral("plan")); }
+    CatalogueLoad& load() const { return form->catalogueLoad(); }
 };
 
 // What the waiter can see of a loaded catalogue and what the ticket screens will read from it.
-QStringList screenOf(MainWindow& form)
+QStringList screenOf(const Terminal& terminal)
 {
+    MainWindow& form = *terminal.form;
     QStringList out;
-    QTabWidget* tabs = form.ticket()->TabControl();
+    QTabWidget* tabs = terminal.ticket()->TabControl();
     for (int i = 0; i < tabs->count(); ++i)
         out << QStringLiteral("tab %1 %2 %3").arg(i).arg(tabs->tabText(i)).arg(tabs->isTabVisible(i));
-    for (RedKey* key : form.serveur()->waiterKeys())
+    for (RedKey* key : terminal.waiters()->waiterKeys())
         out << QStringLiteral("waiter %1 %2").arg(key->caption()->text()).arg(key->isHidden());
-    for (RedKey* key :
-         {form.encaissement()->cb(), form.encaissement()->ch(), form.encaissement()->ba(), form.encaissement()->es()})
+    const PaymentView* payment = terminal.payment();
+    for (RedKey* key : {payment->cb(), payment->ch(), payment->ba(), payment->es()})
         out << QStringLiteral("payment %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     ProductKeys& keys = form.catalogueLoad().productKeys();
     for (int k = 0; k < keys.count(); ++k) {
@@ -151,16 +180,16 @@ QStringList screenOf(MainWindow& form)
                    .arg(body->colour().name(QColor::HexArgb))
                    .arg(caption->font().pixelSize())
                    .arg(caption->text())
-                   .arg(form.prod().art(k))
-                   .arg(form.prod().textecuis(k));
+                   .arg(form.products().art(k))
+                   .arg(form.products().textecuis(k));
     }
-    const CheckList* supplements = form.poubelle()->ListViewsupp();
+    const CheckList* supplements = terminal.parking()->ListViewsupp();
     for (int i = 0; i < supplements->count(); ++i)
         out << QStringLiteral("supplement %1 %2")
                    .arg(supplements->item(i)->text())
                    .arg(supplements->item(i)->data(Qt::UserRole).toInt());
     for (int a = 1; a <= 4; ++a)
-        out << QStringLiteral("supp %1 %2").arg(a).arg(form.prod().supp(a));
+        out << QStringLiteral("supp %1 %2").arg(a).arg(form.products().supp(a));
     TableButtons& tables = form.catalogueLoad().tableButtons();
     for (int z = 0; z < tables.count(); ++z) {
         if (!tables.btable(z)->isHidden())
@@ -198,6 +227,9 @@ private Q_SLOTS:
     void badInputs_data();
     void badInputs();
     void repeatedLoadKeepsOneSetOfControls();
+    void abandonedDownloadKeepsTheEarlierCatalogue_data();
+    void abandonedDownloadKeepsTheEarlierCatalogue();
+    void failedSaveKeepsTheStartViewAndTheEarlierCatalogue();
     void keysAnswerTheTapOfSlot4_data();
     void keysAnswerTheTapOfSlot4();
     void sizedScreensStayAfterResize();
@@ -206,10 +238,10 @@ private Q_SLOTS:
 
 void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
 {
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, sample());
     Terminal terminal;
-    terminal.start();
+    terminal.startLocally();
     MainWindow& form = *terminal.form;
 
     QByteArray expected("ve01$\r\nve04$\r\n");
@@ -217,7 +249,7 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
         expected += request.toLatin1() + "\r\n";
     QCOMPARE(caisse.received(), expected);
     QVERIFY(terminal.messages.isEmpty());
-    QCOMPARE(form.frontView(), form.serveur());
+    QCOMPARE(form.frontView(), terminal.waiters());
 
     QStringList progress{QStringLiteral("Chargement des paramètres...")};
     for (int n = 1; n <= 12; ++n)
@@ -232,37 +264,37 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
         store.read();
         return store;
     }();
-    QCOMPARE(saved[11], QStringLiteral("Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"));
-    QCOMPARE(saved[81], QStringLiteral("1;;;;;;"));
-    QCOMPARE(saved[12], QStringLiteral("Coca;0;0;x00FF00;20;;;;;"));
-    QCOMPARE(saved[101], QStringLiteral("Pastis cuisine;Kir cuisine"));
-    QCOMPARE(saved[102], QStringLiteral("Coca cuisine"));
-    QCOMPARE(saved[30], QString::fromLatin1(sample().value(QStringLiteral("nongletserveur"))));
-    QCOMPARE(saved[41], QStringLiteral("1$1$0"));
-    QCOMPARE(saved[43], QStringLiteral("~10;11$20~~~~~~~~~"));
-    QCOMPARE(saved[44], QString());
-    QCOMPARE(saved[46], QStringLiteral("0;0;0;0;0;0;0;0;0;1;1"));
-    QCOMPARE(saved[61], QStringLiteral(":Pastis;Kir:Coca"));
-    QCOMPARE(saved[71], QString());
-    QCOMPARE(saved[33], QStringLiteral("100;0$200;0$100;0$50;0$1;2$1;0"));
-    QCOMPARE(saved[10], QStringLiteral("57"));
+    QCOMPARE(saved[PriceListFirstHalf + 1], QStringLiteral("Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"));
+    QCOMPARE(saved[PriceListSecondHalf + 1], QStringLiteral("1;;;;;;"));
+    QCOMPARE(saved[PriceListFirstHalf + 2], QStringLiteral("Coca;0;0;x00FF00;20;;;;;"));
+    QCOMPARE(saved[KitchenLabels + 1], QStringLiteral("Pastis cuisine;Kir cuisine"));
+    QCOMPARE(saved[KitchenLabels + 2], QStringLiteral("Coca cuisine"));
+    QCOMPARE(saved[TabsAndWaiters], QString::fromLatin1(sample().value(QStringLiteral("nongletserveur"))));
+    QCOMPARE(saved[PrintingOptions], QStringLiteral("1$1$0"));
+    QCOMPARE(saved[SetMenuContents], QStringLiteral("~10;11$20~~~~~~~~~"));
+    QCOMPARE(saved[SetMenuContents + 1], QString());
+    QCOMPARE(saved[CourseRanks + 1], QStringLiteral("0;0;0;0;0;0;0;0;0;1;1"));
+    QCOMPARE(saved[SetMenuLists + 1], QStringLiteral(":Pastis;Kir:Coca"));
+    QCOMPARE(saved[SetMenuListsRest + 1], QString());
+    QCOMPARE(saved[TablePlan], QStringLiteral("100;0$200;0$100;0$50;0$1;2$1;0"));
+    QCOMPARE(saved[DataStamp], QStringLiteral("57"));
 
     // keys in their keyboard's box, four to a row of W = (403 - 5) div 4 = 99
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(form.catalogueLoad().productCount(), 3);
     QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.bbutton(1)->parentWidget(), form.ticket()->VertScrollBox(1)->widget());
+    QCOMPARE(keys.bbutton(1)->parentWidget(), terminal.ticket()->VertScrollBox(1)->widget());
     QCOMPARE(keys.bbutton(1)->geometry(), QRect(99, 0, 99, 59));
     QCOMPARE(keys.labeltouche(1)->geometry(), QRect(101, 2, 95, 55));
-    QCOMPARE(keys.labeltouche(1)->parentWidget(), form.ticket()->VertScrollBox(1)->widget());
+    QCOMPARE(keys.labeltouche(1)->parentWidget(), terminal.ticket()->VertScrollBox(1)->widget());
     QCOMPARE(keys.labeltouche(1)->font().pixelSize(), 13);
-    QCOMPARE(keys.bbutton(2)->parentWidget(), form.ticket()->VertScrollBox(2)->widget());
+    QCOMPARE(keys.bbutton(2)->parentWidget(), terminal.ticket()->VertScrollBox(2)->widget());
     QCOMPARE(keys.bbutton(2)->pos(), QPoint(0, 0));
     QCOMPARE(keys.bbutton(0)->colour(), QColor(Qt::red));
     QCOMPARE(keys.bbutton(2)->colour().alpha(), 0);
-    QVERIFY(form.ticket()->VertScrollBox(1)->widget()->minimumHeight() >= 59);
+    QVERIFY(terminal.ticket()->VertScrollBox(1)->widget()->minimumHeight() >= 59);
 
-    const QStringList screen = screenOf(form);
+    const QStringList screen = screenOf(terminal);
     for (const QString& line : {QStringLiteral("tab 0 Aperitifs 1"),
                                 QStringLiteral("tab 8 9 0"),
                                 QStringLiteral("tab 9 10 0"),
@@ -291,12 +323,12 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
         QVERIFY2(screen.contains(line), qPrintable(line + QStringLiteral(" not in\n") + screen.join('\n')));
     QVERIFY(!screen.join('\n').contains(QStringLiteral("table T2")));
     QCOMPARE(form.catalogueLoad().tableButtons().count(), 100);
-    QCOMPARE(form.prod().textecuis(1), QStringLiteral("Kir cuisine"));
-    QCOMPARE(form.prod().menucuis(1), 2);
+    QCOMPARE(form.products().textecuis(1), QStringLiteral("Kir cuisine"));
+    QCOMPARE(form.products().menucuis(1), 2);
 
-    QVERIFY(form.Timer3()->isActive());
-    QCOMPARE(form.tCPClient().connectTimeout(), RegisterLink::ServiceConnectTimeoutMs);
-    QCOMPARE(form.plan()->TabControl1()->currentWidget(), form.plan()->TabItem9());
+    QVERIFY(form.linkProbe().isActive());
+    QCOMPARE(form.link().connectTimeout(), RegisterLink::ServiceConnectTimeoutMs);
+    QCOMPARE(terminal.plan()->TabControl1()->currentWidget(), terminal.plan()->TabItem9());
 }
 
 void tst_CatalogueLoad::cacheModeSendsNothingAndShowsTheSameScreen()
@@ -304,24 +336,23 @@ void tst_CatalogueLoad::cacheModeSendsNothingAndShowsTheSameScreen()
     QStringList downloaded;
     QTemporaryDir kept;
     {
-        ScriptedRegister caisse(Address);
+        ScriptedRegister caisse(CaisseAddress);
         scriptStart(caisse, sample());
         Terminal terminal;
-        terminal.start();
-        downloaded = screenOf(*terminal.form);
+        terminal.startLocally();
+        downloaded = screenOf(terminal);
         QVERIFY(QFile::copy(terminal.settingsPath(), kept.filePath(SettingsStore::FileName)));
     }
     // the saved address starts the terminal at activation: its own version exchange, then the local start
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     caisse.replyLine(QStringLiteral("caisse~1~57"));
     scriptStart(caisse, {}, false);
     Terminal terminal(QString(), kept.path());
 
     QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve01$\r\nve04$\r\n"));
-    QVERIFY(!terminal.form->reload);
     QVERIFY(terminal.messages.isEmpty());
-    QCOMPARE(terminal.form->frontView(), terminal.form->serveur());
-    QCOMPARE(screenOf(*terminal.form), downloaded);
+    QCOMPARE(terminal.form->frontView(), terminal.waiters());
+    QCOMPARE(screenOf(terminal), downloaded);
     QCOMPARE(terminal.progress.size(), 15);
 }
 
@@ -331,7 +362,7 @@ void tst_CatalogueLoad::badInputs_data()
     QTest::addColumn<QString>("lastRequest"); // the last request the register sees
     QTest::addColumn<QString>("message");     // none when empty
     QTest::addColumn<bool>("saved");
-    QTest::addColumn<int>("products");
+    QTest::addColumn<int>("products"); // a load that does not complete builds none
 
     const QString all = QStringLiteral("tablepos$");
     const QByteArray huge(20000, 'x');
@@ -357,7 +388,7 @@ void tst_CatalogueLoad::badInputs_data()
     replies = sample();
     replies[QStringLiteral("tablepos$")] = Close;
     QTest::newRow("a connection dropped on the table plan abandons the start")
-        << replies << all << WrongIp << false << 3;
+        << replies << all << WrongIp << false << 0;
 
     replies = sample();
     replies[QStringLiteral("naclav2_1")] = "PRIX01Pastis;0;0;xFFFF0000;1x;";
@@ -367,8 +398,8 @@ void tst_CatalogueLoad::badInputs_data()
 
     replies = sample();
     replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
-    QTest::newRow("a non-numeric table height stops the load at that table")
-        << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 3;
+    QTest::newRow("a non-numeric table height stops the load before any control is built")
+        << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 0;
 
     replies = sample();
     replies[QStringLiteral("nongletserveur")] = "Aperitifs;Softs;Bieres";
@@ -382,7 +413,7 @@ void tst_CatalogueLoad::badInputs_data()
     replies = sample();
     replies[QStringLiteral("limp")] = huge;
     QTest::newRow("a 20000-character printing options line stops the load")
-        << replies << QStringLiteral("limp") << QStringLiteral("Ligne trop longue reçue de la caisse") << false << 3;
+        << replies << QStringLiteral("limp") << QStringLiteral("Ligne trop longue reçue de la caisse") << false << 0;
 
     replies = sample();
     replies[QStringLiteral("nongletserveur")] = "Ap\xe9ritifs;Caf\xe9s;#Ren\xe9;";
@@ -398,11 +429,11 @@ void tst_CatalogueLoad::badInputs()
     QFETCH(bool, saved);
     QFETCH(int, products);
 
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, replies);
     Terminal terminal;
     const QByteArray before = readFile(terminal.settingsPath());
-    terminal.start();
+    terminal.startLocally();
     MainWindow& form = *terminal.form;
 
     QCOMPARE(caisse.requests().constLast(), lastRequest);
@@ -411,39 +442,95 @@ void tst_CatalogueLoad::badInputs()
     QCOMPARE(form.catalogueLoad().productCount(), products);
     QCOMPARE(form.catalogueLoad().productKeys().count(), form.catalogueLoad().productCount());
     if (message == WrongIp) {
-        // abandoned: the address is to be typed again, and the waiter view opens on what there is
-        QCOMPARE(form.init()->Edit1()->text(), QString());
-        QCOMPARE(form.frontView(), form.serveur());
-        QCOMPARE(form.tCPClient().connectTimeout(), RegisterLink::StartConnectTimeoutMs);
+        // abandoned: the address is to be typed again, and the waiter view opens on the earlier catalogue
+        QCOMPARE(terminal.start()->Edit1()->text(), QString());
+        QCOMPARE(form.frontView(), terminal.waiters());
+        QCOMPARE(form.link().connectTimeout(), RegisterLink::StartConnectTimeoutMs);
     } else if (!message.isEmpty()) {
         // an error the load does not catch keeps the start view
-        QCOMPARE(form.frontView(), form.init());
-        QCOMPARE(form.init()->Edit1()->text(), Address);
+        QCOMPARE(form.frontView(), terminal.start());
+        QCOMPARE(terminal.start()->Edit1()->text(), CaisseAddress);
     } else {
-        QCOMPARE(form.frontView(), form.serveur());
+        QCOMPARE(form.frontView(), terminal.waiters());
     }
 }
 
 void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
 {
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, sample());
     scriptStart(caisse, {}, false);
     Terminal terminal;
-    terminal.start();
-    MainWindow& form = *terminal.form;
-    const QStringList first = screenOf(form);
+    terminal.startLocally();
+    const QStringList first = screenOf(terminal);
     // the link was lost: the waiter starts again from the start view, now from the cache
-    form.init()->show();
-    terminal.start();
+    terminal.start()->show();
+    terminal.startLocally();
 
-    QVERIFY(!form.reload);
-    QCOMPARE(screenOf(form), first);
-    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(1)).size(), 2);
-    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(2)).size(), 1);
-    QCOMPARE(shapesOn(form.formule()->HorzScrollBox1()).size(), 251);
-    QCOMPARE(form.plan()->TabItem9()->findChildren<ColourShape*>().size(), 1);
-    QCOMPARE(form.poubelle()->ListViewsupp()->count(), 2);
+    QCOMPARE(caisse.requests().constLast(), QStringLiteral("ve04$"));
+    QCOMPARE(screenOf(terminal), first);
+    QCOMPARE(shapesOn(terminal.ticket()->VertScrollBox(1)).size(), 2);
+    QCOMPARE(shapesOn(terminal.ticket()->VertScrollBox(2)).size(), 1);
+    QCOMPARE(shapesOn(terminal.setMenu()->HorzScrollBox1()).size(), 251);
+    QCOMPARE(terminal.plan()->TabItem9()->findChildren<ColourShape*>().size(), 1);
+    QCOMPARE(terminal.parking()->ListViewsupp()->count(), 2);
+}
+
+void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue_data()
+{
+    QTest::addColumn<QString>("lost");
+    QTest::newRow("lost on the names") << QStringLiteral("nongletserveur");
+    QTest::newRow("lost on the payment captions") << QStringLiteral("enc$");
+    QTest::newRow("lost on the table plan") << QStringLiteral("tablepos$");
+}
+
+void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
+{
+    QFETCH(QString, lost);
+
+    Script replies = other();
+    replies[lost] = Close;
+    ScriptedRegister caisse(CaisseAddress);
+    scriptStart(caisse, sample());
+    scriptStart(caisse, replies);
+    Terminal terminal;
+    terminal.startLocally();
+    const QStringList first = screenOf(terminal);
+    const QByteArray saved = readFile(terminal.settingsPath());
+    // the register's data changed while the link was lost: the next start downloads again
+    terminal.form->settings()[DataStamp] = QStringLiteral("56");
+    terminal.start()->bringToFront();
+    terminal.startLocally();
+
+    QCOMPARE(caisse.requests().constLast(), lost);
+    QCOMPARE(terminal.messages, QStringList{WrongIp});
+    QCOMPARE(terminal.form->frontView(), terminal.waiters());
+    QCOMPARE(screenOf(terminal), first);
+    QCOMPARE(terminal.load().productKeys().count(), 3);
+    QCOMPARE(readFile(terminal.settingsPath()), saved);
+}
+
+void tst_CatalogueLoad::failedSaveKeepsTheStartViewAndTheEarlierCatalogue()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    scriptStart(caisse, sample());
+    scriptStart(caisse, other());
+    Terminal terminal;
+    terminal.startLocally();
+    const QStringList first = screenOf(terminal);
+    // a folder in the way of the blanked file: the save fails on it
+    const QString blank = QDir(terminal.folderPath).filePath(SettingsStore::BlankFileName);
+    QVERIFY(QFile::remove(blank));
+    QVERIFY(QDir().mkdir(blank));
+    terminal.form->settings()[DataStamp] = QStringLiteral("56");
+    terminal.start()->bringToFront();
+    terminal.startLocally();
+
+    QCOMPARE(caisse.requests().constLast(), QStringLiteral("tablepos$"));
+    QCOMPARE(terminal.messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + blank});
+    QCOMPARE(terminal.form->frontView(), terminal.start());
+    // keys, captions and `articles` all still those of the catalogue the waiter can order from
+    QCOMPARE(screenOf(terminal), first);
 }
 
 void tst_CatalogueLoad::keysAnswerTheTapOfSlot4_data()
@@ -460,15 +547,15 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
     QFETCH(QString, slot4);
     QFETCH(bool, doubleTap);
 
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, sample());
     Terminal terminal;
-    terminal.form->settings()[4] = slot4;
-    terminal.start();
+    terminal.form->settings()[DoubleTap] = slot4;
+    terminal.startLocally();
     ProductKeys& keys = terminal.form->catalogueLoad().productKeys();
     QSignalSpy taps(&keys, &ProductKeys::productTapped);
-    terminal.form->ticket()->show();
-    terminal.form->ticket()->raise();
+    terminal.ticket()->show();
+    terminal.ticket()->raise();
     TapCaption* caption = keys.labeltouche(1);
     QTest::mouseClick(caption, Qt::LeftButton);
     QCOMPARE(taps.size(), doubleTap ? 0 : 1);
@@ -484,30 +571,30 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
 
 void tst_CatalogueLoad::sizedScreensStayAfterResize()
 {
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, sample());
     Terminal terminal;
-    terminal.start();
+    terminal.startLocally();
     MainWindow& form = *terminal.form;
     // (403 x 16) div 100 = 64, (403 x 68) div 100 = 274, (403 x 84) div 100 = 338
-    QCOMPARE(form.ticket()->Memo1()->geometry().left(), 64);
-    QCOMPARE(form.ticket()->Memo1()->width(), 274);
+    QCOMPARE(terminal.ticket()->Memo1()->geometry().left(), 64);
+    QCOMPARE(terminal.ticket()->Memo1()->width(), 274);
     // the tab control keeps its designed top, 249 at the design size, and Memo1 is that high
-    QCOMPARE(form.ticket()->TabControl()->geometry(), QRect(0, 249, 403, 651 - 249));
-    QCOMPARE(form.ticket()->Memo1()->height(), 249);
-    const QRect memo1 = form.ticket()->Memo1()->geometry();
-    const QRect b9 = form.ticket()->b9()->geometry();
-    const QRect s2 = form.serveur()->s2()->geometry();
+    QCOMPARE(terminal.ticket()->TabControl()->geometry(), QRect(0, 249, 403, 651 - 249));
+    QCOMPARE(terminal.ticket()->Memo1()->height(), 249);
+    const QRect memo1 = terminal.ticket()->Memo1()->geometry();
+    const QRect b9 = terminal.ticket()->b9()->geometry();
+    const QRect s2 = terminal.waiters()->s2()->geometry();
     QCOMPARE(b9.left(), 338);
-    QVERIFY(form.ticket()->b10()->isHidden());
-    QVERIFY(form.ticket()->b1()->isHidden());
-    QCOMPARE(form.ticket()->b6()->caption()->font().pixelSize(), 12); // (99 x 25) div 196
+    QVERIFY(terminal.ticket()->b10()->isHidden());
+    QVERIFY(terminal.ticket()->b1()->isHidden());
+    QCOMPARE(terminal.ticket()->b6()->caption()->font().pixelSize(), 12); // (99 x 25) div 196
 
     form.resize(500, 800);
-    QTRY_COMPARE(form.ticket()->size(), QSize(500, 800));
-    QCOMPARE(form.ticket()->Memo1()->geometry(), memo1);
-    QCOMPARE(form.ticket()->b9()->geometry(), b9);
-    QCOMPARE(form.serveur()->s2()->geometry(), s2);
+    QTRY_COMPARE(terminal.ticket()->size(), QSize(500, 800));
+    QCOMPARE(terminal.ticket()->Memo1()->geometry(), memo1);
+    QCOMPARE(terminal.ticket()->b9()->geometry(), b9);
+    QCOMPARE(terminal.waiters()->s2()->geometry(), s2);
 }
 
 void tst_CatalogueLoad::keysStopAtThe801stProduct()
@@ -518,16 +605,16 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     Script replies = sample();
     replies[QStringLiteral("naclav3_1")] = list;
 
-    ScriptedRegister caisse(Address);
+    ScriptedRegister caisse(CaisseAddress);
     scriptStart(caisse, replies);
     Terminal terminal;
-    terminal.start();
+    terminal.startLocally();
     MainWindow& form = *terminal.form;
 
     QCOMPARE(form.catalogueLoad().productCount(), 813);
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(keys.count(), 801);
-    QCOMPARE(shapesOn(form.ticket()->VertScrollBox(3)).size(), 798);
+    QCOMPARE(shapesOn(terminal.ticket()->VertScrollBox(3)).size(), 798);
     // from the 65th key of a keyboard on, every key lies on the sixteenth row
     QCOMPARE(keys.bbutton(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));
     QCOMPARE(keys.bbutton(800)->y(), keys.bbutton(3 + 63)->y());

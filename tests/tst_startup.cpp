@@ -7,6 +7,7 @@
 #include "app/ServiceStart.h"
 #include "app/StartView.h"
 #include "settings/SaveSettings.h"
+#include "settings/SettingsSlots.h"
 #include "tables/PlanView.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
@@ -112,9 +113,9 @@ void tst_Startup::activationWithoutAddressMakesNoConnection()
     QVERIFY(terminal.activate());
     MainWindow& form = *terminal.form;
     QCOMPARE(terminal.addressBox()->text(), QString());
-    QCOMPARE(form.settings()[0], QString());
-    QCOMPARE(form.settings()[1], QStringLiteral("1"));
-    QCOMPARE(form.settings()[4], QStringLiteral("4"));
+    QCOMPARE(form.settings()[SettingsSlots::Address], QString());
+    QCOMPARE(form.settings()[SettingsSlots::AutoStart], QStringLiteral("1"));
+    QCOMPARE(form.settings()[SettingsSlots::DoubleTap], QStringLiteral("4"));
     QCOMPARE(form.session().waiter(), QStringLiteral("1"));
     QCOMPARE(form.session().table(), QStringLiteral("0"));
     QCOMPARE(form.frontView(), terminal.startView());
@@ -141,8 +142,8 @@ void tst_Startup::activationWithAddressStartsAutomatically()
     QCOMPARE(form.frontView(), terminal.waiterView());
     QVERIFY(!terminal.startView()->isVisible());
     QVERIFY(form.serviceStart().nextCourseSupported());
-    QCOMPARE(form.settings()[10], QStringLiteral("57"));
-    QCOMPARE(form.settings()[0], caisse.address());
+    QCOMPARE(form.settings()[SettingsSlots::DataStamp], QStringLiteral("57"));
+    QCOMPARE(form.settings()[SettingsSlots::Address], caisse.address());
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -216,7 +217,7 @@ void tst_Startup::failedStart()
     QCOMPARE(terminal.messages, QStringList{message});
     QCOMPARE(terminal.status(), status);
     QCOMPARE(terminal.addressBox()->text(), addressAfter);
-    QCOMPARE(form.settings()[0], addressAfter);
+    QCOMPARE(form.settings()[SettingsSlots::Address], addressAfter);
     QCOMPARE(form.frontView(), terminal.startView());
 }
 
@@ -252,11 +253,11 @@ void tst_Startup::dataStampDecidesReload()
     caisse.closeConnection();
     Terminal terminal;
     QVERIFY(terminal.activate());
-    terminal.form->settings()[10] = saved;
+    terminal.form->settings()[SettingsSlots::DataStamp] = saved;
     terminal.startOn(caisse);
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.messages, messages);
-    QCOMPARE(terminal.form->settings()[10], QStringLiteral("57"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::DataStamp], QStringLiteral("57"));
     QCOMPARE(terminal.form->frontView(), terminal.waiterView());
 }
 

@@ -4,6 +4,7 @@
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "settings/SettingsSlots.h"
 #include "tables/Covers.h"
 #include "tables/PlanView.h"
 #include "tables/RoomPlan.h"
@@ -261,7 +262,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     script(caisse, {covers});
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal;
-    terminal.form->settings()[3] = askCovers;
+    terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->findChild<TicketView*>()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
@@ -325,7 +326,7 @@ void tst_TableChoice::planTableTakesTheTable()
         caisse.replyBytes("1 VIN~TOTAL\r\n\r\n");
     caisse.replyLine(QStringLiteral("2 EAU~TOTAL;"));
     Terminal terminal;
-    terminal.form->settings()[3] = askCovers;
+    terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.buildTables();
     terminal.form->findChild<PlanView*>()->show();

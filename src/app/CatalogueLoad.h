@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CatalogueSource.h"
 #include "menus/SetMenuGrid.h"
 #include "tables/TableButtons.h"
 #include "ticket/ProductKeys.h"
@@ -8,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-#include <optional>
+#include <vector>
 
 class Catalogue;
 class LinkProbe;
@@ -24,8 +25,9 @@ class TableChoiceView;
 class TicketView;
 class WaiterView;
 
-// The catalogue load: asks the register for every piece of its catalogue when its data stamp
-// changed (`reload`), or reads each piece back from its settings slot, then builds the controls from it.
+// The catalogue load at each start: shows its progress while the source downloads the catalogue or reads it from
+// the cache, then takes on the complete catalogue: cached, saved, and put on the keys, grid, plan and captions.
+// Until then the earlier catalogue and its controls stay as they were.
 class CatalogueLoad final : public QObject
 {
     Q_OBJECT
@@ -54,12 +56,12 @@ public:
 
     // A link loss on the first requests or the table plan abandons the start with a message and returns.
     // A failure of the printing options, course ranks or set-menu lists, and a number field that is not a
-    // number (LinkError, FormatError), escape: the load stops there and nothing is saved.
+    // number (LinkError, FormatError), escape: the load stops there and nothing of it is saved or shown.
     // Whether the start goes on to the waiter keys: also after a failure the load showed itself, never after a
-    // failed save, which leaves the start view up with its message.
+    // failed save, which leaves the start view up with its message and the earlier catalogue in place.
     bool load(bool reload);
 
-    // products loaded by the last load
+    // products of the catalogue taken on last
     int productCount() const { return m_productCount; }
     ProductKeys& productKeys() { return m_productKeys; }
     SetMenuGrid& setMenuGrid() { return m_setMenuGrid; }
@@ -71,23 +73,11 @@ Q_SIGNALS:
 
 private:
     void showProgress(const QString& text);
-    void clearEarlierLoad();
-    // The reply to a request whose failure abandons the start, or its slot in cache mode; none: abandoned.
-    std::optional<QString> replyOrAbort(const QString& request, int slot);
-    void abort();
-    QString ask(const QString& request, int settleMs = 0);
-
-    bool loadTabsAndWaiters();
-    bool loadPaymentCaptions();
-    void loadSupplements();
-    void loadKeyboard(int n);
-    void loadPrintingOptions();
-    void loadKitchenLists();
-    void loadSetMenuContents();
-    void loadCourseRanks();
-    void loadSetMenuLists();
-    bool loadTablePlan();
-    bool finish();
+    void follow(CatalogueSource::Stage stage, int n);
+    void abandon();
+    // Caches and saves the catalogue, then shows it; false when the save failed.
+    bool takeOn(LoadedCatalogue& loaded);
+    void showCatalogue(const std::vector<Supplement>& supplements);
 
     RegisterLink& m_link;
     SettingsStore& m_settings;
@@ -96,8 +86,9 @@ private:
     LinkProbe& m_linkProbe;
     Views m_views;
     QWidget* m_window;
+    CatalogueSource m_source;
     QSize m_startSize;
-    bool m_reload = false;
+    bool m_taken = false; // a catalogue was taken on
     int m_productCount = 0;
     ProductKeys m_productKeys;
     SetMenuGrid m_setMenuGrid;

@@ -1,0 +1,281 @@
+#include "CatalogueSource.h"
+
+#include "CatalogueGeometry.h"
+#include "CatalogueParse.h"
+#include "link/FormatError.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Limits.h"
+#include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+using namespace SettingsSlots;
+
+// the register wants a breath before these two
+constexpr int SettleMs = 20;
+
+// keyboard 1 is asked for as naclav2 and keyboard 2 as naclav1: the register numbers them so
+int productListNumber(int keyboard)
+{
+    if (keyboard == 1)
+        return 2;
+    if (keyboard == 2)
+        return 1;
+    return keyboard;
+}
+
+} // namespace
+
+// One fetch: the catalogue as it fills, and the slots it has replaced so far.
+class CatalogueSource::Run
+{
+public:
+    Run(const CatalogueSource& source, bool reload) : m_source(source), m_reload(reload) {}
+
+    std::optional<LoadedCatalogue> fetch();
+
+private:
+    void report(Stage stage, int n = 0) const;
+    QString ask(const QString& request, int settleMs = 0) const;
+    // the slot as this load leaves it: its new reply, else what the settings hold
+    QString slot(int n) const;
+    void cache(int n, const QString& text) { m_loaded.slots[n] = text; }
+    // The reply to a request whose failure abandons the start, or its slot from the cache; none: lost.
+    std::optional<QString> replyOrLost(const QString& request, int n);
+
+    bool readTabsAndWaiters();
+    bool readPaymentCaptions();
+    void readSupplements();
+    void readKeyboard(int n);
+    void readPrintingOptions();
+    void readKitchenLists();
+    void readSetMenuContents();
+    void readCourseRanks();
+    void readSetMenuLists();
+    bool readTablePlan();
+
+    const CatalogueSource& m_source;
+    const bool m_reload;
+    LoadedCatalogue m_loaded;
+};
+
+CatalogueSource::CatalogueSource(RegisterLink& link, const SettingsStore& settings, Observer observer)
+    : m_link(link), m_settings(settings), m_observer(std::move(observer))
+{
+}
+
+std::optional<LoadedCatalogue> CatalogueSource::fetch(bool reload)
+{
+    return Run(*this, reload).fetch();
+}
+
+std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
+{
+    if (!readTabsAndWaiters() || !readPaymentCaptions())
+        return std::nullopt;
+    report(Stage::Keyboard, 1);
+    readSupplements();
+    readKeyboard(1);
+    for (int n = 2; n <= Limits::Keyboards; ++n) {
+        report(Stage::Keyboard, n);
+        readKeyboard(n);
+    }
+    report(Stage::KeyboardsRead);
+
+    report(Stage::PrintingOptions);
+    readPrintingOptions();
+    readKitchenLists();
+    RegisterLink::pause(1);
+    report(Stage::LinkSettled);
+    readSetMenuContents();
+    readCourseRanks();
+    readSetMenuLists();
+    if (!readTablePlan())
+        return std::nullopt;
+    m_loaded.catalogue.indexArticles(m_loaded.products);
+    return std::move(m_loaded);
+}
+
+void CatalogueSource::Run::report(Stage stage, int n) const
+{
+    if (m_source.m_observer)
+        m_source.m_observer(stage, n);
+}
+
+QString CatalogueSource::Run::ask(const QString& request, int settleMs) const
+{
+    ExchangeOptions options;
+    options.settleMs = settleMs;
+    return m_source.m_link.exchange(request, options);
+}
+
+QString CatalogueSource::Run::slot(int n) const
+{
+    const auto cached = m_loaded.slots.find(n);
+    return cached != m_loaded.slots.end() ? cached->second : m_source.m_settings[n];
+}
+
+std::optional<QString> CatalogueSource::Run::replyOrLost(const QString& request, int n)
+{
+    if (!m_reload)
+        return slot(n);
+    std::optional<QString> reply;
+    try {
+        reply = ask(request);
+    } catch (const LinkError&) {
+    }
+    report(Stage::Answered);
+    if (reply)
+        cache(n, *reply);
+    return reply;
+}
+
+bool CatalogueSource::Run::readTabsAndWaiters()
+{
+    const std::optional<QString> reply = replyOrLost(QStringLiteral("nongletserveur"), TabsAndWaiters);
+    if (!reply)
+        return false;
+    m_loaded.catalogue.setTabsAndWaiters(CatalogueParse::parseTabsAndWaiters(*reply));
+    return true;
+}
+
+bool CatalogueSource::Run::readPaymentCaptions()
+{
+    const std::optional<QString> reply = replyOrLost(QStringLiteral("enc$"), PaymentCaptions);
+    if (!reply)
+        return false;
+    m_loaded.catalogue.setPaymentCaptions(CatalogueParse::parsePaymentCaptions(*reply));
+    return true;
+}
+
+void CatalogueSource::Run::readSupplements()
+{
+    ProductTable& products = m_loaded.products;
+    if (!m_reload) {
+        products.setSuppFlags(CatalogueParse::parseSuppFlags(slot(SupplementFlags)));
+        m_loaded.supplements = CatalogueParse::parseSupplements(slot(Supplements));
+        products.setSupplements(m_loaded.supplements);
+        return;
+    }
+    // the ticket works without supplements: a failure here costs only them
+    try {
+        const QString reply = ask(QStringLiteral("listesupp"));
+        cache(Supplements, reply);
+        m_loaded.supplements = CatalogueParse::parseSupplements(reply);
+        products.setSupplements(m_loaded.supplements);
+    } catch (const LinkError&) {
+    } catch (const FormatError&) {
+    }
+    try {
+        const QString reply = ask(QStringLiteral("supplement"));
+        cache(SupplementFlags, reply);
+        products.setSuppFlags(CatalogueParse::parseSuppFlags(reply));
+    } catch (const LinkError&) {
+    }
+}
+
+void CatalogueSource::Run::readKeyboard(int n)
+{
+    if (m_reload) {
+        // a failed request keeps its slot: the keyboard is built from the slots as they stand
+        const QString list = QStringLiteral("naclav%1").arg(productListNumber(n));
+        try {
+            cache(PriceListFirstHalf + n, CatalogueParse::stripLead(ask(list + QStringLiteral("_1"))));
+        } catch (const LinkError&) {
+        }
+        try {
+            cache(PriceListSecondHalf + n, ask(list + QStringLiteral("_2")));
+        } catch (const LinkError&) {
+        }
+        try {
+            cache(KitchenLabels + n, CatalogueParse::stripLead(ask(QStringLiteral("stgcuis%1").arg(n))));
+        } catch (const LinkError&) {
+        }
+    }
+    const std::vector<Product> products = CatalogueParse::parseKeyboard(
+        slot(PriceListFirstHalf + n), slot(PriceListSecondHalf + n), slot(KitchenLabels + n), n);
+    m_loaded.productCount = m_loaded.products.addKeyboard(m_loaded.productCount, products);
+}
+
+void CatalogueSource::Run::readPrintingOptions()
+{
+    const QString reply = m_reload ? ask(QStringLiteral("limp"), SettleMs) : slot(PrintingOptions);
+    m_loaded.catalogue.setPrintingOptions(CatalogueParse::parsePrintingOptions(reply));
+    if (m_reload)
+        cache(PrintingOptions, reply);
+}
+
+void CatalogueSource::Run::readKitchenLists()
+{
+    if (m_reload) {
+        // a failed request keeps the slot, as a keyboard's does, rather than taking another reply for it
+        try {
+            cache(KitchenLists, ask(QStringLiteral("nacuistot"), SettleMs));
+        } catch (const LinkError&) {
+        }
+    }
+    m_loaded.catalogue.setKitchenLists(CatalogueParse::parseKitchenLists(slot(KitchenLists)));
+}
+
+void CatalogueSource::Run::readSetMenuContents()
+{
+    if (!m_reload) {
+        m_loaded.catalogue.setCtform(CatalogueParse::parseSetMenuContentsSlots(
+            slot(SetMenuContents), slot(SetMenuContents + 1), slot(SetMenuContents + 2)));
+        return;
+    }
+    try {
+        const CatalogueParse::SetMenuContentsReply reply =
+            CatalogueParse::parseSetMenuContentsReply(ask(QStringLiteral("ctnform")));
+        for (int i = 0; i < SetMenuContentsSlots; ++i)
+            cache(SetMenuContents + i, reply.slots.at(size_t(i)));
+        m_loaded.catalogue.setCtform(reply.ctform);
+    } catch (const LinkError&) {
+    }
+}
+
+void CatalogueSource::Run::readCourseRanks()
+{
+    for (int n = 1; n <= Limits::Courses; ++n) {
+        if (m_reload)
+            cache(CourseRanks + n, ask(QStringLiteral("rang%1").arg(n)));
+        m_loaded.catalogue.setRang(n, CatalogueParse::parseCourseRank(slot(CourseRanks + n)));
+    }
+}
+
+void CatalogueSource::Run::readSetMenuLists()
+{
+    for (int n = 1; n <= Limits::SetMenus; ++n) {
+        if (!m_reload) {
+            m_loaded.catalogue.setAform(
+                n, CatalogueParse::parseSetMenuListSlots(slot(SetMenuLists + n), slot(SetMenuListsRest + n)));
+            continue;
+        }
+        // a reply past 2000 characters is used whole now but cached only in part
+        const CatalogueParse::SetMenuListReply reply =
+            CatalogueParse::parseSetMenuListReply(ask(QStringLiteral("aform%1").arg(n)));
+        cache(SetMenuLists + n, reply.slots.at(0));
+        cache(SetMenuListsRest + n, reply.slots.at(1));
+        m_loaded.catalogue.setAform(n, reply.aform);
+    }
+}
+
+bool CatalogueSource::Run::readTablePlan()
+{
+    if (m_reload) {
+        try {
+            cache(TablePlan, ask(QStringLiteral("tablepos$")));
+        } catch (const LinkError&) {
+            report(Stage::TablePlanLost);
+            return false;
+        }
+    }
+    const CatalogueParse::TablePlan plan = CatalogueParse::parseTablePlan(slot(TablePlan));
+    // every table's numbers are converted now, so a bad one fails the load before any of it is shown
+    for (int z = 0; z < CatalogueParse::TableCount; ++z)
+        CatalogueGeometry::tableButton(plan, z, 0, 0, 0);
+    m_loaded.catalogue.setTablePlan(plan);
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LoadedCatalogue.h"
+
+#include <functional>
+#include <optional>
+
+class RegisterLink;
+class SettingsStore;
+
+// Where the catalogue comes from: the register, piece by piece, when its data stamp changed, or else the settings
+// slots the last download cached. Sends the requests in the register's order, each with its own failure rule.
+class CatalogueSource final
+{
+public:
+    // The points of a load a screen follows to show its progress.
+    enum class Stage
+    {
+        Keyboard,        // keyboard `n` is read next (keyboard 1 after the supplements)
+        KeyboardsRead,   // every keyboard's products are read
+        PrintingOptions, // the printing options and the lists after them are read next
+        LinkSettled,     // the kitchen lists are read and the link has settled: watching it may start
+        Answered,        // a request the start cannot do without came back, answered or not
+        TablePlanLost,   // the register was lost on the table plan
+    };
+    using Observer = std::function<void(Stage stage, int n)>;
+
+    CatalogueSource(RegisterLink& link, const SettingsStore& settings, Observer observer = {});
+
+    // A complete catalogue, or none when the register was lost on "nongletserveur", "enc$" or "tablepos$": the
+    // start is then abandoned. A failure of "limp", "rang1" to "rang7" or "aform1" to "aform10" (LinkError) and a
+    // number field that is not a number (FormatError) escape. Reads nothing but the settings' slots when !reload.
+    std::optional<LoadedCatalogue> fetch(bool reload);
+
+private:
+    class Run;
+
+    RegisterLink& m_link;
+    const SettingsStore& m_settings;
+    Observer m_observer;
+};

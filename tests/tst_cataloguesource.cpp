@@ -1,0 +1,388 @@
+#include "ScriptedRegister.h"
+
+#include "catalogue/CatalogueSource.h"
+#include "link/FormatError.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using namespace SettingsSlots;
+using Stage = CatalogueSource::Stage;
+using Script = QMap<QString, QByteArray>;
+
+const QString CaisseAddress = QStringLiteral("127.0.0.103");
+// a reply the script turns into a closed connection
+const QByteArray Close = QByteArrayLiteral("<close>");
+
+// Every request of a download, in the order the register receives them.
+QStringList catalogueRequests()
+{
+    QStringList requests{QStringLiteral("nongletserveur"), QStringLiteral("enc$"), QStringLiteral("listesupp"),
+                         QStringLiteral("supplement")};
+    for (int n = 1; n <= 12; ++n) {
+        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
+        requests << QStringLiteral("naclav%1_1").arg(q) << QStringLiteral("naclav%1_2").arg(q)
+                 << QStringLiteral("stgcuis%1").arg(n);
+    }
+    requests << QStringLiteral("limp") << QStringLiteral("nacuistot") << QStringLiteral("ctnform");
+    for (int n = 1; n <= 7; ++n)
+        requests << QStringLiteral("rang%1").arg(n);
+    for (int n = 1; n <= 10; ++n)
+        requests << QStringLiteral("aform%1").arg(n);
+    requests << QStringLiteral("tablepos$");
+    return requests;
+}
+
+// Keyboard 1 has two products whose second record is cut between its two halves, keyboard 2 one, the others
+// none. Requests not listed get an empty line.
+Script sample()
+{
+    return {
+        {QStringLiteral("nongletserveur"), "Aperitifs;Softs;Bieres;#Camille;Paul;;  ;Lea;"},
+        {QStringLiteral("enc$"), "Carte bancaire;a;Bon achat;Especes"},
+        {QStringLiteral("listesupp"), "1;Frites;2;Salade;3"},
+        {QStringLiteral("supplement"), "0;1;;0"},
+        {QStringLiteral("naclav2_1"), "PRIX01Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"},
+        {QStringLiteral("naclav2_2"), "1;;;;;;"},
+        {QStringLiteral("stgcuis1"), "CUIS01Pastis cuisine;Kir cuisine"},
+        {QStringLiteral("naclav1_1"), "PRIX02Coca;0;0;x00FF00;20;;;;;"},
+        {QStringLiteral("stgcuis2"), "CUIS02Coca cuisine"},
+        {QStringLiteral("limp"), "1$1$0"},
+        {QStringLiteral("nacuistot"), "Saignant;A point#####Vite;Doucement####"},
+        {QStringLiteral("ctnform"), "10;11$20~~~~~~~~~"},
+        {QStringLiteral("rang1"), "0;0;0;0;0;0;0;0;0;1;1"},
+        {QStringLiteral("aform1"), "Pastis;Kir:Coca"},
+        {QStringLiteral("tablepos$"), "100;0$200;0$100;0$50;0$1;2$1;0"},
+    };
+}
+
+// The catalogue replies in request order.
+void script(ScriptedRegister& caisse, const Script& replies)
+{
+    for (const QString& request : catalogueRequests()) {
+        const QByteArray reply = replies.value(request);
+        if (reply == Close)
+            caisse.closeConnection();
+        else
+            caisse.replyBytes(reply + "\r\n");
+    }
+}
+
+QString joined(const QStringList& list)
+{
+    return list.join(QLatin1Char('|'));
+}
+
+// What the screens and the ticket read from a loaded catalogue.
+QStringList contentsOf(const LoadedCatalogue& loaded)
+{
+    const Catalogue& catalogue = loaded.catalogue;
+    const ProductTable& products = loaded.products;
+    const QString none = QStringLiteral("-");
+    QStringList out;
+    for (const std::optional<QString>& tab : catalogue.tabsAndWaiters().tabs)
+        out << QStringLiteral("tab ") + tab.value_or(none);
+    for (int waiter = 1; waiter <= 8; ++waiter)
+        out << QStringLiteral("waiter ") + catalogue.serv(waiter);
+    if (const auto& payment = catalogue.paymentCaptions())
+        out << QStringLiteral("payment %1 %2 %3 %4")
+                   .arg(payment->cb.value_or(none), payment->ch.value_or(none), payment->ba.value_or(none),
+                        payment->es.value_or(none));
+    for (const Supplement& supplement : loaded.supplements)
+        out << QStringLiteral("supplement %1 %2").arg(supplement.code).arg(supplement.name);
+    for (int a = 1; a <= 4; ++a)
+        out << QStringLiteral("supp %1 %2").arg(a).arg(products.supp(a));
+    out << QStringLiteral("products %1").arg(loaded.productCount);
+    for (int k = 0; k < loaded.productCount; ++k)
+        out << QStringLiteral("product %1 %2 %3 %4 %5 %6 %7 keyboard %8")
+                   .arg(k)
+                   .arg(products.texte(k), products.textecuis(k))
+                   .arg(products.cuis(k))
+                   .arg(products.menucuis(k))
+                   .arg(products.couleur(k))
+                   .arg(products.art(k))
+                   .arg(products.numclav(k));
+    const CatalogueParse::PrintingOptions printing = catalogue.printingOptions();
+    out << QStringLiteral("limp %1 %2 %3").arg(printing[0]).arg(printing[1]).arg(printing[2])
+        << QStringLiteral("cuis1 ") + joined(catalogue.cuis(1))
+        << QStringLiteral("rappel ") + joined(catalogue.rappel())
+        << QStringLiteral("ctform1 ") + joined(catalogue.ctform(1))
+        << QStringLiteral("rang1 ") + joined(catalogue.rang(1))
+        << QStringLiteral("aform1 ") + joined(catalogue.aform(1))
+        << QStringLiteral("tableleft ") + joined(catalogue.tablePlan().tableleft)
+        << QStringLiteral("tablevisible ") + joined(catalogue.tablePlan().tablevisible)
+        << QStringLiteral("articles 10 11 20: %1 %2 %3")
+               .arg(catalogue.articles(10))
+               .arg(catalogue.articles(11))
+               .arg(catalogue.articles(20));
+    return out;
+}
+
+QString stageName(Stage stage, int n)
+{
+    switch (stage) {
+    case Stage::Keyboard:
+        return QStringLiteral("keyboard %1").arg(n);
+    case Stage::KeyboardsRead:
+        return QStringLiteral("read");
+    case Stage::PrintingOptions:
+        return QStringLiteral("printing");
+    case Stage::LinkSettled:
+        return QStringLiteral("link settled");
+    case Stage::Answered:
+        return QStringLiteral("answered");
+    case Stage::TablePlanLost:
+        return QStringLiteral("table plan lost");
+    }
+    return QString();
+}
+
+// A source on a settings store of its own, its stages recorded.
+struct Source
+{
+    Source()
+    {
+        settings.read();
+        link.setHost(CaisseAddress);
+    }
+
+    std::optional<LoadedCatalogue> fetch(bool reload) { return source.fetch(reload); }
+
+    QTemporaryDir folder;
+    SettingsStore settings{folder.path()};
+    RegisterLink link;
+    QStringList stages;
+    CatalogueSource source{link, settings, [this](Stage stage, int n) { stages << stageName(stage, n); }};
+};
+
+QStringList downloadStages()
+{
+    QStringList stages{QStringLiteral("answered"), QStringLiteral("answered")};
+    for (int n = 1; n <= 12; ++n)
+        stages << QStringLiteral("keyboard %1").arg(n);
+    return stages << QStringLiteral("read") << QStringLiteral("printing") << QStringLiteral("link settled");
+}
+
+} // namespace
+
+class tst_CatalogueSource : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void downloadAsksForEveryPieceAndCachesEachReply();
+    void cacheGivesTheDownloadedCatalogueWithoutARequest();
+    void lostRegisterAbandons_data();
+    void lostRegisterAbandons();
+    void guardedFailureKeepsItsSlot();
+    void uncaughtErrorsEscape_data();
+    void uncaughtErrorsEscape();
+};
+
+void tst_CatalogueSource::downloadAsksForEveryPieceAndCachesEachReply()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, sample());
+    Source source;
+    const std::optional<LoadedCatalogue> loaded = source.fetch(true);
+    QVERIFY(loaded);
+
+    QByteArray expected;
+    for (const QString& request : catalogueRequests())
+        expected += request.toLatin1() + "\r\n";
+    QCOMPARE(caisse.received(), expected);
+    QCOMPARE(source.stages, downloadStages());
+
+    // keyboard 1 from naclav2 in 11/81, keyboard 2 from naclav1 in 12/82, six characters dropped
+    const std::map<int, QString>& slots = loaded->slots;
+    QCOMPARE(slots.at(TabsAndWaiters), QString::fromLatin1(sample().value(QStringLiteral("nongletserveur"))));
+    QCOMPARE(slots.at(PaymentCaptions), QStringLiteral("Carte bancaire;a;Bon achat;Especes"));
+    QCOMPARE(slots.at(Supplements), QStringLiteral("1;Frites;2;Salade;3"));
+    QCOMPARE(slots.at(SupplementFlags), QStringLiteral("0;1;;0"));
+    QCOMPARE(slots.at(PriceListFirstHalf + 1), QStringLiteral("Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"));
+    QCOMPARE(slots.at(PriceListSecondHalf + 1), QStringLiteral("1;;;;;;"));
+    QCOMPARE(slots.at(PriceListFirstHalf + 2), QStringLiteral("Coca;0;0;x00FF00;20;;;;;"));
+    QCOMPARE(slots.at(KitchenLabels + 1), QStringLiteral("Pastis cuisine;Kir cuisine"));
+    QCOMPARE(slots.at(KitchenLabels + 2), QStringLiteral("Coca cuisine"));
+    QCOMPARE(slots.at(PriceListFirstHalf + 12), QString());
+    QCOMPARE(slots.at(PrintingOptions), QStringLiteral("1$1$0"));
+    QCOMPARE(slots.at(SetMenuContents), QStringLiteral("~10;11$20~~~~~~~~~"));
+    QCOMPARE(slots.at(SetMenuContents + 1), QString());
+    QCOMPARE(slots.at(SetMenuContents + 2), QString());
+    QCOMPARE(slots.at(CourseRanks + 1), QStringLiteral("0;0;0;0;0;0;0;0;0;1;1"));
+    QCOMPARE(slots.at(SetMenuLists + 1), QStringLiteral(":Pastis;Kir:Coca"));
+    QCOMPARE(slots.at(SetMenuListsRest + 1), QString());
+    QCOMPARE(slots.at(TablePlan), QStringLiteral("100;0$200;0$100;0$50;0$1;2$1;0"));
+    // every catalogue slot and nothing else: the address, switches and stamp are not the catalogue's
+    QCOMPARE(slots.size(), size_t(4 + 3 * 12 + 2 + 3 + 7 + 2 * 10 + 1));
+    QCOMPARE(slots.count(DataStamp), size_t(0));
+    QVERIFY(source.settings[TabsAndWaiters] != slots.at(TabsAndWaiters));
+
+    const QStringList contents = contentsOf(*loaded);
+    for (const QString& line : {QStringLiteral("tab Aperitifs"),
+                                QStringLiteral("tab -"),
+                                QStringLiteral("waiter Camille"),
+                                QStringLiteral("waiter Lea"),
+                                QStringLiteral("payment Carte bancaire - Bon achat Especes"),
+                                QStringLiteral("supplement 1 Frites"),
+                                QStringLiteral("supplement 2 Salade"),
+                                QStringLiteral("supp 1 0"),
+                                QStringLiteral("supp 2 1"),
+                                QStringLiteral("supp 3 1"),
+                                QStringLiteral("supp 4 0"),
+                                QStringLiteral("products 3"),
+                                QStringLiteral("product 0 Pastis Pastis cuisine 0 0 xFFFF0000 10 keyboard 1"),
+                                QStringLiteral("product 1 Kir Kir cuisine 1 2 xFF00FF00 11 keyboard 1"),
+                                QStringLiteral("product 2 Coca Coca cuisine 0 0 x00FF00 20 keyboard 2"),
+                                QStringLiteral("limp 1 1 0"),
+                                QStringLiteral("cuis1 Saignant|A point"),
+                                QStringLiteral("rappel Vite|Doucement"),
+                                QStringLiteral("ctform1 |10;11|20"),
+                                QStringLiteral("rang1 0|0|0|0|0|0|0|0|0|1|1"),
+                                QStringLiteral("aform1 |Pastis;Kir|Coca"),
+                                QStringLiteral("tableleft 100|0"),
+                                QStringLiteral("tablevisible 1|0"),
+                                QStringLiteral("articles 10 11 20: 0 1 2")})
+        QVERIFY2(contents.contains(line), qPrintable(line + QStringLiteral(" not in\n") + contents.join('\n')));
+}
+
+void tst_CatalogueSource::cacheGivesTheDownloadedCatalogueWithoutARequest()
+{
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, sample());
+    Source source;
+    const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
+    QVERIFY(downloaded);
+    for (const auto& [slot, text] : downloaded->slots)
+        source.settings[slot] = text;
+    const QByteArray received = caisse.received();
+    source.stages.clear();
+
+    const std::optional<LoadedCatalogue> cached = source.fetch(false);
+    QVERIFY(cached);
+    QTest::qWait(50);
+    QCOMPARE(caisse.received(), received);
+    QVERIFY(cached->slots.empty());
+    QCOMPARE(contentsOf(*cached), contentsOf(*downloaded));
+    // the progress goes on as in a download, with no exchange to wait for
+    QCOMPARE(source.stages, downloadStages().mid(2));
+}
+
+void tst_CatalogueSource::lostRegisterAbandons_data()
+{
+    QTest::addColumn<QString>("lost");
+    QTest::addColumn<QString>("lastStage");
+    QTest::newRow("lost on the names") << QStringLiteral("nongletserveur") << QStringLiteral("answered");
+    QTest::newRow("lost on the payment captions") << QStringLiteral("enc$") << QStringLiteral("answered");
+    QTest::newRow("lost on the table plan") << QStringLiteral("tablepos$") << QStringLiteral("table plan lost");
+}
+
+void tst_CatalogueSource::lostRegisterAbandons()
+{
+    QFETCH(QString, lost);
+    QFETCH(QString, lastStage);
+
+    Script replies = sample();
+    replies[lost] = Close;
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, replies);
+    Source source;
+    QVERIFY(!source.fetch(true));
+    QCOMPARE(caisse.requests().constLast(), lost);
+    QCOMPARE(source.stages.constLast(), lastStage);
+}
+
+void tst_CatalogueSource::guardedFailureKeepsItsSlot()
+{
+    Script replies = sample();
+    replies[QStringLiteral("naclav2_1")] = Close;
+    replies[QStringLiteral("listesupp")] = Close;
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, replies);
+    Source source;
+    source.settings[PriceListFirstHalf + 1] = QStringLiteral("Cafe;0;0;x1;30;");
+    const std::optional<LoadedCatalogue> loaded = source.fetch(true);
+    QVERIFY(loaded);
+
+    QCOMPARE(caisse.requests(), catalogueRequests());
+    QCOMPARE(loaded->slots.count(PriceListFirstHalf + 1), size_t(0));
+    QCOMPARE(loaded->slots.count(Supplements), size_t(0));
+    // the cached first half, then the new second half: the new one's cut record ends the keyboard
+    QCOMPARE(loaded->productCount, 2);
+    QCOMPARE(loaded->products.texte(0), QStringLiteral("Cafe"));
+    QCOMPARE(loaded->products.textecuis(0), QStringLiteral("Pastis cuisine"));
+    QCOMPARE(loaded->products.texte(1), QStringLiteral("Coca"));
+    QVERIFY(loaded->supplements.empty());
+    QVERIFY(loaded->products.supp(2));
+}
+
+void tst_CatalogueSource::uncaughtErrorsEscape_data()
+{
+    QTest::addColumn<Script>("replies");
+    QTest::addColumn<bool>("reload");
+    QTest::addColumn<QString>("lastRequest"); // empty: none sent
+    QTest::addColumn<QString>("error");       // the exception and, where it matters, its text
+
+    const QString notANumber = QStringLiteral("FormatError Valeur non numérique reçue de la caisse : « %1 »");
+    Script replies = sample();
+    replies[QStringLiteral("naclav2_1")] = "PRIX01Pastis;0;0;xFFFF0000;1x;";
+    QTest::newRow("a non-numeric article number stops the download at its keyboard")
+        << replies << true << QStringLiteral("stgcuis1") << notANumber.arg(QStringLiteral("1x"));
+
+    replies = sample();
+    replies[QStringLiteral("limp")] = QByteArray(20000, 'x');
+    QTest::newRow("a 20000-character printing options line stops the download")
+        << replies << true << QStringLiteral("limp")
+        << QStringLiteral("LinkError Ligne trop longue reçue de la caisse");
+
+    replies = sample();
+    replies[QStringLiteral("rang3")] = Close;
+    QTest::newRow("a course rank lost stops the download")
+        << replies << true << QStringLiteral("rang3") << QStringLiteral("LinkError");
+
+    replies = sample();
+    replies[QStringLiteral("aform10")] = Close;
+    QTest::newRow("a set-menu list lost stops the download")
+        << replies << true << QStringLiteral("aform10") << QStringLiteral("LinkError");
+
+    replies = sample();
+    replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
+    QTest::newRow("a non-numeric table height stops the download at the end")
+        << replies << true << QStringLiteral("tablepos$") << notANumber.arg(QLatin1Char('x'));
+
+    QTest::newRow("a cached supplement code that is not a number stops the cache read")
+        << Script{} << false << QString() << notANumber.arg(QStringLiteral("Frites"));
+}
+
+void tst_CatalogueSource::uncaughtErrorsEscape()
+{
+    QFETCH(Script, replies);
+    QFETCH(bool, reload);
+    QFETCH(QString, lastRequest);
+    QFETCH(QString, error);
+
+    ScriptedRegister caisse(CaisseAddress);
+    if (reload)
+        script(caisse, replies);
+    Source source;
+    source.settings[Supplements] = QStringLiteral("Frites;1");
+    QString caught;
+    try {
+        source.fetch(reload);
+    } catch (const FormatError& formatError) {
+        caught = QStringLiteral("FormatError ") + formatError.text();
+    } catch (const LinkError& linkError) {
+        caught = QStringLiteral("LinkError ") + linkError.text();
+    }
+    QVERIFY2(caught.startsWith(error), qPrintable(caught));
+    QCOMPARE(caisse.requests().isEmpty() ? QString() : caisse.requests().constLast(), lastRequest);
+}
+
+QTEST_GUILESS_MAIN(tst_CatalogueSource)
+#include "tst_cataloguesource.moc"
