@@ -9,7 +9,7 @@ class QPushButton;
 class ToggleSwitch;
 
 // The configuration of the terminal: four switches, saved on demand. The two bottom buttons are placed
-// at run time by the opening of the view (ConfigScreen::Button1Click), not by the design.
+// at run time by the opening of the view (ConfigScreen::open), not by the design.
 class ConfigView final : public DesignView
 {
     Q_OBJECT
