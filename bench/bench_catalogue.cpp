@@ -4,7 +4,7 @@
 // Usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS [ROUNDS]
 
 #include "MonotonicNow.h"
-#include "SimLauncher.h"
+#include "SimProcess.h"
 #include "link/RegisterLink.h"
 
 #include <QCoreApplication>
@@ -226,8 +226,12 @@ int run(const QStringList& args)
     QTemporaryDir root;
     if (!root.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-    SimLauncher sim(args.at(1), SimAddress, {QStringLiteral("--data"), args.at(2)},
-                    root.filePath(QStringLiteral("caisse-sim.log")));
+    SimProcess::Options simOptions;
+    simOptions.program = args.at(1);
+    simOptions.logPath = root.filePath(QStringLiteral("caisse-sim.log"));
+    const SimProcess sim(SimAddress, {QStringLiteral("--data"), args.at(2)}, simOptions);
+    if (!sim.isListening())
+        throw std::runtime_error("caisse-sim did not listen: " + sim.log().toStdString());
     const double roundTrip = roundTripUs();
     Bench bench(args, root.path());
 

@@ -5,7 +5,7 @@
 // --toggle-collect='*measuredControls*' --toggle-collect='*measuredPlainWidgets*'; --instructions gives the
 // counts it took, to be printed with the times.
 
-#include "SimLauncher.h"
+#include "SimProcess.h"
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "menus/SetMenuView.h"
@@ -119,8 +119,12 @@ int run(const QStringList& args)
     QTemporaryDir folder;
     if (!folder.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-    SimLauncher sim(args.at(1), SimAddress, {QStringLiteral("--data"), args.at(2)},
-                    folder.filePath(QStringLiteral("caisse-sim.log")));
+    SimProcess::Options simOptions;
+    simOptions.program = args.at(1);
+    simOptions.logPath = folder.filePath(QStringLiteral("caisse-sim.log"));
+    const SimProcess sim(SimAddress, {QStringLiteral("--data"), args.at(2)}, simOptions);
+    if (!sim.isListening())
+        throw std::runtime_error("caisse-sim did not listen: " + sim.log().toStdString());
     QFile settings(QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")));
     if (!settings.open(QIODevice::WriteOnly) || settings.write("[data]\n0=" + SimAddress.toLatin1() + "\n") < 0)
         throw std::runtime_error("cannot write the settings");
