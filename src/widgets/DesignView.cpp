@@ -1,7 +1,6 @@
 #include "DesignView.h"
 
 #include <QPainter>
-#include <QVariant>
 
 #include <algorithm>
 
@@ -136,23 +135,8 @@ void DesignView::stretchFonts(qreal sx, qreal sy)
 {
     if (sx <= 0 || sy <= 0)
         return;
-    // each control keeps its design font with it, so the stretch never compounds
-    static const char* const DesignFont = "designFont";
-    for (QWidget* control : findChildren<QWidget*>()) {
-        QVariant design = control->property(DesignFont);
-        if (!design.isValid()) {
-            if (!control->testAttribute(Qt::WA_SetFont))
-                continue;
-            design = control->font();
-            control->setProperty(DesignFont, design);
-        }
-        QFont font = design.value<QFont>();
-        if (font.pixelSize() > 0)
-            font.setPixelSize(qMax(1, qRound(font.pixelSize() * sy)));
-        else
-            font.setPointSizeF(font.pointSizeF() * sy);
-        // glyphs are widened or narrowed as the view is, not only made taller
-        font.setStretch(qBound(1, qRound(100 * sx / sy), 4000));
-        control->setFont(font);
-    }
+    // each control keeps its design font, so the stretch never compounds; glyphs are widened or narrowed as the
+    // view is, not only made taller
+    m_stretchedFonts.addChildren(this);
+    m_stretchedFonts.apply(sy, qBound(1, qRound(100 * sx / sy), 4000));
 }

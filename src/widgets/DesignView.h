@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScaledFonts.h"
+
 #include <QColor>
 #include <QRectF>
 #include <QSizeF>
@@ -65,4 +67,5 @@ private:
     QColor m_background;
     std::vector<Item> m_items;
     bool m_stretched = false;
+    ScaledFonts m_stretchedFonts;
 };

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -29,11 +30,24 @@ public:
         }
     }
 
-    void apply(qreal factor)
+    // Records the children of a view that set their own font and are not recorded yet: a stretched view records its
+    // controls as they come.
+    void addChildren(const QWidget* view)
     {
-        if (factor <= 0 || qFuzzyCompare(factor, m_factor))
+        for (QWidget* child : view->findChildren<QWidget*>()) {
+            const bool known = std::any_of(m_fonts.cbegin(), m_fonts.cend(),
+                                           [child](const auto& entry) { return entry.first == child; });
+            if (!known && child->testAttribute(Qt::WA_SetFont))
+                m_fonts.emplace_back(child, child->font());
+        }
+    }
+    // Every recorded font at its design size times factor; stretch widens or narrows the glyphs (100: as designed).
+    void apply(qreal factor, int stretch = 100)
+    {
+        if (factor <= 0 || (qFuzzyCompare(factor, m_factor) && stretch == m_stretch))
             return;
         m_factor = factor;
+        m_stretch = stretch;
         for (const auto& [control, design] : m_fonts) {
             if (!control)
                 continue;
@@ -42,6 +56,8 @@ public:
                 font.setPixelSize(qMax(1, qRound(design.pixelSize() * factor)));
             else
                 font.setPointSizeF(design.pointSizeF() * factor);
+            if (stretch != 100)
+                font.setStretch(stretch);
             control->setFont(font);
         }
         for (const auto& [label, design] : m_fitted) {
@@ -70,4 +86,5 @@ private:
     std::vector<std::pair<QPointer<QWidget>, QFont>> m_fonts;
     std::vector<std::pair<QPointer<QLabel>, QFont>> m_fitted;
     qreal m_factor = 1;
+    int m_stretch = 100;
 };
