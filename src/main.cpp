@@ -1,14 +1,17 @@
 #include "app/MainWindow.h"
+#include "app/WindowPlacement.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The window is portrait by design; rotation is locked by the tablet's own settings where it has any.
+    QCoreApplication::setApplicationName(QStringLiteral("commande"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(COMMANDE_VERSION));
+    const WindowPlacement placement = WindowPlacement::fromArguments(QCoreApplication::arguments());
     MainWindow window;
     QObject::connect(&window, &MainWindow::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.show();
+    placement.show(window);
     // a kiosk X server has no window manager to activate the window, and the start waits for activation
     window.activateWindow();
     return app.exec();

@@ -1,0 +1,72 @@
+#include "WindowPlacement.h"
+
+#include "MainWindow.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QWidget>
+
+WindowPlacement WindowPlacement::fromArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Prise de commande à distance, reliée à la caisse du restaurant."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), QStringLiteral("Remplir l'écran."));
+    const QCommandLineOption window(QStringLiteral("window"), QStringLiteral("Fenêtre de cette taille."),
+                                    QStringLiteral("LxH"));
+    parser.addOption(fullScreen);
+    parser.addOption(window);
+    parser.process(arguments);
+
+    WindowPlacement placement;
+    if (parser.isSet(window)) {
+        const std::optional<QSize> size = parseSize(parser.value(window));
+        if (!size) {
+            qCritical("commande: --window veut une taille LxH, par exemple 403x651");
+            ::exit(1);
+        }
+        placement.m_mode = Mode::Window;
+        placement.m_windowSize = *size;
+    }
+    if (parser.isSet(fullScreen))
+        placement.m_mode = Mode::FullScreen;
+    return placement;
+}
+
+std::optional<QSize> WindowPlacement::parseSize(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{2,5})x(\\d{2,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+bool WindowPlacement::fillsScreen(const QScreen* screen) const
+{
+    switch (m_mode) {
+    case Mode::FullScreen:
+        return true;
+    case Mode::Window:
+        return false;
+    case Mode::Automatic:
+        break;
+    }
+    if (!screen)
+        return false;
+    const QSize size = screen->size();
+    return size.height() > size.width();
+}
+
+void WindowPlacement::show(QWidget& window) const
+{
+    if (fillsScreen(window.screen())) {
+        window.showFullScreen();
+        return;
+    }
+    window.resize(m_mode == Mode::Window ? m_windowSize : QSize(MainWindow::DesignWidth, MainWindow::DesignHeight));
+    window.show();
+}
