@@ -11,6 +11,18 @@ Logo::Logo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Image1"));
 }
 
+void Logo::drawPad(QPainter& painter, const QRectF& pad, qreal unit)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::ActionKey);
+    painter.drawRoundedRect(pad, unit, unit);
+    painter.setPen(QPen(Palette::Caption, unit * 0.5, Qt::SolidLine, Qt::RoundCap));
+    for (int line = 0; line < 4; ++line) {
+        const qreal y = pad.top() + unit * (2 + 1.6 * line);
+        painter.drawLine(QPointF(pad.left() + unit, y), QPointF(pad.right() - unit, y));
+    }
+}
+
 void Logo::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -20,14 +32,7 @@ void Logo::paintEvent(QPaintEvent*)
 
     // the order pad
     const QRectF pad(width() / 2.0 - 3.4 * h / 2.0, unit, 2.2 * unit * 2.6 / 2.0 + unit, 8 * unit);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::ActionKey);
-    painter.drawRoundedRect(pad, unit, unit);
-    painter.setPen(QPen(Palette::Caption, unit * 0.5, Qt::SolidLine, Qt::RoundCap));
-    for (int line = 0; line < 4; ++line) {
-        const qreal y = pad.top() + unit * (2 + 1.6 * line);
-        painter.drawLine(QPointF(pad.left() + unit, y), QPointF(pad.right() - unit, y));
-    }
+    drawPad(painter, pad, unit);
 
     // the wordmark
     painter.setPen(Palette::Caption);

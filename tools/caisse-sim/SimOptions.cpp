@@ -51,8 +51,12 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
 
 QString SimOptions::sampleDataPath()
 {
-    const QString besideExecutable =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("restaurant.json"));
-    return QFileInfo::exists(besideExecutable) ? besideExecutable
-                                               : QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json");
+    // beside the executable, where it was installed, then in the source tree it was built from
+    const QDir executableDir(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {executableDir.filePath(QStringLiteral("restaurant.json")),
+                                     executableDir.filePath(QStringLiteral("../share/commande/restaurant.json"))}) {
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json");
 }
