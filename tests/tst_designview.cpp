@@ -11,6 +11,7 @@ class tst_DesignView : public QObject
 private Q_SLOTS:
     void placement_data();
     void placement();
+    void movedControlIsLaidOutByItsNewViewOnly();
 };
 
 using Placing = std::function<void(DesignView&, QWidget*)>;
@@ -63,6 +64,28 @@ void tst_DesignView::placement()
     view.resize(200, 300);
     QCOMPARE(control->geometry(), expected);
     QCOMPARE(view.boxOf(control), expected);
+}
+
+void tst_DesignView::movedControlIsLaidOutByItsNewViewOnly()
+{
+    DesignView parking(QStringLiteral("parking"), QSizeF(100, 200));
+    DesignView screen(QStringLiteral("screen"), QSizeF(100, 200));
+    parking.show();
+    screen.show();
+    auto* panel = new QWidget;
+    parking.fill(panel);
+
+    screen.fill(panel);
+    screen.resize(200, 300);
+    parking.resize(50, 50);
+    QCOMPARE(panel->parentWidget(), &screen);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 200, 300));
+
+    // and back, as a floating panel goes back to where it is kept
+    parking.fill(panel);
+    screen.resize(400, 400);
+    QCOMPARE(panel->parentWidget(), &parking);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 50, 50));
 }
 
 QTEST_MAIN(tst_DesignView)

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void failureFollowsOnError();
     void trailingRead_data();
     void trailingRead();
+    void replyIsGivenBeforeTheTrailingRead();
+    void quietFailureGivesTheEmptyReply();
 
 private:
     std::unique_ptr<ScriptedRegister> m_register;
@@ -421,6 +423,49 @@ void tst_RegisterLink::trailingRead()
     QCOMPARE_LT(clock.elapsed(), atLeastMs + 650);
     QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$")), nextReply);
     QCOMPARE(m_register->connectionCount(), closeAfter ? 2 : 1);
+}
+
+void tst_RegisterLink::replyIsGivenBeforeTheTrailingRead()
+{
+    m_register->replyLine(QStringLiteral("ticket"));
+    ExchangeOptions options;
+    options.trailingRead = true;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 givenAtMs = -1;
+    QString given;
+    options.onReply = [&](const QString& reply) {
+        givenAtMs = clock.elapsed();
+        given = reply;
+    };
+
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$0$1$"), options), QStringLiteral("ticket"));
+
+    QCOMPARE(given, QStringLiteral("ticket"));
+    QCOMPARE_LT(givenAtMs, 300);
+    // the trailing read still waited its timeout after the reply was given
+    QCOMPARE_GE(clock.elapsed(), givenAtMs + 650);
+}
+
+void tst_RegisterLink::quietFailureGivesTheEmptyReply()
+{
+    m_register->closeConnection();
+    ExchangeOptions options;
+    options.onError = OnError::Quiet;
+    int given = 0;
+    options.onReply = [&](const QString& reply) {
+        QCOMPARE(reply, QString());
+        ++given;
+    };
+    QCOMPARE(m_link->exchange(QStringLiteral("10$12$4$2$1$"), options), QString());
+    QCOMPARE(given, 1);
+
+    // a failure that is raised gives nothing
+    m_link->setHost(QString());
+    m_link->disconnect();
+    options.onError = OnError::Raise;
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("10$12$4$2$1$"), options));
+    QCOMPARE(given, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterLink)

@@ -2,14 +2,21 @@
 
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ProductTable.h"
+#include "link/RegisterLink.h"
 #include "tables/PlanView.h"
 #include "tables/TableChoiceView.h"
+#include "ticket/CoursePanel.h"
 #include "ticket/LineActionPanel.h"
+#include "ticket/ParkingView.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketMemo.h"
+#include "ticket/TicketText.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
 #include "waiters/WaiterView.h"
+#include "widgets/CheckList.h"
 #include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
 #include "widgets/TapCaption.h"
@@ -43,8 +50,16 @@ private Q_SLOTS:
     void cleanup();
     void waiterLogsInWithHisCodeTypedDigitByDigit();
     void waiterTakesTableFromPlanGivesCoversAndPicksSecondLine();
+    void waiterOrdersAndChangesLinesAsTheRegisterHoldsThem();
 
 private:
+    // Logged in as Camille, on the ticket of table 4 with 4 covers.
+    void openTable4();
+    // The ticket of table 4 as the simulator holds it, asked on a connection of its own.
+    QString registerTicket() const;
+    void tapProduct(int article);
+    void touchLineContaining(const QString& text);
+
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindow> m_form;
@@ -169,6 +184,101 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     const QString log = m_sim->log();
     QVERIFY(log.contains(QStringLiteral("<- tableocc")));
     QVERIFY(log.contains(QStringLiteral("<- envcouverts$4$4$1$")));
+}
+
+void tst_ServiceEnd2End::openTable4()
+{
+    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
+    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
+    QTest::mouseClick(choixtable->button20(), Qt::LeftButton);
+    QTest::mouseClick(m_form->catalogueLoad().tableButtons().ltable(3), Qt::LeftButton);
+    choixtable->ListBox1()->setCurrentRow(4);
+    QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
+    QCOMPARE(m_form->frontView(), m_form->findChild<TicketView*>());
+}
+
+QString tst_ServiceEnd2End::registerTicket() const
+{
+    RegisterLink link;
+    link.setHost(SimAddress);
+    return TicketText::fromReply(link.exchange(QStringLiteral("ad$4$4$1$")));
+}
+
+void tst_ServiceEnd2End::tapProduct(int article)
+{
+    const int k = m_form->catalogue().articles(article);
+    auto* ticket = m_form->findChild<TicketView*>();
+    ticket->TabControl()->setCurrentIndex(m_form->products().numclav(k) - 1);
+    QTest::mouseClick(m_form->catalogueLoad().productKeys().labeltouche(k), Qt::LeftButton);
+}
+
+void tst_ServiceEnd2End::touchLineContaining(const QString& text)
+{
+    auto* ticket = m_form->findChild<TicketView*>();
+    const QStringList lines = ticket->Memo1()->toPlainText().split(QLatin1Char('\n'));
+    int n = 0;
+    while (n < lines.size() && !(TicketText::isArticleLine(lines.at(n)) && lines.at(n).contains(text)))
+        ++n;
+    QVERIFY2(n < lines.size(), qPrintable(text));
+    const int pitch = TicketMemo::linePitch(ticket->Memo1()->font());
+    QTest::mouseClick(ticket->Memo1()->viewport(), Qt::LeftButton, {}, QPoint(20, (n + 1) * pitch + pitch / 2));
+    QVERIFY(ticket->panel_annul()->isVisible());
+}
+
+void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
+{
+    openTable4();
+    auto* ticket = m_form->findChild<TicketView*>();
+    auto* poubelle = m_form->findChild<ParkingView*>();
+    const auto shown = [ticket] { return ticket->Memo1()->toPlainText(); };
+
+    // a drink
+    tapProduct(2);
+    QCOMPARE(ticket->Memoart()->text(), QStringLiteral("1 * Kir royal"));
+    QCOMPARE(shown(), registerTicket());
+
+    // a main served as "premier plat", "Saignant"; it takes supplements, none this time
+    tapProduct(200);
+    QTest::mouseClick(poubelle->choixrang()->btnr(4), Qt::LeftButton);
+    QCOMPARE(ticket->ListViewcuis()->item(1)->text(), QStringLiteral("Saignant"));
+    QTest::mouseClick(ticket->ListViewcuis()->viewport(), Qt::LeftButton, {},
+                      ticket->ListViewcuis()->visualItemRect(ticket->ListViewcuis()->item(1)).center());
+    QTest::mouseClick(ticket->Button21(), Qt::LeftButton);
+    QVERIFY(poubelle->Panelsupp()->isVisible());
+    QTest::mouseClick(poubelle->Button23(), Qt::LeftButton);
+    QVERIFY(shown().contains(QStringLiteral("Entrecote 300 g")));
+    QVERIFY(shown().contains(QStringLiteral("Saignant")));
+    QCOMPARE(shown(), registerTicket());
+
+    // a dessert with two supplements
+    tapProduct(302);
+    CheckList* supplements = poubelle->ListViewsupp();
+    for (const int row : {7, 8}) {
+        supplements->scrollToItem(supplements->item(row));
+        QTest::mouseClick(supplements->viewport(), Qt::LeftButton, {},
+                          supplements->visualItemRect(supplements->item(row)).center());
+    }
+    QTest::mouseClick(poubelle->Button23(), Qt::LeftButton);
+    QVERIFY(shown().contains(QStringLiteral("+ Chantilly")));
+    QVERIFY(shown().contains(QStringLiteral("+ Boule de glace")));
+    QCOMPARE(shown(), registerTicket());
+
+    // one less of the single water: its line goes
+    touchLineContaining(QStringLiteral("Eau minerale"));
+    QTest::mouseClick(ticket->panel_annul()->Button34(), Qt::LeftButton);
+    QVERIFY(!shown().contains(QStringLiteral("Eau minerale")));
+    QCOMPARE(shown(), registerTicket());
+
+    // the dessert offered
+    touchLineContaining(QStringLiteral("Tarte Tatin"));
+    QTest::mouseClick(ticket->panel_annul()->Button35(), Qt::LeftButton);
+    const QStringList tatin = shown().split(QLatin1Char('\n')).filter(QStringLiteral("Tarte Tatin"));
+    QCOMPARE(tatin.size(), 1);
+    QVERIFY2(tatin.first().endsWith(QStringLiteral("offert")), qPrintable(tatin.first()));
+    QCOMPARE(shown(), registerTicket());
+    QCOMPARE(m_messages, QStringList{});
 }
 
 QTEST_MAIN(tst_ServiceEnd2End)

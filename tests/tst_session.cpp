@@ -47,6 +47,31 @@ void tst_Session::requests_data()
     QTest::newRow("a waiter key asks for that waiter") << "3"
                                                        << "2" << 4 << "waiter7"
                                                        << "code$7$";
+    QTest::newRow("an article carries its course after the waiter") << "12"
+                                                                    << "4" << 2 << "article"
+                                                                    << "40$12$4$2$7$";
+    QTest::newRow("an article of no course on the own account") << "0"
+                                                                << "0" << 2 << "articleNoCourse"
+                                                                << "50$0$0$2$0$";
+    QTest::newRow("kitchen options: first and third of three ticked") << "12"
+                                                                      << "4" << 2 << "articleOptions"
+                                                                      << "90$12$4$2$4$~1$--$1$";
+    QTest::newRow("an empty option list adds no flags") << "12"
+                                                        << "4" << 2 << "articleEmptyList"
+                                                        << "60$12$4$2$4$";
+    QTest::newRow("supplement 0 is article 942 with fifteen empty flags")
+        << "12"
+        << "4" << 2 << "supplement0"
+        << "942$12$4$2$~--$--$--$--$--$--$--$--$--$--$--$--$--$--$--$";
+    QTest::newRow("supplement 3 is article 945") << "12"
+                                                 << "4" << 2 << "supplement3"
+                                                 << "945$12$4$2$~--$--$--$--$--$--$--$--$--$--$--$--$--$--$--$";
+    QTest::newRow("one less on the third article line") << "12"
+                                                        << "4" << 2 << "lineRemoval"
+                                                        << "moinsun$12$4$2$3$";
+    QTest::newRow("the third article line offered") << "12"
+                                                    << "4" << 2 << "lineOffer"
+                                                    << "offreligne$12$4$2$3$";
 }
 
 void tst_Session::requests()
@@ -70,6 +95,14 @@ void tst_Session::requests()
         {QStringLiteral("coversUpdate"), session.coversUpdate()},
         {QStringLiteral("codeCheck"), session.codeCheck(QStringLiteral("1234"))},
         {QStringLiteral("waiter7"), Session::waiterQuery(7)},
+        {QStringLiteral("article"), session.articleRequest(40, 7)},
+        {QStringLiteral("articleNoCourse"), session.articleRequest(50, 0)},
+        {QStringLiteral("articleOptions"), session.articleRequest(90, 4, {true, false, true})},
+        {QStringLiteral("articleEmptyList"), session.articleRequest(60, 4, {})},
+        {QStringLiteral("supplement0"), session.supplementRequest(0)},
+        {QStringLiteral("supplement3"), session.supplementRequest(3)},
+        {QStringLiteral("lineRemoval"), session.lineRemoval(3)},
+        {QStringLiteral("lineOffer"), session.lineOffer(3)},
     };
     QCOMPARE(built.value(request), expected);
 }

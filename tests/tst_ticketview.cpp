@@ -234,9 +234,14 @@ void tst_TicketView::listPanels()
     QCOMPARE(boxIn(host, entries), QRect(0, strip, 806, 1302 - strip));
     QCOMPARE(entries->selectionMode() != QAbstractItemView::NoSelection, highlights);
 
-    QListWidgetItem* entry = entries->addEntry(QStringLiteral("saignant"));
-    QVERIFY(entry->flags() & Qt::ItemIsUserCheckable);
-    QCOMPARE(entry->checkState(), Qt::Unchecked);
+    // a touch anywhere on an entry shows its check mark, a second one hides it
+    entries->setEntries({QStringLiteral("saignant"), QStringLiteral("à point")});
+    QCOMPARE(entries->ticks(), (QList<bool>{false, false}));
+    const QRect second = entries->visualItemRect(entries->item(1));
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(entries->ticks(), (QList<bool>{false, true}));
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, QPoint(second.left() + 2, second.center().y()));
+    QCOMPARE(entries->ticks(), (QList<bool>{false, false}));
 }
 
 void tst_TicketView::floatingPanelsLayOutInTheirHost_data()

@@ -16,7 +16,10 @@
 #include "tables/RoomPlan.h"
 #include "tables/TableChoice.h"
 #include "tables/TableChoiceView.h"
+#include "ticket/ArticleOrder.h"
+#include "ticket/LineOperations.h"
 #include "ticket/ParkingView.h"
+#include "ticket/Supplements.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterLogin.h"
@@ -92,6 +95,11 @@ void MainWindow::createSubsystems()
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
                                             *m_planView, *m_ticketView);
+    m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
+    m_articleOrder = std::make_unique<ArticleOrder>(m_link, m_session, m_products, m_catalogue, m_guard,
+                                                    m_catalogueLoad->productKeys(), *m_ticketView, *m_parkingView,
+                                                    *m_ticketDisplay, *m_supplements, [this] { m_linkProbe->start(); });
+    m_lineOperations = std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

@@ -11,10 +11,12 @@
 
 #include <memory>
 
+class ArticleOrder;
 class CatalogueLoad;
 class ConfigScreen;
 class ConfigView;
 class Covers;
+class LineOperations;
 class LinkProbe;
 class MessageView;
 class NoticeView;
@@ -25,6 +27,7 @@ class RoomPlan;
 class ServiceStart;
 class SetMenuView;
 class StartView;
+class Supplements;
 class TableChoice;
 class TableChoiceView;
 class TicketDisplay;
@@ -67,6 +70,9 @@ public:
     Covers& covers() { return *m_covers; }
     TableChoice& tableChoice() { return *m_tableChoice; }
     RoomPlan& roomPlan() { return *m_roomPlan; }
+    Supplements& supplements() { return *m_supplements; }
+    ArticleOrder& articleOrder() { return *m_articleOrder; }
+    LineOperations& lineOperations() { return *m_lineOperations; }
 
 Q_SIGNALS:
     void applicationEnded();
@@ -114,4 +120,7 @@ private:
     std::unique_ptr<Covers> m_covers;
     std::unique_ptr<TableChoice> m_tableChoice;
     std::unique_ptr<RoomPlan> m_roomPlan;
+    std::unique_ptr<Supplements> m_supplements;
+    std::unique_ptr<ArticleOrder> m_articleOrder;
+    std::unique_ptr<LineOperations> m_lineOperations;
 };

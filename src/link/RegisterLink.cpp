@@ -106,13 +106,25 @@ void RegisterLink::disconnect()
 QString RegisterLink::exchange(const QString& request, const ExchangeOptions& options)
 {
     bool sent = false;
+    bool failed = false;
+    QString reply;
     try {
-        return exchangeRaising(request, options, sent);
+        reply = exchangeRaising(request, options, sent);
     } catch (const LinkError&) {
-        if (options.onError == OnError::Quiet || (options.onError == OnError::RaiseUnsent && sent))
-            return QString();
-        throw;
+        if (options.onError == OnError::Raise || (options.onError == OnError::RaiseUnsent && !sent))
+            throw;
+        failed = true;
     }
+    if (options.onReply)
+        options.onReply(reply);
+    if (options.trailingRead && !failed) {
+        // the reply is in: a link lost after it is for the next exchange to find
+        try {
+            readLine();
+        } catch (const LinkError&) {
+        }
+    }
+    return reply;
 }
 
 QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent)
@@ -137,13 +149,6 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
     if (options.secondRead && reply.isEmpty()) {
         pause(options.secondReadPauseMs);
         reply = readLine();
-    }
-    if (options.trailingRead) {
-        // the reply is in: a link lost after it is for the next exchange to find
-        try {
-            readLine();
-        } catch (const LinkError&) {
-        }
     }
     return reply;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTcpSocket>
 
+#include <functional>
+
 // What an exchange does when the link fails.
 enum class OnError
 {
@@ -23,6 +25,9 @@ struct ExchangeOptions
     int secondReadPauseMs = 0; // wait before that second read
     bool trailingRead = false; // the register follows the reply with one more line: read and drop it
     OnError onError = OnError::Raise;
+    // Given the reply as soon as it is known, before the trailing read: whenever the exchange returns, with what it
+    // returns. A screen shows it there rather than after the link is free again.
+    std::function<void(const QString& reply)> onReply;
 };
 
 // The one connection to the register. An exchange blocks the calling thread and never processes events, so

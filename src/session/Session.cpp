@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "Limits.h"
+
 void Session::reset()
 {
     m_waiter = QStringLiteral("1");
@@ -43,4 +45,39 @@ QString Session::waiterQuery(int waiter)
 QString Session::codeCheck(const QString& code) const
 {
     return QStringLiteral("code1$") + fields({m_waiter, code});
+}
+
+QString Session::articleRequest(int article, int course) const
+{
+    return fields({QString::number(article), m_table, m_covers, m_waiter, QString::number(course)});
+}
+
+QString Session::articleRequest(int article, int course, const QList<bool>& options) const
+{
+    // a product whose list is empty is ordered without flags
+    return articleRequest(article, course) + (options.isEmpty() ? QString() : choiceFlags(options));
+}
+
+QString Session::choiceFlags(const QList<bool>& ticked)
+{
+    QStringList flags;
+    for (const bool tick : ticked)
+        flags.append(tick ? QStringLiteral("1") : QStringLiteral("--"));
+    return QLatin1Char('~') + fields(flags);
+}
+
+QString Session::supplementRequest(int position) const
+{
+    return fields({QString::number(Limits::FirstSupplementArticle + position), m_table, m_covers, m_waiter}) +
+           choiceFlags(QList<bool>(Limits::SupplementOptionFlags, false));
+}
+
+QString Session::lineRemoval(int linenumber) const
+{
+    return standardRequest(QStringLiteral("moinsun$")) + fields({QString::number(linenumber)});
+}
+
+QString Session::lineOffer(int linenumber) const
+{
+    return standardRequest(QStringLiteral("offreligne$")) + fields({QString::number(linenumber)});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,17 @@ public:
     QString coversPanelQuery() const;
     QString coversUpdate() const { return standardRequest(QStringLiteral("envcouverts$")); }
     static QString waiterQuery(int waiter);
+
+    // One unit of an article served as a course (0: none); with the product's kitchen options when it has a list.
+    QString articleRequest(int article, int course) const;
+    QString articleRequest(int article, int course, const QList<bool>& options) const;
+    // "~" then "1$" for a ticked entry and "--$" for any other, in list order: "~--$1$--$".
+    static QString choiceFlags(const QList<bool>& ticked);
+    // Supplement i of the list (from 0), under the article added last.
+    QString supplementRequest(int position) const;
+    // The ticket's article line of that rank (from 1): one unit less, or offered.
+    QString lineRemoval(int linenumber) const;
+    QString lineOffer(int linenumber) const;
     QString codeCheck(const QString& code) const;
 
 private:

@@ -35,3 +35,9 @@ CoursePanel::CoursePanel(QWidget* parent)
         m_btnr.at(course - 1) = key;
     }
 }
+
+void CoursePanel::offerCourses(const QList<int>& courses)
+{
+    for (int course = 1; course <= Courses; ++course)
+        btnr(course)->setVisible(courses.contains(course));
+}

@@ -21,6 +21,8 @@ public:
     QLabel* Label14() const { return m_label14; }
     // course 1 "Boissons" to 7 "dessert"
     RedKey* btnr(int course) const { return m_btnr.at(course - 1); }
+    // A key for each of these courses and none for the others.
+    void offerCourses(const QList<int>& courses);
 
 private:
     QLabel* m_label14;

@@ -2,8 +2,11 @@
 
 #include "CoursePanel.h"
 #include "KitchenDispatchPanel.h"
+#include "widgets/CheckList.h"
 #include "widgets/ListPanel.h"
 #include "widgets/Palette.h"
+
+#include <QMouseEvent>
 
 ParkingView::ParkingView(QWidget* parent)
     : DesignView(QStringLiteral("poubelle"), QSizeF(320, 510), parent),
@@ -27,4 +30,42 @@ QPushButton* ParkingView::Button23() const
 CheckList* ParkingView::ListViewsupp() const
 {
     return m_panelsupp->list();
+}
+
+void ParkingView::openCourses(DesignView& screen, const QList<int>& courses)
+{
+    m_choixrang->offerCourses(courses);
+    screen.fill(m_choixrang);
+    m_choixrang->raise();
+    m_choixrang->show();
+}
+
+void ParkingView::parkCourses()
+{
+    fill(m_choixrang);
+    m_choixrang->hide();
+}
+
+void ParkingView::openSupplements(DesignView& screen)
+{
+    screen.fill(m_panelsupp);
+    m_panelsupp->raise();
+    m_panelsupp->show();
+}
+
+void ParkingView::parkSupplements()
+{
+    m_panelsupp->hide();
+    fill(m_panelsupp);
+}
+
+QList<bool> ParkingView::supplementTicks() const
+{
+    return ListViewsupp()->ticks();
+}
+
+void ParkingView::mouseReleaseEvent(QMouseEvent* event)
+{
+    hide();
+    event->accept();
 }

@@ -22,6 +22,19 @@ public:
     CoursePanel* choixrang() const { return m_choixrang; }
     KitchenDispatchPanel* panelenvoicuis() const { return m_panelenvoicuis; }
 
+    // "A servir en tant que" over the screen, with a key for each course offered.
+    void openCourses(DesignView& screen, const QList<int>& courses);
+    void parkCourses();
+    // The supplements over the screen, ticked as they were left.
+    void openSupplements(DesignView& screen);
+    void parkSupplements();
+    // Whether each supplement is ticked, in list order.
+    QList<bool> supplementTicks() const;
+
+protected:
+    // it is never shown; a touch on it would only hide it again
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     ListPanel* m_panelsupp;
     CoursePanel* m_choixrang;

@@ -34,8 +34,10 @@ void TicketDisplay::refresh()
     // the register follows the ticket with one more line, which would otherwise answer the next request
     options.trailingRead = true;
     options.onError = OnError::RaiseUnsent;
+    // the waiter sees the ticket at once, not after the wait for that line
+    options.onReply = [this](const QString& reply) { m_ticketView.showTicket(reply); };
     try {
-        m_ticketView.showTicket(m_link.exchange(m_session.ticketRequest(), options));
+        m_link.exchange(m_session.ticketRequest(), options);
     } catch (const LinkError&) {
         // the request never went out: the last ticket stays, and the link probe brings the start view back if the
         // register is gone

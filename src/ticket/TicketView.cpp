@@ -204,6 +204,12 @@ void TicketView::showNote(const QString& text)
     m_noteTimer->start();
 }
 
+void TicketView::hideNote()
+{
+    m_memoart->hide();
+    m_noteTimer->stop();
+}
+
 void TicketView::openLinePanel(const QString& line)
 {
     m_panelAnnul->Label17()->setText(line);
@@ -214,6 +220,21 @@ void TicketView::openLinePanel(const QString& line)
 void TicketView::closeLinePanel()
 {
     m_panelAnnul->hide();
+}
+
+void TicketView::openKitchenOptions(const QStringList& options)
+{
+    ListViewcuis()->setEntries(options);
+    m_panelEnvCuis->raise();
+    m_panelEnvCuis->show();
+}
+
+QList<bool> TicketView::takeKitchenChoices()
+{
+    m_panelEnvCuis->hide();
+    const QList<bool> ticked = ListViewcuis()->ticks();
+    ListViewcuis()->clearTicks();
+    return ticked;
 }
 
 void TicketView::showCurtain()

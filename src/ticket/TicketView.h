@@ -61,8 +61,14 @@ public:
     QStringList ticketLines() const;
     // The feedback line over the ticket ("1 * Café"), hidden again a second later by Timer1.
     void showNote(const QString& text);
+    // The feedback line hidden, and kept hidden until the next note.
+    void hideNote();
     void openLinePanel(const QString& line);
     void closeLinePanel();
+    // The kitchen options of the product being ordered over the ticket, none ticked.
+    void openKitchenOptions(const QStringList& options);
+    // "Valider": closes the options and gives which were ticked, in list order, leaving none ticked.
+    QList<bool> takeKitchenChoices();
     // the curtain keeps the keys out of reach while a screen is prepared behind it
     void showCurtain();
     void hideCurtain();

@@ -24,28 +24,28 @@ void DesignView::setStretched(bool stretched)
 
 void DesignView::place(QWidget* control, const QRectF& designBox)
 {
-    control->setParent(this);
+    adopt(control);
     m_items.push_back({control, Placement::Scaled, designBox});
     layoutControls();
 }
 
 void DesignView::dockTop(QWidget* control, qreal height)
 {
-    control->setParent(this);
+    adopt(control);
     m_items.push_back({control, Placement::Top, QRectF(0, 0, 0, height)});
     layoutControls();
 }
 
 void DesignView::dockBottom(QWidget* control, qreal height)
 {
-    control->setParent(this);
+    adopt(control);
     m_items.push_back({control, Placement::Bottom, QRectF(0, 0, 0, height)});
     layoutControls();
 }
 
 void DesignView::fill(QWidget* control)
 {
-    control->setParent(this);
+    adopt(control);
     m_items.push_back({control, Placement::Fill, {}});
     layoutControls();
 }
@@ -58,7 +58,7 @@ void DesignView::pin(QWidget* control, const QRect& box)
         item->placement = Placement::Pinned;
         item->box = box;
     } else {
-        control->setParent(this);
+        adopt(control);
         m_items.push_back({control, Placement::Pinned, box});
     }
     control->setGeometry(box);
@@ -98,6 +98,17 @@ void DesignView::paintEvent(QPaintEvent* event)
         painter.fillRect(rect(), m_background);
     }
     QWidget::paintEvent(event);
+}
+
+void DesignView::adopt(QWidget* control)
+{
+    if (auto* owner = qobject_cast<DesignView*>(control->parentWidget())) {
+        auto& items = owner->m_items;
+        items.erase(
+            std::remove_if(items.begin(), items.end(), [control](const Item& item) { return item.control == control; }),
+            items.end());
+    }
+    control->setParent(this);
 }
 
 void DesignView::layoutControls()

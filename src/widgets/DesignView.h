@@ -60,6 +60,8 @@ private:
         QRectF box;
     };
 
+    // A control is laid out by the one view it lies on: one moved here is forgotten by the view it came from.
+    void adopt(QWidget* control);
     void layoutControls();
     void stretchFonts(qreal sx, qreal sy);
 

@@ -1,0 +1,141 @@
+#include "ArticleOrder.h"
+
+#include "CoursePanel.h"
+#include "OrderChoices.h"
+#include "ParkingView.h"
+#include "ProductKeys.h"
+#include "Supplements.h"
+#include "TicketDisplay.h"
+#include "TicketView.h"
+#include "TouchedKey.h"
+#include "catalogue/ProductTable.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace {
+
+// the touched key shows its caption gone this long before anything else happens
+constexpr int TouchShownMs = 50;
+// the register takes an article added after a course choice before its reply can be read
+constexpr int CoursePathPauseMs = 50;
+
+} // namespace
+
+ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products,
+                           const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView,
+                           ParkingView& parkingView, TicketDisplay& ticketDisplay, Supplements& supplements,
+                           std::function<void()> restartLinkProbe)
+    : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
+      m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
+      m_restartLinkProbe(std::move(restartLinkProbe))
+{
+    // a tap while another handler runs is dropped: the waiter sees no "1 * " note for it and taps again
+    connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) { guard.run([&] { addArticle(k); }); });
+    for (int course = 1; course <= CoursePanel::Courses; ++course) {
+        guard.connect(m_parkingView.choixrang()->btnr(course), &RedKey::clicked, this,
+                      [this, course] { chooseCourse(course); });
+    }
+    guard.connect(m_ticketView.Button21(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+}
+
+void ArticleOrder::addArticle(int k)
+{
+    m_rangchoisi = 0;
+    TouchedKey touched(m_keys.labeltouche(k));
+    QCoreApplication::processEvents();
+    RegisterLink::pause(TouchShownMs);
+    m_article = k;
+    m_restartLinkProbe();
+    m_ticketView.closeLinePanel();
+    QCoreApplication::processEvents();
+    // only a built key orders: an index past the table or without a key of its own orders nothing
+    if (!m_keys.labeltouche(k))
+        return;
+    m_artencours = m_products.art(k);
+    m_ticketView.hideNote();
+
+    const OrderChoices::CourseChoice courses = OrderChoices::courseChoice(m_catalogue, m_artencours);
+    if (!courses.offered.isEmpty()) {
+        m_parkingView.openCourses(m_ticketView, courses.offered);
+        return;
+    }
+    m_rangchoisi = courses.course;
+    if (m_products.cuis(k) != 0) {
+        m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
+        touched.release();
+        QCoreApplication::processEvents();
+        return;
+    }
+
+    ExchangeOptions options;
+    options.secondRead = true;
+    options.onError = OnError::Quiet;
+    const QString reply = m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi), options);
+    m_ticketView.showNote(note());
+    touched.release();
+    // the register answers with the ticket it now holds
+    m_ticketView.showTicket(reply);
+    openSupplementsIfTaken();
+}
+
+void ArticleOrder::chooseCourse(int course)
+{
+    m_rangchoisi = course;
+    m_parkingView.parkCourses();
+    QCoreApplication::processEvents();
+    addWithCourse();
+}
+
+void ArticleOrder::addWithCourse()
+{
+    const int k = m_article;
+    if (m_products.cuis(k) != 0) {
+        m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
+        return;
+    }
+    m_artencours = m_products.art(k);
+    ExchangeOptions options;
+    options.pauseMs = CoursePathPauseMs;
+    options.onError = OnError::Quiet;
+    // the refresh below shows the ticket
+    m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi), options);
+    // the note comes at once; the refresh then holds the link for the register's trailing line
+    m_ticketView.showNote(note());
+    m_ticketDisplay.refresh();
+    openSupplementsIfTaken();
+}
+
+void ArticleOrder::validateKitchenOptions()
+{
+    const QList<bool> ticked = m_ticketView.takeKitchenChoices();
+    ExchangeOptions options;
+    options.onError = OnError::RaiseUnsent;
+    try {
+        // its reply is dropped: the refresh below shows the ticket
+        m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi, ticked), options);
+    } catch (const LinkError&) {
+        // no register: nothing went out and the ticket stays as it was
+        return;
+    }
+    // a refresh of its own: it takes the line the register sends after the ticket, which would otherwise answer
+    // the next request
+    m_ticketDisplay.refresh();
+    openSupplementsIfTaken();
+}
+
+void ArticleOrder::openSupplementsIfTaken()
+{
+    if (m_products.supp(m_artencours))
+        m_supplements.open(m_ticketView);
+}
+
+QString ArticleOrder::note() const
+{
+    return QStringLiteral("1 * ") + m_products.texte(m_article);
+}

@@ -1,0 +1,47 @@
+#include "LineOperations.h"
+
+#include "LineActionPanel.h"
+#include "TicketDisplay.h"
+#include "TicketView.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "widgets/HandlerGuard.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+LineOperations::LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                               TicketDisplay& ticketDisplay)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_ticketDisplay(ticketDisplay)
+{
+    LineActionPanel* panel = m_ticketView.panel_annul();
+    guard.connect(panel->Button34(), &QPushButton::clicked, this, [this] { removeOne(); });
+    guard.connect(panel->Button35(), &QPushButton::clicked, this, [this] { offerLine(); });
+}
+
+void LineOperations::removeOne()
+{
+    change(m_session.lineRemoval(m_ticketDisplay.linenumber()));
+}
+
+void LineOperations::offerLine()
+{
+    change(m_session.lineOffer(m_ticketDisplay.linenumber()));
+}
+
+// The line named as the selection left it: the register checks it against the ticket it holds.
+void LineOperations::change(const QString& request)
+{
+    m_ticketView.closeLinePanel();
+    QCoreApplication::processEvents();
+    ExchangeOptions options;
+    options.pauseMs = 50;
+    try {
+        m_link.exchange(request, options);
+    } catch (const LinkError&) {
+        // the ticket stays as it was: nothing says the register changed it
+        return;
+    }
+    m_ticketDisplay.refresh();
+}

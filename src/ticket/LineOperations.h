@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class HandlerGuard;
+class RegisterLink;
+class Session;
+class TicketDisplay;
+class TicketView;
+
+// "Enlever 1" and "Offrir cette ligne" of the line panel: the register changes the selected line, the terminal
+// shows the ticket it then holds.
+class LineOperations final : public QObject
+{
+public:
+    LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                   TicketDisplay& ticketDisplay);
+
+    void removeOne();
+    void offerLine();
+
+private:
+    void change(const QString& request);
+
+    RegisterLink& m_link;
+    Session& m_session;
+    TicketView& m_ticketView;
+    TicketDisplay& m_ticketDisplay;
+};

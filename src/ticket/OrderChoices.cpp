@@ -1,0 +1,34 @@
+#include "OrderChoices.h"
+
+#include "catalogue/Catalogue.h"
+#include "session/Limits.h"
+
+namespace OrderChoices {
+
+CourseChoice courseChoice(const Catalogue& catalogue, int article)
+{
+    QList<int> flagged;
+    for (int course = 1; course <= Limits::Courses; ++course) {
+        // value() reads past either end of the list as empty, so as not flagged
+        if (catalogue.rang(course).value(article - 1) == QLatin1String("1"))
+            flagged.append(course);
+    }
+    CourseChoice choice;
+    const bool setMenu = article >= Limits::FirstSetMenuArticle && article <= Limits::LastSetMenuArticle;
+    if (flagged.size() >= 2 && !setMenu)
+        choice.offered = flagged;
+    else if (!flagged.isEmpty())
+        choice.course = flagged.constLast();
+    return choice;
+}
+
+QStringList kitchenOptions(const Catalogue& catalogue, int menucuis)
+{
+    if (menucuis >= 0 && menucuis <= 4)
+        return catalogue.cuis(menucuis + 1);
+    if (menucuis >= 6 && menucuis <= 9)
+        return catalogue.cuis(menucuis);
+    return {};
+}
+
+} // namespace OrderChoices

@@ -1,0 +1,37 @@
+#include "Supplements.h"
+
+#include "ParkingView.h"
+#include "TicketDisplay.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "widgets/HandlerGuard.h"
+
+#include <QPushButton>
+
+Supplements::Supplements(RegisterLink& link, Session& session, HandlerGuard& guard, ParkingView& parkingView,
+                         TicketDisplay& ticketDisplay)
+    : m_link(link), m_session(session), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay)
+{
+    guard.connect(m_parkingView.Button23(), &QPushButton::clicked, this, [this] { orderTicked(); });
+}
+
+void Supplements::open(DesignView& screen)
+{
+    m_parkingView.openSupplements(screen);
+}
+
+void Supplements::orderTicked()
+{
+    const QList<bool> ticked = m_parkingView.supplementTicks();
+    ExchangeOptions options;
+    options.pauseMs = 100;
+    options.secondRead = true;
+    // a supplement that fails is skipped; the others still go
+    options.onError = OnError::Quiet;
+    for (int position = 0; position < ticked.size(); ++position) {
+        if (ticked.at(position))
+            m_link.exchange(m_session.supplementRequest(position), options);
+    }
+    m_parkingView.parkSupplements();
+    m_ticketDisplay.refresh();
+}

@@ -1,0 +1,542 @@
+#include "ScriptedRegister.h"
+#include "TerminalFixture.h"
+
+#include "app/CatalogueLoad.h"
+#include "app/LinkProbe.h"
+#include "app/MainWindow.h"
+#include "app/StartView.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ProductTable.h"
+#include "ticket/ArticleOrder.h"
+#include "ticket/CoursePanel.h"
+#include "ticket/LineActionPanel.h"
+#include "ticket/ParkingView.h"
+#include "ticket/ProductKeys.h"
+#include "ticket/TicketDisplay.h"
+#include "ticket/TicketView.h"
+#include "widgets/CheckList.h"
+#include "widgets/ListPanel.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString Supplement15 = QStringLiteral("~--$--$--$--$--$--$--$--$--$--$--$--$--$--$--$");
+
+// The products of the tests, all on keyboard 1: what each one makes the terminal ask.
+struct TestProduct
+{
+    const char* name;
+    int article;
+    QList<int> courses;
+    int menucuis = -1; // -1: no kitchen options
+    bool supplements = false;
+};
+
+const QList<TestProduct> Products{
+    {"KIR", 10, {1}},                    // 0: one course
+    {"SALADE", 20, {2, 5}},              // 1: two courses
+    {"TARTE", 30, {7}, -1, true},        // 2: dessert, takes supplements
+    {"PAIN", 40, {}},                    // 3: no course
+    {"FORMULE", 552, {2, 5}},            // 4: a set menu of two courses
+    {"CAFE", 900, {}},                   // 5: past the end of the course lists
+    {"MAGRET", 90, {4}, 0},              // 6: kitchen list 1
+    {"BURGER", 60, {4}, 5},              // 7: list 5, the recall list
+    {"GLACE", 70, {7}, 7},               // 8: kitchen list 7
+    {"STEAK", 80, {4, 5}, 7},            // 9: two courses, then kitchen list 7
+    {"BROCHETTE", 95, {4}, 12},          // 10: a list number past 9
+    {"ENTRECOTE", 200, {4, 5}, 0, true}, // 11: two courses, kitchen list 1, supplements
+};
+constexpr int CourseListLength = 600;
+
+QByteArray wire(const QStringList& requests)
+{
+    QByteArray bytes;
+    for (const QString& request : requests)
+        bytes += request.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// A window on the ticket of table 12 (4 covers, waiter 2), its catalogue made of the products above, talking to a
+// scripted register.
+struct Terminal : TerminalFixture
+{
+    explicit Terminal(ScriptedRegister& caisse)
+    {
+        QVERIFY(activate());
+        form->link().setHost(caisse.address());
+        form->link().setPort(caisse.port());
+        form->session().setTable(QStringLiteral("12"));
+        form->session().setCovers(QStringLiteral("4"));
+        form->session().setWaiter(2);
+
+        std::array<QStringList, 7> rang;
+        rang.fill(QStringList(CourseListLength, QStringLiteral("0")));
+        std::array<bool, ProductTable::ArticleCount> supp{};
+        for (int k = 0; k < Products.size(); ++k) {
+            const TestProduct& product = Products.at(k);
+            Product p;
+            p.texte = QLatin1String(product.name);
+            p.art = product.article;
+            p.numclav = 1;
+            p.cuis = product.menucuis >= 0 ? 1 : 0;
+            p.menucuis = std::max(product.menucuis, 0);
+            form->products().setProduct(k, p);
+            for (const int course : product.courses)
+                rang.at(size_t(course - 1))[product.article - 1] = QStringLiteral("1");
+            supp.at(size_t(product.article)) = product.supplements;
+        }
+        // a product of no keyboard gets no key
+        form->products().setProduct(int(Products.size()), {QStringLiteral("HORS CLAVIER"), {}, 0, 0, {}, 41, 13});
+        form->products().setSuppFlags(supp);
+        for (int course = 1; course <= 7; ++course)
+            form->catalogue().setRang(course, rang.at(size_t(course - 1)));
+        CatalogueParse::KitchenLists lists;
+        lists.cuis.at(0) =
+            QStringList{QStringLiteral("Saignant"), QStringLiteral("A point"), QStringLiteral("Bien cuit")};
+        lists.cuis.at(6) = QStringList{QStringLiteral("Vanille"), QStringLiteral("Chocolat")};
+        lists.rappel = QStringList{QStringLiteral("Vite")};
+        form->catalogue().setKitchenLists(lists);
+        form->catalogueLoad().productKeys().build(form->products(), int(Products.size()) + 1, ticket(), 403, false);
+        parking()->ListViewsupp()->setEntries(
+            {QStringLiteral("Frites"), QStringLiteral("Salade"), QStringLiteral("Chantilly"), QStringLiteral("Glace")});
+
+        form->findChild<StartView*>()->hide();
+        ticket()->show();
+        ticket()->showFirstKeyboard();
+    }
+
+    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    ParkingView* parking() const { return form->findChild<ParkingView*>(); }
+    CoursePanel* choixrang() const { return parking()->choixrang(); }
+    ListPanel* panelsupp() const { return parking()->Panelsupp(); }
+    TapCaption* key(int k) const { return form->catalogueLoad().productKeys().labeltouche(k); }
+    QString memo() const { return ticket()->Memo1()->toPlainText(); }
+
+    void tap(int k) const { QTest::mouseClick(key(k), Qt::LeftButton); }
+    static void touchEntries(CheckList* list, const QList<int>& rows)
+    {
+        for (const int row : rows)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    static QStringList entries(const CheckList* list)
+    {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts.append(list->item(row)->text());
+        return texts;
+    }
+    QList<int> offeredCourses() const
+    {
+        QList<int> courses;
+        for (int course = 1; course <= CoursePanel::Courses; ++course) {
+            if (choixrang()->btnr(course)->isVisible())
+                courses.append(course);
+        }
+        return courses;
+    }
+};
+
+} // namespace
+
+class tst_Ordering : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keyGoesAtOnce_data();
+    void keyGoesAtOnce();
+    void courseIsChosenFirst_data();
+    void courseIsChosenFirst();
+    void kitchenOptions_data();
+    void kitchenOptions();
+    void tapWithoutProductOrdersNothing_data();
+    void tapWithoutProductOrdersNothing();
+    void secondTapWhileTheFirstIsHandledIsDropped();
+    void refreshedTicketIsPaintedBeforeTheTrailingRead();
+    void kitchenOptionsRefreshTakesTheRegistersTrailingLine();
+    void lineOperations_data();
+    void lineOperations();
+    void lineOperationWithoutRegisterKeepsTheTicket();
+    void supplements_data();
+    void supplements();
+    void supplementTicksStayForTheNextArticle();
+};
+
+void tst_Ordering::keyGoesAtOnce_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("supplements");
+
+    QTest::newRow("a drink of one course goes as that course")
+        << 0 << QByteArray("1 KIR 4,00~TOTAL 4,00\r\n") << "10$12$4$2$1$" << false;
+    QTest::newRow("an article of dessert only goes as course 7 and opens the supplements")
+        << 2 << QByteArray("1 TARTE 6,00~TOTAL 6,00\r\n") << "30$12$4$2$7$" << true;
+    QTest::newRow("an article of no course goes as course 0; an empty reply is read again")
+        << 3 << QByteArray("\r\n1 PAIN 1,00~TOTAL 1,00\r\n") << "40$12$4$2$0$" << false;
+    QTest::newRow("set menu 552 of two courses asks nothing and goes as the higher")
+        << 4 << QByteArray("1 FORMULE 19,00~TOTAL 19,00\r\n") << "552$12$4$2$5$" << false;
+    QTest::newRow("an article past the end of the course lists goes as course 0")
+        << 5 << QByteArray("1 CAFE 2,00~TOTAL 2,00\r\n") << "900$12$4$2$0$" << false;
+}
+
+void tst_Ordering::keyGoesAtOnce()
+{
+    QFETCH(int, k);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, request);
+    QFETCH(bool, supplements);
+    ScriptedRegister caisse;
+    caisse.replyBytes(reply);
+    Terminal terminal(caisse);
+    terminal.ticket()->openLinePanel(QStringLiteral("1 KIR"));
+    const QColor captionColour = terminal.key(k)->palette().color(QPalette::WindowText);
+    QVERIFY(!terminal.form->linkProbe().isActive());
+
+    terminal.tap(k);
+
+    QCOMPARE(caisse.received(), wire({request}));
+    QCOMPARE(terminal.memo(), QString::fromLatin1(reply).trimmed().replace(QLatin1Char('~'), QLatin1Char('\n')));
+    QVERIFY(terminal.ticket()->Memoart()->isVisible());
+    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * ") + QLatin1String(Products.at(k).name));
+    QCOMPARE(terminal.key(k)->palette().color(QPalette::WindowText), captionColour);
+    QVERIFY(terminal.form->linkProbe().isActive());
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.choixrang()->isVisible());
+    QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
+    if (supplements)
+        QCOMPARE(terminal.panelsupp()->parentWidget(), terminal.ticket());
+    QCOMPARE(terminal.form->articleOrder().artencours(), Products.at(k).article);
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::courseIsChosenFirst_data()
+{
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("second plat sends course 5") << 5 << "20$12$4$2$5$";
+    QTest::newRow("première entrée sends course 2") << 2 << "20$12$4$2$2$";
+}
+
+void tst_Ordering::courseIsChosenFirst()
+{
+    QFETCH(int, chosen);
+    QFETCH(QString, request);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 SALADE 8,00~TOTAL 8,00"));
+    caisse.replyBytes("1 SALADE 8,00~TOTAL 8,00\r\nfin\r\n");
+    Terminal terminal(caisse);
+
+    terminal.tap(1);
+    QVERIFY(terminal.choixrang()->isVisible());
+    QCOMPARE(terminal.choixrang()->parentWidget(), terminal.ticket());
+    QCOMPARE(terminal.choixrang()->Label14()->text(), QStringLiteral("A servir en tant que"));
+    QCOMPARE(terminal.offeredCourses(), (QList<int>{2, 5}));
+    QCOMPARE(caisse.connectionCount(), 0);
+
+    QTest::mouseClick(terminal.choixrang()->btnr(chosen), Qt::LeftButton);
+
+    QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
+    QCOMPARE(terminal.memo(), QStringLiteral("1 SALADE 8,00\nTOTAL 8,00"));
+    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * SALADE"));
+    QVERIFY(!terminal.choixrang()->isVisible());
+    QCOMPARE(terminal.choixrang()->parentWidget(), terminal.parking());
+    QCOMPARE(terminal.form->articleOrder().rangchoisi(), chosen);
+}
+
+void tst_Ordering::kitchenOptions_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("course"); // the course key touched first; 0: none asked
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("supplements");
+
+    QTest::newRow("three options, the first and third ticked")
+        << 6 << 0 << QStringList{"Saignant", "A point", "Bien cuit"} << QList<int>{0, 2} << "90$12$4$2$4$~1$--$1$"
+        << false;
+    QTest::newRow("list 5 is the recall list: no option, the article goes without flags")
+        << 7 << 0 << QStringList{} << QList<int>{} << "60$12$4$2$4$" << false;
+    QTest::newRow("a list number past 9 gives no option")
+        << 10 << 0 << QStringList{} << QList<int>{} << "95$12$4$2$4$" << false;
+    QTest::newRow("list 7 on a direct tap")
+        << 8 << 0 << QStringList{"Vanille", "Chocolat"} << QList<int>{1} << "70$12$4$2$7$~--$1$" << false;
+    QTest::newRow("list 7 after a course choice: the same list")
+        << 9 << 5 << QStringList{"Vanille", "Chocolat"} << QList<int>{0} << "80$12$4$2$5$~1$--$" << false;
+    QTest::newRow("a course, options, then the supplements")
+        << 11 << 4 << QStringList{"Saignant", "A point", "Bien cuit"} << QList<int>{1} << "200$12$4$2$4$~--$1$--$"
+        << true;
+}
+
+void tst_Ordering::kitchenOptions()
+{
+    QFETCH(int, k);
+    QFETCH(int, course);
+    QFETCH(QStringList, options);
+    QFETCH(QList<int>, ticked);
+    QFETCH(QString, request);
+    QFETCH(bool, supplements);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("ignored"));
+    caisse.replyBytes("1 PLAT 20,00~TOTAL 20,00\r\nfin\r\n");
+    Terminal terminal(caisse);
+    CheckList* list = terminal.ticket()->ListViewcuis();
+
+    terminal.tap(k);
+    if (course)
+        QTest::mouseClick(terminal.choixrang()->btnr(course), Qt::LeftButton);
+    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+    QCOMPARE(Terminal::entries(list), options);
+    QCOMPARE(caisse.connectionCount(), 0);
+    Terminal::touchEntries(list, ticked);
+
+    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+
+    QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
+    QCOMPARE(terminal.memo(), QStringLiteral("1 PLAT 20,00\nTOTAL 20,00"));
+    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(!list->ticks().contains(true));
+    QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
+}
+
+void tst_Ordering::tapWithoutProductOrdersNothing_data()
+{
+    QTest::addColumn<int>("k");
+
+    QTest::newRow("a product of no keyboard") << int(Products.size());
+    QTest::newRow("an index past the products") << int(Products.size()) + 1;
+    QTest::newRow("index 1000, past the 999 a key may carry") << 1000;
+    QTest::newRow("an index past the product table") << 5000;
+    QTest::newRow("a negative index") << -1;
+}
+
+void tst_Ordering::tapWithoutProductOrdersNothing()
+{
+    QFETCH(int, k);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 ERREUR"));
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("1 KIR"));
+
+    Q_EMIT terminal.form->catalogueLoad().productKeys().productTapped(k);
+
+    QCOMPARE(caisse.connectionCount(), 0);
+    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR"));
+    QVERIFY(!terminal.choixrang()->isVisible());
+    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(!terminal.ticket()->Memoart()->isVisible());
+    QVERIFY(!terminal.form->guard().busy());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::secondTapWhileTheFirstIsHandledIsDropped()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 KIR~TOTAL 4,00"));
+    caisse.replyLine(QStringLiteral("1 KIR~1 PAIN~TOTAL 5,00"));
+    Terminal terminal(caisse);
+    int alphaWhileHandled = -1;
+    // the first tap lets pending events run before its request: a second tap comes among them
+    QTimer::singleShot(0, terminal.form.get(), [&] {
+        alphaWhileHandled = terminal.key(0)->palette().color(QPalette::WindowText).alpha();
+        terminal.tap(3);
+    });
+
+    terminal.tap(0);
+
+    QCOMPARE(alphaWhileHandled, 0);
+    QCOMPARE(terminal.key(0)->palette().color(QPalette::WindowText).alpha(), 255);
+    QCOMPARE(caisse.received(), wire({QStringLiteral("10$12$4$2$1$")}));
+    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR\nTOTAL 4,00"));
+    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * KIR"));
+
+    // once it is handled the next tap orders
+    terminal.tap(3);
+    QCOMPARE(caisse.received(), wire({QStringLiteral("10$12$4$2$1$"), QStringLiteral("40$12$4$2$0$")}));
+    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR\n1 PAIN\nTOTAL 5,00"));
+}
+
+namespace {
+
+// The first paint of the ticket memo showing the awaited text, and when it came.
+class PaintWatch final : public QObject
+{
+public:
+    PaintWatch(QPlainTextEdit* memo, const QString& awaited) : m_memo(memo), m_awaited(awaited)
+    {
+        m_clock.start();
+        memo->viewport()->installEventFilter(this);
+    }
+    qint64 paintedAtMs = -1;
+    QElapsedTimer m_clock;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && paintedAtMs < 0 && m_memo->toPlainText() == m_awaited)
+            paintedAtMs = m_clock.elapsed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPlainTextEdit* m_memo;
+    QString m_awaited;
+};
+
+} // namespace
+
+void tst_Ordering::refreshedTicketIsPaintedBeforeTheTrailingRead()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("ignored"));
+    // the sample register sends nothing after the ticket: the trailing read waits its whole timeout
+    caisse.replyLine(QStringLiteral("1 SALADE~TOTAL 8,00"));
+    Terminal terminal(caisse);
+    terminal.tap(1);
+
+    PaintWatch watch(terminal.ticket()->Memo1(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
+    QTest::mouseClick(terminal.choixrang()->btnr(2), Qt::LeftButton);
+    const qint64 handledMs = watch.m_clock.elapsed();
+
+    QVERIFY(watch.paintedAtMs >= 0);
+    QCOMPARE_GE(handledMs, 50 + 100 + RegisterLink::ReadTimeoutMs);
+    QCOMPARE_LT(watch.paintedAtMs, handledMs - RegisterLink::ReadTimeoutMs + 100);
+}
+
+void tst_Ordering::kitchenOptionsRefreshTakesTheRegistersTrailingLine()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("ignored"));
+    caisse.replyBytes("1 MAGRET~TOTAL 22,00\r\nfin du ticket\r\n");
+    caisse.replyLine(QStringLiteral("1 MAGRET~1 KIR~TOTAL 26,00"));
+    Terminal terminal(caisse);
+    terminal.tap(6);
+    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QCOMPARE(terminal.memo(), QStringLiteral("1 MAGRET\nTOTAL 22,00"));
+
+    // the line after the ticket is not taken for the reply to the next key
+    terminal.tap(0);
+    QCOMPARE(terminal.memo(), QStringLiteral("1 MAGRET\n1 KIR\nTOTAL 26,00"));
+}
+
+void tst_Ordering::lineOperations_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("Enlever 1 on the third article line") << "Button34"
+                                                         << "moinsun$12$4$2$3$";
+    QTest::newRow("Offrir cette ligne on the third article line") << "Button35"
+                                                                  << "offreligne$12$4$2$3$";
+}
+
+void tst_Ordering::lineOperations()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, request);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("OK"));
+    caisse.replyBytes("2 KIR~1 PAIN~1 TARTE offert~TOTAL 8,00\r\nfin\r\n");
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("2 KIR~ sans glace~1 PAIN~1 TARTE~TOTAL 14,00"));
+    const int size = terminal.ticket()->Memo1()->font().pixelSize();
+    terminal.form->ticketDisplay().pickLineAt(4 * size + size / 2);
+    QCOMPARE(terminal.form->ticketDisplay().linenumber(), 3);
+    LineActionPanel* panel = terminal.ticket()->panel_annul();
+    QCOMPARE(panel->findChild<QPushButton*>(button)->text(),
+             button == QLatin1String("Button34") ? QStringLiteral("Enlever 1") : QStringLiteral("Offrir cette ligne"));
+
+    QTest::mouseClick(panel->findChild<QPushButton*>(button), Qt::LeftButton);
+
+    QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(terminal.memo(), QStringLiteral("2 KIR\n1 PAIN\n1 TARTE offert\nTOTAL 8,00"));
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::lineOperationWithoutRegisterKeepsTheTicket()
+{
+    ScriptedRegister caisse;
+    caisse.stopListening();
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("2 KIR~1 PAIN"));
+    terminal.form->ticketDisplay().pickLineAt(terminal.ticket()->Memo1()->font().pixelSize() * 3 / 2);
+
+    terminal.ticket()->panel_annul()->Button34()->click();
+
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QCOMPARE(terminal.memo(), QStringLiteral("2 KIR\n1 PAIN"));
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::supplements_data()
+{
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QStringList>("requests");
+
+    QTest::newRow("the first and fourth ticked: 942 then 945, then the ticket once")
+        << QList<int>{3, 0} << QStringList{"942$12$4$2$" + Supplement15, "945$12$4$2$" + Supplement15, "ad$12$4$2$"};
+    QTest::newRow("none ticked: the ticket only") << QList<int>{} << QStringList{"ad$12$4$2$"};
+}
+
+void tst_Ordering::supplements()
+{
+    QFETCH(QList<int>, ticked);
+    QFETCH(QStringList, requests);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 TARTE~TOTAL 6,00"));
+    for (int i = 0; i < ticked.size(); ++i)
+        caisse.replyLine(QStringLiteral("ignored"));
+    caisse.replyBytes("1 TARTE~1 + FRITES~1 + GLACE~TOTAL 12,00\r\nfin\r\n");
+    Terminal terminal(caisse);
+    terminal.tap(2);
+    QVERIFY(terminal.panelsupp()->isVisible());
+    QCOMPARE(terminal.parking()->Button23()->text(), QStringLiteral("Quitter les suppléments"));
+    Terminal::touchEntries(terminal.parking()->ListViewsupp(), ticked);
+
+    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+
+    QCOMPARE(caisse.received(), wire(QStringList{QStringLiteral("30$12$4$2$7$")} + requests));
+    QVERIFY(!terminal.panelsupp()->isVisible());
+    QCOMPARE(terminal.panelsupp()->parentWidget(), terminal.parking());
+    QCOMPARE(terminal.memo(), QStringLiteral("1 TARTE\n1 + FRITES\n1 + GLACE\nTOTAL 12,00"));
+}
+
+void tst_Ordering::supplementTicksStayForTheNextArticle()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 TARTE"));
+    caisse.replyLine(QStringLiteral("ignored"));
+    caisse.replyBytes("1 TARTE~1 + SALADE\r\nfin\r\n");
+    caisse.replyLine(QStringLiteral("2 TARTE~1 + SALADE"));
+    caisse.replyLine(QStringLiteral("ignored"));
+    caisse.replyBytes("2 TARTE~2 + SALADE\r\nfin\r\n");
+    Terminal terminal(caisse);
+    terminal.tap(2);
+    Terminal::touchEntries(terminal.parking()->ListViewsupp(), {1});
+    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+
+    terminal.tap(2);
+    QCOMPARE(terminal.parking()->supplementTicks(), (QList<bool>{false, true, false, false}));
+    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+
+    const QString salade = "943$12$4$2$" + Supplement15;
+    QCOMPARE(caisse.received(), wire({QStringLiteral("30$12$4$2$7$"), salade, QStringLiteral("ad$12$4$2$"),
+                                      QStringLiteral("30$12$4$2$7$"), salade, QStringLiteral("ad$12$4$2$")}));
+    QCOMPARE(terminal.memo(), QStringLiteral("2 TARTE\n2 + SALADE"));
+}
+
+QTEST_MAIN(tst_Ordering)
+#include "tst_ordering.moc"
