@@ -2,7 +2,7 @@
 // the waits the terminal must keep on that path and one loopback round trip of a ticket request as the baseline.
 // Usage: bench_order path-to-caisse-sim path-to-restaurant.json
 
-#include "SimLauncher.h"
+#include "SimProcess.h"
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
@@ -105,8 +105,12 @@ double median(std::vector<double> values)
 int run(const QString& simProgram, const QString& restaurant)
 {
     QTemporaryDir work;
-    SimLauncher sim(simProgram, SimAddress, {QStringLiteral("--data"), restaurant},
-                    work.filePath(QStringLiteral("caisse-sim.log")));
+    SimProcess::Options simOptions;
+    simOptions.program = simProgram;
+    simOptions.logPath = work.filePath(QStringLiteral("caisse-sim.log"));
+    const SimProcess sim(SimAddress, {QStringLiteral("--data"), restaurant}, simOptions);
+    if (!sim.isListening())
+        throw std::runtime_error("caisse-sim did not listen: " + sim.log().toStdString());
     QFile settings(work.filePath(SettingsStore::FileName));
     if (!settings.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot write the settings file");
