@@ -232,6 +232,11 @@ void StartView::clearAddress()
     m_edit1->clear();
 }
 
+void StartView::lockAddress(bool locked)
+{
+    m_edit1->setReadOnly(locked);
+}
+
 void StartView::forgetUnsetAddress()
 {
     if (m_edit1->text() == QLatin1String("0"))
