@@ -34,7 +34,7 @@ struct Terminal : TerminalFixture
 {
     // The saved catalogue stamp matches the scripted registers' "57", so a start reads the catalogue cache.
     explicit Terminal(const QString& savedAddress = QString())
-        : TerminalFixture(QStringLiteral("[data]\n0=") + savedAddress + QStringLiteral("\n10=57\n"))
+        : TerminalFixture(cachedCatalogue(QStringLiteral("57"), savedAddress))
     {
         form->serviceStart().setNoticeMs(300);
     }
