@@ -235,12 +235,14 @@ void tst_Startup::dataStampDecidesReload_data()
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("stampAfter");
     QTest::newRow("same stamp reads the cache")
-        << QStringLiteral("57") << QByteArray("ve01$\r\nve04$\r\n") << QStringList();
-    // the register closes at the first catalogue request: the download is abandoned at once
+        << QStringLiteral("57") << QByteArray("ve01$\r\nve04$\r\n") << QStringList() << QStringLiteral("57");
+    // the register closes at the first catalogue request: the download is abandoned at once, and the stamp is
+    // stored only with the catalogue it names
     QTest::newRow("another stamp downloads")
         << QStringLiteral("56") << QByteArray("ve01$\r\nve04$\r\nnongletserveur\r\n")
-        << QStringList{QStringLiteral("Vérifiez votre adresse IP")};
+        << QStringList{QStringLiteral("Vérifiez votre adresse IP")} << QStringLiteral("56");
 }
 
 void tst_Startup::dataStampDecidesReload()
@@ -248,6 +250,7 @@ void tst_Startup::dataStampDecidesReload()
     QFETCH(QString, saved);
     QFETCH(QByteArray, sent);
     QFETCH(QStringList, messages);
+    QFETCH(QString, stampAfter);
     ScriptedRegister caisse;
     scriptCompatible(caisse, QStringLiteral("57"));
     caisse.closeConnection();
@@ -257,7 +260,7 @@ void tst_Startup::dataStampDecidesReload()
     terminal.startOn(caisse);
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.messages, messages);
-    QCOMPARE(terminal.form->settings()[SettingsSlots::DataStamp], QStringLiteral("57"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::DataStamp], stampAfter);
     QCOMPARE(terminal.form->frontView(), terminal.waiterView());
 }
 
