@@ -8,6 +8,7 @@
 #include "app/StartView.h"
 #include "settings/SaveSettings.h"
 #include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void secondActivationChangesNothing();
     void failedStart_data();
     void failedStart();
+    void firstReplySentTwiceIsNotTakenForTheVersion();
+    void typingDuringTheLoadChangesNothing();
     void emptyAddressAsksForOne();
     void dataStampDecidesReload_data();
     void dataStampDecidesReload();
@@ -163,7 +166,7 @@ void tst_Startup::secondActivationChangesNothing()
 
 void tst_Startup::failedStart_data()
 {
-    QTest::addColumn<QStringList>("script"); // "line:<text>", "ignore", "close", "stop listening"
+    QTest::addColumn<QStringList>("script"); // "line:<text>", "bytes:<text>", "ignore", "close", "stop listening"
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
@@ -184,6 +187,13 @@ void tst_Startup::failedStart_data()
     QTest::newRow("a register closing during the second exchange is a wrong IP")
         << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("close")} << QByteArray("ve01$\r\nve04$\r\n")
         << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
+    // an empty version reply says nothing of the register's version: the link failed
+    QTest::newRow("a version reply that never comes is a wrong IP")
+        << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("ignore")} << QByteArray("ve01$\r\nve04$\r\n")
+        << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
+    QTest::newRow("a version reply without its LF is a wrong IP")
+        << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("bytes:numversion~2~2~3")}
+        << QByteArray("ve01$\r\nve04$\r\n") << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
     QTest::newRow("an unreachable register is a wrong address")
         << QStringList{QStringLiteral("stop listening")} << QByteArray() << Refused << QString() << false;
 }
@@ -200,6 +210,8 @@ void tst_Startup::failedStart()
     for (const QString& step : script) {
         if (step.startsWith(QStringLiteral("line:")))
             caisse.replyLine(step.mid(5));
+        else if (step.startsWith(QStringLiteral("bytes:")))
+            caisse.replyBytes(step.mid(6).toLatin1());
         else if (step == QStringLiteral("ignore"))
             caisse.ignore();
         else if (step == QStringLiteral("close"))
@@ -219,6 +231,45 @@ void tst_Startup::failedStart()
     QCOMPARE(terminal.addressBox()->text(), addressAfter);
     QCOMPARE(form.settings()[SettingsSlots::Address], addressAfter);
     QCOMPARE(form.frontView(), terminal.startView());
+    QVERIFY(!terminal.outdatedNotice()->isVisible());
+}
+
+void tst_Startup::firstReplySentTwiceIsNotTakenForTheVersion()
+{
+    ScriptedRegister caisse;
+    caisse.replyBytes("caisse~1~57\r\ncaisse~1~57\r\n");
+    caisse.replyLine(QStringLiteral("numversion~2~2~3"));
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QSignalSpy ended(terminal.form.get(), &MainWindow::applicationEnded);
+    terminal.startOn(caisse);
+    QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve04$\r\n"));
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(terminal.form->frontView(), terminal.waiterView());
+}
+
+void tst_Startup::typingDuringTheLoadChangesNothing()
+{
+    ScriptedRegister caisse;
+    scriptCompatible(caisse);
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QLineEdit* address = terminal.addressBox();
+    // the load shows its progress with the screen live: the waiter types into the box meanwhile
+    connect(&terminal.form->catalogueLoad(), &CatalogueLoad::progressShown, this, [&] {
+        address->setFocus();
+        QTest::keyClicks(address, QStringLiteral("9"));
+        typeByInputMethod(address, QStringLiteral("8"));
+    });
+    terminal.startOn(caisse);
+    QCOMPARE(terminal.form->frontView(), terminal.waiterView());
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], caisse.address());
+    SettingsStore saved(terminal.folderPath);
+    QVERIFY(saved.read());
+    QCOMPARE(saved[SettingsSlots::Address], caisse.address());
+    QTest::keyClicks(address, QStringLiteral("9"));
+    QCOMPARE(address->text(), caisse.address() + QStringLiteral("9"));
 }
 
 void tst_Startup::emptyAddressAsksForOne()
