@@ -192,8 +192,8 @@ void tst_CatalogueGeometry::tableButton_data()
     QTest::newRow("the largest numbers are bounded to the plan")
         << "2147483647$0$0$2147483647$1$1" << 0 << QRectF(1200, 702, 720, 0) << QSizeF(720, 0) << 0 << true;
     QTest::newRow("the smallest numbers are bounded to the plan")
-        << "-2147483648$-2147483648$-2147483648$-2147483648$1$1" << 0 << QRectF(600, 702 + 751, 0, 0)
-        << QSizeF(0, 0) << 0 << true;
+        << "-2147483648$-2147483648$-2147483648$-2147483648$1$1" << 0 << QRectF(600, 702 + 751, 0, 0) << QSizeF(0, 0)
+        << 0 << true;
 }
 
 void tst_CatalogueGeometry::tableButton()

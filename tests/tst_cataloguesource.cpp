@@ -351,7 +351,7 @@ void tst_CatalogueSource::uncaughtErrorsEscape_data()
     QTest::addColumn<Script>("replies");
     QTest::addColumn<bool>("reload");
     QTest::addColumn<QString>("lastRequest");
-    QTest::addColumn<QString>("error");       // the exception and, where it matters, its text
+    QTest::addColumn<QString>("error"); // the exception and, where it matters, its text
 
     const QString notANumber = QStringLiteral("FormatError Valeur non numérique reçue de la caisse : « %1 »");
     Script replies = sample();
@@ -379,7 +379,6 @@ void tst_CatalogueSource::uncaughtErrorsEscape_data()
     replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
     QTest::newRow("a non-numeric table height stops the download at the end")
         << replies << true << QStringLiteral("tablepos$") << notANumber.arg(QLatin1Char('x'));
-
 }
 
 void tst_CatalogueSource::uncaughtErrorsEscape()
@@ -417,8 +416,7 @@ void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload_data()
     replies[QStringLiteral("listesupp")] = "1;Frites";
     replies[QStringLiteral("supplement")] = "1";
     replies[QStringLiteral("naclav2_1")] = "";
-    QTest::newRow("an empty product list: the register fell silent")
-        << replies << QStringLiteral("naclav2_1");
+    QTest::newRow("an empty product list: the register fell silent") << replies << QStringLiteral("naclav2_1");
 
     // each later reply is read one request late
     replies = sample();
@@ -426,8 +424,7 @@ void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload_data()
     QTest::newRow("printing options sent twice shift the kitchen lists") << replies << QStringLiteral("nacuistot");
     replies = sample();
     replies[QStringLiteral("naclav2_2")] = "1;;;;;;\r\nCUIS01";
-    QTest::newRow("a line sent twice is found out at the next product list")
-        << replies << QStringLiteral("naclav1_1");
+    QTest::newRow("a line sent twice is found out at the next product list") << replies << QStringLiteral("naclav1_1");
     replies = sample();
     replies[QStringLiteral("naclav1_1")] = "PRIX01Coca;0;0;x00FF00;20;;;;;";
     QTest::newRow("another keyboard's product list") << replies << QStringLiteral("naclav1_1");

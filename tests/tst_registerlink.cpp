@@ -509,7 +509,8 @@ void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()
     const qint64 waited = elapsed.elapsed();
     queued.clear();
     ::close(listener);
-    QVERIFY2(waited >= RegisterLink::ServiceConnectTimeoutMs - 100 && waited < RegisterLink::ServiceConnectTimeoutMs + 1000,
+    QVERIFY2(waited >= RegisterLink::ServiceConnectTimeoutMs - 100 &&
+                 waited < RegisterLink::ServiceConnectTimeoutMs + 1000,
              qPrintable(QString::number(waited)));
 }
 

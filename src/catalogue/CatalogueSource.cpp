@@ -32,8 +32,8 @@ int productListNumber(int keyboard)
 // Every slot a download fills: a cache is whole only when the file holds each of them.
 std::vector<int> catalogueSlots()
 {
-    std::vector<int> slots{TabsAndWaiters, PaymentCaptions, TablePlan, Supplements, SupplementFlags,
-                           PrintingOptions, KitchenLists};
+    std::vector<int> slots{TabsAndWaiters,  PaymentCaptions, TablePlan,   Supplements,
+                           SupplementFlags, PrintingOptions, KitchenLists};
     for (int i = 0; i < SetMenuContentsSlots; ++i)
         slots.push_back(SetMenuContents + i);
     for (int n = 1; n <= Limits::Keyboards; ++n)
