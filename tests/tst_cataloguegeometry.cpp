@@ -188,9 +188,12 @@ void tst_CatalogueGeometry::tableButton_data()
         << "1;2$3;4$5;6$7;8$1;1$1;1" << 99 << QRectF(0, 702, 0, 0) << QSizeF(0, 0) << -1 << false;
     QTest::newRow("an empty reply gives empty tables")
         << "" << 0 << QRectF(0, 702, 0, 0) << QSizeF(0, 0) << -1 << false;
-    QTest::newRow("the largest numbers do not overflow")
-        << "2147483647$0$0$2147483647$1$1" << 0 << QRectF(4294967294.0, 702, 2147483647 * 1.2, 0)
-        << QSizeF(2147483647 * 1.2, 0) << 0 << true;
+    // a box bounded to the plan's span converts to a control's whole units
+    QTest::newRow("the largest numbers are bounded to the plan")
+        << "2147483647$0$0$2147483647$1$1" << 0 << QRectF(1200, 702, 720, 0) << QSizeF(720, 0) << 0 << true;
+    QTest::newRow("the smallest numbers are bounded to the plan")
+        << "-2147483648$-2147483648$-2147483648$-2147483648$1$1" << 0 << QRectF(600, 702 + 751, 0, 0) << QSizeF(0, 0)
+        << 0 << true;
 }
 
 void tst_CatalogueGeometry::tableButton()

@@ -61,6 +61,21 @@ QStringList catalogueRequests()
     return requests;
 }
 
+// What a register sends for a request the script leaves out: a keyboard's lists hold only their lead, as they do
+// for a keyboard without products; any other reply is an empty line.
+QByteArray unlisted(const QString& request)
+{
+    for (int n = 1; n <= 12; ++n) {
+        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
+        const QByteArray number = QByteArray::number(n).rightJustified(2, '0');
+        if (request == QStringLiteral("naclav%1_1").arg(q))
+            return "PRIX" + number;
+        if (request == QStringLiteral("stgcuis%1").arg(n))
+            return "CUIS" + number;
+    }
+    return QByteArray();
+}
+
 // A small brasserie: keyboard 1 has two products whose second record is cut between its two halves,
 // keyboard 2 one, the others none. Requests not listed get an empty line.
 Script sample()
@@ -95,6 +110,7 @@ Script other()
         {QStringLiteral("listesupp"), "7;Cheddar"},
         {QStringLiteral("naclav2_1"), "PRIX01Mojito;0;0;xFF0000FF;30;;;;;"},
         {QStringLiteral("naclav1_1"), "PRIX02Orange;0;0;xFF0000FF;31;;;;;"},
+        {QStringLiteral("nacuistot"), "Bleu#########"},
         {QStringLiteral("tablepos$"), "100;100$200;200$100;100$50;50$2;2$1;1"},
     };
 }
@@ -113,7 +129,7 @@ void scriptStart(ScriptedRegister& caisse, const Script& replies, bool download 
     if (!download)
         return;
     for (const QString& request : catalogueRequests()) {
-        const QByteArray reply = replies.value(request);
+        const QByteArray reply = replies.contains(request) ? replies.value(request) : unlisted(request);
         if (reply == Close)
             caisse.closeConnection();
         else
@@ -226,6 +242,9 @@ private Q_SLOTS:
     void cacheModeSendsNothingAndShowsTheSameScreen();
     void badInputs_data();
     void badInputs();
+    void nextStartAfterABadEveningDownloadsTheWholeCatalogue_data();
+    void nextStartAfterABadEveningDownloadsTheWholeCatalogue();
+    void hugeTableIsDrawnWithinThePlan();
     void repeatedLoadKeepsOneSetOfControls();
     void abandonedDownloadKeepsTheEarlierCatalogue_data();
     void abandonedDownloadKeepsTheEarlierCatalogue();
@@ -367,8 +386,8 @@ void tst_CatalogueLoad::badInputs_data()
     const QString all = QStringLiteral("tablepos$");
     const QByteArray huge(20000, 'x');
     Script replies;
-    QTest::newRow("empty replies to everything give an empty catalogue, saved")
-        << Script{} << all << QString() << true << 0;
+    QTest::newRow("a register silent after the version is left at its first request")
+        << Script{} << QStringLiteral("nongletserveur") << WrongIp << false << 0;
 
     replies = sample();
     replies[QStringLiteral("enc$")] = Close;
@@ -382,8 +401,8 @@ void tst_CatalogueLoad::badInputs_data()
 
     replies = sample();
     replies[QStringLiteral("naclav2_1")] = Close;
-    QTest::newRow("a connection dropped in keyboard 1 costs only that half")
-        << replies << all << QString() << true << 1;
+    QTest::newRow("a connection dropped in keyboard 1 costs only that half, for this service")
+        << replies << all << QString() << false << 1;
 
     replies = sample();
     replies[QStringLiteral("tablepos$")] = Close;
@@ -408,7 +427,8 @@ void tst_CatalogueLoad::badInputs_data()
     replies = sample();
     replies[QStringLiteral("naclav3_1")] = huge;
     replies[QStringLiteral("ctnform")] = huge;
-    QTest::newRow("20000-character lines in guarded requests are skipped") << replies << all << QString() << true << 3;
+    QTest::newRow("20000-character lines in guarded requests are skipped, for this service")
+        << replies << all << QString() << false << 3;
 
     replies = sample();
     replies[QStringLiteral("limp")] = huge;
@@ -453,6 +473,82 @@ void tst_CatalogueLoad::badInputs()
     } else {
         QCOMPARE(form.frontView(), terminal.waiters());
     }
+}
+
+void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue_data()
+{
+    QTest::addColumn<Script>("replies");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("a register silent after the version") << Script{} << QStringList{WrongIp};
+    Script replies = sample();
+    replies[QStringLiteral("tablepos$")] = "";
+    QTest::newRow("a silent table plan") << replies << QStringList{WrongIp};
+    replies = sample();
+    replies[QStringLiteral("limp")] = "1$1$0\r\n1$1$0";
+    QTest::newRow("printing options sent twice") << replies << QStringList{WrongIp};
+    replies = sample();
+    replies[QStringLiteral("listesupp")] = "x;Frites";
+    QTest::newRow("a supplement code that is not a number") << replies << QStringList();
+    replies = sample();
+    replies[QStringLiteral("naclav1_2")] = Close;
+    QTest::newRow("a keyboard's second half lost") << replies << QStringList();
+}
+
+void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue()
+{
+    QFETCH(Script, replies);
+    QFETCH(QStringList, messages);
+
+    QStringList healthy;
+    {
+        ScriptedRegister caisse(CaisseAddress);
+        scriptStart(caisse, sample());
+        Terminal terminal;
+        terminal.startLocally();
+        healthy = screenOf(terminal);
+    }
+    QTemporaryDir kept;
+    {
+        ScriptedRegister caisse(CaisseAddress);
+        scriptStart(caisse, replies);
+        Terminal terminal;
+        terminal.startLocally();
+        QCOMPARE(terminal.messages, messages);
+        QVERIFY(QFile::copy(terminal.settingsPath(), kept.filePath(SettingsStore::FileName)));
+    }
+    SettingsStore saved(kept.path());
+    QVERIFY(saved.read());
+    QCOMPARE(saved[DataStamp], QStringLiteral("56"));
+
+    ScriptedRegister caisse(CaisseAddress);
+    scriptStart(caisse, sample());
+    Terminal terminal(QString(), kept.path());
+    terminal.startLocally();
+    QCOMPARE(caisse.requests().size(), 2 + catalogueRequests().size());
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(terminal.form->frontView(), terminal.waiters());
+    QCOMPARE(screenOf(terminal), healthy);
+    SettingsStore next(kept.path());
+    QVERIFY(next.read());
+    QCOMPARE(next[DataStamp], QStringLiteral("57"));
+}
+
+void tst_CatalogueLoad::hugeTableIsDrawnWithinThePlan()
+{
+    Script replies = sample();
+    replies[QStringLiteral("tablepos$")] = "2147483647;-2147483648$-2147483648;0$2147483647;1$2147483647;1$1;1$1;1";
+    ScriptedRegister caisse(CaisseAddress);
+    scriptStart(caisse, replies);
+    Terminal terminal;
+    terminal.startLocally();
+
+    QVERIFY(terminal.messages.isEmpty());
+    TableButtons& tables = terminal.load().tableButtons();
+    // a few plan sizes from its corner at most, whatever the register sends: before, billions of units
+    const QRect reach(-4 * 403, -4 * 651, 8 * 403, 8 * 651);
+    for (int z = 0; z < 2; ++z)
+        QVERIFY(reach.contains(tables.btable(z)->geometry()));
 }
 
 void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()

@@ -7,6 +7,7 @@
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,11 +63,26 @@ Script sample()
     };
 }
 
+// What a register sends for a request the script leaves out: a keyboard's lists hold only their lead, as they do
+// for a keyboard without products; any other reply is an empty line.
+QByteArray unlisted(const QString& request)
+{
+    for (int n = 1; n <= 12; ++n) {
+        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
+        const QByteArray number = QByteArray::number(n).rightJustified(2, '0');
+        if (request == QStringLiteral("naclav%1_1").arg(q))
+            return "PRIX" + number;
+        if (request == QStringLiteral("stgcuis%1").arg(n))
+            return "CUIS" + number;
+    }
+    return QByteArray();
+}
+
 // The catalogue replies in request order.
 void script(ScriptedRegister& caisse, const Script& replies)
 {
     for (const QString& request : catalogueRequests()) {
-        const QByteArray reply = replies.value(request);
+        const QByteArray reply = replies.contains(request) ? replies.value(request) : unlisted(request);
         if (reply == Close)
             caisse.closeConnection();
         else
@@ -183,6 +199,12 @@ private Q_SLOTS:
     void guardedFailureKeepsItsSlot();
     void uncaughtErrorsEscape_data();
     void uncaughtErrorsEscape();
+    void replyOfTheWrongShapeAbandonsTheDownload_data();
+    void replyOfTheWrongShapeAbandonsTheDownload();
+    void incompleteDownloadServesButIsNotCached_data();
+    void incompleteDownloadServesButIsNotCached();
+    void cacheNotWholeOrValidDownloadsAgain_data();
+    void cacheNotWholeOrValidDownloadsAgain();
 };
 
 void tst_CatalogueSource::downloadAsksForEveryPieceAndCachesEachReply()
@@ -261,6 +283,7 @@ void tst_CatalogueSource::cacheGivesTheDownloadedCatalogueWithoutARequest()
     QVERIFY(downloaded);
     for (const auto& [slot, text] : downloaded->slots)
         source.settings[slot] = text;
+    QVERIFY(source.settings.save().ok);
     const QByteArray received = caisse.received();
     source.stages.clear();
 
@@ -320,14 +343,15 @@ void tst_CatalogueSource::guardedFailureKeepsItsSlot()
     QCOMPARE(loaded->products.texte(1), QStringLiteral("Coca"));
     QVERIFY(loaded->supplements.empty());
     QVERIFY(loaded->products.supp(2));
+    QVERIFY(!loaded->complete);
 }
 
 void tst_CatalogueSource::uncaughtErrorsEscape_data()
 {
     QTest::addColumn<Script>("replies");
     QTest::addColumn<bool>("reload");
-    QTest::addColumn<QString>("lastRequest"); // empty: none sent
-    QTest::addColumn<QString>("error");       // the exception and, where it matters, its text
+    QTest::addColumn<QString>("lastRequest");
+    QTest::addColumn<QString>("error"); // the exception and, where it matters, its text
 
     const QString notANumber = QStringLiteral("FormatError Valeur non numérique reçue de la caisse : « %1 »");
     Script replies = sample();
@@ -355,9 +379,6 @@ void tst_CatalogueSource::uncaughtErrorsEscape_data()
     replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
     QTest::newRow("a non-numeric table height stops the download at the end")
         << replies << true << QStringLiteral("tablepos$") << notANumber.arg(QLatin1Char('x'));
-
-    QTest::newRow("a cached supplement code that is not a number stops the cache read")
-        << Script{} << false << QString() << notANumber.arg(QStringLiteral("Frites"));
 }
 
 void tst_CatalogueSource::uncaughtErrorsEscape()
@@ -368,10 +389,8 @@ void tst_CatalogueSource::uncaughtErrorsEscape()
     QFETCH(QString, error);
 
     ScriptedRegister caisse(CaisseAddress);
-    if (reload)
-        script(caisse, replies);
+    script(caisse, replies);
     Source source;
-    source.settings[Supplements] = QStringLiteral("Frites;1");
     QString caught;
     try {
         source.fetch(reload);
@@ -381,7 +400,139 @@ void tst_CatalogueSource::uncaughtErrorsEscape()
         caught = QStringLiteral("LinkError ") + linkError.text();
     }
     QVERIFY2(caught.startsWith(error), qPrintable(caught));
-    QCOMPARE(caisse.requests().isEmpty() ? QString() : caisse.requests().constLast(), lastRequest);
+    QCOMPARE(caisse.requests().constLast(), lastRequest);
+}
+
+void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload_data()
+{
+    QTest::addColumn<Script>("replies");
+    QTest::addColumn<QString>("lastRequest");
+
+    // the register answers the version and then nothing: waiting on every request would hold the screen 40 s
+    QTest::newRow("a silent register is left at its first request") << Script{} << QStringLiteral("nongletserveur");
+    Script replies = sample();
+    replies[QStringLiteral("nongletserveur")] = "Aperitifs;#Camille;";
+    replies.remove(QStringLiteral("enc$"));
+    replies[QStringLiteral("listesupp")] = "1;Frites";
+    replies[QStringLiteral("supplement")] = "1";
+    replies[QStringLiteral("naclav2_1")] = "";
+    QTest::newRow("an empty product list: the register fell silent") << replies << QStringLiteral("naclav2_1");
+
+    // each later reply is read one request late
+    replies = sample();
+    replies[QStringLiteral("limp")] = "1$1$0\r\n1$1$0";
+    QTest::newRow("printing options sent twice shift the kitchen lists") << replies << QStringLiteral("nacuistot");
+    replies = sample();
+    replies[QStringLiteral("naclav2_2")] = "1;;;;;;\r\nCUIS01";
+    QTest::newRow("a line sent twice is found out at the next product list") << replies << QStringLiteral("naclav1_1");
+    replies = sample();
+    replies[QStringLiteral("naclav1_1")] = "PRIX01Coca;0;0;x00FF00;20;;;;;";
+    QTest::newRow("another keyboard's product list") << replies << QStringLiteral("naclav1_1");
+    replies = sample();
+    replies[QStringLiteral("stgcuis2")] = "CUIS12Coca cuisine";
+    QTest::newRow("another keyboard's kitchen labels") << replies << QStringLiteral("stgcuis2");
+    replies = sample();
+    replies[QStringLiteral("nacuistot")] = "Saignant#####Vite#####Extra";
+    QTest::newRow("eleven kitchen lists") << replies << QStringLiteral("nacuistot");
+    replies = sample();
+    replies[QStringLiteral("tablepos$")] = "";
+    QTest::newRow("an empty table plan") << replies << QStringLiteral("tablepos$");
+    replies = sample();
+    replies[QStringLiteral("tablepos$")] = "100;0$200;0$100;0$50;0$1;2";
+    QTest::newRow("a table plan of five groups") << replies << QStringLiteral("tablepos$");
+}
+
+void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload()
+{
+    QFETCH(Script, replies);
+    QFETCH(QString, lastRequest);
+
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, replies);
+    Source source;
+    QVERIFY(!source.fetch(true));
+    // the reply to the last request may be read before the register has taken the request in
+    QVERIFY(caisse.waitForRequests(int(catalogueRequests().indexOf(lastRequest)) + 1));
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests().constLast(), lastRequest);
+    if (lastRequest == QStringLiteral("tablepos$"))
+        QCOMPARE(source.stages.constLast(), QStringLiteral("table plan lost"));
+}
+
+void tst_CatalogueSource::incompleteDownloadServesButIsNotCached_data()
+{
+    QTest::addColumn<Script>("replies");
+
+    Script replies = sample();
+    replies[QStringLiteral("listesupp")] = "x;Frites;2;Salade";
+    QTest::newRow("a supplement code that is not a number") << replies;
+    replies = sample();
+    replies[QStringLiteral("nacuistot")] = Close;
+    QTest::newRow("the kitchen lists lost") << replies;
+    replies = sample();
+    replies[QStringLiteral("ctnform")] = Close;
+    QTest::newRow("the set-menu contents lost") << replies;
+}
+
+void tst_CatalogueSource::incompleteDownloadServesButIsNotCached()
+{
+    QFETCH(Script, replies);
+
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, replies);
+    Source source;
+    const std::optional<LoadedCatalogue> loaded = source.fetch(true);
+    QVERIFY(loaded);
+    QVERIFY(!loaded->complete);
+    QCOMPARE(caisse.requests(), catalogueRequests());
+    QCOMPARE(loaded->productCount, 3);
+    QVERIFY(loaded->slots.count(Supplements) == 0 || loaded->slots.at(Supplements).startsWith(QLatin1Char('1')));
+}
+
+void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("value"); // none: the file lacks the slot
+
+    QTest::newRow("a supplement code that is not a number") << int(Supplements) << QStringLiteral("x;Frites");
+    QTest::newRow("a file cut before the last kitchen labels") << KitchenLabels + 12 << QString();
+    QTest::newRow("a file cut before the second halves") << PriceListSecondHalf + 1 << QString();
+    QTest::newRow("no names") << int(TabsAndWaiters) << QStringLiteral("");
+    QTest::newRow("kitchen lists read one request late") << int(KitchenLists) << QStringLiteral("1$1$0");
+    QTest::newRow("no table plan") << int(TablePlan) << QStringLiteral("");
+}
+
+void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, value);
+
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, sample());
+    script(caisse, sample());
+    Source source;
+    const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
+    QVERIFY(downloaded);
+    for (const auto& [n, text] : downloaded->slots)
+        source.settings[n] = text;
+    source.settings[slot] = value;
+    QVERIFY(source.settings.save().ok);
+    if (value.isNull()) {
+        // the file as a cut write leaves it: every line from the slot's on is missing
+        QFile file(source.settings.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.left(text.indexOf("\n" + QByteArray::number(slot) + "=")));
+    }
+    QVERIFY(source.settings.read());
+
+    const std::optional<LoadedCatalogue> loaded = source.fetch(false);
+    QVERIFY(loaded);
+    QCOMPARE(caisse.requests(), catalogueRequests() + catalogueRequests());
+    QCOMPARE(contentsOf(*loaded), contentsOf(*downloaded));
+    QCOMPARE(loaded->slots, downloaded->slots);
 }
 
 QTEST_GUILESS_MAIN(tst_CatalogueSource)

@@ -366,7 +366,7 @@ void tst_Config::configurationIsIgnoredWhileTheStartRuns()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("caisse~1~57"));
     caisse.replyLine(QStringLiteral("numversion~2~2~3"));
-    Terminal terminal(QStringLiteral("[data]\n10=57\n"));
+    Terminal terminal(TerminalFixture::cachedCatalogue(QStringLiteral("57")));
     QVERIFY(terminal.activate());
     terminal.form->link().setPort(caisse.port());
     terminal.find<QLineEdit>(QStringLiteral("Edit1"))->setText(caisse.address());

@@ -6,7 +6,14 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <atomic>
 #include <memory>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 class tst_RegisterLink final : public QObject
 {
@@ -41,6 +48,10 @@ private Q_SLOTS:
     void trailingRead();
     void replyIsGivenBeforeTheTrailingRead();
     void quietFailureGivesTheEmptyReply();
+    void tricklingReplyEndsAtTheLineDeadline();
+    void lineCutShortFailsAndNextExchangeReconnects();
+    void dropPendingDropsWhatCameBeforeTheRequest();
+    void connectingToAnUnansweringHostEndsAtTheConnectTimeout();
 
 private:
     std::unique_ptr<ScriptedRegister> m_register;
@@ -466,6 +477,86 @@ void tst_RegisterLink::quietFailureGivesTheEmptyReply()
     options.onError = OnError::Raise;
     QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("10$12$4$2$1$"), options));
     QCOMPARE(given, 1);
+}
+
+void tst_RegisterLink::tricklingReplyEndsAtTheLineDeadline()
+{
+    m_register->ignore();
+    m_register->replyLine(QStringLiteral("OK"));
+    // one byte every 100 ms, for longer than any deadline
+    std::atomic<bool> stop{false};
+    std::thread trickle([&] {
+        for (int i = 0; i < 100 && !stop; ++i) {
+            m_register->sendNow("x");
+            QThread::msleep(100);
+        }
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("tablepos$")));
+    stop = true;
+    trickle.join();
+    QVERIFY(elapsed.elapsed() < RegisterLink::LineDeadlineMs + 500);
+    // a new connection, in step with the register again
+    QCOMPARE(m_link->exchange(QStringLiteral("rang1")), QStringLiteral("OK"));
+    QCOMPARE(m_register->connectionCount(), 2);
+}
+
+void tst_RegisterLink::lineCutShortFailsAndNextExchangeReconnects()
+{
+    m_register->replyBytes("numversion~2~2~3");
+    m_register->replyLine(QStringLiteral("OK"));
+    QVERIFY_THROWS_EXCEPTION(LinkError, m_link->exchange(QStringLiteral("ve04$")));
+    QCOMPARE(m_link->exchange(QStringLiteral("rang1")), QStringLiteral("OK"));
+    QCOMPARE(m_register->connectionCount(), 2);
+}
+
+void tst_RegisterLink::dropPendingDropsWhatCameBeforeTheRequest()
+{
+    m_register->replyBytes("caisse~1~57\r\ncaisse~1~57\r\n");
+    m_register->replyLine(QStringLiteral("numversion~2~2~3"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ve01$")), QStringLiteral("caisse~1~57"));
+    ExchangeOptions options;
+    options.dropPending = true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QCOMPARE(m_link->exchange(QStringLiteral("ve04$"), options), QStringLiteral("numversion~2~2~3"));
+    QVERIFY(elapsed.elapsed() < RegisterLink::ReadTimeoutMs);
+}
+
+void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()
+{
+    // a register whose waiting queue is full drops every new connection request unanswered, as a host gone from
+    // the network does
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    QVERIFY(listener >= 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    QCOMPARE(::bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
+    QCOMPARE(::listen(listener, 0), 0);
+    QCOMPARE(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    std::vector<std::unique_ptr<QTcpSocket>> queued;
+    for (int i = 0; i < 3; ++i) {
+        queued.push_back(std::make_unique<QTcpSocket>());
+        queued.back()->connectToHost(QStringLiteral("127.0.0.1"), ntohs(address.sin_port));
+        queued.back()->waitForConnected(100);
+    }
+
+    m_link->setPort(ntohs(address.sin_port));
+    m_link->setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ExchangeOptions options;
+    options.onError = OnError::Quiet;
+    QCOMPARE(m_link->exchange(QStringLiteral("connect"), options), QString());
+    const qint64 waited = elapsed.elapsed();
+    queued.clear();
+    ::close(listener);
+    QVERIFY2(waited >= RegisterLink::ServiceConnectTimeoutMs - 100 &&
+                 waited < RegisterLink::ServiceConnectTimeoutMs + 1000,
+             qPrintable(QString::number(waited)));
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterLink)

@@ -1,12 +1,14 @@
 #include "settings/SettingsStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -67,6 +69,10 @@ private Q_SLOTS:
     void blankFileIsWrittenBeforeMainFile();
     void failedSaveLeavesMainFileAlone_data();
     void failedSaveLeavesMainFileAlone();
+    void readOnlyFolderIsWrittenInPlace();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void hugeFileIsReadOnlyUpToTheCap();
     void saveCreatesMissingFolder();
 
 private:
@@ -186,6 +192,9 @@ void tst_SettingsStore::handWrittenFile_data()
         << QByteArray("\xEF\xBB\xBF[data]\n0=10.0.0.1\n") << QStringList{"10.0.0.1", "1", "2", "3", "4"};
     QTest::newRow("keys past 112 and negative keys are ignored")
         << QByteArray("[data]\n113=x\n-1=y\n1=z\n") << QStringList{"0", "z", "2", "3", "4"};
+    QTest::newRow("a key is a slot number in plain decimal and nothing else")
+        << QByteArray("[data]\n+0=plus\n00=zeros\n1e0=exponent\n0x2=hex\n\xD9\xA3=arabic\n4=four\n")
+        << QStringList{"0", "1", "2", "3", "four"};
 }
 
 void tst_SettingsStore::handWrittenFile()
@@ -262,7 +271,7 @@ void tst_SettingsStore::failedSaveLeavesMainFileAlone_data()
     QTest::addColumn<bool>("readOnlyFolder");
 
     QTest::newRow("the blank file cannot be written") << false;
-    QTest::newRow("the folder is read-only") << true;
+    QTest::newRow("the folder and its files are read-only") << true;
 }
 
 void tst_SettingsStore::failedSaveLeavesMainFileAlone()
@@ -276,6 +285,8 @@ void tst_SettingsStore::failedSaveLeavesMainFileAlone()
     if (readOnlyFolder) {
         if (::geteuid() == 0)
             QSKIP("permissions do not stop root from writing");
+        for (const QString& path : {store.filePath(), store.blankFilePath()})
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     } else {
         QVERIFY(QFile::remove(store.blankFilePath()));
@@ -293,6 +304,69 @@ void tst_SettingsStore::failedSaveLeavesMainFileAlone()
     // nothing half-written is left beside the two files
     for (const QString& name : QDir(m_dir->path()).entryList(QDir::Files))
         QVERIFY2(name == SettingsStore::FileName || name == SettingsStore::BlankFileName, qPrintable(name));
+}
+
+void tst_SettingsStore::readOnlyFolderIsWrittenInPlace()
+{
+    SettingsStore store(m_dir->path());
+    fill(store, QStringLiteral("old"));
+    QVERIFY(store.save().ok);
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (QFile(m_dir->filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly)) {
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QSKIP("permissions do not stop this user from creating files");
+    }
+    fill(store, QStringLiteral("new"));
+
+    const SettingsStore::SaveResult result = store.save();
+    QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QVERIFY(result.ok);
+    QCOMPARE(SettingsFormat::readSlots(readFile(store.filePath())), filled(QStringLiteral("new")));
+}
+
+void tst_SettingsStore::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a named pipe would wait for a writer forever") << QStringLiteral("pipe");
+    QTest::newRow("a link to an endless device") << QStringLiteral("device");
+}
+
+void tst_SettingsStore::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+
+    SettingsStore store(m_dir->path());
+    if (kind == QStringLiteral("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(store.filePath()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), store.filePath()));
+    fill(store, QStringLiteral("prior"));
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY(!store.read());
+    QVERIFY(elapsed.elapsed() < 1000);
+    QCOMPARE(store.slots(), filled(QStringLiteral("prior")));
+}
+
+void tst_SettingsStore::hugeFileIsReadOnlyUpToTheCap()
+{
+    SettingsStore store(m_dir->path());
+    // countless empty lines, then keys no saved file could hold so far in
+    QByteArray text("[data]\n1=near\n");
+    text += QByteArray(int(SettingsStore::MaxFileBytes), '\n');
+    text += "0=far\n";
+    writeFile(store.filePath(), text);
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY(store.read());
+    QVERIFY(elapsed.elapsed() < 2000);
+    QCOMPARE(store[1], QStringLiteral("near"));
+    QCOMPARE(store[0], QStringLiteral("0"));
+    QVERIFY(store.isStored(1));
+    QVERIFY(!store.isStored(0));
 }
 
 void tst_SettingsStore::saveCreatesMissingFolder()

@@ -8,6 +8,7 @@
 #include "app/StartView.h"
 #include "settings/SaveSettings.h"
 #include "settings/SettingsSlots.h"
+#include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
@@ -34,7 +35,7 @@ struct Terminal : TerminalFixture
 {
     // The saved catalogue stamp matches the scripted registers' "57", so a start reads the catalogue cache.
     explicit Terminal(const QString& savedAddress = QString())
-        : TerminalFixture(QStringLiteral("[data]\n0=") + savedAddress + QStringLiteral("\n10=57\n"))
+        : TerminalFixture(cachedCatalogue(QStringLiteral("57"), savedAddress))
     {
         form->serviceStart().setNoticeMs(300);
     }
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void secondActivationChangesNothing();
     void failedStart_data();
     void failedStart();
+    void firstReplySentTwiceIsNotTakenForTheVersion();
+    void typingDuringTheLoadChangesNothing();
     void emptyAddressAsksForOne();
     void dataStampDecidesReload_data();
     void dataStampDecidesReload();
@@ -163,7 +166,7 @@ void tst_Startup::secondActivationChangesNothing()
 
 void tst_Startup::failedStart_data()
 {
-    QTest::addColumn<QStringList>("script"); // "line:<text>", "ignore", "close", "stop listening"
+    QTest::addColumn<QStringList>("script"); // "line:<text>", "bytes:<text>", "ignore", "close", "stop listening"
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
@@ -184,6 +187,13 @@ void tst_Startup::failedStart_data()
     QTest::newRow("a register closing during the second exchange is a wrong IP")
         << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("close")} << QByteArray("ve01$\r\nve04$\r\n")
         << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
+    // an empty version reply says nothing of the register's version: the link failed
+    QTest::newRow("a version reply that never comes is a wrong IP")
+        << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("ignore")} << QByteArray("ve01$\r\nve04$\r\n")
+        << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
+    QTest::newRow("a version reply without its LF is a wrong IP")
+        << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("bytes:numversion~2~2~3")}
+        << QByteArray("ve01$\r\nve04$\r\n") << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
     QTest::newRow("an unreachable register is a wrong address")
         << QStringList{QStringLiteral("stop listening")} << QByteArray() << Refused << QString() << false;
 }
@@ -200,6 +210,8 @@ void tst_Startup::failedStart()
     for (const QString& step : script) {
         if (step.startsWith(QStringLiteral("line:")))
             caisse.replyLine(step.mid(5));
+        else if (step.startsWith(QStringLiteral("bytes:")))
+            caisse.replyBytes(step.mid(6).toLatin1());
         else if (step == QStringLiteral("ignore"))
             caisse.ignore();
         else if (step == QStringLiteral("close"))
@@ -219,6 +231,45 @@ void tst_Startup::failedStart()
     QCOMPARE(terminal.addressBox()->text(), addressAfter);
     QCOMPARE(form.settings()[SettingsSlots::Address], addressAfter);
     QCOMPARE(form.frontView(), terminal.startView());
+    QVERIFY(!terminal.outdatedNotice()->isVisible());
+}
+
+void tst_Startup::firstReplySentTwiceIsNotTakenForTheVersion()
+{
+    ScriptedRegister caisse;
+    caisse.replyBytes("caisse~1~57\r\ncaisse~1~57\r\n");
+    caisse.replyLine(QStringLiteral("numversion~2~2~3"));
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QSignalSpy ended(terminal.form.get(), &MainWindow::applicationEnded);
+    terminal.startOn(caisse);
+    QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve04$\r\n"));
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(terminal.form->frontView(), terminal.waiterView());
+}
+
+void tst_Startup::typingDuringTheLoadChangesNothing()
+{
+    ScriptedRegister caisse;
+    scriptCompatible(caisse);
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QLineEdit* address = terminal.addressBox();
+    // the load shows its progress with the screen live: the waiter types into the box meanwhile
+    connect(&terminal.form->catalogueLoad(), &CatalogueLoad::progressShown, this, [&] {
+        address->setFocus();
+        QTest::keyClicks(address, QStringLiteral("9"));
+        typeByInputMethod(address, QStringLiteral("8"));
+    });
+    terminal.startOn(caisse);
+    QCOMPARE(terminal.form->frontView(), terminal.waiterView());
+    QCOMPARE(terminal.form->settings()[SettingsSlots::Address], caisse.address());
+    SettingsStore saved(terminal.folderPath);
+    QVERIFY(saved.read());
+    QCOMPARE(saved[SettingsSlots::Address], caisse.address());
+    QTest::keyClicks(address, QStringLiteral("9"));
+    QCOMPARE(address->text(), caisse.address() + QStringLiteral("9"));
 }
 
 void tst_Startup::emptyAddressAsksForOne()
@@ -235,12 +286,14 @@ void tst_Startup::dataStampDecidesReload_data()
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("stampAfter");
     QTest::newRow("same stamp reads the cache")
-        << QStringLiteral("57") << QByteArray("ve01$\r\nve04$\r\n") << QStringList();
-    // the register closes at the first catalogue request: the download is abandoned at once
+        << QStringLiteral("57") << QByteArray("ve01$\r\nve04$\r\n") << QStringList() << QStringLiteral("57");
+    // the register closes at the first catalogue request: the download is abandoned at once, and the stamp is
+    // stored only with the catalogue it names
     QTest::newRow("another stamp downloads")
         << QStringLiteral("56") << QByteArray("ve01$\r\nve04$\r\nnongletserveur\r\n")
-        << QStringList{QStringLiteral("Vérifiez votre adresse IP")};
+        << QStringList{QStringLiteral("Vérifiez votre adresse IP")} << QStringLiteral("56");
 }
 
 void tst_Startup::dataStampDecidesReload()
@@ -248,6 +301,7 @@ void tst_Startup::dataStampDecidesReload()
     QFETCH(QString, saved);
     QFETCH(QByteArray, sent);
     QFETCH(QStringList, messages);
+    QFETCH(QString, stampAfter);
     ScriptedRegister caisse;
     scriptCompatible(caisse, QStringLiteral("57"));
     caisse.closeConnection();
@@ -257,7 +311,7 @@ void tst_Startup::dataStampDecidesReload()
     terminal.startOn(caisse);
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.messages, messages);
-    QCOMPARE(terminal.form->settings()[SettingsSlots::DataStamp], QStringLiteral("57"));
+    QCOMPARE(terminal.form->settings()[SettingsSlots::DataStamp], stampAfter);
     QCOMPARE(terminal.form->frontView(), terminal.waiterView());
 }
 

@@ -38,7 +38,7 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
 {
 }
 
-bool CatalogueLoad::load(bool reload)
+bool CatalogueLoad::load(bool reload, const QString& stamp)
 {
     showProgress(QStringLiteral("Chargement des paramètres..."));
     // the tabs read their numbers until a first catalogue names them
@@ -49,7 +49,7 @@ bool CatalogueLoad::load(bool reload)
         abandon();
         return true;
     }
-    return takeOn(*loaded);
+    return takeOn(*loaded, stamp);
 }
 
 void CatalogueLoad::showProgress(const QString& text)
@@ -90,15 +90,18 @@ void CatalogueLoad::abandon()
     m_views.start.clearAddress();
 }
 
-bool CatalogueLoad::takeOn(LoadedCatalogue& loaded)
+bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    for (const auto& [slot, text] : loaded.slots)
-        m_settings[slot] = text;
     m_views.plan.TabControl1()->setCurrentWidget(m_views.plan.TabItem9());
     m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
-    // the waiter orders only from a catalogue the next start can read back
-    if (!saveSettings(m_settings, m_window))
-        return false;
+    if (loaded.complete) {
+        for (const auto& [slot, text] : loaded.slots)
+            m_settings[slot] = text;
+        m_settings[SettingsSlots::DataStamp] = stamp;
+        // the waiter orders only from a catalogue the next start can read back
+        if (!saveSettings(m_settings, m_window))
+            return false;
+    }
     m_products = std::move(loaded.products);
     m_productCount = loaded.productCount;
     m_catalogue = std::move(loaded.catalogue);

@@ -54,12 +54,15 @@ public:
     void setStartSize(const QSize& size) { m_startSize = size; }
     QSize startSize() const { return m_startSize; }
 
-    // A link loss on the first requests or the table plan abandons the start with a message and returns.
+    // Downloads the catalogue when reload, else reads the cache. stamp: the register's, stored in the settings only
+    // with a whole catalogue, so that a start whose download did not complete downloads again next time.
+    // An abandoned download (see CatalogueSource) shows a message and returns.
     // A failure of the printing options, course ranks or set-menu lists, and a number field that is not a
     // number (LinkError, FormatError), escape: the load stops there and nothing of it is saved or shown.
+    // A download that lost a request it can do without serves this service and is not saved.
     // Whether the start goes on to the waiter keys: also after a failure the load showed itself, never after a
     // failed save, which leaves the start view up with its message and the earlier catalogue in place.
-    bool load(bool reload);
+    bool load(bool reload, const QString& stamp);
 
     // products of the catalogue taken on last
     int productCount() const { return m_productCount; }
@@ -75,8 +78,8 @@ private:
     void showProgress(const QString& text);
     void follow(CatalogueSource::Stage stage, int n);
     void abandon();
-    // Caches and saves the catalogue, then shows it; false when the save failed.
-    bool takeOn(LoadedCatalogue& loaded);
+    // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
+    bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
     void showCatalogue(const std::vector<Supplement>& supplements);
 
     RegisterLink& m_link;

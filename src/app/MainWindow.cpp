@@ -135,7 +135,7 @@ void MainWindow::activate()
     m_link.disconnect();
     m_startView->forgetUnsetAddress();
     if (!m_settings[SettingsSlots::Address].isEmpty())
-        m_serviceStart->startAutomatically();
+        m_guard.run([this] { m_serviceStart->startAutomatically(); });
     m_startView->enableStart();
 }
 

@@ -47,6 +47,19 @@ void processEvents()
     QCoreApplication::processEvents();
 }
 
+// Typing in the address box while a start runs changes nothing: the start keeps the address it began with.
+class AddressLock final
+{
+public:
+    explicit AddressLock(StartView& view) : m_view(view) { m_view.lockAddress(true); }
+    ~AddressLock() { m_view.lockAddress(false); }
+    AddressLock(const AddressLock&) = delete;
+    AddressLock& operator=(const AddressLock&) = delete;
+
+private:
+    StartView& m_view;
+};
+
 } // namespace
 
 ServiceStart::ServiceStart(RegisterLink& link, SettingsStore& settings, CatalogueLoad& catalogueLoad,
@@ -76,6 +89,7 @@ void ServiceStart::startAutomatically()
 
 void ServiceStart::startLocally()
 {
+    const AddressLock lock(m_startView);
     m_link.setConnectTimeout(RegisterLink::StartConnectTimeoutMs);
     m_startView.showStatus(QStringLiteral("Vérification de la version"));
     processEvents();
@@ -87,16 +101,17 @@ void ServiceStart::startLocally()
     }
     m_link.setHost(address);
 
-    const std::optional<bool> reload = checkRegister();
+    const std::optional<QString> stamp = checkRegister();
     QString reply;
-    if (!reload || !checkVersion(reply))
+    if (!stamp || !checkVersion(reply))
         return;
 
     m_nextCourseSupported = true;
     if (reply == VersionCheck::Compatible) {
         processEvents();
-        m_settings[SettingsSlots::Address] = m_startView.address();
-        if (!m_catalogueLoad.load(*reload))
+        m_settings[SettingsSlots::Address] = address;
+        // the stamp is stored with the catalogue it names, once that is whole and saved
+        if (!m_catalogueLoad.load(*stamp != m_settings[SettingsSlots::DataStamp], *stamp))
             return;
         m_waiterView.show();
         processEvents();
@@ -108,7 +123,7 @@ void ServiceStart::startLocally()
     }
 }
 
-std::optional<bool> ServiceStart::checkRegister()
+std::optional<QString> ServiceStart::checkRegister()
 {
     VersionCheck::FirstReply first;
     try {
@@ -127,13 +142,11 @@ std::optional<bool> ServiceStart::checkRegister()
         m_startView.clearAddress();
         return std::nullopt;
     }
-    const bool reload = first.stamp != m_settings[SettingsSlots::DataStamp];
-    m_settings[SettingsSlots::DataStamp] = first.stamp;
     if (!first.accepted) {
         MessageBox::show(&m_startView, QStringLiteral("Votre version de Quillobrand doit être mis à jour"));
         return std::nullopt;
     }
-    return reload;
+    return first.stamp;
 }
 
 bool ServiceStart::checkVersion(QString& reply)
@@ -143,7 +156,11 @@ bool ServiceStart::checkVersion(QString& reply)
         ExchangeOptions options;
         options.settleMs = 20;
         options.pauseMs = 20;
+        // a line the register sent twice to "ve01$" would be read as the version
+        options.dropPending = true;
         reply = m_link.exchange(VersionCheck::secondRequest(m_clock()), options);
+        // no reply in time is a link that failed, not a register too old
+        failed = reply.isEmpty();
     } catch (const LinkError&) {
         failed = true;
     }

@@ -42,8 +42,8 @@ Q_SIGNALS:
     void applicationEnded();
 
 private:
-    // The stamp check of "ve01$": whether the catalogue must be downloaded; none when the start is over.
-    std::optional<bool> checkRegister();
+    // "ve01$": the register's catalogue stamp; none when the start is over.
+    std::optional<QString> checkRegister();
     bool checkVersion(QString& reply);
     void showOutdatedNotice();
 

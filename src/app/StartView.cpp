@@ -107,6 +107,11 @@ bool PromptEdit::promptShown() const
 
 void PromptEdit::inputMethodEvent(QInputMethodEvent* event)
 {
+    // QLineEdit lets an on-screen keyboard's text into a read-only box
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
     m_composing = !event->preeditString().isEmpty();
     QLineEdit::inputMethodEvent(event);
 }
@@ -230,6 +235,11 @@ void StartView::setAddress(const QString& address)
 void StartView::clearAddress()
 {
     m_edit1->clear();
+}
+
+void StartView::lockAddress(bool locked)
+{
+    m_edit1->setReadOnly(locked);
 }
 
 void StartView::forgetUnsetAddress()

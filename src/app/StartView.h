@@ -56,6 +56,8 @@ public:
     void setAddress(const QString& address);
     // emptied after a failed start: the waiter types it again
     void clearAddress();
+    // A locked address box takes no typing; the terminal still sets it.
+    void lockAddress(bool locked);
     // a fresh installation reads "0" for the address: it shows an empty box and starts nothing
     void forgetUnsetAddress();
     void showStatus(const QString& text);

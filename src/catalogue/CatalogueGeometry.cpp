@@ -3,6 +3,7 @@
 #include "DecimalField.h"
 #include "link/ReplyText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -40,6 +41,11 @@ std::int64_t entry(const QStringList& list, int z)
 {
     return z >= 0 && z < list.size() ? decimalField(list.at(z)) : 0;
 }
+
+// The register's plan is 600 units wide and 800 high: a table reaches no further, so its box stays within what a
+// control can hold whatever number is sent.
+constexpr std::int64_t PlanWidth = 600;
+constexpr std::int64_t PlanHeight = 800;
 
 } // namespace
 
@@ -107,10 +113,10 @@ CellBox setMenuCell(int largeurinit, int hauteurinit, int z)
 TableButton tableButton(const CatalogueParse::TablePlan& plan, int z, int largeurinit, int hauteurinit,
                         double tabHeight)
 {
-    const std::int64_t left = entry(plan.tableleft, z);
-    const std::int64_t top = entry(plan.tabletop, z);
-    const std::int64_t height = entry(plan.tableh, z);
-    const std::int64_t width = entry(plan.tablew, z);
+    const std::int64_t left = std::clamp(entry(plan.tableleft, z), -PlanWidth, PlanWidth);
+    const std::int64_t top = std::clamp(entry(plan.tabletop, z), -PlanHeight, PlanHeight);
+    const std::int64_t height = std::clamp(entry(plan.tableh, z), std::int64_t{0}, PlanHeight);
+    const std::int64_t width = std::clamp(entry(plan.tablew, z), std::int64_t{0}, PlanWidth);
     const double wi = largeurinit;
     const double hi = hauteurinit;
     const double th = tabHeight;

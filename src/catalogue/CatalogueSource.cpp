@@ -9,6 +9,9 @@
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 using namespace SettingsSlots;
@@ -26,6 +29,22 @@ int productListNumber(int keyboard)
     return keyboard;
 }
 
+// Every slot a download fills: a cache is whole only when the file holds each of them.
+std::vector<int> catalogueSlots()
+{
+    std::vector<int> slots{TabsAndWaiters,  PaymentCaptions, TablePlan,   Supplements,
+                           SupplementFlags, PrintingOptions, KitchenLists};
+    for (int i = 0; i < SetMenuContentsSlots; ++i)
+        slots.push_back(SetMenuContents + i);
+    for (int n = 1; n <= Limits::Keyboards; ++n)
+        slots.insert(slots.end(), {PriceListFirstHalf + n, PriceListSecondHalf + n, KitchenLabels + n});
+    for (int n = 1; n <= Limits::Courses; ++n)
+        slots.push_back(CourseRanks + n);
+    for (int n = 1; n <= Limits::SetMenus; ++n)
+        slots.insert(slots.end(), {SetMenuLists + n, SetMenuListsRest + n});
+    return slots;
+}
+
 } // namespace
 
 // One fetch: the catalogue as it fills, and the slots it has replaced so far.
@@ -34,19 +53,34 @@ class CatalogueSource::Run
 public:
     Run(const CatalogueSource& source, bool reload) : m_source(source), m_reload(reload) {}
 
+    // None when the download is abandoned or the cache is not whole and valid.
     std::optional<LoadedCatalogue> fetch();
 
 private:
+    // Stops the run where it stands.
+    struct Abandoned
+    {
+    };
+    static void require(bool met)
+    {
+        if (!met)
+            throw Abandoned();
+    }
+
+    void readAll();
+    bool cacheIsWhole() const;
     void report(Stage stage, int n = 0) const;
     QString ask(const QString& request, int settleMs = 0) const;
+    // A request the download does without when the link fails on it: the download goes on, but is not cached.
+    template <typename Exchange> void guarded(Exchange&& exchange);
     // the slot as this load leaves it: its new reply, else what the settings hold
     QString slot(int n) const;
     void cache(int n, const QString& text) { m_loaded.slots[n] = text; }
-    // The reply to a request whose failure abandons the start, or its slot from the cache; none: lost.
-    std::optional<QString> replyOrLost(const QString& request, int n);
+    // The reply to a request whose failure abandons the start, or its slot from the cache.
+    QString replyOrLost(const QString& request, int n);
 
-    bool readTabsAndWaiters();
-    bool readPaymentCaptions();
+    void readTabsAndWaiters();
+    void readPaymentCaptions();
     void readSupplements();
     void readKeyboard(int n);
     void readPrintingOptions();
@@ -54,7 +88,7 @@ private:
     void readSetMenuContents();
     void readCourseRanks();
     void readSetMenuLists();
-    bool readTablePlan();
+    void readTablePlan();
 
     const CatalogueSource& m_source;
     const bool m_reload;
@@ -68,13 +102,34 @@ CatalogueSource::CatalogueSource(RegisterLink& link, const SettingsStore& settin
 
 std::optional<LoadedCatalogue> CatalogueSource::fetch(bool reload)
 {
-    return Run(*this, reload).fetch();
+    if (!reload) {
+        if (std::optional<LoadedCatalogue> cached = Run(*this, false).fetch())
+            return cached;
+    }
+    return Run(*this, true).fetch();
 }
 
 std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
 {
-    if (!readTabsAndWaiters() || !readPaymentCaptions())
+    try {
+        if (!m_reload && !cacheIsWhole())
+            return std::nullopt;
+        readAll();
+    } catch (const Abandoned&) {
         return std::nullopt;
+    } catch (const FormatError&) {
+        // a download stops on it; a cache that does not parse is downloaded again
+        if (m_reload)
+            throw;
+        return std::nullopt;
+    }
+    return std::move(m_loaded);
+}
+
+void CatalogueSource::Run::readAll()
+{
+    readTabsAndWaiters();
+    readPaymentCaptions();
     report(Stage::Keyboard, 1);
     readSupplements();
     readKeyboard(1);
@@ -92,10 +147,15 @@ std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
     readSetMenuContents();
     readCourseRanks();
     readSetMenuLists();
-    if (!readTablePlan())
-        return std::nullopt;
+    readTablePlan();
     m_loaded.catalogue.indexArticles(m_loaded.products);
-    return std::move(m_loaded);
+}
+
+bool CatalogueSource::Run::cacheIsWhole() const
+{
+    // a file cut short gives its missing slots their defaults, which read as a catalogue of another shape
+    const std::vector<int> slots = catalogueSlots();
+    return std::all_of(slots.cbegin(), slots.cend(), [this](int n) { return m_source.m_settings.isStored(n); });
 }
 
 void CatalogueSource::Run::report(Stage stage, int n) const
@@ -111,13 +171,22 @@ QString CatalogueSource::Run::ask(const QString& request, int settleMs) const
     return m_source.m_link.exchange(request, options);
 }
 
+template <typename Exchange> void CatalogueSource::Run::guarded(Exchange&& exchange)
+{
+    try {
+        exchange();
+    } catch (const LinkError&) {
+        m_loaded.complete = false;
+    }
+}
+
 QString CatalogueSource::Run::slot(int n) const
 {
     const auto cached = m_loaded.slots.find(n);
     return cached != m_loaded.slots.end() ? cached->second : m_source.m_settings[n];
 }
 
-std::optional<QString> CatalogueSource::Run::replyOrLost(const QString& request, int n)
+QString CatalogueSource::Run::replyOrLost(const QString& request, int n)
 {
     if (!m_reload)
         return slot(n);
@@ -127,27 +196,26 @@ std::optional<QString> CatalogueSource::Run::replyOrLost(const QString& request,
     } catch (const LinkError&) {
     }
     report(Stage::Answered);
-    if (reply)
-        cache(n, *reply);
-    return reply;
+    require(reply.has_value());
+    return *reply;
 }
 
-bool CatalogueSource::Run::readTabsAndWaiters()
+void CatalogueSource::Run::readTabsAndWaiters()
 {
-    const std::optional<QString> reply = replyOrLost(QStringLiteral("nongletserveur"), TabsAndWaiters);
-    if (!reply)
-        return false;
-    m_loaded.catalogue.setTabsAndWaiters(CatalogueParse::parseTabsAndWaiters(*reply));
-    return true;
+    const QString reply = replyOrLost(QStringLiteral("nongletserveur"), TabsAndWaiters);
+    // without names there is no waiter key: a silent register, not a restaurant without waiters
+    require(!reply.isEmpty());
+    if (m_reload)
+        cache(TabsAndWaiters, reply);
+    m_loaded.catalogue.setTabsAndWaiters(CatalogueParse::parseTabsAndWaiters(reply));
 }
 
-bool CatalogueSource::Run::readPaymentCaptions()
+void CatalogueSource::Run::readPaymentCaptions()
 {
-    const std::optional<QString> reply = replyOrLost(QStringLiteral("enc$"), PaymentCaptions);
-    if (!reply)
-        return false;
-    m_loaded.catalogue.setPaymentCaptions(CatalogueParse::parsePaymentCaptions(*reply));
-    return true;
+    const QString reply = replyOrLost(QStringLiteral("enc$"), PaymentCaptions);
+    if (m_reload)
+        cache(PaymentCaptions, reply);
+    m_loaded.catalogue.setPaymentCaptions(CatalogueParse::parsePaymentCaptions(reply));
 }
 
 void CatalogueSource::Run::readSupplements()
@@ -159,21 +227,24 @@ void CatalogueSource::Run::readSupplements()
         products.setSupplements(m_loaded.supplements);
         return;
     }
-    // the ticket works without supplements: a failure here costs only them
-    try {
+    // the ticket works without supplements: a failure here costs only them, for this service
+    guarded([&] {
         const QString reply = ask(QStringLiteral("listesupp"));
+        try {
+            m_loaded.supplements = CatalogueParse::parseSupplements(reply);
+        } catch (const FormatError&) {
+            // never cached: a cache that does not parse would stop every later start
+            m_loaded.complete = false;
+            return;
+        }
         cache(Supplements, reply);
-        m_loaded.supplements = CatalogueParse::parseSupplements(reply);
         products.setSupplements(m_loaded.supplements);
-    } catch (const LinkError&) {
-    } catch (const FormatError&) {
-    }
-    try {
+    });
+    guarded([&] {
         const QString reply = ask(QStringLiteral("supplement"));
         cache(SupplementFlags, reply);
         products.setSuppFlags(CatalogueParse::parseSuppFlags(reply));
-    } catch (const LinkError&) {
-    }
+    });
 }
 
 void CatalogueSource::Run::readKeyboard(int n)
@@ -181,18 +252,17 @@ void CatalogueSource::Run::readKeyboard(int n)
     if (m_reload) {
         // a failed request keeps its slot: the keyboard is built from the slots as they stand
         const QString list = QStringLiteral("naclav%1").arg(productListNumber(n));
-        try {
-            cache(PriceListFirstHalf + n, CatalogueParse::stripLead(ask(list + QStringLiteral("_1"))));
-        } catch (const LinkError&) {
-        }
-        try {
-            cache(PriceListSecondHalf + n, ask(list + QStringLiteral("_2")));
-        } catch (const LinkError&) {
-        }
-        try {
-            cache(KitchenLabels + n, CatalogueParse::stripLead(ask(QStringLiteral("stgcuis%1").arg(n))));
-        } catch (const LinkError&) {
-        }
+        guarded([&] {
+            const QString reply = ask(list + QStringLiteral("_1"));
+            require(CatalogueParse::hasLead(reply, QLatin1String("PRIX"), n));
+            cache(PriceListFirstHalf + n, CatalogueParse::stripLead(reply));
+        });
+        guarded([&] { cache(PriceListSecondHalf + n, ask(list + QStringLiteral("_2"))); });
+        guarded([&] {
+            const QString reply = ask(QStringLiteral("stgcuis%1").arg(n));
+            require(CatalogueParse::hasLead(reply, QLatin1String("CUIS"), n));
+            cache(KitchenLabels + n, CatalogueParse::stripLead(reply));
+        });
     }
     const std::vector<Product> products = CatalogueParse::parseKeyboard(
         slot(PriceListFirstHalf + n), slot(PriceListSecondHalf + n), slot(KitchenLabels + n), n);
@@ -211,10 +281,13 @@ void CatalogueSource::Run::readKitchenLists()
 {
     if (m_reload) {
         // a failed request keeps the slot, as a keyboard's does, rather than taking another reply for it
-        try {
-            cache(KitchenLists, ask(QStringLiteral("nacuistot"), SettleMs));
-        } catch (const LinkError&) {
-        }
+        guarded([&] {
+            const QString reply = ask(QStringLiteral("nacuistot"), SettleMs);
+            require(CatalogueParse::isKitchenLists(reply));
+            cache(KitchenLists, reply);
+        });
+    } else {
+        require(CatalogueParse::isKitchenLists(slot(KitchenLists)));
     }
     m_loaded.catalogue.setKitchenLists(CatalogueParse::parseKitchenLists(slot(KitchenLists)));
 }
@@ -226,14 +299,13 @@ void CatalogueSource::Run::readSetMenuContents()
             slot(SetMenuContents), slot(SetMenuContents + 1), slot(SetMenuContents + 2)));
         return;
     }
-    try {
+    guarded([&] {
         const CatalogueParse::SetMenuContentsReply reply =
             CatalogueParse::parseSetMenuContentsReply(ask(QStringLiteral("ctnform")));
         for (int i = 0; i < SetMenuContentsSlots; ++i)
             cache(SetMenuContents + i, reply.slots.at(size_t(i)));
         m_loaded.catalogue.setCtform(reply.ctform);
-    } catch (const LinkError&) {
-    }
+    });
 }
 
 void CatalogueSource::Run::readCourseRanks()
@@ -262,20 +334,25 @@ void CatalogueSource::Run::readSetMenuLists()
     }
 }
 
-bool CatalogueSource::Run::readTablePlan()
+void CatalogueSource::Run::readTablePlan()
 {
     if (m_reload) {
+        std::optional<QString> reply;
         try {
-            cache(TablePlan, ask(QStringLiteral("tablepos$")));
+            reply = ask(QStringLiteral("tablepos$"));
         } catch (const LinkError&) {
-            report(Stage::TablePlanLost);
-            return false;
         }
+        if (!reply || !CatalogueParse::isTablePlan(*reply)) {
+            report(Stage::TablePlanLost);
+            require(false);
+        }
+        cache(TablePlan, *reply);
+    } else {
+        require(CatalogueParse::isTablePlan(slot(TablePlan)));
     }
     const CatalogueParse::TablePlan plan = CatalogueParse::parseTablePlan(slot(TablePlan));
     // every table's numbers are converted now, so a bad one fails the load before any of it is shown
     for (int z = 0; z < CatalogueParse::TableCount; ++z)
         CatalogueGeometry::tableButton(plan, z, 0, 0, 0);
     m_loaded.catalogue.setTablePlan(plan);
-    return true;
 }

@@ -2,7 +2,10 @@
 
 #include "LinkError.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,14 +62,16 @@ void RegisterLink::sendLine(const QString& text)
     const QByteArray bytes = WireCodec::encodeRequest(text);
     if (m_socket.write(bytes) != bytes.size())
         throw LinkError(errorText(m_socket.error()));
+    const QDeadlineTimer deadline(LineDeadlineMs);
     while (m_socket.bytesToWrite() > 0) {
-        if (!m_socket.waitForBytesWritten(ReadTimeoutMs))
-            throw LinkError(errorText(m_socket.error()));
+        if (deadline.hasExpired() || !m_socket.waitForBytesWritten(int(deadline.remainingTime())))
+            fail(errorText(m_socket.error()));
     }
 }
 
 QString RegisterLink::readLine()
 {
+    const QDeadlineTimer deadline(LineDeadlineMs);
     QString line;
     for (;;) {
         switch (m_buffer.takeLine(line)) {
@@ -74,8 +79,7 @@ QString RegisterLink::readLine()
             return line;
         case LineBuffer::Status::TooLong:
             // the rest of that line would be taken for the next reply: start again on a new connection
-            disconnect();
-            throw LinkError(QStringLiteral("Ligne trop longue reçue de la caisse"));
+            fail(QStringLiteral("Ligne trop longue reçue de la caisse"));
         case LineBuffer::Status::NeedMore:
             break;
         }
@@ -85,16 +89,37 @@ QString RegisterLink::readLine()
         }
         if (!connected())
             throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
-        if (!m_socket.waitForReadyRead(ReadTimeoutMs)) {
-            if (m_socket.bytesAvailable() > 0)
-                continue;
-            if (!connected())
-                throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
-            if (m_socket.error() == QAbstractSocket::SocketTimeoutError)
-                return QString(); // a timed-out read is an empty reply, not an error
+        // a line trickled in never ends the wait by itself: the whole line has its deadline
+        if (deadline.hasExpired())
+            fail(QStringLiteral("Réponse trop lente de la caisse"));
+        if (m_socket.waitForReadyRead(int(std::min<qint64>(ReadTimeoutMs, deadline.remainingTime()))))
+            continue;
+        if (m_socket.bytesAvailable() > 0)
+            continue;
+        if (!connected())
+            throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
+        if (m_socket.error() != QAbstractSocket::SocketTimeoutError)
             throw LinkError(errorText(m_socket.error()));
-        }
+        if (m_buffer.isEmpty())
+            return QString(); // a timed-out read is an empty reply, not an error
+        // the register stopped in the middle of a line: its end, if it ever comes, would begin the next reply
+        fail(QStringLiteral("Réponse incomplète reçue de la caisse"));
     }
+}
+
+void RegisterLink::dropPending()
+{
+    // take in what has arrived by now, and no more: a flood must not hold the exchange
+    if (connected())
+        m_socket.waitForReadyRead(0);
+    m_socket.readAll();
+    m_buffer.clear();
+}
+
+void RegisterLink::fail(const QString& text)
+{
+    disconnect();
+    throw LinkError(text);
 }
 
 void RegisterLink::disconnect()
@@ -140,6 +165,8 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
             connectToRegister();
     }
     pause(options.settleMs);
+    if (options.dropPending)
+        dropPending();
     if (options.staleRead)
         readLine();
     sendLine(request);

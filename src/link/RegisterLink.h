@@ -24,6 +24,7 @@ struct ExchangeOptions
     bool secondRead = false;   // read once more when the first reply is empty
     int secondReadPauseMs = 0; // wait before that second read
     bool trailingRead = false; // the register follows the reply with one more line: read and drop it
+    bool dropPending = false;  // drop, without waiting, whatever the register sent before this request
     OnError onError = OnError::Raise;
     // Given the reply as soon as it is known, before the trailing read: whenever the exchange returns, with what it
     // returns. A screen shows it there rather than after the link is free again.
@@ -37,9 +38,18 @@ class RegisterLink final
 {
 public:
     static constexpr quint16 Port = 65013;
+    // The bounds of every wait, so that no exchange holds the screen more than a few seconds. The register answers
+    // on the local network within a few milliseconds and sends each line in one piece; on a weak Wi-Fi link a lost
+    // packet is sent again after about 200 ms and a lost connection request after 1 s, then 3 s.
+    // A reply that has not begun within this time is empty.
     static constexpr int ReadTimeoutMs = 700;
+    // A whole reply line: the longest, 16384 bytes, takes 1.3 s even at 100 kbit/s, and the first byte 700 ms at most.
+    static constexpr int LineDeadlineMs = 3000;
+    // Connecting at the start, where a wrong address must be told at once.
     static constexpr int StartConnectTimeoutMs = 700;
-    static constexpr int ServiceConnectTimeoutMs = 600000;
+    // Connecting in service and for the link probe: two lost connection requests, sent again at 1 s and 3 s, still
+    // get through, and a register gone from the network holds the screen 4 s at most.
+    static constexpr int ServiceConnectTimeoutMs = 4000;
 
     RegisterLink();
     ~RegisterLink();
@@ -66,6 +76,9 @@ private:
     void connectToRegister();
     void sendLine(const QString& text);
     QString readLine();
+    void dropPending();
+    // the link is out of step with the register: drop the connection so the next exchange starts afresh
+    [[noreturn]] void fail(const QString& text);
     QString exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent);
 
     QTcpSocket m_socket;

@@ -3,7 +3,7 @@
 #include "SettingsStore.h"
 #include "widgets/MessageBox.h"
 
-bool saveSettings(const SettingsStore& settings, QWidget* messageParent)
+bool saveSettings(SettingsStore& settings, QWidget* messageParent)
 {
     const SettingsStore::SaveResult result = settings.save();
     if (!result.ok)

@@ -5,4 +5,4 @@ class SettingsStore;
 
 // Saves the settings; a write failure is shown to the waiter ("Impossible d'écrire dans " and the path) and stops
 // whatever asked for the save.
-bool saveSettings(const SettingsStore& settings, QWidget* messageParent);
+bool saveSettings(SettingsStore& settings, QWidget* messageParent);

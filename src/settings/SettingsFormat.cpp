@@ -1,7 +1,9 @@
 #include "SettingsFormat.h"
 
-#include <QHash>
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 namespace SettingsFormat {
 
@@ -9,20 +11,43 @@ namespace {
 
 const QString Section = QStringLiteral("data");
 
+// The slot a key names: its number as we write it, without sign, blank or leading zero.
+std::optional<int> slotKey(const QString& key)
+{
+    if (key.isEmpty() || key.size() > 3 || (key.size() > 1 && key.startsWith(QLatin1Char('0'))))
+        return std::nullopt;
+    int slot = 0;
+    for (const QChar c : key) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        slot = slot * 10 + (c.unicode() - u'0');
+    }
+    if (slot >= SlotCount)
+        return std::nullopt;
+    return slot;
+}
+
 } // namespace
 
-QStringList readSlots(const QByteArray& fileText)
+FileSlots readFile(const QByteArray& fileText)
 {
-    QString text = QString::fromUtf8(fileText);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    // we write LF line ends; a file whose header ends in CR LF was edited elsewhere, so its CRs are line ends
-    const bool crlf = !lines.isEmpty() && lines.first().endsWith(QLatin1Char('\r'));
-
-    QHash<int, QString> found;
+    QByteArrayView text(fileText);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    std::array<QString, SlotCount> found;
+    FileSlots result;
+    bool crlf = false;
     bool inSection = false;
-    for (QString line : lines) {
+    // line by line, so that a file of countless short lines costs no more than its size
+    for (qsizetype begin = 0, lineNumber = 0; begin < text.size(); ++lineNumber) {
+        qsizetype end = text.indexOf('\n', begin);
+        if (end < 0)
+            end = text.size();
+        QString line = QString::fromUtf8(text.sliced(begin, end - begin));
+        begin = end + 1;
+        // we write LF line ends; a file whose header ends in CR LF was edited elsewhere, so its CRs are line ends
+        if (lineNumber == 0)
+            crlf = line.endsWith(QLatin1Char('\r'));
         if (crlf && line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QString trimmed = line.trimmed();
@@ -33,9 +58,8 @@ QStringList readSlots(const QByteArray& fileText)
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!inSection || equals < 0)
             continue;
-        bool isNumber = false;
-        const int key = line.left(equals).trimmed().toInt(&isNumber);
-        if (!isNumber || key < 0 || key >= SlotCount || found.contains(key))
+        const std::optional<int> key = slotKey(line.left(equals).trimmed());
+        if (!key || result.stored[size_t(*key)])
             continue;
         QString value = line.mid(equals + 1);
         if (value.size() > MaxValueLength) {
@@ -44,14 +68,14 @@ QStringList readSlots(const QByteArray& fileText)
             if (value.back().isHighSurrogate())
                 value.chop(1);
         }
-        found.insert(key, value);
+        found[size_t(*key)] = value;
+        result.stored[size_t(*key)] = true;
     }
 
-    QStringList slots;
-    slots.reserve(SlotCount);
+    result.values.reserve(SlotCount);
     for (int k = 0; k < SlotCount; ++k)
-        slots.append(found.value(k, QString::number(k)));
-    return slots;
+        result.values.append(result.stored[size_t(k)] ? found[size_t(k)] : QString::number(k));
+    return result;
 }
 
 QByteArray writeSlots(const QStringList& values)

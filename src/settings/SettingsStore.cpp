@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -13,6 +14,11 @@ namespace {
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    // a folder that takes no new file cannot hold the temporary one: write the file in place, where it may be
+    // written; any other failure keeps the old file whole
+    const QFileInfo target(path);
+    file.setDirectWriteFallback(!QFileInfo(target.absolutePath()).isWritable() && target.isFile() &&
+                                target.isWritable());
     if (!file.open(QIODevice::WriteOnly))
         return false;
     if (file.write(bytes) != bytes.size()) {
@@ -57,23 +63,35 @@ QString SettingsStore::blankFilePath() const
     return m_folder.isEmpty() ? BlankFileName : QDir(m_folder).filePath(BlankFileName);
 }
 
+bool SettingsStore::isStored(int slot) const
+{
+    return slot >= 0 && slot < SettingsFormat::SlotCount && m_stored[size_t(slot)];
+}
+
 bool SettingsStore::read()
 {
-    QFile file(filePath());
-    if (!file.exists()) {
-        m_slots = SettingsFormat::readSlots({});
+    const QFileInfo info(filePath());
+    if (!info.exists()) {
+        const SettingsFormat::FileSlots none = SettingsFormat::readFile({});
+        m_slots = none.values;
+        m_stored = none.stored;
         return true;
     }
+    if (!info.isFile())
+        return false;
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MaxFileBytes);
     if (file.error() != QFileDevice::NoError)
         return false;
-    m_slots = SettingsFormat::readSlots(bytes);
+    const SettingsFormat::FileSlots read = SettingsFormat::readFile(bytes);
+    m_slots = read.values;
+    m_stored = read.stored;
     return true;
 }
 
-SettingsStore::SaveResult SettingsStore::save() const
+SettingsStore::SaveResult SettingsStore::save()
 {
     if (!m_folder.isEmpty())
         QDir().mkpath(m_folder);
@@ -81,5 +99,6 @@ SettingsStore::SaveResult SettingsStore::save() const
         return {false, blankFilePath()};
     if (!writeWhole(filePath(), SettingsFormat::writeSlots(m_slots)))
         return {false, filePath()};
+    m_stored.fill(true);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "TerminalFixture.h"
 
 #include "app/StartView.h"
+#include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
@@ -33,6 +34,26 @@ bool TerminalFixture::activate()
     form->activateWindow();
     return QTest::qWaitFor(
         [this] { return form->activated() && find<QWidget>(QStringLiteral("button4"))->isEnabled(); });
+}
+
+QString TerminalFixture::cachedCatalogue(const QString& stamp, const QString& address)
+{
+    QString text = QStringLiteral("[data]\n0=%1\n").arg(address);
+    for (int slot = 1; slot < SettingsFormat::SlotCount; ++slot) {
+        QString value;
+        if (slot >= SettingsSlots::AutoStart && slot <= SettingsSlots::DoubleTap)
+            value = QString::number(slot);
+        else if (slot == SettingsSlots::DataStamp)
+            value = stamp;
+        else if (slot == SettingsSlots::TabsAndWaiters)
+            value = QStringLiteral("Aperitifs;#Camille;");
+        else if (slot == SettingsSlots::KitchenLists)
+            value = QStringLiteral("##########");
+        else if (slot == SettingsSlots::TablePlan)
+            value = QStringLiteral("$$$$$");
+        text += QStringLiteral("%1=%2\n").arg(slot).arg(value);
+    }
+    return text;
 }
 
 QString TerminalFixture::settingsPath() const

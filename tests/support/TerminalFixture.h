@@ -22,6 +22,10 @@ struct TerminalFixture
     // Shows and activates the window; true once its activation has run and "Utilisation en local" can be touched.
     bool activate();
 
+    // A settings file that caches a whole catalogue, one waiter and no product, downloaded under stamp: a start on a
+    // register of that stamp reads it and sends no catalogue request.
+    static QString cachedCatalogue(const QString& stamp, const QString& address = QString());
+
     QString settingsPath() const;
     void writeSettings(const QString& text) const;
 
