@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -42,8 +43,31 @@ public:
     static QString waiterQuery(int waiter);
     QString codeCheck(const QString& code) const;
 
+    // The course of the article added last, 0 for none: the kitchen messages are printed under it.
+    int course() const { return m_course; }
+    void setCourse(int course) { m_course = course; }
+
+    // "~" then "1$" for a ticked entry and "--$" for one left, in list order.
+    static QString choiceFlags(const QList<bool>& ticked);
+    QString waitingCoursesQuery() const { return standardRequest(QStringLiteral("demanderang$")); }
+    // course 1 to 7, or 0 for everything waiting
+    QString kitchenDispatch(int course) const;
+    QString leaveTableNotice() const;
+    QString recallMessages(const QList<bool>& ticked) const;
+    // the next course carries the table and the waiter only
+    QString nextCourseQuery() const;
+    QString nextCourseClaim(const QList<bool>& ticked) const;
+    QString totalQuery() const { return standardRequest(QStringLiteral("ntotal$")); }
+    QString proformaRequest() const { return standardRequest(QStringLiteral("AN$")); }
+    // command: "cb$", "ch$", "ba$" or "es$"
+    QString payment(const QString& command) const { return standardRequest(command); }
+    // the text goes out as typed: a "$" in it reaches the register as a separator
+    QString registerScreenMessage(const QString& text) const;
+    QString kitchenPrintersMessage(const QString& text) const;
+
 private:
     QString m_waiter = QStringLiteral("1");
     QString m_table = QStringLiteral("0");
     QString m_covers = QStringLiteral("0");
+    int m_course = 0;
 };
