@@ -15,18 +15,22 @@ class CatalogueLoad;
 class ConfigScreen;
 class ConfigView;
 class Covers;
+class KitchenDispatch;
+class KitchenMessages;
 class LinkProbe;
 class MessageView;
 class NoticeView;
 class ParkingView;
 class PaymentView;
 class PlanView;
+class RegisterMessages;
 class RoomPlan;
 class ServiceStart;
 class SetMenuView;
 class StartView;
 class TableChoice;
 class TableChoiceView;
+class TicketClosing;
 class TicketDisplay;
 class TicketView;
 class TransientNotice;
@@ -67,6 +71,10 @@ public:
     Covers& covers() { return *m_covers; }
     TableChoice& tableChoice() { return *m_tableChoice; }
     RoomPlan& roomPlan() { return *m_roomPlan; }
+    KitchenDispatch& kitchenDispatch() { return *m_kitchenDispatch; }
+    KitchenMessages& kitchenMessages() { return *m_kitchenMessages; }
+    TicketClosing& ticketClosing() { return *m_ticketClosing; }
+    RegisterMessages& registerMessages() { return *m_registerMessages; }
 
 Q_SIGNALS:
     void applicationEnded();
@@ -114,4 +122,8 @@ private:
     std::unique_ptr<Covers> m_covers;
     std::unique_ptr<TableChoice> m_tableChoice;
     std::unique_ptr<RoomPlan> m_roomPlan;
+    std::unique_ptr<KitchenDispatch> m_kitchenDispatch;
+    std::unique_ptr<KitchenMessages> m_kitchenMessages;
+    std::unique_ptr<TicketClosing> m_ticketClosing;
+    std::unique_ptr<RegisterMessages> m_registerMessages;
 };

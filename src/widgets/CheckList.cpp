@@ -19,3 +19,22 @@ QListWidgetItem* CheckList::addEntry(const QString& text)
     item->setCheckState(Qt::Unchecked);
     return item;
 }
+
+void CheckList::toggle(QListWidgetItem* item)
+{
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+QList<bool> CheckList::ticks() const
+{
+    QList<bool> ticked;
+    for (int row = 0; row < count(); ++row)
+        ticked.append(item(row)->checkState() == Qt::Checked);
+    return ticked;
+}
+
+void CheckList::untickAll()
+{
+    for (int row = 0; row < count(); ++row)
+        item(row)->setCheckState(Qt::Unchecked);
+}

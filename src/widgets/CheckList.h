@@ -16,4 +16,8 @@ public:
 
     // entries start with their check mark hidden
     QListWidgetItem* addEntry(const QString& text);
+    void toggle(QListWidgetItem* item);
+    // one per entry, in list order: whether its check mark is shown
+    QList<bool> ticks() const;
+    void untickAll();
 };

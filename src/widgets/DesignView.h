@@ -28,6 +28,8 @@ public:
     void dockTop(QWidget* control, qreal height);
     void dockBottom(QWidget* control, qreal height);
     void fill(QWidget* control);
+    // Fills this view with a control another design view holds: a floating panel brought where it is needed.
+    void moveHere(QWidget* control);
     // Keeps a control at a box in actual units whatever size the view takes later: for places computed
     // for the device at run time.
     void pin(QWidget* control, const QRect& box);
@@ -59,6 +61,7 @@ private:
     };
 
     void layoutControls();
+    void release(QWidget* control);
     void stretchFonts(qreal sx, qreal sy);
 
     QSizeF m_designSize;
