@@ -114,7 +114,7 @@ void tst_Closing::finalise_data()
         << QStringList{"\r\n2;,50 EUR TTC"} << true << "A régler: 2,50 EUR"
         << "";
     QTest::newRow("a table finalised already stays on its ticket") << QStringList{"total;0;"} << false << ""
-                                                                   << "Impossible\rCette table  est déjà finalisée";
+                                                                   << "Impossible\nCette table  est déjà finalisée";
     QTest::newRow("a silent register opens the payment with an empty band") << QStringList{Silent} << true << ""
                                                                             << "";
     QTest::newRow("a lost connection leaves the waiter on his ticket") << QStringList{Dropped} << false << ""
@@ -208,9 +208,9 @@ void tst_Closing::proforma_data()
     QTest::addColumn<QString>("notice");
 
     QTest::newRow("the register prints it") << QStringList{"OK"} << "";
-    QTest::newRow("no ticket") << QStringList{"NOAN"} << "Impossible\rAucun ticket en cours";
+    QTest::newRow("no ticket") << QStringList{"NOAN"} << "Impossible\nAucun ticket en cours";
     QTest::newRow("no ticket, once the semicolons are dropped")
-        << QStringList{"NO;AN;"} << "Impossible\rAucun ticket en cours";
+        << QStringList{"NO;AN;"} << "Impossible\nAucun ticket en cours";
     QTest::newRow("a silent register shows nothing") << QStringList{Silent} << "";
     QTest::newRow("a lost connection shows nothing") << QStringList{Dropped} << "";
 }
