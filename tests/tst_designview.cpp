@@ -12,6 +12,7 @@ private Q_SLOTS:
     void placement_data();
     void placement();
     void movedControlIsLaidOutByItsNewViewOnly();
+    void aPanelMovedHereIsLaidOutHereOnly();
 };
 
 using Placing = std::function<void(DesignView&, QWidget*)>;
@@ -86,6 +87,27 @@ void tst_DesignView::movedControlIsLaidOutByItsNewViewOnly()
     screen.resize(400, 400);
     QCOMPARE(panel->parentWidget(), &parking);
     QCOMPARE(panel->geometry(), QRect(0, 0, 50, 50));
+}
+
+void tst_DesignView::aPanelMovedHereIsLaidOutHereOnly()
+{
+    DesignView parking(QStringLiteral("parking"), QSizeF(100, 200));
+    DesignView view(QStringLiteral("view"), QSizeF(100, 200));
+    parking.resize(50, 50);
+    view.resize(200, 300);
+    parking.show();
+    view.show();
+    auto* panel = new QWidget;
+    parking.fill(panel);
+
+    view.moveHere(panel);
+    view.moveHere(panel); // brought again each time it is shown
+    QCOMPARE(panel->parentWidget(), &view);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 200, 300));
+    parking.resize(80, 80);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 200, 300));
+    view.resize(120, 150);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 120, 150));
 }
 
 QTEST_MAIN(tst_DesignView)

@@ -4,10 +4,13 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
+#include "closing/MessageView.h"
+#include "closing/PaymentView.h"
 #include "link/RegisterLink.h"
 #include "tables/PlanView.h"
 #include "tables/TableChoiceView.h"
 #include "ticket/CoursePanel.h"
+#include "ticket/KitchenDispatchPanel.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/ParkingView.h"
 #include "ticket/TicketDisplay.h"
@@ -26,6 +29,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -37,6 +41,32 @@ namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.126");
 constexpr int StartMs = 20000;
+
+// Touches an entry of a list on its text, where a waiter's finger goes.
+void touch(QListWidget* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+int rowOf(const QListWidget* list, const QString& text)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == text)
+            return row;
+    }
+    return -1;
+}
+
+// The printer lines the simulator logged since the log was that long.
+QStringList printed(const QString& log, qsizetype from)
+{
+    QStringList lines;
+    for (const QString& line : log.mid(from).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("printer ")) || line.startsWith(QLatin1String("screen: ")))
+            lines.append(line);
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -51,6 +81,7 @@ private Q_SLOTS:
     void waiterLogsInWithHisCodeTypedDigitByDigit();
     void waiterTakesTableFromPlanGivesCoversAndPicksSecondLine();
     void waiterOrdersAndChangesLinesAsTheRegisterHoldsThem();
+    void tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard();
 
 private:
     // Logged in as Camille, on the ticket of table 4 with 4 covers.
@@ -278,6 +309,112 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
     QCOMPARE(tatin.size(), 1);
     QVERIFY2(tatin.first().endsWith(QStringLiteral("offert")), qPrintable(tatin.first()));
     QCOMPARE(shown(), registerTicket());
+    QCOMPARE(m_messages, QStringList{});
+}
+
+void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard()
+{
+    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
+    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
+    QTest::mouseClick(choixtable->button24(), Qt::LeftButton);
+    const int row = rowOf(choixtable->ListViewtable(), QStringLiteral("Table 3 Libre"));
+    QVERIFY(row >= 0);
+    choixtable->ListViewtable()->setCurrentRow(row);
+    QTest::mouseClick(choixtable->Button26(), Qt::LeftButton);
+    choixtable->ListBox1()->setCurrentRow(2);
+    QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
+    TicketView* ticket = m_form->findChild<TicketView*>();
+    QCOMPARE(m_form->frontView(), ticket);
+
+    // a kir, a soup as first starter, a choucroute as main course and a crème brûlée, as the product keys order them
+    Session& session = m_form->session();
+    for (const auto& [article, course] : {std::pair{2, 1}, {100, 2}, {154, 4}, {300, 7}}) {
+        ExchangeOptions options;
+        options.secondRead = true;
+        QVERIFY(!m_form->link()
+                     .exchange(Session::fields({QString::number(article)}) + session.standardFields() +
+                                   Session::fields({QString::number(course)}),
+                               options)
+                     .isEmpty());
+        session.setCourse(course);
+    }
+    QTest::mouseClick(ticket->b6(), Qt::LeftButton);
+    QVERIFY2(ticket->Memo1()->toPlainText().contains(QStringLiteral("CHOUCROUTE"), Qt::CaseInsensitive),
+             qPrintable(ticket->Memo1()->toPlainText()));
+    qsizetype logged = m_sim->log().size();
+
+    // course by course: the drinks, the starter, the main course; the dessert left alone goes at once
+    KitchenDispatchPanel* panel = m_form->findChild<KitchenDispatchPanel*>();
+    for (int course : {1, 2, 4}) {
+        QTest::mouseClick(ticket->b4(), Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->btn_env(course)->isVisible());
+        QTest::mouseClick(panel->btn_env(course), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(ticket->Memoart()->text(), QStringLiteral("Envoyé.."));
+    }
+    QTest::mouseClick(ticket->b4(), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    // the simulator's log comes through the event loop
+    QTRY_COMPARE(printed(m_sim->log(), logged).size(), 4);
+    QStringList lines = printed(m_sim->log(), logged);
+    QVERIFY2(lines.at(0).startsWith(QStringLiteral("printer bar: COMMANDE Table 3")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(0).endsWith(QStringLiteral("Boissons: 1 KIR ROYAL")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).endsWith(QStringLiteral("première entrée: 1 SOUPE OIGNON")), qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(2).endsWith(QStringLiteral("premier plat: 1 CHOUCROUTE")), qPrintable(lines.at(2)));
+    QVERIFY2(lines.at(3).endsWith(QStringLiteral("dessert: 1 CREME BRULEE")), qPrintable(lines.at(3)));
+    logged = m_sim->log().size();
+
+    // a recall under the course of the last article, then the main course claimed
+    QTest::mouseClick(ticket->b5(), Qt::LeftButton);
+    CheckList* list = ticket->ListViewrappel();
+    QCOMPARE(list->count(), 6);
+    // the register sends its texts without accents
+    const int recall = rowOf(list, QStringLiteral("Client presse"));
+    QVERIFY(recall >= 0);
+    touch(list, recall);
+    QTest::mouseClick(ticket->Button14(), Qt::LeftButton);
+    QTest::mouseClick(ticket->b12(), Qt::LeftButton);
+    QVERIFY(ticket->Panel2()->isVisible());
+    const int mainCourse = rowOf(list, QStringLiteral("1 CHOUCROUTE"));
+    QVERIFY2(mainCourse >= 0, qPrintable(QStringLiteral("%1 entries").arg(list->count())));
+    touch(list, mainCourse);
+    QTest::mouseClick(ticket->Button14(), Qt::LeftButton);
+
+    // a word for the kitchen
+    QTest::mouseClick(ticket->b7(), Qt::LeftButton);
+    MessageView* messages = m_form->findChild<MessageView*>();
+    messages->Edit4()->insert(QStringLiteral("Sans oignons"));
+    QTest::mouseClick(messages->cornerbutton3(), Qt::LeftButton);
+    QCOMPARE(m_form->frontView(), ticket);
+
+    QTRY_COMPARE(printed(m_sim->log(), logged).size(), 4);
+    lines = printed(m_sim->log(), logged);
+    QVERIFY2(lines.at(0).contains(QStringLiteral("RAPPEL Table 3")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(0).endsWith(QStringLiteral("dessert: Client pressé")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains(QStringLiteral("SUITE Table 3")), qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(1).endsWith(QStringLiteral("premier plat: 1 CHOUCROUTE")), qPrintable(lines.at(1)));
+    QVERIFY2(lines.constLast().endsWith(QStringLiteral("Sans oignons")), qPrintable(lines.constLast()));
+    logged = m_sim->log().size();
+
+    // finalised, paid by card, back to the table choice
+    const QString shown = ticket->Memo1()->toPlainText();
+    QTest::mouseClick(ticket->b9(), Qt::LeftButton);
+    PaymentView* encaissement = m_form->findChild<PaymentView*>();
+    QCOMPARE(m_form->frontView(), encaissement);
+    QCOMPARE(encaissement->Memo3()->toPlainText(), shown);
+    // the amount the register asks for is the ticket's total
+    const QString total = shown.split(QLatin1Char('\n')).constLast().split(QLatin1Char(' ')).constLast();
+    QCOMPARE(encaissement->Label2()->text(), QStringLiteral("A régler: ") + total + QStringLiteral(" EUR"));
+    QTest::mouseClick(encaissement->cb(), Qt::LeftButton);
+    QCOMPARE(m_form->frontView(), choixtable);
+    QTRY_COMPARE(printed(m_sim->log(), logged).size(), 2);
+    lines = printed(m_sim->log(), logged);
+    QVERIFY2(lines.at(0).contains(QStringLiteral("NOTE Table 3")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains(QStringLiteral("TICKET Table 3")), qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(1).contains(QStringLiteral("Carte bancaire")), qPrintable(lines.at(1)));
     QCOMPARE(m_messages, QStringList{});
 }
 

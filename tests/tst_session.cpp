@@ -72,6 +72,45 @@ void tst_Session::requests_data()
     QTest::newRow("the third article line offered") << "12"
                                                     << "4" << 2 << "lineOffer"
                                                     << "offreligne$12$4$2$3$";
+    QTest::newRow("the courses waiting are asked with the standard fields") << "12"
+                                                                            << "4" << 3 << "waitingCourses"
+                                                                            << "demanderang$12$4$3$";
+    QTest::newRow("one course goes to the kitchen by its number") << "12"
+                                                                  << "4" << 3 << "dispatch5"
+                                                                  << "ec$12$4$3$5$";
+    QTest::newRow("everything goes to the kitchen as course 0") << "12"
+                                                                << "4" << 3 << "dispatch0"
+                                                                << "ec$12$4$3$0$";
+    QTest::newRow("leaving the table ends with 0") << "12"
+                                                   << "4" << 3 << "leaveTable"
+                                                   << "retour$12$4$3$0$";
+    QTest::newRow("recall messages carry the course, then a flag per message") << "12"
+                                                                               << "4" << 3 << "recall"
+                                                                               << "rc$12$4$3$4$~--$1$--$";
+    QTest::newRow("the next course is asked without the covers") << "12"
+                                                                 << "4" << 3 << "nextCourse"
+                                                                 << "suitesss$12$3$";
+    QTest::newRow("the next course claimed carries the course and the flags") << "12"
+                                                                              << "4" << 3 << "nextCourseClaim"
+                                                                              << "su$12$4$3$4$~1$1$--$";
+    QTest::newRow("an empty list still sends its tilde") << "12"
+                                                         << "4" << 3 << "recallOfNone"
+                                                         << "rc$12$4$3$4$~";
+    QTest::newRow("finalising asks for the total") << "12"
+                                                   << "4" << 3 << "total"
+                                                   << "ntotal$12$4$3$";
+    QTest::newRow("a pro-forma is asked with the standard fields") << "12"
+                                                                   << "4" << 3 << "proforma"
+                                                                   << "AN$12$4$3$";
+    QTest::newRow("a card payment is its command with the standard fields") << "12"
+                                                                            << "4" << 3 << "card"
+                                                                            << "cb$12$4$3$";
+    QTest::newRow("a message to the register's screen ends with a $") << "5"
+                                                                      << "2" << 3 << "screenMessage"
+                                                                      << "adc$5$2$3$Client au bar$";
+    QTest::newRow("a $ typed in a message goes out as it is") << "5"
+                                                              << "2" << 3 << "printersMessage"
+                                                              << "adi$5$2$3$10$ pour la 5$";
 }
 
 void tst_Session::requests()
@@ -86,6 +125,8 @@ void tst_Session::requests()
     session.setTable(table);
     session.setCovers(covers);
     session.setWaiter(waiter);
+    // the article added last was a fourth course
+    session.setCourse(4);
     const QHash<QString, QString> built{
         {QStringLiteral("ticket"), session.ticketRequest()},
         {QStringLiteral("planTicket"), session.planTicketRequest()},
@@ -103,6 +144,19 @@ void tst_Session::requests()
         {QStringLiteral("supplement3"), session.supplementRequest(3)},
         {QStringLiteral("lineRemoval"), session.lineRemoval(3)},
         {QStringLiteral("lineOffer"), session.lineOffer(3)},
+        {QStringLiteral("waitingCourses"), session.waitingCoursesQuery()},
+        {QStringLiteral("dispatch5"), session.kitchenDispatch(5)},
+        {QStringLiteral("dispatch0"), session.kitchenDispatch(0)},
+        {QStringLiteral("leaveTable"), session.leaveTableNotice()},
+        {QStringLiteral("recall"), session.recallMessages({false, true, false})},
+        {QStringLiteral("recallOfNone"), session.recallMessages({})},
+        {QStringLiteral("nextCourse"), session.nextCourseQuery()},
+        {QStringLiteral("nextCourseClaim"), session.nextCourseClaim({true, true, false})},
+        {QStringLiteral("total"), session.totalQuery()},
+        {QStringLiteral("proforma"), session.proformaRequest()},
+        {QStringLiteral("card"), session.payment(QStringLiteral("cb$"))},
+        {QStringLiteral("screenMessage"), session.registerScreenMessage(QStringLiteral("Client au bar"))},
+        {QStringLiteral("printersMessage"), session.kitchenPrintersMessage(QStringLiteral("10$ pour la 5"))},
     };
     QCOMPARE(built.value(request), expected);
 }
@@ -113,8 +167,10 @@ void tst_Session::resetStartsANewService()
     session.setWaiter(6);
     session.setTable(QStringLiteral("40"));
     session.setCovers(QStringLiteral("3"));
+    session.setCourse(6);
     session.reset();
     QCOMPARE(session.standardFields(), QStringLiteral("0$0$1$"));
+    QCOMPARE(session.course(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Session)

@@ -9,6 +9,8 @@
 #include "StartView.h"
 #include "closing/MessageView.h"
 #include "closing/PaymentView.h"
+#include "closing/RegisterMessages.h"
+#include "closing/TicketClosing.h"
 #include "menus/SetMenuView.h"
 #include "settings/SettingsSlots.h"
 #include "tables/Covers.h"
@@ -17,6 +19,8 @@
 #include "tables/TableChoice.h"
 #include "tables/TableChoiceView.h"
 #include "ticket/ArticleOrder.h"
+#include "ticket/KitchenDispatch.h"
+#include "ticket/KitchenMessages.h"
 #include "ticket/LineOperations.h"
 #include "ticket/ParkingView.h"
 #include "ticket/Supplements.h"
@@ -100,6 +104,14 @@ void MainWindow::createSubsystems()
                                                     m_catalogueLoad->productKeys(), *m_ticketView, *m_parkingView,
                                                     *m_ticketDisplay, *m_supplements, [this] { m_linkProbe->start(); });
     m_lineOperations = std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay);
+    m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
+                                                          *m_parkingView->panelenvoicuis(), *m_tableChoiceView);
+    m_kitchenMessages =
+        std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, *m_ticketView,
+                                          [this] { return m_serviceStart->nextCourseSupported(); });
+    m_ticketClosing = std::make_unique<TicketClosing>(m_link, m_session, m_guard, *m_notice, *m_ticketView,
+                                                      *m_paymentView, *m_tableChoiceView);
+    m_registerMessages = std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, *m_messageView);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

@@ -17,12 +17,15 @@ class ConfigScreen;
 class ConfigView;
 class Covers;
 class LineOperations;
+class KitchenDispatch;
+class KitchenMessages;
 class LinkProbe;
 class MessageView;
 class NoticeView;
 class ParkingView;
 class PaymentView;
 class PlanView;
+class RegisterMessages;
 class RoomPlan;
 class ServiceStart;
 class SetMenuView;
@@ -30,6 +33,7 @@ class StartView;
 class Supplements;
 class TableChoice;
 class TableChoiceView;
+class TicketClosing;
 class TicketDisplay;
 class TicketView;
 class TransientNotice;
@@ -73,6 +77,10 @@ public:
     Supplements& supplements() { return *m_supplements; }
     ArticleOrder& articleOrder() { return *m_articleOrder; }
     LineOperations& lineOperations() { return *m_lineOperations; }
+    KitchenDispatch& kitchenDispatch() { return *m_kitchenDispatch; }
+    KitchenMessages& kitchenMessages() { return *m_kitchenMessages; }
+    TicketClosing& ticketClosing() { return *m_ticketClosing; }
+    RegisterMessages& registerMessages() { return *m_registerMessages; }
 
 Q_SIGNALS:
     void applicationEnded();
@@ -123,4 +131,8 @@ private:
     std::unique_ptr<Supplements> m_supplements;
     std::unique_ptr<ArticleOrder> m_articleOrder;
     std::unique_ptr<LineOperations> m_lineOperations;
+    std::unique_ptr<KitchenDispatch> m_kitchenDispatch;
+    std::unique_ptr<KitchenMessages> m_kitchenMessages;
+    std::unique_ptr<TicketClosing> m_ticketClosing;
+    std::unique_ptr<RegisterMessages> m_registerMessages;
 };

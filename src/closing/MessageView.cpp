@@ -49,3 +49,28 @@ MessageView::MessageView(QWidget* parent)
     place(m_cornerbutton2, QRectF(11.6, 206.7, 166.7, 84));
     place(m_cornerbutton3, QRectF(219.4, 206.7, 161.4, 84));
 }
+
+void MessageView::open()
+{
+    const qreal w = window()->width();
+    const qreal h = window()->height();
+    const QRect edit = boxOf(m_edit4);
+    pin(m_edit4, QRect(5, edit.y(), qRound(w - 10), edit.height()));
+    pin(m_cornerbutton2, QRectF(w * 5 / 100, h * 40 / 100, w * 40 / 100, h * 10 / 100).toRect());
+    pin(m_cornerbutton3, QRectF(w * 55 / 100, h * 40 / 100, w * 40 / 100, h * 10 / 100).toRect());
+    pin(m_cornerButton4, QRectF(w * 60 / 100, 0, w * 40 / 100, boxOf(m_cornerButton4).height()).toRect());
+    m_edit4->clear();
+    raise();
+    show();
+    m_edit4->setFocus();
+}
+
+QString MessageView::text() const
+{
+    return m_edit4->text();
+}
+
+void MessageView::clearText()
+{
+    m_edit4->clear();
+}

@@ -19,6 +19,11 @@ public:
     RedKey* cornerbutton2() const { return m_cornerbutton2; }
     RedKey* cornerbutton3() const { return m_cornerbutton3; }
 
+    // Lays the box and the keys out for the window's size, empties the box and shows the view with the box focused.
+    void open();
+    QString text() const;
+    void clearText();
+
 private:
     QPushButton* m_cornerButton4;
     QLineEdit* m_edit4;

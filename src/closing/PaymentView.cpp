@@ -68,3 +68,9 @@ void PaymentView::setMemoFontSize(int pixelSize)
 {
     m_memo3->setFont(Fonts::fixedBold(pixelSize));
 }
+
+void PaymentView::showBill(const QString& ticket, const QString& amountDue)
+{
+    m_memo3->setPlainText(ticket);
+    m_label2->setText(amountDue);
+}

@@ -23,6 +23,9 @@ public:
     RedKey* ch() const { return m_ch; }
     RedKey* es() const { return m_es; }
 
+    // The finalised ticket as the ticket screen showed it, and the amount to pay (empty: the band stays blank).
+    void showBill(const QString& ticket, const QString& amountDue);
+
 private:
     QPlainTextEdit* m_memo3;
     DesignView* m_rectangle1;

@@ -32,3 +32,15 @@ QString field(const QStringList& fields, int index)
 {
     return index >= 0 && index < fields.size() ? fields.at(index) : QString();
 }
+
+QString trimReply(const QString& text)
+{
+    const auto trimmable = [](QChar c) { return c.unicode() <= 0x20 || c.unicode() == 0x7F || c.isSpace(); };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && trimmable(text.at(first)))
+        ++first;
+    while (last > first && trimmable(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}

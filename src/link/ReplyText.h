@@ -14,3 +14,6 @@ QString StrReplace(const QString& substring, const QString& replacement, const Q
 
 // Safe field access for split replies: a field past the end reads as empty.
 QString field(const QStringList& fields, int index);
+
+// Drops blanks and control characters at both ends, as every reply shown or compared is trimmed.
+QString trimReply(const QString& text);

@@ -7,6 +7,7 @@ void Session::reset()
     m_waiter = QStringLiteral("1");
     m_table = QStringLiteral("0");
     m_covers = QStringLiteral("0");
+    m_course = 0;
 }
 
 QString Session::fields(const QStringList& values)
@@ -80,4 +81,39 @@ QString Session::lineRemoval(int linenumber) const
 QString Session::lineOffer(int linenumber) const
 {
     return standardRequest(QStringLiteral("offreligne$")) + fields({QString::number(linenumber)});
+}
+
+QString Session::kitchenDispatch(int course) const
+{
+    return standardRequest(QStringLiteral("ec$")) + fields({QString::number(course)});
+}
+
+QString Session::leaveTableNotice() const
+{
+    return standardRequest(QStringLiteral("retour$")) + fields({QStringLiteral("0")});
+}
+
+QString Session::recallMessages(const QList<bool>& ticked) const
+{
+    return standardRequest(QStringLiteral("rc$")) + fields({QString::number(m_course)}) + choiceFlags(ticked);
+}
+
+QString Session::nextCourseQuery() const
+{
+    return QStringLiteral("suitesss$") + fields({m_table, m_waiter});
+}
+
+QString Session::nextCourseClaim(const QList<bool>& ticked) const
+{
+    return standardRequest(QStringLiteral("su$")) + fields({QString::number(m_course)}) + choiceFlags(ticked);
+}
+
+QString Session::registerScreenMessage(const QString& text) const
+{
+    return standardRequest(QStringLiteral("adc$")) + fields({text});
+}
+
+QString Session::kitchenPrintersMessage(const QString& text) const
+{
+    return standardRequest(QStringLiteral("adi$")) + fields({text});
 }

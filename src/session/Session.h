@@ -54,8 +54,29 @@ public:
     QString lineOffer(int linenumber) const;
     QString codeCheck(const QString& code) const;
 
+    // The course of the article added last, 0 for none: the kitchen messages are printed under it.
+    int course() const { return m_course; }
+    void setCourse(int course) { m_course = course; }
+
+    QString waitingCoursesQuery() const { return standardRequest(QStringLiteral("demanderang$")); }
+    // course 1 to 7, or 0 for everything waiting
+    QString kitchenDispatch(int course) const;
+    QString leaveTableNotice() const;
+    QString recallMessages(const QList<bool>& ticked) const;
+    // the next course carries the table and the waiter only
+    QString nextCourseQuery() const;
+    QString nextCourseClaim(const QList<bool>& ticked) const;
+    QString totalQuery() const { return standardRequest(QStringLiteral("ntotal$")); }
+    QString proformaRequest() const { return standardRequest(QStringLiteral("AN$")); }
+    // command: "cb$", "ch$", "ba$" or "es$"
+    QString payment(const QString& command) const { return standardRequest(command); }
+    // the text goes out as typed: a "$" in it reaches the register as a separator
+    QString registerScreenMessage(const QString& text) const;
+    QString kitchenPrintersMessage(const QString& text) const;
+
 private:
     QString m_waiter = QStringLiteral("1");
     QString m_table = QStringLiteral("0");
     QString m_covers = QStringLiteral("0");
+    int m_course = 0;
 };

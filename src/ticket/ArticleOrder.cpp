@@ -46,7 +46,7 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
 
 void ArticleOrder::addArticle(int k)
 {
-    m_rangchoisi = 0;
+    m_session.setCourse(0);
     TouchedKey touched(m_keys.labeltouche(k));
     QCoreApplication::processEvents();
     RegisterLink::pause(TouchShownMs);
@@ -65,7 +65,7 @@ void ArticleOrder::addArticle(int k)
         m_parkingView.openCourses(m_ticketView, courses.offered);
         return;
     }
-    m_rangchoisi = courses.course;
+    m_session.setCourse(courses.course);
     if (m_products.cuis(k) != 0) {
         m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         touched.release();
@@ -76,7 +76,7 @@ void ArticleOrder::addArticle(int k)
     ExchangeOptions options;
     options.secondRead = true;
     options.onError = OnError::Quiet;
-    const QString reply = m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi), options);
+    const QString reply = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
     m_ticketView.showNote(note());
     touched.release();
     // the register answers with the ticket it now holds
@@ -86,7 +86,7 @@ void ArticleOrder::addArticle(int k)
 
 void ArticleOrder::chooseCourse(int course)
 {
-    m_rangchoisi = course;
+    m_session.setCourse(course);
     m_parkingView.parkCourses();
     QCoreApplication::processEvents();
     addWithCourse();
@@ -104,7 +104,7 @@ void ArticleOrder::addWithCourse()
     options.pauseMs = CoursePathPauseMs;
     options.onError = OnError::Quiet;
     // the refresh below shows the ticket
-    m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi), options);
+    m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
     // the note comes at once; the refresh then holds the link for the register's trailing line
     m_ticketView.showNote(note());
     m_ticketDisplay.refresh();
@@ -118,7 +118,7 @@ void ArticleOrder::validateKitchenOptions()
     options.onError = OnError::RaiseUnsent;
     try {
         // its reply is dropped: the refresh below shows the ticket
-        m_link.exchange(m_session.articleRequest(m_artencours, m_rangchoisi, ticked), options);
+        m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked), options);
     } catch (const LinkError&) {
         // no register: nothing went out and the ticket stays as it was
         return;
@@ -138,4 +138,9 @@ void ArticleOrder::openSupplementsIfTaken()
 QString ArticleOrder::note() const
 {
     return QStringLiteral("1 * ") + m_products.texte(m_article);
+}
+
+int ArticleOrder::rangchoisi() const
+{
+    return m_session.course();
 }

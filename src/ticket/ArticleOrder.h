@@ -36,7 +36,7 @@ public:
     // key left them.
     int article() const { return m_article; }
     int artencours() const { return m_artencours; }
-    int rangchoisi() const { return m_rangchoisi; }
+    int rangchoisi() const;
 
 private:
     // After the course is chosen: the kitchen options, or the article at once.
@@ -56,5 +56,4 @@ private:
     std::function<void()> m_restartLinkProbe;
     int m_article = 0;
     int m_artencours = 0;
-    int m_rangchoisi = 0;
 };

@@ -52,3 +52,9 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
         m_btnEnv.at(course - 1) = key;
     }
 }
+
+void KitchenDispatchPanel::offerCourses(const QList<int>& courses)
+{
+    for (int course = 1; course <= Courses; ++course)
+        btn_env(course)->setVisible(courses.contains(course));
+}

@@ -22,6 +22,9 @@ public:
     // course 1 "Envoyer les boissons" to 7 "Envoyer les desserts"
     RedKey* btn_env(int course) const { return m_btnEnv.at(course - 1); }
 
+    // "Tout envoyer en préparation" and the keys of these courses only.
+    void offerCourses(const QList<int>& courses);
+
 private:
     QLabel* m_label15;
     RedKey* m_button39;

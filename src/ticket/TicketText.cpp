@@ -6,26 +6,10 @@
 
 namespace TicketText {
 
-namespace {
-
-bool trimmable(QChar c)
-{
-    return c.unicode() <= 0x20 || c.unicode() == 0x7F || c.isSpace();
-}
-
-} // namespace
-
 QString fromReply(const QString& reply)
 {
-    const QString text =
-        StrReplace(QStringLiteral(";"), QString(), StrReplace(QStringLiteral("~"), QStringLiteral("\n"), reply));
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && trimmable(text.at(first)))
-        ++first;
-    while (last > first && trimmable(text.at(last - 1)))
-        --last;
-    return text.mid(first, last - first);
+    return trimReply(
+        StrReplace(QStringLiteral(";"), QString(), StrReplace(QStringLiteral("~"), QStringLiteral("\n"), reply)));
 }
 
 bool isArticleLine(const QString& line)

@@ -249,6 +249,35 @@ void TicketView::hideCurtain()
     m_panel5->hide();
 }
 
+void TicketView::openKitchenList(const QStringList& entries)
+{
+    CheckList* list = ListViewrappel();
+    list->clear();
+    for (const QString& entry : entries)
+        list->addEntry(entry);
+    m_panel2->raise();
+    m_panel2->show();
+}
+
+QList<bool> TicketView::takeKitchenListTicks()
+{
+    const QList<bool> ticks = ListViewrappel()->ticks();
+    ListViewrappel()->clearTicks();
+    return ticks;
+}
+
+void TicketView::closeKitchenList()
+{
+    m_panel2->hide();
+}
+
+void TicketView::openDispatchPanel(DesignView* panel)
+{
+    moveHere(panel);
+    panel->raise();
+    panel->show();
+}
+
 void TicketView::showFirstKeyboard()
 {
     TabControl()->setCurrentIndex(0);

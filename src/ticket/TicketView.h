@@ -72,6 +72,13 @@ public:
     // the curtain keeps the keys out of reach while a screen is prepared behind it
     void showCurtain();
     void hideCurtain();
+    // "Rappel prépa" and "Demande Suite": the entries to tick, over the whole ticket screen.
+    void openKitchenList(const QStringList& entries);
+    // The ticks of the kitchen list, in list order; every check mark is hidden again.
+    QList<bool> takeKitchenListTicks();
+    void closeKitchenList();
+    // The dispatch panel, brought from where it is parked, over the whole ticket screen.
+    void openDispatchPanel(DesignView* panel);
     void showFirstKeyboard();
     void setMemoFontSize(int pixelSize);
 

@@ -50,6 +50,23 @@ void DesignView::fill(QWidget* control)
     layoutControls();
 }
 
+void DesignView::moveHere(QWidget* control)
+{
+    if (control->parentWidget() == this)
+        return;
+    // the view it leaves must not lay it out any more
+    if (auto* holder = qobject_cast<DesignView*>(control->parentWidget()))
+        holder->release(control);
+    fill(control);
+}
+
+void DesignView::release(QWidget* control)
+{
+    m_items.erase(
+        std::remove_if(m_items.begin(), m_items.end(), [control](const Item& item) { return item.control == control; }),
+        m_items.end());
+}
+
 void DesignView::pin(QWidget* control, const QRect& box)
 {
     const auto item =

@@ -30,6 +30,8 @@ public:
     void dockTop(QWidget* control, qreal height);
     void dockBottom(QWidget* control, qreal height);
     void fill(QWidget* control);
+    // Fills this view with a control another design view holds: a floating panel brought where it is needed.
+    void moveHere(QWidget* control);
     // Keeps a control at a box in actual units whatever size the view takes later: for places computed
     // for the device at run time.
     void pin(QWidget* control, const QRect& box);
@@ -63,6 +65,7 @@ private:
     // A control is laid out by the one view it lies on: one moved here is forgotten by the view it came from.
     void adopt(QWidget* control);
     void layoutControls();
+    void release(QWidget* control);
     void stretchFonts(qreal sx, qreal sy);
 
     QSizeF m_designSize;

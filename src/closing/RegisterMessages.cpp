@@ -1,0 +1,62 @@
+#include "RegisterMessages.h"
+
+#include "MessageView.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "ticket/TicketView.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                                   MessageView& messageView)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView)
+{
+    guard.connect(m_ticketView.b7(), &RedKey::clicked, this, [this] { open(); });
+    guard.connect(m_messageView.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
+    guard.connect(m_messageView.cornerbutton3(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
+    guard.connect(m_messageView.CornerButton4(), &QPushButton::clicked, this, [this] { cancel(); });
+}
+
+void RegisterMessages::open()
+{
+    m_ticketView.closeLinePanel();
+    m_ticketView.show();
+    QCoreApplication::processEvents();
+    m_messageView.open();
+}
+
+void RegisterMessages::sendToRegisterScreen()
+{
+    send(m_session.registerScreenMessage(m_messageView.text()));
+}
+
+void RegisterMessages::sendToKitchenPrinters()
+{
+    send(m_session.kitchenPrintersMessage(m_messageView.text()));
+}
+
+void RegisterMessages::cancel()
+{
+    m_messageView.hide();
+    m_ticketView.show();
+}
+
+void RegisterMessages::send(const QString& request)
+{
+    m_ticketView.show();
+    m_messageView.hide();
+    ExchangeOptions options;
+    options.secondRead = true;
+    options.onError = OnError::RaiseUnsent;
+    try {
+        m_link.exchange(request, options);
+        m_messageView.clearText();
+    } catch (const LinkError&) {
+        // not sent: the text stays in the box
+    }
+    m_ticketView.show();
+}

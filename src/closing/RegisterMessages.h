@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class HandlerGuard;
+class MessageView;
+class QString;
+class RegisterLink;
+class Session;
+class TicketView;
+
+// "Message caisse": a free text typed by the waiter, for the register's screen or its preparation printers.
+class RegisterMessages final : public QObject
+{
+public:
+    RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                     MessageView& messageView);
+
+    // "Message caisse".
+    void open();
+    // "Envoi vers écran de caisse".
+    void sendToRegisterScreen();
+    // "Envoi vers imprimantes préparation".
+    void sendToKitchenPrinters();
+    // "Annuler": nothing is sent, the text stays until the next opening.
+    void cancel();
+
+private:
+    void send(const QString& request);
+
+    RegisterLink& m_link;
+    Session& m_session;
+    TicketView& m_ticketView;
+    MessageView& m_messageView;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class HandlerGuard;
+class PaymentView;
+class QWidget;
+class RegisterLink;
+class Session;
+class TicketView;
+class TransientNotice;
+
+// The end of a table: "Finaliser ticket" shows the amount to pay beside a copy of the ticket, a payment key records
+// the mode and goes back to the table choice; "Proforma" has the register print a bill.
+class TicketClosing final : public QObject
+{
+public:
+    static constexpr int TotalPauseMs = 300;
+    static constexpr int TotalSecondReadPauseMs = 100;
+    static constexpr int ProformaPauseMs = 300;
+    static constexpr int PaymentPauseMs = 100;
+    static constexpr int NoticeRounds = 100;
+
+    TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
+                  TicketView& ticketView, PaymentView& paymentView, QWidget& tableChoiceView);
+
+    // "Finaliser ticket".
+    void finaliseTicket();
+    // The payment keys: "cb$", "ch$", "ba$" or "es$".
+    void payBy(const QString& command);
+    // "Proforma".
+    void askProforma();
+
+private:
+    RegisterLink& m_link;
+    Session& m_session;
+    TransientNotice& m_notice;
+    TicketView& m_ticketView;
+    PaymentView& m_paymentView;
+    QWidget& m_tableChoiceView;
+};

@@ -1,0 +1,84 @@
+#include "KitchenDispatch.h"
+
+#include "KitchenDispatchPanel.h"
+#include "KitchenReplies.h"
+#include "TicketView.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/RedKey.h"
+
+namespace {
+
+const QString Sent = QStringLiteral("Envoyé..");
+
+} // namespace
+
+KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                                 KitchenDispatchPanel& panel, QWidget& tableChoiceView)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_tableChoiceView(tableChoiceView)
+{
+    guard.connect(m_ticketView.b4(), &RedKey::clicked, this, [this] { sendToKitchen(); });
+    guard.connect(m_ticketView.b3(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
+    guard.connect(m_panel.button39(), &RedKey::clicked, this, [this] { sendCourse(0); });
+    for (int course = 1; course <= KitchenDispatchPanel::Courses; ++course)
+        guard.connect(m_panel.btn_env(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
+}
+
+void KitchenDispatch::sendToKitchen()
+{
+    m_ticketView.closeLinePanel();
+    ExchangeOptions options;
+    options.staleRead = true;
+    QString reply;
+    try {
+        reply = m_link.exchange(m_session.waitingCoursesQuery(), options);
+    } catch (const LinkError&) {
+        // Without the register's list nothing is sent: sending every course at once would print the desserts with
+        // the starters, for good, where a second touch costs nothing. A silent register (an empty reply) still
+        // gets everything, as it always has.
+        return;
+    }
+    const std::optional<QList<int>> courses = KitchenReplies::coursesToChoose(reply);
+    if (!courses) {
+        sendCourse(0);
+        return;
+    }
+    m_panel.offerCourses(*courses);
+    m_ticketView.openDispatchPanel(&m_panel);
+}
+
+void KitchenDispatch::sendCourse(int course)
+{
+    if (dispatch(course))
+        m_ticketView.showNote(Sent);
+    m_ticketView.show();
+    m_panel.hide();
+}
+
+void KitchenDispatch::sendAllAndLeave()
+{
+    m_ticketView.closeLinePanel();
+    m_tableChoiceView.show();
+    m_ticketView.hide();
+    if (dispatch(0))
+        m_ticketView.showNote(Sent);
+    ExchangeOptions options;
+    options.pauseMs = DispatchPauseMs;
+    options.onError = OnError::Quiet;
+    m_link.exchange(m_session.leaveTableNotice(), options);
+}
+
+bool KitchenDispatch::dispatch(int course)
+{
+    ExchangeOptions options;
+    options.pauseMs = DispatchPauseMs;
+    try {
+        m_link.exchange(m_session.kitchenDispatch(course), options);
+        return true;
+    } catch (const LinkError&) {
+        // "Envoyé.." would tell the waiter the kitchen has it
+        return false;
+    }
+}

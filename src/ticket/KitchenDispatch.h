@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class HandlerGuard;
+class KitchenDispatchPanel;
+class QWidget;
+class RegisterLink;
+class Session;
+class TicketView;
+
+// Sending the order to the preparation printers: everything at once, or the course the waiter picks when several
+// are waiting; and "Retour menu", which sends everything and goes back to the table choice.
+class KitchenDispatch final : public QObject
+{
+public:
+    static constexpr int DispatchPauseMs = 150;
+
+    KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                    KitchenDispatchPanel& panel, QWidget& tableChoiceView);
+
+    // "Envoyer prépa".
+    void sendToKitchen();
+    // "Tout envoyer en préparation" (course 0) and "Envoyer les boissons" to "Envoyer les desserts" (1 to 7).
+    void sendCourse(int course);
+    // "Retour menu".
+    void sendAllAndLeave();
+
+private:
+    // Whether the register took the dispatch.
+    bool dispatch(int course);
+
+    RegisterLink& m_link;
+    Session& m_session;
+    TicketView& m_ticketView;
+    KitchenDispatchPanel& m_panel;
+    QWidget& m_tableChoiceView;
+};

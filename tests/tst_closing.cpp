@@ -1,0 +1,344 @@
+#include "ScriptedRegister.h"
+#include "TerminalFixture.h"
+
+#include "app/MainWindow.h"
+#include "app/StartView.h"
+#include "closing/MessageView.h"
+#include "closing/PaymentView.h"
+#include "tables/TableChoiceView.h"
+#include "ticket/LineActionPanel.h"
+#include "ticket/TicketView.h"
+#include "widgets/RedKey.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString Silent = QStringLiteral("<silent>");   // in a script: the register stays silent
+const QString Dropped = QStringLiteral("<dropped>"); // in a script: the register closes the connection
+
+void script(ScriptedRegister& caisse, const QStringList& replies)
+{
+    for (const QString& reply : replies) {
+        if (reply == Silent)
+            caisse.ignore();
+        else if (reply == Dropped)
+            caisse.closeConnection();
+        else
+            caisse.replyLine(reply);
+    }
+}
+
+const QString Ticket = QStringLiteral("Table 12~1  Cafe   2,50~TOTAL  2,50");
+
+// A window on the ticket of table 12, 4 covers, waiter 2, linked to a scripted register.
+struct Terminal : TerminalFixture
+{
+    explicit Terminal(const ScriptedRegister& caisse, const QSize& size = QSize(403, 651))
+    {
+        form->resize(size);
+        QVERIFY(activate());
+        form->link().setHost(caisse.address());
+        form->link().setPort(caisse.port());
+        form->session().setTable(QStringLiteral("12"));
+        form->session().setCovers(QStringLiteral("4"));
+        form->session().setWaiter(2);
+        form->findChild<StartView*>()->hide();
+        ticket()->show();
+        ticket()->showTicket(Ticket);
+    }
+
+    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    PaymentView* encaissement() const { return form->findChild<PaymentView*>(); }
+    MessageView* messagesView() const { return form->findChild<MessageView*>(); }
+    QLabel* notice() const { return form->findChild<QLabel*>(QStringLiteral("Textmess")); }
+};
+
+// What the transient notice showed while a handler ran, and over which control.
+struct NoticeWatch
+{
+    QString seen;
+    QRect where;
+    QTimer timer;
+
+    explicit NoticeWatch(const Terminal& terminal)
+    {
+        timer.setInterval(50);
+        QObject::connect(&timer, &QTimer::timeout, [this, &terminal] {
+            if (terminal.notice()->isVisible()) {
+                seen = terminal.notice()->text();
+                where = terminal.notice()->geometry();
+            }
+        });
+        timer.start();
+    }
+};
+
+} // namespace
+
+class tst_Closing : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void finalise_data();
+    void finalise();
+    void finaliseAndProformaWaitForTheTicketScreen();
+    void payment_data();
+    void payment();
+    void proforma_data();
+    void proforma();
+    void messageViewIsLaidOutForTheWindow_data();
+    void messageViewIsLaidOutForTheWindow();
+    void message_data();
+    void message();
+    void messageCancelledSendsNothingAndKeepsTheText();
+};
+
+void tst_Closing::finalise_data()
+{
+    QTest::addColumn<QStringList>("replies");
+    QTest::addColumn<bool>("payment");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("the amount to pay beside the ticket") << QStringList{"2,50 EUR"} << true << "A régler: 2,50 EUR"
+                                                         << "";
+    QTest::newRow("an empty first reply is read again")
+        << QStringList{"\r\n2;,50 EUR TTC"} << true << "A régler: 2,50 EUR"
+        << "";
+    QTest::newRow("a table finalised already stays on its ticket") << QStringList{"total;0;"} << false << ""
+                                                                   << "Impossible\nCette table  est déjà finalisée";
+    QTest::newRow("a silent register opens the payment with an empty band") << QStringList{Silent} << true << ""
+                                                                            << "";
+    QTest::newRow("a lost connection leaves the waiter on his ticket") << QStringList{Dropped} << false << ""
+                                                                       << "";
+}
+
+void tst_Closing::finalise()
+{
+    QFETCH(QStringList, replies);
+    QFETCH(bool, payment);
+    QFETCH(QString, amount);
+    QFETCH(QString, notice);
+
+    ScriptedRegister caisse;
+    if (replies.first().startsWith(QLatin1String("\r\n")))
+        caisse.replyBytes(replies.first().toLatin1() + "\r\n");
+    else
+        script(caisse, replies);
+    Terminal terminal(caisse);
+    terminal.ticket()->panel_annul()->show();
+    NoticeWatch watch(terminal);
+
+    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+    QCOMPARE(caisse.received(), QByteArray("ntotal$12$4$2$\r\n"));
+    QVERIFY(!terminal.ticket()->Panel5()->isVisible());
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QCOMPARE(watch.seen, notice);
+    if (!notice.isEmpty())
+        QCOMPARE(watch.where.center().y(), terminal.ticket()->Memo1()->geometry().center().y());
+    if (payment) {
+        QCOMPARE(terminal.form->frontView(), terminal.encaissement());
+        QCOMPARE(terminal.encaissement()->Memo3()->toPlainText(), terminal.ticket()->Memo1()->toPlainText());
+        QCOMPARE(terminal.encaissement()->Label2()->text(), amount);
+    } else {
+        QCOMPARE(terminal.form->frontView(), terminal.ticket());
+        QVERIFY(!terminal.encaissement()->isVisible());
+    }
+    QCOMPARE(terminal.messages, QStringList{});
+}
+
+void tst_Closing::finaliseAndProformaWaitForTheTicketScreen()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.ticket()->hide();
+    Q_EMIT terminal.ticket()->b9()->clicked();
+    Q_EMIT terminal.ticket()->b11()->clicked();
+    QCOMPARE(caisse.connectionCount(), 0);
+    QVERIFY(!terminal.encaissement()->isVisible());
+}
+
+void tst_Closing::payment_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("reads"); // when the register stays silent
+
+    QTest::newRow("cb") << "cb" << QByteArray("cb$12$4$2$\r\n") << 1;
+    QTest::newRow("ch") << "ch" << QByteArray("ch$12$4$2$\r\n") << 1;
+    QTest::newRow("ba reads twice") << "ba" << QByteArray("ba$12$4$2$\r\n") << 2;
+    QTest::newRow("es reads twice") << "es" << QByteArray("es$12$4$2$\r\n") << 2;
+}
+
+void tst_Closing::payment()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, sent);
+    QFETCH(int, reads);
+
+    ScriptedRegister caisse;
+    script(caisse, {"2,50 EUR", Silent});
+    Terminal terminal(caisse);
+    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+    QCOMPARE(terminal.form->frontView(), terminal.encaissement());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTest::mouseClick(terminal.encaissement()->findChild<RedKey*>(key), Qt::LeftButton);
+    QVERIFY(elapsed.elapsed() >= 100 + reads * RegisterLink::ReadTimeoutMs);
+    QCOMPARE(caisse.received(), "ntotal$12$4$2$\r\n" + sent);
+    // whatever the register made of it, the waiter is back on the table choice
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
+    QVERIFY(!terminal.ticket()->isVisible());
+    QVERIFY(!terminal.encaissement()->isVisible());
+    QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
+}
+
+void tst_Closing::proforma_data()
+{
+    QTest::addColumn<QStringList>("replies");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("the register prints it") << QStringList{"OK"} << "";
+    QTest::newRow("no ticket") << QStringList{"NOAN"} << "Impossible\nAucun ticket en cours";
+    QTest::newRow("no ticket, once the semicolons are dropped")
+        << QStringList{"NO;AN;"} << "Impossible\nAucun ticket en cours";
+    QTest::newRow("a silent register shows nothing") << QStringList{Silent} << "";
+    QTest::newRow("a lost connection shows nothing") << QStringList{Dropped} << "";
+}
+
+void tst_Closing::proforma()
+{
+    QFETCH(QStringList, replies);
+    QFETCH(QString, notice);
+
+    ScriptedRegister caisse;
+    script(caisse, replies);
+    Terminal terminal(caisse);
+    terminal.ticket()->panel_annul()->show();
+    NoticeWatch watch(terminal);
+
+    QTest::mouseClick(terminal.ticket()->b11(), Qt::LeftButton);
+    QCOMPARE(caisse.received(), QByteArray("AN$12$4$2$\r\n"));
+    QCOMPARE(watch.seen, notice);
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QCOMPARE(terminal.messages, QStringList{});
+}
+
+void tst_Closing::messageViewIsLaidOutForTheWindow_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("design size") << QSize(403, 651);
+    QTest::newRow("tablet") << QSize(800, 1280);
+}
+
+void tst_Closing::messageViewIsLaidOutForTheWindow()
+{
+    QFETCH(QSize, window);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse, window);
+    QCOMPARE(terminal.form->size(), window);
+    MessageView* messages = terminal.messagesView();
+    messages->Edit4()->setText(QStringLiteral("texte d'avant"));
+    // the box keeps the top and the height it has on the screen
+    const QRect edit = messages->scaledBox(QRectF(3.8, 130.4, 384.9, 32));
+    terminal.ticket()->panel_annul()->show();
+
+    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    QCOMPARE(terminal.form->frontView(), messages);
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QCOMPARE(messages->Edit4()->text(), QString());
+    QCOMPARE(messages->focusWidget(), messages->Edit4());
+
+    const qreal w = window.width();
+    const qreal h = window.height();
+    QCOMPARE(messages->Edit4()->geometry(), QRect(5, edit.y(), window.width() - 10, edit.height()));
+    QCOMPARE(messages->cornerbutton2()->geometry(), QRectF(w * 0.05, h * 0.4, w * 0.4, h * 0.1).toRect());
+    QCOMPARE(messages->cornerbutton3()->geometry(), QRectF(w * 0.55, h * 0.4, w * 0.4, h * 0.1).toRect());
+    QCOMPARE(messages->CornerButton4()->geometry().topLeft(), QPointF(w * 0.6, 0).toPoint());
+    QCOMPARE(messages->CornerButton4()->width(), qRound(w * 0.4));
+    QCOMPARE(caisse.connectionCount(), 0);
+}
+
+void tst_Closing::message_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("replies");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("left"); // in the box afterwards
+
+    QTest::newRow("to the register's screen")
+        << "cornerbutton2"
+        << "Client au bar" << QStringList{"OK"} << QByteArray("adc$12$4$2$Client au bar$\r\n") << "";
+    QTest::newRow("to the preparation printers, a $ as typed")
+        << "cornerbutton3"
+        << "10$ pour la 5" << QStringList{"OK"} << QByteArray("adi$12$4$2$10$ pour la 5$\r\n") << "";
+    QTest::newRow("accents go out as ?") << "cornerbutton3"
+                                         << "Crème brûlée" << QStringList{"\r\nOK"}
+                                         << QByteArray("adi$12$4$2$Cr?me br?l?e$\r\n") << "";
+    QTest::newRow("an empty box is sent too") << "cornerbutton2"
+                                              << "" << QStringList{"OK"} << QByteArray("adc$12$4$2$$\r\n") << "";
+    QTest::newRow("a silent register had the text")
+        << "cornerbutton2"
+        << "Vite" << QStringList{Silent} << QByteArray("adc$12$4$2$Vite$\r\n") << "";
+}
+
+void tst_Closing::message()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QStringList, replies);
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, left);
+
+    ScriptedRegister caisse;
+    if (replies.first().startsWith(QLatin1String("\r\n")))
+        caisse.replyBytes(replies.first().toLatin1() + "\r\n");
+    else
+        script(caisse, replies);
+    Terminal terminal(caisse);
+    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    // typed on the device's keyboard, accents included
+    terminal.messagesView()->Edit4()->insert(text);
+
+    QTest::mouseClick(terminal.messagesView()->findChild<RedKey*>(key), Qt::LeftButton);
+    QCOMPARE(caisse.received(), sent);
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QVERIFY(!terminal.messagesView()->isVisible());
+    QCOMPARE(terminal.messagesView()->Edit4()->text(), left);
+}
+
+void tst_Closing::messageCancelledSendsNothingAndKeepsTheText()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    QTest::keyClicks(terminal.messagesView()->Edit4(), QStringLiteral("Vite"));
+    QTest::mouseClick(terminal.messagesView()->CornerButton4(), Qt::LeftButton);
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QCOMPARE(terminal.messagesView()->Edit4()->text(), QStringLiteral("Vite"));
+
+    // a register that cannot be reached keeps the text too
+    caisse.stopListening();
+    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    QCOMPARE(terminal.messagesView()->Edit4()->text(), QString());
+    QTest::keyClicks(terminal.messagesView()->Edit4(), QStringLiteral("Encore"));
+    QTest::mouseClick(terminal.messagesView()->cornerbutton3(), Qt::LeftButton);
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QCOMPARE(terminal.messagesView()->Edit4()->text(), QStringLiteral("Encore"));
+    QCOMPARE(caisse.received(), QByteArray());
+}
+
+QTEST_MAIN(tst_Closing)
+#include "tst_closing.moc"
