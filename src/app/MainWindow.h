@@ -23,6 +23,7 @@ class PaymentView;
 class PlanView;
 class RoomPlan;
 class ServiceStart;
+class SetMenus;
 class SetMenuView;
 class StartView;
 class TableChoice;
@@ -67,6 +68,7 @@ public:
     Covers& covers() { return *m_covers; }
     TableChoice& tableChoice() { return *m_tableChoice; }
     RoomPlan& roomPlan() { return *m_roomPlan; }
+    SetMenus& setMenus() { return *m_setMenus; }
 
 Q_SIGNALS:
     void applicationEnded();
@@ -114,4 +116,5 @@ private:
     std::unique_ptr<Covers> m_covers;
     std::unique_ptr<TableChoice> m_tableChoice;
     std::unique_ptr<RoomPlan> m_roomPlan;
+    std::unique_ptr<SetMenus> m_setMenus;
 };

@@ -44,3 +44,23 @@ QString Session::codeCheck(const QString& code) const
 {
     return QStringLiteral("code1$") + fields({m_waiter, code});
 }
+
+QString Session::choiceFlags(const QList<bool>& ticked)
+{
+    QStringList flags;
+    for (bool each : ticked)
+        flags.append(each ? QStringLiteral("1") : QStringLiteral("--"));
+    return QLatin1Char('~') + fields(flags);
+}
+
+QString Session::setMenuDish(int column, int line, int position, int course) const
+{
+    return standardRequest(QStringLiteral("r$")) + fields({QString::number(column), QString::number(line),
+                                                           QString::number(position), QString::number(course)});
+}
+
+QString Session::setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const
+{
+    return standardRequest(QStringLiteral("b$")) +
+           fields({QString::number(course), QString::number(column), QString::number(line)}) + choiceFlags(ticked);
+}

@@ -28,3 +28,27 @@ CheckList* ParkingView::ListViewsupp() const
 {
     return m_panelsupp->list();
 }
+
+void ParkingView::placeSupplementsOver(DesignView& view)
+{
+    view.fill(m_panelsupp);
+    m_panelsupp->hide();
+    m_panelsupp->raise();
+}
+
+void ParkingView::showSupplements()
+{
+    m_panelsupp->raise();
+    m_panelsupp->show();
+}
+
+void ParkingView::parkSupplements()
+{
+    m_panelsupp->hide();
+    fill(m_panelsupp);
+}
+
+bool ParkingView::supplementsOver(const QWidget& view) const
+{
+    return m_panelsupp->parentWidget() == &view;
+}

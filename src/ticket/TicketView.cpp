@@ -204,6 +204,12 @@ void TicketView::showNote(const QString& text)
     m_noteTimer->start();
 }
 
+void TicketView::hideNote()
+{
+    m_noteTimer->stop();
+    m_memoart->hide();
+}
+
 void TicketView::openLinePanel(const QString& line)
 {
     m_panelAnnul->Label17()->setText(line);
@@ -231,6 +237,16 @@ void TicketView::hideCurtain()
 void TicketView::showFirstKeyboard()
 {
     TabControl()->setCurrentIndex(0);
+}
+
+void TicketView::showKeyboard(int keyboard)
+{
+    TabControl()->setCurrentIndex(keyboard - 1);
+}
+
+void TicketView::closeKitchenOptionPanel()
+{
+    m_panelEnvCuis->hide();
 }
 
 void TicketView::setMemoFontSize(int pixelSize)

@@ -61,12 +61,17 @@ public:
     QStringList ticketLines() const;
     // The feedback line over the ticket ("1 * Café"), hidden again a second later by Timer1.
     void showNote(const QString& text);
+    // The feedback line hidden at once, its timer off.
+    void hideNote();
     void openLinePanel(const QString& line);
     void closeLinePanel();
     // the curtain keeps the keys out of reach while a screen is prepared behind it
     void showCurtain();
     void hideCurtain();
     void showFirstKeyboard();
+    // keyboard 1 to 12 in front
+    void showKeyboard(int keyboard);
+    void closeKitchenOptionPanel();
     void setMemoFontSize(int pixelSize);
 
 private:

@@ -46,6 +46,9 @@ void DesignView::dockBottom(QWidget* control, qreal height)
 void DesignView::fill(QWidget* control)
 {
     control->setParent(this);
+    m_items.erase(std::remove_if(m_items.begin(), m_items.end(),
+                                 [control](const Item& item) { return item.control == control; }),
+                  m_items.end());
     m_items.push_back({control, Placement::Fill, {}});
     layoutControls();
 }
@@ -108,6 +111,9 @@ void DesignView::layoutControls()
     int top = 0;
     int bottom = height();
     for (const Item& item : m_items) {
+        // a floating panel moved over another view is laid out there
+        if (item.control->parentWidget() != this)
+            continue;
         const int strip = qRound(item.box.height() * sy);
         switch (item.placement) {
         case Placement::Scaled:

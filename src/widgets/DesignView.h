@@ -29,6 +29,7 @@ public:
     void place(QWidget* control, const QRectF& designBox);
     void dockTop(QWidget* control, qreal height);
     void dockBottom(QWidget* control, qreal height);
+    // A control filled in again, or moved here from another view, is laid out by this view alone.
     void fill(QWidget* control);
     // Keeps a control at a box in actual units whatever size the view takes later: for places computed
     // for the device at run time.

@@ -21,7 +21,7 @@ TransientNotice::TransientNotice(QWidget* window, int designWindowHeight)
 void TransientNotice::showOver(QWidget* view, const QString& text, int rounds)
 {
     QWidget* window = parentWidget();
-    setText(text);
+    setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     const int noticeHeight = DesignHeight * window->height() / m_designWindowHeight;
     const QRect area(view->mapTo(window, QPoint()), view->size());
     setGeometry(area.x(), area.y() + (area.height() - noticeHeight) / 2, area.width(), noticeHeight);

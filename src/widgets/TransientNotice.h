@@ -14,6 +14,7 @@ public:
     // window: the widget the notice belongs to, of design height designWindowHeight
     TransientNotice(QWidget* window, int designWindowHeight);
 
+    // A "\r" in the text breaks the line.
     void showOver(QWidget* view, const QString& text, int rounds);
 
 private:
