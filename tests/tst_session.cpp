@@ -47,6 +47,21 @@ void tst_Session::requests_data()
     QTest::newRow("a waiter key asks for that waiter") << "3"
                                                        << "2" << 4 << "waiter7"
                                                        << "code$7$";
+    QTest::newRow("the set menus of the ticket are a standard request") << "12"
+                                                                        << "4" << 2 << "setMenuList"
+                                                                        << "af$12$4$2$";
+    QTest::newRow("a dish carries column, line, position in the row and course")
+        << "12"
+        << "4" << 2 << "setMenuDish"
+        << "r$12$4$2$1$2$1$4$";
+    QTest::newRow("a dish's options carry the course first, then the flags")
+        << "12"
+        << "4" << 2 << "setMenuDishOptions"
+        << "b$12$4$2$5$3$4$~1$--$--$";
+    QTest::newRow("a dish without an option list sends the flags' tilde alone")
+        << "12"
+        << "4" << 2 << "setMenuDishNoOptions"
+        << "b$12$4$2$0$1$2$~";
 }
 
 void tst_Session::requests()
@@ -70,6 +85,10 @@ void tst_Session::requests()
         {QStringLiteral("coversUpdate"), session.coversUpdate()},
         {QStringLiteral("codeCheck"), session.codeCheck(QStringLiteral("1234"))},
         {QStringLiteral("waiter7"), Session::waiterQuery(7)},
+        {QStringLiteral("setMenuList"), session.setMenuList()},
+        {QStringLiteral("setMenuDish"), session.setMenuDish(1, 2, 1, 4)},
+        {QStringLiteral("setMenuDishOptions"), session.setMenuDishOptions(5, 3, 4, {true, false, false})},
+        {QStringLiteral("setMenuDishNoOptions"), session.setMenuDishOptions(0, 1, 2, {})},
     };
     QCOMPARE(built.value(request), expected);
 }
