@@ -50,18 +50,15 @@ void tst_Session::requests_data()
     QTest::newRow("the set menus of the ticket are a standard request") << "12"
                                                                         << "4" << 2 << "setMenuList"
                                                                         << "af$12$4$2$";
-    QTest::newRow("a dish carries column, line, position in the row and course")
-        << "12"
-        << "4" << 2 << "setMenuDish"
-        << "r$12$4$2$1$2$1$4$";
-    QTest::newRow("a dish's options carry the course first, then the flags")
-        << "12"
-        << "4" << 2 << "setMenuDishOptions"
-        << "b$12$4$2$5$3$4$~1$--$--$";
-    QTest::newRow("a dish without an option list sends the flags' tilde alone")
-        << "12"
-        << "4" << 2 << "setMenuDishNoOptions"
-        << "b$12$4$2$0$1$2$~";
+    QTest::newRow("a dish carries column, line, position in the row and course") << "12"
+                                                                                 << "4" << 2 << "setMenuDish"
+                                                                                 << "r$12$4$2$1$2$1$4$";
+    QTest::newRow("a dish's options carry the course first, then the flags") << "12"
+                                                                             << "4" << 2 << "setMenuDishOptions"
+                                                                             << "b$12$4$2$5$3$4$~1$--$--$";
+    QTest::newRow("a dish without an option list sends the flags' tilde alone") << "12"
+                                                                                << "4" << 2 << "setMenuDishNoOptions"
+                                                                                << "b$12$4$2$0$1$2$~";
 }
 
 void tst_Session::requests()

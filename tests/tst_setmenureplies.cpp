@@ -48,24 +48,25 @@ void tst_SetMenuReplies::setMenuList_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QList<int>>("setMenus");
 
-    const QString midi = column(QStringLiteral("Formule midi"), QStringLiteral("552"),
-                                {QStringLiteral("Terrine"), QStringLiteral("premier plat ?"), QStringLiteral("dessert ?")});
-    const QStringList midiCells{QStringLiteral("Formule midi"), QStringLiteral("Terrine"),
+    const QString midi =
+        column(QStringLiteral("Formule midi"), QStringLiteral("552"),
+               {QStringLiteral("Terrine"), QStringLiteral("premier plat ?"), QStringLiteral("dessert ?")});
+    const QStringList midiCells{QStringLiteral("Formule midi"),   QStringLiteral("Terrine"),
                                 QStringLiteral("premier plat ?"), QStringLiteral("dessert ?"),
-                                QStringLiteral("Aucun choix"), QStringLiteral("Aucun choix"),
+                                QStringLiteral("Aucun choix"),    QStringLiteral("Aucun choix"),
                                 QStringLiteral("Aucun choix")};
     const QString enfant = column(QStringLiteral("Menu enfant"), QStringLiteral("561"), {QStringLiteral("boisson ?")});
 
-    QTest::newRow("f;0; says no set menu runs") << "f;0;" << SetMenuList::Kind::NoneRunning << QStringList{}
-                                                << QList<int>{};
+    QTest::newRow("f;0; says no set menu runs")
+        << "f;0;" << SetMenuList::Kind::NoneRunning << QStringList{} << QList<int>{};
     QTest::newRow("a count of 0 in another reply says none was entered")
         << "f;0;x;" << SetMenuList::Kind::NoneEntered << QStringList{} << QList<int>{};
-    QTest::newRow("a count of 0 without its final separator") << "f;0" << SetMenuList::Kind::NoneEntered
-                                                              << QStringList{} << QList<int>{};
+    QTest::newRow("a count of 0 without its final separator")
+        << "f;0" << SetMenuList::Kind::NoneEntered << QStringList{} << QList<int>{};
     QTest::newRow("31 set menus are more than the screen shows")
         << "f;31;" << SetMenuList::Kind::TooMany << QStringList{} << QList<int>{};
-    QTest::newRow("one set menu gives its seven cells") << "f;1;" + midi << SetMenuList::Kind::Menus << midiCells
-                                                        << QList<int>{1};
+    QTest::newRow("one set menu gives its seven cells")
+        << "f;1;" + midi << SetMenuList::Kind::Menus << midiCells << QList<int>{1};
     QTest::newRow("two set menus, the first and the tenth")
         << "f;2;" + midi + enfant << SetMenuList::Kind::Menus
         << midiCells + QStringList{QStringLiteral("Menu enfant"), QStringLiteral("boisson ?"),
@@ -123,18 +124,19 @@ void tst_SetMenuReplies::rowDishes_data()
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QList<int>>("dishArticles");
 
-    QTest::newRow("every dish of the row, in order") << "Soupe;Terrine;Oeufs;"
-                                                     << "100;104;103;" << QList<int>{0, 1, 2}
-                                                     << QStringList{"Soupe", "Terrine", "Oeufs"}
-                                                     << QList<int>{100, 104, 103};
+    QTest::newRow("every dish of the row, in order")
+        << "Soupe;Terrine;Oeufs;"
+        << "100;104;103;" << QList<int>{0, 1, 2} << QStringList{"Soupe", "Terrine", "Oeufs"}
+        << QList<int>{100, 104, 103};
     QTest::newRow("an empty article entry is left out, the dishes after it keep their place")
         << "Soupe;Terrine;Oeufs;"
         << "100;;103;" << QList<int>{0, 2} << QStringList{"Soupe", "Oeufs"} << QList<int>{100, 103};
-    QTest::newRow("a missing name reads as empty") << "Soupe"
-                                                   << "100;104" << QList<int>{0, 1} << QStringList{"Soupe", ""}
-                                                   << QList<int>{100, 104};
+    QTest::newRow("a missing name reads as empty")
+        << "Soupe"
+        << "100;104" << QList<int>{0, 1} << QStringList{"Soupe", ""} << QList<int>{100, 104};
     QTest::newRow("an article that is no number is still offered, as article 0")
-        << "Soupe;Plat" << "100;x" << QList<int>{0, 1} << QStringList{"Soupe", "Plat"} << QList<int>{100, 0};
+        << "Soupe;Plat"
+        << "100;x" << QList<int>{0, 1} << QStringList{"Soupe", "Plat"} << QList<int>{100, 0};
     QTest::newRow("a row the catalogue lacks offers nothing") << ""
                                                               << "" << QList<int>{} << QStringList{} << QList<int>{};
 }
@@ -212,11 +214,10 @@ void tst_SetMenuReplies::dishReply_data()
     QTest::newRow("ru;7; is cuis6") << "ru;7;" << DishReply::Kind::KitchenOptions << 6;
     QTest::newRow("ru;9; is cuis8") << "ru;9;" << DishReply::Kind::KitchenOptions << 8;
     QTest::newRow("ru;10; is cuis9, not cuis1") << "ru;10;" << DishReply::Kind::KitchenOptions << 9;
-    QTest::newRow("a list number without its separator is read the same") << "ru;1" << DishReply::Kind::KitchenOptions
-                                                                           << 1;
+    QTest::newRow("a list number without its separator is read the same")
+        << "ru;1" << DishReply::Kind::KitchenOptions << 1;
     QTest::newRow("ru;11; names no list: an empty panel") << "ru;11;" << DishReply::Kind::KitchenOptions << 0;
-    QTest::newRow("a list number with more after it names no list") << "ru;2x;" << DishReply::Kind::KitchenOptions
-                                                                    << 0;
+    QTest::newRow("a list number with more after it names no list") << "ru;2x;" << DishReply::Kind::KitchenOptions << 0;
 }
 
 void tst_SetMenuReplies::dishReply()

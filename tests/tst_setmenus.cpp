@@ -172,8 +172,10 @@ void tst_SetMenus::countsTheScreenCannotShowGiveAMessage_data()
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("a count of 0") << "f;0;;" << "Aucune formule n'a été entrée";
-    QTest::newRow("31 set menus") << "f;31;" << "La tablette ne peut gérer plus de 30 menus";
+    QTest::newRow("a count of 0") << "f;0;;"
+                                  << "Aucune formule n'a été entrée";
+    QTest::newRow("31 set menus") << "f;31;"
+                                  << "La tablette ne peut gérer plus de 30 menus";
 }
 
 void tst_SetMenus::countsTheScreenCannotShowGiveAMessage()
@@ -381,9 +383,8 @@ void tst_SetMenus::validatingOptions_data()
     QTest::addColumn<QString>("request");
     QTest::addColumn<bool>("supplements");
 
-    QTest::newRow("the first of three ticked, then the supplements")
-        << 1 << "ru;3;" << QList<int>{0} << "OK"
-        << "b$12$4$2$4$1$3$~1$--$--$" << true;
+    QTest::newRow("the first of three ticked, then the supplements") << 1 << "ru;3;" << QList<int>{0} << "OK"
+                                                                     << "b$12$4$2$4$1$3$~1$--$--$" << true;
     QTest::newRow("a tick touched twice is cleared") << 1 << "ru;3;" << QList<int>{0, 2, 0} << "OK"
                                                      << "b$12$4$2$4$1$3$~--$--$1$" << true;
     QTest::newRow("no reply: the grid, without the supplements") << 1 << "ru;3;" << QList<int>{1} << ""

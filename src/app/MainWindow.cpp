@@ -93,9 +93,9 @@ void MainWindow::createSubsystems()
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
                                             *m_planView, *m_ticketView);
-    m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                            m_catalogueLoad->setMenuGrid(), *m_setMenuView, *m_ticketView,
-                                            *m_parkingView);
+    m_setMenus =
+        std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
+                                   m_catalogueLoad->setMenuGrid(), *m_setMenuView, *m_ticketView, *m_parkingView);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

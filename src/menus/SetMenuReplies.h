@@ -57,9 +57,9 @@ struct DishReply
 {
     enum class Kind
     {
-        Chosen,                    // "ru;0", empty, or no list number: done, the supplements may follow
-        ChosenWithoutSupplements,  // a list number "0" with more after it
-        KitchenOptions,            // the option panel opens
+        Chosen,                   // "ru;0", empty, or no list number: done, the supplements may follow
+        ChosenWithoutSupplements, // a list number "0" with more after it
+        KitchenOptions,           // the option panel opens
     };
     Kind kind = Kind::Chosen;
     int kitchenList = 0; // for KitchenOptions: `cuis1` to `cuis9`, or 0 for a panel with nothing to tick

@@ -29,11 +29,11 @@ constexpr int SetMenuKeyboard = 8;
 
 } // namespace
 
-SetMenus::SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue,
-                   const ProductTable& products, HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid,
-                   SetMenuView& view, TicketView& ticketView, ParkingView& parking)
-    : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard),
-      m_notice(notice), m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking)
+SetMenus::SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue, const ProductTable& products,
+                   HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
+                   TicketView& ticketView, ParkingView& parking)
+    : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
+      m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking)
 {
     m_guard.connect(m_ticketView.b8(), &RedKey::clicked, this, [this] { open(); });
     connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });

@@ -23,8 +23,8 @@ public:
     static constexpr int NoneNoticeRounds = 100;
 
     SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue, const ProductTable& products,
-             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
-             TicketView& ticketView, ParkingView& parking);
+             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view, TicketView& ticketView,
+             ParkingView& parking);
 
     // "Contenu formules".
     void open();

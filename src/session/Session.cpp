@@ -55,8 +55,8 @@ QString Session::choiceFlags(const QList<bool>& ticked)
 
 QString Session::setMenuDish(int column, int line, int position, int course) const
 {
-    return standardRequest(QStringLiteral("r$")) + fields({QString::number(column), QString::number(line),
-                                                           QString::number(position), QString::number(course)});
+    return standardRequest(QStringLiteral("r$")) +
+           fields({QString::number(column), QString::number(line), QString::number(position), QString::number(course)});
 }
 
 QString Session::setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const

@@ -46,9 +46,9 @@ void DesignView::dockBottom(QWidget* control, qreal height)
 void DesignView::fill(QWidget* control)
 {
     control->setParent(this);
-    m_items.erase(std::remove_if(m_items.begin(), m_items.end(),
-                                 [control](const Item& item) { return item.control == control; }),
-                  m_items.end());
+    m_items.erase(
+        std::remove_if(m_items.begin(), m_items.end(), [control](const Item& item) { return item.control == control; }),
+        m_items.end());
     m_items.push_back({control, Placement::Fill, {}});
     layoutControls();
 }
