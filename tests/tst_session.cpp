@@ -111,6 +111,18 @@ void tst_Session::requests_data()
     QTest::newRow("a $ typed in a message goes out as it is") << "5"
                                                               << "2" << 3 << "printersMessage"
                                                               << "adi$5$2$3$10$ pour la 5$";
+    QTest::newRow("the set menus of the ticket are a standard request") << "12"
+                                                                        << "4" << 2 << "setMenuList"
+                                                                        << "af$12$4$2$";
+    QTest::newRow("a dish carries column, line, position in the row and course") << "12"
+                                                                                 << "4" << 2 << "setMenuDish"
+                                                                                 << "r$12$4$2$1$2$1$4$";
+    QTest::newRow("a dish's options carry the course first, then the flags") << "12"
+                                                                             << "4" << 2 << "setMenuDishOptions"
+                                                                             << "b$12$4$2$5$3$4$~1$--$--$";
+    QTest::newRow("a dish without an option list sends the flags' tilde alone") << "12"
+                                                                                << "4" << 2 << "setMenuDishNoOptions"
+                                                                                << "b$12$4$2$0$1$2$~";
 }
 
 void tst_Session::requests()
@@ -157,6 +169,10 @@ void tst_Session::requests()
         {QStringLiteral("card"), session.payment(QStringLiteral("cb$"))},
         {QStringLiteral("screenMessage"), session.registerScreenMessage(QStringLiteral("Client au bar"))},
         {QStringLiteral("printersMessage"), session.kitchenPrintersMessage(QStringLiteral("10$ pour la 5"))},
+        {QStringLiteral("setMenuList"), session.setMenuList()},
+        {QStringLiteral("setMenuDish"), session.setMenuDish(1, 2, 1, 4)},
+        {QStringLiteral("setMenuDishOptions"), session.setMenuDishOptions(5, 3, 4, {true, false, false})},
+        {QStringLiteral("setMenuDishNoOptions"), session.setMenuDishOptions(0, 1, 2, {})},
     };
     QCOMPARE(built.value(request), expected);
 }

@@ -28,6 +28,7 @@ class PlanView;
 class RegisterMessages;
 class RoomPlan;
 class ServiceStart;
+class SetMenus;
 class SetMenuView;
 class StartView;
 class Supplements;
@@ -81,6 +82,7 @@ public:
     KitchenMessages& kitchenMessages() { return *m_kitchenMessages; }
     TicketClosing& ticketClosing() { return *m_ticketClosing; }
     RegisterMessages& registerMessages() { return *m_registerMessages; }
+    SetMenus& setMenus() { return *m_setMenus; }
 
 Q_SIGNALS:
     void applicationEnded();
@@ -135,4 +137,5 @@ private:
     std::unique_ptr<KitchenMessages> m_kitchenMessages;
     std::unique_ptr<TicketClosing> m_ticketClosing;
     std::unique_ptr<RegisterMessages> m_registerMessages;
+    std::unique_ptr<SetMenus> m_setMenus;
 };

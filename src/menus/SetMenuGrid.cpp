@@ -1,5 +1,6 @@
 #include "SetMenuGrid.h"
 
+#include "SetMenuReplies.h"
 #include "catalogue/CatalogueGeometry.h"
 #include "menus/SetMenuView.h"
 #include "widgets/ColourShape.h"
@@ -59,4 +60,25 @@ ColourShape* SetMenuGrid::bbbutton(int z) const
 TapCaption* SetMenuGrid::llabeltouche(int z) const
 {
     return z >= 0 && z < count() ? m_captions.at(size_t(z)).data() : nullptr;
+}
+
+void SetMenuGrid::showCells(const QStringList& texts)
+{
+    for (int z = 0; z < count(); ++z) {
+        ColourShape* body = bbbutton(z);
+        TapCaption* caption = llabeltouche(z);
+        if (!body || !caption)
+            continue;
+        if (z < texts.size())
+            caption->setText(texts.at(z));
+        const bool shown = z < texts.size() && texts.at(z) != SetMenuReplies::noChoice();
+        body->setVisible(shown);
+        caption->setVisible(shown);
+    }
+}
+
+QString SetMenuGrid::cellText(int z) const
+{
+    const TapCaption* caption = llabeltouche(z);
+    return caption ? caption->text() : QString();
 }

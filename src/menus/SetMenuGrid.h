@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,6 +24,11 @@ public:
     int count() const { return static_cast<int>(m_bodies.size()); }
     ColourShape* bbbutton(int z) const;
     TapCaption* llabeltouche(int z) const;
+
+    // Cells 0 to texts.size() - 1 take those texts and show, but for a course the set menu does not have; every
+    // other cell is hidden.
+    void showCells(const QStringList& texts);
+    QString cellText(int z) const;
 
 Q_SIGNALS:
     void cellTapped(int z);

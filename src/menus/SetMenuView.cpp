@@ -1,5 +1,6 @@
 #include "SetMenuView.h"
 
+#include "widgets/CheckList.h"
 #include "widgets/ColourShape.h"
 #include "widgets/ListPanel.h"
 #include "widgets/Palette.h"
@@ -12,6 +13,22 @@ namespace {
 
 constexpr QSizeF DesignSize(366, 603);
 constexpr qreal Panel10Height = 41;
+
+// The entries tick on a touch anywhere on them; the list's own check box would tick a second time.
+void fillTouchList(CheckList* list, const QStringList& entries)
+{
+    list->clear();
+    for (const QString& entry : entries) {
+        QListWidgetItem* item = list->addEntry(entry);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+    }
+}
+
+void setTick(CheckList* list, int entry, Qt::CheckState state)
+{
+    if (QListWidgetItem* item = list->item(entry))
+        item->setCheckState(state);
+}
 
 ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, qreal strip,
                      const QString& listName)
@@ -81,6 +98,61 @@ QPushButton* SetMenuView::Button32() const
 CheckList* SetMenuView::ListView1() const
 {
     return m_panel16->list();
+}
+
+void SetMenuView::openDishList(const QStringList& dishes)
+{
+    fillTouchList(choixform(), dishes);
+    m_panel12->raise();
+    m_panel12->show();
+    choixform()->raise();
+    choixform()->show();
+}
+
+void SetMenuView::tickDish(int entry)
+{
+    setTick(choixform(), entry, Qt::Checked);
+    choixform()->repaint();
+    closeDishList();
+}
+
+void SetMenuView::closeDishList()
+{
+    m_panel12->hide();
+    choixform()->hide();
+}
+
+void SetMenuView::openOptions(const QStringList& options)
+{
+    fillTouchList(ListView1(), options);
+    ListView1()->raise();
+    ListView1()->show();
+    m_panel16->raise();
+    m_panel16->show();
+}
+
+bool SetMenuView::optionsOpen() const
+{
+    return !m_panel16->isHidden();
+}
+
+QList<bool> SetMenuView::tickedOptions() const
+{
+    QList<bool> ticked;
+    for (int entry = 0; entry < ListView1()->count(); ++entry)
+        ticked.append(ListView1()->item(entry)->checkState() == Qt::Checked);
+    return ticked;
+}
+
+void SetMenuView::clearOptionTicks()
+{
+    for (int entry = 0; entry < ListView1()->count(); ++entry)
+        setTick(ListView1(), entry, Qt::Unchecked);
+}
+
+void SetMenuView::closeOptions()
+{
+    m_panel16->hide();
 }
 
 void SetMenuView::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,19 @@ public:
     QPushButton* Button32() const;
     CheckList* ListView1() const;
 
+    // The dishes of a course, over the grid, none ticked.
+    void openDishList(const QStringList& dishes);
+    // The touched dish ticked, then the list closed.
+    void tickDish(int entry);
+    void closeDishList();
+
+    // The kitchen options of the dish just chosen, over the grid, none ticked.
+    void openOptions(const QStringList& options);
+    bool optionsOpen() const;
+    QList<bool> tickedOptions() const;
+    void clearOptionTicks();
+    void closeOptions();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -117,3 +117,15 @@ QString Session::kitchenPrintersMessage(const QString& text) const
 {
     return standardRequest(QStringLiteral("adi$")) + fields({text});
 }
+
+QString Session::setMenuDish(int column, int line, int position, int course) const
+{
+    return standardRequest(QStringLiteral("r$")) +
+           fields({QString::number(column), QString::number(line), QString::number(position), QString::number(course)});
+}
+
+QString Session::setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const
+{
+    return standardRequest(QStringLiteral("b$")) +
+           fields({QString::number(course), QString::number(column), QString::number(line)}) + choiceFlags(ticked);
+}

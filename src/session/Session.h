@@ -74,6 +74,14 @@ public:
     QString registerScreenMessage(const QString& text) const;
     QString kitchenPrintersMessage(const QString& text) const;
 
+    // The set menus running on the ticket.
+    QString setMenuList() const { return standardRequest(QStringLiteral("af$")); }
+    // A dish chosen in a set menu: the menu's column from 1, the line of its course (line 1 is the menu's title),
+    // the dish's position in its row from 0, and the course it is served as.
+    QString setMenuDish(int column, int line, int position, int course) const;
+    // The kitchen options of the dish chosen last at that column and line.
+    QString setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const;
+
 private:
     QString m_waiter = QStringLiteral("1");
     QString m_table = QStringLiteral("0");

@@ -48,7 +48,19 @@ void ParkingView::parkCourses()
 
 void ParkingView::openSupplements(DesignView& screen)
 {
-    screen.fill(m_panelsupp);
+    placeSupplementsOver(screen);
+    showSupplements();
+}
+
+void ParkingView::placeSupplementsOver(DesignView& view)
+{
+    view.fill(m_panelsupp);
+    m_panelsupp->hide();
+    m_panelsupp->raise();
+}
+
+void ParkingView::showSupplements()
+{
     m_panelsupp->raise();
     m_panelsupp->show();
 }
@@ -57,6 +69,11 @@ void ParkingView::parkSupplements()
 {
     m_panelsupp->hide();
     fill(m_panelsupp);
+}
+
+bool ParkingView::supplementsOver(const QWidget& view) const
+{
+    return m_panelsupp->parentWidget() == &view;
 }
 
 QList<bool> ParkingView::supplementTicks() const

@@ -31,6 +31,14 @@ public:
     // Whether each supplement is ticked, in list order.
     QList<bool> supplementTicks() const;
 
+    // The supplements panel leaves the parking for a view it then fills, in front of the view's controls but hidden
+    // until showSupplements().
+    void placeSupplementsOver(DesignView& view);
+    // Shows the supplements panel in front of the view it was placed over.
+    void showSupplements();
+    // Whether the supplements panel lies over that view.
+    bool supplementsOver(const QWidget& view) const;
+
 protected:
     // it is never shown; a touch on it would only hide it again
     void mouseReleaseEvent(QMouseEvent* event) override;

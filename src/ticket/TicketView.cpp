@@ -283,6 +283,16 @@ void TicketView::showFirstKeyboard()
     TabControl()->setCurrentIndex(0);
 }
 
+void TicketView::showKeyboard(int keyboard)
+{
+    TabControl()->setCurrentIndex(keyboard - 1);
+}
+
+void TicketView::closeKitchenOptionPanel()
+{
+    m_panelEnvCuis->hide();
+}
+
 void TicketView::setMemoFontSize(int pixelSize)
 {
     m_memo1->setFont(Fonts::fixedBold(pixelSize));

@@ -80,6 +80,9 @@ public:
     // The dispatch panel, brought from where it is parked, over the whole ticket screen.
     void openDispatchPanel(DesignView* panel);
     void showFirstKeyboard();
+    // keyboard 1 to 12 in front
+    void showKeyboard(int keyboard);
+    void closeKitchenOptionPanel();
     void setMemoFontSize(int pixelSize);
 
 private:

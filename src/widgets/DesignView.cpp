@@ -136,6 +136,9 @@ void DesignView::layoutControls()
     int top = 0;
     int bottom = height();
     for (const Item& item : m_items) {
+        // a floating panel moved over another view is laid out there
+        if (item.control->parentWidget() != this)
+            continue;
         const int strip = qRound(item.box.height() * sy);
         switch (item.placement) {
         case Placement::Scaled:

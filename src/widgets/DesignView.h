@@ -29,6 +29,7 @@ public:
     void place(QWidget* control, const QRectF& designBox);
     void dockTop(QWidget* control, qreal height);
     void dockBottom(QWidget* control, qreal height);
+    // A control filled in again, or moved here from another view, is laid out by this view alone.
     void fill(QWidget* control);
     // Fills this view with a control another design view holds: a floating panel brought where it is needed.
     void moveHere(QWidget* control);

@@ -5,7 +5,10 @@
 // saves the window's grab() to DIR/<name>.png. Controls are found by their objectName, so a panel that does not exist
 // yet is skipped with a note on stderr. Runs under QT_QPA_PLATFORM=offscreen and under Xvfb.
 
+#include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
+#include "menus/SetMenuReplies.h"
+#include "menus/SetMenuView.h"
 #include "settings/SettingsStore.h"
 
 #include <QAbstractButton>
@@ -208,6 +211,22 @@ int main(int argc, char* argv[])
             shooter.shoot(tabs, QStringLiteral("TabControl1_%1").arg(i + 1));
         }
         tabs->setCurrentIndex(0);
+    }
+
+    // the set-menu screen with two set menus, the first with its starter chosen
+    if (auto* formule = form.findChild<SetMenuView*>()) {
+        SetMenuGrid& grid = form.catalogueLoad().setMenuGrid();
+        if (grid.count() == 0) {
+            const QSize start = form.catalogueLoad().startSize();
+            grid.build(formule, start.width(), start.height());
+        }
+        grid.showCells(SetMenuReplies::setMenuList(
+                           QStringLiteral("f;2;Formule midi;552;Terrine de campagne maison;104;premier plat ?;0;"
+                                          "dessert ?;0;Aucun choix;0;Aucun choix;0;Aucun choix;0;"
+                                          "Menu brasserie;555;première entrée ?;0;premier plat ?;0;fromage ?;0;"
+                                          "dessert ?;0;Aucun choix;0;Aucun choix;0;"))
+                           .cells);
+        shooter.shoot(formule, QStringLiteral("formule_two_set_menus"));
     }
 
     err() << "screenshots: " << shooter.count() << " images in " << out << Qt::endl;

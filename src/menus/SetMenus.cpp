@@ -1,0 +1,183 @@
+#include "SetMenus.h"
+
+#include "SetMenuGrid.h"
+#include "SetMenuView.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ProductTable.h"
+#include "link/LinkError.h"
+#include "link/RegisterLink.h"
+#include "session/Session.h"
+#include "ticket/ParkingView.h"
+#include "ticket/TicketView.h"
+#include "widgets/CheckList.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RedKey.h"
+#include "widgets/TransientNotice.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ListSettleMs = 20;
+constexpr int ListPauseMs = 150;
+constexpr int OptionsPauseMs = 100;
+// the keyboard of the set menus, shown when none runs on the ticket
+constexpr int SetMenuKeyboard = 8;
+
+} // namespace
+
+SetMenus::SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue, const ProductTable& products,
+                   HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
+                   TicketView& ticketView, ParkingView& parking)
+    : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
+      m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking)
+{
+    m_guard.connect(m_ticketView.b8(), &RedKey::clicked, this, [this] { open(); });
+    connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
+    m_guard.connect(m_view.Button29(), &QPushButton::clicked, this, [this] { m_view.closeDishList(); });
+    connect(m_view.choixform(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int entry = m_view.choixform()->row(item);
+        m_guard.run([&] { chooseDish(entry); });
+    });
+    m_guard.connect(m_view.Button32(), &QPushButton::clicked, this, [this] { validateOptions(); });
+    m_guard.connect(m_view.CornerButton1(), &QPushButton::clicked, this, [this] { leave(); });
+}
+
+void SetMenus::open()
+{
+    m_view.closeOptions();
+    m_ticketView.hideNote();
+    fetch();
+}
+
+void SetMenus::fetch()
+{
+    ExchangeOptions options;
+    options.settleMs = ListSettleMs;
+    options.pauseMs = ListPauseMs;
+    options.secondRead = true;
+    // unlike the other order-taking requests, a failure here is shown to the waiter
+    options.onError = OnError::Raise;
+    const QString reply = m_link.exchange(m_session.setMenuList(), options);
+    m_view.closeDishList();
+
+    const SetMenuReplies::SetMenuList menus = SetMenuReplies::setMenuList(reply);
+    switch (menus.kind) {
+    case SetMenuReplies::SetMenuList::Kind::NoneRunning:
+        m_ticketView.showKeyboard(SetMenuKeyboard);
+        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Aucune Formule\rActuellement en cours"),
+                          NoneNoticeRounds);
+        m_ticketView.raise();
+        m_ticketView.show();
+        return;
+    case SetMenuReplies::SetMenuList::Kind::NoneEntered:
+        MessageBox::show(m_view.window(), QStringLiteral("Aucune formule n'a été entrée"));
+        return;
+    case SetMenuReplies::SetMenuList::Kind::TooMany:
+        MessageBox::show(m_view.window(), QStringLiteral("La tablette ne peut gérer plus de 30 menus"));
+        return;
+    case SetMenuReplies::SetMenuList::Kind::Menus:
+        break;
+    }
+    // the set menus read with a touch are always those of the grid on screen
+    m_setMenus = menus.setMenus;
+    m_view.raise();
+    m_view.show();
+    m_grid.showCells(menus.cells);
+}
+
+void SetMenus::touchCell(int z)
+{
+    m_column = z / SetMenuReplies::CellsPerColumn + 1;
+    m_row = z % SetMenuReplies::CellsPerColumn;
+    if (m_row == 0)
+        return;
+    m_ticketView.hideNote();
+    // a set menu the catalogue does not know offers no dish
+    const int setMenu = m_setMenus.value(m_column - 1);
+    const QString names = m_catalogue.aform(setMenu).value(m_row);
+    if (SetMenuReplies::isChosenDish(m_grid.cellText(z), names)) {
+        MessageBox::show(m_view.window(), QStringLiteral("Cet article est à modifier sur la caisse centrale"));
+        return;
+    }
+    m_dishes = SetMenuReplies::rowDishes(names, m_catalogue.ctform(setMenu).value(m_row));
+    QStringList list;
+    for (const SetMenuReplies::Dish& dish : m_dishes)
+        list.append(dish.name);
+    m_view.openDishList(list);
+}
+
+void SetMenus::chooseDish(int entry)
+{
+    if (entry < 0 || entry >= m_dishes.size())
+        return;
+    const SetMenuReplies::Dish dish = m_dishes.at(entry);
+    m_view.tickDish(entry);
+    m_course = SetMenuReplies::dishCourse(m_catalogue, dish.article);
+
+    ExchangeOptions options;
+    options.secondRead = true;
+    // without a reply the dish reads as one without options: the grid fetched again shows whether it was taken
+    options.onError = OnError::Quiet;
+    // the line counts the title as line 1
+    const SetMenuReplies::DishReply reply = SetMenuReplies::dishReply(
+        m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_course), options));
+    const bool supplements = m_products.supp(dish.article);
+    switch (reply.kind) {
+    case SetMenuReplies::DishReply::Kind::Chosen:
+        fetch();
+        if (supplements) {
+            m_parking.placeSupplementsOver(m_view);
+            m_parking.showSupplements();
+        }
+        return;
+    case SetMenuReplies::DishReply::Kind::ChosenWithoutSupplements:
+        fetch();
+        return;
+    case SetMenuReplies::DishReply::Kind::KitchenOptions:
+        // the supplements come once the options are validated
+        if (supplements)
+            m_parking.placeSupplementsOver(m_view);
+        m_view.openOptions(m_catalogue.cuis(reply.kitchenList));
+        return;
+    }
+}
+
+void SetMenus::validateOptions()
+{
+    const QList<bool> ticked = m_view.tickedOptions();
+    ExchangeOptions options;
+    options.pauseMs = OptionsPauseMs;
+    options.secondRead = true;
+    options.onError = OnError::RaiseUnsent;
+    QString reply;
+    try {
+        reply = m_link.exchange(m_session.setMenuDishOptions(m_course, m_column, m_row + 1, ticked), options);
+    } catch (const LinkError&) {
+        // the options never went out: the panel waits, ticks and all, for the waiter to try again
+        return;
+    }
+    m_view.clearOptionTicks();
+    m_view.closeOptions();
+    if (!reply.isEmpty() && m_parking.supplementsOver(m_view))
+        m_parking.showSupplements();
+    fetch();
+}
+
+void SetMenus::leave()
+{
+    // the dish's options are validated first
+    if (m_view.optionsOpen())
+        return;
+    m_view.closeOptions();
+    m_parking.parkSupplements();
+    m_ticketView.closeKitchenOptionPanel();
+    m_ticketView.raise();
+    m_ticketView.show();
+    QCoreApplication::processEvents();
+    m_view.hide();
+    m_ticketView.show();
+}

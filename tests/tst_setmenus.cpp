@@ -1,0 +1,490 @@
+#include "ScriptedRegister.h"
+#include "TerminalFixture.h"
+
+#include "app/CatalogueLoad.h"
+#include "app/StartView.h"
+#include "menus/SetMenuGrid.h"
+#include "menus/SetMenuView.h"
+#include "menus/SetMenus.h"
+#include "ticket/ParkingView.h"
+#include "ticket/TicketView.h"
+#include "widgets/CheckList.h"
+#include "widgets/ColourShape.h"
+#include "widgets/ListPanel.h"
+#include "widgets/RedKey.h"
+#include "widgets/TapCaption.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QString Midi = QStringLiteral("Formule midi;552;Terrine;104;premier plat ?;0;dessert ?;0;Aucun choix;0;"
+                                    "Aucun choix;0;Aucun choix;0;");
+const QString Enfant = QStringLiteral("Menu enfant;553;boisson ?;0;Aucun choix;0;Aucun choix;0;Aucun choix;0;"
+                                      "Aucun choix;0;Aucun choix;0;");
+const QString TwoMenus = QStringLiteral("f;2;") + Midi + Enfant;
+const QString Table12 = QStringLiteral("12$4$2$");
+
+// A window on the ticket of table 12 (4 covers, waiter 2), whose catalogue knows two set menus, at a scripted
+// register. Formule midi: starters Soupe, an entry without article, Terrine, Oeufs (courses 2 and 3); mains Plat du
+// jour and Saumon (courses 4 and 5, with supplements; Saumon's options are list 3); desserts Creme and Mousse.
+struct Terminal : TerminalFixture
+{
+    explicit Terminal(ScriptedRegister& caisse)
+    {
+        form->resize(MainWindow::DesignWidth, MainWindow::DesignHeight);
+        QVERIFY(activate());
+        form->link().setHost(caisse.address());
+        form->link().setPort(caisse.port());
+        form->session().setTable(QStringLiteral("12"));
+        form->session().setCovers(QStringLiteral("4"));
+        form->session().setWaiter(2);
+        form->findChild<StartView*>()->hide();
+        ticket()->show();
+
+        Catalogue& catalogue = form->catalogue();
+        catalogue.setAform(1, {"", "Soupe;Sans article;Terrine;Oeufs", "Plat du jour;Saumon", "Creme;Mousse"});
+        catalogue.setAform(2, {"", "Sirop;Diabolo"});
+        CatalogueParse::SetMenuContents contents;
+        contents[0] = QStringList{"", "100;;104;103", "160;157", "300;301"};
+        contents[1] = QStringList{"", "29;30"};
+        catalogue.setCtform(contents);
+        QStringList starters(400, QStringLiteral("0"));
+        for (int article : {100, 103, 104})
+            starters[article - 1] = QStringLiteral("1");
+        catalogue.setRang(2, starters);
+        catalogue.setRang(3, starters);
+        QStringList mains(400, QStringLiteral("0"));
+        mains[159] = mains[156] = QStringLiteral("1");
+        catalogue.setRang(4, mains);
+        catalogue.setRang(5, mains);
+        CatalogueParse::KitchenLists kitchen;
+        kitchen.cuis[2] = QStringList{"Nacré", "À point", "Bien cuit"};
+        kitchen.rappel = QStringList{"Suite"};
+        catalogue.setKitchenLists(kitchen);
+        std::array<bool, ProductTable::ArticleCount> supplements{};
+        supplements[157] = supplements[160] = true;
+        form->products().setSuppFlags(supplements);
+        grid().build(formule(), 410, 660);
+    }
+
+    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
+    ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
+    SetMenuGrid& grid() const { return form->catalogueLoad().setMenuGrid(); }
+    ListPanel* Panelsupp() const { return poubelle()->Panelsupp(); }
+
+    void touchCell(int z) const { QTest::mouseClick(grid().llabeltouche(z), Qt::LeftButton); }
+    static void touchEntry(CheckList* list, int entry)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(entry)).center());
+    }
+    static QStringList entries(const CheckList* list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    }
+    static QList<bool> ticks(const CheckList* list)
+    {
+        QList<bool> ticked;
+        for (int i = 0; i < list->count(); ++i)
+            ticked.append(list->item(i)->checkState() == Qt::Checked);
+        return ticked;
+    }
+    QList<int> shownCells() const
+    {
+        QList<int> shown;
+        for (int z = 0; z < grid().count(); ++z) {
+            // a cell shows body and caption together; -1 marks one that does not
+            const bool body = grid().bbbutton(z)->isVisibleTo(formule());
+            if (body != grid().llabeltouche(z)->isVisibleTo(formule()))
+                shown.append(-1);
+            else if (body)
+                shown.append(z);
+        }
+        return shown;
+    }
+    // The grid of two set menus opened from "Contenu formules".
+    void openTwoMenus(ScriptedRegister& caisse) const
+    {
+        caisse.replyLine(TwoMenus);
+        Q_EMIT ticket()->b8()->clicked();
+        QCOMPARE(form->frontView(), formule());
+    }
+};
+
+QByteArray lines(const QStringList& requests)
+{
+    return (requests.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+} // namespace
+
+class tst_SetMenus : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noSetMenuRunningShowsTheNoticeOverTheTicket();
+    void countsTheScreenCannotShowGiveAMessage_data();
+    void countsTheScreenCannotShowGiveAMessage();
+    void twoSetMenusFillTwoColumns();
+    void failuresOfTheListReachTheErrorDisplay_data();
+    void failuresOfTheListReachTheErrorDisplay();
+    void touchingACell_data();
+    void touchingACell();
+    void choosingADish_data();
+    void choosingADish();
+    void validatingOptions_data();
+    void validatingOptions();
+    void validatingWithoutRegisterKeepsThePanelAndTheTicks();
+    void leavingForTheTicket();
+};
+
+void tst_SetMenus::noSetMenuRunningShowsTheNoticeOverTheTicket()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    caisse.replyLine(QStringLiteral("f;0;"));
+    terminal.ticket()->showNote(QStringLiteral("1 * Café"));
+
+    Q_EMIT terminal.ticket()->b8()->clicked();
+    QCOMPARE(caisse.received(), lines({"af$" + Table12}));
+    QVERIFY(!terminal.ticket()->Memoart()->isVisible());
+    QCOMPARE(terminal.ticket()->TabControl()->currentWidget()->objectName(), QStringLiteral("TabItem8"));
+    auto* notice = terminal.find<QLabel>(QStringLiteral("Textmess"));
+    QCOMPARE(notice->text(), QStringLiteral("Aucune Formule\nActuellement en cours"));
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QVERIFY(!terminal.formule()->isVisible());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::countsTheScreenCannotShowGiveAMessage_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a count of 0") << "f;0;;"
+                                  << "Aucune formule n'a été entrée";
+    QTest::newRow("31 set menus") << "f;31;"
+                                  << "La tablette ne peut gérer plus de 30 menus";
+}
+
+void tst_SetMenus::countsTheScreenCannotShowGiveAMessage()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, message);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.openTwoMenus(caisse);
+    caisse.replyLine(reply);
+    terminal.form->setMenus().fetch();
+    QCOMPARE(terminal.messages, QStringList{message});
+    // the grid stays as it was, and so do the set menus a touch reads
+    QCOMPARE(terminal.grid().cellText(0), QStringLiteral("Formule midi"));
+    QCOMPARE(terminal.shownCells().size(), 6);
+    terminal.touchCell(2);
+    QCOMPARE(Terminal::entries(terminal.formule()->choixform()), (QStringList{"Plat du jour", "Saumon"}));
+}
+
+void tst_SetMenus::twoSetMenusFillTwoColumns()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.formule()->Panel16()->show();
+    terminal.openTwoMenus(caisse);
+
+    QCOMPARE(caisse.received(), lines({"af$" + Table12}));
+    QVERIFY(!terminal.formule()->Panel16()->isVisible());
+    QVERIFY(!terminal.formule()->Panel12()->isVisible());
+    // the title and the courses the set menus have; "Aucun choix" and the columns after the second are hidden
+    QCOMPARE(terminal.shownCells(), (QList<int>{0, 1, 2, 3, 7, 8}));
+    const QStringList texts{"Formule midi", "Terrine", "premier plat ?", "dessert ?"};
+    for (int z = 0; z < texts.size(); ++z)
+        QCOMPARE(terminal.grid().cellText(z), texts.at(z));
+    QCOMPARE(terminal.grid().cellText(7), QStringLiteral("Menu enfant"));
+    QCOMPARE(terminal.grid().cellText(8), QStringLiteral("boisson ?"));
+
+    // one set menu the next time: the second column goes
+    caisse.replyLine(QStringLiteral("f;1;") + Midi);
+    terminal.form->setMenus().fetch();
+    QCOMPARE(terminal.shownCells(), (QList<int>{0, 1, 2, 3}));
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::failuresOfTheListReachTheErrorDisplay_data()
+{
+    QTest::addColumn<bool>("registerThere");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no register") << false << ""
+                                 << "Connexion refusée par la caisse";
+    QTest::newRow("a count that is no number") << true << "f;deux;"
+                                               << "Valeur non numérique reçue de la caisse : « deux »";
+    QTest::newRow("fewer cells than announced") << true << "f;2;" + Midi
+                                                << "Valeur non numérique reçue de la caisse : « f;2;Formule midi;"
+                                                   "552;Terrine;104;premier… »";
+}
+
+void tst_SetMenus::failuresOfTheListReachTheErrorDisplay()
+{
+    QFETCH(bool, registerThere);
+    QFETCH(QString, reply);
+    QFETCH(QString, message);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.openTwoMenus(caisse);
+    if (registerThere) {
+        caisse.replyLine(reply);
+    } else {
+        terminal.form->link().disconnect();
+        caisse.stopListening();
+    }
+    Q_EMIT terminal.ticket()->b8()->clicked();
+    QCOMPARE(terminal.messages, QStringList{message});
+    QCOMPARE(terminal.shownCells().size(), 6);
+    QVERIFY(!terminal.form->guard().busy());
+}
+
+void tst_SetMenus::touchingACell_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("dishes"); // empty and no message: the list stays closed
+
+    QTest::newRow("the title does nothing") << 0 << "" << QStringList{};
+    QTest::newRow("a course already chosen is changed on the register")
+        << 1 << "Cet article est à modifier sur la caisse centrale" << QStringList{};
+    QTest::newRow("a course lists its dishes; an entry without article is left out")
+        << 1 << "" << QStringList{"Soupe", "Terrine", "Oeufs"};
+    QTest::newRow("the second course of the first set menu") << 2 << "" << QStringList{"Plat du jour", "Saumon"};
+    QTest::newRow("the first course of the second set menu") << 8 << "" << QStringList{"Sirop", "Diabolo"};
+}
+
+void tst_SetMenus::touchingACell()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, message);
+    QFETCH(QStringList, dishes);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    // the first course still to choose in the third row
+    caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"),
+                                               message.isEmpty() ? QStringLiteral("entrée ?;0") : "Terrine;104"));
+    Q_EMIT terminal.ticket()->b8()->clicked();
+
+    terminal.touchCell(cell);
+    QCOMPARE(terminal.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(terminal.formule()->Panel12()->isVisible(), !dishes.isEmpty());
+    if (!dishes.isEmpty()) {
+        QVERIFY(terminal.formule()->choixform()->isVisible());
+        QCOMPARE(Terminal::entries(terminal.formule()->choixform()), dishes);
+        QCOMPARE(Terminal::ticks(terminal.formule()->choixform()), QList<bool>(dishes.size(), false));
+        terminal.formule()->Button29()->click();
+        QVERIFY(!terminal.formule()->Panel12()->isVisible());
+    }
+    QCOMPARE(caisse.requests().size(), 1);
+}
+
+void tst_SetMenus::choosingADish_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("fetched");
+    QTest::addColumn<QStringList>("options"); // shown in Panel16; none: the panel stays closed
+    QTest::addColumn<bool>("supplements");    // Panelsupp shown over the set menus
+
+    // Oeufs is listed second but lies third in its row, after the entry without article; courses 2 and 3: 2
+    QTest::newRow("a starter sent by its place in the row, as course 2")
+        << 1 << 2 << "ru;0"
+        << "r$12$4$2$1$2$3$2$" << true << QStringList{} << false;
+    QTest::newRow("ru;0 for a dish with supplements: the grid, then the supplements")
+        << 2 << 0 << "ru;0"
+        << "r$12$4$2$1$3$0$4$" << true << QStringList{} << true;
+    QTest::newRow("no reply reads as ru;0") << 2 << 0 << ""
+                                            << "r$12$4$2$1$3$0$4$" << true << QStringList{} << true;
+    QTest::newRow("ru;0; for a dish with supplements: the grid alone")
+        << 2 << 0 << "ru;0;"
+        << "r$12$4$2$1$3$0$4$" << true << QStringList{} << false;
+    QTest::newRow("ru;3; asks for the options of list 3")
+        << 2 << 1 << "ru;3;"
+        << "r$12$4$2$1$3$1$4$" << false << QStringList{"Nacré", "À point", "Bien cuit"} << false;
+    QTest::newRow("ru;6; opens the options with nothing to tick")
+        << 3 << 1 << "ru;6;"
+        << "r$12$4$2$1$4$1$0$" << false << QStringList{} << false;
+    QTest::newRow("a dish of no course is sent as course 0") << 8 << 1 << "ru;0"
+                                                             << "r$12$4$2$2$2$1$0$" << true << QStringList{} << false;
+}
+
+void tst_SetMenus::choosingADish()
+{
+    QFETCH(int, cell);
+    QFETCH(int, entry);
+    QFETCH(QString, reply);
+    QFETCH(QString, request);
+    QFETCH(bool, fetched);
+    QFETCH(QStringList, options);
+    QFETCH(bool, supplements);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"), QStringLiteral("entrée ?;0")));
+    Q_EMIT terminal.ticket()->b8()->clicked();
+    terminal.touchCell(cell);
+    if (reply.isEmpty())
+        caisse.ignore();
+    else
+        caisse.replyLine(reply);
+    if (fetched)
+        caisse.replyLine(TwoMenus);
+
+    Terminal::touchEntry(terminal.formule()->choixform(), entry);
+    QStringList expected{"af$" + Table12, request};
+    if (fetched)
+        expected.append("af$" + Table12);
+    QCOMPARE(caisse.received(), lines(expected));
+    QVERIFY(!terminal.formule()->Panel12()->isVisible());
+    QVERIFY(!terminal.formule()->choixform()->isVisible());
+    QCOMPARE(Terminal::ticks(terminal.formule()->choixform()).value(entry), true);
+
+    const bool optionPanel = !fetched;
+    QCOMPARE(terminal.formule()->Panel16()->isVisible(), optionPanel);
+    if (optionPanel) {
+        QCOMPARE(Terminal::entries(terminal.formule()->ListView1()), options);
+        QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), QList<bool>(options.size(), false));
+    }
+    QCOMPARE(terminal.Panelsupp()->isVisible(), supplements);
+    if (supplements)
+        QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
+    QCOMPARE(terminal.form->frontView(), terminal.formule());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::validatingOptions_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("dishReply");
+    QTest::addColumn<QList<int>>("touched");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("supplements");
+
+    QTest::newRow("the first of three ticked, then the supplements") << 1 << "ru;3;" << QList<int>{0} << "OK"
+                                                                     << "b$12$4$2$4$1$3$~1$--$--$" << true;
+    QTest::newRow("a tick touched twice is cleared") << 1 << "ru;3;" << QList<int>{0, 2, 0} << "OK"
+                                                     << "b$12$4$2$4$1$3$~--$--$1$" << true;
+    QTest::newRow("no reply: the grid, without the supplements") << 1 << "ru;3;" << QList<int>{1} << ""
+                                                                 << "b$12$4$2$4$1$3$~--$1$--$" << false;
+    QTest::newRow("an empty list sends the tilde alone") << 0 << "ru;6;" << QList<int>{} << "OK"
+                                                         << "b$12$4$2$4$1$3$~" << true;
+}
+
+void tst_SetMenus::validatingOptions()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, dishReply);
+    QFETCH(QList<int>, touched);
+    QFETCH(QString, reply);
+    QFETCH(QString, request);
+    QFETCH(bool, supplements);
+
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.openTwoMenus(caisse);
+    terminal.touchCell(2);
+    caisse.replyLine(dishReply);
+    Terminal::touchEntry(terminal.formule()->choixform(), entry);
+    QVERIFY(terminal.formule()->Panel16()->isVisible());
+    // the supplements wait behind the options
+    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
+    QVERIFY(!terminal.Panelsupp()->isVisible());
+
+    for (int option : touched)
+        Terminal::touchEntry(terminal.formule()->ListView1(), option);
+    if (reply.isEmpty())
+        caisse.ignore();
+    else
+        caisse.replyLine(reply);
+    caisse.replyLine(TwoMenus);
+    terminal.formule()->Button32()->click();
+
+    QCOMPARE(caisse.requests().mid(2), (QStringList{request, "af$" + Table12}));
+    QVERIFY(!terminal.formule()->Panel16()->isVisible());
+    QVERIFY(!Terminal::ticks(terminal.formule()->ListView1()).contains(true));
+    QCOMPARE(terminal.Panelsupp()->isVisible(), supplements);
+    QCOMPARE(terminal.form->frontView(), terminal.formule());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::validatingWithoutRegisterKeepsThePanelAndTheTicks()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.openTwoMenus(caisse);
+    terminal.touchCell(2);
+    caisse.replyLine(QStringLiteral("ru;3;"));
+    Terminal::touchEntry(terminal.formule()->choixform(), 1);
+    Terminal::touchEntry(terminal.formule()->ListView1(), 2);
+    terminal.form->link().disconnect();
+    caisse.stopListening();
+
+    terminal.formule()->Button32()->click();
+    QVERIFY(terminal.formule()->Panel16()->isVisible());
+    QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), (QList<bool>{false, false, true}));
+    QVERIFY(!terminal.Panelsupp()->isVisible());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::leavingForTheTicket()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("1 Formule midi"));
+    terminal.openTwoMenus(caisse);
+    terminal.touchCell(2);
+    caisse.replyLine(QStringLiteral("ru;3;"));
+    Terminal::touchEntry(terminal.formule()->choixform(), 1);
+
+    // the options are validated first
+    terminal.formule()->CornerButton1()->click();
+    QCOMPARE(terminal.form->frontView(), terminal.formule());
+
+    caisse.replyLine(QStringLiteral("OK"));
+    caisse.replyLine(TwoMenus);
+    terminal.formule()->Button32()->click();
+    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
+    terminal.ticket()->panel_env_cuis()->show();
+    terminal.formule()->CornerButton1()->click();
+
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QVERIFY(!terminal.formule()->isVisible());
+    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Formule midi"));
+    // the supplements panel is parked again, and laid out there
+    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.poubelle());
+    QVERIFY(terminal.Panelsupp()->isHidden());
+    terminal.poubelle()->show();
+    terminal.poubelle()->resize(300, 400);
+    QCOMPARE(terminal.Panelsupp()->geometry(), QRect(0, 0, 300, 400));
+    terminal.formule()->show();
+    terminal.formule()->resize(200, 300);
+    QCOMPARE(terminal.Panelsupp()->geometry(), QRect(0, 0, 300, 400));
+    QCOMPARE(caisse.requests().size(), 4);
+}
+
+QTEST_MAIN(tst_SetMenus)
+#include "tst_setmenus.moc"
