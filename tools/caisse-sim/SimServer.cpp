@@ -1,5 +1,6 @@
 #include "SimServer.h"
 
+#include "AsciiText.h"
 #include "SimConnection.h"
 
 #include <QTcpServer>
@@ -43,6 +44,11 @@ bool SimServer::listen(QString& error)
     m_address = m_server->serverAddress();
     m_port = m_server->serverPort();
     return true;
+}
+
+QString SimServer::reply(const QString& request)
+{
+    return asciiText(m_dispatcher.reply(request));
 }
 
 void SimServer::acceptConnections()

@@ -36,8 +36,8 @@ public:
 
     // The faults injected so far; null without --chaos.
     const ChaosPlan* chaos() const { return m_chaos.get(); }
-    // Answers a request as to a terminal, without a connection or a fault: tests read the service back through it.
-    QString reply(const QString& request) { return m_dispatcher.reply(request); }
+    // The reply a terminal would receive, without a connection or a fault: tests read the service back through it.
+    QString reply(const QString& request);
 
 Q_SIGNALS:
     // Every connection, request and reply, and what the printers receive, one line each, for the console.
