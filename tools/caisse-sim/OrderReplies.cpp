@@ -22,8 +22,12 @@ OrderReplies::OrderReplies(const Restaurant& restaurant, ServiceState& state, Pr
 void OrderReplies::install(RequestDispatcher& dispatcher)
 {
     dispatcher.addArticles([this](const QString& request) { return article(request); });
-    dispatcher.add(QStringLiteral("moinsun$"), [this](const QString& request) { return moinsun(request); });
-    dispatcher.add(QStringLiteral("offreligne$"), [this](const QString& request) { return offreligne(request); });
+    dispatcher.add(
+        QStringLiteral("moinsun$"), [this](const QString& request) { return moinsun(request); },
+        RequestDispatcher::Reply::Ticket);
+    dispatcher.add(
+        QStringLiteral("offreligne$"), [this](const QString& request) { return offreligne(request); },
+        RequestDispatcher::Reply::Ticket);
 }
 
 QString OrderReplies::article(const QString& request)

@@ -67,14 +67,15 @@ bool Restaurant::load(const QString& path, QString& error)
 
     m_path = path;
     m_catalogue = catalogue;
-    m_stamp = stampOf(bytes);
+    m_fileStamp = stampOf(bytes);
+    m_stamp = m_fileStamp;
     return true;
 }
 
 bool Restaurant::refresh(QString& error)
 {
     QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly) && stampOf(file.readAll()) == m_stamp)
+    if (file.open(QIODevice::ReadOnly) && stampOf(file.readAll()) == m_fileStamp)
         return true;
     return load(m_path, error);
 }

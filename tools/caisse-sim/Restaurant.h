@@ -22,9 +22,12 @@ public:
     // Changes with every change of the file's bytes; the terminal downloads its catalogue again when it
     // differs from the one it cached.
     const QString& stamp() const { return m_stamp; }
+    // A register restarted with other data reports another stamp, though the file is the same.
+    void setStamp(const QString& stamp) { m_stamp = stamp; }
 
 private:
     QString m_path;
     RestaurantCatalogue m_catalogue;
+    QString m_fileStamp; // of the bytes last loaded, to see an edit
     QString m_stamp;
 };

@@ -33,7 +33,9 @@ void RoomReplies::install(RequestDispatcher& dispatcher)
     dispatcher.add(QStringLiteral("couverts$"), [this](const QString& request) { return couverts(request); });
     dispatcher.add(QStringLiteral("envcouverts$"), [this](const QString& request) { return envcouverts(request); });
     dispatcher.add(QStringLiteral("tableocc"), [this](const QString&) { return tableocc(); });
-    dispatcher.add(QStringLiteral("ad$"), [this](const QString& request) { return ad(request); });
+    dispatcher.add(
+        QStringLiteral("ad$"), [this](const QString& request) { return ad(request); },
+        RequestDispatcher::Reply::Ticket);
 }
 
 QString RoomReplies::tables(bool occupied) const

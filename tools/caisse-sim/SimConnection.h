@@ -1,36 +1,61 @@
 #pragma once
 
+#include "ChaosPlan.h"
+
 #include "link/WireCodec.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QTcpSocket;
 class RequestDispatcher;
 struct SimOptions;
 
 // One terminal's connection: cuts the bytes into request lines and answers each in turn, so replies
-// leave in the order of the requests, which is all the terminal matches them by.
+// leave in the order of the requests, which is all the terminal matches them by. A request that comes while a
+// reply is held back (by a chaos delay or trickle) waits for its turn.
 class SimConnection final : public QObject
 {
     Q_OBJECT
 
 public:
-    SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options,
+    // chaos may be null: no faults.
+    SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options, ChaosPlan* chaos,
                   QObject* parent = nullptr);
 
     // "address:port" of the terminal, as every log line of this connection starts
     const QString& peer() const { return m_peer; }
 
+    // Closes the connection at once, whatever it was sending.
+    void abort();
+
 Q_SIGNALS:
     void logged(const QString& line);
+    // Faults that reach past this connection: the server stops taking connections for ms milliseconds; a
+    // restart also closes every connection and changes the data stamp.
+    void refuseRequested(int ms);
+    void restartRequested(int ms, const QString& stamp);
 
 private:
     void readRequests();
+    bool replyOwed() const;
+    void answerWaitingRequests();
+    void answer(const QString& request);
+    void applyFault(const QString& request, const QString& reply, const ChaosPlan::Fault& fault);
+    void send(const QString& request, const QString& reply);
+    void trickle(const QString& request, const QString& reply, int pieces);
+    void releaseHeldReply();
+    void logSent(const QString& request, const QString& reply);
+    bool isOpen() const;
     void log(const QString& text);
 
     QTcpSocket* m_socket;
     const RequestDispatcher& m_dispatcher;
     const SimOptions& m_options;
+    ChaosPlan* m_chaos;
     LineBuffer m_buffer;
     QString m_peer;
+    QStringList m_waiting;      // requests received and not answered yet
+    bool m_holding = false;     // a reply is delayed or trickling
+    bool m_partialOwed = false; // the partial line buffered began while a reply was owed
 };

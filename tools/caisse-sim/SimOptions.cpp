@@ -24,8 +24,14 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
                                         QStringLiteral("Close the connection as soon as a request arrives."));
     const QCommandLineOption noprinterOption(QStringLiteral("noprinter"),
                                              QStringLiteral("Act as a register without preparation printers."));
+    const QCommandLineOption chaosOption(QStringLiteral("chaos"),
+                                         QStringLiteral("Inject faults into the replies, drawn from the seed."),
+                                         QStringLiteral("SEED"));
+    const QCommandLineOption chaosRateOption(QStringLiteral("chaos-rate"),
+                                             QStringLiteral("Probability of a fault per request (default 0.1)."),
+                                             QStringLiteral("P"));
     parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
-                       dropOption, noprinterOption});
+                       dropOption, noprinterOption, chaosOption, chaosRateOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -46,6 +52,24 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     silent = parser.isSet(silentOption);
     drop = parser.isSet(dropOption);
     noprinter = parser.isSet(noprinterOption);
+    if (parser.isSet(chaosOption)) {
+        chaosSeed = parser.value(chaosOption).toULongLong(&ok);
+        if (!ok) {
+            error = QStringLiteral("invalid chaos seed %1").arg(parser.value(chaosOption));
+            return false;
+        }
+    }
+    if (parser.isSet(chaosRateOption)) {
+        chaosRate = parser.value(chaosRateOption).toDouble(&ok);
+        if (!ok || !(chaosRate >= 0 && chaosRate <= 1)) {
+            error = QStringLiteral("invalid chaos rate %1 (0 to 1)").arg(parser.value(chaosRateOption));
+            return false;
+        }
+        if (!chaosSeed) {
+            error = QStringLiteral("--chaos-rate needs --chaos");
+            return false;
+        }
+    }
     return true;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ChaosPlan.h"
+
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // How the simulator runs: where it listens, which restaurant it serves and the misbehaviours tests ask for.
 struct SimOptions
@@ -12,12 +16,14 @@ struct SimOptions
     QHostAddress address{QHostAddress::LocalHost};
     quint16 port = DefaultPort;
     QString dataPath;
-    bool clot = false;      // the register is closed: "ve01$" gets "clot"
-    bool refuse = false;    // the register turns the terminal away: field 1 of the "ve01$" reply is "0"
-    bool outdated = false;  // the register's software is too old for the terminal
-    bool silent = false;    // nothing is ever answered
-    bool drop = false;      // the connection is closed as soon as a request arrives
-    bool noprinter = false; // the register has no preparation printer: "suitesss$" gets "nook"
+    bool clot = false;                // the register is closed: "ve01$" gets "clot"
+    bool refuse = false;              // the register turns the terminal away: field 1 of the "ve01$" reply is "0"
+    bool outdated = false;            // the register's software is too old for the terminal
+    bool silent = false;              // nothing is ever answered
+    bool drop = false;                // the connection is closed as soon as a request arrives
+    bool noprinter = false;           // the register has no preparation printer: "suitesss$" gets "nook"
+    std::optional<quint64> chaosSeed; // faults are injected into the replies (ChaosPlan)
+    double chaosRate = ChaosPlan::DefaultRate; // the probability of a fault per request
 
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.

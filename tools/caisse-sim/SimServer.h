@@ -16,7 +16,10 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QTcpServer;
+class QTimer;
 
 // The register's side of the line: listens for terminals and answers them from the restaurant's data.
 class SimServer final : public QObject
@@ -27,8 +30,14 @@ public:
     SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent = nullptr);
 
     bool listen(QString& error);
-    QHostAddress address() const;
-    quint16 port() const;
+    // Where it listens, also while a chaos fault has it refuse connections.
+    QHostAddress address() const { return m_address; }
+    quint16 port() const { return m_port; }
+
+    // The faults injected so far; null without --chaos.
+    const ChaosPlan* chaos() const { return m_chaos.get(); }
+    // The reply a terminal would receive, without a connection or a fault: tests read the service back through it.
+    QString reply(const QString& request);
 
 Q_SIGNALS:
     // Every connection, request and reply, and what the printers receive, one line each, for the console.
@@ -36,6 +45,9 @@ Q_SIGNALS:
 
 private:
     void acceptConnections();
+    void refuseConnections(int ms);
+    void restart(int ms, const QString& stamp);
+    void listenAgain();
 
     SimOptions m_options;
     Restaurant m_restaurant;
@@ -50,5 +62,9 @@ private:
     KitchenReplies m_kitchenReplies;
     SetMenuReplies m_setMenuReplies;
     ClosingReplies m_closingReplies;
+    std::unique_ptr<ChaosPlan> m_chaos;
     QTcpServer* m_server;
+    QTimer* m_refusal; // ends a time of refused connections
+    QHostAddress m_address;
+    quint16 m_port = 0;
 };

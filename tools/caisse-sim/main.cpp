@@ -1,3 +1,4 @@
+#include "QuitOnSignal.h"
 #include "Restaurant.h"
 #include "SimOptions.h"
 #include "SimServer.h"
@@ -29,5 +30,11 @@ int main(int argc, char* argv[])
     out << "caisse-sim: listening on " << server.address().toString() << ':' << server.port() << Qt::endl;
     out << "caisse-sim: " << restaurant.name() << ", data " << restaurant.path() << ", stamp " << restaurant.stamp()
         << Qt::endl;
-    return QCoreApplication::exec();
+    if (!server.chaos())
+        return QCoreApplication::exec();
+    // the counts of faults close the log, however the simulator is stopped short of a kill
+    const QuitOnSignal quitOnSignal;
+    const int code = QCoreApplication::exec();
+    out << server.chaos()->summary() << Qt::endl;
+    return code;
 }
