@@ -485,9 +485,6 @@ void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue_data
     replies[QStringLiteral("tablepos$")] = "";
     QTest::newRow("a silent table plan") << replies << QStringList{WrongIp};
     replies = sample();
-    replies[QStringLiteral("limp")] = "1$1$0\r\n1$1$0";
-    QTest::newRow("printing options sent twice") << replies << QStringList{WrongIp};
-    replies = sample();
     replies[QStringLiteral("listesupp")] = "x;Frites";
     QTest::newRow("a supplement code that is not a number") << replies << QStringList();
     replies = sample();

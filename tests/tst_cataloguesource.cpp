@@ -201,6 +201,8 @@ private Q_SLOTS:
     void uncaughtErrorsEscape();
     void replyOfTheWrongShapeAbandonsTheDownload_data();
     void replyOfTheWrongShapeAbandonsTheDownload();
+    void lineSentTwiceIsDroppedBeforeTheNextRequest_data();
+    void lineSentTwiceIsDroppedBeforeTheNextRequest();
     void incompleteDownloadServesButIsNotCached_data();
     void incompleteDownloadServesButIsNotCached();
     void cacheNotWholeOrValidDownloadsAgain_data();
@@ -418,13 +420,6 @@ void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload_data()
     replies[QStringLiteral("naclav2_1")] = "";
     QTest::newRow("an empty product list: the register fell silent") << replies << QStringLiteral("naclav2_1");
 
-    // each later reply is read one request late
-    replies = sample();
-    replies[QStringLiteral("limp")] = "1$1$0\r\n1$1$0";
-    QTest::newRow("printing options sent twice shift the kitchen lists") << replies << QStringLiteral("nacuistot");
-    replies = sample();
-    replies[QStringLiteral("naclav2_2")] = "1;;;;;;\r\nCUIS01";
-    QTest::newRow("a line sent twice is found out at the next product list") << replies << QStringLiteral("naclav1_1");
     replies = sample();
     replies[QStringLiteral("naclav1_1")] = "PRIX01Coca;0;0;x00FF00;20;;;;;";
     QTest::newRow("another keyboard's product list") << replies << QStringLiteral("naclav1_1");
@@ -457,6 +452,38 @@ void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload()
     QCOMPARE(caisse.requests().constLast(), lastRequest);
     if (lastRequest == QStringLiteral("tablepos$"))
         QCOMPARE(source.stages.constLast(), QStringLiteral("table plan lost"));
+}
+
+void tst_CatalogueSource::lineSentTwiceIsDroppedBeforeTheNextRequest_data()
+{
+    QTest::addColumn<Script>("replies");
+
+    Script replies = sample();
+    replies[QStringLiteral("limp")] = "1$1$0\r\n1$1$0";
+    QTest::newRow("printing options sent twice") << replies;
+    replies = sample();
+    replies[QStringLiteral("naclav2_2")] = "1;;;;;;\r\nCUIS01";
+    QTest::newRow("an extra line after a product list") << replies;
+}
+
+void tst_CatalogueSource::lineSentTwiceIsDroppedBeforeTheNextRequest()
+{
+    QFETCH(Script, replies);
+
+    ScriptedRegister healthyCaisse(CaisseAddress);
+    script(healthyCaisse, sample());
+    Source healthy;
+    const std::optional<LoadedCatalogue> expected = healthy.fetch(true);
+    QVERIFY(expected);
+    healthyCaisse.stopListening();
+
+    ScriptedRegister caisse(CaisseAddress);
+    script(caisse, replies);
+    Source source;
+    const std::optional<LoadedCatalogue> loaded = source.fetch(true);
+    // no reply is read a request late: the catalogue is whole, as from a register that sent each line once
+    QVERIFY(loaded);
+    QCOMPARE(loaded->slots, expected->slots);
 }
 
 void tst_CatalogueSource::incompleteDownloadServesButIsNotCached_data()

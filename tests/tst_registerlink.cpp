@@ -50,7 +50,9 @@ private Q_SLOTS:
     void quietFailureGivesTheEmptyReply();
     void tricklingReplyEndsAtTheLineDeadline();
     void lineCutShortFailsAndNextExchangeReconnects();
-    void dropPendingDropsWhatCameBeforeTheRequest();
+    void whatCameBeforeTheRequestNeverAnswersIt_data();
+    void whatCameBeforeTheRequestNeverAnswersIt();
+    void lateReplyIsNotTakenForTheNextOne();
     void connectingToAnUnansweringHostEndsAtTheConnectTimeout();
 
 private:
@@ -393,9 +395,9 @@ void tst_RegisterLink::trailingRead_data()
     QTest::newRow("the line after the reply is dropped")
         << QByteArray("ticket\r\nextra\r\n") << false << false << true << "ticket"
         << "next" << 0;
-    QTest::newRow("without a trailing read that line is taken for the next reply")
+    QTest::newRow("without a trailing read that line is dropped before the next request")
         << QByteArray("ticket\r\nextra\r\n") << false << false << false << "ticket"
-        << "extra" << 0;
+        << "next" << 0;
     QTest::newRow("after a second read the line after the reply is dropped")
         << QByteArray("\r\nticket\r\nextra\r\n") << false << true << true << "ticket"
         << "next" << 0;
@@ -511,17 +513,39 @@ void tst_RegisterLink::lineCutShortFailsAndNextExchangeReconnects()
     QCOMPARE(m_register->connectionCount(), 2);
 }
 
-void tst_RegisterLink::dropPendingDropsWhatCameBeforeTheRequest()
+void tst_RegisterLink::whatCameBeforeTheRequestNeverAnswersIt_data()
 {
+    QTest::addColumn<bool>("staleRead");
+    QTest::newRow("a plain exchange") << false;
+    // the line is the stale one: no read timeout is waited for another
+    QTest::newRow("an exchange with a stale-line read") << true;
+}
+
+void tst_RegisterLink::whatCameBeforeTheRequestNeverAnswersIt()
+{
+    QFETCH(bool, staleRead);
+    // the first reply sent twice, as a register on a bad link may
     m_register->replyBytes("caisse~1~57\r\ncaisse~1~57\r\n");
     m_register->replyLine(QStringLiteral("numversion~2~2~3"));
     QCOMPARE(m_link->exchange(QStringLiteral("ve01$")), QStringLiteral("caisse~1~57"));
     ExchangeOptions options;
-    options.dropPending = true;
+    options.staleRead = staleRead;
     QElapsedTimer elapsed;
     elapsed.start();
     QCOMPARE(m_link->exchange(QStringLiteral("ve04$"), options), QStringLiteral("numversion~2~2~3"));
     QVERIFY(elapsed.elapsed() < RegisterLink::ReadTimeoutMs);
+}
+
+void tst_RegisterLink::lateReplyIsNotTakenForTheNextOne()
+{
+    // the ticket comes after the read gave up; the next request must get its own reply, not that ticket
+    m_register->setReplyDelay(RegisterLink::ReadTimeoutMs + 200);
+    m_register->replyLine(QStringLiteral("1 CAFE TABLE 12"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$12$4$1$")), QString());
+    QTest::qWait(400);
+    m_register->setReplyDelay(0);
+    m_register->replyLine(QStringLiteral("1 EAU TABLE 5"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$5$2$1$")), QStringLiteral("1 EAU TABLE 5"));
 }
 
 void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()

@@ -156,8 +156,6 @@ bool ServiceStart::checkVersion(QString& reply)
         ExchangeOptions options;
         options.settleMs = 20;
         options.pauseMs = 20;
-        // a line the register sent twice to "ve01$" would be read as the version
-        options.dropPending = true;
         reply = m_link.exchange(VersionCheck::secondRequest(m_clock()), options);
         // no reply in time is a link that failed, not a register too old
         failed = reply.isEmpty();

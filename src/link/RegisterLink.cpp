@@ -107,13 +107,14 @@ QString RegisterLink::readLine()
     }
 }
 
-void RegisterLink::dropPending()
+bool RegisterLink::dropPending()
 {
     // take in what has arrived by now, and no more: a flood must not hold the exchange
     if (connected())
         m_socket.waitForReadyRead(0);
-    m_socket.readAll();
+    const bool dropped = !m_socket.readAll().isEmpty() || !m_buffer.isEmpty();
     m_buffer.clear();
+    return dropped;
 }
 
 void RegisterLink::fail(const QString& text)
@@ -165,9 +166,9 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
             connectToRegister();
     }
     pause(options.settleMs);
-    if (options.dropPending)
-        dropPending();
-    if (options.staleRead)
+    // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
+    // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
+    if (!dropPending() && options.staleRead)
         readLine();
     sendLine(request);
     sent = true;

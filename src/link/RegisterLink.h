@@ -24,7 +24,6 @@ struct ExchangeOptions
     bool secondRead = false;   // read once more when the first reply is empty
     int secondReadPauseMs = 0; // wait before that second read
     bool trailingRead = false; // the register follows the reply with one more line: read and drop it
-    bool dropPending = false;  // drop, without waiting, whatever the register sent before this request
     OnError onError = OnError::Raise;
     // Given the reply as soon as it is known, before the trailing read: whenever the exchange returns, with what it
     // returns. A screen shows it there rather than after the link is free again.
@@ -76,7 +75,8 @@ private:
     void connectToRegister();
     void sendLine(const QString& text);
     QString readLine();
-    void dropPending();
+    // Drops, without waiting, what the register has sent so far; whether there was anything.
+    bool dropPending();
     // the link is out of step with the register: drop the connection so the next exchange starts afresh
     [[noreturn]] void fail(const QString& text);
     QString exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent);

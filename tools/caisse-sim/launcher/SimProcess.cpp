@@ -6,6 +6,10 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 SimProcess::SimProcess(const QString& address, const QStringList& arguments, const Options& options)
     : m_logPath(options.logPath.isEmpty() ? QDir(m_folder.path()).filePath(QStringLiteral("caisse-sim.log"))
                                           : options.logPath)
@@ -13,6 +17,8 @@ SimProcess::SimProcess(const QString& address, const QStringList& arguments, con
     const QString program = options.program.isEmpty() ? qEnvironmentVariable("CAISSE_SIM") : options.program;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(m_logPath);
+    // a test that dies takes its simulator with it, so the address is free for the next run
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process.start(program, QStringList{QStringLiteral("--address"), address} + arguments);
     if (!m_process.waitForStarted(options.startMs))
         return;
