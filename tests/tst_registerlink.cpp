@@ -4,6 +4,7 @@
 #include "ScriptedRegister.h"
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTest>
 
 #include <atomic>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void whatCameBeforeTheRequestNeverAnswersIt_data();
     void whatCameBeforeTheRequestNeverAnswersIt();
     void lateReplyIsNotTakenForTheNextOne();
+    void linkLogShowsEachExchange();
     void connectingToAnUnansweringHostEndsAtTheConnectTimeout();
 
 private:
@@ -581,6 +583,29 @@ void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()
     QVERIFY2(waited >= RegisterLink::ServiceConnectTimeoutMs - 100 &&
                  waited < RegisterLink::ServiceConnectTimeoutMs + 1000,
              qPrintable(QString::number(waited)));
+}
+
+void tst_RegisterLink::linkLogShowsEachExchange()
+{
+    static QStringList logged;
+    logged.clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("commande.link.debug=true"));
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+            if (QLatin1String(context.category) == QLatin1String("commande.link"))
+                logged << text;
+        });
+    m_register->replyLine(QStringLiteral("1 CAFE~") + QString(300, QLatin1Char('x')));
+    m_link->exchange(QStringLiteral("ad$12$4$1$"));
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+
+    QVERIFY2(logged.size() >= 2, qPrintable(logged.join(QLatin1Char('\n'))));
+    QVERIFY(logged.first().startsWith(QStringLiteral("connect to ")));
+    // the request, then the reply cut to its first 200 characters
+    QVERIFY(logged.last().startsWith(QStringLiteral("ad$12$4$1$ -> 1 CAFE~xxx")));
+    QVERIFY(logged.last().contains(QString(RegisterLink::LoggedReplyLength - 7, QLatin1Char('x')) +
+                                   QStringLiteral(" (pause 0 ms")));
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterLink)

@@ -1,6 +1,9 @@
 #include "RegisterLink.h"
 
 #include "LinkError.h"
+#include "LinkLog.h"
+
+#include <QElapsedTimer>
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -46,6 +49,7 @@ void RegisterLink::connectToRegister()
     disconnect();
     if (m_host.isEmpty())
         throw LinkError(QStringLiteral("Adresse de la caisse vide"));
+    qCDebug(linkLog, "connect to %s:%u", qUtf8Printable(m_host), unsigned(m_port));
     m_socket.connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     if (!m_socket.waitForConnected(m_connectTimeoutMs)) {
         const QAbstractSocket::SocketError error = m_socket.error();
@@ -134,9 +138,15 @@ QString RegisterLink::exchange(const QString& request, const ExchangeOptions& op
     bool sent = false;
     bool failed = false;
     QString reply;
+    QElapsedTimer elapsed;
+    elapsed.start();
     try {
         reply = exchangeRaising(request, options, sent);
-    } catch (const LinkError&) {
+        qCDebug(linkLog, "%s -> %s (pause %d ms, %lld ms in all)", qUtf8Printable(request),
+                qUtf8Printable(reply.left(LoggedReplyLength)), options.pauseMs, elapsed.elapsed());
+    } catch (const LinkError& error) {
+        qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request),
+                sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
         if (options.onError == OnError::Raise || (options.onError == OnError::RaiseUnsent && !sent))
             throw;
         failed = true;
@@ -168,8 +178,10 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
     pause(options.settleMs);
     // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
     // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
-    if (!dropPending() && options.staleRead)
-        readLine();
+    if (dropPending())
+        qCDebug(linkLog, "dropped what came before %s", qUtf8Printable(request));
+    else if (options.staleRead && !readLine().isEmpty())
+        qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
     sent = true;
     pause(options.pauseMs);

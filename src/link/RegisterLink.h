@@ -42,6 +42,8 @@ public:
     // packet is sent again after about 200 ms and a lost connection request after 1 s, then 3 s.
     // A reply that has not begun within this time is empty.
     static constexpr int ReadTimeoutMs = 700;
+    // the link log shows this much of each reply
+    static constexpr int LoggedReplyLength = 200;
     // A whole reply line: the longest, 16384 bytes, takes 1.3 s even at 100 kbit/s, and the first byte 700 ms at most.
     static constexpr int LineDeadlineMs = 3000;
     // Connecting at the start, where a wrong address must be told at once.
