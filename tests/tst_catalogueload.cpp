@@ -1,3 +1,4 @@
+#include "CatalogueScript.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -33,48 +34,13 @@
 
 namespace {
 
+using namespace CatalogueScript;
+using Script = Replies;
+
 using namespace SettingsSlots;
 
 const QString CaisseAddress = QStringLiteral("127.0.0.101");
 const QString WrongIp = QStringLiteral("Vérifiez votre adresse IP");
-// a reply the script turns into a closed connection
-const QByteArray Close = QByteArrayLiteral("<close>");
-
-using Script = QMap<QString, QByteArray>;
-
-// Every request of a download, in the order the register receives them.
-QStringList catalogueRequests()
-{
-    QStringList requests{QStringLiteral("nongletserveur"), QStringLiteral("enc$"), QStringLiteral("listesupp"),
-                         QStringLiteral("supplement")};
-    for (int n = 1; n <= 12; ++n) {
-        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
-        requests << QStringLiteral("naclav%1_1").arg(q) << QStringLiteral("naclav%1_2").arg(q)
-                 << QStringLiteral("stgcuis%1").arg(n);
-    }
-    requests << QStringLiteral("limp") << QStringLiteral("nacuistot") << QStringLiteral("ctnform");
-    for (int n = 1; n <= 7; ++n)
-        requests << QStringLiteral("rang%1").arg(n);
-    for (int n = 1; n <= 10; ++n)
-        requests << QStringLiteral("aform%1").arg(n);
-    requests << QStringLiteral("tablepos$");
-    return requests;
-}
-
-// What a register sends for a request the script leaves out: a keyboard's lists hold only their lead, as they do
-// for a keyboard without products; any other reply is an empty line.
-QByteArray unlisted(const QString& request)
-{
-    for (int n = 1; n <= 12; ++n) {
-        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
-        const QByteArray number = QByteArray::number(n).rightJustified(2, '0');
-        if (request == QStringLiteral("naclav%1_1").arg(q))
-            return "PRIX" + number;
-        if (request == QStringLiteral("stgcuis%1").arg(n))
-            return "CUIS" + number;
-    }
-    return QByteArray();
-}
 
 // A small brasserie: keyboard 1 has two products whose second record is cut between its two halves,
 // keyboard 2 one, the others none. Requests not listed get an empty line.
@@ -128,13 +94,7 @@ void scriptStart(ScriptedRegister& caisse, const Script& replies, bool download 
     caisse.replyLine(QStringLiteral("numversion~2~2~3"));
     if (!download)
         return;
-    for (const QString& request : catalogueRequests()) {
-        const QByteArray reply = replies.contains(request) ? replies.value(request) : unlisted(request);
-        if (reply == Close)
-            caisse.closeConnection();
-        else
-            caisse.replyBytes(reply + "\r\n");
-    }
+    script(caisse, replies);
 }
 
 // A window on a settings folder of its own whose cached stamp is `stamp`, its messages collected.

@@ -1,3 +1,4 @@
+#include "CatalogueScript.h"
 #include "ScriptedRegister.h"
 
 #include "catalogue/CatalogueSource.h"
@@ -13,32 +14,13 @@
 
 namespace {
 
+using namespace CatalogueScript;
+using Script = Replies;
+
 using namespace SettingsSlots;
 using Stage = CatalogueSource::Stage;
-using Script = QMap<QString, QByteArray>;
 
 const QString CaisseAddress = QStringLiteral("127.0.0.103");
-// a reply the script turns into a closed connection
-const QByteArray Close = QByteArrayLiteral("<close>");
-
-// Every request of a download, in the order the register receives them.
-QStringList catalogueRequests()
-{
-    QStringList requests{QStringLiteral("nongletserveur"), QStringLiteral("enc$"), QStringLiteral("listesupp"),
-                         QStringLiteral("supplement")};
-    for (int n = 1; n <= 12; ++n) {
-        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
-        requests << QStringLiteral("naclav%1_1").arg(q) << QStringLiteral("naclav%1_2").arg(q)
-                 << QStringLiteral("stgcuis%1").arg(n);
-    }
-    requests << QStringLiteral("limp") << QStringLiteral("nacuistot") << QStringLiteral("ctnform");
-    for (int n = 1; n <= 7; ++n)
-        requests << QStringLiteral("rang%1").arg(n);
-    for (int n = 1; n <= 10; ++n)
-        requests << QStringLiteral("aform%1").arg(n);
-    requests << QStringLiteral("tablepos$");
-    return requests;
-}
 
 // Keyboard 1 has two products whose second record is cut between its two halves, keyboard 2 one, the others
 // none. Requests not listed get an empty line.
@@ -61,33 +43,6 @@ Script sample()
         {QStringLiteral("aform1"), "Pastis;Kir:Coca"},
         {QStringLiteral("tablepos$"), "100;0$200;0$100;0$50;0$1;2$1;0"},
     };
-}
-
-// What a register sends for a request the script leaves out: a keyboard's lists hold only their lead, as they do
-// for a keyboard without products; any other reply is an empty line.
-QByteArray unlisted(const QString& request)
-{
-    for (int n = 1; n <= 12; ++n) {
-        const int q = n == 1 ? 2 : n == 2 ? 1 : n;
-        const QByteArray number = QByteArray::number(n).rightJustified(2, '0');
-        if (request == QStringLiteral("naclav%1_1").arg(q))
-            return "PRIX" + number;
-        if (request == QStringLiteral("stgcuis%1").arg(n))
-            return "CUIS" + number;
-    }
-    return QByteArray();
-}
-
-// The catalogue replies in request order.
-void script(ScriptedRegister& caisse, const Script& replies)
-{
-    for (const QString& request : catalogueRequests()) {
-        const QByteArray reply = replies.contains(request) ? replies.value(request) : unlisted(request);
-        if (reply == Close)
-            caisse.closeConnection();
-        else
-            caisse.replyBytes(reply + "\r\n");
-    }
 }
 
 QString joined(const QStringList& list)
