@@ -20,21 +20,6 @@
 
 namespace {
 
-const QString Silent = QStringLiteral("<silent>");   // in a script: the register stays silent
-const QString Dropped = QStringLiteral("<dropped>"); // in a script: the register closes the connection
-
-void script(ScriptedRegister& caisse, const QStringList& replies)
-{
-    for (const QString& reply : replies) {
-        if (reply == Silent)
-            caisse.ignore();
-        else if (reply == Dropped)
-            caisse.closeConnection();
-        else
-            caisse.replyLine(reply);
-    }
-}
-
 const QString Ticket = QStringLiteral("Table 12~1  Cafe   2,50~TOTAL  2,50");
 
 // A window on the ticket of table 12, 4 covers, waiter 2, linked to a scripted register.
@@ -115,10 +100,12 @@ void tst_Closing::finalise_data()
         << "";
     QTest::newRow("a table finalised already stays on its ticket") << QStringList{"total;0;"} << false << ""
                                                                    << "Impossible\nCette table  est déjà finalisée";
-    QTest::newRow("a silent register opens the payment with an empty band") << QStringList{Silent} << true << ""
-                                                                            << "";
-    QTest::newRow("a lost connection leaves the waiter on his ticket") << QStringList{Dropped} << false << ""
-                                                                       << "";
+    QTest::newRow("a silent register opens the payment with an empty band")
+        << QStringList{ScriptedRegister::Silent} << true << ""
+        << "";
+    QTest::newRow("a lost connection leaves the waiter on his ticket")
+        << QStringList{ScriptedRegister::Dropped} << false << ""
+        << "";
 }
 
 void tst_Closing::finalise()
@@ -132,7 +119,7 @@ void tst_Closing::finalise()
     if (replies.first().startsWith(QLatin1String("\r\n")))
         caisse.replyBytes(replies.first().toLatin1() + "\r\n");
     else
-        script(caisse, replies);
+        caisse.script(replies);
     Terminal terminal(caisse);
     terminal.ticket()->panel_annul()->show();
     NoticeWatch watch(terminal);
@@ -185,7 +172,7 @@ void tst_Closing::payment()
     QFETCH(int, reads);
 
     ScriptedRegister caisse;
-    script(caisse, {"2,50 EUR", Silent});
+    caisse.script({"2,50 EUR", ScriptedRegister::Silent});
     Terminal terminal(caisse);
     QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), terminal.encaissement());
@@ -211,8 +198,8 @@ void tst_Closing::proforma_data()
     QTest::newRow("no ticket") << QStringList{"NOAN"} << "Impossible\nAucun ticket en cours";
     QTest::newRow("no ticket, once the semicolons are dropped")
         << QStringList{"NO;AN;"} << "Impossible\nAucun ticket en cours";
-    QTest::newRow("a silent register shows nothing") << QStringList{Silent} << "";
-    QTest::newRow("a lost connection shows nothing") << QStringList{Dropped} << "";
+    QTest::newRow("a silent register shows nothing") << QStringList{ScriptedRegister::Silent} << "";
+    QTest::newRow("a lost connection shows nothing") << QStringList{ScriptedRegister::Dropped} << "";
 }
 
 void tst_Closing::proforma()
@@ -221,7 +208,7 @@ void tst_Closing::proforma()
     QFETCH(QString, notice);
 
     ScriptedRegister caisse;
-    script(caisse, replies);
+    caisse.script(replies);
     Terminal terminal(caisse);
     terminal.ticket()->panel_annul()->show();
     NoticeWatch watch(terminal);
@@ -291,7 +278,7 @@ void tst_Closing::message_data()
                                               << "" << QStringList{"OK"} << QByteArray("adc$12$4$2$$\r\n") << "";
     QTest::newRow("a silent register had the text")
         << "cornerbutton2"
-        << "Vite" << QStringList{Silent} << QByteArray("adc$12$4$2$Vite$\r\n") << "";
+        << "Vite" << QStringList{ScriptedRegister::Silent} << QByteArray("adc$12$4$2$Vite$\r\n") << "";
 }
 
 void tst_Closing::message()
@@ -306,7 +293,7 @@ void tst_Closing::message()
     if (replies.first().startsWith(QLatin1String("\r\n")))
         caisse.replyBytes(replies.first().toLatin1() + "\r\n");
     else
-        script(caisse, replies);
+        caisse.script(replies);
     Terminal terminal(caisse);
     QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
     // typed on the device's keyboard, accents included

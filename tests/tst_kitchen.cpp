@@ -24,21 +24,6 @@
 
 namespace {
 
-const QString Silent = QStringLiteral("<silent>");   // in a script: the register stays silent
-const QString Dropped = QStringLiteral("<dropped>"); // in a script: the register closes the connection
-
-void script(ScriptedRegister& caisse, const QStringList& replies)
-{
-    for (const QString& reply : replies) {
-        if (reply == Silent)
-            caisse.ignore();
-        else if (reply == Dropped)
-            caisse.closeConnection();
-        else
-            caisse.replyLine(reply);
-    }
-}
-
 QStringList texts(const QListWidget* list)
 {
     QStringList result;
@@ -162,8 +147,9 @@ void tst_Kitchen::sendToKitchen_data()
     QTest::newRow("two fields send everything at once")
         << QStringList{"0$4$", "OK"} << ask + all << QStringList{} << true;
     QTest::newRow("a silent register gets everything at once")
-        << QStringList{Silent, "OK"} << ask + all << QStringList{} << true;
-    QTest::newRow("a lost connection sends nothing") << QStringList{Dropped} << ask << QStringList{} << false;
+        << QStringList{ScriptedRegister::Silent, "OK"} << ask + all << QStringList{} << true;
+    QTest::newRow("a lost connection sends nothing")
+        << QStringList{ScriptedRegister::Dropped} << ask << QStringList{} << false;
 }
 
 void tst_Kitchen::sendToKitchen()
@@ -174,7 +160,7 @@ void tst_Kitchen::sendToKitchen()
     QFETCH(bool, note);
 
     ScriptedRegister caisse;
-    script(caisse, replies);
+    caisse.script(replies);
     Terminal terminal(caisse);
     terminal.ticket()->panel_annul()->show();
     QTest::mouseClick(terminal.ticket()->b4(), Qt::LeftButton);
@@ -196,7 +182,7 @@ void tst_Kitchen::sendToKitchen()
 void tst_Kitchen::aLineLeftOverByTheRegisterIsNotTakenForTheCourses()
 {
     ScriptedRegister caisse;
-    script(caisse, {"0$4$", "OK"});
+    caisse.script({"0$4$", "OK"});
     Terminal terminal(caisse);
     // a late reply of another exchange waits on the connection
     terminal.form->link().exchange(QStringLiteral("connect"));
@@ -220,7 +206,7 @@ void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel_data()
     QTest::newRow("everything") << "button39"
                                 << "OK" << QByteArray("ec$12$4$2$0$\r\n") << true;
     QTest::newRow("a lost connection says nothing was sent")
-        << "btn_env7" << Dropped << QByteArray("ec$12$4$2$7$\r\n") << false;
+        << "btn_env7" << ScriptedRegister::Dropped << QByteArray("ec$12$4$2$7$\r\n") << false;
 }
 
 void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel()
@@ -231,7 +217,7 @@ void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel()
     QFETCH(bool, note);
 
     ScriptedRegister caisse;
-    script(caisse, {"0$1$7$", reply});
+    caisse.script({"0$1$7$", reply});
     Terminal terminal(caisse);
     QTest::mouseClick(terminal.ticket()->b4(), Qt::LeftButton);
     QVERIFY(terminal.dispatchPanel()->isVisible());
@@ -246,7 +232,7 @@ void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel()
 void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
 {
     ScriptedRegister caisse;
-    script(caisse, {"OK", "OK"});
+    caisse.script({"OK", "OK"});
     Terminal terminal(caisse);
     terminal.ticket()->panel_annul()->show();
 
@@ -285,7 +271,7 @@ void tst_Kitchen::nextCourseListClaimsTheTickedDishesInTheRegistersOrder()
 {
     ScriptedRegister caisse;
     // an entry the terminal cannot read still holds its place among those the register numbers
-    script(caisse, {"1;200;Saignant;~Vite~2;150;;", "OK", "OK"});
+    caisse.script({"1;200;Saignant;~Vite~2;150;;", "OK", "OK"});
     KitchenList kitchen(caisse);
 
     QTest::mouseClick(kitchen.view.b12(), Qt::LeftButton);
@@ -312,7 +298,8 @@ void tst_Kitchen::nextCourseMessages_data()
     QTest::newRow("nothing held") << "" << true << "Aucune suite à réclamer";
     QTest::newRow("an older register never answers")
         << "" << false << "Votre version de Quillobrand n'est pas compatible";
-    QTest::newRow("a lost connection is nothing held") << Dropped << true << "Aucune suite à réclamer";
+    QTest::newRow("a lost connection is nothing held")
+        << ScriptedRegister::Dropped << true << "Aucune suite à réclamer";
     QTest::newRow("no preparation printer") << "nook" << true << "Aucune imprimante déportée!";
     QTest::newRow("no preparation printer, with blanks") << " nook " << false << "Aucune imprimante déportée!";
 }
@@ -324,7 +311,7 @@ void tst_Kitchen::nextCourseMessages()
     QFETCH(QString, message);
 
     ScriptedRegister caisse;
-    script(caisse, {reply});
+    caisse.script({reply});
     KitchenList kitchen(caisse);
     kitchen.nextCourseSupported = supported;
     kitchen.view.panel_annul()->show();

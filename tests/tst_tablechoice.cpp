@@ -30,17 +30,6 @@
 namespace {
 
 const QString Caisse = QStringLiteral("127.0.0.111");
-const QString NoReply = QStringLiteral("<none>"); // in a script: the register stays silent
-
-void script(ScriptedRegister& caisse, const QStringList& replies)
-{
-    for (const QString& reply : replies) {
-        if (reply == NoReply)
-            caisse.ignore();
-        else
-            caisse.replyLine(reply);
-    }
-}
 
 QStringList texts(const QListWidget* list)
 {
@@ -167,7 +156,7 @@ void tst_TableChoice::tableLists_data()
         << true << "3;1 2;5;" << QStringList{"Table 3 Libre", "Table 5 Libre"} << "";
     QTest::newRow("an empty reply shows the free-table notice") << true << "" << QStringList{} << noFree;
     QTest::newRow("a leading ; is an empty list") << true << ";3;" << QStringList{} << noFree;
-    QTest::newRow("no answer shows the notice") << true << NoReply << QStringList{} << noFree;
+    QTest::newRow("no answer shows the notice") << true << ScriptedRegister::Silent << QStringList{} << noFree;
     QTest::newRow("occupied tables end in Occupée")
         << false << "7;8" << QStringList{"Table 7 Occupée", "Table 8 Occupée"} << "";
     QTest::newRow("no occupied table shows its notice") << false << "" << QStringList{} << noneUsed;
@@ -181,7 +170,7 @@ void tst_TableChoice::tableLists()
     QFETCH(QString, notice);
 
     ScriptedRegister caisse(Caisse);
-    script(caisse, {reply});
+    caisse.script({reply});
     Terminal terminal;
     terminal.form->findChild<PlanView*>()->show();
     const NoticeWatch watch(*terminal.form);
@@ -206,7 +195,7 @@ void tst_TableChoice::tableLists()
 void tst_TableChoice::noticeRefusesASecondExchange()
 {
     ScriptedRegister caisse(Caisse);
-    script(caisse, {QString(), QStringLiteral("7")});
+    caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal;
     // touches while the notice is up: another list, a plan table
     QTimer::singleShot(300, terminal.choixtable()->button25(), &RedKey::clicked);
@@ -221,7 +210,7 @@ void tst_TableChoice::noticeRefusesASecondExchange()
 void tst_TableChoice::noticeRefusesALogin()
 {
     ScriptedRegister caisse(Caisse);
-    script(caisse, {QString(), QStringLiteral("7")});
+    caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal;
     terminal.form->findChild<WaiterView*>()->Edit3()->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
@@ -247,7 +236,8 @@ void tst_TableChoice::validerTakesTheSelectedTable_data()
         << "0"
         << "0" << QByteArray("couverts$12$\r\nad$12$0$1$\r\n") << "Paul Table 12" << false;
     QTest::newRow("no answer → nothing before Couv, the ticket")
-        << "1" << NoReply << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv" << false;
+        << "1" << ScriptedRegister::Silent << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv"
+        << false;
 }
 
 void tst_TableChoice::validerTakesTheSelectedTable()
@@ -259,7 +249,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     QFETCH(bool, coversPanel);
 
     ScriptedRegister caisse(Caisse);
-    script(caisse, {covers});
+    caisse.script({covers});
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal;
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
@@ -321,7 +311,7 @@ void tst_TableChoice::planTableTakesTheTable()
     QFETCH(bool, coversPanel);
 
     ScriptedRegister caisse(Caisse);
-    script(caisse, {covers});
+    caisse.script({covers});
     if (!coversPanel)
         caisse.replyBytes("1 VIN~TOTAL\r\n\r\n");
     caisse.replyLine(QStringLiteral("2 EAU~TOTAL;"));
@@ -378,7 +368,8 @@ void tst_TableChoice::coversQuery_data()
                                                                       << "Valider 4 couvert(s)";
     QTest::newRow("25 → the last entry") << "25" << 25 << "Actuellement, 25 couvert(s)"
                                          << "Valider 25 couvert(s)";
-    QTest::newRow("no answer → the panel as it was") << NoReply << 2 << before << "Valider 2 couvert(s)";
+    QTest::newRow("no answer → the panel as it was")
+        << ScriptedRegister::Silent << 2 << before << "Valider 2 couvert(s)";
     QTest::newRow("not a number → the panel as it was") << "quatre" << 2 << before << "Valider 2 couvert(s)";
     QTest::newRow("a negative count → the panel as it was") << "-1" << 2 << before << "Valider 2 couvert(s)";
     QTest::newRow("30 → shown as the register's count, no entry taken for it")
@@ -394,7 +385,7 @@ void tst_TableChoice::coversQuery()
     QFETCH(QString, valider);
 
     ScriptedRegister caisse(Caisse);
-    script(caisse, {reply});
+    caisse.script({reply});
     Terminal terminal;
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("2"));

@@ -196,3 +196,18 @@ void ScriptedRegister::append(const Action& action)
     const QMutexLocker lock(&m_mutex);
     m_script.append(action);
 }
+
+const QString ScriptedRegister::Silent = QStringLiteral("<silent>");
+const QString ScriptedRegister::Dropped = QStringLiteral("<dropped>");
+
+void ScriptedRegister::script(const QStringList& replies)
+{
+    for (const QString& reply : replies) {
+        if (reply == Silent)
+            ignore();
+        else if (reply == Dropped)
+            closeConnection();
+        else
+            replyLine(reply);
+    }
+}

@@ -37,6 +37,11 @@ public:
 
     // The script: one action per request line received (any connection), taken in order.
     // When the script is exhausted, further requests get no answer.
+    // Markers in a script of texts: the register stays silent, or closes the connection.
+    static const QString Silent;
+    static const QString Dropped;
+    // One action per text: a reply line, or one of the markers.
+    void script(const QStringList& replies);
     void replyLine(const QString& line);
     void replyBytes(const QByteArray& bytes);
     void ignore();
