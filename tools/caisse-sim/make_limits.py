@@ -2,7 +2,8 @@
 """Writes limits.json: a restaurant at the limits the terminal knows, for benchmarks.
 
 801 products over the twelve keyboards, 50 supplements, 100 tables, ten set menus of six steps, nine kitchen
-option lists. Names are long and accented so that the replies are as long as they get.
+option lists. Names are long and accented so that the replies are as long as they get, within what the
+settings cache holds.
 Usage: make_limits.py [output]   (default: limits.json next to this script)
 """
 import json
@@ -81,10 +82,12 @@ def restaurant():
                          {"command": "ba$", "caption": "Titre-restaurant dématérialisé"},
                          {"command": "es$", "caption": "Espèces en euros"}],
         "printingOptions": [1, 1, 1],
+        # the kitchen lists and recall messages come in one reply, which the settings cache holds up to 2047
+        # characters: these fill it nearly to the brim
         "kitchenOptions": [{"list": n, "name": "Options %d" % n,
-                            "choices": ["Option %d choix numéro %d préparé" % (n, c) for c in range(1, 13)]}
+                            "choices": ["Option %d choix %d préparé" % (n, c) for c in range(1, 7)]}
                            for n in range(1, 10)],
-        "recallMessages": ["Message de rappel numéro %d pour la cuisine" % n for n in range(1, 21)],
+        "recallMessages": ["Rappel numéro %d cuisine" % n for n in range(1, 21)],
         "supplements": [{"code": n, "name": "Supplément numéro %d garni" % n, "price": 50 * n} for n in range(1, 51)],
         "keyboards": keyboards(),
         "setMenus": set_menus(),
