@@ -2,7 +2,6 @@
 #include "TerminalFixture.h"
 
 #include "app/MainWindow.h"
-#include "app/StartView.h"
 #include "closing/MessageView.h"
 #include "closing/PaymentView.h"
 #include "tables/TableChoiceView.h"
@@ -29,13 +28,8 @@ struct Terminal : TerminalFixture
     {
         form->resize(size);
         QVERIFY(activate());
-        form->link().setHost(caisse.address());
-        form->link().setPort(caisse.port());
-        form->session().setTable(QStringLiteral("12"));
-        form->session().setCovers(QStringLiteral("4"));
-        form->session().setWaiter(2);
-        form->findChild<StartView*>()->hide();
-        ticket()->show();
+        linkTo(caisse);
+        openTicketOfTable12();
         ticket()->showTicket(Ticket);
     }
 

@@ -2,7 +2,6 @@
 #include "TerminalFixture.h"
 
 #include "app/MainWindow.h"
-#include "app/StartView.h"
 #include "catalogue/Catalogue.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
@@ -44,13 +43,8 @@ struct Terminal : TerminalFixture
     explicit Terminal(const ScriptedRegister& caisse)
     {
         QVERIFY(activate());
-        form->link().setHost(caisse.address());
-        form->link().setPort(caisse.port());
-        form->session().setTable(QStringLiteral("12"));
-        form->session().setCovers(QStringLiteral("4"));
-        form->session().setWaiter(2);
-        form->findChild<StartView*>()->hide();
-        ticket()->show();
+        linkTo(caisse);
+        openTicketOfTable12();
     }
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }

@@ -72,8 +72,7 @@ struct Terminal : TerminalFixture
     explicit Terminal(ScriptedRegister& caisse)
     {
         QVERIFY(activate());
-        form->link().setHost(caisse.address());
-        form->link().setPort(caisse.port());
+        linkTo(caisse);
         form->session().setTable(QStringLiteral("12"));
         form->session().setCovers(QStringLiteral("4"));
         form->session().setWaiter(2);

@@ -2,7 +2,6 @@
 #include "TerminalFixture.h"
 
 #include "app/CatalogueLoad.h"
-#include "app/StartView.h"
 #include "menus/SetMenuGrid.h"
 #include "menus/SetMenuView.h"
 #include "menus/SetMenus.h"
@@ -39,13 +38,8 @@ struct Terminal : TerminalFixture
     {
         form->resize(MainWindow::DesignWidth, MainWindow::DesignHeight);
         QVERIFY(activate());
-        form->link().setHost(caisse.address());
-        form->link().setPort(caisse.port());
-        form->session().setTable(QStringLiteral("12"));
-        form->session().setCovers(QStringLiteral("4"));
-        form->session().setWaiter(2);
-        form->findChild<StartView*>()->hide();
-        ticket()->show();
+        linkTo(caisse);
+        openTicketOfTable12();
 
         Catalogue& catalogue = form->catalogue();
         catalogue.setAform(1, {"", "Soupe;Sans article;Terrine;Oeufs", "Plat du jour;Saumon", "Creme;Mousse"});

@@ -1,8 +1,10 @@
 #include "TerminalFixture.h"
 
+#include "ScriptedRegister.h"
 #include "app/StartView.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
+#include "ticket/TicketView.h"
 #include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
 
@@ -54,6 +56,21 @@ QString TerminalFixture::cachedCatalogue(const QString& stamp, const QString& ad
         text += QStringLiteral("%1=%2\n").arg(slot).arg(value);
     }
     return text;
+}
+
+void TerminalFixture::linkTo(const ScriptedRegister& caisse)
+{
+    form->link().setHost(caisse.address());
+    form->link().setPort(caisse.port());
+}
+
+void TerminalFixture::openTicketOfTable12()
+{
+    form->session().setTable(QStringLiteral("12"));
+    form->session().setCovers(QStringLiteral("4"));
+    form->session().setWaiter(2);
+    form->findChild<StartView*>()->hide();
+    form->findChild<TicketView*>()->show();
 }
 
 QString TerminalFixture::settingsPath() const

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class ScriptedRegister;
+
 // A window on a settings folder of its own, its modal messages collected instead of shown.
 struct TerminalFixture
 {
@@ -25,6 +27,11 @@ struct TerminalFixture
     // A settings file that caches a whole catalogue, one waiter and no product, downloaded under stamp: a start on a
     // register of that stamp reads it and sends no catalogue request.
     static QString cachedCatalogue(const QString& stamp, const QString& address = QString());
+
+    // Points the window's link at a register of the test's own.
+    void linkTo(const ScriptedRegister& caisse);
+    // The ticket view of table 12, 4 covers, waiter 2, as a waiter leaves the table choice for it.
+    void openTicketOfTable12();
 
     QString settingsPath() const;
     void writeSettings(const QString& text) const;
