@@ -34,14 +34,14 @@
 
 namespace {
 
-const QString SimAddress = QStringLiteral("127.0.0.120");
+const QString SimAddress = QStringLiteral("127.0.0.1");
 constexpr int WaitMs = 5000;
 
 // The terminal's end of the line. It waits through the event loop, so a server in this thread answers meanwhile.
 class Terminal final
 {
 public:
-    explicit Terminal(const QString& address = SimAddress, quint16 port = SimOptions::DefaultPort)
+    explicit Terminal(quint16 port, const QString& address = SimAddress)
     {
         m_socket.connectToHost(QHostAddress(address), port);
     }
@@ -95,8 +95,9 @@ SimOptions optionsFor(const QStringList& switches)
 {
     SimOptions options;
     QString error;
-    const QStringList arguments =
-        QStringList{QStringLiteral("caisse-sim"), QStringLiteral("--address"), SimAddress} + switches;
+    const QStringList arguments = QStringList{QStringLiteral("caisse-sim"), QStringLiteral("--address"), SimAddress,
+                                              QStringLiteral("--port"), QStringLiteral("0")} +
+                                  switches;
     if (!options.parse(arguments, error))
         qWarning("%s", qPrintable(error));
     return options;
@@ -450,7 +451,7 @@ std::unique_ptr<Terminal> connectOnceListening(quint16 port)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ChaosPlan::RefuseMaxMs + WaitMs) {
-        auto terminal = std::make_unique<Terminal>(SimAddress, port);
+        auto terminal = std::make_unique<Terminal>(port);
         if (connects(*terminal))
             return terminal;
         QTest::qWait(20);
@@ -670,7 +671,7 @@ void tst_CaisseSim::replies()
 
     const auto server = startServer(optionsFor(switches));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send(requests);
     QCOMPARE(terminal.lines(int(expected.count('\n'))), expected);
@@ -681,7 +682,7 @@ void tst_CaisseSim::requestCutAcrossWrites()
 {
     const auto server = startServer(optionsFor({}));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send("ve0");
     QCOMPARE(terminal.receivedWithin(50), QByteArray());
@@ -698,7 +699,7 @@ void tst_CaisseSim::silentNeverAnswers()
     const auto server = startServer(optionsFor({QStringLiteral("--silent")}));
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send("ve01$\r\nconnect\r\n");
     QCOMPARE(terminal.receivedWithin(300), QByteArray());
@@ -710,7 +711,7 @@ void tst_CaisseSim::dropClosesAtFirstRequest()
 {
     const auto server = startServer(optionsFor({QStringLiteral("--drop")}));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     QCOMPARE(terminal.receivedWithin(100), QByteArray());
     QCOMPARE(terminal.socket().state(), QAbstractSocket::ConnectedState);
@@ -723,7 +724,7 @@ void tst_CaisseSim::overlongRequestClosesTheConnection()
 {
     const auto server = startServer(optionsFor({}));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send(QByteArray(16000, 'a') + "\r\n");
     QCOMPARE(terminal.lines(1), QByteArray("\r\n"));
@@ -735,8 +736,8 @@ void tst_CaisseSim::connectionsAnswerIndependently()
 {
     const auto server = startServer(optionsFor({}));
     QVERIFY(server);
-    Terminal first;
-    Terminal second;
+    Terminal first(server->port());
+    Terminal second(server->port());
     QVERIFY(first.waitConnected());
     QVERIFY(second.waitConnected());
 
@@ -767,7 +768,7 @@ void tst_CaisseSim::stampFollowsTheDataFile()
     const auto server = startServer(optionsFor({QStringLiteral("--data"), data}));
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
 
     terminal.send("ve01$\r\n");
@@ -850,7 +851,7 @@ void tst_CaisseSim::catalogueReplies()
 
     const auto server = startServer(optionsFor({QStringLiteral("--data"), m_fixture}));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send(request + "\r\n");
     QCOMPARE(terminal.lines(int(request.count('\n')) + 1), expected + "\r\n");
@@ -1113,7 +1114,7 @@ void tst_CaisseSim::serviceReplies()
 
     const auto server = startServer(optionsFor({QStringLiteral("--data"), m_serviceFixture}));
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     terminal.send(request + "\r\n");
     QCOMPARE(terminal.lines(1), expected + "\r\n");
@@ -1124,8 +1125,8 @@ void tst_CaisseSim::coversChangeTheTablesForEveryTerminal()
 {
     const auto server = startServer(optionsFor({QStringLiteral("--data"), m_serviceFixture}));
     QVERIFY(server);
-    Terminal first;
-    Terminal second;
+    Terminal first(server->port());
+    Terminal second(server->port());
     QVERIFY(first.waitConnected());
     QVERIFY(second.waitConnected());
 
@@ -1196,7 +1197,7 @@ void tst_CaisseSim::executableServesTerminals()
     QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), WaitMs);
     QCOMPARE(sim.readLine(), QByteArray("caisse-sim: listening on 127.0.0.123:65013\n"));
 
-    Terminal terminal(QStringLiteral("127.0.0.123"));
+    Terminal terminal(SimOptions::DefaultPort, QStringLiteral("127.0.0.123"));
     QVERIFY(terminal.waitConnected());
     terminal.send("ve01$\r\n");
     const QString stamp = stampIn(terminal.lines(1));
@@ -1221,7 +1222,8 @@ void tst_CaisseSim::executableFails_data()
 
     QTest::newRow("an unreadable data file")
         << QStringList{"--address", "127.0.0.124", "--data", "/nonexistent/restaurant.json"} << "cannot read";
-    QTest::newRow("an address already taken") << QStringList{"--address", "127.0.0.125"} << "cannot listen on";
+    QTest::newRow("an address already taken")
+        << QStringList{"--address", "127.0.0.1", "--port", "squatted"} << "cannot listen on";
     QTest::newRow("a port out of range") << QStringList{"--address", "127.0.0.124", "--port", "70000"}
                                          << "invalid port";
     QTest::newRow("a bad address") << QStringList{"--address", "caisse.local"} << "invalid address";
@@ -1242,8 +1244,9 @@ void tst_CaisseSim::executableFails()
     if (program.isEmpty())
         QSKIP("CAISSE_SIM is not set (ctest sets it)");
 
-    QTcpServer squatter; // holds 127.0.0.125:65013 for the row that needs it taken
-    QVERIFY(squatter.listen(QHostAddress(QStringLiteral("127.0.0.125")), SimOptions::DefaultPort));
+    QTcpServer squatter; // holds the port of the row that needs it taken
+    QVERIFY(squatter.listen(QHostAddress(SimAddress)));
+    arguments.replaceInStrings(QStringLiteral("squatted"), QString::number(squatter.serverPort()));
 
     QProcess sim;
     sim.start(program, arguments);
@@ -1328,7 +1331,7 @@ void tst_CaisseSim::orders()
 
     const auto server = startOrderServer();
     QVERIFY(server);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     QCOMPARE(exchange(terminal, requests).value(requests.size() - 1), expected);
 }
@@ -1339,7 +1342,7 @@ void tst_CaisseSim::kitchenDispatch()
     const auto server = startOrderServer();
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     const QString table = QStringLiteral("Table 12 (Zoé, 4 couverts)");
 
@@ -1394,7 +1397,7 @@ void tst_CaisseSim::withoutPreparationPrinters()
     const auto server = startOrderServer({QStringLiteral("--noprinter")});
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
 
     QCOMPARE(exchange(terminal, {"ec$12$4$1$0$", "demanderang$12$4$1$", "suitesss$12$1$", "adi$12$4$1$Vite$"}),
@@ -1411,7 +1414,7 @@ void tst_CaisseSim::setMenus()
     const auto server = startOrderServer();
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
 
     QCOMPARE(ask(terminal, "af$3$0$1$"), QByteArray("f;0;"));
@@ -1463,7 +1466,7 @@ void tst_CaisseSim::closing()
     const auto server = startOrderServer();
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     const QString bill = QStringLiteral("Table 12 (Zoé, 4 couverts): 2 Kir 9,00 | 1 Entrecôte 21,50 | Saignant | "
                                         "1 Café 2,00 | TOTAL 32,50");
@@ -1528,7 +1531,7 @@ void tst_CaisseSim::messages()
     const auto server = startOrderServer();
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     QCOMPARE(ask(terminal, request), reply);
     QCOMPARE(::printed(log), printed);
@@ -1591,7 +1594,7 @@ void tst_CaisseSim::malformedRequestsChangeNothing()
     const auto server = startOrderServer();
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal;
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     const QByteArrayList service{"ad$12$4$1$",          "ad$3$0$1$",          "ad$7$2$2$",      "tableocc", "af$7$2$2$",
                                  "demanderang$12$4$1$", "demanderang$7$2$2$", "suitesss$12$1$", "ademande$"};
@@ -1727,8 +1730,8 @@ void tst_CaisseSim::faultsOnTheLine()
     const auto server = startServer(optionsFor(chaosSwitches(seed, rate)));
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal bystander(SimAddress, server->port());
-    Terminal terminal(SimAddress, server->port());
+    Terminal bystander(server->port());
+    Terminal terminal(server->port());
     QVERIFY(bystander.waitConnected());
     QVERIFY(terminal.waitConnected());
     const QString peer = peerOf(terminal.socket());
@@ -1773,7 +1776,7 @@ void tst_CaisseSim::faultsOnTheLine()
     case ChaosPlan::Kind::Refuse:
     case ChaosPlan::Kind::Restart: {
         QTRY_COMPARE_WITH_TIMEOUT(terminal.socket().state(), QAbstractSocket::UnconnectedState, WaitMs);
-        Terminal turnedAway(SimAddress, server->port());
+        Terminal turnedAway(server->port());
         QVERIFY(!connects(turnedAway));
         QCOMPARE(turnedAway.socket().error(), QAbstractSocket::ConnectionRefusedError);
         const std::unique_ptr<Terminal> later = connectOnceListening(server->port());
@@ -1909,7 +1912,7 @@ void tst_CaisseSim::interleavedRequestsAreLogged()
     const auto server = startServer(optionsFor(switches));
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal(SimAddress, server->port());
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     for (const QByteArray& bytes : writes) {
         terminal.send(bytes);
@@ -1943,7 +1946,7 @@ void tst_CaisseSim::ticketRepliesNameTheirTable()
     const auto server = startOrderServer({QStringLiteral("--port"), QStringLiteral("0")});
     QVERIFY(server);
     QSignalSpy log(server.get(), &SimServer::logged);
-    Terminal terminal(SimAddress, server->port());
+    Terminal terminal(server->port());
     QVERIFY(terminal.waitConnected());
     ask(terminal, request);
     const QStringList tickets = logLines(log).filter(QRegularExpression(QStringLiteral("^\\S+ ticket ")));

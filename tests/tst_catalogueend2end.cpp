@@ -25,7 +25,7 @@ private Q_SLOTS:
 
 namespace {
 
-const QString Address = QStringLiteral("127.0.0.102");
+const QString Address = QStringLiteral("127.0.0.1");
 
 QStringList requestsIn(const QString& log)
 {
@@ -39,11 +39,12 @@ QStringList requestsIn(const QString& log)
 }
 
 // Starts a terminal on the folder, as at the restaurant, and waits for the waiter view.
-QStringList startTerminal(const QString& folder, QStringList& waiters)
+QStringList startTerminal(const QString& folder, quint16 port, QStringList& waiters)
 {
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
     MainWindow form(folder);
+    form.link().setPort(port);
     const auto* waiterView = form.findChild<WaiterView*>(QStringLiteral("serveur"));
     form.show();
     form.activateWindow();
@@ -67,7 +68,8 @@ QStringList startTerminal(const QString& folder, QStringList& waiters)
 
 void tst_CatalogueEnd2End::downloadThenCache()
 {
-    SimProcess sim(Address, {QStringLiteral("--data"), QStringLiteral(COMMANDE_SIM_DATA "/restaurant.json")});
+    SimProcess sim(Address, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"),
+                             QStringLiteral(COMMANDE_SIM_DATA "/restaurant.json")});
     QVERIFY(sim.isListening());
     QTemporaryDir folder;
     QFile file(QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")));
@@ -76,7 +78,7 @@ void tst_CatalogueEnd2End::downloadThenCache()
     file.close();
 
     QStringList waiters;
-    QCOMPARE(startTerminal(folder.path(), waiters), QStringList());
+    QCOMPARE(startTerminal(folder.path(), sim.port(), waiters), QStringList());
     QVERIFY(waiters.size() >= 2);
     QStringList requests = requestsIn(sim.log());
     QVERIFY(requests.contains(QStringLiteral("naclav2_1")));
@@ -84,7 +86,7 @@ void tst_CatalogueEnd2End::downloadThenCache()
     const qsizetype downloaded = requests.size();
 
     QStringList cachedWaiters;
-    QCOMPARE(startTerminal(folder.path(), cachedWaiters), QStringList());
+    QCOMPARE(startTerminal(folder.path(), sim.port(), cachedWaiters), QStringList());
     QCOMPARE(cachedWaiters, waiters);
     QTest::qWait(200);
     requests = requestsIn(sim.log()).mid(downloaded);

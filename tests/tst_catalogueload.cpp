@@ -39,7 +39,6 @@ using Script = Replies;
 
 using namespace SettingsSlots;
 
-const QString CaisseAddress = QStringLiteral("127.0.0.101");
 const QString WrongIp = QStringLiteral("Vérifiez votre adresse IP");
 
 // A small brasserie: keyboard 1 has two products whose second record is cut between its two halves,
@@ -100,12 +99,17 @@ void scriptStart(ScriptedRegister& caisse, const Script& replies, bool download 
 // A window on a settings folder of its own whose cached stamp is `stamp`, its messages collected.
 struct Terminal : TerminalFixture
 {
+    QString address;
     QStringList progress;
     bool activated = false;
 
-    explicit Terminal(const QString& stamp = QStringLiteral("56"), const QString& ownFolder = QString())
-        : TerminalFixture(ownFolder.isEmpty() ? QStringLiteral("[data]\n10=%1\n").arg(stamp) : QString(), ownFolder)
+    // Linked to caisse before its activation, which starts on a saved address.
+    explicit Terminal(const ScriptedRegister& caisse, const QString& stamp = QStringLiteral("56"),
+                      const QString& ownFolder = QString())
+        : TerminalFixture(ownFolder.isEmpty() ? QStringLiteral("[data]\n10=%1\n").arg(stamp) : QString(), ownFolder),
+          address(caisse.address())
     {
+        linkTo(caisse);
         QObject::connect(&form->catalogueLoad(), &CatalogueLoad::progressShown, [this](const QString& text) {
             // the status line must read the text whenever the window gets to draw it
             progress.append(start()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
@@ -117,7 +121,7 @@ struct Terminal : TerminalFixture
     void startLocally()
     {
         QVERIFY(activated);
-        start()->Edit1()->setText(CaisseAddress);
+        start()->Edit1()->setText(address);
         form->guard().run([this] { form->serviceStart().startLocally(); });
     }
 
@@ -217,9 +221,9 @@ private Q_SLOTS:
 
 void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     MainWindow& form = *terminal.form;
 
@@ -315,18 +319,18 @@ void tst_CatalogueLoad::cacheModeSendsNothingAndShowsTheSameScreen()
     QStringList downloaded;
     QTemporaryDir kept;
     {
-        ScriptedRegister caisse(CaisseAddress);
+        ScriptedRegister caisse;
         scriptStart(caisse, sample());
-        Terminal terminal;
+        Terminal terminal(caisse);
         terminal.startLocally();
         downloaded = screenOf(terminal);
         QVERIFY(QFile::copy(terminal.settingsPath(), kept.filePath(SettingsStore::FileName)));
     }
     // the saved address starts the terminal at activation: its own version exchange, then the local start
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("caisse~1~57"));
     scriptStart(caisse, {}, false);
-    Terminal terminal(QString(), kept.path());
+    Terminal terminal(caisse, QString(), kept.path());
 
     QCOMPARE(caisse.received(), QByteArray("ve01$\r\nve01$\r\nve04$\r\n"));
     QVERIFY(terminal.messages.isEmpty());
@@ -409,9 +413,9 @@ void tst_CatalogueLoad::badInputs()
     QFETCH(bool, saved);
     QFETCH(int, products);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, replies);
-    Terminal terminal;
+    Terminal terminal(caisse);
     const QByteArray before = readFile(terminal.settingsPath());
     terminal.startLocally();
     MainWindow& form = *terminal.form;
@@ -429,7 +433,7 @@ void tst_CatalogueLoad::badInputs()
     } else if (!message.isEmpty()) {
         // an error the load does not catch keeps the start view
         QCOMPARE(form.frontView(), terminal.start());
-        QCOMPARE(terminal.start()->Edit1()->text(), CaisseAddress);
+        QCOMPARE(terminal.start()->Edit1()->text(), caisse.address());
     } else {
         QCOMPARE(form.frontView(), terminal.waiters());
     }
@@ -459,17 +463,17 @@ void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue()
 
     QStringList healthy;
     {
-        ScriptedRegister caisse(CaisseAddress);
+        ScriptedRegister caisse;
         scriptStart(caisse, sample());
-        Terminal terminal;
+        Terminal terminal(caisse);
         terminal.startLocally();
         healthy = screenOf(terminal);
     }
     QTemporaryDir kept;
     {
-        ScriptedRegister caisse(CaisseAddress);
+        ScriptedRegister caisse;
         scriptStart(caisse, replies);
-        Terminal terminal;
+        Terminal terminal(caisse);
         terminal.startLocally();
         QCOMPARE(terminal.messages, messages);
         QVERIFY(QFile::copy(terminal.settingsPath(), kept.filePath(SettingsStore::FileName)));
@@ -478,9 +482,9 @@ void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue()
     QVERIFY(saved.read());
     QCOMPARE(saved[DataStamp], QStringLiteral("56"));
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
-    Terminal terminal(QString(), kept.path());
+    Terminal terminal(caisse, QString(), kept.path());
     terminal.startLocally();
     QCOMPARE(caisse.requests().size(), 2 + catalogueRequests().size());
     QVERIFY(terminal.messages.isEmpty());
@@ -495,9 +499,9 @@ void tst_CatalogueLoad::hugeTableIsDrawnWithinThePlan()
 {
     Script replies = sample();
     replies[QStringLiteral("tablepos$")] = "2147483647;-2147483648$-2147483648;0$2147483647;1$2147483647;1$1;1$1;1";
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, replies);
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
 
     QVERIFY(terminal.messages.isEmpty());
@@ -510,10 +514,10 @@ void tst_CatalogueLoad::hugeTableIsDrawnWithinThePlan()
 
 void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
     scriptStart(caisse, {}, false);
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     const QStringList first = screenOf(terminal);
     // the link was lost: the waiter starts again from the start view, now from the cache
@@ -543,10 +547,10 @@ void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
 
     Script replies = other();
     replies[lost] = Close;
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
     scriptStart(caisse, replies);
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     const QStringList first = screenOf(terminal);
     const QByteArray saved = readFile(terminal.settingsPath());
@@ -565,10 +569,10 @@ void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
 
 void tst_CatalogueLoad::failedSaveKeepsTheStartViewAndTheEarlierCatalogue()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
     scriptStart(caisse, other());
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     const QStringList first = screenOf(terminal);
     // a folder in the way of the blanked file: the save fails on it
@@ -600,9 +604,9 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
     QFETCH(QString, slot4);
     QFETCH(bool, doubleTap);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->settings()[DoubleTap] = slot4;
     terminal.startLocally();
     ProductKeys& keys = terminal.form->catalogueLoad().productKeys();
@@ -624,9 +628,9 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
 
 void tst_CatalogueLoad::sizedScreensStayAfterResize()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, sample());
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     MainWindow& form = *terminal.form;
     // (403 x 16) div 100 = 64, (403 x 68) div 100 = 274, (403 x 84) div 100 = 338
@@ -658,9 +662,9 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     Script replies = sample();
     replies[QStringLiteral("naclav3_1")] = list;
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     scriptStart(caisse, replies);
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.startLocally();
     MainWindow& form = *terminal.form;
 

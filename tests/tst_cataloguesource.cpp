@@ -20,8 +20,6 @@ using Script = Replies;
 using namespace SettingsSlots;
 using Stage = CatalogueSource::Stage;
 
-const QString CaisseAddress = QStringLiteral("127.0.0.103");
-
 // Keyboard 1 has two products whose second record is cut between its two halves, keyboard 2 one, the others
 // none. Requests not listed get an empty line.
 Script sample()
@@ -117,10 +115,11 @@ QString stageName(Stage stage, int n)
 // A source on a settings store of its own, its stages recorded.
 struct Source
 {
-    Source()
+    explicit Source(const ScriptedRegister& caisse)
     {
         settings.read();
-        link.setHost(CaisseAddress);
+        link.setHost(caisse.address());
+        link.setPort(caisse.port());
     }
 
     std::optional<LoadedCatalogue> fetch(bool reload) { return source.fetch(reload); }
@@ -166,9 +165,9 @@ private Q_SLOTS:
 
 void tst_CatalogueSource::downloadAsksForEveryPieceAndCachesEachReply()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, sample());
-    Source source;
+    Source source(caisse);
     const std::optional<LoadedCatalogue> loaded = source.fetch(true);
     QVERIFY(loaded);
 
@@ -233,9 +232,9 @@ void tst_CatalogueSource::downloadAsksForEveryPieceAndCachesEachReply()
 
 void tst_CatalogueSource::cacheGivesTheDownloadedCatalogueWithoutARequest()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, sample());
-    Source source;
+    Source source(caisse);
     const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
     QVERIFY(downloaded);
     for (const auto& [slot, text] : downloaded->slots)
@@ -270,9 +269,9 @@ void tst_CatalogueSource::lostRegisterAbandons()
 
     Script replies = sample();
     replies[lost] = Close;
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     QVERIFY(!source.fetch(true));
     QCOMPARE(caisse.requests().constLast(), lost);
     QCOMPARE(source.stages.constLast(), lastStage);
@@ -283,9 +282,9 @@ void tst_CatalogueSource::guardedFailureKeepsItsSlot()
     Script replies = sample();
     replies[QStringLiteral("naclav2_1")] = Close;
     replies[QStringLiteral("listesupp")] = Close;
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     source.settings[PriceListFirstHalf + 1] = QStringLiteral("Cafe;0;0;x1;30;");
     const std::optional<LoadedCatalogue> loaded = source.fetch(true);
     QVERIFY(loaded);
@@ -345,9 +344,9 @@ void tst_CatalogueSource::uncaughtErrorsEscape()
     QFETCH(QString, lastRequest);
     QFETCH(QString, error);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     QString caught;
     try {
         source.fetch(reload);
@@ -397,9 +396,9 @@ void tst_CatalogueSource::replyOfTheWrongShapeAbandonsTheDownload()
     QFETCH(Script, replies);
     QFETCH(QString, lastRequest);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     QVERIFY(!source.fetch(true));
     // the reply to the last request may be read before the register has taken the request in
     QVERIFY(caisse.waitForRequests(int(catalogueRequests().indexOf(lastRequest)) + 1));
@@ -425,16 +424,16 @@ void tst_CatalogueSource::lineSentTwiceIsDroppedBeforeTheNextRequest()
 {
     QFETCH(Script, replies);
 
-    ScriptedRegister healthyCaisse(CaisseAddress);
+    ScriptedRegister healthyCaisse;
     script(healthyCaisse, sample());
-    Source healthy;
+    Source healthy(healthyCaisse);
     const std::optional<LoadedCatalogue> expected = healthy.fetch(true);
     QVERIFY(expected);
     healthyCaisse.stopListening();
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     const std::optional<LoadedCatalogue> loaded = source.fetch(true);
     // no reply is read a request late: the catalogue is whole, as from a register that sent each line once
     QVERIFY(loaded);
@@ -460,9 +459,9 @@ void tst_CatalogueSource::incompleteDownloadServesButIsNotCached()
 {
     QFETCH(Script, replies);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, replies);
-    Source source;
+    Source source(caisse);
     const std::optional<LoadedCatalogue> loaded = source.fetch(true);
     QVERIFY(loaded);
     QVERIFY(!loaded->complete);
@@ -489,10 +488,10 @@ void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain()
     QFETCH(int, slot);
     QFETCH(QString, value);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, sample());
     script(caisse, sample());
-    Source source;
+    Source source(caisse);
     const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
     QVERIFY(downloaded);
     for (const auto& [n, text] : downloaded->slots)

@@ -39,7 +39,7 @@
 
 namespace {
 
-const QString SimAddress = QStringLiteral("127.0.0.126");
+const QString SimAddress = QStringLiteral("127.0.0.1");
 constexpr int StartMs = 20000;
 
 // Touches an entry of a list on its text, where a waiter's finger goes.
@@ -126,7 +126,8 @@ void tst_ServiceEnd2End::init()
     data.write(QJsonDocument(restaurant).toJson());
     data.close();
 
-    m_sim = std::make_unique<SimProcess>(SimAddress, QStringList{QStringLiteral("--data"), data.fileName()});
+    m_sim = std::make_unique<SimProcess>(SimAddress, QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                                                 QStringLiteral("--data"), data.fileName()});
     QVERIFY(m_sim->isListening());
     QFile file(m_folder->filePath(QStringLiteral("Iquillobrands.dat")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -135,6 +136,7 @@ void tst_ServiceEnd2End::init()
     m_messages.clear();
     MessageBox::setHandler([this](const QString& text) { m_messages.append(text); });
     m_form = std::make_unique<MainWindow>(m_folder->path());
+    m_form->link().setPort(m_sim->port());
     m_form->show();
     m_form->activateWindow();
     QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), m_form->findChild<WaiterView*>(), StartMs);
@@ -234,6 +236,7 @@ QString tst_ServiceEnd2End::registerTicket() const
 {
     RegisterLink link;
     link.setHost(SimAddress);
+    link.setPort(m_sim->port());
     return TicketText::fromReply(link.exchange(QStringLiteral("ad$4$4$1$")));
 }
 

@@ -15,6 +15,12 @@
 #include <QTest>
 
 // The terminal against the register simulator, started as a restaurant starts them.
+namespace {
+
+const QString Address = QStringLiteral("127.0.0.1");
+
+} // namespace
+
 class tst_SimStart : public QObject
 {
     Q_OBJECT
@@ -27,17 +33,18 @@ private Q_SLOTS:
 
 void tst_SimStart::activationOpensTheWaiterView()
 {
-    SimProcess sim(QStringLiteral("127.0.0.80"));
+    SimProcess sim(Address, {QStringLiteral("--port"), QStringLiteral("0")});
     QVERIFY(sim.isListening());
     QTemporaryDir folder;
     QFile file(folder.filePath(QStringLiteral("Iquillobrands.dat")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[data]\n0=127.0.0.80\n");
+    file.write("[data]\n0=" + Address.toLatin1() + "\n");
     file.close();
 
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
     MainWindow form(folder.path());
+    form.link().setPort(sim.port());
     form.show();
     form.activateWindow();
     QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), form.findChild<WaiterView*>(QStringLiteral("serveur")), 10000);
@@ -59,36 +66,33 @@ void tst_SimStart::activationOpensTheWaiterView()
 
 void tst_SimStart::simulatorSwitchesGiveEachMessage_data()
 {
-    QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("ended");
 
-    QTest::newRow("a closed register") << QStringLiteral("127.0.0.81") << QStringLiteral("--clot")
-                                       << QStringLiteral("La caisse est cloturée") << false;
-    QTest::newRow("a refused terminal") << QStringLiteral("127.0.0.82") << QStringLiteral("--refuse")
+    QTest::newRow("a closed register") << QStringLiteral("--clot") << QStringLiteral("La caisse est cloturée") << false;
+    QTest::newRow("a refused terminal") << QStringLiteral("--refuse")
                                         << QStringLiteral("Votre version de Quillobrand doit être mis à jour") << false;
-    QTest::newRow("a silent register") << QStringLiteral("127.0.0.83") << QStringLiteral("--silent")
+    QTest::newRow("a silent register") << QStringLiteral("--silent")
                                        << QStringLiteral("Vérifiez votre l'adresse de la caisse") << false;
-    QTest::newRow("a register dropping the line") << QStringLiteral("127.0.0.84") << QStringLiteral("--drop")
-                                                  << QStringLiteral("Vérifiez votre l'adresse de la caisse") << false;
-    QTest::newRow("an outdated register")
-        << QStringLiteral("127.0.0.85") << QStringLiteral("--outdated") << QString() << true;
+    QTest::newRow("a register dropping the line")
+        << QStringLiteral("--drop") << QStringLiteral("Vérifiez votre l'adresse de la caisse") << false;
+    QTest::newRow("an outdated register") << QStringLiteral("--outdated") << QString() << true;
 }
 
 void tst_SimStart::simulatorSwitchesGiveEachMessage()
 {
-    QFETCH(QString, address);
     QFETCH(QString, option);
     QFETCH(QString, message);
     QFETCH(bool, ended);
 
-    SimProcess sim(address, {option});
+    SimProcess sim(Address, {QStringLiteral("--port"), QStringLiteral("0"), option});
     QVERIFY(sim.isListening());
     QTemporaryDir folder;
     QStringList messages;
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
     MainWindow form(folder.path());
+    form.link().setPort(sim.port());
     form.serviceStart().setNoticeMs(100);
     QSignalSpy applicationEnded(&form, &MainWindow::applicationEnded);
     form.show();
@@ -96,7 +100,7 @@ void tst_SimStart::simulatorSwitchesGiveEachMessage()
     auto* start = form.findChild<RedKey*>(QStringLiteral("button4"));
     QTRY_VERIFY(form.activated() && start->isEnabled());
     // "Utilisation en local" touched with the simulator's address typed in the box
-    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(address);
+    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(Address);
     QTest::mouseClick(start, Qt::LeftButton);
     MessageBox::setHandler({});
 

@@ -29,8 +29,6 @@
 
 namespace {
 
-const QString Caisse = QStringLiteral("127.0.0.111");
-
 QStringList texts(const QListWidget* list)
 {
     QStringList result;
@@ -42,10 +40,10 @@ QStringList texts(const QListWidget* list)
 // Waiter 1, "Paul", on the table choice after his login, his messages collected.
 struct Terminal : TerminalFixture
 {
-    Terminal()
+    explicit Terminal(const ScriptedRegister& caisse)
     {
         QVERIFY(activate());
-        form->link().setHost(Caisse);
+        linkTo(caisse);
         CatalogueParse::TabsAndWaiters names;
         names.serv.at(0) = QStringLiteral("Paul");
         form->catalogue().setTabsAndWaiters(names);
@@ -169,9 +167,9 @@ void tst_TableChoice::tableLists()
     QFETCH(QStringList, items);
     QFETCH(QString, notice);
 
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({reply});
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->findChild<PlanView*>()->show();
     const NoticeWatch watch(*terminal.form);
 
@@ -194,9 +192,9 @@ void tst_TableChoice::tableLists()
 
 void tst_TableChoice::noticeRefusesASecondExchange()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({QString(), QStringLiteral("7")});
-    Terminal terminal;
+    Terminal terminal(caisse);
     // touches while the notice is up: another list, a plan table
     QTimer::singleShot(300, terminal.choixtable()->button25(), &RedKey::clicked);
     QTimer::singleShot(400, terminal.form.get(),
@@ -209,9 +207,9 @@ void tst_TableChoice::noticeRefusesASecondExchange()
 
 void tst_TableChoice::noticeRefusesALogin()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({QString(), QStringLiteral("7")});
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->findChild<WaiterView*>()->Edit3()->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
     QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->s2(), &RedKey::clicked);
@@ -248,10 +246,10 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     QFETCH(QString, header);
     QFETCH(bool, coversPanel);
 
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({covers});
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->findChild<TicketView*>()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
@@ -277,8 +275,8 @@ void tst_TableChoice::validerTakesTheSelectedTable()
 
 void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
 {
-    ScriptedRegister caisse(Caisse);
-    Terminal terminal;
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
     terminal.choixtable()->ListViewtable()->addItem(QStringLiteral("Table 12 Libre"));
     terminal.choixtable()->Panel9()->show();
     terminal.choixtable()->Button26()->click();
@@ -310,12 +308,12 @@ void tst_TableChoice::planTableTakesTheTable()
     QFETCH(QString, header);
     QFETCH(bool, coversPanel);
 
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({covers});
     if (!coversPanel)
         caisse.replyBytes("1 VIN~TOTAL\r\n\r\n");
     caisse.replyLine(QStringLiteral("2 EAU~TOTAL;"));
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.buildTables();
@@ -338,9 +336,9 @@ void tst_TableChoice::planTableTakesTheTable()
 
 void tst_TableChoice::workingWithoutATable()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyBytes("1 BIERE\r\n\r\n");
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("4"));
     terminal.choixtable()->Panel9()->show();
@@ -384,9 +382,9 @@ void tst_TableChoice::coversQuery()
     QFETCH(QString, label11);
     QFETCH(QString, valider);
 
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.script({reply});
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.choixtable()->ListBox1()->setCurrentRow(2);
@@ -405,10 +403,10 @@ void tst_TableChoice::coversQuery()
 
 void tst_TableChoice::coversValider()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("15"));
     caisse.replyBytes("1 MENU~TOTAL\r\n\r\n");
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->covers().askForNewTable();
     QListWidget* list = terminal.choixtable()->ListBox1();
@@ -430,8 +428,8 @@ void tst_TableChoice::coversValider()
 
 void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
 {
-    ScriptedRegister caisse(Caisse);
-    Terminal terminal;
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
     terminal.choixtable()->Panelcouv()->show();
     terminal.choixtable()->Button15()->click();
     QVERIFY(caisse.received().isEmpty());
@@ -441,8 +439,8 @@ void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
 
 void tst_TableChoice::coversSortir()
 {
-    ScriptedRegister caisse(Caisse);
-    Terminal terminal;
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
     terminal.form->covers().askForNewTable();
     terminal.choixtable()->hide();
     terminal.choixtable()->Button31()->click();
@@ -485,9 +483,9 @@ void tst_TableChoice::tableColours()
     QFETCH(quint32, body);
     QFETCH(quint32, caption);
 
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyLine(reply);
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.buildTables();
 
     Q_EMIT terminal.choixtable()->button20()->clicked();
@@ -501,9 +499,9 @@ void tst_TableChoice::tableColours()
 
 void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("1U0U0"));
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.buildTables();
     TicketView* ticket = terminal.form->findChild<TicketView*>();
     terminal.choixtable()->hide();

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString Caisse = QStringLiteral("127.0.0.110");
-
 // Article, comment, article of ten, article, zero line, blank, total.
 const QString Ticket =
     QStringLiteral("2 CAFE   3,00\n sans sucre\n10 EAU   15,00\n1 TARTE  4,50\n0 OFFERT\n\nTOTAL 22,50");
@@ -33,7 +31,6 @@ struct Terminal : TerminalFixture
     {
         form->resize(size);
         QVERIFY(activate());
-        form->link().setHost(Caisse);
         form->session().setTable(QStringLiteral("12"));
         form->session().setCovers(QStringLiteral("4"));
         form->session().setWaiter(2);
@@ -136,10 +133,11 @@ void tst_TicketDisplay::articleLines()
 
 void tst_TicketDisplay::refreshSendsTheTicketRequestAndDropsTheTrailingLine()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyBytes("1 Caf\xe9;~2 Eau~~TOTAL\r\nfin du ticket\r\n");
     caisse.replyLine(QStringLiteral("1 Tarte"));
     Terminal terminal;
+    terminal.linkTo(caisse);
 
     terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\n"));
@@ -155,9 +153,10 @@ void tst_TicketDisplay::refreshSendsTheTicketRequestAndDropsTheTrailingLine()
 
 void tst_TicketDisplay::refreshWaitsOutASingleLineRegister()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("1 A~2 B"));
     Terminal terminal;
+    terminal.linkTo(caisse);
 
     QElapsedTimer elapsed;
     elapsed.start();
@@ -169,7 +168,10 @@ void tst_TicketDisplay::refreshWaitsOutASingleLineRegister()
 
 void tst_TicketDisplay::refreshWithoutRegisterKeepsTheTicket()
 {
+    ScriptedRegister gone;
+    gone.stopListening();
     Terminal terminal;
+    terminal.linkTo(gone);
     terminal.ticket()->Memo1()->setPlainText(Ticket);
     terminal.display().refresh();
     QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), Ticket);
@@ -178,9 +180,10 @@ void tst_TicketDisplay::refreshWithoutRegisterKeepsTheTicket()
 
 void tst_TicketDisplay::actualiseTicketRefreshesAndClosesThePanel()
 {
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.replyBytes("\r\n1 A\r\n\r\n");
     Terminal terminal;
+    terminal.linkTo(caisse);
     terminal.panel()->show();
     terminal.ticket()->hide();
 

@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString CaisseAddress = QStringLiteral("127.0.0.121");
-const QString NobodyAddress = QStringLiteral("127.0.0.122"); // nothing listens there
 const QString MustClockIn = QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse");
 const QString EmptyCode = QStringLiteral("Vous devez entrer votre code d'identification");
 const QString WrongCode = QStringLiteral("Mauvais code!!");
@@ -75,13 +73,13 @@ void script(ScriptedRegister& caisse, const Replies& replies)
 // its modal messages collected instead of shown.
 struct Terminal : TerminalFixture
 {
-    explicit Terminal(const QString& address = CaisseAddress)
+    explicit Terminal(const ScriptedRegister& caisse)
     {
         QVERIFY(activate());
         CatalogueParse::TabsAndWaiters names;
         names.serv = {"Camille", "Julien", "Sophie", "Mehdi", "Léa", "Antoine", "Inès", "Patron"};
         form->catalogue().setTabsAndWaiters(names);
-        form->link().setHost(address);
+        linkTo(caisse);
         form->findChild<WaiterView*>()->show();
         form->findChild<StartView*>()->hide();
     }
@@ -173,10 +171,10 @@ void tst_WaiterLogin::waiterKey()
     QFETCH(QStringList, messages);
     QFETCH(QString, header);
 
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     QVERIFY(caisse.isListening());
     script(caisse, replies);
-    Terminal t;
+    Terminal t(caisse);
     Terminal::tap(t.serveur()->s3());
 
     QCOMPARE(caisse.received(), QByteArray("code$3$\r\n"));
@@ -198,9 +196,9 @@ void tst_WaiterLogin::waiterKey()
 
 void tst_WaiterLogin::requestCarriesThePreviousWaiter()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     script(caisse, {line("Travail"), line("code;1;"), line("code1;1;")});
-    Terminal t;
+    Terminal t(caisse);
     Terminal::tap(t.serveur()->s5());
     Terminal::tap(t.serveur()->s2());
     // the code is checked for the waiter whose key opened the panel
@@ -246,8 +244,8 @@ void tst_WaiterLogin::valider()
     QFETCH(QStringList, messages);
     QFETCH(QString, box);
 
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, replies);
     t.serveur()->Edit3()->setText(code);
@@ -264,8 +262,8 @@ void tst_WaiterLogin::valider()
 
 void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
 {
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, {line("code1;0;"), line("code1;0;"), line("code1;0;"), line("code1;1;")});
     QTest::keyClicks(t.serveur()->Edit3(), QStringLiteral("4826"));
@@ -282,8 +280,8 @@ void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
 
 void tst_WaiterLogin::wrongCodeWhileTypingIsSilent()
 {
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     t.openCodePanel(caisse);
     // a register that does not answer a candidate is no reason to stop the waiter typing
     script(caisse, {line("code1;0;"), Silence, line("code1;0;"), line("code1;0;")});
@@ -318,8 +316,8 @@ void tst_WaiterLogin::keysThatAddNoDigit()
     QFETCH(QStringList, requests);
     QFETCH(QString, after);
 
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     t.openCodePanel(caisse);
     caisse.replyLine(QStringLiteral("code1;0;"));
     t.serveur()->Edit3()->setText(box);
@@ -332,9 +330,9 @@ void tst_WaiterLogin::keysThatAddNoDigit()
 
 void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
-    Terminal t;
+    Terminal t(caisse);
     QTabWidget* tabs = t.form->findChild<TicketView*>()->TabControl();
     QVERIFY(tabs->count() > 3);
     tabs->setCurrentIndex(3);
@@ -344,9 +342,9 @@ void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
 
 void tst_WaiterLogin::logoutGoesBackToTheWaiterKeys()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
-    Terminal t;
+    Terminal t(caisse);
     Terminal::tap(t.serveur()->s8());
     QCOMPARE(t.choixtable()->Button17()->text(), QStringLiteral("Se déconnecter du compte Patron"));
     t.choixtable()->Button17()->click();
@@ -373,7 +371,9 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
 {
     QFETCH(QString, action);
 
-    Terminal t(NobodyAddress);
+    ScriptedRegister gone;
+    gone.stopListening();
+    Terminal t(gone);
     WaiterView* serveur = t.serveur();
     if (action != QLatin1String("key")) {
         serveur->Rectangle11()->show();
@@ -396,8 +396,8 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
 
 void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
 {
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     // touches that reach the handlers while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
         QVERIFY(t.form->guard().busy());
@@ -416,8 +416,8 @@ void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
 
 void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
 {
-    ScriptedRegister caisse(CaisseAddress);
-    Terminal t;
+    ScriptedRegister caisse;
+    Terminal t(caisse);
     // a table handler reached while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
         Terminal::tap(t.choixtable()->button24());
@@ -432,9 +432,9 @@ void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
 
 void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
 {
-    ScriptedRegister caisse(CaisseAddress);
+    ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
-    Terminal t;
+    Terminal t(caisse);
     // a second finger on another waiter's key, already queued when the first login paints the table choice
     RedKey* other = t.serveur()->s6();
     const QPoint centre = other->rect().center();

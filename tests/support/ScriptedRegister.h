@@ -24,8 +24,8 @@ public:
     // On 127.0.0.1 at a port the system picks, so that tests running side by side never collide: point the link
     // at address() and port().
     ScriptedRegister();
-    // On that address and port (the register's own port by default).
-    explicit ScriptedRegister(const QString& address, quint16 port = 65013);
+    // On that address and port, as a register coming back where an earlier one listened.
+    ScriptedRegister(const QString& address, quint16 port);
     ~ScriptedRegister();
     ScriptedRegister(const ScriptedRegister&) = delete;
     ScriptedRegister& operator=(const ScriptedRegister&) = delete;
