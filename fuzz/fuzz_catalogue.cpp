@@ -4,6 +4,7 @@
 #include "catalogue/ProductTable.h"
 #include "link/FormatError.h"
 #include "link/WireCodec.h"
+#include "session/Limits.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -42,7 +43,7 @@ void tablePlan(const QString& reply)
 {
     sink = isTablePlan(reply);
     const TablePlan plan = parseTablePlan(reply);
-    for (int z = 0; z < TableCount; ++z) {
+    for (int z = 0; z < Limits::Tables; ++z) {
         const CatalogueGeometry::TableButton button = CatalogueGeometry::tableButton(plan, z, 600, 800, 49);
         check(!button.planTab || (*button.planTab >= 0 && *button.planTab <= 2));
     }

@@ -4,6 +4,7 @@
 #include "catalogue/ProductTable.h"
 #include "link/FormatError.h"
 #include "link/ReplyText.h"
+#include "session/Limits.h"
 
 #include <QTest>
 
@@ -149,8 +150,8 @@ void tst_CatalogueParse::tabsAndWaiters_data()
     QTest::addColumn<QStringList>("serv");
     QTest::addColumn<QString>("shown");
 
-    const QStringList allHidden(TabCount, Hidden);
-    const QStringList noName(WaiterCount, QString());
+    const QStringList allHidden(Limits::Keyboards, Hidden);
+    const QStringList noName(Limits::Waiters, QString());
 
     QTest::newRow("names of tabs and waiters")
         << "Boissons;Entrées;Plats#Paul;Marie" << (QStringList{"Boissons", "Entrées", "Plats"} + QStringList(9, Hidden))
@@ -530,7 +531,7 @@ void tst_CatalogueParse::setMenuContents_data()
     const QStringList none{""};
     QTest::newRow("groups on tilde, rows on dollar, entry 0 empty")
         << "552;553$554~560" << QList<QStringList>{{"", "552;553", "554"}, {"", "560"}} + QList<QStringList>(8, none);
-    QTest::newRow("an empty reply leaves only the empty entry 0") << "" << QList<QStringList>(SetMenuCount, none);
+    QTest::newRow("an empty reply leaves only the empty entry 0") << "" << QList<QStringList>(Limits::SetMenus, none);
     QTest::newRow("an empty group is an empty set menu")
         << "~~x" << QList<QStringList>{none, none, {"", "x"}} + QList<QStringList>(7, none);
     QTest::newRow("groups past the tenth are left out")
@@ -546,7 +547,7 @@ void tst_CatalogueParse::setMenuContents()
     Catalogue catalogue;
     catalogue.setCtform(parseSetMenuContentsReply(reply).ctform);
     QList<QStringList> actual;
-    for (int n = 1; n <= SetMenuCount; ++n)
+    for (int n = 1; n <= Limits::SetMenus; ++n)
         actual.append(catalogue.ctform(n));
     QCOMPARE(actual, ctform);
 }
@@ -709,7 +710,7 @@ void tst_CatalogueParse::hostileRepliesStayInBounds()
     QFETCH(QString, reply);
 
     const TabsAndWaiters names = parseTabsAndWaiters(reply);
-    QVERIFY(names.tabs.size() == size_t(TabCount));
+    QVERIFY(names.tabs.size() == size_t(Limits::Keyboards));
     parsePaymentCaptions(reply);
     try {
         QVERIFY(parseSupplements(reply).size() <= size_t(MaxSupplements));

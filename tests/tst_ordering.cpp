@@ -7,6 +7,7 @@
 #include "app/StartView.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
+#include "session/Limits.h"
 #include "ticket/ArticleOrder.h"
 #include "ticket/CoursePanel.h"
 #include "ticket/LineActionPanel.h"
@@ -136,7 +137,7 @@ struct Terminal : TerminalFixture
     QList<int> offeredCourses() const
     {
         QList<int> courses;
-        for (int course = 1; course <= CoursePanel::Courses; ++course) {
+        for (int course = 1; course <= Limits::Courses; ++course) {
             if (choixrang()->btnr(course)->isVisible())
                 courses.append(course);
         }

@@ -7,8 +7,10 @@
 #include "closing/MessageView.h"
 #include "closing/PaymentView.h"
 #include "link/RegisterLink.h"
+#include "tables/CoversPanel.h"
 #include "tables/PlanView.h"
 #include "tables/TableChoiceView.h"
+#include "tables/TableListPanel.h"
 #include "ticket/CoursePanel.h"
 #include "ticket/KitchenDispatchPanel.h"
 #include "ticket/LineActionPanel.h"
@@ -18,6 +20,7 @@
 #include "ticket/TicketText.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
+#include "waiters/CodePanel.h"
 #include "waiters/WaiterView.h"
 #include "widgets/CheckList.h"
 #include "widgets/MessageBox.h"
@@ -155,7 +158,7 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
     QVERIFY(serveur->Rectangle11()->isVisible());
 
-    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
 
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
@@ -172,7 +175,7 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
 
@@ -186,9 +189,9 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 
     // no covers yet: they are asked before the ticket
     QVERIFY(choixtable->Panelcouv()->isVisible());
-    QListWidget* covers = choixtable->ListBox1();
+    QListWidget* covers = choixtable->Panelcouv()->ListBox1();
     covers->setCurrentRow(4);
-    QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
     QCOMPARE(m_form->session().covers(), QStringLiteral("4"));
 
     TicketView* ticket = m_form->findChild<TicketView*>();
@@ -223,12 +226,12 @@ void tst_ServiceEnd2End::openTable4()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QTest::mouseClick(choixtable->button20(), Qt::LeftButton);
     QTest::mouseClick(m_form->catalogueLoad().tableButtons().ltable(3), Qt::LeftButton);
-    choixtable->ListBox1()->setCurrentRow(4);
-    QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
+    choixtable->Panelcouv()->ListBox1()->setCurrentRow(4);
+    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), m_form->findChild<TicketView*>());
 }
 
@@ -319,15 +322,15 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QTest::mouseClick(choixtable->button24(), Qt::LeftButton);
-    const int row = rowOf(choixtable->ListViewtable(), QStringLiteral("Table 3 Libre"));
+    const int row = rowOf(choixtable->Panel9()->ListViewtable(), QStringLiteral("Table 3 Libre"));
     QVERIFY(row >= 0);
-    choixtable->ListViewtable()->setCurrentRow(row);
-    QTest::mouseClick(choixtable->Button26(), Qt::LeftButton);
-    choixtable->ListBox1()->setCurrentRow(2);
-    QTest::mouseClick(choixtable->Button15(), Qt::LeftButton);
+    choixtable->Panel9()->ListViewtable()->setCurrentRow(row);
+    QTest::mouseClick(choixtable->Panel9()->Button26(), Qt::LeftButton);
+    choixtable->Panelcouv()->ListBox1()->setCurrentRow(2);
+    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
     TicketView* ticket = m_form->findChild<TicketView*>();
     QCOMPARE(m_form->frontView(), ticket);
 

@@ -4,16 +4,20 @@
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "session/Limits.h"
 #include "settings/SettingsSlots.h"
 #include "tables/Covers.h"
+#include "tables/CoversPanel.h"
 #include "tables/PlanView.h"
 #include "tables/RoomPlan.h"
 #include "tables/TableChoice.h"
 #include "tables/TableChoiceView.h"
+#include "tables/TableListPanel.h"
 #include "tables/TableReplies.h"
 #include "ticket/LineActionPanel.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
+#include "waiters/CodePanel.h"
 #include "waiters/WaiterLogin.h"
 #include "waiters/WaiterView.h"
 #include "widgets/ColourShape.h"
@@ -58,9 +62,9 @@ struct Terminal : TerminalFixture
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
     {
-        choixtable()->ListViewtable()->addItem(QStringLiteral("Table 3 Libre"));
-        choixtable()->ListViewtable()->addItem(item);
-        choixtable()->ListViewtable()->setCurrentRow(1);
+        choixtable()->Panel9()->ListViewtable()->addItem(QStringLiteral("Table 3 Libre"));
+        choixtable()->Panel9()->ListViewtable()->addItem(item);
+        choixtable()->Panel9()->ListViewtable()->setCurrentRow(1);
         choixtable()->Panel9()->show();
     }
 
@@ -68,7 +72,7 @@ struct Terminal : TerminalFixture
     void buildTables()
     {
         CatalogueParse::TablePlan plan;
-        for (int z = 0; z < TableReplies::TableCount; ++z) {
+        for (int z = 0; z < Limits::Tables; ++z) {
             plan.tableleft.append(QString::number(z * 60));
             plan.tabletop.append(QStringLiteral("600"));
             plan.tableh.append(QStringLiteral("60"));
@@ -179,7 +183,7 @@ void tst_TableChoice::tableLists()
         Q_EMIT terminal.choixtable()->button25()->clicked();
 
     QCOMPARE(caisse.received(), free ? QByteArray("ademandelibre$\r\n") : QByteArray("ademande$\r\n"));
-    QListWidget* list = terminal.choixtable()->ListViewtable();
+    QListWidget* list = terminal.choixtable()->Panel9()->ListViewtable();
     QCOMPARE(texts(list), items);
     QVERIFY(list->selectedItems().isEmpty());
     QCOMPARE(terminal.choixtable()->Panel9()->isVisible(), notice.isEmpty());
@@ -210,10 +214,10 @@ void tst_TableChoice::noticeRefusesALogin()
     ScriptedRegister caisse;
     caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal(caisse);
-    terminal.form->findChild<WaiterView*>()->Edit3()->setText(QStringLiteral("4827"));
+    terminal.form->findChild<WaiterView*>()->Rectangle11()->Edit3()->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
     QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->s2(), &RedKey::clicked);
-    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->Rectangle13(), &RedKey::clicked);
+    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->Rectangle11()->Rectangle13(), &RedKey::clicked);
     Q_EMIT terminal.choixtable()->button24()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
     QCOMPARE(terminal.form->session().waiter(), QStringLiteral("1"));
@@ -254,7 +258,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     terminal.form->findChild<TicketView*>()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
-    terminal.choixtable()->Button26()->click();
+    terminal.choixtable()->Panel9()->Button26()->click();
 
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
@@ -263,9 +267,9 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     if (coversPanel) {
         QCOMPARE(terminal.form->frontView(), terminal.choixtable());
         QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
-        QCOMPARE(terminal.choixtable()->Label11()->text(), QStringLiteral("Entrez le nombre de couverts"));
-        QCOMPARE(terminal.choixtable()->ListBox1()->currentRow(), 0);
-        QCOMPARE(terminal.choixtable()->Button15()->text(), QStringLiteral("Valider 0 couvert(s)"));
+        QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), QStringLiteral("Entrez le nombre de couverts"));
+        QCOMPARE(terminal.choixtable()->Panelcouv()->ListBox1()->currentRow(), 0);
+        QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), QStringLiteral("Valider 0 couvert(s)"));
     } else {
         QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
         QVERIFY(!terminal.choixtable()->isVisible());
@@ -277,14 +281,14 @@ void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
 {
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    terminal.choixtable()->ListViewtable()->addItem(QStringLiteral("Table 12 Libre"));
+    terminal.choixtable()->Panel9()->ListViewtable()->addItem(QStringLiteral("Table 12 Libre"));
     terminal.choixtable()->Panel9()->show();
-    terminal.choixtable()->Button26()->click();
+    terminal.choixtable()->Panel9()->Button26()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(terminal.choixtable()->Panel9()->isVisible());
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
 
-    terminal.choixtable()->Button30()->click();
+    terminal.choixtable()->Panel9()->Button30()->click();
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
 }
 
@@ -387,17 +391,17 @@ void tst_TableChoice::coversQuery()
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("2"));
-    terminal.choixtable()->ListBox1()->setCurrentRow(2);
-    terminal.choixtable()->Label11()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
+    terminal.choixtable()->Panelcouv()->ListBox1()->setCurrentRow(2);
+    terminal.choixtable()->Panelcouv()->Label11()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
 
     Q_EMIT terminal.choixtable()->button19()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("couverts$12$1$\r\n"));
     QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
-    const QList<QListWidgetItem*> items = terminal.choixtable()->ListBox1()->selectedItems();
-    QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->ListBox1()->row(items.first()), selected);
-    QCOMPARE(terminal.choixtable()->Label11()->text(), label11);
-    QCOMPARE(terminal.choixtable()->Button15()->text(), valider);
+    const QList<QListWidgetItem*> items = terminal.choixtable()->Panelcouv()->ListBox1()->selectedItems();
+    QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->Panelcouv()->ListBox1()->row(items.first()), selected);
+    QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), label11);
+    QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), valider);
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("2"));
 }
 
@@ -409,18 +413,18 @@ void tst_TableChoice::coversValider()
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->covers().askForNewTable();
-    QListWidget* list = terminal.choixtable()->ListBox1();
+    QListWidget* list = terminal.choixtable()->Panelcouv()->ListBox1();
     QCOMPARE(list->count(), 26);
     QCOMPARE(list->item(25)->text(), QStringLiteral("25"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(15)).center());
-    QCOMPARE(terminal.choixtable()->Button15()->text(), QStringLiteral("Valider 15 couvert(s)"));
-    terminal.choixtable()->Button15()->click();
+    QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), QStringLiteral("Valider 15 couvert(s)"));
+    terminal.choixtable()->Panelcouv()->Button15()->click();
 
     // the count, then the chosen table's ticket
     QCOMPARE(caisse.received(), QByteArray("envcouverts$12$15$1$\r\nad$12$15$1$\r\n"));
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("15"));
-    QCOMPARE(terminal.choixtable()->Label11()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
+    QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
     QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
     QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
@@ -431,7 +435,7 @@ void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
     ScriptedRegister caisse;
     Terminal terminal(caisse);
     terminal.choixtable()->Panelcouv()->show();
-    terminal.choixtable()->Button15()->click();
+    terminal.choixtable()->Panelcouv()->Button15()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("0"));
@@ -443,7 +447,7 @@ void tst_TableChoice::coversSortir()
     Terminal terminal(caisse);
     terminal.form->covers().askForNewTable();
     terminal.choixtable()->hide();
-    terminal.choixtable()->Button31()->click();
+    terminal.choixtable()->Panelcouv()->Button31()->click();
     QVERIFY(caisse.received().isEmpty());
     QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());

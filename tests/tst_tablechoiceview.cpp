@@ -1,4 +1,6 @@
+#include "tables/CoversPanel.h"
 #include "tables/TableChoiceView.h"
+#include "tables/TableListPanel.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,7 +21,7 @@ private Q_SLOTS:
 void tst_TableChoiceView::coversEntryRowIsItsCount()
 {
     TableChoiceView view;
-    QListWidget* list = view.ListBox1();
+    QListWidget* list = view.Panelcouv()->ListBox1();
     QCOMPARE(list->count(), 26);
     for (int row = 0; row < list->count(); ++row)
         QCOMPARE(list->item(row)->text(), QString::number(row));
@@ -57,7 +59,7 @@ void tst_TableChoiceView::tableListLeavesTheButtonsWhole()
     view.Panel9()->show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-    for (QPushButton* button : {view.Button30(), view.Button26()}) {
+    for (QPushButton* button : {view.Panel9()->Button30(), view.Panel9()->Button26()}) {
         const QPoint bottom = button->mapTo(&view, QPoint(button->width() / 2, button->height() - 2));
         QCOMPARE(view.childAt(bottom), button);
     }

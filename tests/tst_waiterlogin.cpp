@@ -6,8 +6,10 @@
 #include "app/StartView.h"
 #include "tables/TableChoice.h"
 #include "tables/TableChoiceView.h"
+#include "tables/TableListPanel.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
+#include "waiters/CodePanel.h"
 #include "waiters/WaiterLogin.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
@@ -105,8 +107,8 @@ struct Terminal : TerminalFixture
         openCodePanel(caisse);
         caisse.replyLine(QStringLiteral("code1;0;"));
         onMessage = touches;
-        serveur()->Edit3()->setText(QStringLiteral("4827"));
-        tap(serveur()->Rectangle13());
+        serveur()->Rectangle11()->Edit3()->setText(QStringLiteral("4827"));
+        tap(serveur()->Rectangle11()->Rectangle13());
         onMessage = nullptr;
     }
 };
@@ -183,8 +185,8 @@ void tst_WaiterLogin::waiterKey()
     QCOMPARE(t.messages, messages);
     QCOMPARE(t.form->session().waiter(), QStringLiteral("3"));
     if (codePanel) {
-        QVERIFY(t.serveur()->Edit3()->text().isEmpty());
-        QVERIFY(t.serveur()->Edit3()->hasFocus());
+        QVERIFY(t.serveur()->Rectangle11()->Edit3()->text().isEmpty());
+        QVERIFY(t.serveur()->Rectangle11()->Edit3()->hasFocus());
     }
     if (!header.isEmpty()) {
         QCOMPARE(t.choixtable()->Label12()->text(), header);
@@ -202,8 +204,8 @@ void tst_WaiterLogin::requestCarriesThePreviousWaiter()
     Terminal::tap(t.serveur()->s5());
     Terminal::tap(t.serveur()->s2());
     // the code is checked for the waiter whose key opened the panel
-    t.serveur()->Edit3()->setText(QStringLiteral("7351"));
-    Terminal::tap(t.serveur()->Rectangle13());
+    t.serveur()->Rectangle11()->Edit3()->setText(QStringLiteral("7351"));
+    Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
 
     QCOMPARE(caisse.received(), QByteArray("code$5$\r\ncode$2$\r\ncode1$2$7351$\r\n"));
     QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
@@ -248,14 +250,14 @@ void tst_WaiterLogin::valider()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, replies);
-    t.serveur()->Edit3()->setText(code);
-    Terminal::tap(t.serveur()->Rectangle13());
+    t.serveur()->Rectangle11()->Edit3()->setText(code);
+    Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
 
     QCOMPARE(caisse.received(), QByteArray("code$3$\r\n") + sent);
     QCOMPARE(t.front(), front);
     QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
     QCOMPARE(t.messages, messages);
-    QCOMPARE(t.serveur()->Edit3()->text(), box);
+    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), box);
     if (front == QLatin1String("choixtable"))
         QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
 }
@@ -266,7 +268,7 @@ void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, {line("code1;0;"), line("code1;0;"), line("code1;0;"), line("code1;1;")});
-    QTest::keyClicks(t.serveur()->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(t.serveur()->Rectangle11()->Edit3(), QStringLiteral("4826"));
 
     QCOMPARE(caisse.received(),
              QByteArray("code$3$\r\ncode1$3$4$\r\ncode1$3$48$\r\ncode1$3$482$\r\ncode1$3$4826$\r\n"));
@@ -274,7 +276,7 @@ void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
     QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
     QVERIFY(!t.serveur()->Rectangle11()->isVisible());
     // the last digit is used up by the login: the box is left empty for the next waiter
-    QCOMPARE(t.serveur()->Edit3()->text(), QString());
+    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), QString());
     QCOMPARE(t.messages, QStringList{});
 }
 
@@ -285,12 +287,12 @@ void tst_WaiterLogin::wrongCodeWhileTypingIsSilent()
     t.openCodePanel(caisse);
     // a register that does not answer a candidate is no reason to stop the waiter typing
     script(caisse, {line("code1;0;"), Silence, line("code1;0;"), line("code1;0;")});
-    QTest::keyClicks(t.serveur()->Edit3(), QStringLiteral("1111"));
+    QTest::keyClicks(t.serveur()->Rectangle11()->Edit3(), QStringLiteral("1111"));
 
     QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$1$", "code1$3$11$", "code1$3$111$", "code1$3$1111$"}));
     QCOMPARE(t.messages, QStringList{});
     QVERIFY(t.serveur()->Rectangle11()->isVisible());
-    QCOMPARE(t.serveur()->Edit3()->text(), QStringLiteral("1111"));
+    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), QStringLiteral("1111"));
 }
 
 void tst_WaiterLogin::keysThatAddNoDigit_data()
@@ -320,11 +322,11 @@ void tst_WaiterLogin::keysThatAddNoDigit()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     caisse.replyLine(QStringLiteral("code1;0;"));
-    t.serveur()->Edit3()->setText(box);
-    QTest::keyClick(t.serveur()->Edit3(), Qt::Key(key));
+    t.serveur()->Rectangle11()->Edit3()->setText(box);
+    QTest::keyClick(t.serveur()->Rectangle11()->Edit3(), Qt::Key(key));
 
     QCOMPARE(caisse.requests(), QStringList{"code$3$"} + requests);
-    QCOMPARE(t.serveur()->Edit3()->text(), after);
+    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), after);
     QVERIFY(t.serveur()->Rectangle11()->isVisible());
 }
 
@@ -377,14 +379,14 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
     WaiterView* serveur = t.serveur();
     if (action != QLatin1String("key")) {
         serveur->Rectangle11()->show();
-        serveur->Edit3()->setText(QStringLiteral("48"));
+        serveur->Rectangle11()->Edit3()->setText(QStringLiteral("48"));
     }
     if (action == QLatin1String("key"))
         Terminal::tap(serveur->s4());
     else if (action == QLatin1String("valider"))
-        Terminal::tap(serveur->Rectangle13());
+        Terminal::tap(serveur->Rectangle11()->Rectangle13());
     else
-        QTest::keyClick(serveur->Edit3(), Qt::Key_2);
+        QTest::keyClick(serveur->Rectangle11()->Edit3(), Qt::Key_2);
 
     QCOMPARE(t.messages, QStringList{QStringLiteral("Connexion refusée par la caisse")});
     QCOMPARE(t.front(), QStringLiteral("serveur"));
@@ -402,8 +404,8 @@ void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
     t.wrongCodeWith(caisse, [&t] {
         QVERIFY(t.form->guard().busy());
         Terminal::tap(t.serveur()->s1());
-        Terminal::tap(t.serveur()->Rectangle13());
-        QTest::keyClick(t.serveur()->Edit3(), Qt::Key_1);
+        Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
+        QTest::keyClick(t.serveur()->Rectangle11()->Edit3(), Qt::Key_1);
         t.choixtable()->Button17()->click();
     });
 

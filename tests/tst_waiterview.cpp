@@ -1,4 +1,5 @@
 #include "waiters/CodeEdit.h"
+#include "waiters/CodePanel.h"
 #include "waiters/WaiterView.h"
 #include "widgets/RedKey.h"
 
@@ -111,9 +112,9 @@ void tst_WaiterView::codePanelShownAfterTheViewGrewTakesTheNewSize()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.Rectangle11()->show();
 
-    QVERIFY(near(view.Edit3()->geometry(), QRect(200, 288, 386, 72)));
-    QVERIFY(near(view.Label71()->geometry(), QRect(0, 0, 806, 110)));
-    QCOMPARE(view.Label71()->font().pixelSize(), 81);
+    QVERIFY(near(view.Rectangle11()->Edit3()->geometry(), QRect(200, 288, 386, 72)));
+    QVERIFY(near(view.Rectangle11()->Label71()->geometry(), QRect(0, 0, 806, 110)));
+    QCOMPARE(view.Rectangle11()->Label71()->font().pixelSize(), 81);
 }
 
 void tst_WaiterView::captionFonts_data()
@@ -150,8 +151,8 @@ void tst_WaiterView::fontsComeBackWhenTheViewShrinksAgain()
     QCoreApplication::processEvents();
 
     QCOMPARE(view.s1()->caption()->font().pixelSize(), 18);
-    QCOMPARE(view.Label71()->font().pixelSize(), 41);
-    QVERIFY(near(view.Rectangle13()->geometry(), QRect(100, 279, 210, 55)));
+    QCOMPARE(view.Rectangle11()->Label71()->font().pixelSize(), 41);
+    QVERIFY(near(view.Rectangle11()->Rectangle13()->geometry(), QRect(100, 279, 210, 55)));
 }
 
 void tst_WaiterView::codeBox_data()
@@ -181,8 +182,8 @@ void tst_WaiterView::codeBox()
     QFETCH(QString, expected);
 
     WaiterView view;
-    QTest::keyClicks(view.Edit3(), typed);
-    QCOMPARE(view.Edit3()->text(), expected);
+    QTest::keyClicks(view.Rectangle11()->Edit3(), typed);
+    QCOMPARE(view.Rectangle11()->Edit3()->text(), expected);
 }
 
 void tst_WaiterView::returnKeyLeavesTheCodeBox()
@@ -191,12 +192,12 @@ void tst_WaiterView::returnKeyLeavesTheCodeBox()
     showAt(view, QSize(403, 651));
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    view.Edit3()->setFocus();
-    QVERIFY(view.Edit3()->hasFocus());
-    QCOMPARE(view.Edit3()->inputMethodQuery(Qt::ImEnterKeyType).toInt(), int(Qt::EnterKeySend));
+    view.Rectangle11()->Edit3()->setFocus();
+    QVERIFY(view.Rectangle11()->Edit3()->hasFocus());
+    QCOMPARE(view.Rectangle11()->Edit3()->inputMethodQuery(Qt::ImEnterKeyType).toInt(), int(Qt::EnterKeySend));
 
-    QTest::keyClick(view.Edit3(), Qt::Key_Return);
-    QVERIFY(!view.Edit3()->hasFocus());
+    QTest::keyClick(view.Rectangle11()->Edit3(), Qt::Key_Return);
+    QVERIFY(!view.Rectangle11()->Edit3()->hasFocus());
 }
 
 QTEST_MAIN(tst_WaiterView)

@@ -1,6 +1,7 @@
 #include "CatalogueCaptions.h"
 
 #include "closing/PaymentView.h"
+#include "session/Limits.h"
 #include "waiters/WaiterView.h"
 #include "widgets/CheckList.h"
 #include "widgets/RedKey.h"
@@ -31,7 +32,7 @@ void numberTabs(QTabWidget* tabs)
 
 void applyTabs(QTabWidget* tabs, const CatalogueParse::TabsAndWaiters& names)
 {
-    for (int i = 0; i < CatalogueParse::TabCount && i < tabs->count(); ++i) {
+    for (int i = 0; i < Limits::Keyboards && i < tabs->count(); ++i) {
         const std::optional<QString>& name = names.tabs.at(size_t(i));
         if (name)
             tabs->setTabText(i, *name);
@@ -41,7 +42,7 @@ void applyTabs(QTabWidget* tabs, const CatalogueParse::TabsAndWaiters& names)
 
 void applyWaiters(WaiterView* serveur, const CatalogueParse::TabsAndWaiters& names)
 {
-    for (int i = 0; i < CatalogueParse::WaiterCount; ++i) {
+    for (int i = 0; i < Limits::Waiters; ++i) {
         RedKey* key = serveur->waiterKeys().at(size_t(i));
         const bool shown = names.waiterShown.at(size_t(i));
         if (shown)

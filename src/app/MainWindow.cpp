@@ -120,7 +120,7 @@ void MainWindow::createSubsystems()
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
     m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
-    m_guard.connect(m_tableChoiceView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    m_guard.connect(m_tableChoiceView->Quitter(), &QPushButton::clicked, this, [this] { quit(); });
 }
 
 QWidget* MainWindow::frontView() const

@@ -2,6 +2,7 @@
 
 #include "CatalogueParse.h"
 #include "ProductTable.h"
+#include "session/Limits.h"
 
 #include <array>
 #include <optional>
@@ -54,8 +55,8 @@ private:
     CatalogueParse::PrintingOptions m_printing{};
     CatalogueParse::KitchenLists m_kitchen;
     CatalogueParse::SetMenuContents m_ctform;
-    std::array<QStringList, CatalogueParse::CourseCount> m_rang;
-    std::array<QStringList, CatalogueParse::SetMenuCount> m_aform;
+    std::array<QStringList, Limits::Courses> m_rang;
+    std::array<QStringList, Limits::SetMenus> m_aform;
     CatalogueParse::TablePlan m_plan;
     std::array<int, ProductTable::ArticleCount> m_articles{};
 };

@@ -2,6 +2,7 @@
 
 #include "DecimalField.h"
 #include "link/ReplyText.h"
+#include "session/Limits.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -136,9 +137,9 @@ TableButton tableButton(const CatalogueParse::TablePlan& plan, int z, int largeu
     return button;
 }
 
-std::array<QRectF, CatalogueParse::WaiterCount> waiterButtons(double rw, double rh)
+std::array<QRectF, Limits::Waiters> waiterButtons(double rw, double rh)
 {
-    std::array<QRectF, CatalogueParse::WaiterCount> buttons;
+    std::array<QRectF, Limits::Waiters> buttons;
     for (size_t i = 0; i < buttons.size(); ++i) {
         const double x = i % 2 == 0 ? rw * 5 / 100 : rw * 52.5 / 100;
         const double y = rh * double(20 * (i / 2 + 1)) / 100;

@@ -2,6 +2,7 @@
 
 #include "CatalogueParse.h"
 #include "ProductTable.h"
+#include "session/Limits.h"
 
 #include <QRect>
 #include <QRectF>
@@ -69,7 +70,7 @@ TableButton tableButton(const CatalogueParse::TablePlan& plan, int z, int largeu
                         double tabHeight);
 
 // Screens. Values are kept as single-precision reals, as the controls hold them.
-std::array<QRectF, CatalogueParse::WaiterCount> waiterButtons(double rw, double rh);
+std::array<QRectF, Limits::Waiters> waiterButtons(double rw, double rh);
 
 struct ScreenInput
 {

@@ -2,6 +2,7 @@
 
 #include "DecimalField.h"
 #include "link/ReplyText.h"
+#include "session/Limits.h"
 
 namespace CatalogueParse {
 
@@ -45,7 +46,7 @@ SetMenuContents parseContents(const QString& text)
     // text starts with the "~" the load adds, so group N of the reply is G[N]
     const QStringList groups = Split(text, QStringLiteral("~"));
     SetMenuContents result;
-    for (int n = 1; n <= SetMenuCount; ++n)
+    for (int n = 1; n <= Limits::SetMenus; ++n)
         result[static_cast<size_t>(n - 1)] = Split(QLatin1Char('$') + field(groups, n), QStringLiteral("$"));
     return result;
 }
@@ -80,12 +81,12 @@ TabsAndWaiters parseTabsAndWaiters(const QString& reply)
     const QStringList waiterNames = Split(field(pieces, 1), QStringLiteral(";"));
 
     TabsAndWaiters result;
-    for (int i = 0; i < TabCount; ++i) {
+    for (int i = 0; i < Limits::Keyboards; ++i) {
         const QString name = field(tabNames, i);
         if (name.size() >= MinTabName && reply.size() >= MinUsefulReply)
             result.tabs[static_cast<size_t>(i)] = name;
     }
-    for (int i = 0; i < WaiterCount; ++i) {
+    for (int i = 0; i < Limits::Waiters; ++i) {
         const QString name = field(waiterNames, i);
         result.serv[static_cast<size_t>(i)] = name;
         // waiter 1 is hidden only by a truly empty name, the others by blanks too

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProductTable.h"
+#include "session/Limits.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,14 +16,8 @@
 // number as 0 or false, never as an error. A number field that is there must be a decimal integer
 // (decimalField), or FormatError is thrown.
 namespace CatalogueParse {
-
-constexpr int TabCount = 12;
-constexpr int WaiterCount = 8;
 constexpr int MaxSupplements = ProductTable::SupplementCount - 1;
 constexpr int KitchenListCount = 9;
-constexpr int SetMenuCount = 10;
-constexpr int CourseCount = 7;
-constexpr int TableCount = 100;
 
 // The six characters the register puts before a first-half product list and before the kitchen labels.
 QString stripLead(const QString& reply);
@@ -39,9 +34,9 @@ bool isTablePlan(const QString& reply);
 // "nongletserveur"
 struct TabsAndWaiters
 {
-    std::array<std::optional<QString>, TabCount> tabs; // caption of tab i; none hides the tab
-    std::array<QString, WaiterCount> serv;             // `serv`[1..8] at 0..7
-    std::array<bool, WaiterCount> waiterShown{};       // a shown button's label is its name as received
+    std::array<std::optional<QString>, Limits::Keyboards> tabs; // caption of tab i; none hides the tab
+    std::array<QString, Limits::Waiters> serv;                  // `serv`[1..8] at 0..7
+    std::array<bool, Limits::Waiters> waiterShown{};            // a shown button's label is its name as received
 };
 TabsAndWaiters parseTabsAndWaiters(const QString& reply);
 
@@ -81,7 +76,7 @@ struct KitchenLists
 KitchenLists parseKitchenLists(const QString& reply);
 
 // "ctnform": "~" + reply, cached in slots 43, 44, 45 as 1000, 1000 and the rest.
-using SetMenuContents = std::array<QStringList, SetMenuCount>; // `ctform1`..`ctform10`, entry 0 empty
+using SetMenuContents = std::array<QStringList, Limits::SetMenus>; // `ctform1`..`ctform10`, entry 0 empty
 struct SetMenuContentsReply
 {
     std::array<QString, 3> slots;

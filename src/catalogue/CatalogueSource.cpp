@@ -352,7 +352,7 @@ void CatalogueSource::Run::readTablePlan()
     }
     const CatalogueParse::TablePlan plan = CatalogueParse::parseTablePlan(slot(TablePlan));
     // every table's numbers are converted now, so a bad one fails the load before any of it is shown
-    for (int z = 0; z < CatalogueParse::TableCount; ++z)
+    for (int z = 0; z < Limits::Tables; ++z)
         CatalogueGeometry::tableButton(plan, z, 0, 0, 0);
     m_loaded.catalogue.setTablePlan(plan);
 }

@@ -1,5 +1,6 @@
 #include "Covers.h"
 
+#include "CoversPanel.h"
 #include "TableChoiceView.h"
 #include "TableReplies.h"
 #include "link/RegisterLink.h"
@@ -16,21 +17,20 @@
 Covers::Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
                TicketView& ticketView, TicketDisplay& ticketDisplay)
     : m_link(link), m_session(session), m_tableChoiceView(tableChoiceView), m_ticketView(ticketView),
-      m_ticketDisplay(ticketDisplay)
+      m_ticketDisplay(ticketDisplay), m_panel(*tableChoiceView.Panelcouv())
 {
     guard.connect(m_tableChoiceView.button19(), &RedKey::clicked, this, [this] { open(); });
     // the chosen count shows on "Valider" at once, whatever runs
-    connect(m_tableChoiceView.ListBox1(), &QListWidget::itemSelectionChanged, this,
-            [this] { m_tableChoiceView.showChosenCovers(); });
-    guard.connect(m_tableChoiceView.Button15(), &QPushButton::clicked, this, [this] { validateCovers(); });
-    guard.connect(m_tableChoiceView.Button31(), &QPushButton::clicked, this, [this] { close(); });
+    connect(m_panel.ListBox1(), &QListWidget::itemSelectionChanged, this, [this] { m_panel.showChosenCovers(); });
+    guard.connect(m_panel.Button15(), &QPushButton::clicked, this, [this] { validateCovers(); });
+    guard.connect(m_panel.Button31(), &QPushButton::clicked, this, [this] { close(); });
 }
 
 void Covers::askForNewTable()
 {
     m_tableChoiceView.openCoversPanel();
-    m_tableChoiceView.showCoversPrompt(QStringLiteral("Entrez le nombre de couverts"));
-    m_tableChoiceView.selectCovers(0);
+    m_panel.showPrompt(QStringLiteral("Entrez le nombre de couverts"));
+    m_panel.selectCovers(0);
 }
 
 void Covers::open()
@@ -43,25 +43,25 @@ void Covers::open()
         // nothing the list can show: the panel stays as it was
         break;
     case TableReplies::CoversReply::Kind::Entry:
-        m_tableChoiceView.selectCovers(covers.count);
-        m_tableChoiceView.showCurrentCovers(reply.trimmed());
+        m_panel.selectCovers(covers.count);
+        m_panel.showCurrentCovers(reply.trimmed());
         break;
     case TableReplies::CoversReply::Kind::TooMany:
         // the register's count is true but no entry stands for it: the waiter picks one, none is taken for him
-        m_tableChoiceView.selectCovers(-1);
-        m_tableChoiceView.showCurrentCovers(reply.trimmed());
+        m_panel.selectCovers(-1);
+        m_panel.showCurrentCovers(reply.trimmed());
         break;
     }
 }
 
 void Covers::validateCovers()
 {
-    const int chosen = m_tableChoiceView.chosenCovers();
+    const int chosen = m_panel.chosenCovers();
     // no count chosen: nothing to send, the panel waits for one
     if (chosen < 0)
         return;
     m_session.setCovers(QString::number(chosen));
-    m_tableChoiceView.showCurrentCovers(ask(m_session.coversUpdate()));
+    m_panel.showCurrentCovers(ask(m_session.coversUpdate()));
     m_tableChoiceView.closeCoversPanel();
     m_ticketView.show();
     m_tableChoiceView.hide();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class CoversPanel;
 class HandlerGuard;
 class RegisterLink;
 class Session;
@@ -33,4 +34,5 @@ private:
     TableChoiceView& m_tableChoiceView;
     TicketView& m_ticketView;
     TicketDisplay& m_ticketDisplay;
+    CoversPanel& m_panel;
 };

@@ -1,6 +1,7 @@
 #include "TableButtons.h"
 
 #include "catalogue/CatalogueGeometry.h"
+#include "session/Limits.h"
 #include "tables/PlanView.h"
 #include "widgets/ColourShape.h"
 #include "widgets/Fonts.h"
@@ -29,7 +30,7 @@ void TableButtons::build(const CatalogueParse::TablePlan& plan, PlanView* view, 
     }
     const std::array<QWidget*, 3> tabs{view->TabItem9(), view->TabItem10(), view->TabItem11()};
     const double tabHeight = view->TabControl1()->tabBar()->sizeHint().height();
-    for (int z = 0; z < CatalogueParse::TableCount; ++z) {
+    for (int z = 0; z < Limits::Tables; ++z) {
         const CatalogueGeometry::TableButton table =
             CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight);
         QWidget* parent = table.planTab ? tabs.at(size_t(*table.planTab)) : m_unplaced.data();

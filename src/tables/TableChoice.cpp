@@ -3,6 +3,7 @@
 #include "Covers.h"
 #include "PlanView.h"
 #include "TableChoiceView.h"
+#include "TableListPanel.h"
 #include "TableReplies.h"
 #include "catalogue/Catalogue.h"
 #include "link/LinkError.h"
@@ -37,9 +38,9 @@ TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsSto
     guard.connect(m_tableChoiceView.button5(), &RedKey::clicked, this, [this] { workWithoutTable(); });
     guard.connect(m_tableChoiceView.button24(), &RedKey::clicked, this, [this] { listFreeTables(); });
     guard.connect(m_tableChoiceView.button25(), &RedKey::clicked, this, [this] { listBusyTables(); });
-    guard.connect(m_tableChoiceView.Button30(), &QPushButton::clicked, this,
+    guard.connect(m_tableChoiceView.Panel9()->Button30(), &QPushButton::clicked, this,
                   [this] { m_tableChoiceView.closeTableList(); });
-    guard.connect(m_tableChoiceView.Button26(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
+    guard.connect(m_tableChoiceView.Panel9()->Button26(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
 }
 
 void TableChoice::workWithoutTable()

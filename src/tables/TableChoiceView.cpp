@@ -1,15 +1,15 @@
 #include "TableChoiceView.h"
 
+#include "CoversPanel.h"
+#include "TableListPanel.h"
 #include "widgets/ColourShape.h"
 #include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
-#include "widgets/Touch.h"
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -39,22 +39,6 @@ RedKey* key(const QString& name, const QString& captionName, const QString& capt
     return k;
 }
 
-QListWidget* list(const QString& name)
-{
-    auto* l = new QListWidget;
-    l->setObjectName(name);
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    enableTouchPanning(l);
-    return l;
-}
-
-DesignView* panel(const QString& name, const QSizeF& designSize)
-{
-    auto* view = new DesignView(name, designSize);
-    view->setBackground(Palette::Background);
-    return view;
-}
-
 } // namespace
 
 TableChoiceView::TableChoiceView(QWidget* parent)
@@ -71,19 +55,7 @@ TableChoiceView::TableChoiceView(QWidget* parent)
                      Palette::Footer)),
       // the caption names the waiter once he is identified
       m_button17(button(QStringLiteral("Button17"), QStringLiteral("Se déconnecter"), Fonts::plain(14, true))),
-      m_panel9(panel(QStringLiteral("Panel9"), QSizeF(375, 521))),
-      m_panel13(new DesignView(QStringLiteral("Panel13"), QSizeF(375, 41.9))),
-      m_button30(button(QStringLiteral("Button30"), QStringLiteral("Annuler"), Fonts::plain(14))),
-      m_button26(button(QStringLiteral("Button26"), QStringLiteral("Valider"), Fonts::plain(14))),
-      m_listViewtable(list(QStringLiteral("ListViewtable"))),
-      m_panelcouv(panel(QStringLiteral("Panelcouv"), QSizeF(298, 423))),
-      m_label10(text(QStringLiteral("Label10"), QStringLiteral("Saisie du nombre de couverts"), Fonts::plain(14, true),
-                     Palette::Caption)),
-      m_label11(text(QStringLiteral("Label11"), QStringLiteral("Saisie du nombre de couverts"), Fonts::plain(14),
-                     Palette::Caption)),
-      m_listBox1(list(QStringLiteral("ListBox1"))),
-      m_button15(button(QStringLiteral("Button15"), QStringLiteral("Valider"), Fonts::plain(11))),
-      m_button31(button(QStringLiteral("Button31"), QStringLiteral("Sortir"), Fonts::plain(11)))
+      m_panel9(new TableListPanel), m_panelcouv(new CoversPanel)
 {
     auto* background = new ColourShape(QStringLiteral("Rectangle4"), Palette::Background);
     fill(background);
@@ -102,35 +74,10 @@ TableChoiceView::TableChoiceView(QWidget* parent)
     m_label20->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label20->stackUnder(m_quitter);
 
-    buildPanel9();
     fill(m_panel9);
     m_panel9->hide();
-    buildPanelcouv();
     fill(m_panelcouv);
     m_panelcouv->hide();
-}
-
-void TableChoiceView::buildPanel9()
-{
-    m_panel13->place(m_button30, QRectF(0, 0, 183.1, 42.3));
-    m_panel13->place(m_button26, QRectF(191.1, 0, 183.1, 42.3));
-    m_panel9->place(m_listViewtable, QRectF(0, 37.1, 374.5, 484.3));
-    m_listViewtable->setFont(Fonts::plain(18));
-    // the list starts a little under the button strip: the buttons stay whole on top of it
-    m_panel9->place(m_panel13, QRectF(0, 0, 375, 41.9));
-}
-
-void TableChoiceView::buildPanelcouv()
-{
-    m_panelcouv->place(m_label10, QRectF(0, 0, 298, 30.3));
-    m_panelcouv->place(m_label11, QRectF(0, 24.7, 298, 25.3));
-    // an entry's row is the number of covers it stands for
-    for (int couverts = 0; couverts <= MaxCouverts; ++couverts)
-        m_listBox1->addItem(QString::number(couverts));
-    m_listBox1->setFont(Fonts::plain(18));
-    m_panelcouv->place(m_listBox1, QRectF(9.4, 46.2, 162.3, 279));
-    m_panelcouv->place(m_button15, QRectF(194.9, 108.8, 98.3, 29));
-    m_panelcouv->place(m_button31, QRectF(188.4, 277, 98.3, 29.3));
 }
 
 void TableChoiceView::showWaiter(const QString& name)
@@ -147,14 +94,7 @@ void TableChoiceView::showHeader(const QString& text)
 
 void TableChoiceView::showTableList(const QStringList& items)
 {
-    m_listViewtable->clear();
-    m_listViewtable->addItems(items);
-    m_listViewtable->clearSelection();
-    m_listViewtable->setCurrentRow(-1);
-    if (items.isEmpty())
-        return;
-    m_listViewtable->show();
-    m_panel9->show();
+    m_panel9->showTables(items);
 }
 
 void TableChoiceView::closeTableList()
@@ -164,8 +104,7 @@ void TableChoiceView::closeTableList()
 
 QString TableChoiceView::selectedTable() const
 {
-    const QList<QListWidgetItem*> selected = m_listViewtable->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return m_panel9->selectedTable();
 }
 
 void TableChoiceView::openCoversPanel()
@@ -177,35 +116,4 @@ void TableChoiceView::openCoversPanel()
 void TableChoiceView::closeCoversPanel()
 {
     m_panelcouv->hide();
-}
-
-void TableChoiceView::showCoversPrompt(const QString& text)
-{
-    m_label11->setText(text);
-}
-
-void TableChoiceView::showCurrentCovers(const QString& count)
-{
-    m_label11->setText(QStringLiteral("Actuellement, ") + count + QStringLiteral(" couvert(s)"));
-}
-
-void TableChoiceView::selectCovers(int count)
-{
-    if (count < 0)
-        m_listBox1->clearSelection();
-    m_listBox1->setCurrentRow(count);
-}
-
-int TableChoiceView::chosenCovers() const
-{
-    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
-    return selected.isEmpty() ? -1 : m_listBox1->row(selected.first());
-}
-
-void TableChoiceView::showChosenCovers()
-{
-    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
-    m_button15->setText(selected.isEmpty()
-                            ? QStringLiteral("Valider")
-                            : QStringLiteral("Valider ") + selected.first()->text() + QStringLiteral(" couvert(s)"));
 }

@@ -1,6 +1,7 @@
 #include "TableReplies.h"
 
 #include "link/ReplyText.h"
+#include "session/Limits.h"
 
 #include <algorithm>
 
@@ -52,7 +53,7 @@ CoversReply coversReply(const QString& reply)
         return {};
     bool fits = false;
     const int count = text.toInt(&fits);
-    if (!fits || count > MaxCouverts)
+    if (!fits || count > Limits::MaxCovers)
         return {CoversReply::Kind::TooMany, 0};
     return {CoversReply::Kind::Entry, count};
 }
@@ -63,7 +64,7 @@ TableStates tableStates(const QString& reply)
     const QStringList groups = Split(reply, QStringLiteral("U"));
     for (int g = 0; g < TableStates::Groups; ++g) {
         const QStringList flags = Split(field(groups, g), QStringLiteral(";"));
-        for (int table = 0; table < TableCount; ++table)
+        for (int table = 0; table < Limits::Tables; ++table)
             states.flags.at(g).at(table) = field(flags, table) == QLatin1String("1");
     }
     return states;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/Limits.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,9 +9,6 @@
 
 // The register's replies about tables and covers, read into values, and the table header built from them.
 namespace TableReplies {
-
-constexpr int TableCount = 100;
-constexpr int MaxCouverts = 25;
 
 // A free- or occupied-tables reply: the table numbers in the register's order, up to the first empty field
 // or the end of the reply. A field with a blank in it is left out: it cannot name a table to the register.
@@ -43,7 +42,7 @@ struct TableStates
 {
     static constexpr int Groups = 3;
     // a group or a flag the reply lacks reads as not set
-    std::array<std::array<bool, TableCount>, Groups> flags{};
+    std::array<std::array<bool, Limits::Tables>, Groups> flags{};
 };
 TableStates tableStates(const QString& reply);
 

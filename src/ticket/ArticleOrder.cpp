@@ -11,6 +11,7 @@
 #include "catalogue/ProductTable.h"
 #include "link/LinkError.h"
 #include "link/RegisterLink.h"
+#include "session/Limits.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/RedKey.h"
@@ -37,7 +38,7 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
 {
     // a tap while another handler runs is dropped: the waiter sees no "1 * " note for it and taps again
     connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) { guard.run([&] { addArticle(k); }); });
-    for (int course = 1; course <= CoursePanel::Courses; ++course) {
+    for (int course = 1; course <= Limits::Courses; ++course) {
         guard.connect(m_parkingView.choixrang()->btnr(course), &RedKey::clicked, this,
                       [this, course] { chooseCourse(course); });
     }

@@ -1,5 +1,6 @@
 #include "CoursePanel.h"
 
+#include "session/Limits.h"
 #include "widgets/ColourShape.h"
 #include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
@@ -22,12 +23,12 @@ CoursePanel::CoursePanel(QWidget* parent)
     setTextColour(m_label14, Palette::Caption);
     dockTop(m_label14, 25);
 
-    const std::array<QString, Courses> captions{QStringLiteral("Boissons"),       QStringLiteral("première entrée"),
-                                                QStringLiteral("seconde entrée"), QStringLiteral("premier plat"),
-                                                QStringLiteral("second plat"),    QStringLiteral("fromage"),
-                                                QStringLiteral("dessert")};
-    const std::array<qreal, Courses> tops{51.9, 108.3, 164.6, 220.9, 277.3, 333.6, 389.9};
-    for (int course = 1; course <= Courses; ++course) {
+    const std::array<QString, Limits::Courses> captions{
+        QStringLiteral("Boissons"),     QStringLiteral("première entrée"), QStringLiteral("seconde entrée"),
+        QStringLiteral("premier plat"), QStringLiteral("second plat"),     QStringLiteral("fromage"),
+        QStringLiteral("dessert")};
+    const std::array<qreal, Limits::Courses> tops{51.9, 108.3, 164.6, 220.9, 277.3, 333.6, 389.9};
+    for (int course = 1; course <= Limits::Courses; ++course) {
         const QString name = QStringLiteral("btnr%1").arg(course);
         auto* key = new RedKey(name, QStringLiteral("Label_") + name, captions.at(course - 1));
         key->caption()->setFont(Fonts::plain(18, true));
@@ -38,6 +39,6 @@ CoursePanel::CoursePanel(QWidget* parent)
 
 void CoursePanel::offerCourses(const QList<int>& courses)
 {
-    for (int course = 1; course <= Courses; ++course)
+    for (int course = 1; course <= Limits::Courses; ++course)
         btnr(course)->setVisible(courses.contains(course));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/Limits.h"
 #include "widgets/DesignView.h"
 
 #include <array>
@@ -14,8 +15,6 @@ class CoursePanel final : public DesignView
     Q_OBJECT
 
 public:
-    static constexpr int Courses = 7;
-
     explicit CoursePanel(QWidget* parent = nullptr);
 
     QLabel* Label14() const { return m_label14; }
@@ -26,5 +25,5 @@ public:
 
 private:
     QLabel* m_label14;
-    std::array<RedKey*, Courses> m_btnr{};
+    std::array<RedKey*, Limits::Courses> m_btnr{};
 };

@@ -5,6 +5,7 @@
 #include "TicketView.h"
 #include "link/LinkError.h"
 #include "link/RegisterLink.h"
+#include "session/Limits.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/RedKey.h"
@@ -22,7 +23,7 @@ KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGu
     guard.connect(m_ticketView.b4(), &RedKey::clicked, this, [this] { sendToKitchen(); });
     guard.connect(m_ticketView.b3(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
     guard.connect(m_panel.button39(), &RedKey::clicked, this, [this] { sendCourse(0); });
-    for (int course = 1; course <= KitchenDispatchPanel::Courses; ++course)
+    for (int course = 1; course <= Limits::Courses; ++course)
         guard.connect(m_panel.btn_env(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
 }
 

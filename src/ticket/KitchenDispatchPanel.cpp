@@ -1,5 +1,6 @@
 #include "KitchenDispatchPanel.h"
 
+#include "session/Limits.h"
 #include "widgets/ColourShape.h"
 #include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
@@ -40,13 +41,13 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
     dockTop(m_label15, 25);
 
     place(m_button39, keyBox(31));
-    const std::array<QString, Courses> captions{
+    const std::array<QString, Limits::Courses> captions{
         QStringLiteral("Envoyer les boissons"),        QStringLiteral("Envoyer les premières entrées"),
         QStringLiteral("Envoyer les secodes entrées"), QStringLiteral("Envoyer les premiers plats"),
         QStringLiteral("Envoyer les seconds plats"),   QStringLiteral("Envoyer les fromages"),
         QStringLiteral("Envoyer les desserts")};
-    const std::array<qreal, Courses> tops{104.4, 168.6, 232.8, 297, 361.2, 425.5, 489.7};
-    for (int course = 1; course <= Courses; ++course) {
+    const std::array<qreal, Limits::Courses> tops{104.4, 168.6, 232.8, 297, 361.2, 425.5, 489.7};
+    for (int course = 1; course <= Limits::Courses; ++course) {
         RedKey* key = sendKey(QStringLiteral("btn_env%1").arg(course), captions.at(course - 1));
         place(key, keyBox(tops.at(course - 1)));
         m_btnEnv.at(course - 1) = key;
@@ -55,6 +56,6 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
 
 void KitchenDispatchPanel::offerCourses(const QList<int>& courses)
 {
-    for (int course = 1; course <= Courses; ++course)
+    for (int course = 1; course <= Limits::Courses; ++course)
         btn_env(course)->setVisible(courses.contains(course));
 }

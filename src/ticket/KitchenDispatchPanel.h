@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/Limits.h"
 #include "widgets/DesignView.h"
 
 #include <array>
@@ -13,8 +14,6 @@ class KitchenDispatchPanel final : public DesignView
     Q_OBJECT
 
 public:
-    static constexpr int Courses = 7;
-
     explicit KitchenDispatchPanel(QWidget* parent = nullptr);
 
     QLabel* Label15() const { return m_label15; }
@@ -28,5 +27,5 @@ public:
 private:
     QLabel* m_label15;
     RedKey* m_button39;
-    std::array<RedKey*, Courses> m_btnEnv{};
+    std::array<RedKey*, Limits::Courses> m_btnEnv{};
 };

@@ -1,6 +1,7 @@
 #include "WaiterLogin.h"
 
 #include "CodeEdit.h"
+#include "CodePanel.h"
 #include "Identification.h"
 #include "WaiterView.h"
 #include "catalogue/Catalogue.h"
@@ -51,8 +52,8 @@ WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& 
     for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
         m_guard.connect(m_waiterView.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
                         [this, waiter] { chooseWaiter(waiter); });
-    m_guard.connect(m_waiterView.Rectangle13(), &RedKey::clicked, this, [this] { validateCode(); });
-    m_waiterView.Edit3()->installEventFilter(this);
+    m_guard.connect(m_waiterView.Rectangle11()->Rectangle13(), &RedKey::clicked, this, [this] { validateCode(); });
+    m_waiterView.Rectangle11()->Edit3()->installEventFilter(this);
     m_guard.connect(m_tableChoiceView.Button17(), &QPushButton::clicked, this, [this] { logOut(); });
 }
 
@@ -117,7 +118,7 @@ void WaiterLogin::logOut()
 
 bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_waiterView.Edit3())
+    if (watched != m_waiterView.Rectangle11()->Edit3())
         return false;
     QString text;
     // keypads of touch screens deliver their digits as committed input rather than key presses

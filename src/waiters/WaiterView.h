@@ -1,10 +1,11 @@
 #pragma once
 
+#include "session/Limits.h"
 #include "widgets/DesignView.h"
 
 #include <array>
 
-class CodeEdit;
+class CodePanel;
 class QLabel;
 class RedKey;
 
@@ -14,8 +15,6 @@ class WaiterView final : public DesignView
     Q_OBJECT
 
 public:
-    static constexpr int WaiterCount = 8;
-
     explicit WaiterView(QWidget* parent = nullptr);
     QLabel* Label1() const { return m_label1; }
     RedKey* s1() const { return m_keys[0]; }
@@ -27,11 +26,8 @@ public:
     RedKey* s7() const { return m_keys[6]; }
     RedKey* s8() const { return m_keys[7]; }
     // the waiter keys in waiter order, s1 first
-    const std::array<RedKey*, WaiterCount>& waiterKeys() const { return m_keys; }
-    DesignView* Rectangle11() const { return m_rectangle11; }
-    QLabel* Label71() const { return m_label71; }
-    CodeEdit* Edit3() const { return m_edit3; }
-    RedKey* Rectangle13() const { return m_rectangle13; }
+    const std::array<RedKey*, Limits::Waiters>& waiterKeys() const { return m_keys; }
+    CodePanel* Rectangle11() const { return m_rectangle11; }
 
     // The code panel over the waiter keys, empty and ready for typing.
     void openCodePanel();
@@ -41,9 +37,6 @@ public:
 
 private:
     QLabel* m_label1;
-    std::array<RedKey*, WaiterCount> m_keys;
-    DesignView* m_rectangle11;
-    QLabel* m_label71;
-    CodeEdit* m_edit3;
-    RedKey* m_rectangle13;
+    std::array<RedKey*, Limits::Waiters> m_keys;
+    CodePanel* m_rectangle11;
 };

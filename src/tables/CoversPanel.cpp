@@ -1,0 +1,87 @@
+#include "CoversPanel.h"
+
+#include "session/Limits.h"
+#include "widgets/ColouredLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/Touch.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QLabel* prompt(const QString& name, const QFont& font)
+{
+    auto* label = new QLabel(QStringLiteral("Saisie du nombre de couverts"));
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    setTextColour(label, Palette::Caption);
+    return label;
+}
+
+QPushButton* button(const QString& name, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setFont(Fonts::plain(11));
+    return b;
+}
+
+} // namespace
+
+CoversPanel::CoversPanel(QWidget* parent)
+    : DesignView(QStringLiteral("Panelcouv"), QSizeF(298, 423), parent),
+      m_label10(prompt(QStringLiteral("Label10"), Fonts::plain(14, true))),
+      m_label11(prompt(QStringLiteral("Label11"), Fonts::plain(14))), m_listBox1(new QListWidget),
+      m_button15(button(QStringLiteral("Button15"), QStringLiteral("Valider"))),
+      m_button31(button(QStringLiteral("Button31"), QStringLiteral("Sortir")))
+{
+    setBackground(Palette::Background);
+    place(m_label10, QRectF(0, 0, 298, 30.3));
+    place(m_label11, QRectF(0, 24.7, 298, 25.3));
+
+    m_listBox1->setObjectName(QStringLiteral("ListBox1"));
+    m_listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    enableTouchPanning(m_listBox1);
+    // an entry's row is the number of covers it stands for
+    for (int covers = 0; covers <= Limits::MaxCovers; ++covers)
+        m_listBox1->addItem(QString::number(covers));
+    m_listBox1->setFont(Fonts::plain(18));
+    place(m_listBox1, QRectF(9.4, 46.2, 162.3, 279));
+    place(m_button15, QRectF(194.9, 108.8, 98.3, 29));
+    place(m_button31, QRectF(188.4, 277, 98.3, 29.3));
+}
+
+void CoversPanel::showPrompt(const QString& text)
+{
+    m_label11->setText(text);
+}
+
+void CoversPanel::showCurrentCovers(const QString& count)
+{
+    m_label11->setText(QStringLiteral("Actuellement, ") + count + QStringLiteral(" couvert(s)"));
+}
+
+void CoversPanel::selectCovers(int count)
+{
+    if (count < 0)
+        m_listBox1->clearSelection();
+    m_listBox1->setCurrentRow(count);
+}
+
+int CoversPanel::chosenCovers() const
+{
+    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
+    return selected.isEmpty() ? -1 : m_listBox1->row(selected.first());
+}
+
+void CoversPanel::showChosenCovers()
+{
+    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
+    m_button15->setText(selected.isEmpty()
+                            ? QStringLiteral("Valider")
+                            : QStringLiteral("Valider ") + selected.first()->text() + QStringLiteral(" couvert(s)"));
+}

@@ -1,0 +1,57 @@
+#include "TableListPanel.h"
+
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/Touch.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* stripButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setFont(Fonts::plain(14));
+    return button;
+}
+
+} // namespace
+
+TableListPanel::TableListPanel(QWidget* parent)
+    : DesignView(QStringLiteral("Panel9"), QSizeF(375, 521), parent),
+      m_panel13(new DesignView(QStringLiteral("Panel13"), QSizeF(375, 41.9))),
+      m_button30(stripButton(QStringLiteral("Button30"), QStringLiteral("Annuler"))),
+      m_button26(stripButton(QStringLiteral("Button26"), QStringLiteral("Valider"))), m_listViewtable(new QListWidget)
+{
+    setBackground(Palette::Background);
+    m_panel13->place(m_button30, QRectF(0, 0, 183.1, 42.3));
+    m_panel13->place(m_button26, QRectF(191.1, 0, 183.1, 42.3));
+
+    m_listViewtable->setObjectName(QStringLiteral("ListViewtable"));
+    m_listViewtable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listViewtable->setFont(Fonts::plain(18));
+    enableTouchPanning(m_listViewtable);
+    place(m_listViewtable, QRectF(0, 37.1, 374.5, 484.3));
+    // the list starts a little under the button strip: the buttons stay whole on top of it
+    place(m_panel13, QRectF(0, 0, 375, 41.9));
+}
+
+void TableListPanel::showTables(const QStringList& items)
+{
+    m_listViewtable->clear();
+    m_listViewtable->addItems(items);
+    m_listViewtable->clearSelection();
+    m_listViewtable->setCurrentRow(-1);
+    if (items.isEmpty())
+        return;
+    m_listViewtable->show();
+    show();
+}
+
+QString TableListPanel::selectedTable() const
+{
+    const QList<QListWidgetItem*> selected = m_listViewtable->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
