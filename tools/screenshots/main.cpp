@@ -33,7 +33,7 @@ QTextStream& err()
     return stream;
 }
 
-// The panels inside views, from Parts 1.2, 5.1 to 5.4, 6.1, 6.2, 7.1, 7.3 and 8.1.
+// The panels that open over a view, each shot on its own.
 const QStringList PanelNames = {
     QStringLiteral("Rectangle11"),    QStringLiteral("Panel9"),         QStringLiteral("Panelcouv"),
     QStringLiteral("panel_annul"),    QStringLiteral("panel_env_cuis"), QStringLiteral("Panel2"),
