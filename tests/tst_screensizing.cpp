@@ -26,6 +26,8 @@ class tst_ScreenSizing : public QObject
 private Q_SLOTS:
     void tabletWindow_data();
     void tabletWindow();
+    void fontsFollowTheWindow_data();
+    void fontsFollowTheWindow();
 };
 
 void tst_ScreenSizing::tabletWindow_data()
@@ -89,4 +91,59 @@ void tst_ScreenSizing::tabletWindow()
 }
 
 QTEST_MAIN(tst_ScreenSizing)
+// Text no screen-sizing rule sizes grows with a window larger than the design window, by the smaller of its two
+// proportions; it never shrinks below its design size, and a font a rule sets is left to the rule.
+void tst_ScreenSizing::fontsFollowTheWindow_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("pixelSize");
+
+    const QSize design(403, 651);
+    const QSize tablet(800, 1280); // 1.97 times the design height
+    const QSize large(1080, 1920); // 2.68 times the design width
+    const QSize small(360, 600);
+    QTest::newRow("Quitter at the design size") << design << "choixtable"
+                                                << "Quitter" << 14;
+    QTest::newRow("Quitter on a tablet") << tablet << "choixtable"
+                                         << "Quitter" << 28;
+    QTest::newRow("Quitter on a large tablet") << large << "choixtable"
+                                               << "Quitter" << 38;
+    QTest::newRow("Quitter on a small window keeps its size") << small << "choixtable"
+                                                              << "Quitter" << 14;
+    QTest::newRow("the covers list on a tablet") << tablet << "Panelcouv"
+                                                 << "ListBox1" << 35;
+    QTest::newRow("a payment key's caption on a tablet") << tablet << "encaissement"
+                                                         << "Label46" << 31;
+    QTest::newRow("a course key's caption on a tablet") << tablet << "choixrang"
+                                                        << "Label_btnr1" << 35;
+    QTest::newRow("the line panel's question on a tablet") << tablet << "panel_annul"
+                                                           << "Label16" << 35;
+    QTest::newRow("a table-choice key, sized by a rule, on a tablet") << tablet << "choixtable"
+                                                                      << "Label31" << 14;
+}
+
+void tst_ScreenSizing::fontsFollowTheWindow()
+{
+    QFETCH(QSize, window);
+    QFETCH(QString, view);
+    QFETCH(QString, control);
+    QFETCH(int, pixelSize);
+
+    QTemporaryDir folder;
+    MainWindow form(folder.path());
+    form.resize(window);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* holder = form.findChild<QWidget*>(view);
+    QVERIFY(holder);
+    // a panel lays its controls out when it is first shown, over its view
+    for (QWidget* shown = holder; shown != &form; shown = shown->parentWidget())
+        shown->show();
+    auto* widget = holder->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QTRY_COMPARE(widget->font().pixelSize(), pixelSize);
+}
+
 #include "tst_screensizing.moc"

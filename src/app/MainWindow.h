@@ -5,6 +5,7 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "settings/SettingsStore.h"
+#include "widgets/DesignView.h"
 #include "widgets/HandlerGuard.h"
 
 #include <QWidget>
@@ -48,8 +49,8 @@ class MainWindow final : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int DesignWidth = 403;
-    static constexpr int DesignHeight = 651;
+    static constexpr int DesignWidth = DesignView::DesignWindow.width();
+    static constexpr int DesignHeight = DesignView::DesignWindow.height();
 
     explicit MainWindow(const QString& settingsFolder = SettingsStore::defaultFolder(), QWidget* parent = nullptr);
     ~MainWindow() override;

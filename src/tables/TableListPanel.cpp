@@ -36,6 +36,9 @@ TableListPanel::TableListPanel(QWidget* parent)
     place(m_listViewtable, QRectF(0, 37.1, 374.5, 484.3));
     // the list starts a little under the button strip: the buttons stay whole on top of it
     place(m_panel13, QRectF(0, 0, 375, 41.9));
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_button30), static_cast<QWidget*>(m_button26), static_cast<QWidget*>(m_listViewtable)})
+        followWindowFont(control);
 }
 
 void TableListPanel::showTables(const QStringList& items)

@@ -18,7 +18,11 @@ class ScaledFonts final
 public:
     // A label whose box does not grow with the view: its font grows with the others, but never beyond what lets its
     // text fit its box, and never below its design size.
-    void addFitted(QLabel* label) { m_fitted.emplace_back(label, label->font()); }
+    void addFitted(QLabel* label)
+    {
+        m_fitted.emplace_back(label, label->font());
+        m_added = true;
+    }
 
     // Records the font `control` has now (set at design size) and those of its children that set their own.
     void add(QWidget* control)
@@ -28,6 +32,7 @@ public:
             if (child->testAttribute(Qt::WA_SetFont))
                 m_fonts.emplace_back(child, child->font());
         }
+        m_added = true;
     }
 
     // Records the children of a view that set their own font and are not recorded yet: a stretched view records its
@@ -37,15 +42,19 @@ public:
         for (QWidget* child : view->findChildren<QWidget*>()) {
             const bool known = std::any_of(m_fonts.cbegin(), m_fonts.cend(),
                                            [child](const auto& entry) { return entry.first == child; });
-            if (!known && child->testAttribute(Qt::WA_SetFont))
+            if (!known && child->testAttribute(Qt::WA_SetFont)) {
                 m_fonts.emplace_back(child, child->font());
+                m_added = true;
+            }
         }
     }
     // Every recorded font at its design size times factor; stretch widens or narrows the glyphs (100: as designed).
     void apply(qreal factor, int stretch = 100)
     {
-        if (factor <= 0 || (qFuzzyCompare(factor, m_factor) && stretch == m_stretch))
+        // a font recorded since the last time is at its design size, whatever the factor
+        if (factor <= 0 || (qFuzzyCompare(factor, m_factor) && stretch == m_stretch && !m_added))
             return;
+        m_added = false;
         m_factor = factor;
         m_stretch = stretch;
         for (const auto& [control, design] : m_fonts) {
@@ -87,4 +96,5 @@ private:
     std::vector<std::pair<QPointer<QLabel>, QFont>> m_fitted;
     qreal m_factor = 1;
     int m_stretch = 100;
+    bool m_added = false;
 };
