@@ -63,7 +63,12 @@ bool WindowPlacement::fillsScreen(const QScreen* screen) const
 
 void WindowPlacement::show(QWidget& window) const
 {
-    if (fillsScreen(window.screen())) {
+    const QScreen* screen = window.screen();
+    if (fillsScreen(screen)) {
+        // a kiosk X server has no window manager to honour the full-screen state: the window takes the screen's
+        // size itself
+        if (screen)
+            window.setGeometry(screen->geometry());
         window.showFullScreen();
         return;
     }
