@@ -141,7 +141,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption loopOption(QStringLiteral("save-loop"), QStringLiteral("save until killed"),
                                         QStringLiteral("folder"));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("last version"), QStringLiteral("V"));
-    const QCommandLineOption killsOption(QStringLiteral("kills"), QStringLiteral("how many kills"), QStringLiteral("N"));
+    const QCommandLineOption killsOption(QStringLiteral("kills"), QStringLiteral("how many kills"),
+                                         QStringLiteral("N"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("seed"), QStringLiteral("S"));
     const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("settings"), QStringLiteral("D"));
     parser.addOptions({loopOption, fromOption, killsOption, seedOption, folderOption});

@@ -96,7 +96,8 @@ std::vector<Waiter> readWaiters(const QString& path)
     const QJsonArray list = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("waiters")).toArray();
     for (const QJsonValue& entry : list) {
         const QJsonObject waiter = entry.toObject();
-        waiters.push_back({waiter.value(QStringLiteral("number")).toInt(), waiter.value(QStringLiteral("code")).toString()});
+        waiters.push_back(
+            {waiter.value(QStringLiteral("number")).toInt(), waiter.value(QStringLiteral("code")).toString()});
     }
     return waiters;
 }
@@ -142,7 +143,8 @@ private:
         m_longestGapMs = std::max(m_longestGapMs, gap);
         if (gap > DrawingAllowanceMs + exchanges * WorstExchangeMs) {
             ++m_held;
-            writeLog(QStringLiteral("HELD: %1 ms with %2 exchanges, during %3").arg(gap).arg(exchanges).arg(m_lastAction));
+            writeLog(
+                QStringLiteral("HELD: %1 ms with %2 exchanges, during %3").arg(gap).arg(exchanges).arg(m_lastAction));
         }
     }
 
@@ -207,7 +209,8 @@ private:
         const QString seen = sessionTable + QLatin1Char('|') + text;
         if (wrong && seen != m_lastWrong) {
             ++m_wrongHeaders;
-            writeLog(QStringLiteral("WRONG HEADER: table %1 shows \"%2\" after %3").arg(sessionTable, header, m_lastAction));
+            writeLog(
+                QStringLiteral("WRONG HEADER: table %1 shows \"%2\" after %3").arg(sessionTable, header, m_lastAction));
         }
         m_lastWrong = wrong ? seen : QString();
     }
@@ -424,10 +427,9 @@ private:
         if (r < 50)
             return touchTicketLine();
         static const std::vector<std::pair<int, QString>> sideKeys{
-            {8, QStringLiteral("b4")},  {5, QStringLiteral("b6")},  {4, QStringLiteral("b5")},
-            {4, QStringLiteral("b12")}, {4, QStringLiteral("b7")},  {7, QStringLiteral("b8")},
-            {7, QStringLiteral("b9")},  {3, QStringLiteral("b11")}, {4, QStringLiteral("b3")},
-            {3, QStringLiteral("b2")},  {1, QStringLiteral("b10")}};
+            {8, QStringLiteral("b4")}, {5, QStringLiteral("b6")}, {4, QStringLiteral("b5")}, {4, QStringLiteral("b12")},
+            {4, QStringLiteral("b7")}, {7, QStringLiteral("b8")}, {7, QStringLiteral("b9")}, {3, QStringLiteral("b11")},
+            {4, QStringLiteral("b3")}, {3, QStringLiteral("b2")}, {1, QStringLiteral("b10")}};
         int left = r - 50;
         for (const auto& [weight, name] : sideKeys) {
             if (left < weight)
