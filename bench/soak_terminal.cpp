@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
+#include "settings/SettingsSlots.h"
 #include "widgets/HandlerGuard.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -53,6 +54,8 @@ constexpr int WorstExchangeMs = 2 * LongestSettleMs + RegisterLink::ServiceConne
 // Drawing and building the screens between two exchanges, on a machine shared by every terminal of the soak.
 constexpr int DrawingAllowanceMs = 5000;
 constexpr int BeatMs = 20;
+constexpr int RestartPauseMs = 20000;
+constexpr int PrepareMs = 120000;
 
 QFile* logFile = nullptr;
 qint64 exchangesEnded = 0;
@@ -105,14 +108,15 @@ std::vector<Waiter> readWaiters(const QString& path)
 class SoakDriver final : public QObject
 {
 public:
-    SoakDriver(MainWindow& form, std::vector<Waiter> waiters, quint64 seed, qint64 seconds)
-        : m_form(form), m_waiters(std::move(waiters)), m_random(seed), m_endMs(seconds * 1000)
+    SoakDriver(const QString& folder, quint16 port, std::vector<Waiter> waiters, quint64 seed, qint64 seconds)
+        : m_folder(folder), m_port(port), m_waiters(std::move(waiters)), m_random(seed), m_endMs(seconds * 1000)
     {
         m_beat.setTimerType(Qt::PreciseTimer);
         m_beat.setInterval(BeatMs);
         connect(&m_beat, &QTimer::timeout, this, [this] { beat(); });
         m_tick.setSingleShot(true);
         connect(&m_tick, &QTimer::timeout, this, [this] { tick(); });
+        openTerminal();
     }
 
     void start()
@@ -125,12 +129,36 @@ public:
     void printFigures(int terminal) const
     {
         std::printf("soak-terminal %d: actions=%lld messages=%lld held=%lld wrong-header=%lld longest-hold-ms=%lld "
-                    "exchanges=%lld\n",
-                    terminal, m_actions, m_messages, m_held, m_wrongHeaders, m_longestGapMs, exchangesEnded);
+                    "exchanges=%lld restarts=%lld\n",
+                    terminal, m_actions, m_messages, m_held, m_wrongHeaders, m_longestGapMs, exchangesEnded,
+                    m_restarts);
         std::fflush(stdout);
     }
 
 private:
+    void openTerminal()
+    {
+        m_form = std::make_unique<MainWindow>(m_folder);
+        m_form->link().setPort(m_port);
+        m_form->show();
+        m_form->activateWindow();
+    }
+
+    // A terminal left without product keys by a catalogue load the register broke off can take no order: the waiter
+    // starts it again, as he would on the tablet.
+    bool restartWithoutKeys()
+    {
+        if (!m_form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^labeltouche"))).isEmpty() ||
+            runClock.elapsed() - m_lastRestartMs < RestartPauseMs)
+            return false;
+        m_lastRestartMs = runClock.elapsed();
+        ++m_restarts;
+        act(QStringLiteral("terminal started again: no product keys"));
+        m_form.reset();
+        openTerminal();
+        return true;
+    }
+
     // The screen cannot be drawn nor touched between two beats: a gap longer than its exchanges may take is a screen
     // held past the bounds.
     void beat()
@@ -156,7 +184,7 @@ private:
             dismiss(modal);
             return;
         }
-        if (m_form.guard().busy()) {
+        if (m_form->guard().busy()) {
             // an impatient waiter: the guard drops these
             if (!m_inStep && m_random.bounded(10) == 0)
                 tapAnyKey();
@@ -174,7 +202,7 @@ private:
         step();
         m_inStep = false;
         ++m_actions;
-        if (!m_form.guard().busy() && !QApplication::activeModalWidget())
+        if (!m_form->guard().busy() && !QApplication::activeModalWidget())
             checkHeader();
     }
 
@@ -194,13 +222,13 @@ private:
     void checkHeader()
     {
         auto* ticket = find<QWidget>(QStringLiteral("ticket"));
-        if (m_form.frontView() != ticket)
+        if (m_form->frontView() != ticket)
             return;
         const QString text = find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText();
         const QString header = text.section(QLatin1Char('\n'), 0, 0);
         static const QRegularExpression tableLine(QStringLiteral("^Table (\\d+)\\b"));
         const QRegularExpressionMatch table = tableLine.match(header);
-        const QString sessionTable = m_form.session().table();
+        const QString sessionTable = m_form->session().table();
         bool wrong = false;
         if (table.hasMatch())
             wrong = table.captured(1) != sessionTable;
@@ -215,7 +243,7 @@ private:
         m_lastWrong = wrong ? seen : QString();
     }
 
-    template <typename T> T* find(const QString& name) const { return m_form.findChild<T*>(name); }
+    template <typename T> T* find(const QString& name) const { return m_form->findChild<T*>(name); }
 
     bool shown(const QString& name) const
     {
@@ -301,7 +329,7 @@ private:
         if (shown(QStringLiteral("Rectangle11")))
             return typeCode();
 
-        QWidget* front = m_form.frontView();
+        QWidget* front = m_form->frontView();
         const QString view = front ? front->objectName() : QString();
         if (view == QLatin1String("init"))
             return startService();
@@ -361,7 +389,7 @@ private:
     void typeCode()
     {
         auto* box = find<QLineEdit>(QStringLiteral("Edit3"));
-        const int number = m_form.session().waiterNumber();
+        const int number = m_form->session().waiterNumber();
         QString code;
         for (const Waiter& waiter : m_waiters) {
             if (waiter.number == number)
@@ -421,6 +449,8 @@ private:
 
     void order()
     {
+        if (restartWithoutKeys())
+            return;
         const int r = pick(100);
         if (r < 40)
             return tapProduct();
@@ -497,7 +527,7 @@ private:
 
     void tapAnyKey()
     {
-        QWidget* front = m_form.frontView();
+        QWidget* front = m_form->frontView();
         if (!front)
             return;
         std::vector<QWidget*> keys;
@@ -517,7 +547,9 @@ private:
         }
     }
 
-    MainWindow& m_form;
+    QString m_folder;
+    quint16 m_port;
+    std::unique_ptr<MainWindow> m_form;
     std::vector<Waiter> m_waiters;
     QRandomGenerator64 m_random;
     qint64 m_endMs;
@@ -533,7 +565,29 @@ private:
     qint64 m_held = 0;
     qint64 m_wrongHeaders = 0;
     qint64 m_longestGapMs = 0;
+    qint64 m_restarts = 0;
+    qint64 m_lastRestartMs = 0;
 };
+
+// Starts the terminal on a register without faults until its catalogue is downloaded and saved: the soak's terminals
+// start from that file, as tablets already in service do, and download again only when the register's data change.
+int prepare(const QString& folder, quint16 port)
+{
+    MainWindow form(folder);
+    form.link().setPort(port);
+    form.show();
+    form.activateWindow();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < PrepareMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (form.frontView() && form.frontView()->objectName() == QLatin1String("serveur") &&
+            !form.settings()[SettingsSlots::DataStamp].isEmpty())
+            return 0;
+    }
+    std::fprintf(stderr, "soak_terminal: the catalogue was not downloaded\n");
+    return 1;
+}
 
 } // namespace
 
@@ -549,7 +603,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("duration"), QStringLiteral("T"));
     const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("settings"), QStringLiteral("D"));
     const QCommandLineOption logOption(QStringLiteral("log"), QStringLiteral("log file"), QStringLiteral("F"));
-    parser.addOptions({portOption, dataOption, seedOption, terminalOption, secondsOption, folderOption, logOption});
+    const QCommandLineOption prepareOption(QStringLiteral("prepare"), QStringLiteral("download the catalogue, stop"));
+    parser.addOptions(
+        {portOption, dataOption, seedOption, terminalOption, secondsOption, folderOption, logOption, prepareOption});
     parser.process(app);
     const int terminal = parser.value(terminalOption).toInt();
     const QString folder = parser.value(folderOption);
@@ -560,24 +616,24 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(logMessage);
     QLoggingCategory::setFilterRules(QStringLiteral("commande.link.debug=true"));
 
-    QFile settings(folder + QStringLiteral("/Iquillobrands.dat"));
-    if (!settings.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "soak_terminal: cannot write the settings in %s\n", qPrintable(folder));
-        return 2;
+    if (!QFile::exists(folder + QStringLiteral("/Iquillobrands.dat"))) {
+        QFile settings(folder + QStringLiteral("/Iquillobrands.dat"));
+        if (!settings.open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "soak_terminal: cannot write the settings in %s\n", qPrintable(folder));
+            return 2;
+        }
+        // the address known, so the terminal starts by itself; the plan offered and covers asked; single taps
+        settings.write("[data]\n0=" + Address.toLatin1() + "\n1=1\n2=1\n3=1\n4=0\n");
     }
-    // the address known, so the terminal starts by itself; the plan offered and covers asked; single taps
-    settings.write("[data]\n0=" + Address.toLatin1() + "\n1=1\n2=1\n3=1\n4=0\n");
-    settings.close();
+    const quint16 port = quint16(parser.value(portOption).toUInt());
+    if (parser.isSet(prepareOption))
+        return prepare(folder, port);
 
     const quint64 seed = parser.value(seedOption).toULongLong() * 1000003ULL + quint64(terminal);
-    qint64 seconds = parser.value(secondsOption).toLongLong();
+    const qint64 seconds = parser.value(secondsOption).toLongLong();
     int status = 0;
     {
-        MainWindow form(folder);
-        form.link().setPort(quint16(parser.value(portOption).toUInt()));
-        SoakDriver driver(form, readWaiters(parser.value(dataOption)), seed, seconds);
-        form.show();
-        form.activateWindow();
+        SoakDriver driver(folder, port, readWaiters(parser.value(dataOption)), seed, seconds);
         driver.start();
         status = QApplication::exec();
         driver.printFigures(terminal);
