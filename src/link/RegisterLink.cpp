@@ -155,8 +155,8 @@ QString RegisterLink::exchange(const QString& request, const ExchangeOptions& op
     if (options.onReply)
         options.onReply(reply);
     if (options.trailingRead && !failed) {
-        // the reply is in: a link lost after it is for the next exchange to find
-        // the register may send none: a read that times out here owes nothing
+        // the reply is in: a link lost after it is for the next exchange to find, and a line that never comes is
+        // not owed, as a register may send none
         try {
             readLine();
         } catch (const LinkError&) {
