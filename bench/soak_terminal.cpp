@@ -55,6 +55,8 @@ constexpr int WorstExchangeMs = 2 * LongestSettleMs + RegisterLink::ServiceConne
 constexpr int DrawingAllowanceMs = 5000;
 constexpr int BeatMs = 20;
 constexpr int RestartPauseMs = 20000;
+constexpr int StartRetryMinMs = 1000;
+constexpr int StartRetryMaxMs = 3000;
 constexpr int PrepareMs = 120000;
 
 QFile* logFile = nullptr;
@@ -378,6 +380,10 @@ private:
 
     void startService()
     {
+        // a waiter whose start failed waits a moment before he tries again
+        if (runClock.elapsed() < m_nextStartMs)
+            return;
+        m_nextStartMs = runClock.elapsed() + m_random.bounded(StartRetryMinMs, StartRetryMaxMs);
         auto* address = find<QLineEdit>(QStringLiteral("Edit1"));
         if (address && address->text().isEmpty()) {
             act(QStringLiteral("Edit1 typed"));
@@ -566,6 +572,7 @@ private:
     qint64 m_wrongHeaders = 0;
     qint64 m_longestGapMs = 0;
     qint64 m_restarts = 0;
+    qint64 m_nextStartMs = 0;
     qint64 m_lastRestartMs = 0;
 };
 
