@@ -4,6 +4,7 @@
 // set menus, finalise, pay and write to the register. Every message box is dismissed as a waiter would, and the
 // service goes on from whatever screen the terminal shows. At the end it prints its figures on one line.
 // Usage: soak_terminal --port P --data restaurant.json --seed S --terminal I --seconds T --folder DIR --log FILE
+//        soak_terminal --prepare --port P --folder DIR --log FILE   (downloads the catalogue into DIR, then ends)
 
 #include "app/MainWindow.h"
 #include "link/RegisterLink.h"
@@ -31,10 +32,10 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -131,9 +132,9 @@ public:
     void printFigures(int terminal) const
     {
         std::printf("soak-terminal %d: actions=%lld messages=%lld held=%lld wrong-header=%lld longest-hold-ms=%lld "
-                    "exchanges=%lld restarts=%lld\n",
-                    terminal, m_actions, m_messages, m_held, m_wrongHeaders, m_longestGapMs, exchangesEnded,
-                    m_restarts);
+                    "exchanges=%lld restarts=%lld allowance-ms=%d exchange-ms=%d\n",
+                    terminal, m_actions, m_messages, m_held, m_wrongHeaders, m_longestGapMs, exchangesEnded, m_restarts,
+                    DrawingAllowanceMs, WorstExchangeMs);
         std::fflush(stdout);
     }
 
