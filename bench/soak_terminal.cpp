@@ -204,7 +204,6 @@ private:
         m_inStep = true;
         step();
         m_inStep = false;
-        ++m_actions;
         if (!m_form->guard().busy() && !QApplication::activeModalWidget())
             checkHeader();
     }
@@ -273,8 +272,10 @@ private:
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
+    // Each touch, key typed into a box or start of the terminal is one action.
     void act(const QString& what)
     {
+        ++m_actions;
         m_lastAction = what;
         writeLog(QStringLiteral("tap ") + what);
     }
