@@ -130,6 +130,8 @@ private Q_SLOTS:
     void planTableTakesTheTable_data();
     void planTableTakesTheTable();
     void workingWithoutATable();
+    void tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket_data();
+    void tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket();
     void coversQuery_data();
     void coversQuery();
     void coversValider();
@@ -356,6 +358,48 @@ void tst_TableChoice::workingWithoutATable()
     QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
     QCOMPARE(terminal.choixtable()->Label12()->text(), QStringLiteral("Paul Aucune Table"));
     QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 BIERE"));
+}
+
+void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("from the list") << "list"
+                                   << "12";
+    QTest::newRow("on the plan") << "plan"
+                                 << "5";
+    QTest::newRow("without a table") << "account"
+                                     << "0";
+}
+
+void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, table);
+
+    // no request gets out: the ticket of the table taken never comes
+    ScriptedRegister caisse(Caisse);
+    caisse.stopListening();
+    Terminal terminal;
+    terminal.form->session().setTable(QStringLiteral("3"));
+    auto* memo = terminal.form->findChild<TicketView*>()->Memo1();
+    memo->setPlainText(QStringLiteral("Table 3                 2 couverts\n1  Cafe                       2,00"));
+
+    if (way == QLatin1String("list")) {
+        terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
+        terminal.choixtable()->Button26()->click();
+    } else if (way == QLatin1String("plan")) {
+        terminal.buildTables();
+        terminal.form->findChild<PlanView*>()->show();
+        TapCaption* t5 = terminal.form->catalogueLoad().tableButtons().ltable(4);
+        QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
+    } else {
+        Q_EMIT terminal.choixtable()->button5()->clicked();
+    }
+
+    QCOMPARE(terminal.form->session().table(), table);
+    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(memo->toPlainText(), QString());
 }
 
 void tst_TableChoice::coversQuery_data()

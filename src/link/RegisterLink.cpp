@@ -73,7 +73,7 @@ void RegisterLink::sendLine(const QString& text)
     }
 }
 
-QString RegisterLink::readLine()
+std::optional<QString> RegisterLink::readLine()
 {
     const QDeadlineTimer deadline(LineDeadlineMs);
     QString line;
@@ -105,7 +105,7 @@ QString RegisterLink::readLine()
         if (m_socket.error() != QAbstractSocket::SocketTimeoutError)
             throw LinkError(errorText(m_socket.error()));
         if (m_buffer.isEmpty())
-            return QString(); // a timed-out read is an empty reply, not an error
+            return std::nullopt; // a timed-out read is an empty reply, not an error
         // the register stopped in the middle of a line: its end, if it ever comes, would begin the next reply
         fail(QStringLiteral("Réponse incomplète reçue de la caisse"));
     }
@@ -131,6 +131,7 @@ void RegisterLink::disconnect()
 {
     m_socket.abort();
     m_buffer.clear();
+    m_replyOwed = false;
 }
 
 QString RegisterLink::exchange(const QString& request, const ExchangeOptions& options)
@@ -154,7 +155,8 @@ QString RegisterLink::exchange(const QString& request, const ExchangeOptions& op
     if (options.onReply)
         options.onReply(reply);
     if (options.trailingRead && !failed) {
-        // the reply is in: a link lost after it is for the next exchange to find
+        // the reply is in: a link lost after it is for the next exchange to find, and a line that never comes is
+        // not owed, as a register may send none
         try {
             readLine();
         } catch (const LinkError&) {
@@ -169,6 +171,11 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
         pause(options.settleMs);
         connectToRegister();
     } else {
+        // a reply the register still owes would come in the middle of this exchange and be taken for its reply
+        if (m_replyOwed) {
+            qCDebug(linkLog, "a reply is still owed: connecting anew for %s", qUtf8Printable(request));
+            disconnect();
+        }
         // a close by the register is only seen when the socket is read: look before reusing the connection
         if (connected())
             m_socket.waitForReadyRead(0);
@@ -180,17 +187,22 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
     // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
     if (dropPending())
         qCDebug(linkLog, "dropped what came before %s", qUtf8Printable(request));
-    else if (options.staleRead && !readLine().isEmpty())
+    else if (options.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
     sent = true;
     pause(options.pauseMs);
-    QString reply = readLine();
-    if (options.secondRead && reply.isEmpty()) {
+    std::optional<QString> reply = readLine();
+    if (options.secondRead && reply.value_or(QString()).isEmpty()) {
         pause(options.secondReadPauseMs);
-        reply = readLine();
+        const std::optional<QString> second = readLine();
+        // an empty line answered the request: a second read that times out after it owes nothing
+        if (second || reply)
+            reply = second.value_or(QString());
     }
-    return reply;
+    // the register answers every request, if late: until it has, the connection is out of step
+    m_replyOwed = !reply;
+    return reply.value_or(QString());
 }
 
 void RegisterLink::pause(int ms)

@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 
 #include <functional>
+#include <optional>
 
 // What an exchange does when the link fails.
 enum class OnError
@@ -76,7 +77,8 @@ public:
 private:
     void connectToRegister();
     void sendLine(const QString& text);
-    QString readLine();
+    // The next line; none when the read timed out with nothing received.
+    std::optional<QString> readLine();
     // Drops, without waiting, what the register has sent so far; whether there was anything.
     bool dropPending();
     // the link is out of step with the register: drop the connection so the next exchange starts afresh
@@ -87,5 +89,6 @@ private:
     LineBuffer m_buffer;
     QString m_host;
     quint16 m_port = Port;
+    bool m_replyOwed = false; // the last reply never came in time
     int m_connectTimeoutMs = StartConnectTimeoutMs;
 };

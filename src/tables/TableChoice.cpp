@@ -46,6 +46,7 @@ TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsSto
 void TableChoice::workWithoutTable()
 {
     m_session.leaveTable();
+    forgetTicket();
     openTicket();
     m_tableChoiceView.closeTableList();
 }
@@ -71,6 +72,7 @@ void TableChoice::takeTableFromList()
     if (item.isEmpty())
         return;
     m_session.setTable(TableReplies::tableOfItem(item));
+    forgetTicket();
     m_session.setCovers(askCovers(m_session.listCoversQuery()));
     m_tableChoiceView.showHeader(TableReplies::headerFromList(
         m_catalogue.serv(m_session.waiterNumber()), m_session.waiter(), m_session.table(), m_session.covers()));
@@ -84,6 +86,7 @@ void TableChoice::takeTableFromList()
 void TableChoice::takeTableFromPlan(int table)
 {
     m_session.setTable(QString::number(table));
+    forgetTicket();
     m_session.setCovers(askCovers(m_session.planCoversQuery()));
     m_tableChoiceView.showHeader(
         TableReplies::headerFromPlan(m_session.waiter(), m_session.table(), m_session.covers()));
@@ -134,6 +137,12 @@ QString TableChoice::askCovers(const QString& request)
 bool TableChoice::coversWanted() const
 {
     return m_session.covers() == QLatin1String("0") && m_settings[SettingsSlots::AskCovers] == QLatin1String("1");
+}
+
+void TableChoice::forgetTicket()
+{
+    // the ticket of the table left must never stand under the one taken, should its own not come
+    m_ticketView.showTicket(QString());
 }
 
 void TableChoice::openTicket()

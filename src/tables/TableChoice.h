@@ -42,6 +42,7 @@ private:
     void fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice, int rounds);
     QString askCovers(const QString& request);
     bool coversWanted() const;
+    void forgetTicket();
     void openTicket();
 
     RegisterLink& m_link;
