@@ -378,16 +378,16 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     QFETCH(QString, table);
 
     // no request gets out: the ticket of the table taken never comes
-    ScriptedRegister caisse(Caisse);
+    ScriptedRegister caisse;
     caisse.stopListening();
-    Terminal terminal;
+    Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("3"));
     auto* memo = terminal.form->findChild<TicketView*>()->Memo1();
     memo->setPlainText(QStringLiteral("Table 3                 2 couverts\n1  Cafe                       2,00"));
 
     if (way == QLatin1String("list")) {
         terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
-        terminal.choixtable()->Button26()->click();
+        terminal.choixtable()->Panel9()->Button26()->click();
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
         terminal.form->findChild<PlanView*>()->show();
