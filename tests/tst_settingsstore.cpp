@@ -74,6 +74,7 @@ private Q_SLOTS:
     void onlyRegularFilesAreRead();
     void hugeFileIsReadOnlyUpToTheCap();
     void saveCreatesMissingFolder();
+    void saveTakesAwayWhatACutShortSaveLeft();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -379,6 +380,32 @@ void tst_SettingsStore::saveCreatesMissingFolder()
 
     QVERIFY(QFile::exists(QDir(folder).filePath(SettingsStore::BlankFileName)));
     SettingsStore again(folder);
+    QVERIFY(again.read());
+    QCOMPARE(again.slots(), filled(QStringLiteral("v")));
+}
+
+// A save killed half way leaves its temporary file; the next save takes it away and nothing else.
+void tst_SettingsStore::saveTakesAwayWhatACutShortSaveLeft()
+{
+    QDir folder(m_dir->path());
+    const QStringList leftovers{SettingsStore::FileName + QStringLiteral(".aB3xYz"),
+                                SettingsStore::BlankFileName + QStringLiteral(".Q1w2E3")};
+    const QStringList kept{SettingsStore::FileName + QStringLiteral(".bak"), QStringLiteral("notes.txt.aB3xYz")};
+    for (const QString& name : leftovers + kept) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[data]\n0=half");
+    }
+    SettingsStore store(m_dir->path());
+    fill(store, QStringLiteral("v"));
+
+    QVERIFY(store.save().ok);
+
+    for (const QString& name : leftovers)
+        QVERIFY2(!folder.exists(name), qPrintable(name));
+    for (const QString& name : kept)
+        QVERIFY2(folder.exists(name), qPrintable(name));
+    SettingsStore again(m_dir->path());
     QVERIFY(again.read());
     QCOMPARE(again.slots(), filled(QStringLiteral("v")));
 }

@@ -11,8 +11,20 @@ const QString SettingsStore::BlankFileName = QStringLiteral("Iquillobrand.dat");
 
 namespace {
 
+// A save cut short (the tablet switched off, the process killed) leaves its temporary file "<name>.XXXXXX"
+// beside the file, which stays whole: the next save of that file takes it away.
+void removeCutShortSaves(const QFileInfo& target)
+{
+    QDir folder = target.absoluteDir();
+    const QStringList leftovers =
+        folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& leftover : leftovers)
+        folder.remove(leftover);
+}
+
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
+    removeCutShortSaves(QFileInfo(path));
     QSaveFile file(path);
     // a folder that takes no new file cannot hold the temporary one: write the file in place, where it may be
     // written; any other failure keeps the old file whole
