@@ -1,0 +1,104 @@
+#include "CatalogueKey.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextOption>
+
+CatalogueKey::CatalogueKey(const QString& name, int tag, QWidget* parent) : QWidget(parent), m_tag(tag)
+{
+    setObjectName(name);
+    m_caption.setTextFormat(Qt::PlainText);
+    m_caption.setTextOption(QTextOption(Qt::AlignHCenter));
+}
+
+void CatalogueKey::setColour(const QColor& colour)
+{
+    m_colour = colour;
+    update();
+}
+
+void CatalogueKey::setText(const QString& text)
+{
+    if (text == m_caption.text())
+        return;
+    m_caption.setText(text);
+    m_captionLaidOut = false;
+    setAccessibleName(text);
+    update(m_captionBox);
+}
+
+void CatalogueKey::setCaptionFont(const QFont& font)
+{
+    m_font = font;
+    m_captionLaidOut = false;
+    update(m_captionBox);
+}
+
+void CatalogueKey::setCaptionBox(const QRect& box)
+{
+    update(m_captionBox);
+    m_captionBox = box;
+    m_caption.setTextWidth(box.width());
+    m_captionLaidOut = false;
+    update(m_captionBox);
+}
+
+void CatalogueKey::layOutCaption()
+{
+    m_caption.prepare(QTransform(), m_font);
+    m_captionLaidOut = true;
+}
+
+void CatalogueKey::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colour);
+    const QColor ink = palette().color(QPalette::WindowText);
+    if (m_caption.text().isEmpty() || ink.alpha() == 0)
+        return;
+    if (!m_captionLaidOut)
+        layOutCaption();
+    // what does not fit the caption's box is cut off, as a label of that size would
+    painter.setClipRect(m_captionBox);
+    painter.setPen(ink);
+    painter.setFont(m_font);
+    const qreal top = m_captionBox.top() + (m_captionBox.height() - m_caption.size().height()) / 2;
+    painter.drawStaticText(QPointF(m_captionBox.left(), top), m_caption);
+}
+
+bool CatalogueKey::onCaption(const QMouseEvent* event) const
+{
+    return m_captionBox.contains(event->position().toPoint()) && rect().contains(event->position().toPoint());
+}
+
+void CatalogueKey::mousePressEvent(QMouseEvent* event)
+{
+    // the border around the caption takes no tap: the press goes on to what lies under the key
+    const bool onIt = onCaption(event);
+    m_pressed = onIt && event->button() == Qt::LeftButton;
+    event->setAccepted(onIt);
+}
+
+void CatalogueKey::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool tap = m_pressed && event->button() == Qt::LeftButton && onCaption(event);
+    event->setAccepted(m_pressed || onCaption(event));
+    m_pressed = false;
+    if (tap && m_tap == Tap::Single)
+        Q_EMIT tapped(m_tag);
+}
+
+void CatalogueKey::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!onCaption(event)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_tap == Tap::Double)
+        Q_EMIT tapped(m_tag);
+    else
+        m_pressed = true; // a quick second tap is a tap of its own
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QStaticText>
+#include <QWidget>
+
+// A key the catalogue load builds by the thousand (a product key, a set-menu cell, a plan table): one widget that
+// fills its box with its colour and paints its caption, word-wrapped and centred, in a box inside it. Only a tap on
+// the caption counts; it reports the key's tag. The caption is also the key's accessible name, so screen readers
+// and automation find a key by its text. The caption is drawn in the palette's window text colour, as a label's.
+class CatalogueKey final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Tap
+    {
+        Single,
+        Double,
+    };
+
+    // a new key is white until its colour is set, and answers a single tap
+    CatalogueKey(const QString& name, int tag, QWidget* parent);
+
+    int tag() const { return m_tag; }
+    void setTap(Tap tap) { m_tap = tap; }
+    Tap tap() const { return m_tap; }
+
+    void setColour(const QColor& colour);
+    QColor colour() const { return m_colour; }
+
+    void setText(const QString& text);
+    QString text() const { return m_caption.text(); }
+    void setCaptionFont(const QFont& font);
+    QFont captionFont() const { return m_font; }
+    // in the key's own coordinates
+    void setCaptionBox(const QRect& box);
+    QRect captionBox() const { return m_captionBox; }
+
+Q_SIGNALS:
+    void tapped(int tag);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool onCaption(const QMouseEvent* event) const;
+    void layOutCaption();
+
+    int m_tag;
+    Tap m_tap = Tap::Single;
+    bool m_pressed = false;
+    QColor m_colour = Qt::white;
+    QFont m_font;
+    QRect m_captionBox;
+    // laid out once for its box and font, not at every paint
+    QStaticText m_caption;
+    bool m_captionLaidOut = false;
+};
