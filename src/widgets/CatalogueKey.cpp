@@ -49,6 +49,14 @@ void CatalogueKey::layOutCaption()
     m_captionLaidOut = true;
 }
 
+bool CatalogueKey::event(QEvent* event)
+{
+    // a key laid in a box the waiter cannot see is polished when it is shown, not a thousand times over now
+    if (event->type() == QEvent::PolishRequest && !isVisible())
+        return true;
+    return QWidget::event(event);
+}
+
 void CatalogueKey::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
