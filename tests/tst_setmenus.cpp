@@ -198,8 +198,11 @@ void tst_SetMenus::twoSetMenusFillTwoColumns()
     // the title and the courses the set menus have; "Aucun choix" and the columns after the second are hidden
     QCOMPARE(terminal.shownCells(), (QList<int>{0, 1, 2, 3, 7, 8}));
     const QStringList texts{"Formule midi", "Terrine", "premier plat ?", "dessert ?"};
-    for (int z = 0; z < texts.size(); ++z)
+    for (int z = 0; z < texts.size(); ++z) {
         QCOMPARE(terminal.grid().cellText(z), texts.at(z));
+        // what a screen reader reads out
+        QCOMPARE(terminal.grid().bbbutton(z)->accessibleName(), texts.at(z));
+    }
     QCOMPARE(terminal.grid().cellText(7), QStringLiteral("Menu enfant"));
     QCOMPARE(terminal.grid().cellText(8), QStringLiteral("boisson ?"));
 

@@ -16,18 +16,18 @@ void SetMenuGrid::build(SetMenuView* formule, int largeurinit, int hauteurinit)
     clear();
     QWidget* box = formule->HorzScrollBox1()->widget();
     const QString name = QStringLiteral("bbbutton");
+    const CatalogueKey::TapHandler onTap = [this](int z) { Q_EMIT cellTapped(z); };
     QRect extent;
     m_cells.reserve(CatalogueGeometry::SetMenuCellCount);
     for (int z = 0; z < CatalogueGeometry::SetMenuCellCount; ++z) {
         const CatalogueGeometry::CellBox cell = CatalogueGeometry::setMenuCell(largeurinit, hauteurinit, z);
         // set-menu cells always answer a single tap, whatever the product keys do
-        auto* key = new CatalogueKey(name + QString::number(z), z, box);
+        auto* key = new CatalogueKey(name + QString::number(z), z, onTap, box);
         key->setColour(QColor::fromRgba(cell.colour));
         key->setGeometry(cell.body);
         key->setCaptionBox(cell.caption.translated(-cell.body.topLeft()));
         key->setCaptionFont(Fonts::plain(std::max(1, cell.fontSize)));
         showWithBox(key);
-        connect(key, &CatalogueKey::tapped, this, &SetMenuGrid::cellTapped);
 
         m_cells.emplace_back(key);
         extent |= cell.body;

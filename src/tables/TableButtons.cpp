@@ -30,20 +30,20 @@ void TableButtons::build(const CatalogueParse::TablePlan& plan, PlanView* view, 
     const std::array<QWidget*, 3> tabs{view->TabItem9(), view->TabItem10(), view->TabItem11()};
     const double tabHeight = view->TabControl1()->tabBar()->sizeHint().height();
     const QString name = QStringLiteral("btable");
+    const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
     m_tables.reserve(CatalogueParse::TableCount);
     for (int z = 0; z < CatalogueParse::TableCount; ++z) {
         const CatalogueGeometry::TableButton table =
             CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight);
         QWidget* parent = table.planTab ? tabs.at(size_t(*table.planTab)) : m_unplaced.data();
 
-        auto* key = new CatalogueKey(name + QString::number(z), z + 1, parent);
+        auto* key = new CatalogueKey(name + QString::number(z), z + 1, onTap, parent);
         key->setColour(QColor::fromRgba(CatalogueGeometry::TableBodyColour));
         key->setGeometry(table.body.toRect());
         key->setCaptionBox(table.caption.toRect());
         key->setCaptionFont(Fonts::plain(std::max(1, table.fontSize)));
         key->setText(table.text);
         setTextColour(key, QColor::fromRgba(CatalogueGeometry::TableCaptionColour));
-        connect(key, &CatalogueKey::tapped, this, &TableButtons::tableTapped);
 
         if (table.shown)
             showWithBox(key);

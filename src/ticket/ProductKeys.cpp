@@ -19,6 +19,7 @@ void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* 
     const CatalogueKey::Tap tap = doubleTap ? CatalogueKey::Tap::Double : CatalogueKey::Tap::Single;
     const QFont font = Fonts::plain(std::max(1, CatalogueGeometry::keyFontSize(largeurinit)));
     const QString name = QStringLiteral("bbutton");
+    const CatalogueKey::TapHandler onTap = [this](int k) { Q_EMIT productTapped(k); };
     std::map<QWidget*, int> extents;
     m_keys.reserve(positions.size());
     for (int k = 0; k < static_cast<int>(positions.size()); ++k) {
@@ -31,7 +32,7 @@ void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* 
         QWidget* box = ticket->VertScrollBox(keyboard)->widget();
         const CatalogueGeometry::KeyBox geometry = CatalogueGeometry::productKey(largeurinit, positions.at(size_t(k)));
 
-        auto* key = new CatalogueKey(name + QString::number(k), k, box);
+        auto* key = new CatalogueKey(name + QString::number(k), k, onTap, box);
         if (const std::optional<quint32> colour = CatalogueGeometry::keyColour(prod.couleur(k)))
             key->setColour(QColor::fromRgba(*colour));
         key->setGeometry(geometry.body);
@@ -40,7 +41,6 @@ void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* 
         key->setCaptionFont(font);
         key->setText(prod.texte(k));
         showWithBox(key);
-        connect(key, &CatalogueKey::tapped, this, &ProductKeys::productTapped);
 
         m_keys.emplace_back(key);
         int& extent = extents[box];

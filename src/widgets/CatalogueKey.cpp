@@ -4,11 +4,12 @@
 #include <QPainter>
 #include <QTextOption>
 
-CatalogueKey::CatalogueKey(const QString& name, int tag, QWidget* parent) : QWidget(parent), m_tag(tag)
+#include <utility>
+
+CatalogueKey::CatalogueKey(const QString& name, int tag, TapHandler onTap, QWidget* parent)
+    : QWidget(parent), m_tag(tag), m_onTap(std::move(onTap))
 {
     setObjectName(name);
-    m_caption.setTextFormat(Qt::PlainText);
-    m_caption.setTextOption(QTextOption(Qt::AlignHCenter));
 }
 
 void CatalogueKey::setColour(const QColor& colour)
@@ -19,41 +20,49 @@ void CatalogueKey::setColour(const QColor& colour)
 
 void CatalogueKey::setText(const QString& text)
 {
-    if (text == m_caption.text())
+    if (text == m_text)
         return;
-    m_caption.setText(text);
-    m_captionLaidOut = false;
-    setAccessibleName(text);
-    update(m_captionBox);
+    m_text = text;
+    // a hidden key is named when it is shown: naming builds its accessible interface, a thousand times at a load
+    if (isVisible())
+        setAccessibleName(text);
+    captionChanged();
 }
 
 void CatalogueKey::setCaptionFont(const QFont& font)
 {
     m_font = font;
-    m_captionLaidOut = false;
-    update(m_captionBox);
+    captionChanged();
 }
 
 void CatalogueKey::setCaptionBox(const QRect& box)
 {
     update(m_captionBox);
     m_captionBox = box;
-    m_caption.setTextWidth(box.width());
-    m_captionLaidOut = false;
-    update(m_captionBox);
+    captionChanged();
 }
 
-void CatalogueKey::layOutCaption()
+void CatalogueKey::captionChanged()
 {
-    m_caption.prepare(QTransform(), m_font);
-    m_captionLaidOut = true;
+    m_caption.reset();
+    update(m_captionBox);
 }
 
 bool CatalogueKey::event(QEvent* event)
 {
-    // a key laid in a box the waiter cannot see is polished when it is shown, not a thousand times over now
-    if (event->type() == QEvent::PolishRequest && !isVisible())
-        return true;
+    switch (event->type()) {
+    case QEvent::PolishRequest:
+        // a key laid in a box the waiter cannot see is polished when it is shown, not a thousand times over now
+        if (!isVisible())
+            return true;
+        break;
+    case QEvent::Show:
+        if (accessibleName() != m_text)
+            setAccessibleName(m_text);
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -62,16 +71,21 @@ void CatalogueKey::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), m_colour);
     const QColor ink = palette().color(QPalette::WindowText);
-    if (m_caption.text().isEmpty() || ink.alpha() == 0)
+    if (m_text.isEmpty() || ink.alpha() == 0)
         return;
-    if (!m_captionLaidOut)
-        layOutCaption();
+    if (!m_caption) {
+        m_caption.emplace(m_text);
+        m_caption->setTextFormat(Qt::PlainText);
+        m_caption->setTextOption(QTextOption(Qt::AlignHCenter));
+        m_caption->setTextWidth(m_captionBox.width());
+        m_caption->prepare(QTransform(), m_font);
+    }
     // what does not fit the caption's box is cut off, as a label of that size would
     painter.setClipRect(m_captionBox);
     painter.setPen(ink);
     painter.setFont(m_font);
-    const qreal top = m_captionBox.top() + (m_captionBox.height() - m_caption.size().height()) / 2;
-    painter.drawStaticText(QPointF(m_captionBox.left(), top), m_caption);
+    const qreal top = m_captionBox.top() + (m_captionBox.height() - m_caption->size().height()) / 2;
+    painter.drawStaticText(QPointF(m_captionBox.left(), top), *m_caption);
 }
 
 bool CatalogueKey::onCaption(const QMouseEvent* event) const
@@ -93,7 +107,7 @@ void CatalogueKey::mouseReleaseEvent(QMouseEvent* event)
     event->setAccepted(m_pressed || onCaption(event));
     m_pressed = false;
     if (tap && m_tap == Tap::Single)
-        Q_EMIT tapped(m_tag);
+        m_onTap(m_tag);
 }
 
 void CatalogueKey::mouseDoubleClickEvent(QMouseEvent* event)
@@ -106,7 +120,7 @@ void CatalogueKey::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     if (m_tap == Tap::Double)
-        Q_EMIT tapped(m_tag);
+        m_onTap(m_tag);
     else
         m_pressed = true; // a quick second tap is a tap of its own
 }
