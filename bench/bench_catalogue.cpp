@@ -29,8 +29,8 @@ const QString SimAddress = QStringLiteral("127.0.0.130");
 constexpr int DefaultRounds = 31;
 constexpr int RoundTrips = 200;
 constexpr int RoundTripBatches = 7;
-// 801 product keys, 251 set-menu cells and 100 table buttons, each a body and a caption
-constexpr int CatalogueControls = (801 + 251 + 100) * 2;
+// 801 product keys, 251 set-menu cells and 100 table buttons, one widget each
+constexpr int CatalogueControls = 801 + 251 + 100;
 
 // The waits the start sleeps through whatever the machine's speed, summed from the pauses in the code.
 // Three version exchanges (the automatic start's "ve01$", then the local start's "ve01$" and "ve04$"):

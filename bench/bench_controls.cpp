@@ -1,5 +1,5 @@
-// Times building the catalogue's controls alone (801 product keys, 251 set-menu cells, 100 table buttons, each a
-// body and a caption) from a loaded catalogue, against creating as many plain widgets.
+// Times building the catalogue's controls alone (801 product keys, 251 set-menu cells, 100 table buttons) from a
+// loaded catalogue, against creating as many plain widgets as they took when each was a body and a caption.
 // Usage: bench_controls CAISSE_SIM DATA_FILE [--instructions CONTROLS PLAIN | --once]
 // --once builds each a single time after a warm-up, for callgrind to count with
 // --toggle-collect='*measuredControls*' --toggle-collect='*measuredPlainWidgets*'; --instructions gives the

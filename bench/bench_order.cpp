@@ -12,7 +12,7 @@
 #include "ticket/ProductKeys.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
-#include "widgets/TapCaption.h"
+#include "widgets/CatalogueKey.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -132,7 +132,7 @@ int run(const QString& simProgram, const QString& restaurant)
     ticket->raise();
     const int k = form.catalogue().articles(KirRoyal);
     ticket->TabControl()->setCurrentIndex(form.products().numclav(k) - 1);
-    TapCaption* key = form.catalogueLoad().productKeys().labeltouche(k);
+    CatalogueKey* key = form.catalogueLoad().productKeys().bbutton(k);
     if (!key)
         throw std::runtime_error("no key for the Kir royal");
     QCoreApplication::processEvents();

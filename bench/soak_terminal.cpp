@@ -10,6 +10,7 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "settings/SettingsSlots.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/HandlerGuard.h"
 
 #include <QAbstractButton>
@@ -151,7 +152,7 @@ private:
     // starts it again, as he would on the tablet.
     bool restartWithoutKeys()
     {
-        if (!m_form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^labeltouche"))).isEmpty() ||
+        if (!m_form->findChildren<CatalogueKey*>(QRegularExpression(QStringLiteral("^bbutton"))).isEmpty() ||
             runClock.elapsed() - m_lastRestartMs < RestartPauseMs)
             return false;
         m_lastRestartMs = runClock.elapsed();
@@ -484,9 +485,9 @@ private:
         tabs->setCurrentIndex(keyboard - 1);
         auto* box = find<QScrollArea>(QStringLiteral("VertScrollBox%1").arg(keyboard));
         std::vector<QWidget*> keys;
-        for (QLabel* caption : box->widget()->findChildren<QLabel*>()) {
-            if (caption->objectName().startsWith(QLatin1String("labeltouche")) && !caption->isHidden())
-                keys.push_back(caption);
+        for (CatalogueKey* key : box->widget()->findChildren<CatalogueKey*>()) {
+            if (key->objectName().startsWith(QLatin1String("bbutton")) && !key->isHidden())
+                keys.push_back(key);
         }
         if (keys.empty())
             return;
@@ -522,8 +523,8 @@ private:
             return tap(QStringLiteral("CornerButton1"));
         auto* box = find<QScrollArea>(QStringLiteral("HorzScrollBox1"));
         std::vector<QWidget*> cells;
-        for (QLabel* cell : box->widget()->findChildren<QLabel*>()) {
-            if (cell->objectName().startsWith(QLatin1String("llabeltouche")) && cell->isVisible())
+        for (CatalogueKey* cell : box->widget()->findChildren<CatalogueKey*>()) {
+            if (cell->objectName().startsWith(QLatin1String("bbbutton")) && cell->isVisible())
                 cells.push_back(cell);
         }
         if (cells.empty())

@@ -15,10 +15,10 @@
 #include "ticket/ProductKeys.h"
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/CheckList.h"
 #include "widgets/ListPanel.h"
 #include "widgets/RedKey.h"
-#include "widgets/TapCaption.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -118,7 +118,7 @@ struct Terminal : TerminalFixture
     ParkingView* parking() const { return form->findChild<ParkingView*>(); }
     CoursePanel* choixrang() const { return parking()->choixrang(); }
     ListPanel* panelsupp() const { return parking()->Panelsupp(); }
-    TapCaption* key(int k) const { return form->catalogueLoad().productKeys().labeltouche(k); }
+    CatalogueKey* key(int k) const { return form->catalogueLoad().productKeys().bbutton(k); }
     QString memo() const { return ticket()->Memo1()->toPlainText(); }
 
     void tap(int k) const { QTest::mouseClick(key(k), Qt::LeftButton); }

@@ -5,7 +5,7 @@
 #include "catalogue/CatalogueGeometry.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
-#include "widgets/ColourShape.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
 

@@ -9,11 +9,11 @@
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/CheckList.h"
 #include "widgets/ListPanel.h"
 #include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
-#include "widgets/TapCaption.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -81,15 +81,15 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     QCOMPARE(form->frontView(), formule);
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     QCOMPARE(grid.cellText(1), QStringLiteral("premiere entree ?"));
-    QVERIFY(!grid.llabeltouche(4)->isVisibleTo(formule));
+    QVERIFY(!grid.bbbutton(4)->isVisibleTo(formule));
 
     // the starter: no options
-    QTest::mouseClick(grid.llabeltouche(1), Qt::LeftButton);
+    QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
     touchEntry(formule->choixform(), QStringLiteral("Terrine de campagne maison"));
     QCOMPARE(grid.cellText(1), QStringLiteral("Terrine de campagne maison"));
 
     // the main: its cooking, then its supplements over the set menus
-    QTest::mouseClick(grid.llabeltouche(2), Qt::LeftButton);
+    QTest::mouseClick(grid.bbbutton(2), Qt::LeftButton);
     touchEntry(formule->choixform(), QStringLiteral("Pave de saumon"));
     QVERIFY(formule->Panel16()->isVisible());
     QCOMPARE(formule->ListView1()->count(), 3);
@@ -104,12 +104,12 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     form->findChild<ParkingView*>()->parkSupplements();
 
     // the dessert
-    QTest::mouseClick(grid.llabeltouche(3), Qt::LeftButton);
+    QTest::mouseClick(grid.bbbutton(3), Qt::LeftButton);
     touchEntry(formule->choixform(), QStringLiteral("Ile flottante"));
     QCOMPARE(grid.cellText(3), QStringLiteral("Ile flottante"));
 
     // a chosen course is changed on the register only
-    QTest::mouseClick(grid.llabeltouche(1), Qt::LeftButton);
+    QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
     QCOMPARE(messages, QStringList{QStringLiteral("Cet article est à modifier sur la caisse centrale")});
 
     QTest::mouseClick(formule->CornerButton1(), Qt::LeftButton);

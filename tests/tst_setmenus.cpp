@@ -7,11 +7,10 @@
 #include "menus/SetMenus.h"
 #include "ticket/ParkingView.h"
 #include "ticket/TicketView.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/CheckList.h"
-#include "widgets/ColourShape.h"
 #include "widgets/ListPanel.h"
 #include "widgets/RedKey.h"
-#include "widgets/TapCaption.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,7 +72,7 @@ struct Terminal : TerminalFixture
     SetMenuGrid& grid() const { return form->catalogueLoad().setMenuGrid(); }
     ListPanel* Panelsupp() const { return poubelle()->Panelsupp(); }
 
-    void touchCell(int z) const { QTest::mouseClick(grid().llabeltouche(z), Qt::LeftButton); }
+    void touchCell(int z) const { QTest::mouseClick(grid().bbbutton(z), Qt::LeftButton); }
     static void touchEntry(CheckList* list, int entry)
     {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(entry)).center());
@@ -96,11 +95,7 @@ struct Terminal : TerminalFixture
     {
         QList<int> shown;
         for (int z = 0; z < grid().count(); ++z) {
-            // a cell shows body and caption together; -1 marks one that does not
-            const bool body = grid().bbbutton(z)->isVisibleTo(formule());
-            if (body != grid().llabeltouche(z)->isVisibleTo(formule()))
-                shown.append(-1);
-            else if (body)
+            if (grid().bbbutton(z)->isVisibleTo(formule()))
                 shown.append(z);
         }
         return shown;
@@ -203,8 +198,11 @@ void tst_SetMenus::twoSetMenusFillTwoColumns()
     // the title and the courses the set menus have; "Aucun choix" and the columns after the second are hidden
     QCOMPARE(terminal.shownCells(), (QList<int>{0, 1, 2, 3, 7, 8}));
     const QStringList texts{"Formule midi", "Terrine", "premier plat ?", "dessert ?"};
-    for (int z = 0; z < texts.size(); ++z)
+    for (int z = 0; z < texts.size(); ++z) {
         QCOMPARE(terminal.grid().cellText(z), texts.at(z));
+        // what a screen reader reads out
+        QCOMPARE(terminal.grid().bbbutton(z)->accessibleName(), texts.at(z));
+    }
     QCOMPARE(terminal.grid().cellText(7), QStringLiteral("Menu enfant"));
     QCOMPARE(terminal.grid().cellText(8), QStringLiteral("boisson ?"));
 

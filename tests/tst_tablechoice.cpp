@@ -20,9 +20,8 @@
 #include "waiters/CodePanel.h"
 #include "waiters/WaiterLogin.h"
 #include "waiters/WaiterView.h"
-#include "widgets/ColourShape.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/RedKey.h"
-#include "widgets/TapCaption.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -326,7 +325,7 @@ void tst_TableChoice::planTableTakesTheTable()
     terminal.form->findChild<PlanView*>()->show();
 
     // the waiter touches "T5" on the plan
-    TapCaption* t5 = terminal.form->catalogueLoad().tableButtons().ltable(4);
+    CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().btable(4);
     QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
 
     QCOMPARE(caisse.received(), sent);
@@ -391,7 +390,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
         terminal.form->findChild<PlanView*>()->show();
-        TapCaption* t5 = terminal.form->catalogueLoad().tableButtons().ltable(4);
+        CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().btable(4);
         QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
     } else {
         Q_EMIT terminal.choixtable()->button5()->clicked();
@@ -542,7 +541,7 @@ void tst_TableChoice::tableColours()
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
     const TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.btable(table - 1)->colour().rgba(), body);
-    QCOMPARE(tables.ltable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
+    QCOMPARE(tables.btable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
 }
 
 void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()

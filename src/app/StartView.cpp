@@ -6,11 +6,12 @@
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QResizeEvent>
 
@@ -71,6 +72,19 @@ QIcon lightClearIcon()
     return QIcon(pixmap);
 }
 
+// The application's style with our clear button icon. The style's own icon is loaded from a file, and loading a
+// picture wakes every image format plugin, only for the icon to be replaced.
+class ClearIconStyle final : public QProxyStyle
+{
+public:
+    ClearIconStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return icon == SP_LineEditClearButton ? lightClearIcon() : QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 } // namespace
 
 namespace Look {
@@ -95,9 +109,10 @@ PromptEdit::PromptEdit(const QString& prompt, QWidget* parent) : QLineEdit(paren
     palette.setColor(QPalette::Text, Palette::Caption); // the caret is drawn in the text colour: light
     palette.setColor(QPalette::PlaceholderText, PromptText);
     setPalette(palette);
+    auto* style = new ClearIconStyle;
+    style->setParent(this);
+    setStyle(style);
     setClearButtonEnabled(true);
-    if (auto* clear = findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
-        clear->setIcon(lightClearIcon());
 }
 
 bool PromptEdit::promptShown() const

@@ -120,10 +120,10 @@ std::vector<Supplement> parseSupplements(const QString& reply)
 
 std::array<bool, ProductTable::ArticleCount> parseSuppFlags(const QString& reply)
 {
-    const QStringList fields = Split(reply, QStringLiteral(";"));
+    const QList<QStringView> fields = splitViews(reply, u";");
     std::array<bool, ProductTable::ArticleCount> flags{};
     for (int a = 1; a <= ProductTable::FlaggedArticles && a <= fields.size(); ++a)
-        flags[static_cast<size_t>(a)] = fields.at(a - 1) != QLatin1String("0");
+        flags[static_cast<size_t>(a)] = fields.at(a - 1) != u"0";
     return flags;
 }
 
@@ -132,8 +132,9 @@ std::vector<Product> parseKeyboard(const QString& firstHalf, const QString& seco
 {
     // a record may be cut anywhere between the two halves
     const QString list = firstHalf + secondHalf;
-    const QStringList labels = Split(kitchenLabels + QString(PaddedLabels, QLatin1Char(';')), QStringLiteral(";"));
-    const QStringList fields = Split(list, QStringLiteral(";"));
+    const QString paddedLabels = kitchenLabels + QString(PaddedLabels, QLatin1Char(';'));
+    const QList<QStringView> labels = splitViews(paddedLabels, u";");
+    const QList<QStringView> fields = splitViews(list, u";");
 
     std::vector<Product> products;
     if (list.size() < MinUsefulReply)
@@ -144,11 +145,11 @@ std::vector<Product> parseKeyboard(const QString& firstHalf, const QString& seco
                 return products;
         }
         Product product;
-        product.texte = fields.at(i);
-        product.textecuis = y < labels.size() ? labels.at(y) : product.texte;
+        product.texte = fields.at(i).toString();
+        product.textecuis = y < labels.size() ? labels.at(y).toString() : product.texte;
         product.cuis = decimalField(fields.at(i + 1));
         product.menucuis = decimalField(fields.at(i + 2));
-        product.couleur = fields.at(i + 3);
+        product.couleur = fields.at(i + 3).toString();
         product.art = decimalField(fields.at(i + 4));
         product.numclav = numclav;
         products.push_back(product);
@@ -189,7 +190,15 @@ SetMenuContents parseSetMenuContentsSlots(const QString& slot43, const QString& 
 
 QStringList parseCourseRank(const QString& reply)
 {
-    return Split(reply, QStringLiteral(";"));
+    // nearly every entry is "0" or "1": the list shares those two texts rather than holding hundreds of copies
+    const QString no = QStringLiteral("0");
+    const QString yes = QStringLiteral("1");
+    const QList<QStringView> entries = splitViews(reply, u";");
+    QStringList rank;
+    rank.reserve(entries.size());
+    for (const QStringView entry : entries)
+        rank.append(entry == yes ? yes : entry == no ? no : entry.toString());
+    return rank;
 }
 
 SetMenuListReply parseSetMenuListReply(const QString& reply)

@@ -2,7 +2,19 @@
 
 QStringList Split(const QString& text, const QString& separator)
 {
+    if (separator.isEmpty())
+        return text.isEmpty() ? QStringList() : QStringList{text};
+    const QList<QStringView> pieces = splitViews(text, separator);
     QStringList result;
+    result.reserve(pieces.size());
+    for (const QStringView piece : pieces)
+        result.append(piece.toString());
+    return result;
+}
+
+QList<QStringView> splitViews(QStringView text, QStringView separator)
+{
+    QList<QStringView> result;
     if (text.isEmpty())
         return result;
     if (separator.isEmpty())
@@ -11,10 +23,10 @@ QStringList Split(const QString& text, const QString& separator)
     while (start < text.size()) {
         const qsizetype found = text.indexOf(separator, start);
         if (found < 0) {
-            result.append(text.mid(start));
+            result.append(text.sliced(start));
             break;
         }
-        result.append(text.mid(start, found - start));
+        result.append(text.sliced(start, found - start));
         start = found + separator.size();
     }
     return result;
@@ -31,6 +43,11 @@ QString StrReplace(const QString& substring, const QString& replacement, const Q
 QString field(const QStringList& fields, int index)
 {
     return index >= 0 && index < fields.size() ? fields.at(index) : QString();
+}
+
+QStringView field(const QList<QStringView>& fields, int index)
+{
+    return index >= 0 && index < fields.size() ? fields.at(index) : QStringView();
 }
 
 QString trimReply(const QString& text)

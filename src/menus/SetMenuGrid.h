@@ -6,12 +6,11 @@
 
 #include <vector>
 
-class ColourShape;
+class CatalogueKey;
 class SetMenuView;
-class TapCaption;
 
-// The set-menu grid: 251 cells `bbbutton`[z] with their captions `llabeltouche`[z], seven to a column,
-// on the set-menu screen's scroll box. The set-menu screens write the captions.
+// The set-menu grid: 251 cells `bbbutton`[z], each painting its caption, seven to a column, on the set-menu
+// screen's scroll box. The set-menu screens write the captions.
 class SetMenuGrid final : public QObject
 {
     Q_OBJECT
@@ -21,9 +20,8 @@ public:
     void build(SetMenuView* formule, int largeurinit, int hauteurinit);
     void clear();
 
-    int count() const { return static_cast<int>(m_bodies.size()); }
-    ColourShape* bbbutton(int z) const;
-    TapCaption* llabeltouche(int z) const;
+    int count() const { return static_cast<int>(m_cells.size()); }
+    CatalogueKey* bbbutton(int z) const;
 
     // Cells 0 to texts.size() - 1 take those texts and show, but for a course the set menu does not have; every
     // other cell is hidden.
@@ -34,7 +32,6 @@ Q_SIGNALS:
     void cellTapped(int z);
 
 private:
-    std::vector<QPointer<ColourShape>> m_bodies;
-    std::vector<QPointer<TapCaption>> m_captions;
+    std::vector<QPointer<CatalogueKey>> m_cells;
     QPointer<QWidget> m_box;
 };

@@ -4,6 +4,7 @@
 #include "widgets/ColourShape.h"
 #include "widgets/ListPanel.h"
 #include "widgets/Palette.h"
+#include "widgets/RoundedButton.h"
 #include "widgets/Touch.h"
 
 #include <QPushButton>
@@ -38,13 +39,20 @@ ListPanel* listPanel(const QString& name, const QString& buttonName, const QStri
     return panel;
 }
 
+RoundedButton* returnButton()
+{
+    auto* button = new RoundedButton(QStringLiteral("CornerButton1"), QStringLiteral("Retour vers l'encaissement"));
+    button->setColours(QColor::fromRgba(0xFF8A8A8A), QColor::fromRgba(0xFFE6E6E6));
+    return button;
+}
+
 } // namespace
 
 SetMenuView::SetMenuView(QWidget* parent)
     : DesignView(QStringLiteral("formule"), DesignSize, parent),
       m_panel10(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
-      m_cornerButton1(new QPushButton(QStringLiteral("Retour vers l'encaissement"))),
-      m_panel11(new ColourShape(QStringLiteral("Panel11"), Palette::Background)), m_horzScrollBox1(new QScrollArea),
+      m_cornerButton1(returnButton()), m_panel11(new ColourShape(QStringLiteral("Panel11"), Palette::Background)),
+      m_horzScrollBox1(new QScrollArea),
       m_panel12(listPanel(QStringLiteral("Panel12"), QStringLiteral("Button29"), QStringLiteral("Annuler"), 33,
                           QStringLiteral("choixform"))),
       m_panel16(listPanel(QStringLiteral("Panel16"), QStringLiteral("Button32"), QStringLiteral("Valider"), 44.1,
@@ -54,11 +62,6 @@ SetMenuView::SetMenuView(QWidget* parent)
     m_panel11->setParent(this);
 
     m_panel10->setBackground(Palette::Background);
-    m_cornerButton1->setObjectName(QStringLiteral("CornerButton1"));
-    m_cornerButton1->setStyleSheet(
-        QStringLiteral("QPushButton { border: 1px solid #8a8a8a; border-radius: 3px; background: #e6e6e6;"
-                       " color: black; padding: 2px; }"
-                       "QPushButton:pressed { background: #c8c8c8; }"));
     m_panel10->place(m_cornerButton1, QRectF(191.1, 6, 172, 31));
     dockTop(m_panel10, Panel10Height);
 

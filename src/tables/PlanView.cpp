@@ -1,5 +1,6 @@
 #include "PlanView.h"
 
+#include "widgets/FixedSizeTabs.h"
 #include "widgets/Palette.h"
 
 #include <QPushButton>
@@ -19,7 +20,7 @@ QWidget* room(const QString& name)
 
 PlanView::PlanView(QWidget* parent)
     : DesignView(QStringLiteral("plan"), QSizeF(383, 613), parent), m_panel15(new QWidget),
-      m_tabControl1(new QTabWidget), m_tabItem9(room(QStringLiteral("TabItem9"))),
+      m_tabControl1(new FixedSizeTabs(QSize(127, 49))), m_tabItem9(room(QStringLiteral("TabItem9"))),
       m_tabItem10(room(QStringLiteral("TabItem10"))), m_tabItem11(room(QStringLiteral("TabItem11"))),
       m_button16(new QPushButton(QStringLiteral("Quitter")))
 {
@@ -30,7 +31,6 @@ PlanView::PlanView(QWidget* parent)
     m_tabControl1->addTab(m_tabItem9, QStringLiteral("Salle 1"));
     m_tabControl1->addTab(m_tabItem10, QStringLiteral("Salle 2"));
     m_tabControl1->addTab(m_tabItem11, QStringLiteral("Salle 3"));
-    m_tabControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 127px; height: 49px; }"));
     m_tabControl1->setCurrentIndex(0);
 
     m_button16->setObjectName(QStringLiteral("Button16"));

@@ -7,11 +7,10 @@
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
 #include "ticket/TicketView.h"
-#include "widgets/ColourShape.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/ColouredLabel.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/RedKey.h"
-#include "widgets/TapCaption.h"
 
 #include <QPushButton>
 
@@ -72,16 +71,15 @@ void RoomPlan::refreshTableStates()
         TableReplies::tableStates(m_link.exchange(QStringLiteral("tableocc"), options));
     for (int pass = 0; pass < TableReplies::TableStates::Groups; ++pass) {
         for (int z = 0; z < qMin(m_tables.count(), Limits::Tables); ++z) {
-            ColourShape* body = m_tables.btable(z);
-            TapCaption* caption = m_tables.ltable(z);
+            CatalogueKey* table = m_tables.btable(z);
             // a table the catalogue does not show is left alone
-            if (!body || !caption || body->isHidden())
+            if (!table || table->isHidden())
                 continue;
             const bool flagged = states.flags.at(size_t(pass)).at(size_t(z));
             if (flagged)
-                body->setColour(Passes.at(size_t(pass)).body);
+                table->setColour(Passes.at(size_t(pass)).body);
             if (flagged || pass == TableReplies::TableStates::Groups - 1)
-                setTextColour(caption, Passes.at(size_t(pass)).caption);
+                setTextColour(table, Passes.at(size_t(pass)).caption);
         }
     }
 }

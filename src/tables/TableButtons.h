@@ -7,12 +7,11 @@
 
 #include <vector>
 
-class ColourShape;
+class CatalogueKey;
 class PlanView;
-class TapCaption;
 
-// The table buttons of the room plan: body `btable`[z] and caption `ltable`[z] for table z+1, on the plan
-// tab the table belongs to. The room plan colours them by table state.
+// The table buttons of the room plan: `btable`[z] for table z+1, captioned "T" and its number, on the plan tab the
+// table belongs to. The room plan colours them and their captions by table state.
 class TableButtons final : public QObject
 {
     Q_OBJECT
@@ -26,16 +25,14 @@ public:
     void build(const CatalogueParse::TablePlan& plan, PlanView* view, int largeurinit, int hauteurinit);
     void clear();
 
-    int count() const { return static_cast<int>(m_bodies.size()); }
-    ColourShape* btable(int z) const;
-    TapCaption* ltable(int z) const;
+    int count() const { return static_cast<int>(m_tables.size()); }
+    CatalogueKey* btable(int z) const;
 
 Q_SIGNALS:
     void tableTapped(int n);
 
 private:
-    std::vector<QPointer<ColourShape>> m_bodies;
-    std::vector<QPointer<TapCaption>> m_captions;
+    std::vector<QPointer<CatalogueKey>> m_tables;
     // a table on no plan tab is kept here, hidden for good
     QPointer<QWidget> m_unplaced;
 };

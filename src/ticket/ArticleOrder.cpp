@@ -48,7 +48,7 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
 void ArticleOrder::addArticle(int k)
 {
     m_session.setCourse(0);
-    TouchedKey touched(m_keys.labeltouche(k));
+    TouchedKey touched(m_keys.bbutton(k));
     QCoreApplication::processEvents();
     RegisterLink::pause(TouchShownMs);
     m_article = k;
@@ -56,7 +56,7 @@ void ArticleOrder::addArticle(int k)
     m_ticketView.closeLinePanel();
     QCoreApplication::processEvents();
     // only a built key orders: an index past the table or without a key of its own orders nothing
-    if (!m_keys.labeltouche(k))
+    if (!m_keys.bbutton(k))
         return;
     m_artencours = m_products.art(k);
     m_ticketView.hideNote();

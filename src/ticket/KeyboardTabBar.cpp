@@ -1,5 +1,6 @@
 #include "KeyboardTabBar.h"
 
+#include <QEvent>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -13,17 +14,34 @@ KeyboardTabBar::KeyboardTabBar(int wrappedTabs, QWidget* parent) : QTabBar(paren
 
 QSize KeyboardTabBar::tabSizeHint(int index) const
 {
-    const QFontMetrics metrics(font());
+    return {captionWidth(index) + 2 * Margin, TabHeight};
+}
+
+int KeyboardTabBar::captionWidth(int index) const
+{
+    const int flags = captionFlags(index);
     const QString text = tabText(index);
-    const int textWidth =
-        wraps(index) ? metrics.boundingRect(QRect(0, 0, WrapWidth, TabHeight), captionFlags(index), text).width()
-                     : metrics.horizontalAdvance(text);
-    return {qMax(textWidth, metrics.height()) + 2 * Margin, TabHeight};
+    const auto [known, isNew] = m_captionWidths.try_emplace({flags, text});
+    if (isNew) {
+        const QFontMetrics metrics(font());
+        const int textWidth = wraps(index)
+                                  ? metrics.boundingRect(QRect(0, 0, WrapWidth, TabHeight), flags, text).width()
+                                  : metrics.horizontalAdvance(text);
+        known->second = qMax(textWidth, metrics.height());
+    }
+    return known->second;
 }
 
 QSize KeyboardTabBar::minimumTabSizeHint(int index) const
 {
     return tabSizeHint(index);
+}
+
+void KeyboardTabBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_captionWidths.clear();
+    QTabBar::changeEvent(event);
 }
 
 void KeyboardTabBar::paintEvent(QPaintEvent*)

@@ -2,6 +2,9 @@
 
 #include <QTabBar>
 
+#include <map>
+#include <utility>
+
 class QStylePainter;
 
 // The tabs of the product keyboards: one row at a fixed height whose first tabs wrap their caption on
@@ -20,12 +23,16 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int Margin = 6;
 
     void drawTab(QStylePainter& painter, int index) const;
     int captionFlags(int index) const;
+    int captionWidth(int index) const;
 
     int m_wrappedTabs;
+    // the bar asks every tab for its size each time one is added or renamed: a caption is measured once per font
+    mutable std::map<std::pair<int, QString>, int> m_captionWidths;
 };

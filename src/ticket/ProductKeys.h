@@ -5,13 +5,12 @@
 
 #include <vector>
 
-class ColourShape;
+class CatalogueKey;
 class ProductTable;
-class TapCaption;
 class TicketView;
 
-// The product keys: body `bbutton`[k] and caption `labeltouche`[k] for product k, laid four to a row in
-// the scroll box of the product's keyboard.
+// The product keys `bbutton`[k] for product k, each painting its caption, laid four to a row in the scroll box of
+// the product's keyboard.
 class ProductKeys final : public QObject
 {
     Q_OBJECT
@@ -21,15 +20,13 @@ public:
     void build(const ProductTable& prod, int productCount, TicketView* ticket, int largeurinit, bool doubleTap);
     void clear();
 
-    int count() const { return static_cast<int>(m_bodies.size()); }
-    ColourShape* bbutton(int k) const;
-    TapCaption* labeltouche(int k) const;
+    int count() const { return static_cast<int>(m_keys.size()); }
+    CatalogueKey* bbutton(int k) const;
 
 Q_SIGNALS:
     void productTapped(int k);
 
 private:
-    std::vector<QPointer<ColourShape>> m_bodies;
-    std::vector<QPointer<TapCaption>> m_captions;
+    std::vector<QPointer<CatalogueKey>> m_keys;
     std::vector<QPointer<QWidget>> m_boxes; // the scroll boxes' widgets the keys were laid on
 };

@@ -1,20 +1,20 @@
 #include "TouchedKey.h"
 
-#include "widgets/TapCaption.h"
+#include "widgets/CatalogueKey.h"
 
-TouchedKey::TouchedKey(TapCaption* caption) : m_caption(caption)
+TouchedKey::TouchedKey(CatalogueKey* key) : m_key(key)
 {
-    if (!m_caption)
+    if (!m_key)
         return;
-    m_palette = m_caption->palette();
+    m_palette = m_key->palette();
     QPalette hidden = m_palette;
     hidden.setColor(QPalette::WindowText, Qt::transparent);
-    m_caption->setPalette(hidden);
+    m_key->setPalette(hidden);
 }
 
 void TouchedKey::release()
 {
-    if (m_caption)
-        m_caption->setPalette(m_palette);
-    m_caption = nullptr;
+    if (m_key)
+        m_key->setPalette(m_palette);
+    m_key = nullptr;
 }

@@ -3,15 +3,15 @@
 #include <QPalette>
 #include <QPointer>
 
-class TapCaption;
+class CatalogueKey;
 
 // While it lives, the caption of a touched product key is invisible: the waiter sees his touch taken until the
 // terminal has dealt with it.
 class TouchedKey final
 {
 public:
-    // no caption: nothing to hide
-    explicit TouchedKey(TapCaption* caption);
+    // no key: nothing to hide
+    explicit TouchedKey(CatalogueKey* key);
     ~TouchedKey() { release(); }
     TouchedKey(const TouchedKey&) = delete;
     TouchedKey& operator=(const TouchedKey&) = delete;
@@ -20,6 +20,6 @@ public:
     void release();
 
 private:
-    QPointer<TapCaption> m_caption;
+    QPointer<CatalogueKey> m_key;
     QPalette m_palette;
 };

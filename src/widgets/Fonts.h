@@ -2,7 +2,8 @@
 
 #include <QFont>
 
-// The faces of the terminal. Sizes are in design units (pixels at the design size).
+// The faces of the terminal. Sizes are in design units (pixels at the design size). Each face, size and style is
+// made once and shared by every control that shows it.
 namespace Fonts {
 
 // headings of the start view: a handwriting face

@@ -1,26 +1,36 @@
 #include "RoundedButton.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+
+namespace {
+
+const QColor PressedFace = QColor::fromRgba(0xFFC8C8C8);
+constexpr qreal Radius = 3;
+// the frame's width and the space between frame and caption
+constexpr int Inset = 1 + 2;
+
+} // namespace
 
 RoundedButton::RoundedButton(const QString& name, const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 {
     setObjectName(name);
-    setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #a9a9a9; border-radius: 3px; padding: 2px;"
-                                 " background-color: #efefef; color: black; }"
-                                 " QPushButton:pressed { background-color: #c8c8c8; }"));
+}
+
+void RoundedButton::setColours(const QColor& frame, const QColor& face)
+{
+    m_frame = frame;
+    m_face = face;
+    update();
 }
 
 void RoundedButton::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    // the style draws the frame; the caption is drawn here so that it may wrap
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect captionBox = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(captionBox, Qt::AlignCenter | Qt::TextWordWrap, text());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(m_frame);
+    painter.setBrush(isDown() ? PressedFace : m_face);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), Radius, Radius);
+    painter.setPen(Qt::black);
+    painter.drawText(rect().adjusted(Inset, Inset, -Inset, -Inset), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
