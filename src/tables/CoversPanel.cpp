@@ -1,8 +1,8 @@
 #include "CoversPanel.h"
 
 #include "session/Limits.h"
-#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/NamedControls.h"
 #include "widgets/Palette.h"
 #include "widgets/Touch.h"
 
@@ -14,20 +14,7 @@ namespace {
 
 QLabel* prompt(const QString& name, const QFont& font)
 {
-    auto* label = new QLabel(QStringLiteral("Saisie du nombre de couverts"));
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    setTextColour(label, Palette::Caption);
-    return label;
-}
-
-QPushButton* button(const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setFont(Fonts::plain(11));
-    return b;
+    return namedLabel(name, QStringLiteral("Saisie du nombre de couverts"), font, Palette::Caption);
 }
 
 } // namespace
@@ -36,8 +23,8 @@ CoversPanel::CoversPanel(QWidget* parent)
     : DesignView(QStringLiteral("Panelcouv"), QSizeF(298, 423), parent),
       m_label10(prompt(QStringLiteral("Label10"), Fonts::plain(14, true))),
       m_label11(prompt(QStringLiteral("Label11"), Fonts::plain(14))), m_listBox1(new QListWidget),
-      m_button15(button(QStringLiteral("Button15"), QStringLiteral("Valider"))),
-      m_button31(button(QStringLiteral("Button31"), QStringLiteral("Sortir")))
+      m_button15(namedButton(QStringLiteral("Button15"), QStringLiteral("Valider"), Fonts::plain(11))),
+      m_button31(namedButton(QStringLiteral("Button31"), QStringLiteral("Sortir"), Fonts::plain(11)))
 {
     setBackground(Palette::Background);
     place(m_label10, QRectF(0, 0, 298, 30.3));

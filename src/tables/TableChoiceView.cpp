@@ -3,8 +3,8 @@
 #include "CoversPanel.h"
 #include "TableListPanel.h"
 #include "widgets/ColourShape.h"
-#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/NamedControls.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
 
@@ -13,24 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-QLabel* text(const QString& name, const QString& caption, const QFont& font, const QColor& colour)
-{
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    setTextColour(label, colour);
-    return label;
-}
-
-QPushButton* button(const QString& name, const QString& caption, const QFont& font)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setFont(font);
-    return b;
-}
 
 RedKey* key(const QString& name, const QString& captionName, const QString& caption)
 {
@@ -43,18 +25,18 @@ RedKey* key(const QString& name, const QString& captionName, const QString& capt
 
 TableChoiceView::TableChoiceView(QWidget* parent)
     : DesignView(QStringLiteral("choixtable"), QSizeF(298, 423), parent),
-      m_label12(text(QStringLiteral("Label12"), QString(), Fonts::plain(16), Palette::Caption)),
+      m_label12(namedLabel(QStringLiteral("Label12"), QString(), Fonts::plain(16), Palette::Caption)),
       m_button5(key(QStringLiteral("button5"), QStringLiteral("Label31"),
                     QStringLiteral("Travailler sans table sur le compte serveur"))),
       m_button19(key(QStringLiteral("button19"), QStringLiteral("Label32"), QStringLiteral("Nombre de couverts"))),
       m_button20(key(QStringLiteral("button20"), QStringLiteral("Label33"), QStringLiteral("Plan de salle"))),
       m_button25(key(QStringLiteral("button25"), QStringLiteral("Label34"), QStringLiteral("Tables occupées"))),
       m_button24(key(QStringLiteral("button24"), QStringLiteral("Label35"), QStringLiteral("Tables libres"))),
-      m_quitter(button(QStringLiteral("Quitter"), QStringLiteral("Quitter"), Fonts::plain(14, true))),
-      m_label20(text(QStringLiteral("Label20"), QStringLiteral("Bon service !"), Fonts::plain(11, false, true),
-                     Palette::Footer)),
+      m_quitter(namedButton(QStringLiteral("Quitter"), QStringLiteral("Quitter"), Fonts::plain(14, true))),
+      m_label20(namedLabel(QStringLiteral("Label20"), QStringLiteral("Bon service !"), Fonts::plain(11, false, true),
+                           Palette::Footer)),
       // the caption names the waiter once he is identified
-      m_button17(button(QStringLiteral("Button17"), QStringLiteral("Se déconnecter"), Fonts::plain(14, true))),
+      m_button17(namedButton(QStringLiteral("Button17"), QStringLiteral("Se déconnecter"), Fonts::plain(14, true))),
       m_panel9(new TableListPanel), m_panelcouv(new CoversPanel)
 {
     auto* background = new ColourShape(QStringLiteral("Rectangle4"), Palette::Background);

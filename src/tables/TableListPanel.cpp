@@ -1,29 +1,19 @@
 #include "TableListPanel.h"
 
 #include "widgets/Fonts.h"
+#include "widgets/NamedControls.h"
 #include "widgets/Palette.h"
 #include "widgets/Touch.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-QPushButton* stripButton(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setFont(Fonts::plain(14));
-    return button;
-}
-
-} // namespace
-
 TableListPanel::TableListPanel(QWidget* parent)
     : DesignView(QStringLiteral("Panel9"), QSizeF(375, 521), parent),
       m_panel13(new DesignView(QStringLiteral("Panel13"), QSizeF(375, 41.9))),
-      m_button30(stripButton(QStringLiteral("Button30"), QStringLiteral("Annuler"))),
-      m_button26(stripButton(QStringLiteral("Button26"), QStringLiteral("Valider"))), m_listViewtable(new QListWidget)
+      m_button30(namedButton(QStringLiteral("Button30"), QStringLiteral("Annuler"), Fonts::plain(14))),
+      m_button26(namedButton(QStringLiteral("Button26"), QStringLiteral("Valider"), Fonts::plain(14))),
+      m_listViewtable(new QListWidget)
 {
     setBackground(Palette::Background);
     m_panel13->place(m_button30, QRectF(0, 0, 183.1, 42.3));

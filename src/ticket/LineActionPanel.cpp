@@ -1,7 +1,7 @@
 #include "LineActionPanel.h"
 
-#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/NamedControls.h"
 #include "widgets/Palette.h"
 
 #include <QLabel>
@@ -13,21 +13,14 @@ const QColor SlateGrey = QColor::fromRgba(0xFF708090);
 
 QLabel* label(const QString& name, const QString& text, const QFont& font, const QColor& colour)
 {
-    auto* l = new QLabel(text);
-    l->setObjectName(name);
-    l->setFont(font);
+    QLabel* l = namedLabel(name, text, font, colour);
     l->setWordWrap(true);
-    l->setAlignment(Qt::AlignCenter);
-    setTextColour(l, colour);
     return l;
 }
 
 QPushButton* button(const QString& name, const QString& caption, int size)
 {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setFont(Fonts::plain(size, true));
-    return b;
+    return namedButton(name, caption, Fonts::plain(size, true));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "CodePanel.h"
 
 #include "CodeEdit.h"
-#include "widgets/ColouredLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/NamedControls.h"
 #include "widgets/Palette.h"
 #include "widgets/RedKey.h"
 
@@ -10,14 +10,12 @@
 
 CodePanel::CodePanel(const QSizeF& designSize, QWidget* parent)
     : DesignView(QStringLiteral("Rectangle11"), designSize, parent),
-      m_label71(new QLabel(QStringLiteral("Entrez votre code"))), m_edit3(new CodeEdit),
+      m_label71(namedLabel(QStringLiteral("Label71"), QStringLiteral("Entrez votre code"), Fonts::title(36),
+                           Palette::Caption)),
+      m_edit3(new CodeEdit),
       m_rectangle13(new RedKey(QStringLiteral("Rectangle13"), QStringLiteral("Valider"), QStringLiteral("Valider")))
 {
     setBackground(Palette::Background);
-    m_label71->setObjectName(QStringLiteral("Label71"));
-    m_label71->setFont(Fonts::title(36));
-    m_label71->setAlignment(Qt::AlignCenter);
-    setTextColour(m_label71, Palette::Caption);
     // a strip across the panel, placed as a scaled box so that its height follows the stretched view
     place(m_label71, QRectF(0, 0, designSize.width(), 49));
 
