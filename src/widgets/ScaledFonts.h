@@ -82,14 +82,17 @@ private:
             return;
         const QRect box = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        // the design size is taken whether the text fits or not: only the sizes above it are measured
         QFont font = design;
-        for (int size = qRound(design.pixelSize() * factor); size >= design.pixelSize(); --size) {
+        for (int size = qRound(design.pixelSize() * factor); size > design.pixelSize(); --size) {
             font.setPixelSize(size);
             const QRect needed = QFontMetrics(font).boundingRect(box, flags, label->text());
-            if (needed.height() <= box.height() && needed.width() <= box.width())
-                break;
+            if (needed.height() <= box.height() && needed.width() <= box.width()) {
+                label->setFont(font);
+                return;
+            }
         }
-        label->setFont(font);
+        label->setFont(design);
     }
 
     std::vector<std::pair<QPointer<QWidget>, QFont>> m_fonts;
