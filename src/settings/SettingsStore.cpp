@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 const QString SettingsStore::FileName = QStringLiteral("Iquillobrands.dat");
 const QString SettingsStore::BlankFileName = QStringLiteral("Iquillobrand.dat");
 
@@ -94,7 +96,8 @@ bool SettingsStore::read()
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.read(MaxFileBytes);
+    // read(n) sets aside all n bytes before reading: ask for what the file holds, up to the bound
+    const QByteArray bytes = file.read(std::min(file.size(), MaxFileBytes));
     if (file.error() != QFileDevice::NoError)
         return false;
     const SettingsFormat::FileSlots read = SettingsFormat::readFile(bytes);
