@@ -1,15 +1,13 @@
 // The baseline of the start benchmark: a bare Qt program that starts, creates as many plain widgets as the
 // terminal holds once its waiter view is up, paints its window once and quits.
 // Usage: baseline_widgets WIDGETS
-// Prints "painted <steady-clock ns> <peak RSS kB> <widgets>", as bench_start does.
+// Prints its paint report (PaintReport.h), as bench_start does.
 
-#include "MonotonicNow.h"
+#include "PaintReport.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -44,10 +42,6 @@ int main(int argc, char* argv[])
     window.show();
     const QPixmap painted = window.grab();
 
-    const long long now = monotonicNowNs();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("painted %lld %ld %lld\n", now, usage.ru_maxrss,
-                static_cast<long long>(window.findChildren<QWidget*>().size() + 1));
+    reportPainted(window.findChildren<QWidget*>().size() + 1);
     return painted.isNull() ? 1 : 0;
 }

@@ -323,8 +323,9 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 6) {
-        std::fprintf(stderr,
-                     "usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS START_VIEW_ONLY [ROUNDS]\n");
+        std::fprintf(
+            stderr,
+            "usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS START_VIEW_ONLY [ROUNDS]\n");
         return 2;
     }
     try {

@@ -448,7 +448,7 @@ private:
             rooms->setCurrentIndex(pick(rooms->count()));
         std::vector<QWidget*> tables;
         for (int z = 0; z < 100; ++z) {
-            if (auto* table = find<QWidget>(QStringLiteral("ltable%1").arg(z)); table && table->isVisible())
+            if (auto* table = find<QWidget>(QStringLiteral("btable%1").arg(z)); table && table->isVisible())
                 tables.push_back(table);
         }
         if (tables.empty())

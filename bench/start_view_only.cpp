@@ -1,9 +1,9 @@
 // The least a start can cost: reads the settings as the terminal does, creates the start view alone in a window of
 // the design size and paints it. The terminal shows this view, with its status, before it asks the register
 // anything, so no start gets below this whatever it builds in the handshake's waits.
-// Prints "painted <steady-clock ns> <peak RSS kB> <widgets>", as bench_start does.
+// Prints its paint report (PaintReport.h), as bench_start does.
 
-#include "MonotonicNow.h"
+#include "PaintReport.h"
 #include "app/StartView.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
@@ -11,10 +11,6 @@
 
 #include <QApplication>
 #include <QPixmap>
-
-#include <sys/resource.h>
-
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -30,10 +26,6 @@ int main(int argc, char* argv[])
     window.show();
     const QPixmap painted = window.grab();
 
-    const long long now = monotonicNowNs();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("painted %lld %ld %lld\n", now, usage.ru_maxrss,
-                static_cast<long long>(window.findChildren<QWidget*>().size() + 1));
+    reportPainted(window.findChildren<QWidget*>().size() + 1);
     return painted.isNull() ? 1 : 0;
 }
