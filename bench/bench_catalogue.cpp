@@ -178,11 +178,10 @@ public:
         if (kind == Kind::Baseline) {
             program = m_baselineProgram;
             arguments << QString::number(widgets);
-        } else if (kind == Kind::StartViewOnly) {
-            program = m_startViewProgram;
-            writeSettings(m_cache);
         } else {
-            writeSettings(kind == Kind::Cache ? m_cache : m_fresh);
+            if (kind == Kind::StartViewOnly)
+                program = m_startViewProgram;
+            writeSettings(kind == Kind::Download ? m_fresh : m_cache);
         }
         const long long started = monotonicNowNs();
         process.start(program, arguments);
