@@ -41,7 +41,6 @@ void keyboards(const QStringList& pieces)
 
 void tablePlan(const QString& reply)
 {
-    sink = isTablePlan(reply);
     const TablePlan plan = parseTablePlan(reply);
     for (int z = 0; z < Limits::Tables; ++z) {
         const CatalogueGeometry::TableButton button = CatalogueGeometry::tableButton(plan, z, 600, 800, 49);
@@ -69,14 +68,14 @@ void parse(uint8_t which, const QString& reply)
     }
     case 4:
         // a reply line never holds a line feed, so it divides the two halves and the labels here
-        sink = hasLead(reply, QLatin1String("PRIX"), 1);
+        sink = stripLead(reply).size();
         keyboards(reply.split(QLatin1Char('\n')));
         break;
     case 5:
         sink = parsePrintingOptions(reply)[2];
         break;
     case 6:
-        sink = isKitchenLists(reply) + parseKitchenLists(reply).rappel.size();
+        sink = parseKitchenLists(reply).rappel.size();
         break;
     case 7: {
         const SetMenuContentsReply contents = parseSetMenuContentsReply(reply);

@@ -348,7 +348,8 @@ void tst_CatalogueLoad::badInputs_data()
     const QByteArray huge(20000, 'x');
     Script replies;
     QTest::newRow("a register silent after the version is left at its first request")
-        << Script{} << QStringLiteral("nongletserveur") << WrongIp << false << 0;
+        << Script{{QStringLiteral("nongletserveur"), Silent}} << QStringLiteral("nongletserveur") << WrongIp << false
+        << 0;
 
     replies = sample();
     replies[QStringLiteral("enc$")] = Close;
@@ -441,10 +442,14 @@ void tst_CatalogueLoad::nextStartAfterABadEveningDownloadsTheWholeCatalogue_data
     QTest::addColumn<Script>("replies");
     QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("a register silent after the version") << Script{} << QStringList{WrongIp};
+    QTest::newRow("a register silent after the version")
+        << Script{{QStringLiteral("nongletserveur"), Silent}} << QStringList{WrongIp};
     Script replies = sample();
-    replies[QStringLiteral("tablepos$")] = "";
-    QTest::newRow("a silent table plan") << replies << QStringList{WrongIp};
+    replies[QStringLiteral("tablepos$")] = Silent;
+    QTest::newRow("a silent table plan") << replies << QStringList();
+    replies = sample();
+    replies[QStringLiteral("rang1")] = Silent;
+    QTest::newRow("a silent course rank") << replies << QStringList();
     replies = sample();
     replies[QStringLiteral("listesupp")] = "x;Frites";
     QTest::newRow("a supplement code that is not a number") << replies << QStringList();

@@ -34,13 +34,6 @@ int numberAt(const QStringList& fields, int index)
     return index < fields.size() ? decimalField(fields.at(index)) : 0;
 }
 
-// count groups on the separator, the last one closed by it or left open
-bool hasGroups(const QString& reply, QChar separator, qsizetype count)
-{
-    const qsizetype separators = reply.count(separator);
-    return separators == count - 1 || (separators == count && reply.endsWith(separator));
-}
-
 SetMenuContents parseContents(const QString& text)
 {
     // text starts with the "~" the load adds, so group N of the reply is G[N]
@@ -56,22 +49,6 @@ SetMenuContents parseContents(const QString& text)
 QString stripLead(const QString& reply)
 {
     return reply.mid(LeadLength);
-}
-
-bool hasLead(const QString& reply, QLatin1String word, int keyboard)
-{
-    return reply.startsWith(QString(word) + QStringLiteral("%1").arg(keyboard, 2, 10, QLatin1Char('0')));
-}
-
-bool isKitchenLists(const QString& reply)
-{
-    return hasGroups(reply, QLatin1Char('#'), KitchenListCount + 1);
-}
-
-bool isTablePlan(const QString& reply)
-{
-    constexpr int TablePlanGroups = 6;
-    return hasGroups(reply, QLatin1Char('$'), TablePlanGroups);
 }
 
 TabsAndWaiters parseTabsAndWaiters(const QString& reply)

@@ -19,17 +19,9 @@ namespace CatalogueParse {
 constexpr int MaxSupplements = ProductTable::SupplementCount - 1;
 constexpr int KitchenListCount = 9;
 
-// The six characters the register puts before a first-half product list and before the kitchen labels.
+// The six characters the register puts before a first-half product list and before the kitchen labels: what they
+// mean belongs to the register, the terminal only drops them.
 QString stripLead(const QString& reply);
-
-// The shapes of the replies the register always lays out the same way. A reply of another shape answers
-// another request: the replies have slipped out of step with the requests, or the register fell silent.
-// "PRIX" or "CUIS", then the keyboard's number in two digits, before a first-half product list or kitchen labels.
-bool hasLead(const QString& reply, QLatin1String word, int keyboard);
-// "nacuistot": ten groups on "#".
-bool isKitchenLists(const QString& reply);
-// "tablepos$": six groups on "$".
-bool isTablePlan(const QString& reply);
 
 // "nongletserveur"
 struct TabsAndWaiters

@@ -21,18 +21,18 @@ public:
         PrintingOptions, // the printing options and the lists after them are read next
         LinkSettled,     // the kitchen lists are read and the link has settled: watching it may start
         Answered,        // a request the start cannot do without came back, answered or not
-        TablePlanLost,   // the register was lost on the table plan, or sent it in another shape
+        TablePlanLost,   // the register was lost on the table plan
     };
     using Observer = std::function<void(Stage stage, int n)>;
 
     CatalogueSource(RegisterLink& link, const SettingsStore& settings, Observer observer = {});
 
     // A whole catalogue, or none when the download is abandoned: the register was lost on "nongletserveur", "enc$" or
-    // "tablepos$", or a reply came empty or of the wrong shape where the register always gives one (see
-    // CatalogueParse), which also stops the requests at once. A failure of "limp", "rang1" to "rang7" or "aform1" to
-    // "aform10" (LinkError) and a number field that is not a number (FormatError) escape.
+    // "tablepos$", or never answered "nongletserveur", which also stops the requests at once. A failure of "limp",
+    // "rang1" to "rang7" or "aform1" to "aform10" (LinkError) and a number field that is not a number (FormatError)
+    // escape. A download in which a request failed or got no reply at all is served but not complete.
     // When !reload the cache is read and nothing sent, unless it is not whole and valid (a slot missing from the
-    // file, a reply of the wrong shape, a number that is not a number): the catalogue is then downloaded again.
+    // file, a number that is not a number): the catalogue is then downloaded again.
     std::optional<LoadedCatalogue> fetch(bool reload);
 
 private:

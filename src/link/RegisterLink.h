@@ -67,10 +67,16 @@ public:
     int connectTimeout() const { return m_connectTimeoutMs; }
 
     bool connected() const;
+    // Connects when the connection is not open, as an exchange does first: for a handler that shows something
+    // between finding the register and asking it. Throws LinkError when the register cannot be reached.
+    void ensureConnected();
     void disconnect();
 
     // Connects first when needed; the reply may be empty. Throws LinkError as options.onError says.
     QString exchange(const QString& request, const ExchangeOptions& options = {});
+
+    // Whether the last exchange that returned got no reply at all: its reads timed out with nothing received.
+    bool replyOwed() const { return m_replyOwed; }
 
     static void pause(int ms);
 

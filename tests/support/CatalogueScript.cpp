@@ -49,6 +49,8 @@ void script(ScriptedRegister& caisse, const Replies& replies)
         const QByteArray reply = replies.contains(request) ? replies.value(request) : unlisted(request);
         if (reply == Close)
             caisse.closeConnection();
+        else if (reply == Silent)
+            caisse.ignore();
         else
             caisse.replyBytes(reply + "\r\n");
     }

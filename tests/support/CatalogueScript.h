@@ -14,6 +14,8 @@ using Replies = QMap<QString, QByteArray>;
 
 // a reply the script turns into a closed connection
 inline const QByteArray Close = QByteArrayLiteral("<close>");
+// a reply the script turns into no answer at all
+inline const QByteArray Silent = QByteArrayLiteral("<silent>");
 
 // Every request of a download, in the order the register receives them.
 QStringList catalogueRequests();
