@@ -101,19 +101,30 @@ void tst_SetMenuReplies::setMenuList()
 void tst_SetMenuReplies::unreadableSetMenuList_data()
 {
     QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("an empty reply") << "";
-    QTest::newRow("no count") << "f;";
-    QTest::newRow("a count that is no number") << "f;deux;";
-    QTest::newRow("a negative count") << "f;-1;";
-    QTest::newRow("one cell short of the seven announced") << "f;1;Menu;552;a;0;b;0;c;0;d;0;e;0;";
-    QTest::newRow("a second set menu announced and missing") << "f;2;" + column("Menu", "552", {});
+    const QString incomplete = QStringLiteral("Réponse incomplète reçue de la caisse");
+    QTest::newRow("an empty reply") << "" << incomplete;
+    QTest::newRow("no count") << "f;" << incomplete;
+    QTest::newRow("an empty count") << "f;;" << incomplete;
+    QTest::newRow("a count that is no number") << "f;deux;"
+                                               << "Valeur non numérique reçue de la caisse : « deux »";
+    QTest::newRow("a negative count") << "f;-1;"
+                                      << "Valeur non numérique reçue de la caisse : « -1 »";
+    QTest::newRow("one cell short of the seven announced") << "f;1;Menu;552;a;0;b;0;c;0;d;0;e;0;" << incomplete;
+    QTest::newRow("a second set menu announced and missing") << "f;2;" + column("Menu", "552", {}) << incomplete;
 }
 
 void tst_SetMenuReplies::unreadableSetMenuList()
 {
     QFETCH(QString, reply);
-    QVERIFY_THROWS_EXCEPTION(FormatError, SetMenuReplies::setMenuList(reply));
+    QFETCH(QString, message);
+    try {
+        SetMenuReplies::setMenuList(reply);
+        QFAIL("no FormatError");
+    } catch (const FormatError& error) {
+        QCOMPARE(error.text(), message);
+    }
 }
 
 void tst_SetMenuReplies::rowDishes_data()
@@ -214,10 +225,16 @@ void tst_SetMenuReplies::dishReply_data()
     QTest::newRow("ru;7; is cuis6") << "ru;7;" << DishReply::Kind::KitchenOptions << 6;
     QTest::newRow("ru;9; is cuis8") << "ru;9;" << DishReply::Kind::KitchenOptions << 8;
     QTest::newRow("ru;10; is cuis9, not cuis1") << "ru;10;" << DishReply::Kind::KitchenOptions << 9;
-    QTest::newRow("a list number without its separator is read the same")
-        << "ru;1" << DishReply::Kind::KitchenOptions << 1;
+    // from the fourth character on, by position: "1;", "10", or one digit
+    QTest::newRow("ru;1 without its separator names no list") << "ru;1" << DishReply::Kind::KitchenOptions << 0;
     QTest::newRow("ru;11; names no list: an empty panel") << "ru;11;" << DishReply::Kind::KitchenOptions << 0;
-    QTest::newRow("a list number with more after it names no list") << "ru;2x;" << DishReply::Kind::KitchenOptions << 0;
+    QTest::newRow("ru;100; is cuis9") << "ru;100;" << DishReply::Kind::KitchenOptions << 9;
+    QTest::newRow("ru;25; is read by its fourth character, cuis2") << "ru;25;" << DishReply::Kind::KitchenOptions << 2;
+    QTest::newRow("ru;8x; is read by its fourth character, cuis7") << "ru;8x;" << DishReply::Kind::KitchenOptions << 7;
+    QTest::newRow("another first field: the second field's number, cuis3")
+        << "rux;3;" << DishReply::Kind::KitchenOptions << 3;
+    QTest::newRow("another first field: a number with more after it names no list")
+        << "r;25;" << DishReply::Kind::KitchenOptions << 0;
 }
 
 void tst_SetMenuReplies::dishReply()

@@ -134,6 +134,7 @@ private Q_SLOTS:
     void validatingOptions_data();
     void validatingOptions();
     void validatingWithoutRegisterKeepsThePanelAndTheTicks();
+    void recallAfterADishGoesUnderItsCourse();
     void leavingForTheTicket();
 };
 
@@ -223,9 +224,9 @@ void tst_SetMenus::failuresOfTheListReachTheErrorDisplay_data()
                                  << "Connexion refusée par la caisse";
     QTest::newRow("a count that is no number") << true << "f;deux;"
                                                << "Valeur non numérique reçue de la caisse : « deux »";
-    QTest::newRow("fewer cells than announced") << true << "f;2;" + Midi
-                                                << "Valeur non numérique reçue de la caisse : « f;2;Formule midi;"
-                                                   "552;Terrine;104;premier… »";
+    QTest::newRow("fewer cells than announced") << true << "f;2;" + Midi << "Réponse incomplète reçue de la caisse";
+    QTest::newRow("an empty reply") << true << ""
+                                    << "Réponse incomplète reçue de la caisse";
 }
 
 void tst_SetMenus::failuresOfTheListReachTheErrorDisplay()
@@ -374,15 +375,18 @@ void tst_SetMenus::validatingOptions_data()
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QString>("request");
     QTest::addColumn<bool>("supplements");
+    QTest::addColumn<bool>("kept"); // the panel stays open with its ticks, for the waiter to try again
 
     QTest::newRow("the first of three ticked, then the supplements") << 1 << "ru;3;" << QList<int>{0} << "OK"
-                                                                     << "b$12$4$2$4$1$3$~1$--$--$" << true;
+                                                                     << "b$12$4$2$4$1$3$~1$--$--$" << true << false;
     QTest::newRow("a tick touched twice is cleared") << 1 << "ru;3;" << QList<int>{0, 2, 0} << "OK"
-                                                     << "b$12$4$2$4$1$3$~--$--$1$" << true;
-    QTest::newRow("no reply: the grid, without the supplements") << 1 << "ru;3;" << QList<int>{1} << ""
-                                                                 << "b$12$4$2$4$1$3$~--$1$--$" << false;
+                                                     << "b$12$4$2$4$1$3$~--$--$1$" << true << false;
+    QTest::newRow("no reply: the grid, without the supplements")
+        << 1 << "ru;3;" << QList<int>{1} << ScriptedRegister::Silent << "b$12$4$2$4$1$3$~--$1$--$" << false << false;
     QTest::newRow("an empty list sends the tilde alone") << 0 << "ru;6;" << QList<int>{} << "OK"
-                                                         << "b$12$4$2$4$1$3$~" << true;
+                                                         << "b$12$4$2$4$1$3$~" << true << false;
+    QTest::newRow("a link broken after the send: the panel stays, the supplements and the grid come")
+        << 1 << "ru;3;" << QList<int>{1} << ScriptedRegister::Dropped << "b$12$4$2$4$1$3$~--$1$--$" << true << true;
 }
 
 void tst_SetMenus::validatingOptions()
@@ -393,6 +397,7 @@ void tst_SetMenus::validatingOptions()
     QFETCH(QString, reply);
     QFETCH(QString, request);
     QFETCH(bool, supplements);
+    QFETCH(bool, kept);
 
     ScriptedRegister caisse;
     Terminal terminal(caisse);
@@ -407,16 +412,13 @@ void tst_SetMenus::validatingOptions()
 
     for (int option : touched)
         Terminal::touchEntry(terminal.formule()->ListView1(), option);
-    if (reply.isEmpty())
-        caisse.ignore();
-    else
-        caisse.replyLine(reply);
-    caisse.replyLine(TwoMenus);
+    const QList<bool> ticks = Terminal::ticks(terminal.formule()->ListView1());
+    caisse.script({reply, TwoMenus});
     terminal.formule()->Button32()->click();
 
     QCOMPARE(caisse.requests().mid(2), (QStringList{request, "af$" + Table12}));
-    QVERIFY(!terminal.formule()->Panel16()->isVisible());
-    QVERIFY(!Terminal::ticks(terminal.formule()->ListView1()).contains(true));
+    QCOMPARE(terminal.formule()->Panel16()->isVisible(), kept);
+    QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), kept ? ticks : QList<bool>(ticks.size(), false));
     QCOMPARE(terminal.Panelsupp()->isVisible(), supplements);
     QCOMPARE(terminal.form->frontView(), terminal.formule());
     QVERIFY(terminal.messages.isEmpty());
@@ -438,6 +440,28 @@ void tst_SetMenus::validatingWithoutRegisterKeepsThePanelAndTheTicks()
     QVERIFY(terminal.formule()->Panel16()->isVisible());
     QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), (QList<bool>{false, false, true}));
     QVERIFY(!terminal.Panelsupp()->isVisible());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_SetMenus::recallAfterADishGoesUnderItsCourse()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"), QStringLiteral("entrée ?;0")));
+    Q_EMIT terminal.ticket()->b8()->clicked();
+    terminal.touchCell(1);
+    caisse.script({"ru;0", TwoMenus, "OK"});
+    // Oeufs, of courses 2 and 3, goes as course 2
+    Terminal::touchEntry(terminal.formule()->choixform(), 2);
+    terminal.formule()->CornerButton1()->click();
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+
+    // the recall list of one message lists none: nothing to tick, the flags are the "~" alone
+    Q_EMIT terminal.ticket()->b5()->clicked();
+    QVERIFY(terminal.ticket()->Panel2()->isVisible());
+    terminal.ticket()->Button14()->click();
+    QCOMPARE(caisse.requests().mid(1), (QStringList{"r$12$4$2$1$2$3$2$", "af$" + Table12, "rc$12$4$2$2$~"}));
+    QVERIFY(!terminal.ticket()->Panel2()->isVisible());
     QVERIFY(terminal.messages.isEmpty());
 }
 

@@ -13,7 +13,11 @@ QString message(const QString& field)
 
 } // namespace
 
-FormatError::FormatError(const QString& field)
-    : std::runtime_error(message(field).toStdString()), m_text(message(field))
+FormatError::FormatError(const QString& field) : FormatError(Text{message(field)}) {}
+
+FormatError::FormatError(const Text& text) : std::runtime_error(text.text.toStdString()), m_text(text.text) {}
+
+FormatError FormatError::incompleteReply()
 {
+    return FormatError(Text{QStringLiteral("Réponse incomplète reçue de la caisse")});
 }

@@ -10,10 +10,18 @@ class FormatError final : public std::runtime_error
 {
 public:
     explicit FormatError(const QString& field);
+    // A reply that stops before the fields it announces, or holds none at all.
+    static FormatError incompleteReply();
 
     // The French text shown to the waiter.
     QString text() const { return m_text; }
 
 private:
+    struct Text
+    {
+        QString text;
+    };
+    explicit FormatError(const Text& text);
+
     QString m_text;
 };

@@ -26,6 +26,22 @@ int setMenuOfArticle(const QString& value)
     return ok && menu >= 1 && menu <= Limits::SetMenus ? menu : 0;
 }
 
+// "1;" is `cuis1`, "10" `cuis9`; otherwise one digit, 2 to 5 for `cuis2` to `cuis5` and 7 to 9 for `cuis6` to
+// `cuis8`: 6 is the recall list
+int listAtFourthCharacter(QStringView text)
+{
+    if (text.startsWith(u"1;"))
+        return 1;
+    if (text.startsWith(u"10"))
+        return 9;
+    const char16_t digit = text.isEmpty() ? u'\0' : text.at(0).unicode();
+    if (digit >= u'2' && digit <= u'5')
+        return digit - u'0';
+    if (digit >= u'7' && digit <= u'9')
+        return digit - u'1';
+    return 0;
+}
+
 } // namespace
 
 QString noChoice()
@@ -39,6 +55,9 @@ SetMenuList setMenuList(const QString& reply)
     if (reply == QLatin1String("f;0;"))
         return list;
     const QStringList fields = Split(reply, Separator);
+    // no count at all: the register's answer never came whole, which says more than an empty number would
+    if (field(fields, 1).isEmpty())
+        throw FormatError::incompleteReply();
     const int count = decimalField(field(fields, 1));
     if (count < 0)
         throw FormatError(field(fields, 1));
@@ -53,7 +72,7 @@ SetMenuList setMenuList(const QString& reply)
     const int cells = count * CellsPerColumn;
     // the value of the last cell is never read, and a final empty one leaves no field after the last ";"
     if (fields.size() <= textField(cells - 1))
-        throw FormatError(reply);
+        throw FormatError::incompleteReply();
     list.kind = SetMenuList::Kind::Menus;
     for (int cell = 0; cell < cells; ++cell)
         list.cells.append(fields.at(textField(cell)));
@@ -103,6 +122,11 @@ DishReply dishReply(const QString& reply)
         return dish;
     }
     dish.kind = DishReply::Kind::KitchenOptions;
+    // "ru;": the list is read from the fourth character on, by position, as the register writes it
+    if (fields.at(0).size() == 2) {
+        dish.kitchenList = listAtFourthCharacter(QStringView(reply).mid(3));
+        return dish;
+    }
     // the register numbers the groups of the kitchen lists reply from 1; the sixth group is the recall list
     const int group = list.toInt();
     if (list != QString::number(group))

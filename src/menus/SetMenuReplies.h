@@ -30,8 +30,8 @@ struct SetMenuList
     QStringList cells;   // the text of cells 0 to 7n - 1, column after column
     QList<int> setMenus; // per column, its set menu 1 to 10, or 0 when its article is not one of 552 to 561
 };
-// Throws FormatError when the count is not a whole number of zero or more, or the reply holds fewer cells than it
-// announces: nothing of such a reply is shown.
+// Throws FormatError when the count is missing or not a whole number of zero or more, or the reply holds fewer cells
+// than it announces (an incomplete reply): nothing of such a reply is shown.
 SetMenuList setMenuList(const QString& reply);
 
 // A dish offered in a course row of a set menu.
@@ -64,6 +64,8 @@ struct DishReply
     Kind kind = Kind::Chosen;
     int kitchenList = 0; // for KitchenOptions: `cuis1` to `cuis9`, or 0 for a panel with nothing to tick
 };
+// A first field of two characters ("ru") has the list read by character position from the fourth character on;
+// another first field has it read as the second field's number.
 DishReply dishReply(const QString& reply);
 
 } // namespace SetMenuReplies

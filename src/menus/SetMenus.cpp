@@ -29,7 +29,7 @@ constexpr int SetMenuKeyboard = 8;
 
 } // namespace
 
-SetMenus::SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue, const ProductTable& products,
+SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
                    HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
                    TicketView& ticketView, ParkingView& parking)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
@@ -116,7 +116,7 @@ void SetMenus::chooseDish(int entry)
         return;
     const SetMenuReplies::Dish dish = m_dishes.at(entry);
     m_view.tickDish(entry);
-    m_course = SetMenuReplies::dishCourse(m_catalogue, dish.article);
+    m_session.setCourse(SetMenuReplies::dishCourse(m_catalogue, dish.article));
 
     ExchangeOptions options;
     options.secondRead = true;
@@ -124,7 +124,7 @@ void SetMenus::chooseDish(int entry)
     options.onError = OnError::Quiet;
     // the line counts the title as line 1
     const SetMenuReplies::DishReply reply = SetMenuReplies::dishReply(
-        m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_course), options));
+        m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_session.course()), options));
     const bool supplements = m_products.supp(dish.article);
     switch (reply.kind) {
     case SetMenuReplies::DishReply::Kind::Chosen:
@@ -155,14 +155,19 @@ void SetMenus::validateOptions()
     options.onError = OnError::RaiseUnsent;
     QString reply;
     try {
-        reply = m_link.exchange(m_session.setMenuDishOptions(m_course, m_column, m_row + 1, ticked), options);
+        reply = m_link.exchange(m_session.setMenuDishOptions(m_session.course(), m_column, m_row + 1, ticked), options);
     } catch (const LinkError&) {
         // the options never went out: the panel waits, ticks and all, for the waiter to try again
         return;
     }
-    m_view.clearOptionTicks();
-    m_view.closeOptions();
-    if (!reply.isEmpty() && m_parking.supplementsOver(m_view))
+    // A link broken after the send leaves no reply and no connection: the register may not have the options, so
+    // the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
+    const bool broken = reply.isEmpty() && !m_link.connected();
+    if (!broken) {
+        m_view.clearOptionTicks();
+        m_view.closeOptions();
+    }
+    if ((broken || !reply.isEmpty()) && m_parking.supplementsOver(m_view))
         m_parking.showSupplements();
     fetch();
 }

@@ -22,7 +22,7 @@ class SetMenus final : public QObject
 public:
     static constexpr int NoneNoticeRounds = 100;
 
-    SetMenus(RegisterLink& link, const Session& session, const Catalogue& catalogue, const ProductTable& products,
+    SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
              HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view, TicketView& ticketView,
              ParkingView& parking);
 
@@ -33,7 +33,8 @@ public:
     void fetch();
     // A touch on cell z of the grid: the dishes of that course.
     void touchCell(int z);
-    // A dish touched in the list of the course: the register is told, then asks for its options or not.
+    // A dish touched in the list of the course: the register is told, then asks for its options or not. The course
+    // it is sent as becomes the session's, under which recalls go to the kitchen.
     void chooseDish(int entry);
     // "Valider" of the kitchen options.
     void validateOptions();
@@ -42,7 +43,7 @@ public:
 
 private:
     RegisterLink& m_link;
-    const Session& m_session;
+    Session& m_session;
     const Catalogue& m_catalogue;
     const ProductTable& m_products;
     HandlerGuard& m_guard;
@@ -59,6 +60,4 @@ private:
     int m_row = 0;
     // the dishes listed for that cell
     QList<SetMenuReplies::Dish> m_dishes;
-    // the course the dish chosen last was sent as
-    int m_course = 0;
 };
