@@ -145,6 +145,25 @@ struct Terminal : TerminalFixture
     }
 };
 
+// When a widget is first shown, on the clock given.
+class ShowWatch final : public QObject
+{
+public:
+    ShowWatch(QWidget* widget, const QElapsedTimer& clock) : m_clock(clock) { widget->installEventFilter(this); }
+    qint64 shownAtMs = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && shownAtMs < 0)
+            shownAtMs = m_clock.elapsed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& m_clock;
+};
+
 } // namespace
 
 class tst_Ordering : public QObject
@@ -162,10 +181,13 @@ private Q_SLOTS:
     void tapWithoutProductOrdersNothing();
     void secondTapWhileTheFirstIsHandledIsDropped();
     void refreshedTicketIsPaintedBeforeTheTrailingRead();
-    void kitchenOptionsRefreshTakesTheRegistersTrailingLine();
+    void noteOfTheCoursePathStartsWithTheTicketOnScreen();
+    void kitchenOptionsRefreshLeavesTheTrailingLineToTheNextRequest();
+    void kitchenOptionsWithoutRegisterSendNothing();
     void lineOperations_data();
     void lineOperations();
-    void lineOperationWithoutRegisterKeepsTheTicket();
+    void lineOperationThatFailsKeepsTheTicket_data();
+    void lineOperationThatFailsKeepsTheTicket();
     void supplements_data();
     void supplements();
     void supplementTicksStayForTheNextArticle();
@@ -415,20 +437,69 @@ void tst_Ordering::refreshedTicketIsPaintedBeforeTheTrailingRead()
     QCOMPARE_LT(watch.paintedAtMs, handledMs - RegisterLink::ReadTimeoutMs + 100);
 }
 
-void tst_Ordering::kitchenOptionsRefreshTakesTheRegistersTrailingLine()
+void tst_Ordering::noteOfTheCoursePathStartsWithTheTicketOnScreen()
 {
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("ignored"));
-    caisse.replyBytes("1 MAGRET~TOTAL 22,00\r\nfin du ticket\r\n");
+    caisse.replyLine(QStringLiteral("1 SALADE~TOTAL 8,00"));
+    Terminal terminal(caisse);
+    terminal.tap(1);
+
+    // the note's second is counted by the timer it starts: it must start once the waiter sees the ticket
+    QLineEdit* note = terminal.ticket()->Memoart();
+    PaintWatch watch(terminal.ticket()->Memo1(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
+    ShowWatch noteWatch(note, watch.m_clock);
+    QTest::mouseClick(terminal.choixrang()->btnr(2), Qt::LeftButton);
+
+    QCOMPARE(note->text(), QStringLiteral("1 * SALADE"));
+    QVERIFY(watch.paintedAtMs >= 0);
+    QVERIFY(noteWatch.shownAtMs >= 0);
+    QCOMPARE_GE(noteWatch.shownAtMs, watch.paintedAtMs);
+    // and it is still there after the refresh has held the screen for the register's trailing line
+    QVERIFY(note->isVisible());
+}
+
+void tst_Ordering::kitchenOptionsRefreshLeavesTheTrailingLineToTheNextRequest()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("ignored"));
+    // no line after the ticket: a trailing read would wait its whole timeout
+    caisse.replyLine(QStringLiteral("1 MAGRET~TOTAL 22,00"));
     caisse.replyLine(QStringLiteral("1 MAGRET~1 KIR~TOTAL 26,00"));
     Terminal terminal(caisse);
     terminal.tap(6);
+    QElapsedTimer clock;
+    clock.start();
     QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QCOMPARE_LT(clock.elapsed(), 100 + RegisterLink::ReadTimeoutMs);
     QCOMPARE(terminal.memo(), QStringLiteral("1 MAGRET\nTOTAL 22,00"));
 
-    // the line after the ticket is not taken for the reply to the next key
+    // a line the register sends after the ticket is not taken for the reply to the next key
+    caisse.sendNow("fin du ticket\r\n");
+    QTest::qWait(50);
     terminal.tap(0);
     QCOMPARE(terminal.memo(), QStringLiteral("1 MAGRET\n1 KIR\nTOTAL 26,00"));
+}
+
+void tst_Ordering::kitchenOptionsWithoutRegisterSendNothing()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("1 KIR"));
+    // two courses, then the kitchen options, then the supplements: nothing is asked of the register on the way
+    terminal.tap(11);
+    QTest::mouseClick(terminal.choixrang()->btnr(4), Qt::LeftButton);
+    Terminal::touchEntries(terminal.ticket()->ListViewcuis(), {1});
+    caisse.stopListening();
+
+    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+
+    QCOMPARE(caisse.connectionCount(), 0);
+    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(!terminal.ticket()->ListViewcuis()->ticks().contains(true));
+    QVERIFY(!terminal.panelsupp()->isVisible());
+    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR"));
+    QVERIFY(terminal.messages.isEmpty());
 }
 
 void tst_Ordering::lineOperations_data()
@@ -466,16 +537,33 @@ void tst_Ordering::lineOperations()
     QVERIFY(terminal.messages.isEmpty());
 }
 
-void tst_Ordering::lineOperationWithoutRegisterKeepsTheTicket()
+void tst_Ordering::lineOperationThatFailsKeepsTheTicket_data()
 {
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<QByteArray>("sent");
+
+    QTest::newRow("no register") << false << QByteArray();
+    QTest::newRow("the link dropped after the send") << true << QByteArray("moinsun$12$4$2$1$\r\n");
+}
+
+void tst_Ordering::lineOperationThatFailsKeepsTheTicket()
+{
+    QFETCH(bool, reachable);
+    QFETCH(QByteArray, sent);
+
     ScriptedRegister caisse;
-    caisse.stopListening();
+    if (reachable)
+        caisse.closeConnection();
+    else
+        caisse.stopListening();
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("2 KIR~1 PAIN"));
     terminal.form->ticketDisplay().pickLineAt(terminal.ticket()->Memo1()->font().pixelSize() * 3 / 2);
 
     terminal.ticket()->panel_annul()->Button34()->click();
 
+    // no refresh: nothing says the register changed the ticket
+    QCOMPARE(caisse.received(), sent);
     QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
     QCOMPARE(terminal.memo(), QStringLiteral("2 KIR\n1 PAIN"));
     QVERIFY(terminal.messages.isEmpty());
@@ -484,21 +572,27 @@ void tst_Ordering::lineOperationWithoutRegisterKeepsTheTicket()
 void tst_Ordering::supplements_data()
 {
     QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QStringList>("replies"); // to the supplement requests
     QTest::addColumn<QStringList>("requests");
 
     QTest::newRow("the first and fourth ticked: 942 then 945, then the ticket once")
-        << QList<int>{3, 0} << QStringList{"942$12$4$2$" + Supplement15, "945$12$4$2$" + Supplement15, "ad$12$4$2$"};
-    QTest::newRow("none ticked: the ticket only") << QList<int>{} << QStringList{"ad$12$4$2$"};
+        << QList<int>{3, 0} << QStringList{"ignored", "ignored"}
+        << QStringList{"942$12$4$2$" + Supplement15, "945$12$4$2$" + Supplement15, "ad$12$4$2$"};
+    QTest::newRow("none ticked: the ticket only") << QList<int>{} << QStringList{} << QStringList{"ad$12$4$2$"};
+    QTest::newRow("one lost in the middle: the others still go, then the ticket once")
+        << QList<int>{0, 1, 3} << QStringList{"ignored", ScriptedRegister::Dropped, "ignored"}
+        << QStringList{"942$12$4$2$" + Supplement15, "943$12$4$2$" + Supplement15, "945$12$4$2$" + Supplement15,
+                       "ad$12$4$2$"};
 }
 
 void tst_Ordering::supplements()
 {
     QFETCH(QList<int>, ticked);
+    QFETCH(QStringList, replies);
     QFETCH(QStringList, requests);
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("1 TARTE~TOTAL 6,00"));
-    for (int i = 0; i < ticked.size(); ++i)
-        caisse.replyLine(QStringLiteral("ignored"));
+    caisse.script(replies);
     caisse.replyBytes("1 TARTE~1 + FRITES~1 + GLACE~TOTAL 12,00\r\nfin\r\n");
     Terminal terminal(caisse);
     terminal.tap(2);

@@ -106,9 +106,8 @@ void ArticleOrder::addWithCourse()
     options.onError = OnError::Quiet;
     // the refresh below shows the ticket
     m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
-    // the note comes at once; the refresh then holds the link for the register's trailing line
-    m_ticketView.showNote(note());
-    m_ticketDisplay.refresh();
+    // the note's second starts with the ticket on screen, not before the refresh that holds the screen
+    m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, [this] { m_ticketView.showNote(note()); });
     openSupplementsIfTaken();
 }
 
@@ -124,9 +123,8 @@ void ArticleOrder::validateKitchenOptions()
         // no register: nothing went out and the ticket stays as it was
         return;
     }
-    // a refresh of its own: it takes the line the register sends after the ticket, which would otherwise answer
-    // the next request
-    m_ticketDisplay.refresh();
+    // the line the register sends after the ticket is not waited for: the next request drops it before it goes
+    m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left);
     openSupplementsIfTaken();
 }
 

@@ -26,21 +26,27 @@ TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard&
     m_guard.connect(panel->Button37(), &QPushButton::clicked, this, [this] { stepLine(1); });
 }
 
-void TicketDisplay::refresh()
+void TicketDisplay::refresh(TrailingLine trailing, const std::function<void()>& shown)
 {
     ExchangeOptions options;
     options.pauseMs = 100;
     options.secondRead = true;
     // the register follows the ticket with one more line, which would otherwise answer the next request
-    options.trailingRead = true;
+    options.trailingRead = trailing == TrailingLine::Read;
     options.onError = OnError::RaiseUnsent;
     // the waiter sees the ticket at once, not after the wait for that line
-    options.onReply = [this](const QString& reply) { m_ticketView.showTicket(reply); };
+    options.onReply = [this, &shown](const QString& reply) {
+        m_ticketView.showTicket(reply);
+        if (shown)
+            shown();
+    };
     try {
         m_link.exchange(m_session.ticketRequest(), options);
     } catch (const LinkError&) {
         // the request never went out: the last ticket stays, and the link probe brings the start view back if the
         // register is gone
+        if (shown)
+            shown();
     }
 }
 

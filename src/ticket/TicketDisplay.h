@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class HandlerGuard;
 class RegisterLink;
 class Session;
@@ -14,9 +16,16 @@ class TicketDisplay final : public QObject
 public:
     TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView);
 
+    // Whether a refresh takes the line the register sends after the ticket.
+    enum class TrailingLine
+    {
+        Read,
+        Left, // the next request's drop of pending lines takes it
+    };
     // Fetches the ticket and shows it. Called after every change of the order; silent on link errors: without a
-    // register the last ticket stays on screen.
-    void refresh();
+    // register the last ticket stays on screen. shown runs once the ticket is painted, or at once when the request
+    // never went out.
+    void refresh(TrailingLine trailing = TrailingLine::Read, const std::function<void()>& shown = {});
     // "actualise ticket": the ticket again, the line panel closed.
     void reload();
     // A touch on the ticket at y, in the memo's own coordinates: the line under the finger is picked.
