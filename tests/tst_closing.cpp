@@ -69,6 +69,7 @@ private Q_SLOTS:
     void finalise_data();
     void finalise();
     void finaliseAndProformaWaitForTheTicketScreen();
+    void finaliseWithTheRegisterOutOfReachShowsNoCurtain();
     void payment_data();
     void payment();
     void proforma_data();
@@ -147,35 +148,76 @@ void tst_Closing::finaliseAndProformaWaitForTheTicketScreen()
     QVERIFY(!terminal.encaissement()->isVisible());
 }
 
+void tst_Closing::finaliseWithTheRegisterOutOfReachShowsNoCurtain()
+{
+    ScriptedRegister caisse;
+    caisse.stopListening();
+    Terminal terminal(caisse);
+    terminal.ticket()->panel_annul()->show();
+    int curtainShown = 0;
+    struct ShowCount : QObject
+    {
+        int& count;
+        explicit ShowCount(int& counter) : count(counter) {}
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show)
+                ++count;
+            return QObject::eventFilter(watched, event);
+        }
+    } watch(curtainShown);
+    terminal.ticket()->Panel5()->installEventFilter(&watch);
+
+    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+
+    QCOMPARE(curtainShown, 0);
+    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    QCOMPARE(terminal.messages, QStringList{});
+}
+
 void tst_Closing::payment_data()
 {
     QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("reply"); // Silent, Dropped, or none: the register is out of reach
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<int>("reads"); // when the register stays silent
 
-    QTest::newRow("cb") << "cb" << QByteArray("cb$12$4$2$\r\n") << 1;
-    QTest::newRow("ch") << "ch" << QByteArray("ch$12$4$2$\r\n") << 1;
-    QTest::newRow("ba reads twice") << "ba" << QByteArray("ba$12$4$2$\r\n") << 2;
-    QTest::newRow("es reads twice") << "es" << QByteArray("es$12$4$2$\r\n") << 2;
+    const QString silent = ScriptedRegister::Silent;
+    QTest::newRow("cb") << "cb" << silent << QByteArray("cb$12$4$2$\r\n") << 1;
+    QTest::newRow("ch") << "ch" << silent << QByteArray("ch$12$4$2$\r\n") << 1;
+    QTest::newRow("ba reads twice") << "ba" << silent << QByteArray("ba$12$4$2$\r\n") << 2;
+    QTest::newRow("es reads twice") << "es" << silent << QByteArray("es$12$4$2$\r\n") << 2;
+    QTest::newRow("cb with the link dropped") << "cb" << ScriptedRegister::Dropped << QByteArray("cb$12$4$2$\r\n") << 0;
+    QTest::newRow("es with the register out of reach") << "es" << QString() << QByteArray() << 0;
 }
 
 void tst_Closing::payment()
 {
     QFETCH(QString, key);
+    QFETCH(QString, reply);
     QFETCH(QByteArray, sent);
     QFETCH(int, reads);
 
     ScriptedRegister caisse;
-    caisse.script({"2,50 EUR", ScriptedRegister::Silent});
+    caisse.script({"2,50 EUR"});
+    if (!reply.isEmpty())
+        caisse.script({reply});
     Terminal terminal(caisse);
     QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), terminal.encaissement());
+    if (reply.isEmpty()) {
+        terminal.form->link().disconnect();
+        caisse.stopListening();
+    }
 
     QElapsedTimer elapsed;
     elapsed.start();
     QTest::mouseClick(terminal.encaissement()->findChild<RedKey*>(key), Qt::LeftButton);
-    QVERIFY(elapsed.elapsed() >= 100 + reads * RegisterLink::ReadTimeoutMs);
+    if (reads > 0)
+        QVERIFY(elapsed.elapsed() >= 100 + reads * RegisterLink::ReadTimeoutMs);
     QCOMPARE(caisse.received(), "ntotal$12$4$2$\r\n" + sent);
+    QCOMPARE(terminal.messages, QStringList{});
     // whatever the register made of it, the waiter is back on the table choice
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
     QVERIFY(!terminal.ticket()->isVisible());

@@ -120,6 +120,7 @@ private Q_SLOTS:
     void aLineLeftOverByTheRegisterIsNotTakenForTheCourses();
     void courseKeySendsItsCourseAndClosesThePanel_data();
     void courseKeySendsItsCourseAndClosesThePanel();
+    void retourMenuSendsEverythingAndLeavesForTheTableChoice_data();
     void retourMenuSendsEverythingAndLeavesForTheTableChoice();
     void recallListShowsAllButTheLastMessageAndSendsTheTicked();
     void nextCourseListClaimsTheTickedDishesInTheRegistersOrder();
@@ -223,10 +224,21 @@ void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel()
     QCOMPARE(terminal.noteShown(), note);
 }
 
+void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice_data()
+{
+    QTest::addColumn<QStringList>("replies");
+
+    QTest::newRow("both answered") << QStringList{"OK", "OK"};
+    QTest::newRow("the link dropped on ec$: retour$ still goes") << QStringList{ScriptedRegister::Dropped, "OK"};
+    QTest::newRow("no answer at all") << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent};
+}
+
 void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
 {
+    QFETCH(QStringList, replies);
+
     ScriptedRegister caisse;
-    caisse.script({"OK", "OK"});
+    caisse.script(replies);
     Terminal terminal(caisse);
     terminal.ticket()->panel_annul()->show();
 
@@ -237,6 +249,7 @@ void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
     QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
     // the table stays until the waiter chooses another
     QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
+    QCOMPARE(terminal.messages, QStringList{});
 }
 
 void tst_Kitchen::recallListShowsAllButTheLastMessageAndSendsTheTicked()

@@ -60,6 +60,12 @@ void TicketClosing::finaliseTicket()
     if (!m_ticketView.isVisible())
         return;
     m_ticketView.closeLinePanel();
+    // the curtain says the register is being asked: a register out of reach leaves the ticket as it was
+    try {
+        m_link.ensureConnected();
+    } catch (const LinkError&) {
+        return;
+    }
     m_ticketView.showCurtain();
     QCoreApplication::processEvents();
     ExchangeOptions options;

@@ -59,6 +59,20 @@ void RegisterLink::connectToRegister()
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 }
 
+void RegisterLink::ensureConnected()
+{
+    // a reply the register still owes would come in the middle of the next exchange and be taken for its reply
+    if (m_replyOwed) {
+        qCDebug(linkLog, "a reply is still owed: connecting anew");
+        disconnect();
+    }
+    // a close by the register is only seen when the socket is read: look before reusing the connection
+    if (connected())
+        m_socket.waitForReadyRead(0);
+    if (!connected())
+        connectToRegister();
+}
+
 void RegisterLink::sendLine(const QString& text)
 {
     if (!connected())
@@ -171,16 +185,7 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
         pause(options.settleMs);
         connectToRegister();
     } else {
-        // a reply the register still owes would come in the middle of this exchange and be taken for its reply
-        if (m_replyOwed) {
-            qCDebug(linkLog, "a reply is still owed: connecting anew for %s", qUtf8Printable(request));
-            disconnect();
-        }
-        // a close by the register is only seen when the socket is read: look before reusing the connection
-        if (connected())
-            m_socket.waitForReadyRead(0);
-        if (!connected())
-            connectToRegister();
+        ensureConnected();
     }
     pause(options.settleMs);
     // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
