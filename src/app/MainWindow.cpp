@@ -39,7 +39,7 @@
 #include <QTimer>
 
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
-    : QWidget(parent), m_settings(settingsFolder), m_guard(this)
+    : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -79,7 +79,7 @@ void MainWindow::createViews()
 void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
-    m_linkProbe = std::make_unique<LinkProbe>(m_link, *m_startView);
+    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView);
     const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, *m_paymentView,
                                               *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
