@@ -101,9 +101,9 @@ void MainWindow::createSubsystems()
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
                                             *m_planView, *m_ticketView);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
-    m_articleOrder = std::make_unique<ArticleOrder>(m_link, m_session, m_products, m_catalogue, m_guard,
-                                                    m_catalogueLoad->productKeys(), *m_ticketView, *m_parkingView,
-                                                    *m_ticketDisplay, *m_supplements, [this] { m_linkProbe->start(); });
+    m_articleOrder = std::make_unique<ArticleOrder>(
+        m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), *m_ticketView,
+        *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, [this] { m_linkProbe->start(); });
     m_lineOperations = std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay);
     m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
                                                           *m_parkingView->panelenvoicuis(), *m_tableChoiceView);

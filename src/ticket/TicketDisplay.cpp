@@ -26,22 +26,26 @@ TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard&
     m_guard.connect(panel->Button37(), &QPushButton::clicked, this, [this] { stepLine(1); });
 }
 
-void TicketDisplay::refresh()
+bool TicketDisplay::refresh(OnSilence onSilence)
 {
     ExchangeOptions options;
     options.pauseMs = 100;
     options.secondRead = true;
     // the register follows the ticket with one more line, which would otherwise answer the next request
     options.trailingRead = true;
-    options.onError = OnError::RaiseUnsent;
+    options.onError = OnError::RaiseUnconnected;
     // the waiter sees the ticket at once, not after the wait for that line
-    options.onReply = [this](const QString& reply) { m_ticketView.showTicket(reply); };
+    options.onReply = [this, onSilence](const QString& reply) {
+        if (onSilence == OnSilence::EmptyTicket || !m_link.lastExchangeUnanswered())
+            m_ticketView.showTicket(reply);
+    };
     try {
         m_link.exchange(m_session.ticketRequest(), options);
     } catch (const LinkError&) {
-        // the request never went out: the last ticket stays, and the link probe brings the start view back if the
-        // register is gone
+        // no register: the last ticket stays, and the link probe brings the start view back
+        return false;
     }
+    return true;
 }
 
 void TicketDisplay::reload()

@@ -14,9 +14,15 @@ class TicketDisplay final : public QObject
 public:
     TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView);
 
+    // What a refresh shows when the register sends no ticket line.
+    enum class OnSilence
+    {
+        EmptyTicket, // as any reply: an empty ticket
+        KeepTicket,  // the ticket on screen stays: an empty one would tell the waiter his order is gone
+    };
     // Fetches the ticket and shows it. Called after every change of the order; silent on link errors: without a
-    // register the last ticket stays on screen.
-    void refresh();
+    // register the last ticket stays on screen. False when no connection could be opened: nothing was asked.
+    bool refresh(OnSilence onSilence = OnSilence::EmptyTicket);
     // "actualise ticket": the ticket again, the line panel closed.
     void reload();
     // A touch on the ticket at y, in the memo's own coordinates: the line under the finger is picked.
