@@ -94,8 +94,8 @@ public:
     // The last exchange got no reply line: it failed, its reads timed out, or what came was transmission garbage.
     // An empty line is a reply.
     bool lastExchangeUnanswered() const { return m_unanswered; }
-    // The last connect failed, or a tap found the register unreachable, and no connect has succeeded since: the link
-    // probe knows the register is gone without connecting again.
+    // The register was last found unreachable (a connect that failed, a line that never ended, a tap's bound spent)
+    // and no connect has succeeded since: the link probe knows it is gone without connecting again.
     bool registerLost() const { return m_lost; }
 
     static void pause(int ms);
