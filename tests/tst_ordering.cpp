@@ -1,5 +1,6 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
+#include "UnansweringHost.h"
 
 #include "app/CatalogueLoad.h"
 #include "app/LinkProbe.h"
@@ -163,6 +164,7 @@ private Q_SLOTS:
     void tapsWhileAHandlerRunsOrderInTurn_data();
     void tapsWhileAHandlerRunsOrderInTurn();
     void tapCoveredByThePanelTheFirstOpenedIsDropped();
+    void tapsWaitingWhenTheRegisterIsFoundGoneAreDropped();
     void lostArticleReply_data();
     void lostArticleReply();
     void kitchenOptionsFailures_data();
@@ -406,6 +408,26 @@ void tst_Ordering::tapCoveredByThePanelTheFirstOpenedIsDropped()
     QTest::qWait(100);
     QCOMPARE(caisse.connectionCount(), 0);
     QCOMPARE(terminal.form->articleOrder().artencours(), 90);
+}
+
+void tst_Ordering::tapsWaitingWhenTheRegisterIsFoundGoneAreDropped()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    const UnansweringHost gone;
+    terminal.form->link().setPort(gone.port());
+    terminal.form->link().setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    QTimer::singleShot(0, terminal.form.get(), [&] { terminal.tap(3); });
+    QElapsedTimer clock;
+    clock.start();
+
+    terminal.tap(0);
+
+    // each would hold the screen for the link's whole bound again, to order nothing
+    QCOMPARE_LT(clock.elapsed(), RegisterLink::TapWaitBoundMs + ArticleOrder::UnansweredNoticeRounds * 10 + 1000);
+    QVERIFY(terminal.form->link().registerLost());
+    QCOMPARE(terminal.form->articleOrder().artencours(), 10);
+    QCOMPARE(terminal.key(3)->palette().color(QPalette::WindowText).alpha(), 255);
 }
 
 void tst_Ordering::lostArticleReply_data()
