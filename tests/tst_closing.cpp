@@ -87,20 +87,22 @@ void tst_Closing::finalise_data()
     QTest::addColumn<bool>("payment");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("notice");
+    QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("the amount to pay beside the ticket") << QStringList{"2,50 EUR"} << true << "A régler: 2,50 EUR"
-                                                         << "";
+                                                         << "" << QStringList{};
     QTest::newRow("an empty first reply is read again")
         << QStringList{"\r\n2;,50 EUR TTC"} << true << "A régler: 2,50 EUR"
-        << "";
-    QTest::newRow("a table finalised already stays on its ticket") << QStringList{"total;0;"} << false << ""
-                                                                   << "Impossible\nCette table  est déjà finalisée";
+        << "" << QStringList{};
+    QTest::newRow("a table finalised already stays on its ticket")
+        << QStringList{"total;0;"} << false << ""
+        << "Impossible\nCette table  est déjà finalisée" << QStringList{};
     QTest::newRow("a silent register opens the payment with an empty band")
         << QStringList{ScriptedRegister::Silent} << true << ""
-        << "";
-    QTest::newRow("a lost connection leaves the waiter on his ticket")
+        << "" << QStringList{};
+    QTest::newRow("a lost connection leaves the waiter on his ticket, told why")
         << QStringList{ScriptedRegister::Dropped} << false << ""
-        << "";
+        << "" << QStringList{QStringLiteral("Connexion fermée par la caisse")};
 }
 
 void tst_Closing::finalise()
@@ -109,6 +111,7 @@ void tst_Closing::finalise()
     QFETCH(bool, payment);
     QFETCH(QString, amount);
     QFETCH(QString, notice);
+    QFETCH(QStringList, messages);
 
     ScriptedRegister caisse;
     if (replies.first().startsWith(QLatin1String("\r\n")))
@@ -134,7 +137,7 @@ void tst_Closing::finalise()
         QCOMPARE(terminal.form->frontView(), terminal.ticket());
         QVERIFY(!terminal.encaissement()->isVisible());
     }
-    QCOMPARE(terminal.messages, QStringList{});
+    QCOMPARE(terminal.messages, messages);
 }
 
 void tst_Closing::finaliseAndProformaWaitForTheTicketScreen()

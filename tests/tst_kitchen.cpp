@@ -101,7 +101,7 @@ struct KitchenList
     Session session;
     Catalogue catalogue;
     ProductTable products;
-    HandlerGuard guard{nullptr};
+    HandlerGuard guard{nullptr, link};
     TicketView view;
     bool nextCourseSupported = true;
     KitchenMessages kitchen{link, session, catalogue, products, guard, view, [this] { return nextCourseSupported; }};
@@ -134,17 +134,20 @@ void tst_Kitchen::sendToKitchen_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QStringList>("keys"); // empty: the panel stays closed
     QTest::addColumn<bool>("note");
+    QTest::addColumn<QStringList>("messages");
 
     const QByteArray ask = "demanderang$12$4$2$\r\n";
     const QByteArray all = "ec$12$4$2$0$\r\n";
     QTest::newRow("three courses waiting open the panel with their keys")
-        << QStringList{"1$4$5$"} << ask << QStringList{"btn_env1", "btn_env4", "btn_env5", "button39"} << false;
+        << QStringList{"1$4$5$"} << ask << QStringList{"btn_env1", "btn_env4", "btn_env5", "button39"} << false
+        << QStringList{};
     QTest::newRow("two fields send everything at once")
-        << QStringList{"0$4$", "OK"} << ask + all << QStringList{} << true;
+        << QStringList{"0$4$", "OK"} << ask + all << QStringList{} << true << QStringList{};
     QTest::newRow("a silent register gets everything at once")
-        << QStringList{ScriptedRegister::Silent, "OK"} << ask + all << QStringList{} << true;
-    QTest::newRow("a lost connection sends nothing")
-        << QStringList{ScriptedRegister::Dropped} << ask << QStringList{} << false;
+        << QStringList{ScriptedRegister::Silent, "OK"} << ask + all << QStringList{} << true << QStringList{};
+    QTest::newRow("a lost connection sends nothing, and says why")
+        << QStringList{ScriptedRegister::Dropped} << ask << QStringList{} << false
+        << QStringList{QStringLiteral("Connexion fermée par la caisse")};
 }
 
 void tst_Kitchen::sendToKitchen()
@@ -153,6 +156,7 @@ void tst_Kitchen::sendToKitchen()
     QFETCH(QByteArray, sent);
     QFETCH(QStringList, keys);
     QFETCH(bool, note);
+    QFETCH(QStringList, messages);
 
     ScriptedRegister caisse;
     caisse.script(replies);
@@ -171,7 +175,7 @@ void tst_Kitchen::sendToKitchen()
     if (note)
         QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("Envoyé.."));
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
-    QCOMPARE(terminal.messages, QStringList{});
+    QCOMPARE(terminal.messages, messages);
 }
 
 void tst_Kitchen::aLineLeftOverByTheRegisterIsNotTakenForTheCourses()

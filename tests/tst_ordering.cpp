@@ -1,5 +1,6 @@
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
+#include "UnansweringHost.h"
 
 #include "app/CatalogueLoad.h"
 #include "app/LinkProbe.h"
@@ -179,7 +180,14 @@ private Q_SLOTS:
     void kitchenOptions();
     void tapWithoutProductOrdersNothing_data();
     void tapWithoutProductOrdersNothing();
-    void secondTapWhileTheFirstIsHandledIsDropped();
+    void tapsWhileAHandlerRunsOrderInTurn_data();
+    void tapsWhileAHandlerRunsOrderInTurn();
+    void tapCoveredByThePanelTheFirstOpenedIsDropped();
+    void tapsWaitingWhenTheRegisterIsFoundGoneAreDropped();
+    void lostArticleReply_data();
+    void lostArticleReply();
+    void kitchenOptionsFailures_data();
+    void kitchenOptionsFailures();
     void refreshedTicketIsPaintedBeforeTheTrailingRead();
     void noteOfTheCoursePathStartsWithTheTicketOnScreen();
     void kitchenOptionsRefreshLeavesTheTrailingLineToTheNextRequest();
@@ -363,31 +371,184 @@ void tst_Ordering::tapWithoutProductOrdersNothing()
     QVERIFY(terminal.messages.isEmpty());
 }
 
-void tst_Ordering::secondTapWhileTheFirstIsHandledIsDropped()
+void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<QStringList>("requests");
+
+    const QString kir = QStringLiteral("10$12$4$2$1$");
+    const QString pain = QStringLiteral("40$12$4$2$0$");
+    // at 0 ms the second tap comes while the first handler lets pending events run: it waits its turn
+    QTest::newRow("another key, at once") << 0 << 3 << 0 << QStringList{kir, pain};
+    QTest::newRow("another key, 100 ms later") << 0 << 3 << 100 << QStringList{kir, pain};
+    QTest::newRow("the same key again, at once") << 3 << 3 << 0 << QStringList{pain, pain};
+}
+
+void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, delayMs);
+    QFETCH(QStringList, requests);
+    ScriptedRegister caisse;
+    caisse.setReplyDelay(150);
+    caisse.replyLine(QStringLiteral("1 KIR~TOTAL 4,00"));
+    caisse.replyLine(QStringLiteral("1 KIR~1 MORE~TOTAL 5,00"));
+    Terminal terminal(caisse);
+    int alphaWhileQueued = -1;
+    QTimer::singleShot(delayMs, terminal.form.get(), [&] {
+        terminal.tap(second);
+        alphaWhileQueued = terminal.key(second)->palette().color(QPalette::WindowText).alpha();
+    });
+
+    terminal.tap(first);
+    QTRY_COMPARE(caisse.requests().size(), 2);
+    QTRY_COMPARE(terminal.memo(), QStringLiteral("1 KIR\n1 MORE\nTOTAL 5,00"));
+
+    QCOMPARE(caisse.received(), wire(requests));
+    if (delayMs == 0)
+        QCOMPARE(alphaWhileQueued, 0);
+    QCOMPARE(terminal.key(first)->palette().color(QPalette::WindowText).alpha(), 255);
+    QCOMPARE(terminal.key(second)->palette().color(QPalette::WindowText).alpha(), 255);
+    QTest::qWait(300);
+    QCOMPARE(caisse.requests().size(), 2);
+}
+
+void tst_Ordering::tapCoveredByThePanelTheFirstOpenedIsDropped()
 {
     ScriptedRegister caisse;
-    caisse.replyLine(QStringLiteral("1 KIR~TOTAL 4,00"));
-    caisse.replyLine(QStringLiteral("1 KIR~1 PAIN~TOTAL 5,00"));
     Terminal terminal(caisse);
-    int alphaWhileHandled = -1;
-    // the first tap lets pending events run before its request: a second tap comes among them
-    QTimer::singleShot(0, terminal.form.get(), [&] {
-        alphaWhileHandled = terminal.key(0)->palette().color(QPalette::WindowText).alpha();
-        terminal.tap(3);
-    });
+    // the second tap waits while the first opens the kitchen options over the whole screen
+    QTimer::singleShot(0, terminal.form.get(), [&] { terminal.tap(3); });
+
+    terminal.tap(6);
+
+    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+    QCOMPARE(terminal.key(3)->palette().color(QPalette::WindowText).alpha(), 255);
+    QTest::qWait(100);
+    QCOMPARE(caisse.connectionCount(), 0);
+    QCOMPARE(terminal.form->articleOrder().artencours(), 90);
+}
+
+void tst_Ordering::tapsWaitingWhenTheRegisterIsFoundGoneAreDropped()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    const UnansweringHost gone;
+    terminal.form->link().setPort(gone.port());
+    terminal.form->link().setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    QTimer::singleShot(0, terminal.form.get(), [&] { terminal.tap(3); });
+    QElapsedTimer clock;
+    clock.start();
 
     terminal.tap(0);
 
-    QCOMPARE(alphaWhileHandled, 0);
-    QCOMPARE(terminal.key(0)->palette().color(QPalette::WindowText).alpha(), 255);
-    QCOMPARE(caisse.received(), wire({QStringLiteral("10$12$4$2$1$")}));
-    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR\nTOTAL 4,00"));
-    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * KIR"));
+    // each would hold the screen for the link's whole bound again, to order nothing
+    QCOMPARE_LT(clock.elapsed(), RegisterLink::TapWaitBoundMs + ArticleOrder::UnansweredNoticeRounds * 10 + 1000);
+    QVERIFY(terminal.form->link().registerLost());
+    QCOMPARE(terminal.form->articleOrder().artencours(), 10);
+    QCOMPARE(terminal.key(3)->palette().color(QPalette::WindowText).alpha(), 255);
+}
 
-    // once it is handled the next tap orders
-    terminal.tap(3);
-    QCOMPARE(caisse.received(), wire({QStringLiteral("10$12$4$2$1$"), QStringLiteral("40$12$4$2$0$")}));
-    QCOMPARE(terminal.memo(), QStringLiteral("1 KIR\n1 PAIN\nTOTAL 5,00"));
+void tst_Ordering::lostArticleReply_data()
+{
+    QTest::addColumn<int>("course"); // 0: the key orders at once
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<bool>("notice");
+
+    const QString before = QStringLiteral("1 PAIN\nTOTAL 1,00");
+    const QString after = QStringLiteral("1 PAIN\n1 KIR\nTOTAL 5,00");
+    const QString ticket = QStringLiteral("1 PAIN~1 KIR~TOTAL 5,00");
+    QTest::newRow("no reply: the register's ticket")
+        << 0 << QStringList{ScriptedRegister::Silent, ticket} << after << false;
+    QTest::newRow("a garbled reply: the register's ticket")
+        << 0 << QStringList{QString::fromLatin1("1 KI\0R", 6), ticket} << after << false;
+    QTest::newRow("the connection dropped: the register's ticket")
+        << 0 << QStringList{ScriptedRegister::Dropped, ticket} << after << false;
+    QTest::newRow("no reply to the refresh either: the ticket stays, with a notice")
+        << 0 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << before << true;
+    QTest::newRow("after a course choice, no reply to either: the same")
+        << 2 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << before << true;
+}
+
+void tst_Ordering::lostArticleReply()
+{
+    QFETCH(int, course);
+    QFETCH(QStringList, script);
+    QFETCH(QString, memo);
+    QFETCH(bool, notice);
+    ScriptedRegister caisse;
+    caisse.script(script);
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("1 PAIN~TOTAL 1,00"));
+    QString noticeSeen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const auto* textmess = terminal.form->findChild<QLabel*>(QStringLiteral("Textmess"));
+        if (textmess->isVisible())
+            noticeSeen = textmess->text();
+    });
+    watch.start(50);
+
+    if (course == 0) {
+        terminal.tap(0);
+    } else {
+        terminal.tap(1);
+        QTest::mouseClick(terminal.choixrang()->btnr(course), Qt::LeftButton);
+    }
+
+    const QString article = course == 0 ? QStringLiteral("10$12$4$2$1$") : QStringLiteral("20$12$4$2$2$");
+    // the ticket is asked once, whatever the first request got
+    QCOMPARE(caisse.requests(), QStringList({article, QStringLiteral("ad$12$4$2$")}));
+    QCOMPARE(terminal.memo(), memo);
+    QCOMPARE(noticeSeen, notice ? QStringLiteral("La caisse n'a pas répondu\nVérifiez le ticket") : QString());
+    QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::kitchenOptionsFailures_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<bool>("supplements");
+
+    const QString article = QStringLiteral("200$12$4$2$4$~--$--$--$");
+    QTest::newRow("no connection: nothing is sent, the ticket stays") << "refused" << QStringList{} << false;
+    QTest::newRow("the connection drops after the article: the ticket and the supplements still come")
+        << "dropped" << QStringList{article, QStringLiteral("ad$12$4$2$")} << true;
+    QTest::newRow("no connection for the ticket: no supplements")
+        << "dropped, then refused" << QStringList{article} << false;
+}
+
+void tst_Ordering::kitchenOptionsFailures()
+{
+    QFETCH(QString, failure);
+    QFETCH(QStringList, requests);
+    QFETCH(bool, supplements);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("OK"));
+    caisse.script({ScriptedRegister::Dropped, QStringLiteral("1 ENTRECOTE~TOTAL 25,00")});
+    Terminal terminal(caisse);
+    terminal.ticket()->showTicket(QStringLiteral("1 PAIN~TOTAL 1,00"));
+    QCOMPARE(terminal.form->link().exchange(QStringLiteral("connect")), QStringLiteral("OK"));
+    terminal.tap(11);
+    QTest::mouseClick(terminal.choixrang()->btnr(4), Qt::LeftButton);
+    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+    if (failure == QLatin1String("refused"))
+        terminal.form->link().disconnect();
+    if (failure != QLatin1String("dropped"))
+        caisse.stopListening();
+
+    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+
+    QCOMPARE(caisse.requests(), QStringList{QStringLiteral("connect")} + requests);
+    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
+    QCOMPARE(terminal.memo(),
+             supplements ? QStringLiteral("1 ENTRECOTE\nTOTAL 25,00") : QStringLiteral("1 PAIN\nTOTAL 1,00"));
+    QVERIFY(terminal.messages.isEmpty());
 }
 
 namespace {

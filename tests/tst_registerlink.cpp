@@ -2,6 +2,7 @@
 #include "link/RegisterLink.h"
 
 #include "ScriptedRegister.h"
+#include "UnansweringHost.h"
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -10,11 +11,6 @@
 #include <atomic>
 #include <memory>
 #include <thread>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 class tst_RegisterLink final : public QObject
 {
@@ -57,6 +53,10 @@ private Q_SLOTS:
     void lateReplyArrivingDuringTheNextExchangeIsNotItsReply();
     void linkLogShowsEachExchange();
     void connectingToAnUnansweringHostEndsAtTheConnectTimeout();
+    void garbledLineIsNoReply_data();
+    void garbledLineIsNoReply();
+    void tapGivesUpOnceTheRegisterIsUnreachable();
+    void tapWaitsShareOneBound();
 
 private:
     std::unique_ptr<ScriptedRegister> m_register;
@@ -336,6 +336,7 @@ void tst_RegisterLink::failureFollowsOnError_data()
 
     const int quiet = static_cast<int>(OnError::Quiet);
     const int raiseUnsent = static_cast<int>(OnError::RaiseUnsent);
+    const int raiseUnconnected = static_cast<int>(OnError::RaiseUnconnected);
     const QStringList sent{QStringLiteral("ad$5$0$1$")};
     QTest::newRow("quiet: a refused connection is an empty reply") << "refused" << quiet << false << QStringList();
     QTest::newRow("quiet: an empty host is an empty reply") << "empty host" << quiet << false << QStringList();
@@ -347,6 +348,9 @@ void tst_RegisterLink::failureFollowsOnError_data()
         << "close" << raiseUnsent << false << sent;
     QTest::newRow("unsent: a too long reply once the request is out is an empty reply")
         << "too long" << raiseUnsent << false << sent;
+    QTest::newRow("unconnected: a refused connection raises") << "refused" << raiseUnconnected << true << QStringList();
+    QTest::newRow("unconnected: a close once connected is an empty reply")
+        << "close" << raiseUnconnected << false << sent;
 }
 
 void tst_RegisterLink::failureFollowsOnError()
@@ -572,25 +576,8 @@ void tst_RegisterLink::lateReplyArrivingDuringTheNextExchangeIsNotItsReply()
 
 void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()
 {
-    // a register whose waiting queue is full drops every new connection request unanswered, as a host gone from
-    // the network does
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    QVERIFY(listener >= 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    QCOMPARE(::bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
-    QCOMPARE(::listen(listener, 0), 0);
-    QCOMPARE(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    std::vector<std::unique_ptr<QTcpSocket>> queued;
-    for (int i = 0; i < 3; ++i) {
-        queued.push_back(std::make_unique<QTcpSocket>());
-        queued.back()->connectToHost(QStringLiteral("127.0.0.1"), ntohs(address.sin_port));
-        queued.back()->waitForConnected(100);
-    }
-
-    m_link->setPort(ntohs(address.sin_port));
+    const UnansweringHost gone;
+    m_link->setPort(gone.port());
     m_link->setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     QElapsedTimer elapsed;
     elapsed.start();
@@ -598,11 +585,98 @@ void tst_RegisterLink::connectingToAnUnansweringHostEndsAtTheConnectTimeout()
     options.onError = OnError::Quiet;
     QCOMPARE(m_link->exchange(QStringLiteral("connect"), options), QString());
     const qint64 waited = elapsed.elapsed();
-    queued.clear();
-    ::close(listener);
     QVERIFY2(waited >= RegisterLink::ServiceConnectTimeoutMs - 100 &&
                  waited < RegisterLink::ServiceConnectTimeoutMs + 1000,
              qPrintable(QString::number(waited)));
+    QVERIFY(m_link->registerLost());
+}
+
+void tst_RegisterLink::garbledLineIsNoReply_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reply");
+
+    QTest::newRow("a NUL inside") << QByteArray("code;\0"
+                                                "1;\r\n",
+                                                10)
+                                  << "";
+    QTest::newRow("a CR inside") << QByteArray("4\r7\r\n") << "";
+    QTest::newRow("an escape") << QByteArray("\x1b[2J\r\n") << "";
+    QTest::newRow("a DEL") << QByteArray("12\x7f\r\n") << "";
+    QTest::newRow("a second read takes the clean line after it") << QByteArray("\0\r\nOK\r\n", 7) << "OK";
+    QTest::newRow("a tab is garbage too") << QByteArray("3\t5\r\n") << "";
+}
+
+void tst_RegisterLink::garbledLineIsNoReply()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reply);
+    m_register->replyBytes(bytes);
+    ExchangeOptions options;
+    options.secondRead = true;
+
+    QCOMPARE(m_link->exchange(QStringLiteral("code$1$"), options), reply);
+    QCOMPARE(m_link->lastExchangeUnanswered(), reply.isEmpty());
+}
+
+void tst_RegisterLink::tapGivesUpOnceTheRegisterIsUnreachable()
+{
+    // the register vanishes after one exchange: its open connection stays silent, new connections go unanswered
+    m_register->replyLine(QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
+    const UnansweringHost gone;
+    m_link->setPort(gone.port());
+    m_link->setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    ExchangeOptions options;
+    options.secondRead = true;
+    options.onError = OnError::Quiet;
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const RegisterLink::Tap tap(*m_link);
+        // the silent read, then a connect anew for the reply owed, cut at what is left of the bound; the others
+        // fail at once
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(m_link->exchange(QStringLiteral("ad$12$4$1$"), options), QString());
+    }
+    QCOMPARE_GE(clock.elapsed(), RegisterLink::TapWaitBoundMs - 100);
+    QCOMPARE_LT(clock.elapsed(), RegisterLink::TapWaitBoundMs + 400);
+    QVERIFY(m_link->registerLost());
+    QCOMPARE(m_register->requests(), QStringList({QStringLiteral("connect"), QStringLiteral("ad$12$4$1$")}));
+
+    // the next tap tries again, and a register back clears the loss
+    m_link->setPort(m_register->port());
+    m_register->replyLine(QStringLiteral("1 CAFE"));
+    const RegisterLink::Tap tap(*m_link);
+    QCOMPARE(m_link->exchange(QStringLiteral("ad$12$4$1$"), options), QStringLiteral("1 CAFE"));
+    QVERIFY(!m_link->registerLost());
+}
+
+void tst_RegisterLink::tapWaitsShareOneBound()
+{
+    // a register that takes every connection and never answers: each exchange alone is a timed-out read
+    QElapsedTimer clock;
+    clock.start();
+    int answered = 0;
+    bool failed = false;
+    {
+        const RegisterLink::Tap tap(*m_link);
+        ExchangeOptions options;
+        options.pauseMs = 100;
+        options.secondRead = true;
+        try {
+            for (; answered < 10; ++answered)
+                m_link->exchange(QStringLiteral("ad$12$4$1$"), options);
+        } catch (const LinkError&) {
+            failed = true;
+        }
+    }
+    QVERIFY(failed);
+    QCOMPARE(answered, 2);
+    QCOMPARE_LT(clock.elapsed(), RegisterLink::TapWaitBoundMs + 3 * 100 + 300);
+    // outside a tap nothing is bounded but each wait
+    m_register->replyLine(QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
 }
 
 void tst_RegisterLink::linkLogShowsEachExchange()

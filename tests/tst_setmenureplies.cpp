@@ -65,6 +65,8 @@ void tst_SetMenuReplies::setMenuList_data()
         << "f;0" << SetMenuList::Kind::NoneEntered << QStringList{} << QList<int>{};
     QTest::newRow("31 set menus are more than the screen shows")
         << "f;31;" << SetMenuList::Kind::TooMany << QStringList{} << QList<int>{};
+    QTest::newRow("a count past what a number holds is too many as well")
+        << "f;99999999999;" << SetMenuList::Kind::TooMany << QStringList{} << QList<int>{};
     QTest::newRow("one set menu gives its seven cells")
         << "f;1;" + midi << SetMenuList::Kind::Menus << midiCells << QList<int>{1};
     QTest::newRow("two set menus, the first and the tenth")

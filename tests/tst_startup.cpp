@@ -2,6 +2,7 @@
 #include "TerminalFixture.h"
 
 #include "app/CatalogueLoad.h"
+#include "app/LinkProbe.h"
 #include "app/MainWindow.h"
 #include "app/NoticeView.h"
 #include "app/ServiceStart.h"
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void outdatedRegisterWithPlanOnlyHidesPlan();
     void probeBringsStartViewBackWhenRegisterIsGone();
     void probeLeavesScreenWhenRegisterAnswers();
+    void probeWaitsForTheHandlerThatRuns();
     void quitterHidesPlanFirst();
     void saveFailureIsReported();
 };
@@ -405,6 +407,28 @@ void tst_Startup::probeBringsStartViewBackWhenRegisterIsGone()
     caisse.reset();
     QTRY_COMPARE_WITH_TIMEOUT(form.frontView(), terminal.startView(), 3000);
     QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Startup::probeWaitsForTheHandlerThatRuns()
+{
+    ScriptedRegister caisse;
+    scriptCompatible(caisse);
+    caisse.replyLine(QStringLiteral("OK"));
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    MainWindow& form = *terminal.form;
+    terminal.startOn(caisse);
+    QCOMPARE(form.frontView(), terminal.waiterView());
+
+    // a handler that lets events run past two ticks, as a notice's rounds do: its exchanges are never cut into
+    qsizetype requestsMeanwhile = -1;
+    form.guard().run([&] {
+        QTest::qWait(2 * LinkProbe::IntervalMs + 300);
+        requestsMeanwhile = caisse.requests().size();
+    });
+    QCOMPARE(requestsMeanwhile, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(caisse.requests().size(), 3, 3000);
+    QCOMPARE(caisse.requests().last(), QStringLiteral("connect"));
 }
 
 void tst_Startup::probeLeavesScreenWhenRegisterAnswers()

@@ -160,6 +160,11 @@ void tst_TableChoice::tableLists_data()
     QTest::newRow("an empty reply shows the free-table notice") << true << "" << QStringList{} << noFree;
     QTest::newRow("a leading ; is an empty list") << true << ";3;" << QStringList{} << noFree;
     QTest::newRow("no answer shows the notice") << true << ScriptedRegister::Silent << QStringList{} << noFree;
+    // none of these could go back out in the covers request as the register sent them
+    QTest::newRow("a field with $ or a byte above 0x7F is left out")
+        << true << QString::fromLatin1("3;5$7;9\xFF;12;") << QStringList{"Table 3 Libre", "Table 12 Libre"} << "";
+    QTest::newRow("a line with a NUL is no answer")
+        << true << QString::fromLatin1("3;\0;5;", 6) << QStringList{} << noFree;
     QTest::newRow("occupied tables end in Occupée")
         << false << "7;8" << QStringList{"Table 7 Occupée", "Table 8 Occupée"} << "";
     QTest::newRow("no occupied table shows its notice") << false << "" << QStringList{} << noneUsed;
@@ -241,6 +246,10 @@ void tst_TableChoice::validerTakesTheSelectedTable_data()
     QTest::newRow("no answer → nothing before Couv, the ticket")
         << "1" << ScriptedRegister::Silent << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv"
         << false;
+    // as a count it would add a field to every later request, and the register would file them under waiter 7
+    QTest::newRow("4$7 is no count: the covers stay as they were")
+        << "0"
+        << "4$7" << QByteArray("couverts$12$\r\nad$12$0$1$\r\n") << "Paul Table 12" << false;
 }
 
 void tst_TableChoice::validerTakesTheSelectedTable()
@@ -303,6 +312,9 @@ void tst_TableChoice::planTableTakesTheTable_data()
     QTest::newRow("no covers while they are asked for → the covers panel, the ticket fetched once")
         << "1"
         << "0" << QByteArray("couverts$5$2$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5" << true;
+    QTest::newRow("4$7 is no count: the covers stay 2")
+        << "1"
+        << "4$7" << QByteArray("couverts$5$2$1$\r\nad$5$2$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5 2Couv" << false;
 }
 
 void tst_TableChoice::planTableTakesTheTable()
@@ -330,7 +342,7 @@ void tst_TableChoice::planTableTakesTheTable()
 
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
-    QCOMPARE(terminal.form->session().covers(), covers);
+    QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
     QCOMPARE(terminal.choixtable()->Label12()->text(), header);
     QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
     QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));

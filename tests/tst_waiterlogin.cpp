@@ -163,6 +163,11 @@ void tst_WaiterLogin::waiterKey_data()
         << Replies{Close} << "serveur" << false << QStringList{} << QString();
     QTest::newRow("a near miss of the code word is a plain go-ahead")
         << Replies{line("code;1")} << "choixtable" << false << QStringList{} << header;
+    // transmission garbage, not a go-ahead: the waiter is never let in without his code
+    QTest::newRow("code;1; with a NUL inside counts as no reply") << Replies{line(QByteArray("code;\0"
+                                                                                             "1;",
+                                                                                             8))}
+                                                                  << "serveur" << false << QStringList{} << QString();
 }
 
 void tst_WaiterLogin::waiterKey()

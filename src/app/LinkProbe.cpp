@@ -2,12 +2,14 @@
 
 #include "StartView.h"
 #include "link/RegisterLink.h"
+#include "widgets/HandlerGuard.h"
 
-LinkProbe::LinkProbe(RegisterLink& link, StartView& startView) : m_link(link), m_startView(startView)
+LinkProbe::LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startView)
+    : m_link(link), m_startView(startView)
 {
     m_timer.setObjectName(QStringLiteral("Timer3"));
     m_timer.setInterval(IntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &LinkProbe::probe);
+    connect(&m_timer, &QTimer::timeout, this, [this, &guard] { guard.run([this] { probe(); }); });
 }
 
 void LinkProbe::probe()
@@ -15,6 +17,11 @@ void LinkProbe::probe()
     // an open connection is trusted until an exchange finds it closed
     if (m_startView.isVisible() || m_link.connected())
         return;
+    // a handler has just found the register unreachable: connecting again would only hold the screen once more
+    if (m_link.registerLost()) {
+        m_startView.bringToFront();
+        return;
+    }
     ExchangeOptions options;
     options.onError = OnError::Quiet;
     if (m_link.exchange(QStringLiteral("connect"), options) != QLatin1String("OK"))

@@ -3,17 +3,19 @@
 #include <QObject>
 #include <QTimer>
 
+class HandlerGuard;
 class RegisterLink;
 class StartView;
 
 // Brings the start view back once the register can no longer be reached. Started by the catalogue load and
-// restarted by each product key, so a probe never comes right after an order.
+// restarted by each product key, so a probe never comes right after an order. A tick is a handler like a tap: while
+// another handler runs it is dropped, so the probe never exchanges in the middle of that handler's exchanges.
 class LinkProbe final : public QObject
 {
 public:
     static constexpr int IntervalMs = 1000;
 
-    LinkProbe(RegisterLink& link, StartView& startView);
+    LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startView);
 
     void start() { m_timer.start(); }
     bool isActive() const { return m_timer.isActive(); }

@@ -39,7 +39,7 @@
 #include <QTimer>
 
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
-    : QWidget(parent), m_settings(settingsFolder), m_guard(this)
+    : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -79,7 +79,7 @@ void MainWindow::createViews()
 void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
-    m_linkProbe = std::make_unique<LinkProbe>(m_link, *m_startView);
+    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView);
     const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, *m_paymentView,
                                               *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
@@ -101,9 +101,9 @@ void MainWindow::createSubsystems()
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
                                             *m_planView, *m_ticketView);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
-    m_articleOrder = std::make_unique<ArticleOrder>(m_link, m_session, m_products, m_catalogue, m_guard,
-                                                    m_catalogueLoad->productKeys(), *m_ticketView, *m_parkingView,
-                                                    *m_ticketDisplay, *m_supplements, [this] { m_linkProbe->start(); });
+    m_articleOrder = std::make_unique<ArticleOrder>(
+        m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), *m_ticketView,
+        *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, [this] { m_linkProbe->start(); });
     m_lineOperations = std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay);
     m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
                                                           *m_parkingView->panelenvoicuis(), *m_tableChoiceView);

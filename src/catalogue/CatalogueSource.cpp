@@ -171,7 +171,7 @@ QString CatalogueSource::Run::ask(const QString& request, int settleMs)
     ExchangeOptions options;
     options.settleMs = settleMs;
     const QString reply = m_source.m_link.exchange(request, options);
-    if (m_source.m_link.replyOwed())
+    if (m_source.m_link.lastExchangeUnanswered())
         m_loaded.complete = false;
     return reply;
 }
@@ -210,7 +210,7 @@ void CatalogueSource::Run::readTabsAndWaiters()
     const QString reply = replyOrLost(QStringLiteral("nongletserveur"), TabsAndWaiters);
     // a register that answers the version and then nothing would hold the screen on every request of the
     // download, some 30 s, for a waiter view without a waiter key: it is taken for lost
-    require(!m_reload || !m_source.m_link.replyOwed());
+    require(!m_reload || !m_source.m_link.lastExchangeUnanswered());
     if (m_reload)
         cache(TabsAndWaiters, reply);
     m_loaded.catalogue.setTabsAndWaiters(CatalogueParse::parseTabsAndWaiters(reply));

@@ -77,9 +77,9 @@ void TicketClosing::finaliseTicket()
     try {
         reply = m_link.exchange(m_session.totalQuery(), options);
     } catch (const LinkError&) {
-        // no total to show: the waiter stays on his ticket and may try again
+        // no total to show: the waiter stays on his ticket, is told why, and may try again
         m_ticketView.hideCurtain();
-        return;
+        throw;
     }
     const ClosingReplies total(reply);
     m_ticketView.hideCurtain();

@@ -32,6 +32,21 @@ QString errorText(QAbstractSocket::SocketError error)
 
 } // namespace
 
+RegisterLink::Tap::Tap(RegisterLink& link) : m_link(link)
+{
+    if (m_link.m_tapDepth++ == 0) {
+        m_link.m_tapWaitedMs = 0;
+        m_link.m_tapUnreachable = false;
+    }
+}
+
+RegisterLink::Tap::~Tap()
+{
+    // the next tap tries the register again
+    if (--m_link.m_tapDepth == 0)
+        m_link.m_tapUnreachable = false;
+}
+
 RegisterLink::RegisterLink() = default;
 
 RegisterLink::~RegisterLink()
@@ -49,13 +64,17 @@ void RegisterLink::connectToRegister()
     disconnect();
     if (m_host.isEmpty())
         throw LinkError(QStringLiteral("Adresse de la caisse vide"));
+    const int timeoutMs = waitBudget(m_connectTimeoutMs);
+    if (timeoutMs <= 0)
+        failUnreachable(errorText(QAbstractSocket::SocketTimeoutError));
     qCDebug(linkLog, "connect to %s:%u", qUtf8Printable(m_host), unsigned(m_port));
     m_socket.connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
-    if (!m_socket.waitForConnected(m_connectTimeoutMs)) {
+    if (!timedWait(timeoutMs, [this](int ms) { return m_socket.waitForConnected(ms); })) {
         const QAbstractSocket::SocketError error = m_socket.error();
         m_socket.abort();
-        throw LinkError(errorText(error));
+        failUnreachable(errorText(error));
     }
+    m_lost = false;
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 }
 
@@ -82,8 +101,9 @@ void RegisterLink::sendLine(const QString& text)
         throw LinkError(errorText(m_socket.error()));
     const QDeadlineTimer deadline(LineDeadlineMs);
     while (m_socket.bytesToWrite() > 0) {
-        if (deadline.hasExpired() || !m_socket.waitForBytesWritten(int(deadline.remainingTime())))
-            fail(errorText(m_socket.error()));
+        const int waitMs = waitBudget(int(deadline.remainingTime()));
+        if (waitMs <= 0 || !timedWait(waitMs, [this](int ms) { return m_socket.waitForBytesWritten(ms); }))
+            failUnreachable(errorText(m_socket.error()));
     }
 }
 
@@ -94,6 +114,11 @@ std::optional<QString> RegisterLink::readLine()
     for (;;) {
         switch (m_buffer.takeLine(line)) {
         case LineBuffer::Status::Line:
+            // a register sends text: control bytes in a line are transmission garbage, never an answer
+            if (WireCodec::isGarbled(line)) {
+                qCDebug(linkLog, "dropped a garbled line");
+                return std::nullopt;
+            }
             return line;
         case LineBuffer::Status::TooLong:
             // the rest of that line would be taken for the next reply: start again on a new connection
@@ -109,8 +134,12 @@ std::optional<QString> RegisterLink::readLine()
             throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
         // a line trickled in never ends the wait by itself: the whole line has its deadline
         if (deadline.hasExpired())
-            fail(QStringLiteral("Réponse trop lente de la caisse"));
-        if (m_socket.waitForReadyRead(int(std::min<qint64>(ReadTimeoutMs, deadline.remainingTime()))))
+            failUnreachable(QStringLiteral("Réponse trop lente de la caisse"));
+        const int wantedMs = int(std::min<qint64>(ReadTimeoutMs, deadline.remainingTime()));
+        const int waitMs = waitBudget(wantedMs);
+        if (waitMs <= 0)
+            failUnreachable(errorText(QAbstractSocket::SocketTimeoutError));
+        if (timedWait(waitMs, [this](int ms) { return m_socket.waitForReadyRead(ms); }))
             continue;
         if (m_socket.bytesAvailable() > 0)
             continue;
@@ -118,10 +147,12 @@ std::optional<QString> RegisterLink::readLine()
             throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
         if (m_socket.error() != QAbstractSocket::SocketTimeoutError)
             throw LinkError(errorText(m_socket.error()));
+        if (waitMs < wantedMs)
+            continue; // the tap's bound cut the wait short: the next round finds it spent
         if (m_buffer.isEmpty())
             return std::nullopt; // a timed-out read is an empty reply, not an error
         // the register stopped in the middle of a line: its end, if it ever comes, would begin the next reply
-        fail(QStringLiteral("Réponse incomplète reçue de la caisse"));
+        failUnreachable(QStringLiteral("Réponse incomplète reçue de la caisse"));
     }
 }
 
@@ -141,6 +172,30 @@ void RegisterLink::fail(const QString& text)
     throw LinkError(text);
 }
 
+void RegisterLink::failUnreachable(const QString& text)
+{
+    m_tapUnreachable = m_tapDepth > 0;
+    m_lost = true;
+    fail(text);
+}
+
+int RegisterLink::waitBudget(int ms) const
+{
+    if (m_tapDepth == 0)
+        return ms;
+    return int(std::clamp<qint64>(TapWaitBoundMs - m_tapWaitedMs, 0, ms));
+}
+
+template <typename Wait> bool RegisterLink::timedWait(int ms, Wait&& wait)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const bool done = wait(ms);
+    if (m_tapDepth > 0)
+        m_tapWaitedMs += clock.elapsed();
+    return done;
+}
+
 void RegisterLink::disconnect()
 {
     m_socket.abort();
@@ -150,27 +205,29 @@ void RegisterLink::disconnect()
 
 QString RegisterLink::exchange(const QString& request, const ExchangeOptions& options)
 {
-    bool sent = false;
+    Progress progress;
     bool failed = false;
+    m_unanswered = true;
     QString reply;
     QElapsedTimer elapsed;
     elapsed.start();
     try {
-        reply = exchangeRaising(request, options, sent);
+        reply = exchangeRaising(request, options, progress);
         qCDebug(linkLog, "%s -> %s (pause %d ms, %lld ms in all)", qUtf8Printable(request),
                 qUtf8Printable(reply.left(LoggedReplyLength)), options.pauseMs, elapsed.elapsed());
     } catch (const LinkError& error) {
         qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request),
-                sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
-        if (options.onError == OnError::Raise || (options.onError == OnError::RaiseUnsent && !sent))
+                progress.sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
+        if (options.onError == OnError::Raise || (options.onError == OnError::RaiseUnsent && !progress.sent) ||
+            (options.onError == OnError::RaiseUnconnected && !progress.connected))
             throw;
         failed = true;
     }
     if (options.onReply)
         options.onReply(reply);
-    if (options.trailingRead && !failed) {
+    if (options.trailingRead && !failed && !m_unanswered) {
         // the reply is in: a link lost after it is for the next exchange to find, and a line that never comes is
-        // not owed, as a register may send none
+        // not owed, as a register may send none. Without a reply there is no line after it to wait for.
         try {
             readLine();
         } catch (const LinkError&) {
@@ -179,14 +236,18 @@ QString RegisterLink::exchange(const QString& request, const ExchangeOptions& op
     return reply;
 }
 
-QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent)
+QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOptions& options, Progress& progress)
 {
+    // the tap already found the register unreachable: every later exchange of it would wait its bound for nothing
+    if (m_tapUnreachable)
+        throw LinkError(errorText(QAbstractSocket::SocketTimeoutError));
     if (options.fresh) {
         pause(options.settleMs);
         connectToRegister();
     } else {
         ensureConnected();
     }
+    progress.connected = true;
     pause(options.settleMs);
     // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
     // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
@@ -195,7 +256,7 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
     else if (options.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
-    sent = true;
+    progress.sent = true;
     pause(options.pauseMs);
     std::optional<QString> reply = readLine();
     if (options.secondRead && reply.value_or(QString()).isEmpty()) {
@@ -207,6 +268,7 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOpti
     }
     // the register answers every request, if late: until it has, the connection is out of step
     m_replyOwed = !reply;
+    m_unanswered = !reply;
     return reply.value_or(QString());
 }
 

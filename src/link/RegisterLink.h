@@ -11,9 +11,10 @@
 // What an exchange does when the link fails.
 enum class OnError
 {
-    Raise,       // throw LinkError
-    Quiet,       // while orders are taken a failure is not reported: it reads as an empty reply
-    RaiseUnsent, // throw only while the request has not gone out; a failed read after it is an empty reply
+    Raise,            // throw LinkError
+    Quiet,            // while orders are taken a failure is not reported: it reads as an empty reply
+    RaiseUnsent,      // throw only while the request has not gone out; a failed read after it is an empty reply
+    RaiseUnconnected, // throw only when no connection could be opened; a failed send or read is an empty reply
 };
 
 struct ExchangeOptions
@@ -52,6 +53,25 @@ public:
     // Connecting in service and for the link probe: two lost connection requests, sent again at 1 s and 3 s, still
     // get through, and a register gone from the network holds the screen 4 s at most.
     static constexpr int ServiceConnectTimeoutMs = 4000;
+    // All the waits on the register of one tap together (connects, reads, sends; not the fixed pauses): with the
+    // pauses and the drawing, no tap holds the screen more than 4.5 s whatever the register does. A register that
+    // answers spends a few milliseconds of it, two stale-line reads and a trailing read 2.1 s.
+    static constexpr int TapWaitBoundMs = 3800;
+
+    // While it lives, the exchanges of one tap share one bound, and once one of them finds the register unreachable
+    // (a connect that fails, a line that never ends, the bound spent) the others fail at once. Taps may nest: the
+    // outermost one counts.
+    class Tap final
+    {
+    public:
+        explicit Tap(RegisterLink& link);
+        ~Tap();
+        Tap(const Tap&) = delete;
+        Tap& operator=(const Tap&) = delete;
+
+    private:
+        RegisterLink& m_link;
+    };
 
     RegisterLink();
     ~RegisterLink();
@@ -74,9 +94,12 @@ public:
 
     // Connects first when needed; the reply may be empty. Throws LinkError as options.onError says.
     QString exchange(const QString& request, const ExchangeOptions& options = {});
-
-    // Whether the last exchange that returned got no reply at all: its reads timed out with nothing received.
-    bool replyOwed() const { return m_replyOwed; }
+    // The last exchange got no reply line: it failed, its reads timed out, or what came was transmission garbage.
+    // An empty line is a reply.
+    bool lastExchangeUnanswered() const { return m_unanswered; }
+    // The register was last found unreachable (a connect that failed, a line that never ended, a tap's bound spent)
+    // and no connect has succeeded since: the link probe knows it is gone without connecting again.
+    bool registerLost() const { return m_lost; }
 
     static void pause(int ms);
 
@@ -89,7 +112,19 @@ private:
     bool dropPending();
     // the link is out of step with the register: drop the connection so the next exchange starts afresh
     [[noreturn]] void fail(const QString& text);
-    QString exchangeRaising(const QString& request, const ExchangeOptions& options, bool& sent);
+    // the register does not answer: the rest of the tap does without it
+    [[noreturn]] void failUnreachable(const QString& text);
+    // What a wait of ms may last within the tap's bound; none when the bound is spent.
+    int waitBudget(int ms) const;
+    // Waits on the socket at most ms, counted against the tap's bound.
+    template <typename Wait> bool timedWait(int ms, Wait&& wait);
+    // How far an exchange went before it failed.
+    struct Progress
+    {
+        bool connected = false;
+        bool sent = false;
+    };
+    QString exchangeRaising(const QString& request, const ExchangeOptions& options, Progress& progress);
 
     QTcpSocket m_socket;
     LineBuffer m_buffer;
@@ -97,4 +132,9 @@ private:
     quint16 m_port = Port;
     bool m_replyOwed = false; // the last reply never came in time
     int m_connectTimeoutMs = StartConnectTimeoutMs;
+    bool m_unanswered = false;
+    bool m_lost = false;
+    int m_tapDepth = 0;
+    qint64 m_tapWaitedMs = 0;
+    bool m_tapUnreachable = false;
 };

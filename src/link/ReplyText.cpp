@@ -1,5 +1,7 @@
 #include "ReplyText.h"
 
+#include <algorithm>
+
 QStringList Split(const QString& text, const QString& separator)
 {
     if (separator.isEmpty())
@@ -60,4 +62,10 @@ QString trimReply(const QString& text)
     while (last > first && trimmable(text.at(last - 1)))
         --last;
     return text.mid(first, last - first);
+}
+
+bool fitsRequestField(QStringView value)
+{
+    return std::none_of(value.begin(), value.end(),
+                        [](QChar c) { return c == QLatin1Char('$') || c.unicode() < 0x20 || c.unicode() >= 0x7F; });
 }

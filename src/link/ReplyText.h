@@ -22,3 +22,8 @@ QStringView field(const QList<QStringView>& fields, int index);
 
 // Drops blanks and control characters at both ends, as every reply shown or compared is trimmed.
 QString trimReply(const QString& text);
+
+// Whether a value from a reply may go back out as a field of a request: no "$", which would end the field early and
+// shift every field after it, and no character the wire would not carry back as it came (a control character, or
+// a byte above 0x7F, read as U+FFFD).
+bool fitsRequestField(QStringView value);

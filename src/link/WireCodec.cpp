@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace WireCodec {
 
 QByteArray encodeRequest(const QString& request)
@@ -23,6 +25,11 @@ QString decodeLine(const QByteArray& bytes)
         *out++ = u > 0x7F ? QChar(QChar::ReplacementCharacter) : QChar(u);
     }
     return line;
+}
+
+bool isGarbled(QStringView line)
+{
+    return std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
 } // namespace WireCodec

@@ -16,6 +16,9 @@ QByteArray encodeRequest(const QString& request);
 // Every byte above 0x7F comes in as U+FFFD.
 QString decodeLine(const QByteArray& bytes);
 
+// A line holding a control character (NUL, CR, DEL...), which no text of the register carries.
+bool isGarbled(QStringView line);
+
 } // namespace WireCodec
 
 // Bytes received from the register, cut into lines.

@@ -6,6 +6,8 @@
 #include "link/ReplyText.h"
 #include "session/Limits.h"
 
+#include <algorithm>
+
 namespace SetMenuReplies {
 
 namespace {
@@ -55,12 +57,24 @@ SetMenuList setMenuList(const QString& reply)
     if (reply == QLatin1String("f;0;"))
         return list;
     const QStringList fields = Split(reply, Separator);
+    const QString countField = field(fields, 1);
     // no count at all: the register's answer never came whole, which says more than an empty number would
-    if (field(fields, 1).isEmpty())
+    if (countField.isEmpty())
         throw FormatError::incompleteReply();
-    const int count = decimalField(field(fields, 1));
+    int count = 0;
+    try {
+        count = decimalField(countField);
+    } catch (const FormatError&) {
+        // digits past what a number holds still count set menus, and far too many
+        const bool digits = std::all_of(countField.cbegin(), countField.cend(),
+                                        [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
+        if (!digits)
+            throw;
+        list.kind = SetMenuList::Kind::TooMany;
+        return list;
+    }
     if (count < 0)
-        throw FormatError(field(fields, 1));
+        throw FormatError(countField);
     if (count == 0) {
         list.kind = SetMenuList::Kind::NoneEntered;
         return list;

@@ -73,7 +73,7 @@ void TableChoice::takeTableFromList()
         return;
     m_session.setTable(TableReplies::tableOfItem(item));
     forgetTicket();
-    m_session.setCovers(askCovers(m_session.listCoversQuery()));
+    takeCovers(m_session.listCoversQuery());
     m_tableChoiceView.showHeader(TableReplies::headerFromList(
         m_catalogue.serv(m_session.waiterNumber()), m_session.waiter(), m_session.table(), m_session.covers()));
     m_tableChoiceView.closeTableList();
@@ -87,7 +87,7 @@ void TableChoice::takeTableFromPlan(int table)
 {
     m_session.setTable(QString::number(table));
     forgetTicket();
-    m_session.setCovers(askCovers(m_session.planCoversQuery()));
+    takeCovers(m_session.planCoversQuery());
     m_tableChoiceView.showHeader(
         TableReplies::headerFromPlan(m_session.waiter(), m_session.table(), m_session.covers()));
     m_tableChoiceView.closeTableList();
@@ -125,13 +125,17 @@ void TableChoice::fillList(const QString& request, bool staleRead, const QString
         m_notice.showOver(&m_tableChoiceView, emptyNotice, rounds);
 }
 
-QString TableChoice::askCovers(const QString& request)
+void TableChoice::takeCovers(const QString& request)
 {
     ExchangeOptions options;
     options.staleRead = true;
     options.pauseMs = CoversPauseMs;
     options.onError = OnError::Quiet;
-    return m_link.exchange(request, options);
+    const QString reply = m_link.exchange(request, options);
+    // "4$7" would go out as two fields of every later request, and the register would read the waiter from the
+    // wrong one: what is not a count leaves the covers as they were
+    if (TableReplies::isCoversCount(reply))
+        m_session.setCovers(reply);
 }
 
 bool TableChoice::coversWanted() const

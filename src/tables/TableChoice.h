@@ -40,7 +40,8 @@ public:
 
 private:
     void fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice, int rounds);
-    QString askCovers(const QString& request);
+    // Asks the covers of the table just taken: they become the session's when they can go out in its requests.
+    void takeCovers(const QString& request);
     bool coversWanted() const;
     void forgetTicket();
     void openTicket();

@@ -15,7 +15,7 @@ QStringList tableList(const QString& reply)
         if (table.isEmpty())
             break;
         const bool blank = std::any_of(table.cbegin(), table.cend(), [](QChar c) { return c.isSpace(); });
-        if (!blank)
+        if (!blank && fitsRequestField(table))
             tables.append(table);
     }
     return tables;
@@ -42,6 +42,11 @@ QString headerFromPlan(const QString& numserveur, const QString& numtable, const
     if (nbcouverts == QLatin1String("0"))
         return header;
     return header + QLatin1Char(' ') + nbcouverts + QStringLiteral("Couv");
+}
+
+bool isCoversCount(const QString& reply)
+{
+    return std::all_of(reply.cbegin(), reply.cend(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; });
 }
 
 CoversReply coversReply(const QString& reply)

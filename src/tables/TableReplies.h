@@ -11,7 +11,8 @@
 namespace TableReplies {
 
 // A free- or occupied-tables reply: the table numbers in the register's order, up to the first empty field
-// or the end of the reply. A field with a blank in it is left out: it cannot name a table to the register.
+// or the end of the reply. A field with a blank in it is left out: it cannot name a table to the register; nor can
+// one that would not go back out in a request as it came.
 QStringList tableList(const QString& reply);
 
 // The table of a list item "Table <n> Libre" or "Table <n> Occupée": its second word.
@@ -36,6 +37,9 @@ struct CoversReply
     int count = 0; // the entry's position, for an Entry
 };
 CoversReply coversReply(const QString& reply);
+// Whether a reply to a covers query may become the covers count, which goes out in every later request: a whole
+// number, or empty when the register said nothing.
+bool isCoversCount(const QString& reply);
 
 // The "tableocc" reply: three groups of one flag per table, table 1 first.
 struct TableStates

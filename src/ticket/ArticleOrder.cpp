@@ -13,11 +13,16 @@
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
 #include "session/Session.h"
+#include "widgets/CatalogueKey.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/RedKey.h"
+#include "widgets/TransientNotice.h"
 
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <memory>
 
 namespace {
 
@@ -26,23 +31,48 @@ constexpr int TouchShownMs = 50;
 // the register takes an article added after a course choice before its reply can be read
 constexpr int CoursePathPauseMs = 50;
 
+// Whether the key is on top where it stands: no view or panel covers it.
+bool onTop(CatalogueKey* key)
+{
+    if (!key || !key->isVisible())
+        return false;
+    QWidget* window = key->window();
+    const QWidget* top = window->childAt(key->mapTo(window, key->rect().center()));
+    return top && (top == key || key->isAncestorOf(top));
+}
+
 } // namespace
 
 ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products,
                            const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView,
                            ParkingView& parkingView, TicketDisplay& ticketDisplay, Supplements& supplements,
-                           std::function<void()> restartLinkProbe)
+                           TransientNotice& notice, std::function<void()> restartLinkProbe)
     : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
       m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
-      m_restartLinkProbe(std::move(restartLinkProbe))
+      m_notice(notice), m_restartLinkProbe(std::move(restartLinkProbe))
 {
-    // a tap while another handler runs is dropped: the waiter sees no "1 * " note for it and taps again
-    connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) { guard.run([&] { addArticle(k); }); });
+    connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) {
+        if (guard.busy())
+            queueTap(guard, k);
+        else
+            guard.run([&] { addArticle(k); });
+    });
     for (int course = 1; course <= Limits::Courses; ++course) {
         guard.connect(m_parkingView.choixrang()->btnr(course), &RedKey::clicked, this,
                       [this, course] { chooseCourse(course); });
     }
     guard.connect(m_ticketView.Button21(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+}
+
+void ArticleOrder::queueTap(HandlerGuard& guard, int k)
+{
+    // the caption goes at once, as for any touch, and comes back once the tap is dealt with or dropped
+    auto touched = std::make_shared<TouchedKey>(m_keys.bbutton(k));
+    guard.runOrQueue([this, k, touched] {
+        // a panel or a view the running handler opened stands over the key: the waiter never meant to tap it there
+        if (onTop(m_keys.bbutton(k)))
+            addArticle(k);
+    });
 }
 
 void ArticleOrder::addArticle(int k)
@@ -78,10 +108,14 @@ void ArticleOrder::addArticle(int k)
     options.secondRead = true;
     options.onError = OnError::Quiet;
     const QString reply = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
+    const bool answered = !m_link.lastExchangeUnanswered();
     m_ticketView.showNote(note());
     touched.release();
     // the register answers with the ticket it now holds
-    m_ticketView.showTicket(reply);
+    if (answered)
+        m_ticketView.showTicket(reply);
+    else
+        showTicketAfterLostReply();
     openSupplementsIfTaken();
 }
 
@@ -106,8 +140,13 @@ void ArticleOrder::addWithCourse()
     options.onError = OnError::Quiet;
     // the refresh below shows the ticket
     m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
+    const bool answered = !m_link.lastExchangeUnanswered();
     // the note's second starts with the ticket on screen, not before the refresh that holds the screen
-    m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, [this] { m_ticketView.showNote(note()); });
+    const auto showNote = [this] { m_ticketView.showNote(note()); };
+    if (answered)
+        m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::EmptyTicket, showNote);
+    else
+        showTicketAfterLostReply(showNote);
     openSupplementsIfTaken();
 }
 
@@ -115,7 +154,8 @@ void ArticleOrder::validateKitchenOptions()
 {
     const QList<bool> ticked = m_ticketView.takeKitchenChoices();
     ExchangeOptions options;
-    options.onError = OnError::RaiseUnsent;
+    // a failed send or read goes on to the refresh: the register may have taken the article
+    options.onError = OnError::RaiseUnconnected;
     try {
         // its reply is dropped: the refresh below shows the ticket
         m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked), options);
@@ -124,8 +164,18 @@ void ArticleOrder::validateKitchenOptions()
         return;
     }
     // the line the register sends after the ticket is not waited for: the next request drops it before it goes
-    m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left);
+    if (!m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left))
+        return;
     openSupplementsIfTaken();
+}
+
+void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
+{
+    // one refresh, as the course path makes anyway; a ticket emptied by silence would invite the same tap again
+    m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::KeepTicket, shown);
+    if (m_link.lastExchangeUnanswered())
+        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
+                          UnansweredNoticeRounds);
 }
 
 void ArticleOrder::openSupplementsIfTaken()

@@ -15,6 +15,7 @@ class Session;
 class Supplements;
 class TicketDisplay;
 class TicketView;
+class TransientNotice;
 
 // A product key adds one unit of its product to the table's ticket. On the way the waiter may be asked the course
 // it is served as and its kitchen options; after it, the supplements it takes.
@@ -23,7 +24,10 @@ class ArticleOrder final : public QObject
 public:
     ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products, const Catalogue& catalogue,
                  HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView, ParkingView& parkingView,
-                 TicketDisplay& ticketDisplay, Supplements& supplements, std::function<void()> restartLinkProbe);
+                 TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice,
+                 std::function<void()> restartLinkProbe);
+
+    static constexpr int UnansweredNoticeRounds = 150;
 
     // The key of product k: the article goes at once, or the course or kitchen options are asked first.
     void addArticle(int k);
@@ -39,8 +43,12 @@ public:
     int rangchoisi() const;
 
 private:
+    // A key tapped while another handler runs orders once that one ends, if the key can still be touched then.
+    void queueTap(HandlerGuard& guard, int k);
     // After the course is chosen: the kitchen options, or the article at once.
     void addWithCourse();
+    // The article request got no reply: the register may hold the line or not, so the waiter is shown its ticket.
+    void showTicketAfterLostReply(const std::function<void()>& shown = {});
     void openSupplementsIfTaken();
     QString note() const;
 
@@ -53,6 +61,7 @@ private:
     ParkingView& m_parkingView;
     TicketDisplay& m_ticketDisplay;
     Supplements& m_supplements;
+    TransientNotice& m_notice;
     std::function<void()> m_restartLinkProbe;
     int m_article = 0;
     int m_artencours = 0;

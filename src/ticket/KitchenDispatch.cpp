@@ -32,15 +32,10 @@ void KitchenDispatch::sendToKitchen()
     m_ticketView.closeLinePanel();
     ExchangeOptions options;
     options.staleRead = true;
-    QString reply;
-    try {
-        reply = m_link.exchange(m_session.waitingCoursesQuery(), options);
-    } catch (const LinkError&) {
-        // Without the register's list nothing is sent: sending every course at once would print the desserts with
-        // the starters, for good, where a second touch costs nothing. A silent register (an empty reply) still
-        // gets everything, as it always has.
-        return;
-    }
+    // A link error reaches the waiter and nothing is sent: sending every course without the register's list would
+    // print the desserts with the starters, for good, where a second touch costs nothing. A silent register (an
+    // empty reply) still gets everything, as it always has.
+    const QString reply = m_link.exchange(m_session.waitingCoursesQuery(), options);
     const std::optional<QList<int>> courses = KitchenReplies::coursesToChoose(reply);
     if (!courses) {
         sendCourse(0);

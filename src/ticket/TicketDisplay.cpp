@@ -26,28 +26,30 @@ TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard&
     m_guard.connect(panel->Button37(), &QPushButton::clicked, this, [this] { stepLine(1); });
 }
 
-void TicketDisplay::refresh(TrailingLine trailing, const std::function<void()>& shown)
+bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const std::function<void()>& shown)
 {
     ExchangeOptions options;
     options.pauseMs = 100;
     options.secondRead = true;
     // the register follows the ticket with one more line, which would otherwise answer the next request
     options.trailingRead = trailing == TrailingLine::Read;
-    options.onError = OnError::RaiseUnsent;
+    options.onError = OnError::RaiseUnconnected;
     // the waiter sees the ticket at once, not after the wait for that line
-    options.onReply = [this, &shown](const QString& reply) {
-        m_ticketView.showTicket(reply);
+    options.onReply = [this, onSilence, &shown](const QString& reply) {
+        if (onSilence == OnSilence::EmptyTicket || !m_link.lastExchangeUnanswered())
+            m_ticketView.showTicket(reply);
         if (shown)
             shown();
     };
     try {
         m_link.exchange(m_session.ticketRequest(), options);
     } catch (const LinkError&) {
-        // the request never went out: the last ticket stays, and the link probe brings the start view back if the
-        // register is gone
+        // no register: the last ticket stays, and the link probe brings the start view back
         if (shown)
             shown();
+        return false;
     }
+    return true;
 }
 
 void TicketDisplay::reload()

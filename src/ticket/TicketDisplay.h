@@ -22,10 +22,17 @@ public:
         Read,
         Left, // the next request's drop of pending lines takes it
     };
+    // What a refresh shows when the register sends no ticket line.
+    enum class OnSilence
+    {
+        EmptyTicket, // as any reply: an empty ticket
+        KeepTicket,  // the ticket on screen stays: an empty one would tell the waiter his order is gone
+    };
     // Fetches the ticket and shows it. Called after every change of the order; silent on link errors: without a
     // register the last ticket stays on screen. shown runs once the ticket is painted, or at once when the request
-    // never went out.
-    void refresh(TrailingLine trailing = TrailingLine::Read, const std::function<void()>& shown = {});
+    // never went out. False when no connection could be opened: nothing was asked.
+    bool refresh(TrailingLine trailing = TrailingLine::Read, OnSilence onSilence = OnSilence::EmptyTicket,
+                 const std::function<void()>& shown = {});
     // "actualise ticket": the ticket again, the line panel closed.
     void reload();
     // A touch on the ticket at y, in the memo's own coordinates: the line under the finger is picked.

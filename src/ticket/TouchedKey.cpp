@@ -4,8 +4,11 @@
 
 TouchedKey::TouchedKey(CatalogueKey* key) : m_key(key)
 {
-    if (!m_key)
+    // hidden already by a tap still waiting its turn: that one shows it again
+    if (!m_key || m_key->palette().color(QPalette::WindowText).alpha() == 0) {
+        m_key = nullptr;
         return;
+    }
     m_palette = m_key->palette();
     QPalette hidden = m_palette;
     hidden.setColor(QPalette::WindowText, Qt::transparent);

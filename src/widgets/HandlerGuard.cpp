@@ -2,6 +2,28 @@
 
 #include "MessageBox.h"
 
+void HandlerGuard::runOrQueue(std::function<void()> handler)
+{
+    if (m_busy) {
+        m_queued.push_back(std::move(handler));
+        return;
+    }
+    run(handler);
+}
+
+void HandlerGuard::runQueued()
+{
+    // without a register each would hold the screen for its own bound, one after the other, and order nothing
+    if (m_link.registerLost())
+        m_queued.clear();
+    // each one runs as a tap of its own; what it queues on the way comes after the ones already waiting
+    while (!m_busy && !m_queued.empty()) {
+        const std::function<void()> handler = std::move(m_queued.front());
+        m_queued.pop_front();
+        run(handler);
+    }
+}
+
 void HandlerGuard::showError(const QString& text)
 {
     MessageBox::show(m_window, text);

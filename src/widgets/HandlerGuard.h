@@ -2,20 +2,25 @@
 
 #include "link/FormatError.h"
 #include "link/LinkError.h"
+#include "link/RegisterLink.h"
 
 #include <QObject>
+
+#include <deque>
+#include <functional>
 
 class QWidget;
 
 // Every handler a tap, a key or a timer starts runs through here. Handlers let pending UI events run on the way (a
 // notice's rounds, a repaint), so a touch may arrive in the middle: whatever screen it comes from, it must not start
-// a second handler whose requests and screens would come between this one's. A link or number error a handler does
-// not catch itself reaches the general error display.
+// a second handler whose requests and screens would come between this one's. Each handler is one tap for the link:
+// its exchanges share one bound. A link or number error a handler does not catch itself reaches the general error
+// display.
 class HandlerGuard final
 {
 public:
     // messages are shown over that window
-    explicit HandlerGuard(QWidget* window) : m_window(window) {}
+    HandlerGuard(QWidget* window, RegisterLink& link) : m_window(window), m_link(link) {}
     HandlerGuard(const HandlerGuard&) = delete;
     HandlerGuard& operator=(const HandlerGuard&) = delete;
 
@@ -23,6 +28,8 @@ public:
 
     // Runs the handler unless another one runs; returns whether it ran.
     template <typename Handler> bool run(Handler&& handler);
+    // Runs the handler now, or when the one running ends: queued handlers run in the order they came.
+    void runOrQueue(std::function<void()> handler);
 
     // Runs the handler through the guard at each emission of the signal; the signal's arguments are not passed.
     template <typename Sender, typename Signal, typename Handler>
@@ -33,9 +40,12 @@ public:
 
 private:
     void showError(const QString& text);
+    void runQueued();
 
     QWidget* m_window;
+    RegisterLink& m_link;
     bool m_busy = false;
+    std::deque<std::function<void()>> m_queued;
 };
 
 template <typename Handler> bool HandlerGuard::run(Handler&& handler)
@@ -44,19 +54,20 @@ template <typename Handler> bool HandlerGuard::run(Handler&& handler)
         return false;
     m_busy = true;
     try {
+        const RegisterLink::Tap tap(m_link);
         handler();
     } catch (const LinkError& error) {
         m_busy = false;
         showError(error.text());
-        return true;
     } catch (const FormatError& error) {
         m_busy = false;
         showError(error.text());
-        return true;
     } catch (...) {
         m_busy = false;
+        m_queued.clear();
         throw;
     }
     m_busy = false;
+    runQueued();
     return true;
 }
