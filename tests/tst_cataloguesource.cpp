@@ -370,7 +370,7 @@ void tst_CatalogueSource::anyReplyTheProtocolAllowsIsDownloadedAndCached_data()
 
     Script replies = sample();
     replies[QStringLiteral("naclav2_1")] = "v2.1 :Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1";
-    replies[QStringLiteral("stgcuis1")] = "\t;#$~ Pastis cuisine;Kir cuisine";
+    replies[QStringLiteral("stgcuis1")] = "!;#$~ Pastis cuisine;Kir cuisine";
     replies[QStringLiteral("naclav1_1")] = "PRIX01Coca;0;0;x00FF00;20;;;;;";
     replies[QStringLiteral("stgcuis2")] = "CUIS12Coca cuisine";
     QTest::newRow("any six leading characters") << replies;
