@@ -6,6 +6,7 @@
 // yet is skipped with a note on stderr. Runs under QT_QPA_PLATFORM=offscreen and under Xvfb.
 
 #include "app/CatalogueLoad.h"
+#include "app/ConsoleOptions.h"
 #include "app/MainWindow.h"
 #include "menus/SetMenuReplies.h"
 #include "menus/SetMenuView.h"
@@ -125,10 +126,12 @@ void clickByName(MainWindow& form, const QString& name)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("screenshots"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(COMMANDE_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Screenshots of every view and floating panel of the terminal."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size, e.g. 403x651."),
                                         QStringLiteral("WxH"), QStringLiteral("403x651"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
@@ -137,7 +140,9 @@ int main(int argc, char* argv[])
         QStringLiteral("settings"), QStringLiteral("Folder whose settings file is copied into the temporary one."),
         QStringLiteral("DIR"));
     parser.addOptions({sizeOption, outOption, settingsOption});
-    parser.process(app);
+    ConsoleOptions::acceptToolkitOptions(parser);
+    // read before any display is opened, so that --help and --version answer over SSH
+    ConsoleOptions::parseOrLeave(parser, ConsoleOptions::fromArgv(argc, argv));
 
     const QRegularExpressionMatch size =
         QRegularExpression(QStringLiteral("^(\\d+)[xX](\\d+)$")).match(parser.value(sizeOption));
@@ -153,6 +158,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    QApplication app(argc, argv);
     QTemporaryDir folder;
     if (!folder.isValid()) {
         err() << "screenshots: no temporary folder" << Qt::endl;
