@@ -18,6 +18,16 @@ qreal TabletDisplay::scaleFor(const QSize& screen)
     return std::floor(fit / ScaleStep + 1e-9) * ScaleStep;
 }
 
+QSize TabletDisplay::unitsOf(const QSize& screen, qreal scale)
+{
+    return {qRound(screen.width() / scale), qRound(screen.height() / scale)};
+}
+
+void TabletDisplay::setScale(qreal scale)
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+}
+
 void TabletDisplay::prepare(const WindowPlacement& placement, int argc, char** argv)
 {
     bool fillsScreen = false;
@@ -34,8 +44,8 @@ void TabletDisplay::prepare(const WindowPlacement& placement, int argc, char** a
     }
 
     const qreal scale = placement.scale().value_or(fillsScreen ? scaleFor(screenSize) : 1);
-    if ((placement.scale() || !qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) && !qFuzzyCompare(scale, 1))
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    if (placement.scale() || !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        setScale(scale);
     // a tablet has no keyboard of its own
     if (fillsScreen && !qEnvironmentVariableIsSet("QT_IM_MODULE"))
         qputenv("QT_IM_MODULE", "qtvirtualkeyboard");

@@ -20,6 +20,11 @@ public:
     // Pixels per unit for a window filling a screen of this size in the platform's pixels: the window measures close
     // to the design's 403 × 651 units and at least that.
     static qreal scaleFor(const QSize& screen);
+    // The window's size in units on a screen of this size at that factor.
+    static QSize unitsOf(const QSize& screen, qreal scale);
+
+    // Makes a unit span `scale` pixels in the application object made next.
+    static void setScale(qreal scale);
 
     // Sets the toolkit's scale factor (the command line's --scale, else the one for the screen the window fills) and
     // the on-screen keyboard when the window fills the screen. Opens the display once to measure the screen,
