@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/TabletDisplay.h"
 #include "app/WindowPlacement.h"
+#include "widgets/TouchStyle.h"
 
 #include <QApplication>
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     const WindowPlacement placement = WindowPlacement::fromArguments(ConsoleOptions::fromArgv(argc, argv));
     TabletDisplay::prepare(placement, argc, argv);
     QApplication app(argc, argv);
+    QApplication::setStyle(new TouchStyle);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &TabletDisplay::closeKeyboard);
     MainWindow window;
     QObject::connect(&window, &MainWindow::applicationEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     placement.show(window);

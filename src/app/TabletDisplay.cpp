@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVector>
+#include <QWindow>
 
 #include <cmath>
 
@@ -49,4 +50,13 @@ void TabletDisplay::prepare(const WindowPlacement& placement, int argc, char** a
     // a tablet has no keyboard of its own
     if (fillsScreen && !qEnvironmentVariableIsSet("QT_IM_MODULE"))
         qputenv("QT_IM_MODULE", "qtvirtualkeyboard");
+}
+
+void TabletDisplay::closeKeyboard()
+{
+    // the keyboard is the one window the toolkit's scene graph draws; the terminal's windows are widgets
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->inherits("QQuickWindow"))
+            window->destroy();
+    }
 }

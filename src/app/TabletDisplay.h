@@ -30,4 +30,8 @@ public:
     // the on-screen keyboard when the window fills the screen. Opens the display once to measure the screen,
     // unless the window does not fill it. The environment's own QT_SCALE_FACTOR and QT_IM_MODULE are kept.
     static void prepare(const WindowPlacement& placement, int argc, char** argv);
+
+    // Closes the on-screen keyboard's window while the display is still open: left to the end of the application
+    // object, it is closed after the display connection and the terminal crashes as it quits.
+    static void closeKeyboard();
 };
