@@ -1,6 +1,6 @@
 # The Debian packages, made by scripts/package: "commande" (the terminal, its desktop and autostart entries and icon)
 # and "caisse-sim" (the training register and its sample restaurant, which a tablet does not need), each with its
-# copyright, changelog and manual page.
+# copyright, changelog and manual page, and a -dbgsym package of each binary's debugging information.
 include(GNUInstallDirs)
 
 set(COMMANDE_MAINTAINER "Équipe Commande <equipe@commande-caisse.fr>")
@@ -56,8 +56,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# stripped; the -dbgsym packages CPack 3.25 makes list their files by build paths in md5sums, so none is made
-set(CPACK_STRIP_FILES ON)
+# CPack keeps each binary's debugging information in a -dbgsym package (.ddeb) and strips the binary itself;
+# scripts/package completes those packages
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                 WORLD_READ WORLD_EXECUTE)
 
