@@ -1,9 +1,10 @@
 #include "WindowPlacement.h"
 
+#include "ConsoleOptions.h"
 #include "MainWindow.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
@@ -17,23 +18,40 @@ WindowPlacement WindowPlacement::fromArguments(const QStringList& arguments)
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), QStringLiteral("Remplir l'écran."));
     const QCommandLineOption window(QStringLiteral("window"), QStringLiteral("Fenêtre de cette taille."),
                                     QStringLiteral("LxH"));
-    parser.addOption(fullScreen);
-    parser.addOption(window);
-    parser.process(arguments);
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("Pixels de l'écran par unité de dessin (par défaut : choisi pour que l'écran plein "
+                       "mesure environ 403 x 651 unités sur une tablette)."),
+        QStringLiteral("F"));
+    parser.addOptions({fullScreen, window, scale});
+    ConsoleOptions::acceptToolkitOptions(parser);
+    ConsoleOptions::parseOrLeave(parser, arguments);
 
     WindowPlacement placement;
     if (parser.isSet(window)) {
         const std::optional<QSize> size = parseSize(parser.value(window));
-        if (!size) {
-            qCritical("commande: --window veut une taille LxH, par exemple 403x651");
-            ::exit(1);
-        }
+        if (!size)
+            ConsoleOptions::fail(QStringLiteral("--window veut une taille LxH, par exemple 403x651"));
         placement.m_mode = Mode::Window;
         placement.m_windowSize = *size;
     }
     if (parser.isSet(fullScreen))
         placement.m_mode = Mode::FullScreen;
+    if (parser.isSet(scale)) {
+        placement.m_scale = parseScale(parser.value(scale));
+        if (!placement.m_scale)
+            ConsoleOptions::fail(QStringLiteral("--scale veut un nombre entre 0.5 et 8, par exemple 2 ou 1.5"));
+    }
     return placement;
+}
+
+std::optional<qreal> WindowPlacement::parseScale(const QString& text)
+{
+    bool isNumber = false;
+    const double factor = QLocale::c().toDouble(text, &isNumber);
+    if (!isNumber || !(factor >= 0.5 && factor <= 8))
+        return std::nullopt;
+    return factor;
 }
 
 std::optional<QSize> WindowPlacement::parseSize(const QString& text)

@@ -20,13 +20,16 @@ public:
         Window,
     };
 
-    // The command line: "--fullscreen", "--window WxH", "--help" and "--version" (these two print and exit).
-    // A bad size prints the reason and exits too.
+    // The command line: "--fullscreen", "--window WxH", "--scale F", "--help" and "--version" (these two print and
+    // exit). A bad size, scale or option prints the reason and exits too. Needs no application object.
     static WindowPlacement fromArguments(const QStringList& arguments);
     static std::optional<QSize> parseSize(const QString& text);
+    static std::optional<qreal> parseScale(const QString& text);
 
     Mode mode() const { return m_mode; }
     QSize windowSize() const { return m_windowSize; }
+    // The screen pixels per design unit asked for on the command line, if any.
+    std::optional<qreal> scale() const { return m_scale; }
     // Whether the window fills that screen.
     bool fillsScreen(const QScreen* screen) const;
     // Shows the window as the placement says.
@@ -35,4 +38,5 @@ public:
 private:
     Mode m_mode = Mode::Automatic;
     QSize m_windowSize;
+    std::optional<qreal> m_scale;
 };

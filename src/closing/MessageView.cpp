@@ -48,9 +48,6 @@ MessageView::MessageView(QWidget* parent)
 
     place(m_cornerbutton2, QRectF(11.6, 206.7, 166.7, 84));
     place(m_cornerbutton3, QRectF(219.4, 206.7, 161.4, 84));
-    for (QWidget* control : {static_cast<QWidget*>(m_cornerButton4), static_cast<QWidget*>(m_edit4),
-                             static_cast<QWidget*>(m_cornerbutton2), static_cast<QWidget*>(m_cornerbutton3)})
-        followWindowFont(control);
 }
 
 void MessageView::open()

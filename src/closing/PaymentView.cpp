@@ -62,9 +62,6 @@ PaymentView::PaymentView(QWidget* parent)
     place(m_ba, QRectF(132.6, 492.8, 129.4, 80.7));
     place(m_ch, QRectF(261, 492.8, 144.2, 80.7));
     place(m_es, QRectF(-8.4, 572.4, 413.5, 80.7));
-    for (RedKey* key : {m_cb, m_ba, m_ch, m_es})
-        followWindowFont(key);
-    m_rectangle1->followWindowFontFitted(m_label2);
 }
 
 void PaymentView::setMemoFontSize(int pixelSize)

@@ -33,6 +33,7 @@ CoversPanel::CoversPanel(QWidget* parent)
     m_listBox1->setObjectName(QStringLiteral("ListBox1"));
     m_listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     enableTouchPanning(m_listBox1);
+    fitRowsToFinger(m_listBox1);
     // an entry's row is the number of covers it stands for
     for (int covers = 0; covers <= Limits::MaxCovers; ++covers)
         m_listBox1->addItem(QString::number(covers));
@@ -40,10 +41,6 @@ CoversPanel::CoversPanel(QWidget* parent)
     place(m_listBox1, QRectF(9.4, 46.2, 162.3, 279));
     place(m_button15, QRectF(194.9, 108.8, 98.3, 29));
     place(m_button31, QRectF(188.4, 277, 98.3, 29.3));
-    for (QWidget* control :
-         {static_cast<QWidget*>(m_label10), static_cast<QWidget*>(m_label11), static_cast<QWidget*>(m_listBox1),
-          static_cast<QWidget*>(m_button15), static_cast<QWidget*>(m_button31)})
-        followWindowFont(control);
 }
 
 void CoversPanel::showPrompt(const QString& text)

@@ -55,9 +55,6 @@ TableChoiceView::TableChoiceView(QWidget* parent)
     // the footer may run under Quitter on a short window: it must not take its taps
     m_label20->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label20->stackUnder(m_quitter);
-    followWindowFontFitted(m_label12);
-    followWindowFont(m_quitter);
-    followWindowFontFitted(m_label20);
 
     fill(m_panel9);
     m_panel9->hide();

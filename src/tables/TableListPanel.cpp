@@ -23,12 +23,10 @@ TableListPanel::TableListPanel(QWidget* parent)
     m_listViewtable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listViewtable->setFont(Fonts::plain(18));
     enableTouchPanning(m_listViewtable);
-    place(m_listViewtable, QRectF(0, 37.1, 374.5, 484.3));
-    // the list starts a little under the button strip: the buttons stay whole on top of it
+    fitRowsToFinger(m_listViewtable);
+    // the list starts under the button strip, which would otherwise hide its first table
+    place(m_listViewtable, QRectF(0, 41.9, 374.5, 479.5));
     place(m_panel13, QRectF(0, 0, 375, 41.9));
-    for (QWidget* control :
-         {static_cast<QWidget*>(m_button30), static_cast<QWidget*>(m_button26), static_cast<QWidget*>(m_listViewtable)})
-        followWindowFont(control);
 }
 
 void TableListPanel::showTables(const QStringList& items)

@@ -34,9 +34,7 @@ CoursePanel::CoursePanel(QWidget* parent)
         key->caption()->setFont(Fonts::plain(18, true));
         place(key, QRectF(22.7, tops.at(course - 1), 278.2, 47.5));
         m_btnr.at(course - 1) = key;
-        followWindowFont(key);
     }
-    followWindowFontFitted(m_label14);
 }
 
 void CoursePanel::offerCourses(const QList<int>& courses)

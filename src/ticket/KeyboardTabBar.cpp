@@ -1,13 +1,36 @@
 #include "KeyboardTabBar.h"
 
+#include "widgets/Touch.h"
+
 #include <QEvent>
+#include <QProxyStyle>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+namespace {
+
+// The arrows that scroll a row of long keyboard names take a finger.
+class FingerScrollButtons final : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarScrollButtonWidth)
+            return FingerSize;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
 KeyboardTabBar::KeyboardTabBar(int wrappedTabs, QWidget* parent) : QTabBar(parent), m_wrappedTabs(wrappedTabs)
 {
-    setExpanding(false);
+    auto* style = new FingerScrollButtons;
+    style->setParent(this);
+    setStyle(style);
     setElideMode(Qt::ElideNone);
+    // the tabs share the row; a row of names too long for it scrolls
+    setExpanding(true);
     setUsesScrollButtons(true);
     setDrawBase(false);
 }

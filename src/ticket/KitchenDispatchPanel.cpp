@@ -51,10 +51,7 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
         RedKey* key = sendKey(QStringLiteral("btn_env%1").arg(course), captions.at(course - 1));
         place(key, keyBox(tops.at(course - 1)));
         m_btnEnv.at(course - 1) = key;
-        followWindowFont(key);
     }
-    followWindowFontFitted(m_label15);
-    followWindowFont(m_button39);
 }
 
 void KitchenDispatchPanel::offerCourses(const QList<int>& courses)

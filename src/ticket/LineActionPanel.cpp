@@ -54,8 +54,4 @@ LineActionPanel::LineActionPanel(QWidget* parent)
     place(m_button37, QRectF(293, 240, 100, 60));
     place(m_button34, QRectF(10, 520, 185, 90));
     place(m_button35, QRectF(208, 520, 185, 90));
-    for (QWidget* control :
-         {static_cast<QWidget*>(m_label16), static_cast<QWidget*>(m_label17), static_cast<QWidget*>(m_button34),
-          static_cast<QWidget*>(m_button35), static_cast<QWidget*>(m_button36), static_cast<QWidget*>(m_button37)})
-        followWindowFont(control);
 }

@@ -10,6 +10,7 @@ CheckList::CheckList(const QString& name, Highlight highlight, QWidget* parent) 
         setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     enableTouchPanning(this);
+    fitRowsToFinger(this);
     connect(this, &QListWidget::itemClicked, this, [](QListWidgetItem* item) {
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     });

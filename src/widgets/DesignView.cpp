@@ -22,18 +22,6 @@ void DesignView::setStretched(bool stretched)
     layoutControls();
 }
 
-void DesignView::followWindowFont(QWidget* control)
-{
-    m_windowFonts.add(control);
-    followWindow();
-}
-
-void DesignView::followWindowFontFitted(QLabel* label)
-{
-    m_windowFonts.addFitted(label);
-    followWindow();
-}
-
 void DesignView::place(QWidget* control, const QRectF& designBox)
 {
     adopt(control);
@@ -172,7 +160,6 @@ void DesignView::layoutControls()
             break;
         }
     }
-    followWindow();
 }
 
 void DesignView::stretchFonts(qreal sx, qreal sy)
@@ -183,12 +170,4 @@ void DesignView::stretchFonts(qreal sx, qreal sy)
     // view is, not only made taller
     m_stretchedFonts.addChildren(this);
     m_stretchedFonts.apply(sy, qBound(1, qRound(100 * sx / sy), 4000));
-}
-
-void DesignView::followWindow()
-{
-    const QWidget* top = window();
-    const qreal factor =
-        std::min(top->width() / qreal(DesignWindow.width()), top->height() / qreal(DesignWindow.height()));
-    m_windowFonts.apply(std::max<qreal>(1, factor));
 }

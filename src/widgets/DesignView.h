@@ -12,7 +12,6 @@
 
 // A view drawn in design units. Scaled controls keep their design box in proportion to the view's
 // actual size; docked controls are strips across the whole width; filling controls cover the view.
-class QLabel;
 
 class DesignView : public QWidget
 {
@@ -31,13 +30,6 @@ public:
     // fonts of every control inside it follow the view's size too.
     void setStretched(bool stretched);
     bool isStretched() const { return m_stretched; }
-
-    // Text at its design size looks lost in the larger boxes of a tablet: the font of this control (and of its
-    // children that set their own) grows with the window beyond the design window, never below its design size.
-    // Only for fonts that no screen-sizing rule sets.
-    void followWindowFont(QWidget* control);
-    // The same for a label in a strip that keeps its design height: its text grows only as far as it fits.
-    void followWindowFontFitted(QLabel* label);
 
     void place(QWidget* control, const QRectF& designBox);
     void dockTop(QWidget* control, qreal height);
@@ -81,12 +73,10 @@ private:
     void layoutControls();
     void release(QWidget* control);
     void stretchFonts(qreal sx, qreal sy);
-    void followWindow();
 
     QSizeF m_designSize;
     QColor m_background;
     std::vector<Item> m_items;
     bool m_stretched = false;
     ScaledFonts m_stretchedFonts;
-    ScaledFonts m_windowFonts;
 };

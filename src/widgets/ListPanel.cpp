@@ -14,7 +14,6 @@ ListPanel::ListPanel(const Parts& parts, QWidget* parent)
     m_button->setObjectName(parts.buttonName);
     dockTop(m_button, parts.stripHeight);
     m_list->setParent(this);
-    followWindowFont(m_list);
 }
 
 void ListPanel::resizeEvent(QResizeEvent* event)

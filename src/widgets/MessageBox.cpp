@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 void MessageBox::show(QWidget* parent, const QString& text)
@@ -8,8 +9,18 @@ void MessageBox::show(QWidget* parent, const QString& text)
         handler()(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
-    box.exec();
+    dialog(parent, text)->exec();
+}
+
+std::unique_ptr<QMessageBox> MessageBox::dialog(QWidget* parent, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
+    // the platform gives dialogs a font and buttons of its own, sized for a mouse
+    if (parent)
+        box->setFont(parent->window()->font());
+    for (QAbstractButton* button : box->buttons())
+        button->setMinimumSize(ButtonWidth, ButtonHeight);
+    return box;
 }
 
 void MessageBox::setHandler(std::function<void(const QString&)> handler)

@@ -1,15 +1,22 @@
-// screenshots --size WxH --out DIR [--settings DIR]
+// screenshots --size WxH --out DIR [--settings DIR | --no-register]
 //
-// Creates the terminal's window on a temporary settings folder (a copy of DIR's settings file when --settings is
-// given), resizes and activates it, then makes each view and each floating panel the only one visible in turn and
-// saves the window's grab() to DIR/<name>.png. Controls are found by their objectName, so a panel that does not exist
-// yet is skipped with a note on stderr. Runs under QT_QPA_PLATFORM=offscreen and under Xvfb.
+// Creates the terminal's window, as a tablet with a screen of WxH pixels shows it (a unit spans the pixels the
+// terminal chooses for that screen), on a temporary settings folder. By default it starts the register simulator
+// with its sample restaurant and lets the terminal start against it, so that the views show a real catalogue;
+// --settings DIR copies DIR's settings file instead, and --no-register starts nothing. Then it makes each view and
+// each floating panel the only one visible in turn and saves the window's grab() to DIR/<name>.png. Controls are
+// found by their objectName, so a panel that does not exist yet is skipped with a note on stderr. Runs under
+// QT_QPA_PLATFORM=offscreen and under Xvfb.
 
 #include "app/CatalogueLoad.h"
+#include "app/ConsoleOptions.h"
 #include "app/MainWindow.h"
+#include "app/TabletDisplay.h"
 #include "menus/SetMenuReplies.h"
 #include "menus/SetMenuView.h"
 #include "settings/SettingsStore.h"
+
+#include "SimProcess.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -125,24 +132,35 @@ void clickByName(MainWindow& form, const QString& name)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("screenshots"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(COMMANDE_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Screenshots of every view and floating panel of the terminal."));
     parser.addHelpOption();
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size, e.g. 403x651."),
+    parser.addVersionOption();
+    const QCommandLineOption sizeOption(QStringLiteral("size"),
+                                        QStringLiteral("Screen size in pixels, e.g. 403x651 or 800x1280."),
                                         QStringLiteral("WxH"), QStringLiteral("403x651"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
                                        QStringLiteral("DIR"));
     const QCommandLineOption settingsOption(
         QStringLiteral("settings"), QStringLiteral("Folder whose settings file is copied into the temporary one."),
         QStringLiteral("DIR"));
-    parser.addOptions({sizeOption, outOption, settingsOption});
-    parser.process(app);
+    const QCommandLineOption noRegisterOption(
+        QStringLiteral("no-register"), QStringLiteral("Start no register simulator: the views stay as designed."));
+    const QCommandLineOption registerOption(
+        QStringLiteral("register"),
+        QStringLiteral("The register simulator to start (default: caisse-sim beside this)."),
+        QStringLiteral("PROGRAM"));
+    parser.addOptions({sizeOption, outOption, settingsOption, noRegisterOption, registerOption});
+    ConsoleOptions::acceptToolkitOptions(parser);
+    // read before any display is opened, so that --help and --version answer over SSH
+    ConsoleOptions::parseOrLeave(parser, ConsoleOptions::fromArgv(argc, argv));
 
     const QRegularExpressionMatch size =
         QRegularExpression(QStringLiteral("^(\\d+)[xX](\\d+)$")).match(parser.value(sizeOption));
     if (!size.hasMatch() || !parser.isSet(outOption)) {
-        err() << "usage: screenshots --size WxH --out DIR [--settings DIR]" << Qt::endl;
+        err() << "usage: screenshots --size WxH --out DIR [--settings DIR | --no-register]" << Qt::endl;
         return 2;
     }
     const int width = size.captured(1).toInt();
@@ -153,6 +171,9 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    const qreal scale = TabletDisplay::scaleFor(QSize(width, height));
+    TabletDisplay::setScale(scale);
+    QApplication app(argc, argv);
     QTemporaryDir folder;
     if (!folder.isValid()) {
         err() << "screenshots: no temporary folder" << Qt::endl;
@@ -161,8 +182,28 @@ int main(int argc, char* argv[])
     if (parser.isSet(settingsOption) && !copySettings(parser.value(settingsOption), folder.path()))
         return 1;
 
+    // the sample restaurant's register, which the terminal starts against as it would in a restaurant
+    std::unique_ptr<SimProcess> sim;
+    if (!parser.isSet(settingsOption) && !parser.isSet(noRegisterOption)) {
+        const QString loopback = QStringLiteral("127.0.0.1");
+        SimProcess::Options options;
+        options.program = parser.isSet(registerOption)
+                              ? parser.value(registerOption)
+                              : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("caisse-sim"));
+        sim =
+            std::make_unique<SimProcess>(loopback, QStringList{QStringLiteral("--port"), QStringLiteral("0")}, options);
+        QFile settings(QDir(folder.path()).filePath(SettingsStore::FileName));
+        if (!sim->isListening() || !settings.open(QIODevice::WriteOnly)) {
+            err() << "screenshots: the register simulator " << options.program << " did not start" << Qt::endl;
+            return 1;
+        }
+        settings.write("[data]\n0=" + loopback.toLatin1() + "\n");
+    }
+
     MainWindow form(folder.path());
-    form.resize(width, height);
+    if (sim)
+        form.link().setPort(sim->port());
+    form.resize(TabletDisplay::unitsOf(QSize(width, height), scale));
     // the activation of the terminal: settings read, start view shown (an automatic start runs if the copied
     // settings hold a register address)
     QEvent activation(QEvent::WindowActivate);
