@@ -32,6 +32,8 @@
 #include <memory>
 #include <utility>
 
+using namespace sim;
+
 namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.1");

@@ -4,6 +4,8 @@
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 
+namespace sim {
+
 namespace {
 
 // The register asks its first two keyboards the other way round.
@@ -66,3 +68,5 @@ void CatalogueReplies::install(RequestDispatcher& dispatcher)
         dispatcher.add(request,
                        [this, builder = builder](const QString&) { return builder(m_restaurant.catalogue()); });
 }
+
+} // namespace sim

@@ -6,6 +6,8 @@
 #include <functional>
 #include <utility>
 
+namespace sim {
+
 struct RestaurantCatalogue;
 class Restaurant;
 class RequestDispatcher;
@@ -28,3 +30,5 @@ public:
 private:
     const Restaurant& m_restaurant;
 };
+
+} // namespace sim

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 
+namespace sim {
+
 namespace CatalogueText {
 
 namespace {
@@ -218,3 +220,5 @@ QString tablePlan(const RestaurantCatalogue& catalogue)
 }
 
 } // namespace CatalogueText
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace sim {
+
 struct RestaurantCatalogue;
 
 // The catalogue as the terminal reads it, one reply line per piece. Texts come out 7-bit.
@@ -55,3 +57,5 @@ QString setMenuChoices(const RestaurantCatalogue& catalogue, int menu);
 QString tablePlan(const RestaurantCatalogue& catalogue);
 
 } // namespace CatalogueText
+
+} // namespace sim

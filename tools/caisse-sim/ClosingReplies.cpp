@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace sim {
+
 namespace {
 
 const QString Done = QStringLiteral("OK");
@@ -125,3 +127,5 @@ QString ClosingReplies::ticketText(const RequestFields::Standard& fields) const
     return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), fields.table, fields.waiter),
                               m_state.ticket(fields.table, fields.waiter));
 }
+
+} // namespace sim

@@ -5,7 +5,7 @@
 #include "Restaurant.h"
 #include "ServiceState.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace {
 
@@ -48,7 +48,7 @@ QString KitchenReplies::ec(const QString& request)
 {
     const std::optional<RequestFields::Standard> fields = standard(request);
     const std::optional<int> course =
-        fields ? RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses) : std::nullopt;
+        fields ? RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses) : std::nullopt;
     if (!course)
         return QString();
     if (Ticket* ticket = m_state.ticket(fields->table, fields->waiter))
@@ -74,7 +74,7 @@ QString KitchenReplies::rc(const QString& request)
             messages.append(recallMessages.at(i));
     }
     // the course is that of the article added last: it only heads the printout
-    const int course = RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses).value_or(0);
+    const int course = RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses).value_or(0);
     m_printers.recall(who(*fields, m_state.ticket(fields->table, fields->waiter)), course, messages);
     return Done;
 }
@@ -84,7 +84,7 @@ QString KitchenReplies::suitesss(const QString& request) const
 {
     const QStringList after = RequestFields::after(request);
     const std::optional<RequestFields::Standard> fields =
-        RequestFields::standard({field(after, 0), QString(), field(after, 1)}, m_restaurant.catalogue());
+        RequestFields::standard({after.value(0), QString(), after.value(1)}, m_restaurant.catalogue());
     if (!fields)
         return QString();
     if (!m_printers.hasPreparationPrinters())
@@ -123,3 +123,5 @@ QString KitchenReplies::who(const RequestFields::Standard& fields, const Ticket*
     return PrinterLog::who(m_restaurant.catalogue(), fields.table, fields.waiter,
                            ticket ? ticket->covers : fields.covers);
 }
+
+} // namespace sim

@@ -6,7 +6,7 @@
 #include "ServiceState.h"
 #include "TicketLayout.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace {
 
@@ -33,7 +33,7 @@ void OrderReplies::install(RequestDispatcher& dispatcher)
 QString OrderReplies::article(const QString& request)
 {
     const RestaurantCatalogue& catalogue = m_restaurant.catalogue();
-    const QStringList fields = Split(request, QStringLiteral("$"));
+    const QStringList fields = RequestFields::split(request);
     const std::optional<RequestFields::Standard> standard = RequestFields::standard(fields.mid(1), catalogue);
     if (!standard)
         return QString();
@@ -41,7 +41,7 @@ QString OrderReplies::article(const QString& request)
     if (current && current->finalised)
         return ticketText(*standard);
 
-    const int article = RequestFields::number(field(fields, 0), 1, 99999).value_or(0);
+    const int article = RequestFields::number(fields.value(0), 1, 99999).value_or(0);
     const int supplement = article - FirstSupplement;
     if (supplement >= 0 && supplement < catalogue.supplements.size()) {
         m_state.open(standard->table, standard->waiter, standard->covers)
@@ -49,7 +49,7 @@ QString OrderReplies::article(const QString& request)
         return ticketText(*standard);
     }
     const RestaurantCatalogue::Product* product = catalogue.product(article);
-    const std::optional<int> course = RequestFields::number(field(standard->rest, 0), 0, RestaurantCatalogue::Courses);
+    const std::optional<int> course = RequestFields::number(standard->rest.value(0), 0, RestaurantCatalogue::Courses);
     if (!product || !course)
         return ticketText(*standard);
     m_state.open(standard->table, standard->waiter, standard->covers)
@@ -66,7 +66,7 @@ QString OrderReplies::moinsun(const QString& request)
     if (!standard)
         return QString();
     Ticket* ticket = m_state.ticket(standard->table, standard->waiter);
-    const std::optional<int> rank = RequestFields::number(field(standard->rest, 0), 1, 9999);
+    const std::optional<int> rank = RequestFields::number(standard->rest.value(0), 1, 9999);
     if (!ticket || ticket->finalised || !rank)
         return ticketText(*standard);
     if (const std::optional<QList<KitchenItem>> cancelled = ticket->reduce(*rank))
@@ -82,7 +82,7 @@ QString OrderReplies::offreligne(const QString& request)
     if (!standard)
         return QString();
     Ticket* ticket = m_state.ticket(standard->table, standard->waiter);
-    const std::optional<int> rank = RequestFields::number(field(standard->rest, 0), 1, 9999);
+    const std::optional<int> rank = RequestFields::number(standard->rest.value(0), 1, 9999);
     if (ticket && !ticket->finalised && rank)
         ticket->offer(*rank);
     return ticketText(*standard);
@@ -93,3 +93,5 @@ QString OrderReplies::ticketText(const RequestFields::Standard& fields) const
     return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), fields.table, fields.waiter),
                               m_state.ticket(fields.table, fields.waiter));
 }
+
+} // namespace sim

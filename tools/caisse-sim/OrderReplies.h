@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace sim {
+
 class PrinterLog;
 class Restaurant;
 class RequestDispatcher;
@@ -38,3 +40,5 @@ private:
     ServiceState& m_state;
     PrinterLog& m_printers;
 };
+
+} // namespace sim

@@ -3,7 +3,7 @@
 #include "CatalogueReader.h"
 #include "CatalogueReplies.h"
 
-#include "link/WireCodec.h"
+#include "WireLine.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QtEndian>
+
+namespace sim {
 
 namespace {
 
@@ -26,12 +28,12 @@ bool fitsOnTheLine(const RestaurantCatalogue& catalogue, QString& error)
 {
     for (const auto& [request, builder] : CatalogueReplies::all()) {
         const qsizetype length = builder(catalogue).size();
-        if (length > WireCodec::MaxLineLength - 1) {
+        if (length > MaxLineLength - 1) {
             error = QStringLiteral("the reply to \"%1\" would be %2 characters long, more than the terminal reads "
                                    "(%3)")
                         .arg(request)
                         .arg(length)
-                        .arg(WireCodec::MaxLineLength - 1);
+                        .arg(MaxLineLength - 1);
             return false;
         }
     }
@@ -79,3 +81,5 @@ bool Restaurant::refresh(QString& error)
         return true;
     return load(m_path, error);
 }
+
+} // namespace sim

@@ -11,6 +11,8 @@
 #include <optional>
 #include <set>
 
+namespace sim {
+
 namespace {
 
 using RequestFields::number;
@@ -118,3 +120,5 @@ bool RoomReplies::hasTable(int table) const
 {
     return m_restaurant.catalogue().table(table) != nullptr;
 }
+
+} // namespace sim

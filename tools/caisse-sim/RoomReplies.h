@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace sim {
+
 class Restaurant;
 class RequestDispatcher;
 class ServiceState;
@@ -33,3 +35,5 @@ private:
     const Restaurant& m_restaurant;
     ServiceState& m_state;
 };
+
+} // namespace sim

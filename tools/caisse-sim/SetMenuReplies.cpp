@@ -4,7 +4,7 @@
 #include "Restaurant.h"
 #include "ServiceState.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace {
 
@@ -73,10 +73,10 @@ QString SetMenuReplies::r(const QString& request)
         RequestFields::standard(RequestFields::after(request), catalogue);
     if (!fields)
         return QString();
-    const std::optional<int> column = RequestFields::number(field(fields->rest, 0), 1, 9999);
-    const std::optional<int> line = RequestFields::number(field(fields->rest, 1), 2, 7);
-    const std::optional<int> position = RequestFields::number(field(fields->rest, 2), 0, 9999);
-    const bool course = RequestFields::number(field(fields->rest, 3), 0, RestaurantCatalogue::Courses).has_value();
+    const std::optional<int> column = RequestFields::number(fields->rest.value(0), 1, 9999);
+    const std::optional<int> line = RequestFields::number(fields->rest.value(1), 2, 7);
+    const std::optional<int> position = RequestFields::number(fields->rest.value(2), 0, 9999);
+    const bool course = RequestFields::number(fields->rest.value(3), 0, RestaurantCatalogue::Courses).has_value();
     Ticket* ticket = changeable(*fields);
     if (!ticket || !column || !line || !position || !course)
         return QString();
@@ -106,9 +106,9 @@ QString SetMenuReplies::b(const QString& request)
         RequestFields::standard(RequestFields::after(request), catalogue);
     if (!fields)
         return QString();
-    const bool course = RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses).has_value();
-    const std::optional<int> column = RequestFields::number(field(fields->rest, 1), 1, 9999);
-    const std::optional<int> line = RequestFields::number(field(fields->rest, 2), 2, 7);
+    const bool course = RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses).has_value();
+    const std::optional<int> column = RequestFields::number(fields->rest.value(1), 1, 9999);
+    const std::optional<int> line = RequestFields::number(fields->rest.value(2), 2, 7);
     Ticket* ticket = changeable(*fields);
     if (!ticket || !course || !column || !line)
         return QString();
@@ -127,3 +127,5 @@ Ticket* SetMenuReplies::changeable(const RequestFields::Standard& fields)
     Ticket* ticket = m_state.ticket(fields.table, fields.waiter);
     return ticket && !ticket->finalised ? ticket : nullptr;
 }
+
+} // namespace sim

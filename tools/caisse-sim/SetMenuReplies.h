@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace sim {
+
 class Restaurant;
 class RequestDispatcher;
 class ServiceState;
@@ -42,3 +44,5 @@ private:
     const Restaurant& m_restaurant;
     ServiceState& m_state;
 };
+
+} // namespace sim

@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace sim {
+
 SimConnection::SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options,
                              ChaosPlan* chaos, QObject* parent)
     : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos),
@@ -35,14 +37,14 @@ void SimConnection::readRequests()
     QString request;
     for (;;) {
         switch (m_buffer.takeLine(request)) {
-        case LineBuffer::Status::NeedMore:
+        case LineReader::Status::NeedMore:
             m_partialOwed = owed && !m_buffer.isEmpty();
             return;
-        case LineBuffer::Status::TooLong:
+        case LineReader::Status::TooLong:
             log(QStringLiteral("request line too long, closing"));
             m_socket->abort();
             return;
-        case LineBuffer::Status::Line:
+        case LineReader::Status::Line:
             break;
         }
         if (owed)
@@ -83,7 +85,7 @@ void SimConnection::answer(const QString& request)
         return;
     }
     // a reply line takes the same 7-bit form and CR LF ending as a request
-    const ChaosPlan::Fault fault = m_chaos->next(WireCodec::encodeRequest(reply));
+    const ChaosPlan::Fault fault = m_chaos->next(encodeLine(reply));
     if (fault.kind != ChaosPlan::Kind::None)
         Q_EMIT logged(QStringLiteral("chaos: %1 after \"%2\" from %3").arg(fault.description, request, m_peer));
     applyFault(request, reply, fault);
@@ -135,7 +137,7 @@ void SimConnection::send(const QString& request, const QString& reply)
 {
     if (!isOpen())
         return;
-    m_socket->write(WireCodec::encodeRequest(reply));
+    m_socket->write(encodeLine(reply));
     logSent(request, reply);
 }
 
@@ -144,7 +146,7 @@ void SimConnection::trickle(const QString& request, const QString& reply, int pi
     m_holding = true;
     // without Nagle's wait, so that each piece leaves as a segment of its own
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const QByteArray bytes = WireCodec::encodeRequest(reply);
+    const QByteArray bytes = encodeLine(reply);
     auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, timer, request, reply, bytes, pieces, piece = 0]() mutable {
@@ -192,3 +194,5 @@ void SimConnection::log(const QString& text)
 {
     Q_EMIT logged(QStringLiteral("%1 %2").arg(m_peer, text));
 }
+
+} // namespace sim

@@ -2,12 +2,15 @@
 
 #include "ChaosPlan.h"
 
-#include "link/WireCodec.h"
+#include "WireLine.h"
 
 #include <QObject>
 #include <QStringList>
 
 class QTcpSocket;
+
+namespace sim {
+
 class RequestDispatcher;
 struct SimOptions;
 
@@ -53,9 +56,11 @@ private:
     const RequestDispatcher& m_dispatcher;
     const SimOptions& m_options;
     ChaosPlan* m_chaos;
-    LineBuffer m_buffer;
+    LineReader m_buffer;
     QString m_peer;
     QStringList m_waiting;      // requests received and not answered yet
     bool m_holding = false;     // a reply is delayed or trickling
     bool m_partialOwed = false; // the partial line buffered began while a reply was owed
 };
+
+} // namespace sim

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace sim {
+
 bool SimOptions::parse(const QStringList& arguments, QString& error)
 {
     QCommandLineParser parser;
@@ -84,3 +86,5 @@ QString SimOptions::sampleDataPath()
     }
     return QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json");
 }
+
+} // namespace sim

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace sim {
+
 // How the simulator runs: where it listens, which restaurant it serves and the misbehaviours tests ask for.
 struct SimOptions
 {
@@ -32,3 +34,5 @@ struct SimOptions
     // The sample restaurant: a copy next to the executable first, else the one in the source tree.
     static QString sampleDataPath();
 };
+
+} // namespace sim

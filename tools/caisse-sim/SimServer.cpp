@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace sim {
+
 SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent)
     : QObject(parent), m_options(options), m_restaurant(restaurant), m_state(m_restaurant.catalogue()),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
@@ -91,3 +93,5 @@ void SimServer::listenAgain()
     }
     Q_EMIT logged(QStringLiteral("caisse-sim: listening again on %1:%2").arg(m_address.toString()).arg(m_port));
 }
+
+} // namespace sim

@@ -21,6 +21,8 @@
 class QTcpServer;
 class QTimer;
 
+namespace sim {
+
 // The register's side of the line: listens for terminals and answers them from the restaurant's data.
 class SimServer final : public QObject
 {
@@ -68,3 +70,5 @@ private:
     QHostAddress m_address;
     quint16 m_port = 0;
 };
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace sim {
+
 namespace TicketLayout {
 
 namespace {
@@ -68,3 +70,5 @@ QString text(const QString& title, const ServiceState::Ticket* ticket)
 }
 
 } // namespace TicketLayout
+
+} // namespace sim

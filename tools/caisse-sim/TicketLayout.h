@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace sim {
+
 // A ticket as the register lays it out for the terminal's memo: one line of text where "~" marks each line
 // break, in fixed-width columns of 34 characters (the memo's width in its fixed-pitch font):
 //
@@ -38,3 +40,5 @@ QString title(const RestaurantCatalogue& catalogue, int table, int waiter);
 QString text(const QString& title, const ServiceState::Ticket* ticket);
 
 } // namespace TicketLayout
+
+} // namespace sim

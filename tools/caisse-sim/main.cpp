@@ -13,16 +13,16 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    SimOptions options;
-    Restaurant restaurant;
+    sim::SimOptions options;
+    sim::Restaurant restaurant;
     QString error;
     if (!options.parse(QCoreApplication::arguments(), error) || !restaurant.load(options.dataPath, error)) {
         err << "caisse-sim: " << error << Qt::endl;
         return 1;
     }
-    SimServer server(options, restaurant);
+    sim::SimServer server(options, restaurant);
     // flushed line by line: tests and tail -f read the log while the simulator runs
-    QObject::connect(&server, &SimServer::logged, &app, [&out](const QString& line) { out << line << Qt::endl; });
+    QObject::connect(&server, &sim::SimServer::logged, &app, [&out](const QString& line) { out << line << Qt::endl; });
     if (!server.listen(error)) {
         err << "caisse-sim: " << error << Qt::endl;
         return 1;
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     if (!server.chaos())
         return QCoreApplication::exec();
     // the counts of faults close the log, however the simulator is stopped short of a kill
-    const QuitOnSignal quitOnSignal;
+    const sim::QuitOnSignal quitOnSignal;
     const int code = QCoreApplication::exec();
     out << server.chaos()->summary() << Qt::endl;
     return code;
