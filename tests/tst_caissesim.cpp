@@ -883,7 +883,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
 
     QHash<QString, QString> replies;
     for (const auto& [request, builder] : CatalogueReplies::all()) {
-        const QString reply = builder(catalogue);
+        const QString reply = builder(catalogue, Dialect());
         QVERIFY2(reply.size() < WireCodec::MaxLineLength, qPrintable(request));
         QVERIFY2(std::all_of(reply.cbegin(), reply.cend(), [](QChar c) { return c.unicode() <= 0x7F; }),
                  qPrintable(request));
@@ -912,7 +912,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
         qsizetype i = 0;
         for (const RestaurantCatalogue::Product& product : data->products) {
             QVERIFY(i + 4 < fields.size());
-            QCOMPARE(fields.at(i), ::asciiText(product.name));
+            QCOMPARE(fields.at(i), sim::asciiText(product.name));
             QCOMPARE(fields.at(i + 4).toInt(), product.article);
             i += 5;
         }
@@ -1053,7 +1053,7 @@ void tst_CaisseSim::asciiText()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(::asciiText(text), expected);
+    QCOMPARE(sim::asciiText(text), expected);
 }
 
 void tst_CaisseSim::serviceReplies_data()
@@ -1169,7 +1169,7 @@ void tst_CaisseSim::sampleTicketsFitTheMemo()
         if (!ticket)
             continue;
         ++open;
-        const QString text = ::asciiText(TicketLayout::text(QStringLiteral("Table %1").arg(table), ticket));
+        const QString text = sim::asciiText(TicketLayout::text(restaurant.catalogue(), table, 0, ticket, Dialect()));
         QVERIFY(!text.contains(QLatin1Char(';')));
         const QStringList lines = text.split(QLatin1Char('~'));
         int articleLines = 0;

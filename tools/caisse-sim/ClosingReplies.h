@@ -6,6 +6,8 @@
 
 namespace sim {
 
+class Dialect;
+
 class PrinterLog;
 class Restaurant;
 class RequestDispatcher;
@@ -25,7 +27,7 @@ class ServiceState;
 class ClosingReplies final
 {
 public:
-    ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers);
+    ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -39,6 +41,7 @@ private:
     QString ticketText(const RequestFields::Standard& fields) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
     PrinterLog& m_printers;
 };

@@ -1,5 +1,6 @@
 #include "KitchenReplies.h"
 
+#include "Dialect.h"
 #include "PrinterLog.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
@@ -13,8 +14,9 @@ const QString Done = QStringLiteral("OK");
 
 } // namespace
 
-KitchenReplies::KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers)
-    : m_restaurant(restaurant), m_state(state), m_printers(printers)
+KitchenReplies::KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers,
+                               const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state), m_printers(printers)
 {
 }
 
@@ -33,15 +35,23 @@ QString KitchenReplies::demanderang(const QString& request) const
     const std::optional<RequestFields::Standard> fields = standard(request);
     if (!fields)
         return QString();
-    // "0" stands first for everything at once, so one course waiting makes two fields and is sent at once
-    QString reply = QStringLiteral("0$");
+    QString courses;
     if (const Ticket* ticket = m_state.ticket(fields->table, fields->waiter)) {
         for (const int course : ticket->waitingCourses()) {
             if (course != 0)
-                reply += QString::number(course) + QLatin1Char('$');
+                courses += QString::number(course) + QLatin1Char('$');
         }
     }
-    return reply;
+    // "0" stands first for everything at once, so one course waiting makes two fields and is sent at once; a
+    // register may leave it out, or answer with nothing when nothing waits
+    switch (m_dialect.value(Dialect::Choice::DispatchReply)) {
+    case Dispatch::AllFirstEmpty:
+        return courses.isEmpty() ? QString() : QStringLiteral("0$") + courses;
+    case Dispatch::CoursesOnly:
+        return courses;
+    default:
+        return QStringLiteral("0$") + courses;
+    }
 }
 
 QString KitchenReplies::ec(const QString& request)

@@ -6,6 +6,8 @@
 
 namespace sim {
 
+class Dialect;
+
 class PrinterLog;
 class Restaurant;
 class RequestDispatcher;
@@ -28,7 +30,7 @@ struct Ticket;
 class KitchenReplies final
 {
 public:
-    KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers);
+    KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -43,6 +45,7 @@ private:
     QString who(const RequestFields::Standard& fields, const Ticket* ticket) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
     PrinterLog& m_printers;
 };

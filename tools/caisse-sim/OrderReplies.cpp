@@ -1,5 +1,6 @@
 #include "OrderReplies.h"
 
+#include "Dialect.h"
 #include "PrinterLog.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
@@ -14,8 +15,9 @@ constexpr int FirstSupplement = RestaurantCatalogue::LastProductArticle + 1; // 
 
 } // namespace
 
-OrderReplies::OrderReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers)
-    : m_restaurant(restaurant), m_state(state), m_printers(printers)
+OrderReplies::OrderReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers,
+                           const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state), m_printers(printers)
 {
 }
 
@@ -66,10 +68,10 @@ QString OrderReplies::moinsun(const QString& request)
     if (!standard)
         return QString();
     Ticket* ticket = m_state.ticket(standard->table, standard->waiter);
-    const std::optional<int> rank = RequestFields::number(standard->rest.value(0), 1, 9999);
-    if (!ticket || ticket->finalised || !rank)
+    const std::optional<int> line = lineOf(*standard, ticket);
+    if (!ticket || ticket->finalised || !line)
         return ticketText(*standard);
-    if (const std::optional<QList<KitchenItem>> cancelled = ticket->reduce(*rank))
+    if (const std::optional<QList<KitchenItem>> cancelled = ticket->reduce(*line + 1))
         m_printers.kitchen(QStringLiteral("ANNULATION"),
                            PrinterLog::who(catalogue, standard->table, standard->waiter, ticket->covers), *cancelled);
     return ticketText(*standard);
@@ -82,16 +84,24 @@ QString OrderReplies::offreligne(const QString& request)
     if (!standard)
         return QString();
     Ticket* ticket = m_state.ticket(standard->table, standard->waiter);
-    const std::optional<int> rank = RequestFields::number(standard->rest.value(0), 1, 9999);
-    if (ticket && !ticket->finalised && rank)
-        ticket->offer(*rank);
+    const std::optional<int> line = lineOf(*standard, ticket);
+    if (ticket && !ticket->finalised && line)
+        ticket->offer(*line + 1);
     return ticketText(*standard);
+}
+
+std::optional<int> OrderReplies::lineOf(const RequestFields::Standard& fields, const Ticket* ticket) const
+{
+    const std::optional<int> rank = RequestFields::number(fields.rest.value(0), 1, 9999);
+    if (!ticket || !rank)
+        return std::nullopt;
+    return TicketLayout::lineOfRank(m_restaurant.catalogue(), fields.table, fields.waiter, ticket, m_dialect, *rank);
 }
 
 QString OrderReplies::ticketText(const RequestFields::Standard& fields) const
 {
-    return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), fields.table, fields.waiter),
-                              m_state.ticket(fields.table, fields.waiter));
+    return TicketLayout::text(m_restaurant.catalogue(), fields.table, fields.waiter,
+                              m_state.ticket(fields.table, fields.waiter), m_dialect);
 }
 
 } // namespace sim

@@ -2,6 +2,7 @@
 
 #include "CatalogueReader.h"
 #include "CatalogueReplies.h"
+#include "Dialect.h"
 
 #include "WireLine.h"
 
@@ -27,7 +28,7 @@ QString stampOf(const QByteArray& bytes)
 bool fitsOnTheLine(const RestaurantCatalogue& catalogue, QString& error)
 {
     for (const auto& [request, builder] : CatalogueReplies::all()) {
-        const qsizetype length = builder(catalogue).size();
+        const qsizetype length = builder(catalogue, Dialect()).size();
         if (length > MaxLineLength - 1) {
             error = QStringLiteral("the reply to \"%1\" would be %2 characters long, more than the terminal reads "
                                    "(%3)")

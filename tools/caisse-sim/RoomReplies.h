@@ -4,6 +4,8 @@
 
 namespace sim {
 
+class Dialect;
+
 class Restaurant;
 class RequestDispatcher;
 class ServiceState;
@@ -20,7 +22,7 @@ class ServiceState;
 class RoomReplies final
 {
 public:
-    RoomReplies(const Restaurant& restaurant, ServiceState& state);
+    RoomReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -33,6 +35,7 @@ private:
     bool hasTable(int table) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
 };
 

@@ -1,5 +1,7 @@
 #include "SetMenuReplies.h"
 
+#include "CatalogueText.h"
+#include "Dialect.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "ServiceState.h"
@@ -25,8 +27,8 @@ int optionGroup(int list)
 
 } // namespace
 
-SetMenuReplies::SetMenuReplies(const Restaurant& restaurant, ServiceState& state)
-    : m_restaurant(restaurant), m_state(state)
+SetMenuReplies::SetMenuReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state)
 {
 }
 
@@ -54,8 +56,10 @@ QString SetMenuReplies::af(const QString& request) const
         const RestaurantCatalogue::SetMenu* menu = catalogue.setMenu(line.article);
         const Ticket::Composition& composition = line.menus.at(column.unit);
         reply += cell(menu ? menu->name : line.name, line.article);
-        for (int step = 0; step < RestaurantCatalogue::SetMenuSteps; ++step) {
-            if (!menu || step >= menu->steps.size() || step >= composition.size())
+        const QList<int> rows = menu ? CatalogueText::menuRows(*menu, m_dialect) : QList<int>();
+        for (int row = 0; row < RestaurantCatalogue::SetMenuSteps; ++row) {
+            const int step = rows.value(row, -1);
+            if (!menu || step < 0 || step >= composition.size())
                 reply += cell(QStringLiteral("Aucun choix"), 0);
             else if (const std::optional<Ticket::Dish>& dish = composition.at(step))
                 reply += cell(dish->name, dish->article);
@@ -80,14 +84,13 @@ QString SetMenuReplies::r(const QString& request)
     Ticket* ticket = changeable(*fields);
     if (!ticket || !column || !line || !position || !course)
         return QString();
-    std::optional<Ticket::Dish>* slot = ticket->menuStep(*column - 1, *line - 2);
+    const std::optional<int> stepIndex = stepOf(*ticket, *column, *line);
+    std::optional<Ticket::Dish>* slot = stepIndex ? ticket->menuStep(*column - 1, *stepIndex) : nullptr;
     if (!slot || slot->has_value())
         return QString();
     const RestaurantCatalogue::SetMenu* menu =
         catalogue.setMenu(ticket->lines.at(ticket->menuColumns().at(*column - 1).line).article);
-    if (!menu || *line - 2 >= menu->steps.size())
-        return QString();
-    const RestaurantCatalogue::SetMenuStep& step = menu->steps.at(*line - 2);
+    const RestaurantCatalogue::SetMenuStep& step = menu->steps.at(*stepIndex);
     const RestaurantCatalogue::Product* product =
         *position < step.articles.size() ? catalogue.product(step.articles.at(*position)) : nullptr;
     if (!product)
@@ -95,8 +98,10 @@ QString SetMenuReplies::r(const QString& request)
     // the set menu says which course its step is; the terminal's guess from the dish's courses may differ
     *slot = Ticket::Dish{product->article, product->name, product->kitchenLabel, step.course, {}, false, false};
     ticket->dishChosen(*column - 1, step.course);
-    return product->kitchenOptions == 0 ? QStringLiteral("ru;0")
-                                        : QStringLiteral("ru;%1;").arg(optionGroup(product->kitchenOptions));
+    const int options = CatalogueText::offeredOptionList(*product, m_dialect);
+    if (options != 0)
+        return QStringLiteral("ru;%1;").arg(optionGroup(options));
+    return m_dialect.is(Dialect::Choice::DishNoOptions, NoOptions::Empty) ? QString() : QStringLiteral("ru;0");
 }
 
 QString SetMenuReplies::b(const QString& request)
@@ -112,14 +117,28 @@ QString SetMenuReplies::b(const QString& request)
     Ticket* ticket = changeable(*fields);
     if (!ticket || !course || !column || !line)
         return QString();
-    std::optional<Ticket::Dish>* slot = ticket->menuStep(*column - 1, *line - 2);
+    const std::optional<int> stepIndex = stepOf(*ticket, *column, *line);
+    std::optional<Ticket::Dish>* slot = stepIndex ? ticket->menuStep(*column - 1, *stepIndex) : nullptr;
     if (!slot || !slot->has_value() || (*slot)->sent)
         return QString();
     const RestaurantCatalogue::Product* product = catalogue.product((*slot)->article);
     if (!product)
         return QString();
-    (*slot)->options = catalogue.tickedOptions(*product, RequestFields::choiceFlags(request));
+    (*slot)->options = CatalogueText::offeredOptionList(*product, m_dialect) == 0
+                           ? QList<QString>()
+                           : catalogue.tickedOptions(*product, RequestFields::choiceFlags(request));
     return QStringLiteral("OK");
+}
+
+std::optional<int> SetMenuReplies::stepOf(const Ticket& ticket, int column, int line) const
+{
+    const QList<Ticket::MenuColumn> columns = ticket.menuColumns();
+    if (column < 1 || column > columns.size())
+        return std::nullopt;
+    const RestaurantCatalogue::SetMenu* menu =
+        m_restaurant.catalogue().setMenu(ticket.lines.at(columns.at(column - 1).line).article);
+    const int step = menu ? CatalogueText::menuRows(*menu, m_dialect).value(line - 2, -1) : -1;
+    return step < 0 ? std::nullopt : std::optional<int>(step);
 }
 
 Ticket* SetMenuReplies::changeable(const RequestFields::Standard& fields)

@@ -120,7 +120,7 @@ void SimConnection::applyFault(const QString& request, const QString& reply, con
         m_socket->write(fault.line);
         break;
     case ChaosPlan::Kind::MissingFields:
-        m_socket->write(fault.line);
+        m_socket->write(encodeLine(QString::fromLatin1(fault.line.chopped(2)), lineEnd()));
         log(QStringLiteral("-> %1").arg(QString::fromLatin1(fault.line.chopped(2))));
         break;
     case ChaosPlan::Kind::Refuse:
@@ -137,7 +137,7 @@ void SimConnection::send(const QString& request, const QString& reply)
 {
     if (!isOpen())
         return;
-    m_socket->write(encodeLine(reply));
+    m_socket->write(wireReply(request, reply));
     logSent(request, reply);
 }
 
@@ -146,7 +146,7 @@ void SimConnection::trickle(const QString& request, const QString& reply, int pi
     m_holding = true;
     // without Nagle's wait, so that each piece leaves as a segment of its own
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const QByteArray bytes = encodeLine(reply);
+    const QByteArray bytes = wireReply(request, reply);
     auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, timer, request, reply, bytes, pieces, piece = 0]() mutable {
@@ -167,6 +167,36 @@ void SimConnection::trickle(const QString& request, const QString& reply, int pi
     timer->start(ChaosPlan::TrickleIntervalMs);
 }
 
+LineEnd SimConnection::lineEnd() const
+{
+    return m_options.dialect.is(Dialect::Choice::LineEnd, LineEnding::Lf) ? LineEnd::Lf : LineEnd::CrLf;
+}
+
+QString SimConnection::trailer(const QString& request, const QString& reply) const
+{
+    if (reply.isEmpty() || RequestDispatcher::keyword(request) != QLatin1String("ad$"))
+        return {};
+    switch (m_options.dialect.value(Dialect::Choice::TicketTrailer)) {
+    case Trailer::Empty:
+        return QStringLiteral("");
+    case Trailer::Ok:
+        return QStringLiteral("OK");
+    case Trailer::Text:
+        return QStringLiteral("FIN DU TICKET");
+    default:
+        return {};
+    }
+}
+
+QByteArray SimConnection::wireReply(const QString& request, const QString& reply) const
+{
+    QByteArray bytes = encodeLine(reply, lineEnd());
+    const QString after = trailer(request, reply);
+    if (!after.isNull())
+        bytes += encodeLine(after, lineEnd());
+    return bytes;
+}
+
 void SimConnection::releaseHeldReply()
 {
     m_holding = false;
@@ -176,6 +206,14 @@ void SimConnection::releaseHeldReply()
 void SimConnection::logSent(const QString& request, const QString& reply)
 {
     log(QStringLiteral("-> %1").arg(reply));
+    logTicket(request, reply);
+    const QString after = trailer(request, reply);
+    if (!after.isNull())
+        log(QStringLiteral("trailer -> %1").arg(after));
+}
+
+void SimConnection::logTicket(const QString& request, const QString& reply)
+{
     if (reply.isEmpty() || !m_dispatcher.repliesWithTicket(request))
         return;
     // which table the ticket is for, so that a reader of the log need not pair replies with requests

@@ -47,8 +47,15 @@ private:
     void applyFault(const QString& request, const QString& reply, const ChaosPlan::Fault& fault);
     void send(const QString& request, const QString& reply);
     void trickle(const QString& request, const QString& reply, int pieces);
+    LineEnd lineEnd() const;
+    // The line a register may send after a ticket (the terminal reads one more line after its ticket request);
+    // a null text when none follows.
+    QString trailer(const QString& request, const QString& reply) const;
+    // The reply as it goes out, line end and trailing line included.
+    QByteArray wireReply(const QString& request, const QString& reply) const;
     void releaseHeldReply();
     void logSent(const QString& request, const QString& reply);
+    void logTicket(const QString& request, const QString& reply);
     bool isOpen() const;
     void log(const QString& text);
 

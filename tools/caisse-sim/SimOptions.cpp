@@ -12,6 +12,7 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays the restaurant's cash register for the Commande terminal."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption addressOption(QStringLiteral("address"), QStringLiteral("Address to listen on."),
                                            QStringLiteral("A"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on (0: any free port)."),
@@ -32,8 +33,16 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     const QCommandLineOption chaosRateOption(QStringLiteral("chaos-rate"),
                                              QStringLiteral("Probability of a fault per request (default 0.1)."),
                                              QStringLiteral("P"));
+    const QCommandLineOption dialectOption(
+        QStringLiteral("dialect"),
+        QStringLiteral("Make every choice the protocol leaves to the register from the seed (0: the plain register)."),
+        QStringLiteral("SEED"));
+    const QCommandLineOption dialectChoiceOption(QStringLiteral("dialect-choice"),
+                                                 QStringLiteral("Force one choice of the dialect, as NAME=VALUE "
+                                                                "(repeatable; applied after --dialect)."),
+                                                 QStringLiteral("NAME=VALUE"));
     parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
-                       dropOption, noprinterOption, chaosOption, chaosRateOption});
+                       dropOption, noprinterOption, chaosOption, chaosRateOption, dialectOption, dialectChoiceOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -71,6 +80,18 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
             error = QStringLiteral("--chaos-rate needs --chaos");
             return false;
         }
+    }
+    if (parser.isSet(dialectOption)) {
+        const quint64 seed = parser.value(dialectOption).toULongLong(&ok);
+        if (!ok) {
+            error = QStringLiteral("invalid dialect seed %1").arg(parser.value(dialectOption));
+            return false;
+        }
+        dialect = Dialect(seed);
+    }
+    for (const QString& assignment : parser.values(dialectChoiceOption)) {
+        if (!dialect.force(assignment, error))
+            return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChaosPlan.h"
+#include "Dialect.h"
 
 #include <QHostAddress>
 #include <QString>
@@ -26,6 +27,7 @@ struct SimOptions
     bool noprinter = false;           // the register has no preparation printer: "suitesss$" gets "nook"
     std::optional<quint64> chaosSeed; // faults are injected into the replies (ChaosPlan)
     double chaosRate = ChaosPlan::DefaultRate; // the probability of a fault per request
+    Dialect dialect;                           // the register's habits, where the protocol leaves them to it
 
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.

@@ -13,10 +13,13 @@ namespace sim {
 SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent)
     : QObject(parent), m_options(options), m_restaurant(restaurant), m_state(m_restaurant.catalogue()),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_catalogueReplies(m_restaurant), m_waiterReplies(m_restaurant), m_roomReplies(m_restaurant, m_state),
+      m_catalogueReplies(m_restaurant, m_options.dialect), m_waiterReplies(m_restaurant),
+      m_roomReplies(m_restaurant, m_state, m_options.dialect),
       m_printers(!m_options.noprinter, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_orderReplies(m_restaurant, m_state, m_printers), m_kitchenReplies(m_restaurant, m_state, m_printers),
-      m_setMenuReplies(m_restaurant, m_state), m_closingReplies(m_restaurant, m_state, m_printers),
+      m_orderReplies(m_restaurant, m_state, m_printers, m_options.dialect),
+      m_kitchenReplies(m_restaurant, m_state, m_printers, m_options.dialect),
+      m_setMenuReplies(m_restaurant, m_state, m_options.dialect),
+      m_closingReplies(m_restaurant, m_state, m_printers, m_options.dialect),
       m_chaos(m_options.chaosSeed ? std::make_unique<ChaosPlan>(*m_options.chaosSeed, m_options.chaosRate) : nullptr),
       m_server(new QTcpServer(this)), m_refusal(new QTimer(this))
 {

@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("caisse-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(COMMANDE_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     out << "caisse-sim: listening on " << server.address().toString() << ':' << server.port() << Qt::endl;
     out << "caisse-sim: " << restaurant.name() << ", data " << restaurant.path() << ", stamp " << restaurant.stamp()
         << Qt::endl;
+    out << "caisse-sim: dialect " << options.dialect.seed() << ": " << options.dialect.describe() << Qt::endl;
     if (!server.chaos())
         return QCoreApplication::exec();
     // the counts of faults close the log, however the simulator is stopped short of a kill
