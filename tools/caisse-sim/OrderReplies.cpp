@@ -1,5 +1,6 @@
 #include "OrderReplies.h"
 
+#include "CatalogueText.h"
 #include "Dialect.h"
 #include "PrinterLog.h"
 #include "RequestDispatcher.h"
@@ -55,8 +56,7 @@ QString OrderReplies::article(const QString& request)
     if (!product || !course)
         return ticketText(*standard);
     m_state.open(standard->table, standard->waiter, standard->covers)
-        .add(*product, *course, catalogue.tickedOptions(*product, RequestFields::choiceFlags(request)),
-             catalogue.setMenu(article));
+        .add(*product, *course, options(*product, request), catalogue.setMenu(article));
     return ticketText(*standard);
 }
 
@@ -88,6 +88,14 @@ QString OrderReplies::offreligne(const QString& request)
     if (ticket && !ticket->finalised && line)
         ticket->offer(*line + 1);
     return ticketText(*standard);
+}
+
+QList<QString> OrderReplies::options(const RestaurantCatalogue::Product& product, const QString& request) const
+{
+    // flags for a list the register does not offer tick nothing
+    if (CatalogueText::offeredOptionList(product, m_dialect) == 0)
+        return {};
+    return m_restaurant.catalogue().tickedOptions(product, RequestFields::choiceFlags(request));
 }
 
 std::optional<int> OrderReplies::lineOf(const RequestFields::Standard& fields, const Ticket* ticket) const

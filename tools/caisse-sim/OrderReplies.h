@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RequestFields.h"
+#include "RestaurantCatalogue.h"
 
 #include <QString>
 
@@ -37,6 +38,7 @@ private:
     QString article(const QString& request);
     QString moinsun(const QString& request);
     QString offreligne(const QString& request);
+    QList<QString> options(const RestaurantCatalogue::Product& product, const QString& request) const;
     // The ticket line the request's line rank names, as the terminal counts the laid-out ticket's lines.
     std::optional<int> lineOf(const RequestFields::Standard& fields, const Ticket* ticket) const;
     QString ticketText(const RequestFields::Standard& fields) const;
