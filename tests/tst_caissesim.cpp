@@ -580,6 +580,7 @@ private Q_SLOTS:
     void executableServesTerminals();
     void executableFails_data();
     void executableFails();
+    void executablePrintsItsVersion();
     void orders_data();
     void orders();
     void kitchenDispatch();
@@ -1258,6 +1259,20 @@ void tst_CaisseSim::executableFails()
     const QByteArray err = sim.readAllStandardError();
     QVERIFY2(err.contains(message.toLatin1()), err.constData());
     QCOMPARE(sim.readAllStandardOutput(), QByteArray());
+}
+
+void tst_CaisseSim::executablePrintsItsVersion()
+{
+    const QString program = qEnvironmentVariable("CAISSE_SIM");
+    if (program.isEmpty())
+        QSKIP("CAISSE_SIM is not set (ctest sets it)");
+    QProcess sim;
+    sim.start(program, {QStringLiteral("--version")});
+    QVERIFY(sim.waitForFinished(WaitMs));
+    QCOMPARE(sim.exitCode(), 0);
+    const QString out = QString::fromLatin1(sim.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(QStringLiteral("\\Acaisse-sim \\d+\\.\\d+\\S*\n\\z")).match(out).hasMatch(),
+             qPrintable(out));
 }
 
 std::unique_ptr<SimServer> tst_CaisseSim::startOrderServer(const QStringList& switches) const
