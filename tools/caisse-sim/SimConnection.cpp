@@ -1,6 +1,7 @@
 #include "SimConnection.h"
 
 #include "AsciiText.h"
+#include "Replay.h"
 #include "RequestDispatcher.h"
 #include "RequestFields.h"
 #include "SimOptions.h"
@@ -11,8 +12,8 @@
 namespace sim {
 
 SimConnection::SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options,
-                             ChaosPlan* chaos, QObject* parent)
-    : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos),
+                             ChaosPlan* chaos, Replay* replay, QObject* parent)
+    : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos), m_replay(replay),
       m_peer(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()))
 {
     m_socket->setParent(this);
@@ -79,7 +80,20 @@ void SimConnection::answerWaitingRequests()
 
 void SimConnection::answer(const QString& request)
 {
-    const QString reply = asciiText(m_dispatcher.reply(request));
+    QString reply;
+    m_replayed.clear();
+    if (m_replay) {
+        const Replay::Answer recorded =
+            m_replay->answer(request, [this, &request] { return asciiText(m_dispatcher.reply(request)); });
+        if (!recorded.answered) {
+            log(QStringLiteral("no reply, as recorded"));
+            return;
+        }
+        reply = recorded.reply;
+        m_replayed = recorded.following;
+    } else {
+        reply = asciiText(m_dispatcher.reply(request));
+    }
     if (!m_chaos) {
         send(request, reply);
         return;
@@ -172,17 +186,19 @@ LineEnd SimConnection::lineEnd() const
     return m_options.dialect.is(Dialect::Choice::LineEnd, LineEnding::Lf) ? LineEnd::Lf : LineEnd::CrLf;
 }
 
-QString SimConnection::trailer(const QString& request, const QString& reply) const
+QStringList SimConnection::following(const QString& request, const QString& reply) const
 {
+    if (m_replay)
+        return m_replayed;
     if (reply.isEmpty() || RequestDispatcher::keyword(request) != QLatin1String("ad$"))
         return {};
     switch (m_options.dialect.value(Dialect::Choice::TicketTrailer)) {
     case Trailer::Empty:
-        return QStringLiteral("");
+        return {QString()};
     case Trailer::Ok:
-        return QStringLiteral("OK");
+        return {QStringLiteral("OK")};
     case Trailer::Text:
-        return QStringLiteral("FIN DU TICKET");
+        return {QStringLiteral("FIN DU TICKET")};
     default:
         return {};
     }
@@ -191,9 +207,8 @@ QString SimConnection::trailer(const QString& request, const QString& reply) con
 QByteArray SimConnection::wireReply(const QString& request, const QString& reply) const
 {
     QByteArray bytes = encodeLine(reply, lineEnd());
-    const QString after = trailer(request, reply);
-    if (!after.isNull())
-        bytes += encodeLine(after, lineEnd());
+    for (const QString& line : following(request, reply))
+        bytes += encodeLine(line, lineEnd());
     return bytes;
 }
 
@@ -207,9 +222,8 @@ void SimConnection::logSent(const QString& request, const QString& reply)
 {
     log(QStringLiteral("-> %1").arg(reply));
     logTicket(request, reply);
-    const QString after = trailer(request, reply);
-    if (!after.isNull())
-        log(QStringLiteral("trailer -> %1").arg(after));
+    for (const QString& line : following(request, reply))
+        log(QStringLiteral("trailer -> %1").arg(line));
 }
 
 void SimConnection::logTicket(const QString& request, const QString& reply)

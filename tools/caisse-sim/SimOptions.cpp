@@ -41,8 +41,19 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
                                                  QStringLiteral("Force one choice of the dialect, as NAME=VALUE "
                                                                 "(repeatable; applied after --dialect)."),
                                                  QStringLiteral("NAME=VALUE"));
+    const QCommandLineOption relayOption(QStringLiteral("relay"),
+                                         QStringLiteral("Forward every connection to this register and record the "
+                                                        "exchanges (needs --record)."),
+                                         QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption recordOption(QStringLiteral("record"), QStringLiteral("Recording written by --relay."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption recordCodesOption(QStringLiteral("record-codes"),
+                                               QStringLiteral("Keep the waiter codes in the recording."));
+    const QCommandLineOption replayOption(QStringLiteral("replay"), QStringLiteral("Answer from a recording."),
+                                          QStringLiteral("FILE"));
     parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
-                       dropOption, noprinterOption, chaosOption, chaosRateOption, dialectOption, dialectChoiceOption});
+                       dropOption, noprinterOption, chaosOption, chaosRateOption, dialectOption, dialectChoiceOption,
+                       relayOption, recordOption, recordCodesOption, replayOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -92,6 +103,32 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     for (const QString& assignment : parser.values(dialectChoiceOption)) {
         if (!dialect.force(assignment, error))
             return false;
+    }
+    if (parser.isSet(relayOption)) {
+        const QString target = parser.value(relayOption);
+        relayHost = target.section(QLatin1Char(':'), 0, 0);
+        const QString relayPortText = target.section(QLatin1Char(':'), 1);
+        const uint number = relayPortText.isEmpty() ? DefaultPort : relayPortText.toUInt(&ok);
+        if (relayHost.isEmpty() || (!relayPortText.isEmpty() && (!ok || number == 0 || number > 65535))) {
+            error = QStringLiteral("invalid register %1 for --relay").arg(target);
+            return false;
+        }
+        relayPort = static_cast<quint16>(number);
+        if (!parser.isSet(recordOption)) {
+            error = QStringLiteral("--relay needs --record");
+            return false;
+        }
+    }
+    recordPath = parser.value(recordOption);
+    recordCodes = parser.isSet(recordCodesOption);
+    if (!recordPath.isEmpty() && relayHost.isEmpty()) {
+        error = QStringLiteral("--record needs --relay");
+        return false;
+    }
+    replayPath = parser.value(replayOption);
+    if (!replayPath.isEmpty() && !relayHost.isEmpty()) {
+        error = QStringLiteral("--replay and --relay do not go together");
+        return false;
     }
     return true;
 }

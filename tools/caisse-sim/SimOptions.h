@@ -27,7 +27,12 @@ struct SimOptions
     bool noprinter = false;           // the register has no preparation printer: "suitesss$" gets "nook"
     std::optional<quint64> chaosSeed; // faults are injected into the replies (ChaosPlan)
     double chaosRate = ChaosPlan::DefaultRate; // the probability of a fault per request
-    Dialect dialect;                           // the register's habits, where the protocol leaves them to it
+    QString relayHost;                         // not empty: relay every connection to this register (Relay)
+    quint16 relayPort = DefaultPort;
+    QString recordPath;       // where the relay records the exchanges
+    bool recordCodes = false; // the recording keeps the waiter codes
+    QString replayPath;       // not empty: answer from this recording (Replay)
+    Dialect dialect;          // the register's habits, where the protocol leaves them to it
 
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.

@@ -38,6 +38,11 @@ SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QO
 
 bool SimServer::listen(QString& error)
 {
+    if (!m_options.replayPath.isEmpty()) {
+        m_replay = std::make_unique<Replay>([this](const QString& line) { Q_EMIT logged(line); });
+        if (!m_replay->load(m_options.replayPath, error))
+            return false;
+    }
     if (!m_server->listen(m_options.address, m_options.port)) {
         error = QStringLiteral("cannot listen on %1:%2: %3")
                     .arg(m_options.address.toString())
@@ -59,7 +64,7 @@ QString SimServer::reply(const QString& request)
 void SimServer::acceptConnections()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
-        auto* connection = new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), this);
+        auto* connection = new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), m_replay.get(), this);
         connect(connection, &SimConnection::logged, this, &SimServer::logged);
         connect(connection, &SimConnection::refuseRequested, this, &SimServer::refuseConnections);
         connect(connection, &SimConnection::restartRequested, this, &SimServer::restart);

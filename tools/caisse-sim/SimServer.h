@@ -5,6 +5,7 @@
 #include "KitchenReplies.h"
 #include "OrderReplies.h"
 #include "PrinterLog.h"
+#include "Replay.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "RoomReplies.h"
@@ -31,6 +32,7 @@ class SimServer final : public QObject
 public:
     SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent = nullptr);
 
+    // Loads the recording of --replay, then listens.
     bool listen(QString& error);
     // Where it listens, also while a chaos fault has it refuse connections.
     QHostAddress address() const { return m_address; }
@@ -65,6 +67,7 @@ private:
     SetMenuReplies m_setMenuReplies;
     ClosingReplies m_closingReplies;
     std::unique_ptr<ChaosPlan> m_chaos;
+    std::unique_ptr<Replay> m_replay; // with --replay
     QTcpServer* m_server;
     QTimer* m_refusal; // ends a time of refused connections
     QHostAddress m_address;

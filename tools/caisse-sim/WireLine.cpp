@@ -7,7 +7,7 @@ QByteArray encodeLine(const QString& text, LineEnd end)
     QByteArray bytes;
     bytes.reserve(text.size() + 2);
     for (const QChar c : text)
-        bytes.append(c.unicode() > 0x7F ? '?' : static_cast<char>(c.unicode()));
+        bytes.append(c.unicode() > 0xFF ? '?' : static_cast<char>(c.unicode()));
     if (end == LineEnd::CrLf)
         bytes.append('\r');
     bytes.append('\n');

@@ -15,7 +15,8 @@ enum class LineEnd
     Lf,
 };
 
-// The reply line on the wire: any character above U+007F goes out as "?".
+// The reply line on the wire, one byte a character: a replayed line goes out as it was recorded, and a character
+// no byte holds as "?" (the simulator's own texts are 7-bit already).
 QByteArray encodeLine(const QString& text, LineEnd end = LineEnd::CrLf);
 
 // Cuts the bytes of one connection into request lines.

@@ -1,4 +1,5 @@
 #include "QuitOnSignal.h"
+#include "Relay.h"
 #include "Restaurant.h"
 #include "SimOptions.h"
 #include "SimServer.h"
@@ -15,9 +16,26 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
 
     sim::SimOptions options;
-    sim::Restaurant restaurant;
     QString error;
-    if (!options.parse(QCoreApplication::arguments(), error) || !restaurant.load(options.dataPath, error)) {
+    if (!options.parse(QCoreApplication::arguments(), error)) {
+        err << "caisse-sim: " << error << Qt::endl;
+        return 1;
+    }
+    if (!options.relayHost.isEmpty()) {
+        sim::Relay relay(options);
+        QObject::connect(&relay, &sim::Relay::logged, &app, [&out](const QString& line) { out << line << Qt::endl; });
+        if (!relay.start(error)) {
+            err << "caisse-sim: " << error << Qt::endl;
+            return 1;
+        }
+        out << "caisse-sim: listening on " << relay.address().toString() << ':' << relay.port() << Qt::endl;
+        out << "caisse-sim: relay to " << options.relayHost << ':' << options.relayPort << ", recording "
+            << options.recordPath << Qt::endl;
+        const sim::QuitOnSignal quitOnSignal;
+        return QCoreApplication::exec();
+    }
+    sim::Restaurant restaurant;
+    if (!restaurant.load(options.dataPath, error)) {
         err << "caisse-sim: " << error << Qt::endl;
         return 1;
     }
