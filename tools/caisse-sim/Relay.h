@@ -9,6 +9,7 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 
 namespace sim {
 
@@ -45,6 +46,7 @@ private:
     bool m_recordCodes;
     QFile m_file;
     QTcpServer* m_server;
+    QTimer* m_flush; // writes the recording out a moment after its last line
     QElapsedTimer m_clock;
     int m_connections = 0;
 };
