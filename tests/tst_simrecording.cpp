@@ -1,5 +1,6 @@
 #include "Recording.h"
 #include "Replay.h"
+#include "SimOptions.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void lineKeepsTheExchange_data();
     void lineKeepsTheExchange();
     void replayAnswersByKindInOrder();
+    void relayOptionsRefused_data();
+    void relayOptionsRefused();
 };
 
 void tst_SimRecording::lineKeepsTheExchange_data()
@@ -88,6 +91,31 @@ void tst_SimRecording::replayAnswersByKindInOrder()
     QCOMPARE(replay.answer(QStringLiteral("ad$12$4$1$"), plain).reply, QStringLiteral("plain"));
     QCOMPARE(log.size(), 2);
     QVERIFY(log.constLast().startsWith(QStringLiteral("replay: not recorded \"ad$12$4$1$\"")));
+}
+
+void tst_SimRecording::relayOptionsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a relay that records nothing") << QStringList{"--relay", "192.168.1.20"} << "--relay needs --record";
+    QTest::newRow("a recording without a relay") << QStringList{"--record", "soiree.rec"} << "--record needs --relay";
+    QTest::newRow("a register port out of range")
+        << QStringList{"--relay", "192.168.1.20:70000", "--record", "soiree.rec"} << "invalid register";
+    QTest::newRow("a relay that replays")
+        << QStringList{"--relay", "192.168.1.20", "--record", "a.rec", "--replay", "b.rec"}
+        << "--replay and --relay do not go together";
+}
+
+void tst_SimRecording::relayOptionsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    SimOptions options;
+    QString error;
+    QVERIFY(!options.parse(QStringList{QStringLiteral("caisse-sim")} + arguments, error));
+    QVERIFY2(error.startsWith(message), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(tst_SimRecording)
