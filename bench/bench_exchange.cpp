@@ -1,4 +1,5 @@
-// Times RegisterLink::exchange against caisse-sim, with a bare blocking socket round trip as the baseline.
+// Times RegisterLink::exchange against caisse-sim, with a bare blocking socket round trip as the baseline, and the
+// same exchange through caisse-sim --relay in front of it, with the direct exchange as the baseline.
 // Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
 
 #include "link/RegisterLink.h"
@@ -25,6 +26,7 @@ namespace {
 constexpr int Exchanges = 2000;
 constexpr int Rounds = 7;
 constexpr double Goal = 1.5;
+constexpr double RelayGoal = 1.2;
 const QString SimAddress = QStringLiteral("127.0.0.90");
 const QString Request = QStringLiteral("connect");
 
@@ -35,12 +37,14 @@ struct Endpoint
 };
 
 // Starts the simulator with its log in a file, so a full pipe can never block it, and waits for its listening line.
-Endpoint startSimulator(QProcess& sim, const QString& program, const QString& logPath)
+Endpoint startSimulator(QProcess& sim, const QString& program, const QString& logPath, const QStringList& extra = {})
 {
     sim.setProcessChannelMode(QProcess::MergedChannels);
     sim.setStandardOutputFile(logPath);
     // port 0: the simulator picks a free port and tells it in its listening line
-    sim.start(program, {QStringLiteral("--address"), SimAddress, QStringLiteral("--port"), QStringLiteral("0")});
+    sim.start(program,
+              QStringList{QStringLiteral("--address"), SimAddress, QStringLiteral("--port"), QStringLiteral("0")} +
+                  extra);
     if (!sim.waitForStarted(5000))
         throw std::runtime_error("cannot start " + program.toStdString());
     const QRegularExpression listening(QStringLiteral("^caisse-sim: listening on (\\S+):(\\d+)\\s*$"),
@@ -113,6 +117,17 @@ int run(const QString& simProgram)
     link.setPort(endpoint.port);
     link.exchange(Request);
 
+    // the relay in front of the same simulator, recording as a technician's capture does
+    QProcess relay;
+    const Endpoint relayed =
+        startSimulator(relay, simProgram, logDir.filePath(QStringLiteral("relay.log")),
+                       {QStringLiteral("--relay"), endpoint.address + QLatin1Char(':') + QString::number(endpoint.port),
+                        QStringLiteral("--record"), logDir.filePath(QStringLiteral("relay.rec"))});
+    RegisterLink relayLink;
+    relayLink.setHost(relayed.address);
+    relayLink.setPort(relayed.port);
+    relayLink.exchange(Request);
+
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(endpoint.address), endpoint.port);
     if (!socket.waitForConnected(2000))
@@ -124,15 +139,22 @@ int run(const QString& simProgram)
     // the two are alternated, each going first in turn, so a slow spell of the machine weighs on both alike
     std::vector<double> linkTimes;
     std::vector<double> bareTimes;
+    std::vector<double> relayTimes;
     for (int round = 0; round < Rounds; ++round) {
         if (round % 2) {
+            relayTimes.push_back(timeLink(relayLink));
             bareTimes.push_back(timeBare(socket));
             linkTimes.push_back(timeLink(link));
         } else {
             linkTimes.push_back(timeLink(link));
             bareTimes.push_back(timeBare(socket));
+            relayTimes.push_back(timeLink(relayLink));
         }
     }
+    relayLink.disconnect();
+    relay.terminate();
+    if (!relay.waitForFinished(3000))
+        relay.kill();
     socket.abort();
     link.disconnect();
     sim.terminate();
@@ -144,6 +166,10 @@ int run(const QString& simProgram)
     std::printf("exchange: %.1f us per exchange, ratio %.2f to a bare socket round trip (goal <= %.1f)\n", linkUs,
                 linkUs / bareUs, Goal);
     std::printf("bare round trip: %.1f us per round trip\n", bareUs);
+    const double relayUs = median(relayTimes);
+    std::printf(
+        "relay: %.1f us per exchange through caisse-sim --relay, ratio %.2f to a direct exchange (goal <= %.1f)\n",
+        relayUs, relayUs / linkUs, RelayGoal);
     return 0;
 }
 

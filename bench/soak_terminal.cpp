@@ -221,8 +221,15 @@ private:
         if (m_form->frontView() != ticket)
             return;
         const QString text = find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText();
-        const QString header = text.section(QLatin1Char('\n'), 0, 0);
         static const QRegularExpression tableLine(QStringLiteral("^Table (\\d+)\\b"));
+        // a register may put lines of its own above the one that names the table
+        QString header;
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            if (tableLine.match(line).hasMatch() || line.startsWith(QLatin1String("Compte "))) {
+                header = line;
+                break;
+            }
+        }
         const QRegularExpressionMatch table = tableLine.match(header);
         const QString sessionTable = m_form->session().table();
         bool wrong = false;

@@ -32,6 +32,8 @@
 #include <memory>
 #include <utility>
 
+using namespace sim;
+
 namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.1");
@@ -175,76 +177,6 @@ QByteArray tableGroup(const QByteArray& table1, const QByteArray& table100)
     return entries.join(';');
 }
 
-// A small restaurant with the awkward cases: keyboards and waiters missing, an empty kitchen label, an article
-// beyond 800, option lists past the recall group, set menus 1 and 10 only, tables 1 and 100.
-const QByteArray Fixture = R"({
-  "restaurant": "Chez Paul",
-  "waiters": [{"number": 1, "name": "Zoé", "code": "1234"}, {"number": 3, "name": "Marc"}],
-  "paymentModes": [{"command": "es$", "caption": "Espèces"}, {"command": "cb$", "caption": "Carte"}],
-  "printingOptions": [1, 0, 2],
-  "kitchenOptions": [
-    {"list": 1, "name": "Cuisson", "choices": ["Saignant", "À point"]},
-    {"list": 6, "name": "Parfums", "choices": ["Vanille"]},
-    {"list": 9, "name": "Dernière", "choices": ["Oui", "Non"]}
-  ],
-  "recallMessages": ["Suite", "Vite"],
-  "supplements": [{"code": 4, "name": "Frites"}, {"code": 9, "name": "Crème"}],
-  "keyboards": [
-    {"number": 1, "name": "Apéros", "products": [
-      {"article": 3, "name": "Kir", "colour": "xFFF8BBD0", "kitchenLabel": "KIR", "courses": [1]},
-      {"article": 1, "name": "Bière", "colour": "xFFFFE082", "courses": [1]}
-    ]},
-    {"number": 2, "name": "Plats", "products": [
-      {"article": 800, "name": "Entrecôte", "colour": "xFF8D6E63", "kitchenLabel": "ENTRECOTE", "courses": [4, 5],
-       "kitchenOptions": 1, "supplements": true},
-      {"article": 801, "name": "Glace", "colour": "x00FFFFFF", "kitchenLabel": "GLACE", "courses": [7],
-       "kitchenOptions": 6}
-    ]},
-    {"number": 12, "name": "Menus", "products": [
-      {"article": 552, "name": "Menu du jour", "colour": "xFF80CBC4", "kitchenLabel": "MENU"},
-      {"article": 561, "name": "Menu enfant", "colour": "xFF80CBC4", "kitchenLabel": "ENFANT"}
-    ]}
-  ],
-  "setMenus": [
-    {"article": 552, "name": "Menu du jour", "steps": [{"course": 4, "articles": [800, 3]}, {"course": 7, "articles": [801]}]},
-    {"article": 561, "name": "Menu enfant", "steps": [{"course": 1, "articles": [1]}]}
-  ],
-  "rooms": [
-    {"plan": 2, "name": "Terrasse", "tables": [{"number": 1, "left": 10, "top": 20, "width": 30, "height": 40}]},
-    {"plan": 3, "name": "Salon", "tables": [{"number": 100, "left": 500, "top": 700, "width": 50, "height": 60}]}
-  ]
-})";
-
-// A restaurant in service: a waiter with a code, one without, one not clocked in; table 12 open with a line
-// not yet sent to the kitchen, table 5 open with its bill printed, tables 3 and 100 free.
-const QByteArray ServiceFixture = R"({
-  "restaurant": "Chez Paul",
-  "waiters": [
-    {"number": 1, "name": "Zoé", "code": "1234"},
-    {"number": 2, "name": "Marc"},
-    {"number": 4, "name": "Léa", "code": "5678", "clockedIn": false}
-  ],
-  "keyboards": [
-    {"number": 1, "name": "Tout", "products": [
-      {"article": 3, "name": "Kir", "price": 450, "colour": "xFFF8BBD0"},
-      {"article": 800, "name": "Entrecôte grillée sauce au poivre vert", "price": 2150, "colour": "xFF8D6E63"},
-      {"article": 9, "name": "Café", "price": 200, "colour": "xFF000000"}
-    ]}
-  ],
-  "rooms": [
-    {"plan": 1, "name": "Salle", "tables": [
-      {"number": 12, "left": 10, "top": 20, "width": 30, "height": 40,
-       "ticket": {"covers": 4, "waiter": 1, "lines": [
-         {"article": 3, "quantity": 2},
-         {"article": 800, "comments": ["Saignant"], "sent": false}]}},
-      {"number": 3, "left": 100, "top": 20, "width": 30, "height": 40},
-      {"number": 5, "left": 200, "top": 20, "width": 30, "height": 40,
-       "ticket": {"waiter": 2, "proforma": true, "lines": [{"article": 9, "quantity": 10}]}}
-    ]},
-    {"plan": 3, "name": "Salon", "tables": [{"number": 100, "left": 500, "top": 700, "width": 50, "height": 60}]}
-  ]
-})";
-
 // The "tableocc" reply: three groups of 100 flags, "1" for the tables given.
 QByteArray tableStates(const QList<int>& occupied, const QList<int>& billed, const QList<int>& waiting)
 {
@@ -273,42 +205,6 @@ QRectF drawn(int left, int top, int width, int height)
 {
     return QRectF(left + width, 800 - top - height, 1.2 * width, 1.2 * height);
 }
-
-// A restaurant taking orders: table 12 has its drinks with the kitchen and a main course (with its option) and a
-// coffee not yet sent; table 7 has two set menus with no dish chosen; table 3 is free. Cheques and luncheon
-// vouchers are not taken.
-const QByteArray OrderFixture = R"({
-  "restaurant": "Chez Paul",
-  "waiters": [{"number": 1, "name": "Zoé"}, {"number": 2, "name": "Marc"}],
-  "paymentModes": [{"command": "cb$", "caption": "Carte"}, {"command": "es$", "caption": "Espèces"}],
-  "kitchenOptions": [
-    {"list": 1, "name": "Cuisson", "choices": ["Saignant", "À point", "Bien cuit"]},
-    {"list": 6, "name": "Parfums", "choices": ["Vanille", "Fraise"]}
-  ],
-  "recallMessages": ["Envoyez la suite", "Vite"],
-  "supplements": [{"code": 4, "name": "Frites", "price": 350}, {"code": 9, "name": "Sauce", "price": 200}],
-  "keyboards": [{"number": 1, "name": "Tout", "products": [
-    {"article": 3, "name": "Kir", "price": 450, "colour": "xFF000000", "kitchenLabel": "KIR", "courses": [1]},
-    {"article": 9, "name": "Café", "price": 200, "colour": "xFF000000", "kitchenLabel": "CAFE", "courses": [7]},
-    {"article": 100, "name": "Terrine", "price": 800, "colour": "xFF000000", "kitchenLabel": "TERRINE", "courses": [2]},
-    {"article": 800, "name": "Entrecôte", "price": 2150, "colour": "xFF000000", "kitchenLabel": "ENTRECOTE",
-     "courses": [4, 5], "kitchenOptions": 1, "supplements": true},
-    {"article": 801, "name": "Glace", "price": 500, "colour": "xFF000000", "kitchenLabel": "GLACE", "courses": [7],
-     "kitchenOptions": 6},
-    {"article": 552, "name": "Menu", "price": 1900, "colour": "xFF000000", "kitchenLabel": "MENU"}
-  ]}],
-  "setMenus": [{"article": 552, "name": "Menu du jour",
-                "steps": [{"course": 2, "articles": [100]}, {"course": 4, "articles": [800, 801]}]}],
-  "rooms": [{"plan": 1, "name": "Salle", "tables": [
-    {"number": 12, "left": 10, "top": 20, "width": 30, "height": 40, "ticket": {"covers": 4, "waiter": 1, "lines": [
-      {"article": 3, "quantity": 2},
-      {"article": 800, "comments": ["Saignant"], "sent": false},
-      {"article": 9, "sent": false}]}},
-    {"number": 3, "left": 100, "top": 20, "width": 30, "height": 40},
-    {"number": 7, "left": 200, "top": 20, "width": 30, "height": 40,
-     "ticket": {"covers": 2, "waiter": 2, "lines": [{"article": 552, "quantity": 2}]}}
-  ]}]
-})";
 
 // what the supplement request carries after the waiter: "~" and fifteen unticked choices
 const QByteArray NoChoices = "~" + QByteArray("--$").repeated(15);
@@ -578,6 +474,7 @@ private Q_SLOTS:
     void executableServesTerminals();
     void executableFails_data();
     void executableFails();
+    void executablePrintsItsVersion();
     void orders_data();
     void orders();
     void kitchenDispatch();
@@ -605,20 +502,25 @@ private:
     std::unique_ptr<SimServer> startOrderServer(const QStringList& switches = {}) const;
 
     QTemporaryDir m_dir;
+    // A small restaurant with the awkward cases: keyboards and waiters missing, an empty kitchen label, an article
+    // beyond 800, option lists past the recall group, set menus 1 and 10 only, tables 1 and 100.
     QString m_fixture;
+    // A restaurant in service: a waiter with a code, one without, one not clocked in; table 12 open with a line
+    // not yet sent to the kitchen, table 5 open with its bill printed, tables 3 and 100 free.
     QString m_serviceFixture;
+    // A restaurant taking orders: table 12 has its drinks with the kitchen and a main course (with its option) and a
+    // coffee not yet sent; table 7 has two set menus with no dish chosen; table 3 is free. Cheques and luncheon
+    // vouchers are not taken.
     QString m_orderFixture;
 };
 
 void tst_CaisseSim::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_fixture = m_dir.filePath(QStringLiteral("fixture.json"));
-    QVERIFY(writeFile(m_fixture, Fixture));
-    m_serviceFixture = m_dir.filePath(QStringLiteral("service.json"));
-    QVERIFY(writeFile(m_serviceFixture, ServiceFixture));
-    m_orderFixture = m_dir.filePath(QStringLiteral("orders.json"));
-    QVERIFY(writeFile(m_orderFixture, OrderFixture));
+    m_fixture = QFINDTESTDATA("data/sim-small.json");
+    m_serviceFixture = QFINDTESTDATA("data/sim-service.json");
+    m_orderFixture = QFINDTESTDATA("data/sim-orders.json");
+    QVERIFY(!m_fixture.isEmpty() && !m_serviceFixture.isEmpty() && !m_orderFixture.isEmpty());
 }
 
 void tst_CaisseSim::replies_data()
@@ -881,7 +783,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
 
     QHash<QString, QString> replies;
     for (const auto& [request, builder] : CatalogueReplies::all()) {
-        const QString reply = builder(catalogue);
+        const QString reply = builder(catalogue, Dialect());
         QVERIFY2(reply.size() < WireCodec::MaxLineLength, qPrintable(request));
         QVERIFY2(std::all_of(reply.cbegin(), reply.cend(), [](QChar c) { return c.unicode() <= 0x7F; }),
                  qPrintable(request));
@@ -910,7 +812,7 @@ void tst_CaisseSim::dataFilesServeTheWholeCatalogue()
         qsizetype i = 0;
         for (const RestaurantCatalogue::Product& product : data->products) {
             QVERIFY(i + 4 < fields.size());
-            QCOMPARE(fields.at(i), ::asciiText(product.name));
+            QCOMPARE(fields.at(i), sim::asciiText(product.name));
             QCOMPARE(fields.at(i + 4).toInt(), product.article);
             i += 5;
         }
@@ -962,8 +864,8 @@ void tst_CaisseSim::loadRejects_data()
         << QByteArray("{\"restaurant\": \"\"}") << QStringLiteral("no \"restaurant\" name");
 
     // what the terminal could not read, each named by where it is in the file
-    const auto fixtureWith = [](const char* from, const char* to) {
-        QByteArray changed = Fixture;
+    const auto fixtureWith = [this](const char* from, const char* to) {
+        QByteArray changed = readFile(m_fixture);
         return changed.replace(from, to);
     };
     QTest::newRow("an article used twice") << fixtureWith("\"article\": 1,", "\"article\": 3,")
@@ -1051,7 +953,7 @@ void tst_CaisseSim::asciiText()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(::asciiText(text), expected);
+    QCOMPARE(sim::asciiText(text), expected);
 }
 
 void tst_CaisseSim::serviceReplies_data()
@@ -1167,7 +1069,7 @@ void tst_CaisseSim::sampleTicketsFitTheMemo()
         if (!ticket)
             continue;
         ++open;
-        const QString text = ::asciiText(TicketLayout::text(QStringLiteral("Table %1").arg(table), ticket));
+        const QString text = sim::asciiText(TicketLayout::text(restaurant.catalogue(), table, 0, ticket, Dialect()));
         QVERIFY(!text.contains(QLatin1Char(';')));
         const QStringList lines = text.split(QLatin1Char('~'));
         int articleLines = 0;
@@ -1256,6 +1158,20 @@ void tst_CaisseSim::executableFails()
     const QByteArray err = sim.readAllStandardError();
     QVERIFY2(err.contains(message.toLatin1()), err.constData());
     QCOMPARE(sim.readAllStandardOutput(), QByteArray());
+}
+
+void tst_CaisseSim::executablePrintsItsVersion()
+{
+    const QString program = qEnvironmentVariable("CAISSE_SIM");
+    if (program.isEmpty())
+        QSKIP("CAISSE_SIM is not set (ctest sets it)");
+    QProcess sim;
+    sim.start(program, {QStringLiteral("--version")});
+    QVERIFY(sim.waitForFinished(WaitMs));
+    QCOMPARE(sim.exitCode(), 0);
+    const QString out = QString::fromLatin1(sim.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(QStringLiteral("\\Acaisse-sim \\d+\\.\\d+\\S*\n\\z")).match(out).hasMatch(),
+             qPrintable(out));
 }
 
 std::unique_ptr<SimServer> tst_CaisseSim::startOrderServer(const QStringList& switches) const

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+namespace sim {
+
 namespace {
 
 // Characters the decomposition does not bring down to ASCII on its own.
@@ -55,3 +57,5 @@ QString asciiText(const QString& text)
     }
     return ascii;
 }
+
+} // namespace sim

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <optional>
 
+namespace sim {
+
 namespace {
 
 struct DataError
@@ -382,3 +384,5 @@ bool CatalogueReader::read(const QJsonObject& data, RestaurantCatalogue& catalog
         return false;
     }
 }
+
+} // namespace sim

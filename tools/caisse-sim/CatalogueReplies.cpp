@@ -4,6 +4,8 @@
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 
+namespace sim {
+
 namespace {
 
 // The register asks its first two keyboards the other way round.
@@ -30,29 +32,35 @@ QList<std::pair<QString, CatalogueReplies::Builder>> builders()
     };
     for (int keyboard = 1; keyboard <= RestaurantCatalogue::Keyboards; ++keyboard) {
         const QString productList = QStringLiteral("naclav%1_").arg(productListNumber(keyboard));
-        result.append({productList + QLatin1Char('1'),
-                       [keyboard](const RestaurantCatalogue& c) { return productListHalf(c, keyboard, 1); }});
-        result.append({productList + QLatin1Char('2'),
-                       [keyboard](const RestaurantCatalogue& c) { return productListHalf(c, keyboard, 2); }});
-        result.append({QStringLiteral("stgcuis%1").arg(keyboard),
-                       [keyboard](const RestaurantCatalogue& c) { return kitchenLabels(c, keyboard); }});
+        result.append({productList + QLatin1Char('1'), [keyboard](const RestaurantCatalogue& c, const Dialect& d) {
+                           return productListHalf(c, d, keyboard, 1);
+                       }});
+        result.append({productList + QLatin1Char('2'), [keyboard](const RestaurantCatalogue& c, const Dialect& d) {
+                           return productListHalf(c, d, keyboard, 2);
+                       }});
+        result.append(
+            {QStringLiteral("stgcuis%1").arg(keyboard),
+             [keyboard](const RestaurantCatalogue& c, const Dialect& d) { return kitchenLabels(c, d, keyboard); }});
     }
     result.append({QStringLiteral("limp"), printingOptions});
     result.append({QStringLiteral("nacuistot"), kitchenLists});
     result.append({QStringLiteral("ctnform"), setMenuContents});
     for (int course = 1; course <= RestaurantCatalogue::Courses; ++course)
         result.append({QStringLiteral("rang%1").arg(course),
-                       [course](const RestaurantCatalogue& c) { return courseRank(c, course); }});
+                       [course](const RestaurantCatalogue& c, const Dialect& d) { return courseRank(c, d, course); }});
     for (int menu = 1; menu <= RestaurantCatalogue::SetMenus; ++menu)
         result.append({QStringLiteral("aform%1").arg(menu),
-                       [menu](const RestaurantCatalogue& c) { return setMenuChoices(c, menu); }});
+                       [menu](const RestaurantCatalogue& c, const Dialect& d) { return setMenuChoices(c, d, menu); }});
     result.append({QStringLiteral("tablepos$"), tablePlan});
     return result;
 }
 
 } // namespace
 
-CatalogueReplies::CatalogueReplies(const Restaurant& restaurant) : m_restaurant(restaurant) {}
+CatalogueReplies::CatalogueReplies(const Restaurant& restaurant, const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect)
+{
+}
 
 const QList<std::pair<QString, CatalogueReplies::Builder>>& CatalogueReplies::all()
 {
@@ -63,6 +71,9 @@ const QList<std::pair<QString, CatalogueReplies::Builder>>& CatalogueReplies::al
 void CatalogueReplies::install(RequestDispatcher& dispatcher)
 {
     for (const auto& [request, builder] : all())
-        dispatcher.add(request,
-                       [this, builder = builder](const QString&) { return builder(m_restaurant.catalogue()); });
+        dispatcher.add(request, [this, builder = builder](const QString&) {
+            return builder(m_restaurant.catalogue(), m_dialect);
+        });
 }
+
+} // namespace sim

@@ -6,6 +6,10 @@
 #include <functional>
 #include <utility>
 
+namespace sim {
+
+class Dialect;
+
 struct RestaurantCatalogue;
 class Restaurant;
 class RequestDispatcher;
@@ -15,9 +19,9 @@ class RequestDispatcher;
 class CatalogueReplies final
 {
 public:
-    using Builder = std::function<QString(const RestaurantCatalogue& catalogue)>;
+    using Builder = std::function<QString(const RestaurantCatalogue& catalogue, const Dialect& dialect)>;
 
-    explicit CatalogueReplies(const Restaurant& restaurant);
+    CatalogueReplies(const Restaurant& restaurant, const Dialect& dialect);
 
     // Every catalogue request with the builder of its reply, in the order the terminal sends them.
     // The replies are 7-bit already: the product lists are cut in two on their final text.
@@ -27,4 +31,7 @@ public:
 
 private:
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
 };
+
+} // namespace sim

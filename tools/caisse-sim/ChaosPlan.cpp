@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace sim {
+
 namespace {
 
 // splitmix64: the same numbers from the same seed with every compiler and library, which the standard
@@ -154,3 +156,5 @@ QString ChaosPlan::summary() const
         .arg(m_requests - count(Kind::None))
         .arg(counts.join(QLatin1Char(' ')));
 }
+
+} // namespace sim

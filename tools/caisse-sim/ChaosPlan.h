@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace sim {
+
 // Which fault, if any, the register's reply to each request suffers, drawn from a seed: the n-th request handled
 // gets the same fault whenever the same seed meets the same requests in the same order. The faults only touch
 // the reply and the connections; the request itself is always carried out once.
@@ -66,3 +68,5 @@ private:
     int m_requests = 0;
     std::array<int, KindCount + 1> m_counts{};
 };
+
+} // namespace sim

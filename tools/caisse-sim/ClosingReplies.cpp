@@ -1,5 +1,6 @@
 #include "ClosingReplies.h"
 
+#include "CatalogueText.h"
 #include "PrinterLog.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
@@ -7,6 +8,8 @@
 #include "TicketLayout.h"
 
 #include <algorithm>
+
+namespace sim {
 
 namespace {
 
@@ -20,8 +23,9 @@ QString amount(int cents)
 
 } // namespace
 
-ClosingReplies::ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers)
-    : m_restaurant(restaurant), m_state(state), m_printers(printers)
+ClosingReplies::ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers,
+                               const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state), m_printers(printers)
 {
 }
 
@@ -56,16 +60,14 @@ QString ClosingReplies::payment(const QString& request)
     const std::optional<RequestFields::Standard> fields = standard(request);
     if (!fields)
         return QString();
-    const QString command = RequestDispatcher::keyword(request);
-    const QList<RestaurantCatalogue::PaymentMode>& modes = m_restaurant.catalogue().paymentModes;
-    const auto mode = std::find_if(modes.cbegin(), modes.cend(),
-                                   [&](const RestaurantCatalogue::PaymentMode& m) { return m.command == command; });
+    const QString caption =
+        CatalogueText::paymentCaption(m_restaurant.catalogue(), m_dialect, RequestDispatcher::keyword(request));
     const Ticket* ticket = m_state.ticket(fields->table, fields->waiter);
-    // the terminal hides a mode the restaurant does not take: one asked for anyway is refused
-    if (!ticket || mode == modes.cend())
+    // the terminal hides a mode the register does not take: one asked for anyway is refused
+    if (!ticket || caption.isEmpty())
         return QString();
     m_printers.bill(QStringLiteral("TICKET"), who(*fields), ticketText(*fields),
-                    QStringLiteral("%1 %2").arg(mode->caption, amount(ticket->total())));
+                    QStringLiteral("%1 %2").arg(caption, amount(ticket->total())));
     m_state.close(fields->table, fields->waiter);
     return Done;
 }
@@ -122,6 +124,8 @@ QString ClosingReplies::who(const RequestFields::Standard& fields) const
 
 QString ClosingReplies::ticketText(const RequestFields::Standard& fields) const
 {
-    return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), fields.table, fields.waiter),
-                              m_state.ticket(fields.table, fields.waiter));
+    return TicketLayout::text(m_restaurant.catalogue(), fields.table, fields.waiter,
+                              m_state.ticket(fields.table, fields.waiter), m_dialect);
 }
+
+} // namespace sim

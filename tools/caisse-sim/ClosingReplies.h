@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace sim {
+
+class Dialect;
+
 class PrinterLog;
 class Restaurant;
 class RequestDispatcher;
@@ -23,7 +27,7 @@ class ServiceState;
 class ClosingReplies final
 {
 public:
-    ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers);
+    ClosingReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -37,6 +41,9 @@ private:
     QString ticketText(const RequestFields::Standard& fields) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
     PrinterLog& m_printers;
 };
+
+} // namespace sim

@@ -1,11 +1,12 @@
 #include "KitchenReplies.h"
 
+#include "Dialect.h"
 #include "PrinterLog.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "ServiceState.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace {
 
@@ -13,8 +14,9 @@ const QString Done = QStringLiteral("OK");
 
 } // namespace
 
-KitchenReplies::KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers)
-    : m_restaurant(restaurant), m_state(state), m_printers(printers)
+KitchenReplies::KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers,
+                               const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state), m_printers(printers)
 {
 }
 
@@ -33,22 +35,30 @@ QString KitchenReplies::demanderang(const QString& request) const
     const std::optional<RequestFields::Standard> fields = standard(request);
     if (!fields)
         return QString();
-    // "0" stands first for everything at once, so one course waiting makes two fields and is sent at once
-    QString reply = QStringLiteral("0$");
+    QString courses;
     if (const Ticket* ticket = m_state.ticket(fields->table, fields->waiter)) {
         for (const int course : ticket->waitingCourses()) {
             if (course != 0)
-                reply += QString::number(course) + QLatin1Char('$');
+                courses += QString::number(course) + QLatin1Char('$');
         }
     }
-    return reply;
+    // "0" stands first for everything at once, so one course waiting makes two fields and is sent at once; a
+    // register may leave it out, or answer with nothing when nothing waits
+    switch (m_dialect.value(Dialect::Choice::DispatchReply)) {
+    case Dispatch::AllFirstEmpty:
+        return courses.isEmpty() ? QString() : QStringLiteral("0$") + courses;
+    case Dispatch::CoursesOnly:
+        return courses;
+    default:
+        return QStringLiteral("0$") + courses;
+    }
 }
 
 QString KitchenReplies::ec(const QString& request)
 {
     const std::optional<RequestFields::Standard> fields = standard(request);
     const std::optional<int> course =
-        fields ? RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses) : std::nullopt;
+        fields ? RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses) : std::nullopt;
     if (!course)
         return QString();
     if (Ticket* ticket = m_state.ticket(fields->table, fields->waiter))
@@ -74,7 +84,7 @@ QString KitchenReplies::rc(const QString& request)
             messages.append(recallMessages.at(i));
     }
     // the course is that of the article added last: it only heads the printout
-    const int course = RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses).value_or(0);
+    const int course = RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses).value_or(0);
     m_printers.recall(who(*fields, m_state.ticket(fields->table, fields->waiter)), course, messages);
     return Done;
 }
@@ -84,7 +94,7 @@ QString KitchenReplies::suitesss(const QString& request) const
 {
     const QStringList after = RequestFields::after(request);
     const std::optional<RequestFields::Standard> fields =
-        RequestFields::standard({field(after, 0), QString(), field(after, 1)}, m_restaurant.catalogue());
+        RequestFields::standard({after.value(0), QString(), after.value(1)}, m_restaurant.catalogue());
     if (!fields)
         return QString();
     if (!m_printers.hasPreparationPrinters())
@@ -123,3 +133,5 @@ QString KitchenReplies::who(const RequestFields::Standard& fields, const Ticket*
     return PrinterLog::who(m_restaurant.catalogue(), fields.table, fields.waiter,
                            ticket ? ticket->covers : fields.covers);
 }
+
+} // namespace sim

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace sim {
+
+class Dialect;
+
 class PrinterLog;
 class Restaurant;
 class RequestDispatcher;
@@ -26,7 +30,7 @@ struct Ticket;
 class KitchenReplies final
 {
 public:
-    KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers);
+    KitchenReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -41,6 +45,9 @@ private:
     QString who(const RequestFields::Standard& fields, const Ticket* ticket) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
     PrinterLog& m_printers;
 };
+
+} // namespace sim

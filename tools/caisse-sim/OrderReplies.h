@@ -1,8 +1,14 @@
 #pragma once
 
 #include "RequestFields.h"
+#include "RestaurantCatalogue.h"
 
 #include <QString>
+
+namespace sim {
+
+class Dialect;
+struct Ticket;
 
 class PrinterLog;
 class Restaurant;
@@ -24,7 +30,7 @@ class ServiceState;
 class OrderReplies final
 {
 public:
-    OrderReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers);
+    OrderReplies(const Restaurant& restaurant, ServiceState& state, PrinterLog& printers, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -32,9 +38,15 @@ private:
     QString article(const QString& request);
     QString moinsun(const QString& request);
     QString offreligne(const QString& request);
+    QList<QString> options(const RestaurantCatalogue::Product& product, const QString& request) const;
+    // The ticket line the request's line rank names, as the terminal counts the laid-out ticket's lines.
+    std::optional<int> lineOf(const RequestFields::Standard& fields, const Ticket* ticket) const;
     QString ticketText(const RequestFields::Standard& fields) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
     PrinterLog& m_printers;
 };
+
+} // namespace sim

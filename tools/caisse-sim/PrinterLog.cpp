@@ -7,6 +7,8 @@
 
 #include <map>
 
+namespace sim {
+
 namespace {
 
 const QString Bar = QStringLiteral("bar");
@@ -99,3 +101,5 @@ void PrinterLog::print(const QString& printer, const QString& text)
     if (m_preparationPrinters)
         m_log(QStringLiteral("printer %1: %2").arg(printer, text));
 }
+
+} // namespace sim

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace sim {
+
 // What the register's printers and screen receive, one log line each, so that a trainee sees the effect of every
 // key on the terminal. Course 1 (drinks) prints at the bar, every other course in the kitchen; bills and receipts
 // come out of the register's own printer:
@@ -44,3 +46,5 @@ private:
     bool m_preparationPrinters;
     Log m_log;
 };
+
+} // namespace sim

@@ -7,6 +7,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace sim {
+
 int QuitOnSignal::s_pipe[2] = {-1, -1};
 
 QuitOnSignal::QuitOnSignal(QObject* parent) : QObject(parent)
@@ -42,3 +44,5 @@ void QuitOnSignal::notify(int signal)
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(s_pipe[0], &byte, 1);
 }
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace sim {
+
 QString RequestDispatcher::keyword(const QString& request)
 {
     const qsizetype dollar = request.indexOf(QLatin1Char('$'));
@@ -43,3 +45,5 @@ bool RequestDispatcher::isArticle(const QString& keyword)
     return std::all_of(number.begin(), number.end(),
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
+
+} // namespace sim

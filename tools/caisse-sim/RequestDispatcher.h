@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace sim {
+
 // Finds the handler of a request line by its keyword and returns the reply line.
 class RequestDispatcher final
 {
@@ -40,3 +42,5 @@ private:
     QSet<QString> m_ticketKeywords;
     Handler m_articles;
 };
+
+} // namespace sim

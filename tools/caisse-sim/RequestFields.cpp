@@ -2,13 +2,23 @@
 
 #include "RestaurantCatalogue.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace RequestFields {
 
+QStringList split(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList fields = text.split(QLatin1Char('$'));
+    if (text.endsWith(QLatin1Char('$')))
+        fields.removeLast();
+    return fields;
+}
+
 QStringList after(const QString& request)
 {
-    return Split(request, QStringLiteral("$")).mid(1);
+    return split(request).mid(1);
 }
 
 std::optional<int> number(const QString& text, int min, int max)
@@ -22,11 +32,11 @@ std::optional<int> number(const QString& text, int min, int max)
 
 std::optional<Standard> standard(const QStringList& fields, const RestaurantCatalogue& catalogue)
 {
-    const std::optional<int> table = number(field(fields, 0), 0, RestaurantCatalogue::Tables);
-    const std::optional<int> waiter = number(field(fields, 2), 1, RestaurantCatalogue::Waiters);
+    const std::optional<int> table = number(fields.value(0), 0, RestaurantCatalogue::Tables);
+    const std::optional<int> waiter = number(fields.value(2), 1, RestaurantCatalogue::Waiters);
     if (!table || !waiter || (*table != 0 && !catalogue.table(*table)))
         return std::nullopt;
-    return Standard{*table, number(field(fields, 1), 0, 99).value_or(0), *waiter, fields.mid(3)};
+    return Standard{*table, number(fields.value(1), 0, 99).value_or(0), *waiter, fields.mid(3)};
 }
 
 QList<bool> choiceFlags(const QString& request)
@@ -35,9 +45,11 @@ QList<bool> choiceFlags(const QString& request)
     QList<bool> flags;
     if (tilde < 0)
         return flags;
-    for (const QString& entry : Split(request.mid(tilde + 1), QStringLiteral("$")))
+    for (const QString& entry : split(request.mid(tilde + 1)))
         flags.append(entry == QLatin1String("1"));
     return flags;
 }
 
 } // namespace RequestFields
+
+} // namespace sim

@@ -6,10 +6,16 @@
 
 #include <optional>
 
+namespace sim {
+
 struct RestaurantCatalogue;
 
 // Reading the fields of a request line: everything the terminal sends is "$"-separated decimal numbers and texts.
 namespace RequestFields {
+
+// The fields of a "$"-separated text: none for an empty text, and no empty field after a final "$" ("a$$b$" is
+// "a", "", "b").
+QStringList split(const QString& text);
 
 // The fields after the keyword: "couverts$12$4$2$" gives 12, 4, 2.
 QStringList after(const QString& request);
@@ -35,3 +41,5 @@ std::optional<Standard> standard(const QStringList& fields, const RestaurantCata
 QList<bool> choiceFlags(const QString& request);
 
 } // namespace RequestFields
+
+} // namespace sim

@@ -2,8 +2,9 @@
 
 #include "CatalogueReader.h"
 #include "CatalogueReplies.h"
+#include "Dialect.h"
 
-#include "link/WireCodec.h"
+#include "WireLine.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QtEndian>
+
+namespace sim {
 
 namespace {
 
@@ -25,13 +28,13 @@ QString stampOf(const QByteArray& bytes)
 bool fitsOnTheLine(const RestaurantCatalogue& catalogue, QString& error)
 {
     for (const auto& [request, builder] : CatalogueReplies::all()) {
-        const qsizetype length = builder(catalogue).size();
-        if (length > WireCodec::MaxLineLength - 1) {
+        const qsizetype length = builder(catalogue, Dialect()).size();
+        if (length > MaxLineLength - 1) {
             error = QStringLiteral("the reply to \"%1\" would be %2 characters long, more than the terminal reads "
                                    "(%3)")
                         .arg(request)
                         .arg(length)
-                        .arg(WireCodec::MaxLineLength - 1);
+                        .arg(MaxLineLength - 1);
             return false;
         }
     }
@@ -79,3 +82,5 @@ bool Restaurant::refresh(QString& error)
         return true;
     return load(m_path, error);
 }
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace sim {
+
 // The restaurant the simulator plays the register of, read from its JSON data file.
 class Restaurant final
 {
@@ -31,3 +33,5 @@ private:
     QString m_fileStamp; // of the bytes last loaded, to see an edit
     QString m_stamp;
 };
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace sim {
+
 namespace {
 
 template <typename T, typename Key> const T* findBy(const QList<T>& items, Key T::*key, Key value)
@@ -67,3 +69,5 @@ QList<QString> RestaurantCatalogue::tickedOptions(const Product& product, const 
     }
     return options;
 }
+
+} // namespace sim

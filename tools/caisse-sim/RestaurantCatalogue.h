@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+namespace sim {
+
 // Everything the register knows about the restaurant and sends to a terminal at its catalogue load.
 struct RestaurantCatalogue
 {
@@ -145,3 +147,5 @@ struct RestaurantCatalogue
     QList<QString> tickedOptions(const Product& product, const QList<bool>& flags) const;
     const KitchenOptionList* kitchenOptionList(int list) const;
 };
+
+} // namespace sim

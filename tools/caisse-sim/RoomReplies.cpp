@@ -1,5 +1,6 @@
 #include "RoomReplies.h"
 
+#include "Dialect.h"
 #include "RequestDispatcher.h"
 #include "RequestFields.h"
 #include "Restaurant.h"
@@ -10,6 +11,8 @@
 
 #include <optional>
 #include <set>
+
+namespace sim {
 
 namespace {
 
@@ -22,7 +25,8 @@ std::optional<int> waiterIn(const QString& text)
 
 } // namespace
 
-RoomReplies::RoomReplies(const Restaurant& restaurant, ServiceState& state) : m_restaurant(restaurant), m_state(state)
+RoomReplies::RoomReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state)
 {
 }
 
@@ -106,15 +110,16 @@ QString RoomReplies::ad(const QString& request) const
         const std::optional<int> waiter = waiterIn(fields.value(2));
         if (!waiter)
             return QString();
-        return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), 0, *waiter),
-                                  m_state.ticket(0, *waiter));
+        return TicketLayout::text(m_restaurant.catalogue(), 0, *waiter, m_state.ticket(0, *waiter), m_dialect);
     }
     if (!hasTable(*table))
         return QString();
-    return TicketLayout::text(TicketLayout::title(m_restaurant.catalogue(), *table, 0), m_state.ticket(*table, 0));
+    return TicketLayout::text(m_restaurant.catalogue(), *table, 0, m_state.ticket(*table, 0), m_dialect);
 }
 
 bool RoomReplies::hasTable(int table) const
 {
     return m_restaurant.catalogue().table(table) != nullptr;
 }
+
+} // namespace sim

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace sim {
+
+class Dialect;
+
 class Restaurant;
 class RequestDispatcher;
 class ServiceState;
@@ -18,7 +22,7 @@ class ServiceState;
 class RoomReplies final
 {
 public:
-    RoomReplies(const Restaurant& restaurant, ServiceState& state);
+    RoomReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -31,5 +35,8 @@ private:
     bool hasTable(int table) const;
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
 };
+
+} // namespace sim

@@ -4,6 +4,8 @@
 #include "Restaurant.h"
 #include "SimOptions.h"
 
+namespace sim {
+
 ServiceStartReplies::ServiceStartReplies(Restaurant& restaurant, const SimOptions& options, Log log)
     : m_restaurant(restaurant), m_options(options), m_log(std::move(log))
 {
@@ -33,3 +35,5 @@ QString ServiceStartReplies::numversion() const
 {
     return m_options.outdated ? QStringLiteral("numversion~2~2~2") : QStringLiteral("numversion~2~2~3");
 }
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace sim {
+
 class Restaurant;
 class RequestDispatcher;
 struct SimOptions;
@@ -26,3 +28,5 @@ private:
     const SimOptions& m_options;
     Log m_log;
 };
+
+} // namespace sim

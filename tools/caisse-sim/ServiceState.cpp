@@ -1,5 +1,7 @@
 #include "ServiceState.h"
 
+namespace sim {
+
 ServiceState::ServiceState(const RestaurantCatalogue& catalogue)
 {
     for (const RestaurantCatalogue::Room& room : catalogue.rooms) {
@@ -71,3 +73,5 @@ void ServiceState::close(int table, int waiter)
 {
     ticketsOf(table).erase(table == 0 ? waiter : table);
 }
+
+} // namespace sim

@@ -5,13 +5,15 @@
 
 #include <map>
 
+namespace sim {
+
 // What the register holds while the restaurant serves: the open tickets of the tables and of the waiters' own
 // accounts. It starts from the tickets of the data file and lives as long as the simulator, shared by every
 // terminal; an edit of the data file changes the catalogue, never the tickets in service.
 class ServiceState final
 {
 public:
-    using Ticket = ::Ticket;
+    using Ticket = sim::Ticket;
     using Line = Ticket::Line;
 
     explicit ServiceState(const RestaurantCatalogue& catalogue);
@@ -36,3 +38,5 @@ private:
     std::map<int, Ticket> m_tables;   // by table number
     std::map<int, Ticket> m_accounts; // by waiter number
 };
+
+} // namespace sim

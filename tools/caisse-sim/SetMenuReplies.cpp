@@ -1,10 +1,12 @@
 #include "SetMenuReplies.h"
 
+#include "CatalogueText.h"
+#include "Dialect.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "ServiceState.h"
 
-#include "link/ReplyText.h"
+namespace sim {
 
 namespace {
 
@@ -25,8 +27,8 @@ int optionGroup(int list)
 
 } // namespace
 
-SetMenuReplies::SetMenuReplies(const Restaurant& restaurant, ServiceState& state)
-    : m_restaurant(restaurant), m_state(state)
+SetMenuReplies::SetMenuReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect)
+    : m_restaurant(restaurant), m_dialect(dialect), m_state(state)
 {
 }
 
@@ -54,8 +56,10 @@ QString SetMenuReplies::af(const QString& request) const
         const RestaurantCatalogue::SetMenu* menu = catalogue.setMenu(line.article);
         const Ticket::Composition& composition = line.menus.at(column.unit);
         reply += cell(menu ? menu->name : line.name, line.article);
-        for (int step = 0; step < RestaurantCatalogue::SetMenuSteps; ++step) {
-            if (!menu || step >= menu->steps.size() || step >= composition.size())
+        const QList<int> rows = menu ? CatalogueText::menuRows(*menu, m_dialect) : QList<int>();
+        for (int row = 0; row < RestaurantCatalogue::SetMenuSteps; ++row) {
+            const int step = rows.value(row, -1);
+            if (!menu || step < 0 || step >= composition.size())
                 reply += cell(QStringLiteral("Aucun choix"), 0);
             else if (const std::optional<Ticket::Dish>& dish = composition.at(step))
                 reply += cell(dish->name, dish->article);
@@ -73,21 +77,20 @@ QString SetMenuReplies::r(const QString& request)
         RequestFields::standard(RequestFields::after(request), catalogue);
     if (!fields)
         return QString();
-    const std::optional<int> column = RequestFields::number(field(fields->rest, 0), 1, 9999);
-    const std::optional<int> line = RequestFields::number(field(fields->rest, 1), 2, 7);
-    const std::optional<int> position = RequestFields::number(field(fields->rest, 2), 0, 9999);
-    const bool course = RequestFields::number(field(fields->rest, 3), 0, RestaurantCatalogue::Courses).has_value();
+    const std::optional<int> column = RequestFields::number(fields->rest.value(0), 1, 9999);
+    const std::optional<int> line = RequestFields::number(fields->rest.value(1), 2, 7);
+    const std::optional<int> position = RequestFields::number(fields->rest.value(2), 0, 9999);
+    const bool course = RequestFields::number(fields->rest.value(3), 0, RestaurantCatalogue::Courses).has_value();
     Ticket* ticket = changeable(*fields);
     if (!ticket || !column || !line || !position || !course)
         return QString();
-    std::optional<Ticket::Dish>* slot = ticket->menuStep(*column - 1, *line - 2);
+    const std::optional<int> stepIndex = stepOf(*ticket, *column, *line);
+    std::optional<Ticket::Dish>* slot = stepIndex ? ticket->menuStep(*column - 1, *stepIndex) : nullptr;
     if (!slot || slot->has_value())
         return QString();
     const RestaurantCatalogue::SetMenu* menu =
         catalogue.setMenu(ticket->lines.at(ticket->menuColumns().at(*column - 1).line).article);
-    if (!menu || *line - 2 >= menu->steps.size())
-        return QString();
-    const RestaurantCatalogue::SetMenuStep& step = menu->steps.at(*line - 2);
+    const RestaurantCatalogue::SetMenuStep& step = menu->steps.at(*stepIndex);
     const RestaurantCatalogue::Product* product =
         *position < step.articles.size() ? catalogue.product(step.articles.at(*position)) : nullptr;
     if (!product)
@@ -95,8 +98,10 @@ QString SetMenuReplies::r(const QString& request)
     // the set menu says which course its step is; the terminal's guess from the dish's courses may differ
     *slot = Ticket::Dish{product->article, product->name, product->kitchenLabel, step.course, {}, false, false};
     ticket->dishChosen(*column - 1, step.course);
-    return product->kitchenOptions == 0 ? QStringLiteral("ru;0")
-                                        : QStringLiteral("ru;%1;").arg(optionGroup(product->kitchenOptions));
+    const int options = CatalogueText::offeredOptionList(*product, m_dialect);
+    if (options != 0)
+        return QStringLiteral("ru;%1;").arg(optionGroup(options));
+    return m_dialect.is(Dialect::Choice::DishNoOptions, NoOptions::Empty) ? QString() : QStringLiteral("ru;0");
 }
 
 QString SetMenuReplies::b(const QString& request)
@@ -106,20 +111,34 @@ QString SetMenuReplies::b(const QString& request)
         RequestFields::standard(RequestFields::after(request), catalogue);
     if (!fields)
         return QString();
-    const bool course = RequestFields::number(field(fields->rest, 0), 0, RestaurantCatalogue::Courses).has_value();
-    const std::optional<int> column = RequestFields::number(field(fields->rest, 1), 1, 9999);
-    const std::optional<int> line = RequestFields::number(field(fields->rest, 2), 2, 7);
+    const bool course = RequestFields::number(fields->rest.value(0), 0, RestaurantCatalogue::Courses).has_value();
+    const std::optional<int> column = RequestFields::number(fields->rest.value(1), 1, 9999);
+    const std::optional<int> line = RequestFields::number(fields->rest.value(2), 2, 7);
     Ticket* ticket = changeable(*fields);
     if (!ticket || !course || !column || !line)
         return QString();
-    std::optional<Ticket::Dish>* slot = ticket->menuStep(*column - 1, *line - 2);
+    const std::optional<int> stepIndex = stepOf(*ticket, *column, *line);
+    std::optional<Ticket::Dish>* slot = stepIndex ? ticket->menuStep(*column - 1, *stepIndex) : nullptr;
     if (!slot || !slot->has_value() || (*slot)->sent)
         return QString();
     const RestaurantCatalogue::Product* product = catalogue.product((*slot)->article);
     if (!product)
         return QString();
-    (*slot)->options = catalogue.tickedOptions(*product, RequestFields::choiceFlags(request));
+    (*slot)->options = CatalogueText::offeredOptionList(*product, m_dialect) == 0
+                           ? QList<QString>()
+                           : catalogue.tickedOptions(*product, RequestFields::choiceFlags(request));
     return QStringLiteral("OK");
+}
+
+std::optional<int> SetMenuReplies::stepOf(const Ticket& ticket, int column, int line) const
+{
+    const QList<Ticket::MenuColumn> columns = ticket.menuColumns();
+    if (column < 1 || column > columns.size())
+        return std::nullopt;
+    const RestaurantCatalogue::SetMenu* menu =
+        m_restaurant.catalogue().setMenu(ticket.lines.at(columns.at(column - 1).line).article);
+    const int step = menu ? CatalogueText::menuRows(*menu, m_dialect).value(line - 2, -1) : -1;
+    return step < 0 ? std::nullopt : std::optional<int>(step);
 }
 
 Ticket* SetMenuReplies::changeable(const RequestFields::Standard& fields)
@@ -127,3 +146,5 @@ Ticket* SetMenuReplies::changeable(const RequestFields::Standard& fields)
     Ticket* ticket = m_state.ticket(fields.table, fields.waiter);
     return ticket && !ticket->finalised ? ticket : nullptr;
 }
+
+} // namespace sim

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace sim {
+
+class Dialect;
+
 class Restaurant;
 class RequestDispatcher;
 class ServiceState;
@@ -28,7 +32,7 @@ struct Ticket;
 class SetMenuReplies final
 {
 public:
-    SetMenuReplies(const Restaurant& restaurant, ServiceState& state);
+    SetMenuReplies(const Restaurant& restaurant, ServiceState& state, const Dialect& dialect);
 
     void install(RequestDispatcher& dispatcher);
 
@@ -37,8 +41,13 @@ private:
     QString r(const QString& request);
     QString b(const QString& request);
     // The ticket a composition request may change: open and not finalised.
+    // The step (from 0) of the set menu in the column (from 1) that the line (2 for the first row) shows.
+    std::optional<int> stepOf(const Ticket& ticket, int column, int line) const;
     Ticket* changeable(const RequestFields::Standard& fields);
 
     const Restaurant& m_restaurant;
+    const Dialect& m_dialect;
     ServiceState& m_state;
 };
+
+} // namespace sim

@@ -1,6 +1,7 @@
 #include "SimConnection.h"
 
 #include "AsciiText.h"
+#include "Replay.h"
 #include "RequestDispatcher.h"
 #include "RequestFields.h"
 #include "SimOptions.h"
@@ -8,9 +9,11 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace sim {
+
 SimConnection::SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options,
-                             ChaosPlan* chaos, QObject* parent)
-    : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos),
+                             ChaosPlan* chaos, Replay* replay, QObject* parent)
+    : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos), m_replay(replay),
       m_peer(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()))
 {
     m_socket->setParent(this);
@@ -35,14 +38,14 @@ void SimConnection::readRequests()
     QString request;
     for (;;) {
         switch (m_buffer.takeLine(request)) {
-        case LineBuffer::Status::NeedMore:
+        case LineReader::Status::NeedMore:
             m_partialOwed = owed && !m_buffer.isEmpty();
             return;
-        case LineBuffer::Status::TooLong:
+        case LineReader::Status::TooLong:
             log(QStringLiteral("request line too long, closing"));
             m_socket->abort();
             return;
-        case LineBuffer::Status::Line:
+        case LineReader::Status::Line:
             break;
         }
         if (owed)
@@ -77,13 +80,26 @@ void SimConnection::answerWaitingRequests()
 
 void SimConnection::answer(const QString& request)
 {
-    const QString reply = asciiText(m_dispatcher.reply(request));
+    QString reply;
+    m_replayed.clear();
+    if (m_replay) {
+        const Replay::Answer recorded =
+            m_replay->answer(request, [this, &request] { return asciiText(m_dispatcher.reply(request)); });
+        if (!recorded.answered) {
+            log(QStringLiteral("no reply, as recorded"));
+            return;
+        }
+        reply = recorded.reply;
+        m_replayed = recorded.following;
+    } else {
+        reply = asciiText(m_dispatcher.reply(request));
+    }
     if (!m_chaos) {
         send(request, reply);
         return;
     }
     // a reply line takes the same 7-bit form and CR LF ending as a request
-    const ChaosPlan::Fault fault = m_chaos->next(WireCodec::encodeRequest(reply));
+    const ChaosPlan::Fault fault = m_chaos->next(encodeLine(reply));
     if (fault.kind != ChaosPlan::Kind::None)
         Q_EMIT logged(QStringLiteral("chaos: %1 after \"%2\" from %3").arg(fault.description, request, m_peer));
     applyFault(request, reply, fault);
@@ -118,7 +134,7 @@ void SimConnection::applyFault(const QString& request, const QString& reply, con
         m_socket->write(fault.line);
         break;
     case ChaosPlan::Kind::MissingFields:
-        m_socket->write(fault.line);
+        m_socket->write(encodeLine(QString::fromLatin1(fault.line.chopped(2)), lineEnd()));
         log(QStringLiteral("-> %1").arg(QString::fromLatin1(fault.line.chopped(2))));
         break;
     case ChaosPlan::Kind::Refuse:
@@ -135,7 +151,7 @@ void SimConnection::send(const QString& request, const QString& reply)
 {
     if (!isOpen())
         return;
-    m_socket->write(WireCodec::encodeRequest(reply));
+    m_socket->write(wireReply(request, reply));
     logSent(request, reply);
 }
 
@@ -144,7 +160,7 @@ void SimConnection::trickle(const QString& request, const QString& reply, int pi
     m_holding = true;
     // without Nagle's wait, so that each piece leaves as a segment of its own
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const QByteArray bytes = WireCodec::encodeRequest(reply);
+    const QByteArray bytes = wireReply(request, reply);
     auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, timer, request, reply, bytes, pieces, piece = 0]() mutable {
@@ -165,6 +181,37 @@ void SimConnection::trickle(const QString& request, const QString& reply, int pi
     timer->start(ChaosPlan::TrickleIntervalMs);
 }
 
+LineEnd SimConnection::lineEnd() const
+{
+    return m_options.dialect.is(Dialect::Choice::LineEnd, LineEnding::Lf) ? LineEnd::Lf : LineEnd::CrLf;
+}
+
+QStringList SimConnection::following(const QString& request, const QString& reply) const
+{
+    if (m_replay)
+        return m_replayed;
+    if (reply.isEmpty() || RequestDispatcher::keyword(request) != QLatin1String("ad$"))
+        return {};
+    switch (m_options.dialect.value(Dialect::Choice::TicketTrailer)) {
+    case Trailer::Empty:
+        return {QString()};
+    case Trailer::Ok:
+        return {QStringLiteral("OK")};
+    case Trailer::Text:
+        return {QStringLiteral("FIN DU TICKET")};
+    default:
+        return {};
+    }
+}
+
+QByteArray SimConnection::wireReply(const QString& request, const QString& reply) const
+{
+    QByteArray bytes = encodeLine(reply, lineEnd());
+    for (const QString& line : following(request, reply))
+        bytes += encodeLine(line, lineEnd());
+    return bytes;
+}
+
 void SimConnection::releaseHeldReply()
 {
     m_holding = false;
@@ -174,6 +221,13 @@ void SimConnection::releaseHeldReply()
 void SimConnection::logSent(const QString& request, const QString& reply)
 {
     log(QStringLiteral("-> %1").arg(reply));
+    logTicket(request, reply);
+    for (const QString& line : following(request, reply))
+        log(QStringLiteral("trailer -> %1").arg(line));
+}
+
+void SimConnection::logTicket(const QString& request, const QString& reply)
+{
     if (reply.isEmpty() || !m_dispatcher.repliesWithTicket(request))
         return;
     // which table the ticket is for, so that a reader of the log need not pair replies with requests
@@ -192,3 +246,5 @@ void SimConnection::log(const QString& text)
 {
     Q_EMIT logged(QStringLiteral("%1 %2").arg(m_peer, text));
 }
+
+} // namespace sim

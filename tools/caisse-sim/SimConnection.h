@@ -2,12 +2,16 @@
 
 #include "ChaosPlan.h"
 
-#include "link/WireCodec.h"
+#include "WireLine.h"
 
 #include <QObject>
 #include <QStringList>
 
 class QTcpSocket;
+
+namespace sim {
+
+class Replay;
 class RequestDispatcher;
 struct SimOptions;
 
@@ -20,8 +24,9 @@ class SimConnection final : public QObject
 
 public:
     // chaos may be null: no faults.
+    // chaos and replay may be null: no faults, and replies from the restaurant.
     SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options, ChaosPlan* chaos,
-                  QObject* parent = nullptr);
+                  Replay* replay, QObject* parent = nullptr);
 
     // "address:port" of the terminal, as every log line of this connection starts
     const QString& peer() const { return m_peer; }
@@ -44,8 +49,15 @@ private:
     void applyFault(const QString& request, const QString& reply, const ChaosPlan::Fault& fault);
     void send(const QString& request, const QString& reply);
     void trickle(const QString& request, const QString& reply, int pieces);
+    LineEnd lineEnd() const;
+    // The lines sent after the reply: the one a register may send after a ticket (the terminal reads one more
+    // line after its ticket request), or those the recording of a replay has there.
+    QStringList following(const QString& request, const QString& reply) const;
+    // The reply as it goes out, line end and trailing line included.
+    QByteArray wireReply(const QString& request, const QString& reply) const;
     void releaseHeldReply();
     void logSent(const QString& request, const QString& reply);
+    void logTicket(const QString& request, const QString& reply);
     bool isOpen() const;
     void log(const QString& text);
 
@@ -53,9 +65,13 @@ private:
     const RequestDispatcher& m_dispatcher;
     const SimOptions& m_options;
     ChaosPlan* m_chaos;
-    LineBuffer m_buffer;
+    Replay* m_replay;
+    QStringList m_replayed; // the lines the recording has after the reply being sent
+    LineReader m_buffer;
     QString m_peer;
     QStringList m_waiting;      // requests received and not answered yet
     bool m_holding = false;     // a reply is delayed or trickling
     bool m_partialOwed = false; // the partial line buffered began while a reply was owed
 };
+
+} // namespace sim

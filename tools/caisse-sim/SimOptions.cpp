@@ -5,11 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace sim {
+
 bool SimOptions::parse(const QStringList& arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays the restaurant's cash register for the Commande terminal."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption addressOption(QStringLiteral("address"), QStringLiteral("Address to listen on."),
                                            QStringLiteral("A"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on (0: any free port)."),
@@ -30,8 +33,27 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     const QCommandLineOption chaosRateOption(QStringLiteral("chaos-rate"),
                                              QStringLiteral("Probability of a fault per request (default 0.1)."),
                                              QStringLiteral("P"));
+    const QCommandLineOption dialectOption(
+        QStringLiteral("dialect"),
+        QStringLiteral("Make every choice the protocol leaves to the register from the seed (0: the plain register)."),
+        QStringLiteral("SEED"));
+    const QCommandLineOption dialectChoiceOption(QStringLiteral("dialect-choice"),
+                                                 QStringLiteral("Force one choice of the dialect, as NAME=VALUE "
+                                                                "(repeatable; applied after --dialect)."),
+                                                 QStringLiteral("NAME=VALUE"));
+    const QCommandLineOption relayOption(QStringLiteral("relay"),
+                                         QStringLiteral("Forward every connection to this register and record the "
+                                                        "exchanges (needs --record)."),
+                                         QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption recordOption(QStringLiteral("record"), QStringLiteral("Recording written by --relay."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption recordCodesOption(QStringLiteral("record-codes"),
+                                               QStringLiteral("Keep the waiter codes in the recording."));
+    const QCommandLineOption replayOption(QStringLiteral("replay"), QStringLiteral("Answer from a recording."),
+                                          QStringLiteral("FILE"));
     parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
-                       dropOption, noprinterOption, chaosOption, chaosRateOption});
+                       dropOption, noprinterOption, chaosOption, chaosRateOption, dialectOption, dialectChoiceOption,
+                       relayOption, recordOption, recordCodesOption, replayOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -70,6 +92,44 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
             return false;
         }
     }
+    if (parser.isSet(dialectOption)) {
+        const quint64 seed = parser.value(dialectOption).toULongLong(&ok);
+        if (!ok) {
+            error = QStringLiteral("invalid dialect seed %1").arg(parser.value(dialectOption));
+            return false;
+        }
+        dialect = Dialect(seed);
+    }
+    for (const QString& assignment : parser.values(dialectChoiceOption)) {
+        if (!dialect.force(assignment, error))
+            return false;
+    }
+    if (parser.isSet(relayOption)) {
+        const QString target = parser.value(relayOption);
+        relayHost = target.section(QLatin1Char(':'), 0, 0);
+        const QString relayPortText = target.section(QLatin1Char(':'), 1);
+        const uint number = relayPortText.isEmpty() ? DefaultPort : relayPortText.toUInt(&ok);
+        if (relayHost.isEmpty() || (!relayPortText.isEmpty() && (!ok || number == 0 || number > 65535))) {
+            error = QStringLiteral("invalid register %1 for --relay").arg(target);
+            return false;
+        }
+        relayPort = static_cast<quint16>(number);
+        if (!parser.isSet(recordOption)) {
+            error = QStringLiteral("--relay needs --record");
+            return false;
+        }
+    }
+    recordPath = parser.value(recordOption);
+    recordCodes = parser.isSet(recordCodesOption);
+    if (!recordPath.isEmpty() && relayHost.isEmpty()) {
+        error = QStringLiteral("--record needs --relay");
+        return false;
+    }
+    replayPath = parser.value(replayOption);
+    if (!replayPath.isEmpty() && !relayHost.isEmpty()) {
+        error = QStringLiteral("--replay and --relay do not go together");
+        return false;
+    }
     return true;
 }
 
@@ -84,3 +144,5 @@ QString SimOptions::sampleDataPath()
     }
     return QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json");
 }
+
+} // namespace sim

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "ChaosPlan.h"
+#include "Dialect.h"
 
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+namespace sim {
 
 // How the simulator runs: where it listens, which restaurant it serves and the misbehaviours tests ask for.
 struct SimOptions
@@ -24,6 +27,12 @@ struct SimOptions
     bool noprinter = false;           // the register has no preparation printer: "suitesss$" gets "nook"
     std::optional<quint64> chaosSeed; // faults are injected into the replies (ChaosPlan)
     double chaosRate = ChaosPlan::DefaultRate; // the probability of a fault per request
+    QString relayHost;                         // not empty: relay every connection to this register (Relay)
+    quint16 relayPort = DefaultPort;
+    QString recordPath;       // where the relay records the exchanges
+    bool recordCodes = false; // the recording keeps the waiter codes
+    QString replayPath;       // not empty: answer from this recording (Replay)
+    Dialect dialect;          // the register's habits, where the protocol leaves them to it
 
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.
@@ -32,3 +41,5 @@ struct SimOptions
     // The sample restaurant: a copy next to the executable first, else the one in the source tree.
     static QString sampleDataPath();
 };
+
+} // namespace sim

@@ -8,13 +8,18 @@
 
 #include <algorithm>
 
+namespace sim {
+
 SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent)
     : QObject(parent), m_options(options), m_restaurant(restaurant), m_state(m_restaurant.catalogue()),
       m_serviceStart(m_restaurant, m_options, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_catalogueReplies(m_restaurant), m_waiterReplies(m_restaurant), m_roomReplies(m_restaurant, m_state),
+      m_catalogueReplies(m_restaurant, m_options.dialect), m_waiterReplies(m_restaurant),
+      m_roomReplies(m_restaurant, m_state, m_options.dialect),
       m_printers(!m_options.noprinter, [this](const QString& line) { Q_EMIT logged(line); }),
-      m_orderReplies(m_restaurant, m_state, m_printers), m_kitchenReplies(m_restaurant, m_state, m_printers),
-      m_setMenuReplies(m_restaurant, m_state), m_closingReplies(m_restaurant, m_state, m_printers),
+      m_orderReplies(m_restaurant, m_state, m_printers, m_options.dialect),
+      m_kitchenReplies(m_restaurant, m_state, m_printers, m_options.dialect),
+      m_setMenuReplies(m_restaurant, m_state, m_options.dialect),
+      m_closingReplies(m_restaurant, m_state, m_printers, m_options.dialect),
       m_chaos(m_options.chaosSeed ? std::make_unique<ChaosPlan>(*m_options.chaosSeed, m_options.chaosRate) : nullptr),
       m_server(new QTcpServer(this)), m_refusal(new QTimer(this))
 {
@@ -33,6 +38,11 @@ SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QO
 
 bool SimServer::listen(QString& error)
 {
+    if (!m_options.replayPath.isEmpty()) {
+        m_replay = std::make_unique<Replay>([this](const QString& line) { Q_EMIT logged(line); });
+        if (!m_replay->load(m_options.replayPath, error))
+            return false;
+    }
     if (!m_server->listen(m_options.address, m_options.port)) {
         error = QStringLiteral("cannot listen on %1:%2: %3")
                     .arg(m_options.address.toString())
@@ -54,7 +64,7 @@ QString SimServer::reply(const QString& request)
 void SimServer::acceptConnections()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
-        auto* connection = new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), this);
+        auto* connection = new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), m_replay.get(), this);
         connect(connection, &SimConnection::logged, this, &SimServer::logged);
         connect(connection, &SimConnection::refuseRequested, this, &SimServer::refuseConnections);
         connect(connection, &SimConnection::restartRequested, this, &SimServer::restart);
@@ -91,3 +101,5 @@ void SimServer::listenAgain()
     }
     Q_EMIT logged(QStringLiteral("caisse-sim: listening again on %1:%2").arg(m_address.toString()).arg(m_port));
 }
+
+} // namespace sim

@@ -5,6 +5,7 @@
 #include "KitchenReplies.h"
 #include "OrderReplies.h"
 #include "PrinterLog.h"
+#include "Replay.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "RoomReplies.h"
@@ -21,6 +22,8 @@
 class QTcpServer;
 class QTimer;
 
+namespace sim {
+
 // The register's side of the line: listens for terminals and answers them from the restaurant's data.
 class SimServer final : public QObject
 {
@@ -29,6 +32,7 @@ class SimServer final : public QObject
 public:
     SimServer(const SimOptions& options, const Restaurant& restaurant, QObject* parent = nullptr);
 
+    // Loads the recording of --replay, then listens.
     bool listen(QString& error);
     // Where it listens, also while a chaos fault has it refuse connections.
     QHostAddress address() const { return m_address; }
@@ -63,8 +67,11 @@ private:
     SetMenuReplies m_setMenuReplies;
     ClosingReplies m_closingReplies;
     std::unique_ptr<ChaosPlan> m_chaos;
+    std::unique_ptr<Replay> m_replay; // with --replay
     QTcpServer* m_server;
     QTimer* m_refusal; // ends a time of refused connections
     QHostAddress m_address;
     quint16 m_port = 0;
 };
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace sim {
+
 namespace {
 
 constexpr int MaxQuantity = 99; // the ticket's quantity column holds two digits
@@ -259,3 +261,5 @@ void Ticket::removeLines(int first, int count)
     else if (m_lastLine >= first)
         m_lastLine = -1;
 }
+
+} // namespace sim

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace sim {
+
 // What a preparation printer receives for one line of an order.
 struct KitchenItem
 {
@@ -107,3 +109,5 @@ private:
     int m_lastLine = -1; // where the next supplement goes
     int m_lastCourse = 0;
 };
+
+} // namespace sim

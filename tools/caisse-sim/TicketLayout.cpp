@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace sim {
+
 namespace TicketLayout {
 
 namespace {
@@ -32,39 +34,86 @@ QString title(const RestaurantCatalogue& catalogue, int table, int waiter)
     return QStringLiteral("Compte ") + (known ? known->name : QStringLiteral("serveur %1").arg(waiter));
 }
 
-QString text(const QString& title, const ServiceState::Ticket* ticket)
+QList<LaidLine> layout(const RestaurantCatalogue& catalogue, int table, int waiter, const ServiceState::Ticket* ticket,
+                       const Dialect& dialect)
 {
+    using Choice = Dialect::Choice;
     const QString rule(Width, QLatin1Char('-'));
-    QStringList lines;
-    QString header = title;
-    if (ticket && ticket->covers > 0) {
-        const QString covers = QStringLiteral("%1 couverts").arg(ticket->covers);
-        header = title.left(Width - int(covers.size()) - 1).leftJustified(Width - int(covers.size())) + covers;
+    const QString heading = title(catalogue, table, waiter);
+    const int covers = ticket ? ticket->covers : 0;
+    QList<LaidLine> lines;
+    if (dialect.is(Choice::TicketHeader, Header::Several)) {
+        lines.append({catalogue.name.toUpper()});
+        lines.append({heading});
+        if (covers > 0)
+            lines.append({QStringLiteral("%1 couverts").arg(covers)});
+        lines.append({QString()});
+    } else if (covers > 0) {
+        const QString count = QStringLiteral("%1 couverts").arg(covers);
+        lines.append({heading.left(Width - int(count.size()) - 1).leftJustified(Width - int(count.size())) + count});
+    } else {
+        lines.append({heading});
     }
-    lines << header << rule;
+    lines.append({rule});
+    const bool starred = dialect.is(Choice::TicketComments, Comments::Starred);
+    const auto under = [starred](const QString& text, int depth) {
+        return starred ? QString(2 * depth, QLatin1Char(' ')) + QStringLiteral("* ") + text : indented(text, 2 * depth);
+    };
     if (ticket) {
-        for (const ServiceState::Line& line : ticket->lines) {
+        for (int index = 0; index < ticket->lines.size(); ++index) {
+            const ServiceState::Line& line = ticket->lines.at(index);
             const QString name = line.supplement ? QStringLiteral("+ ") + line.name : line.name;
             const QString amount = line.offered ? QStringLiteral("offert") : euros(line.quantity * line.unitPrice);
-            lines << QString::number(line.quantity).leftJustified(QuantityWidth) +
-                         name.left(NameWidth - 1).leftJustified(NameWidth) + amount.rightJustified(AmountWidth);
+            const bool zero = line.offered && dialect.is(Choice::TicketOffered, Offered::ZeroQuantity);
+            const QString quantity = zero ? QStringLiteral("0") : QString::number(line.quantity);
+            const QString shownName = dialect.is(Choice::TicketNames, Names::Whole) && name.size() >= NameWidth
+                                          ? name + QLatin1Char(' ')
+                                          : name.left(NameWidth - 1).leftJustified(NameWidth);
+            lines.append({quantity.leftJustified(QuantityWidth) + shownName + amount.rightJustified(AmountWidth),
+                          zero ? -1 : index});
             for (const QString& comment : line.comments)
-                lines << indented(comment, 0);
+                lines.append({under(comment, 0)});
             for (const Ticket::Composition& composition : line.menus) {
                 for (const std::optional<Ticket::Dish>& dish : composition) {
                     if (!dish)
                         continue;
-                    lines << indented(QStringLiteral("- ") + dish->name, 0);
+                    lines.append({under(QStringLiteral("- ") + dish->name, 0)});
                     for (const QString& option : dish->options)
-                        lines << indented(option, 2);
+                        lines.append({under(option, 1)});
                 }
             }
+            if (dialect.is(Choice::TicketBlanks, Blanks::Between))
+                lines.append({QString()});
         }
     }
     if (ticket && !ticket->lines.isEmpty())
-        lines << rule;
-    lines << QStringLiteral("TOTAL") + euros(ticket ? ticket->total() : 0).rightJustified(Width - 5);
-    return lines.join(QLatin1Char('~'));
+        lines.append({rule});
+    lines.append({QStringLiteral("TOTAL") + euros(ticket ? ticket->total() : 0).rightJustified(Width - 5)});
+    return lines;
+}
+
+QString text(const RestaurantCatalogue& catalogue, int table, int waiter, const ServiceState::Ticket* ticket,
+             const Dialect& dialect)
+{
+    QStringList texts;
+    for (const LaidLine& line : layout(catalogue, table, waiter, ticket, dialect))
+        texts.append(line.text);
+    return texts.join(QLatin1Char('~'));
+}
+
+std::optional<int> lineOfRank(const RestaurantCatalogue& catalogue, int table, int waiter,
+                              const ServiceState::Ticket* ticket, const Dialect& dialect, int rank)
+{
+    int counted = 0;
+    for (const LaidLine& line : layout(catalogue, table, waiter, ticket, dialect)) {
+        if (line.text.isEmpty() || line.text.at(0) < QLatin1Char('1') || line.text.at(0) > QLatin1Char('9'))
+            continue;
+        if (++counted == rank)
+            return line.line < 0 ? std::nullopt : std::optional<int>(line.line);
+    }
+    return std::nullopt;
 }
 
 } // namespace TicketLayout
+
+} // namespace sim

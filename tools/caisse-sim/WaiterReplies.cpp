@@ -1,17 +1,17 @@
 #include "WaiterReplies.h"
 
 #include "RequestDispatcher.h"
+#include "RequestFields.h"
 #include "Restaurant.h"
 
-#include "link/ReplyText.h"
-#include "waiters/Identification.h"
+namespace sim {
 
 namespace {
 
 const RestaurantCatalogue::Waiter* waiterOf(const Restaurant& restaurant, const QString& request)
 {
     bool ok = false;
-    const int number = field(Split(request, QStringLiteral("$")), 1).toInt(&ok);
+    const int number = RequestFields::split(request).value(1).toInt(&ok);
     return ok ? restaurant.catalogue().waiter(number) : nullptr;
 }
 
@@ -31,8 +31,8 @@ QString WaiterReplies::code(const QString& request) const
     if (!waiter)
         return QString();
     if (!waiter->clockedIn)
-        return Identification::MustClockIn;
-    return waiter->code.isEmpty() ? QStringLiteral("code;0;") : Identification::CodeRequired;
+        return QStringLiteral("Travail");
+    return waiter->code.isEmpty() ? QStringLiteral("code;0;") : QStringLiteral("code;1;");
 }
 
 QString WaiterReplies::code1(const QString& request) const
@@ -40,7 +40,9 @@ QString WaiterReplies::code1(const QString& request) const
     const RestaurantCatalogue::Waiter* waiter = waiterOf(m_restaurant, request);
     if (!waiter)
         return QString();
-    const QString typed = field(Split(request, QStringLiteral("$")), 2);
+    const QString typed = RequestFields::split(request).value(2);
     const bool accepted = waiter->clockedIn && !waiter->code.isEmpty() && typed == waiter->code;
-    return accepted ? Identification::CodeAccepted : QStringLiteral("code1;0;");
+    return accepted ? QStringLiteral("code1;1;") : QStringLiteral("code1;0;");
 }
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace sim {
+
 class Restaurant;
 class RequestDispatcher;
 
@@ -23,3 +25,5 @@ private:
 
     const Restaurant& m_restaurant;
 };
+
+} // namespace sim
