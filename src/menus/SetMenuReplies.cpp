@@ -130,7 +130,7 @@ DishReply dishReply(const QString& reply)
     const QStringList fields = Split(reply, Separator);
     if (fields.size() < 2)
         return dish;
-    const QString list = fields.at(1);
+    const QString& list = fields.at(1);
     if (list == QLatin1String("0")) {
         dish.kind = DishReply::Kind::ChosenWithoutSupplements;
         return dish;

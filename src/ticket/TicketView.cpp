@@ -232,7 +232,7 @@ void TicketView::openKitchenOptions(const QStringList& options)
 QList<bool> TicketView::takeKitchenChoices()
 {
     m_panelEnvCuis->hide();
-    const QList<bool> ticked = ListViewcuis()->ticks();
+    QList<bool> ticked = ListViewcuis()->ticks();
     ListViewcuis()->clearTicks();
     return ticked;
 }
@@ -261,7 +261,7 @@ void TicketView::openKitchenList(const QStringList& entries)
 
 QList<bool> TicketView::takeKitchenListTicks()
 {
-    const QList<bool> ticks = ListViewrappel()->ticks();
+    QList<bool> ticks = ListViewrappel()->ticks();
     ListViewrappel()->clearTicks();
     return ticks;
 }
