@@ -4,6 +4,7 @@
 // Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
 
 #include "link/RegisterLink.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -29,10 +30,7 @@ constexpr int Rounds = 7;
 constexpr double Goal = 1.5;
 constexpr double RelayGoal = 1.2;
 const QString SimAddress = QStringLiteral("127.0.0.90");
-const QString Request = QStringLiteral("connect");
-// a waiter key as the terminal sends it: the shortest wait of a request that a tap makes in service
-const QString ServiceRequest = QStringLiteral("code$1$");
-constexpr int ServicePauseMs = 10;
+const QString BareRequest = QStringLiteral("connect");
 constexpr int ServiceExchanges = 30;
 
 struct Endpoint
@@ -75,7 +73,7 @@ double timeLink(RegisterLink& link)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < Exchanges; ++i) {
-        if (link.exchange(Request).isEmpty())
+        if (link.exchange(BareRequest).isEmpty())
             throw std::runtime_error("empty reply through RegisterLink");
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / Exchanges;
@@ -84,13 +82,12 @@ double timeLink(RegisterLink& link)
 // Milliseconds per waiter key exchange over one batch.
 double timeServiceLink(RegisterLink& link)
 {
-    ExchangeOptions options;
-    options.pauseMs = ServicePauseMs;
-    options.secondRead = true;
+    // a waiter key as the terminal sends it: the shortest wait of a request that a tap makes in service
+    const Request request = Session::waiterQuery(1);
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < ServiceExchanges; ++i) {
-        if (link.exchange(ServiceRequest, options).isEmpty())
+        if (link.exchange(request).reply.isEmpty())
             throw std::runtime_error("empty reply to a waiter key");
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1e6 / ServiceExchanges;
@@ -135,7 +132,7 @@ int run(const QString& simProgram)
     RegisterLink link;
     link.setHost(endpoint.address);
     link.setPort(endpoint.port);
-    link.exchange(Request);
+    link.exchange(BareRequest);
 
     // the relay in front of the same simulator, recording as a technician's capture does
     QProcess relay;
@@ -146,7 +143,7 @@ int run(const QString& simProgram)
     RegisterLink relayLink;
     relayLink.setHost(relayed.address);
     relayLink.setPort(relayed.port);
-    relayLink.exchange(Request);
+    relayLink.exchange(BareRequest);
 
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(endpoint.address), endpoint.port);

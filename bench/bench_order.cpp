@@ -8,6 +8,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
 #include "link/RegisterLink.h"
+#include "session/ExchangePlans.h"
 #include "settings/SettingsStore.h"
 #include "ticket/ProductKeys.h"
 #include "ticket/TicketView.h"
@@ -36,8 +37,7 @@ namespace {
 const QString SimAddress = QStringLiteral("127.0.0.91");
 constexpr int Taps = 25;
 constexpr double Goal = 1.1;
-// the touched key shows its caption gone this long before the article goes: the one wait of a direct tap
-constexpr double MandatedWaitMs = 50;
+constexpr double MandatedWaitMs = ExchangePlans::TouchShownMs;
 constexpr int KirRoyal = 2; // one course, no kitchen option, no supplement: it goes at once
 
 // The moment the ticket memo is first painted with a text other than the one it had when armed.
@@ -142,7 +142,7 @@ int run(const QString& simProgram, const QString& restaurant)
     if (!bare.waitForConnected(2000))
         throw std::runtime_error("bare socket cannot connect");
     bare.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const QByteArray ticketRequest = form.session().ticketRequest().toLatin1() + "\r\n";
+    const QByteArray ticketRequest = form.session().ticketRefresh().text.toLatin1() + "\r\n";
 
     PaintWatch watch(ticket->Memo1());
     std::vector<double> taps;

@@ -8,6 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "link/RegisterLink.h"
+#include "session/ExchangePlans.h"
 #include "session/Session.h"
 #include "settings/SettingsSlots.h"
 #include "widgets/CatalogueKey.h"
@@ -45,9 +46,7 @@ namespace {
 
 const QString Address = QStringLiteral("127.0.0.1");
 
-// The longest a tap may hold the screen, whatever the register does: the link bounds the waits of a tap together,
-// and its pauses and drawing fit in the rest.
-constexpr int HoldBoundMs = 4500;
+constexpr int HoldBoundMs = ExchangePlans::TapHoldBoundMs;
 constexpr int BeatMs = 20;
 constexpr int RestartPauseMs = 20000;
 constexpr int StartRetryMinMs = 1000;

@@ -69,7 +69,7 @@ QStringList startTerminal(const QString& folder, quint16 port, QStringList& wait
 void tst_CatalogueEnd2End::downloadThenCache()
 {
     SimProcess sim(Address, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"),
-                             QStringLiteral(COMMANDE_SIM_DATA "/restaurant.json")});
+                             QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json")});
     QVERIFY(sim.isListening());
     QTemporaryDir folder;
     QFile file(QDir(folder.path()).filePath(QStringLiteral("Iquillobrands.dat")));

@@ -347,13 +347,7 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     // a kir, a soup as first starter, a choucroute as main course and a crème brûlée, as the product keys order them
     Session& session = m_form->session();
     for (const auto& [article, course] : {std::pair{2, 1}, {100, 2}, {154, 4}, {300, 7}}) {
-        ExchangeOptions options;
-        options.secondRead = true;
-        QVERIFY(!m_form->link()
-                     .exchange(Session::fields({QString::number(article)}) + session.standardFields() +
-                                   Session::fields({QString::number(course)}),
-                               options)
-                     .isEmpty());
+        QVERIFY(!m_form->link().exchange(session.articleRequest(article, course)).reply.isEmpty());
         session.setCourse(course);
     }
     QTest::mouseClick(ticket->b6(), Qt::LeftButton);

@@ -1,4 +1,5 @@
 #include "menus/SetMenuView.h"
+#include "session/Limits.h"
 #include "ticket/CoursePanel.h"
 #include "ticket/KeyboardTabBar.h"
 #include "ticket/KitchenDispatchPanel.h"
@@ -132,7 +133,7 @@ void tst_TicketView::keyboardTabs()
 {
     TicketView view;
     QTabWidget* tabs = view.TabControl();
-    QCOMPARE(tabs->count(), TicketView::Keyboards);
+    QCOMPARE(tabs->count(), Limits::Keyboards);
 
     const QStringList items{"TabItem1", "TabItem2", "TabItem3",  "TabItem4",  "TabItem5",  "TabItem6",
                             "TabItem7", "TabItem8", "TabItem12", "TabItem13", "TabItem14", "TabItem15"};

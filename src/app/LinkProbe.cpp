@@ -2,6 +2,7 @@
 
 #include "StartView.h"
 #include "link/RegisterLink.h"
+#include "session/Session.h"
 #include "widgets/HandlerGuard.h"
 
 LinkProbe::LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startView)
@@ -22,8 +23,6 @@ void LinkProbe::probe()
         m_startView.bringToFront();
         return;
     }
-    ExchangeOptions options;
-    options.onError = OnError::Quiet;
-    if (m_link.exchange(QStringLiteral("connect"), options) != QLatin1String("OK"))
+    if (m_link.exchange(Session::linkProbe()).reply != QLatin1String("OK"))
         m_startView.bringToFront();
 }

@@ -7,6 +7,7 @@
 #include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "link/VersionCheck.h"
+#include "session/Session.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
@@ -31,16 +32,6 @@ const QString OutdatedNotice =
         QStringLiteral("(après avoir vérifié vos droits aux mises à jour)"),
     }
         .join(QStringLiteral("\r\n"));
-
-ExchangeOptions firstVersionOptions(bool secondRead)
-{
-    ExchangeOptions options;
-    options.fresh = true;
-    options.settleMs = 20;
-    options.pauseMs = 120;
-    options.secondRead = secondRead;
-    return options;
-}
 
 void processEvents()
 {
@@ -72,13 +63,10 @@ ServiceStart::ServiceStart(RegisterLink& link, SettingsStore& settings, Catalogu
 void ServiceStart::startAutomatically()
 {
     const QString address = m_settings[SettingsSlots::Address];
-    try {
-        m_link.setHost(address);
-        m_startView.setAddress(address);
-        m_link.exchange(VersionCheck::FirstRequest, firstVersionOptions(false));
-    } catch (const LinkError&) {
+    m_link.setHost(address);
+    m_startView.setAddress(address);
+    if (!m_link.exchange(Session::versionProbe()).ok())
         return;
-    }
     try {
         startLocally();
     } catch (const LinkError&) {
@@ -125,17 +113,15 @@ void ServiceStart::startLocally()
 
 std::optional<QString> ServiceStart::checkRegister()
 {
-    VersionCheck::FirstReply first;
-    try {
-        const QString reply = m_link.exchange(VersionCheck::FirstRequest, firstVersionOptions(true));
-        if (reply == VersionCheck::Closed) {
-            MessageBox::show(&m_startView, QStringLiteral("La caisse est cloturée"));
-            return std::nullopt;
-        }
-        first = VersionCheck::parseFirstReply(reply);
-        if (!first.valid)
-            throw LinkError(QStringLiteral("Réponse de version incomplète"));
-    } catch (const LinkError&) {
+    const Exchange done = m_link.exchange(Session::versionQuery());
+    if (done.ok() && done.reply == VersionCheck::Closed) {
+        MessageBox::show(&m_startView, QStringLiteral("La caisse est cloturée"));
+        return std::nullopt;
+    }
+    // a reply that is not a version reply is handled as a failed exchange
+    const VersionCheck::FirstReply first =
+        done.ok() ? VersionCheck::parseFirstReply(done.reply) : VersionCheck::FirstReply{};
+    if (!first.valid) {
         m_startView.clearStatus();
         processEvents();
         MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre l'adresse de la caisse"));
@@ -151,17 +137,10 @@ std::optional<QString> ServiceStart::checkRegister()
 
 bool ServiceStart::checkVersion(QString& reply)
 {
-    bool failed = false;
-    try {
-        ExchangeOptions options;
-        options.settleMs = 20;
-        options.pauseMs = 20;
-        reply = m_link.exchange(VersionCheck::secondRequest(m_clock()), options);
-        // no reply in time is a link that failed, not a register too old
-        failed = reply.isEmpty();
-    } catch (const LinkError&) {
-        failed = true;
-    }
+    const Exchange done = m_link.exchange(Session::versionDateQuery(m_clock()));
+    reply = done.reply;
+    // no reply in time is a link that failed, not a register too old
+    const bool failed = done.failed || reply.isEmpty();
     m_startView.clearStatus();
     processEvents();
     m_link.disconnect();

@@ -57,6 +57,12 @@ QStringList Catalogue::rang(int n) const
     return numbered(m_rang, n);
 }
 
+bool Catalogue::servedAs(int article, int course) const
+{
+    // value() reads past either end of the list as empty, so as not flagged
+    return rang(course).value(article - 1) == QLatin1String("1");
+}
+
 void Catalogue::setAform(int n, const QStringList& list)
 {
     setNumbered(m_aform, n, list);

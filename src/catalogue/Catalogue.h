@@ -37,6 +37,8 @@ public:
 
     void setRang(int n, const QStringList& rank);
     QStringList rang(int n) const; // `rang1`..`rang7`
+    // Whether the article is flagged to be served as that course; an article outside the list is not.
+    bool servedAs(int article, int course) const;
 
     void setAform(int n, const QStringList& list);
     QStringList aform(int n) const; // `aform1`..`aform10`

@@ -6,6 +6,7 @@
 #include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
+#include "session/Session.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 
@@ -15,9 +16,6 @@
 namespace {
 
 using namespace SettingsSlots;
-
-// the register wants a breath before these two
-constexpr int SettleMs = 20;
 
 // keyboard 1 is asked for as naclav2 and keyboard 2 as naclav1: the register numbers them so
 int productListNumber(int keyboard)
@@ -72,7 +70,8 @@ private:
     void report(Stage stage, int n = 0) const;
     // A reply that never came reads as an empty one, as the register may well answer so: the download goes on,
     // but is not cached, so a register that fell silent for a moment never leaves its gaps under the new stamp.
-    QString ask(const QString& request, int settleMs = 0);
+    QString ask(const QString& keyword) { return ask(Session::catalogueList(keyword)); }
+    QString ask(const Request& request);
     // A request the download does without when the link fails on it: the download goes on, but is not cached.
     template <typename Exchange> void guarded(Exchange&& exchange);
     // the slot as this load leaves it: its new reply, else what the settings hold
@@ -166,14 +165,12 @@ void CatalogueSource::Run::report(Stage stage, int n) const
         m_source.m_observer(stage, n);
 }
 
-QString CatalogueSource::Run::ask(const QString& request, int settleMs)
+QString CatalogueSource::Run::ask(const Request& request)
 {
-    ExchangeOptions options;
-    options.settleMs = settleMs;
-    const QString reply = m_source.m_link.exchange(request, options);
-    if (m_source.m_link.lastExchangeUnanswered())
+    const Exchange done = m_source.m_link.exchange(request);
+    if (!done.answered)
         m_loaded.complete = false;
-    return reply;
+    return done.reply;
 }
 
 template <typename Exchange> void CatalogueSource::Run::guarded(Exchange&& exchange)
@@ -269,7 +266,7 @@ void CatalogueSource::Run::readKeyboard(int n)
 
 void CatalogueSource::Run::readPrintingOptions()
 {
-    const QString reply = m_reload ? ask(QStringLiteral("limp"), SettleMs) : slot(PrintingOptions);
+    const QString reply = m_reload ? ask(Session::catalogueListSettled(QStringLiteral("limp"))) : slot(PrintingOptions);
     m_loaded.catalogue.setPrintingOptions(CatalogueParse::parsePrintingOptions(reply));
     if (m_reload)
         cache(PrintingOptions, reply);
@@ -279,7 +276,7 @@ void CatalogueSource::Run::readKitchenLists()
 {
     // a failed request keeps the slot, as a keyboard's does, rather than taking another reply for it
     if (m_reload)
-        guarded([&] { cache(KitchenLists, ask(QStringLiteral("nacuistot"), SettleMs)); });
+        guarded([&] { cache(KitchenLists, ask(Session::catalogueListSettled(QStringLiteral("nacuistot")))); });
     m_loaded.catalogue.setKitchenLists(CatalogueParse::parseKitchenLists(slot(KitchenLists)));
 }
 

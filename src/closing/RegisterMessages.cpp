@@ -1,7 +1,6 @@
 #include "RegisterMessages.h"
 
 #include "MessageView.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "ticket/TicketView.h"
@@ -45,18 +44,12 @@ void RegisterMessages::cancel()
     m_ticketView.show();
 }
 
-void RegisterMessages::send(const QString& request)
+void RegisterMessages::send(const Request& request)
 {
     m_ticketView.show();
     m_messageView.hide();
-    ExchangeOptions options;
-    options.secondRead = true;
-    options.onError = OnError::RaiseUnsent;
-    try {
-        m_link.exchange(request, options);
+    // not sent: the text stays in the box
+    if (m_link.exchange(request).sent)
         m_messageView.clearText();
-    } catch (const LinkError&) {
-        // not sent: the text stays in the box
-    }
     m_ticketView.show();
 }

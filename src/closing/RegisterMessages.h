@@ -7,6 +7,7 @@ class MessageView;
 class QString;
 class RegisterLink;
 class Session;
+struct Request;
 class TicketView;
 
 // "Message caisse": a free text typed by the waiter, for the register's screen or its preparation printers.
@@ -26,7 +27,7 @@ public:
     void cancel();
 
 private:
-    void send(const QString& request);
+    void send(const Request& request);
 
     RegisterLink& m_link;
     Session& m_session;

@@ -17,28 +17,13 @@
 
 namespace {
 
-struct PaymentKey
-{
-    RedKey* (PaymentView::*key)() const;
-    const char* command;
-    bool secondRead; // these two modes may be answered a little late
-};
-
-const std::array<PaymentKey, 4> PaymentKeys{{
-    {&PaymentView::cb, "cb$", false},
-    {&PaymentView::ch, "ch$", false},
-    {&PaymentView::ba, "ba$", true},
-    {&PaymentView::es, "es$", true},
+// the payment keys of modes 1 to 4
+const std::array<RedKey* (PaymentView::*)() const, Session::PaymentModes> PaymentKeys{{
+    &PaymentView::cb,
+    &PaymentView::ch,
+    &PaymentView::ba,
+    &PaymentView::es,
 }};
-
-bool readsTwice(const QString& command)
-{
-    for (const PaymentKey& mode : PaymentKeys) {
-        if (command == QLatin1String(mode.command))
-            return mode.secondRead;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -49,10 +34,9 @@ TicketClosing::TicketClosing(RegisterLink& link, Session& session, HandlerGuard&
 {
     guard.connect(m_ticketView.b9(), &RedKey::clicked, this, [this] { finaliseTicket(); });
     guard.connect(m_ticketView.b11(), &RedKey::clicked, this, [this] { askProforma(); });
-    for (const PaymentKey& mode : PaymentKeys) {
-        const QString command = QLatin1String(mode.command);
-        guard.connect((m_paymentView.*mode.key)(), &RedKey::clicked, this, [this, command] { payBy(command); });
-    }
+    for (int mode = 1; mode <= Session::PaymentModes; ++mode)
+        guard.connect((m_paymentView.*PaymentKeys.at(size_t(mode - 1)))(), &RedKey::clicked, this,
+                      [this, mode] { payBy(mode); });
 }
 
 void TicketClosing::finaliseTicket()
@@ -61,27 +45,17 @@ void TicketClosing::finaliseTicket()
         return;
     m_ticketView.closeLinePanel();
     // the curtain says the register is being asked: a register out of reach leaves the ticket as it was
-    try {
-        m_link.ensureConnected();
-    } catch (const LinkError&) {
+    if (!m_link.reach())
         return;
-    }
     m_ticketView.showCurtain();
     QCoreApplication::processEvents();
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.pauseMs = TotalPauseMs;
-    options.secondRead = true;
-    options.secondReadPauseMs = TotalSecondReadPauseMs;
-    QString reply;
-    try {
-        reply = m_link.exchange(m_session.totalQuery(), options);
-    } catch (const LinkError&) {
+    const Exchange done = m_link.exchange(m_session.totalQuery());
+    if (done.failed) {
         // no total to show: the waiter stays on his ticket, is told why, and may try again
         m_ticketView.hideCurtain();
-        throw;
+        throw LinkError(done.error);
     }
-    const ClosingReplies total(reply);
+    const ClosingReplies total(done.reply);
     m_ticketView.hideCurtain();
     if (total.alreadyFinalised()) {
         QCoreApplication::processEvents();
@@ -99,14 +73,10 @@ void TicketClosing::finaliseTicket()
     m_paymentView.raise();
 }
 
-void TicketClosing::payBy(const QString& command)
+void TicketClosing::payBy(int mode)
 {
-    ExchangeOptions options;
-    options.pauseMs = PaymentPauseMs;
-    options.secondRead = readsTwice(command);
     // the table choice comes back whatever the register made of it
-    options.onError = OnError::Quiet;
-    m_link.exchange(m_session.payment(command), options);
+    m_link.exchange(m_session.payment(mode));
     m_tableChoiceView.show();
     m_ticketView.hide();
     m_paymentView.hide();
@@ -117,17 +87,10 @@ void TicketClosing::askProforma()
     if (!m_ticketView.isVisible())
         return;
     m_ticketView.closeLinePanel();
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.pauseMs = ProformaPauseMs;
-    options.secondRead = true;
-    options.onError = OnError::RaiseUnsent;
-    QString reply;
-    try {
-        reply = m_link.exchange(m_session.proformaRequest(), options);
-    } catch (const LinkError&) {
+    const Exchange done = m_link.exchange(m_session.proformaRequest());
+    // a pro-forma that never went out is not reported; one sent is the register's to print
+    if (!done.sent)
         return;
-    }
-    if (ClosingReplies(reply).noTicket())
+    if (ClosingReplies(done.reply).noTicket())
         m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Impossible\rAucun ticket en cours"), NoticeRounds);
 }

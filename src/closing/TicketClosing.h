@@ -16,10 +16,6 @@ class TransientNotice;
 class TicketClosing final : public QObject
 {
 public:
-    static constexpr int TotalPauseMs = 300;
-    static constexpr int TotalSecondReadPauseMs = 100;
-    static constexpr int ProformaPauseMs = 300;
-    static constexpr int PaymentPauseMs = 100;
     static constexpr int NoticeRounds = 100;
 
     TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
@@ -27,8 +23,8 @@ public:
 
     // "Finaliser ticket".
     void finaliseTicket();
-    // The payment keys: "cb$", "ch$", "ba$" or "es$".
-    void payBy(const QString& command);
+    // The payment keys, modes 1 to 4.
+    void payBy(int mode);
     // "Proforma".
     void askProforma();
 

@@ -203,29 +203,42 @@ void RegisterLink::disconnect()
     m_replyOwed = false;
 }
 
-QString RegisterLink::exchange(const QString& request, const ExchangeOptions& options)
+bool RegisterLink::reach()
 {
+    try {
+        ensureConnected();
+        return true;
+    } catch (const LinkError&) {
+        return false;
+    }
+}
+
+Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
+{
+    const ExchangePlan& plan = request.plan;
     Progress progress;
-    bool failed = false;
+    Exchange done;
     m_unanswered = true;
-    QString reply;
     QElapsedTimer elapsed;
     elapsed.start();
     try {
-        reply = exchangeRaising(request, options, progress);
-        qCDebug(linkLog, "%s -> %s (pause %d ms, %lld ms in all)", qUtf8Printable(request),
-                qUtf8Printable(reply.left(LoggedReplyLength)), options.pauseMs, elapsed.elapsed());
+        done.reply = exchangeRaising(request.text, plan, progress);
+        qCDebug(linkLog, "%s -> %s (pause %d ms, %lld ms in all)", qUtf8Printable(request.text),
+                qUtf8Printable(done.reply.left(LoggedReplyLength)), plan.pauseMs, elapsed.elapsed());
     } catch (const LinkError& error) {
-        qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request),
+        qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request.text),
                 progress.sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
-        if (options.onError == OnError::Raise || (options.onError == OnError::RaiseUnsent && !progress.sent) ||
-            (options.onError == OnError::RaiseUnconnected && !progress.connected))
+        if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent))
             throw;
-        failed = true;
+        done.failed = true;
+        done.error = error.text();
     }
-    if (options.onReply)
-        options.onReply(reply);
-    if (options.trailingRead && !failed && !m_unanswered) {
+    done.connected = progress.connected;
+    done.sent = progress.sent;
+    done.answered = !m_unanswered;
+    if (shown)
+        shown(done);
+    if (plan.trailingRead && done.answered) {
         // the reply is in: a link lost after it is for the next exchange to find, and a line that never comes is
         // not owed, as a register may send none. Without a reply there is no line after it to wait for.
         try {
@@ -233,34 +246,39 @@ QString RegisterLink::exchange(const QString& request, const ExchangeOptions& op
         } catch (const LinkError&) {
         }
     }
-    return reply;
+    return done;
 }
 
-QString RegisterLink::exchangeRaising(const QString& request, const ExchangeOptions& options, Progress& progress)
+QString RegisterLink::exchange(const QString& request, const ExchangePlan& plan)
+{
+    return exchange(Request{request, plan}).reply;
+}
+
+QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan& plan, Progress& progress)
 {
     // the tap already found the register unreachable: every later exchange of it would wait its bound for nothing
     if (m_tapUnreachable)
         throw LinkError(errorText(QAbstractSocket::SocketTimeoutError));
-    if (options.fresh) {
-        pause(options.settleMs);
+    if (plan.fresh) {
+        pause(plan.settleMs);
         connectToRegister();
     } else {
         ensureConnected();
     }
     progress.connected = true;
-    pause(options.settleMs);
+    pause(plan.settleMs);
     // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
     // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
     if (dropPending())
         qCDebug(linkLog, "dropped what came before %s", qUtf8Printable(request));
-    else if (options.staleRead && !readLine().value_or(QString()).isEmpty())
+    else if (plan.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
     progress.sent = true;
-    pause(options.pauseMs);
+    pause(plan.pauseMs);
     std::optional<QString> reply = readLine();
-    if (options.secondRead && reply.value_or(QString()).isEmpty()) {
-        pause(options.secondReadPauseMs);
+    if (plan.secondRead && reply.value_or(QString()).isEmpty()) {
+        pause(plan.secondReadPauseMs);
         const std::optional<QString> second = readLine();
         // an empty line answered the request: a second read that times out after it owes nothing
         if (second || reply)

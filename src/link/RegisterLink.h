@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Exchange.h"
+#include "Request.h"
 #include "WireCodec.h"
 
 #include <QString>
@@ -8,30 +10,6 @@
 #include <functional>
 #include <optional>
 
-// What an exchange does when the link fails.
-enum class OnError
-{
-    Raise,            // throw LinkError
-    Quiet,            // while orders are taken a failure is not reported: it reads as an empty reply
-    RaiseUnsent,      // throw only while the request has not gone out; a failed read after it is an empty reply
-    RaiseUnconnected, // throw only when no connection could be opened; a failed send or read is an empty reply
-};
-
-struct ExchangeOptions
-{
-    bool fresh = false;        // close an open connection and connect anew (version exchanges)
-    int settleMs = 0;          // wait after the connect step (and before it when fresh)
-    bool staleRead = false;    // read and drop one pending line before sending
-    int pauseMs = 0;           // wait between sending and reading
-    bool secondRead = false;   // read once more when the first reply is empty
-    int secondReadPauseMs = 0; // wait before that second read
-    bool trailingRead = false; // the register follows the reply with one more line: read and drop it
-    OnError onError = OnError::Raise;
-    // Given the reply as soon as it is known, before the trailing read: whenever the exchange returns, with what it
-    // returns. A screen shows it there rather than after the link is free again.
-    std::function<void(const QString& reply)> onReply;
-};
-
 // The one connection to the register. An exchange blocks the calling thread and never processes events, so
 // nothing can cut into it; handlers that pump events between exchanges are kept apart by HandlerGuard. Replies
 // carry no request id and match requests only by their order.
@@ -39,7 +17,7 @@ class RegisterLink final
 {
 public:
     static constexpr quint16 Port = 65013;
-    // The bounds of every wait, so that no exchange holds the screen more than a few seconds. The register answers
+    // The bounds of every wait, so that no tap holds the screen more than 4.5 s (TapWaitBoundMs). The register answers
     // on the local network within a few milliseconds and sends each line in one piece; on a weak Wi-Fi link a lost
     // packet is sent again after about 200 ms and a lost connection request after 1 s, then 3 s.
     // A reply that has not begun within this time is empty.
@@ -88,12 +66,17 @@ public:
 
     bool connected() const;
     // Connects when the connection is not open, as an exchange does first: for a handler that shows something
-    // between finding the register and asking it. Throws LinkError when the register cannot be reached.
-    void ensureConnected();
+    // between finding the register and asking it. Whether the register was reached.
+    bool reach();
     void disconnect();
 
-    // Connects first when needed; the reply may be empty. Throws LinkError as options.onError says.
-    QString exchange(const QString& request, const ExchangeOptions& options = {});
+    // Given the exchange as soon as its reply is known, before the trailing read: a screen shows it there rather
+    // than after the link is free again.
+    using ReplyShown = std::function<void(const Exchange& done)>;
+    // Connects first when needed; the reply may be empty. Throws LinkError where the plan's onError says so.
+    Exchange exchange(const Request& request, const ReplyShown& shown = {});
+    // The same for a request text and a plan of the caller's own: tests and benchmarks.
+    QString exchange(const QString& request, const ExchangePlan& plan = {});
     // The last exchange got no reply line: it failed, its reads timed out, or what came was transmission garbage.
     // An empty line is a reply.
     bool lastExchangeUnanswered() const { return m_unanswered; }
@@ -105,6 +88,7 @@ public:
 
 private:
     void connectToRegister();
+    void ensureConnected();
     void sendLine(const QString& text);
     // The next line; none when the read timed out with nothing received.
     std::optional<QString> readLine();
@@ -124,7 +108,7 @@ private:
         bool connected = false;
         bool sent = false;
     };
-    QString exchangeRaising(const QString& request, const ExchangeOptions& options, Progress& progress);
+    QString exchangeRaising(const QString& request, const ExchangePlan& plan, Progress& progress);
 
     QTcpSocket m_socket;
     LineBuffer m_buffer;

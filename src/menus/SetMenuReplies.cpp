@@ -116,7 +116,7 @@ bool isChosenDish(const QString& cellText, const QString& names)
 int dishCourse(const Catalogue& catalogue, int article)
 {
     for (int course = 1; course <= Limits::Courses; ++course) {
-        if (article >= 1 && catalogue.rang(course).value(article - 1) == QLatin1String("1"))
+        if (catalogue.servedAs(article, course))
             return course;
     }
     return 0;
@@ -130,7 +130,7 @@ DishReply dishReply(const QString& reply)
     const QStringList fields = Split(reply, Separator);
     if (fields.size() < 2)
         return dish;
-    const QString list = fields.at(1);
+    const QString& list = fields.at(1);
     if (list == QLatin1String("0")) {
         dish.kind = DishReply::Kind::ChosenWithoutSupplements;
         return dish;

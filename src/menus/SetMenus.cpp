@@ -4,7 +4,6 @@
 #include "SetMenuView.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "ticket/ParkingView.h"
@@ -21,9 +20,6 @@
 
 namespace {
 
-constexpr int ListSettleMs = 20;
-constexpr int ListPauseMs = 150;
-constexpr int OptionsPauseMs = 100;
 // the keyboard of the set menus, shown when none runs on the ticket
 constexpr int SetMenuKeyboard = 8;
 
@@ -55,13 +51,7 @@ void SetMenus::open()
 
 void SetMenus::fetch()
 {
-    ExchangeOptions options;
-    options.settleMs = ListSettleMs;
-    options.pauseMs = ListPauseMs;
-    options.secondRead = true;
-    // unlike the other order-taking requests, a failure here is shown to the waiter
-    options.onError = OnError::Raise;
-    const QString reply = m_link.exchange(m_session.setMenuList(), options);
+    const QString reply = m_link.exchange(m_session.setMenuList()).reply;
     m_view.closeDishList();
 
     const SetMenuReplies::SetMenuList menus = SetMenuReplies::setMenuList(reply);
@@ -118,13 +108,10 @@ void SetMenus::chooseDish(int entry)
     m_view.tickDish(entry);
     m_session.setCourse(SetMenuReplies::dishCourse(m_catalogue, dish.article));
 
-    ExchangeOptions options;
-    options.secondRead = true;
-    // without a reply the dish reads as one without options: the grid fetched again shows whether it was taken
-    options.onError = OnError::Quiet;
-    // the line counts the title as line 1
+    // without a reply the dish reads as one without options: the grid fetched again shows whether it was taken; the
+    // line counts the title as line 1
     const SetMenuReplies::DishReply reply = SetMenuReplies::dishReply(
-        m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_session.course()), options));
+        m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_session.course())).reply);
     const bool supplements = m_products.supp(dish.article);
     switch (reply.kind) {
     case SetMenuReplies::DishReply::Kind::Chosen:
@@ -149,17 +136,12 @@ void SetMenus::chooseDish(int entry)
 void SetMenus::validateOptions()
 {
     const QList<bool> ticked = m_view.tickedOptions();
-    ExchangeOptions options;
-    options.pauseMs = OptionsPauseMs;
-    options.secondRead = true;
-    options.onError = OnError::RaiseUnsent;
-    QString reply;
-    try {
-        reply = m_link.exchange(m_session.setMenuDishOptions(m_session.course(), m_column, m_row + 1, ticked), options);
-    } catch (const LinkError&) {
-        // the options never went out: the panel waits, ticks and all, for the waiter to try again
+    const Exchange done =
+        m_link.exchange(m_session.setMenuDishOptions(m_session.course(), m_column, m_row + 1, ticked));
+    // the options never went out: the panel waits, ticks and all, for the waiter to try again
+    if (!done.sent)
         return;
-    }
+    const QString& reply = done.reply;
     // A link broken after the send leaves no reply and no connection: the register may not have the options, so
     // the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
     const bool broken = reply.isEmpty() && !m_link.connected();

@@ -1,6 +1,28 @@
 #include "Session.h"
 
+#include "ExchangePlans.h"
 #include "Limits.h"
+#include "link/VersionCheck.h"
+
+#include <array>
+
+namespace {
+
+// payment modes 1 to 4, with their plans
+struct PaymentMode
+{
+    const char* keyword;
+    const ExchangePlan& plan;
+};
+
+const std::array<PaymentMode, Session::PaymentModes> Payments{{
+    {"cb$", ExchangePlans::Payment},
+    {"ch$", ExchangePlans::Payment},
+    {"ba$", ExchangePlans::LatePayment},
+    {"es$", ExchangePlans::LatePayment},
+}};
+
+} // namespace
 
 void Session::reset()
 {
@@ -23,40 +45,117 @@ QString Session::standardFields() const
     return fields({m_table, m_covers, m_waiter});
 }
 
-QString Session::planTicketRequest() const
+Request Session::versionProbe()
 {
-    return QStringLiteral("ad$") + fields({m_table, QStringLiteral("0"), m_waiter});
+    return {VersionCheck::FirstRequest, ExchangePlans::VersionProbe};
 }
 
-QString Session::listCoversQuery() const
+Request Session::versionQuery()
 {
-    return QStringLiteral("couverts$") + fields({m_table});
+    return {VersionCheck::FirstRequest, ExchangePlans::VersionQuery};
 }
 
-QString Session::coversPanelQuery() const
+Request Session::versionDateQuery(const QDateTime& localNow)
 {
-    return QStringLiteral("couverts$") + fields({m_table, m_waiter});
+    return {VersionCheck::secondRequest(localNow), ExchangePlans::VersionDate};
 }
 
-QString Session::waiterQuery(int waiter)
+Request Session::linkProbe()
 {
-    return QStringLiteral("code$") + fields({QString::number(waiter)});
+    return {QStringLiteral("connect"), ExchangePlans::LinkProbe};
 }
 
-QString Session::codeCheck(const QString& code) const
+Request Session::catalogueList(const QString& keyword)
 {
-    return QStringLiteral("code1$") + fields({m_waiter, code});
+    return {keyword, ExchangePlans::CatalogueList};
 }
 
-QString Session::articleRequest(int article, int course) const
+Request Session::catalogueListSettled(const QString& keyword)
 {
-    return fields({QString::number(article), m_table, m_covers, m_waiter, QString::number(course)});
+    return {keyword, ExchangePlans::CatalogueListSettled};
 }
 
-QString Session::articleRequest(int article, int course, const QList<bool>& options) const
+Request Session::ticketRefresh() const
+{
+    return {standardRequest(QStringLiteral("ad$")), ExchangePlans::TicketRefresh};
+}
+
+Request Session::ticketRefreshLeavingTrailingLine() const
+{
+    return {standardRequest(QStringLiteral("ad$")), ExchangePlans::TicketRefreshLeavingTrailingLine};
+}
+
+Request Session::planTicketRequest() const
+{
+    return {QStringLiteral("ad$") + fields({m_table, QStringLiteral("0"), m_waiter}), ExchangePlans::PlanTicket};
+}
+
+Request Session::freeTablesQuery()
+{
+    return {QStringLiteral("ademandelibre$"), ExchangePlans::FreeTables};
+}
+
+Request Session::busyTablesQuery()
+{
+    return {QStringLiteral("ademande$"), ExchangePlans::BusyTables};
+}
+
+Request Session::tableStatesQuery()
+{
+    return {QStringLiteral("tableocc"), ExchangePlans::TableStates};
+}
+
+Request Session::listCoversQuery() const
+{
+    return {QStringLiteral("couverts$") + fields({m_table}), ExchangePlans::TakenTableCovers};
+}
+
+Request Session::planCoversQuery() const
+{
+    return {standardRequest(QStringLiteral("couverts$")), ExchangePlans::TakenTableCovers};
+}
+
+Request Session::coversPanelQuery() const
+{
+    return {QStringLiteral("couverts$") + fields({m_table, m_waiter}), ExchangePlans::CoversPanel};
+}
+
+Request Session::coversUpdate() const
+{
+    return {standardRequest(QStringLiteral("envcouverts$")), ExchangePlans::CoversPanel};
+}
+
+Request Session::waiterQuery(int waiter)
+{
+    return {QStringLiteral("code$") + fields({QString::number(waiter)}), ExchangePlans::WaiterKey};
+}
+
+Request Session::codeCheck(const QString& code) const
+{
+    return {QStringLiteral("code1$") + fields({m_waiter, code}), ExchangePlans::CodeCheck};
+}
+
+Request Session::codeCheckWhileTyping(const QString& code) const
+{
+    return {QStringLiteral("code1$") + fields({m_waiter, code}), ExchangePlans::CodeCheckWhileTyping};
+}
+
+Request Session::articleRequest(int article, int course) const
+{
+    return {fields({QString::number(article), m_table, m_covers, m_waiter, QString::number(course)}),
+            ExchangePlans::ArticleOrder};
+}
+
+Request Session::articleRequestAfterCourse(int article, int course) const
+{
+    return {articleRequest(article, course).text, ExchangePlans::ArticleOrderAfterCourse};
+}
+
+Request Session::articleRequest(int article, int course, const QList<bool>& options) const
 {
     // a product whose list is empty is ordered without flags
-    return articleRequest(article, course) + (options.isEmpty() ? QString() : choiceFlags(options));
+    return {articleRequest(article, course).text + (options.isEmpty() ? QString() : choiceFlags(options)),
+            ExchangePlans::ArticleWithKitchenOptions};
 }
 
 QString Session::choiceFlags(const QList<bool>& ticked)
@@ -67,65 +166,98 @@ QString Session::choiceFlags(const QList<bool>& ticked)
     return QLatin1Char('~') + fields(flags);
 }
 
-QString Session::supplementRequest(int position) const
+Request Session::supplementRequest(int position) const
 {
-    return fields({QString::number(Limits::FirstSupplementArticle + position), m_table, m_covers, m_waiter}) +
-           choiceFlags(QList<bool>(Limits::SupplementOptionFlags, false));
+    return {fields({QString::number(Limits::FirstSupplementArticle + position), m_table, m_covers, m_waiter}) +
+                choiceFlags(QList<bool>(Limits::SupplementOptionFlags, false)),
+            ExchangePlans::Supplement};
 }
 
-QString Session::lineRemoval(int linenumber) const
+Request Session::lineRemoval(int linenumber) const
 {
-    return standardRequest(QStringLiteral("moinsun$")) + fields({QString::number(linenumber)});
+    return {standardRequest(QStringLiteral("moinsun$")) + fields({QString::number(linenumber)}),
+            ExchangePlans::LineChange};
 }
 
-QString Session::lineOffer(int linenumber) const
+Request Session::lineOffer(int linenumber) const
 {
-    return standardRequest(QStringLiteral("offreligne$")) + fields({QString::number(linenumber)});
+    return {standardRequest(QStringLiteral("offreligne$")) + fields({QString::number(linenumber)}),
+            ExchangePlans::LineChange};
 }
 
-QString Session::kitchenDispatch(int course) const
+Request Session::waitingCoursesQuery() const
 {
-    return standardRequest(QStringLiteral("ec$")) + fields({QString::number(course)});
+    return {standardRequest(QStringLiteral("demanderang$")), ExchangePlans::WaitingCourses};
 }
 
-QString Session::leaveTableNotice() const
+Request Session::kitchenDispatch(int course) const
 {
-    return standardRequest(QStringLiteral("retour$")) + fields({QStringLiteral("0")});
+    return {standardRequest(QStringLiteral("ec$")) + fields({QString::number(course)}), ExchangePlans::KitchenDispatch};
 }
 
-QString Session::recallMessages(const QList<bool>& ticked) const
+Request Session::leaveTableNotice() const
 {
-    return standardRequest(QStringLiteral("rc$")) + fields({QString::number(m_course)}) + choiceFlags(ticked);
+    return {standardRequest(QStringLiteral("retour$")) + fields({QStringLiteral("0")}), ExchangePlans::LeaveTable};
 }
 
-QString Session::nextCourseQuery() const
+Request Session::recallMessages(const QList<bool>& ticked) const
 {
-    return QStringLiteral("suitesss$") + fields({m_table, m_waiter});
+    return {standardRequest(QStringLiteral("rc$")) + fields({QString::number(m_course)}) + choiceFlags(ticked),
+            ExchangePlans::KitchenMessages};
 }
 
-QString Session::nextCourseClaim(const QList<bool>& ticked) const
+Request Session::nextCourseQuery() const
 {
-    return standardRequest(QStringLiteral("su$")) + fields({QString::number(m_course)}) + choiceFlags(ticked);
+    return {QStringLiteral("suitesss$") + fields({m_table, m_waiter}), ExchangePlans::NextCourseQuery};
 }
 
-QString Session::registerScreenMessage(const QString& text) const
+Request Session::nextCourseClaim(const QList<bool>& ticked) const
 {
-    return standardRequest(QStringLiteral("adc$")) + fields({text});
+    return {standardRequest(QStringLiteral("su$")) + fields({QString::number(m_course)}) + choiceFlags(ticked),
+            ExchangePlans::KitchenMessages};
 }
 
-QString Session::kitchenPrintersMessage(const QString& text) const
+Request Session::totalQuery() const
 {
-    return standardRequest(QStringLiteral("adi$")) + fields({text});
+    return {standardRequest(QStringLiteral("ntotal$")), ExchangePlans::Total};
 }
 
-QString Session::setMenuDish(int column, int line, int position, int course) const
+Request Session::proformaRequest() const
 {
-    return standardRequest(QStringLiteral("r$")) +
-           fields({QString::number(column), QString::number(line), QString::number(position), QString::number(course)});
+    return {standardRequest(QStringLiteral("AN$")), ExchangePlans::Proforma};
 }
 
-QString Session::setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const
+Request Session::payment(int mode) const
 {
-    return standardRequest(QStringLiteral("b$")) +
-           fields({QString::number(course), QString::number(column), QString::number(line)}) + choiceFlags(ticked);
+    const PaymentMode& chosen = Payments.at(size_t(mode - 1));
+    return {standardRequest(QLatin1String(chosen.keyword)), chosen.plan};
+}
+
+Request Session::registerScreenMessage(const QString& text) const
+{
+    return {standardRequest(QStringLiteral("adc$")) + fields({text}), ExchangePlans::Message};
+}
+
+Request Session::kitchenPrintersMessage(const QString& text) const
+{
+    return {standardRequest(QStringLiteral("adi$")) + fields({text}), ExchangePlans::Message};
+}
+
+Request Session::setMenuList() const
+{
+    return {standardRequest(QStringLiteral("af$")), ExchangePlans::SetMenuList};
+}
+
+Request Session::setMenuDish(int column, int line, int position, int course) const
+{
+    return {standardRequest(QStringLiteral("r$")) + fields({QString::number(column), QString::number(line),
+                                                            QString::number(position), QString::number(course)}),
+            ExchangePlans::SetMenuDish};
+}
+
+Request Session::setMenuDishOptions(int course, int column, int line, const QList<bool>& ticked) const
+{
+    return {standardRequest(QStringLiteral("b$")) +
+                fields({QString::number(course), QString::number(column), QString::number(line)}) + choiceFlags(ticked),
+            ExchangePlans::SetMenuDishOptions};
 }

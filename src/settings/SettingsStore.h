@@ -14,7 +14,7 @@ public:
     static const QString FileName;      // read and written
     static const QString BlankFileName; // written with empty values before each save
     // What a read takes in at most: a saved file, 113 values of 2047 characters, never reaches 1 MiB.
-    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = qint64(4) * 1024 * 1024;
 
     explicit SettingsStore(const QString& folder = defaultFolder());
 

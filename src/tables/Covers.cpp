@@ -36,7 +36,7 @@ void Covers::askForNewTable()
 void Covers::open()
 {
     m_tableChoiceView.openCoversPanel();
-    const QString reply = ask(m_session.coversPanelQuery());
+    const QString reply = m_link.exchange(m_session.coversPanelQuery()).reply;
     const TableReplies::CoversReply covers = TableReplies::coversReply(reply);
     switch (covers.kind) {
     case TableReplies::CoversReply::Kind::None:
@@ -61,7 +61,7 @@ void Covers::validateCovers()
     if (chosen < 0)
         return;
     m_session.setCovers(QString::number(chosen));
-    m_panel.showCurrentCovers(ask(m_session.coversUpdate()));
+    m_panel.showCurrentCovers(m_link.exchange(m_session.coversUpdate()).reply);
     m_tableChoiceView.closeCoversPanel();
     m_ticketView.show();
     m_tableChoiceView.hide();
@@ -74,13 +74,4 @@ void Covers::close()
 {
     m_tableChoiceView.closeCoversPanel();
     m_tableChoiceView.show();
-}
-
-// Both covers requests drop a line the register may have left, and read at once.
-QString Covers::ask(const QString& request)
-{
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.onError = OnError::Quiet;
-    return m_link.exchange(request, options);
 }

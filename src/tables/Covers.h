@@ -27,8 +27,6 @@ public:
     void close();
 
 private:
-    QString ask(const QString& request);
-
     RegisterLink& m_link;
     Session& m_session;
     TableChoiceView& m_tableChoiceView;

@@ -6,6 +6,7 @@
 #include "TableReplies.h"
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
+#include "session/Session.h"
 #include "ticket/TicketView.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/ColouredLabel.h"
@@ -62,13 +63,9 @@ void RoomPlan::openFromTicket()
 
 void RoomPlan::refreshTableStates()
 {
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.pauseMs = 150;
     // no states: the tables keep their colours and only the captions are whitened
-    options.onError = OnError::Quiet;
     const TableReplies::TableStates states =
-        TableReplies::tableStates(m_link.exchange(QStringLiteral("tableocc"), options));
+        TableReplies::tableStates(m_link.exchange(Session::tableStatesQuery()).reply);
     for (int pass = 0; pass < TableReplies::TableStates::Groups; ++pass) {
         for (int z = 0; z < qMin(m_tables.count(), Limits::Tables); ++z) {
             CatalogueKey* table = m_tables.btable(z);

@@ -6,7 +6,6 @@
 #include "TableListPanel.h"
 #include "TableReplies.h"
 #include "catalogue/Catalogue.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "settings/SettingsSlots.h"
@@ -18,14 +17,6 @@
 #include "widgets/TransientNotice.h"
 
 #include <QPushButton>
-
-namespace {
-
-constexpr int ListPauseMs = 150;
-constexpr int CoversPauseMs = 150;
-constexpr int PlanTicketPauseMs = 100;
-
-} // namespace
 
 TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings,
                          const Catalogue& catalogue, HandlerGuard& guard, TransientNotice& notice,
@@ -53,15 +44,15 @@ void TableChoice::workWithoutTable()
 
 void TableChoice::listFreeTables()
 {
-    fillList(QStringLiteral("ademandelibre$"), true, QStringLiteral(" Libre"),
-             QStringLiteral("Aucune table libre actuellement"), FreeNoticeRounds);
+    fillList(Session::freeTablesQuery(), QStringLiteral(" Libre"), QStringLiteral("Aucune table libre actuellement"),
+             FreeNoticeRounds);
     m_tableChoiceView.show();
 }
 
 void TableChoice::listBusyTables()
 {
     m_planView.hide();
-    fillList(QStringLiteral("ademande$"), false, QStringLiteral(" Occupée"), QStringLiteral("Aucune table utilisée"),
+    fillList(Session::busyTablesQuery(), QStringLiteral(" Occupée"), QStringLiteral("Aucune table utilisée"),
              BusyNoticeRounds);
     m_tableChoiceView.show();
 }
@@ -100,38 +91,26 @@ void TableChoice::takeTableFromPlan(int table)
         m_tableChoiceView.hide();
         m_ticketView.show();
     }
-    ExchangeOptions options;
-    options.pauseMs = PlanTicketPauseMs;
-    try {
-        m_ticketView.showTicket(m_link.exchange(m_session.planTicketRequest(), options));
-    } catch (const LinkError&) {
-        // the ticket shown stays as it was
-    }
+    const Exchange done = m_link.exchange(m_session.planTicketRequest());
+    // a failed exchange leaves the ticket shown as it was
+    if (done.ok())
+        m_ticketView.showTicket(done.reply);
 }
 
-void TableChoice::fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice,
-                           int rounds)
+void TableChoice::fillList(const Request& request, const QString& state, const QString& emptyNotice, int rounds)
 {
-    ExchangeOptions options;
-    options.staleRead = staleRead;
-    options.pauseMs = ListPauseMs;
     // no reply, no list to offer: the notice says so
-    options.onError = OnError::Quiet;
     QStringList items;
-    for (const QString& table : TableReplies::tableList(m_link.exchange(request, options)))
+    for (const QString& table : TableReplies::tableList(m_link.exchange(request).reply))
         items.append(QStringLiteral("Table ") + table + state);
     m_tableChoiceView.showTableList(items);
     if (items.isEmpty())
         m_notice.showOver(&m_tableChoiceView, emptyNotice, rounds);
 }
 
-void TableChoice::takeCovers(const QString& request)
+void TableChoice::takeCovers(const Request& request)
 {
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.pauseMs = CoversPauseMs;
-    options.onError = OnError::Quiet;
-    const QString reply = m_link.exchange(request, options);
+    const QString reply = m_link.exchange(request).reply;
     // "4$7" would go out as two fields of every later request, and the register would read the waiter from the
     // wrong one: what is not a count leaves the covers as they were
     if (TableReplies::isCoversCount(reply))

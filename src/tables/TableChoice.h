@@ -9,6 +9,7 @@ class HandlerGuard;
 class PlanView;
 class RegisterLink;
 class Session;
+struct Request;
 class SettingsStore;
 class TableChoiceView;
 class TicketDisplay;
@@ -39,9 +40,9 @@ public:
     void takeTableFromPlan(int table);
 
 private:
-    void fillList(const QString& request, bool staleRead, const QString& state, const QString& emptyNotice, int rounds);
+    void fillList(const Request& request, const QString& state, const QString& emptyNotice, int rounds);
     // Asks the covers of the table just taken: they become the session's when they can go out in its requests.
-    void takeCovers(const QString& request);
+    void takeCovers(const Request& request);
     bool coversWanted() const;
     void forgetTicket();
     void openTicket();

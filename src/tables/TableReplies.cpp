@@ -38,7 +38,7 @@ QString headerFromList(const QString& name, const QString& numserveur, const QSt
 
 QString headerFromPlan(const QString& numserveur, const QString& numtable, const QString& nbcouverts)
 {
-    const QString header = QStringLiteral("Serveur ") + numserveur + QStringLiteral(" Table ") + numtable;
+    QString header = QStringLiteral("Serveur ") + numserveur + QStringLiteral(" Table ") + numtable;
     if (nbcouverts == QLatin1String("0"))
         return header;
     return header + QLatin1Char(' ') + nbcouverts + QStringLiteral("Couv");

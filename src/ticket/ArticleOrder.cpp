@@ -9,8 +9,8 @@
 #include "TicketView.h"
 #include "TouchedKey.h"
 #include "catalogue/ProductTable.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
+#include "session/ExchangePlans.h"
 #include "session/Limits.h"
 #include "session/Session.h"
 #include "widgets/CatalogueKey.h"
@@ -25,11 +25,6 @@
 #include <memory>
 
 namespace {
-
-// the touched key shows its caption gone this long before anything else happens
-constexpr int TouchShownMs = 50;
-// the register takes an article added after a course choice before its reply can be read
-constexpr int CoursePathPauseMs = 50;
 
 // Whether the key is on top where it stands: no view or panel covers it.
 bool onTop(CatalogueKey* key)
@@ -80,7 +75,7 @@ void ArticleOrder::addArticle(int k)
     m_session.setCourse(0);
     TouchedKey touched(m_keys.bbutton(k));
     QCoreApplication::processEvents();
-    RegisterLink::pause(TouchShownMs);
+    RegisterLink::pause(ExchangePlans::TouchShownMs);
     m_article = k;
     m_restartLinkProbe();
     m_ticketView.closeLinePanel();
@@ -104,16 +99,12 @@ void ArticleOrder::addArticle(int k)
         return;
     }
 
-    ExchangeOptions options;
-    options.secondRead = true;
-    options.onError = OnError::Quiet;
-    const QString reply = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
-    const bool answered = !m_link.lastExchangeUnanswered();
+    const Exchange done = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()));
     m_ticketView.showNote(note());
     touched.release();
     // the register answers with the ticket it now holds
-    if (answered)
-        m_ticketView.showTicket(reply);
+    if (done.answered)
+        m_ticketView.showTicket(done.reply);
     else
         showTicketAfterLostReply();
     openSupplementsIfTaken();
@@ -135,12 +126,9 @@ void ArticleOrder::addWithCourse()
         return;
     }
     m_artencours = m_products.art(k);
-    ExchangeOptions options;
-    options.pauseMs = CoursePathPauseMs;
-    options.onError = OnError::Quiet;
     // the refresh below shows the ticket
-    m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()), options);
-    const bool answered = !m_link.lastExchangeUnanswered();
+    const bool answered =
+        m_link.exchange(m_session.articleRequestAfterCourse(m_artencours, m_session.course())).answered;
     // the note's second starts with the ticket on screen, not before the refresh that holds the screen
     const auto showNote = [this] { m_ticketView.showNote(note()); };
     if (answered)
@@ -153,16 +141,10 @@ void ArticleOrder::addWithCourse()
 void ArticleOrder::validateKitchenOptions()
 {
     const QList<bool> ticked = m_ticketView.takeKitchenChoices();
-    ExchangeOptions options;
-    // a failed send or read goes on to the refresh: the register may have taken the article
-    options.onError = OnError::RaiseUnconnected;
-    try {
-        // its reply is dropped: the refresh below shows the ticket
-        m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked), options);
-    } catch (const LinkError&) {
-        // no register: nothing went out and the ticket stays as it was
+    // Its reply is dropped: the refresh below shows the ticket. A failed send or read goes on to the refresh, as the
+    // register may have taken the article; without a register nothing went out and the ticket stays as it was.
+    if (!m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked)).connected)
         return;
-    }
     // the line the register sends after the ticket is not waited for: the next request drops it before it goes
     if (!m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left))
         return;

@@ -3,7 +3,6 @@
 #include "KitchenDispatchPanel.h"
 #include "KitchenReplies.h"
 #include "TicketView.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
 #include "session/Session.h"
@@ -30,12 +29,9 @@ KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGu
 void KitchenDispatch::sendToKitchen()
 {
     m_ticketView.closeLinePanel();
-    ExchangeOptions options;
-    options.staleRead = true;
-    // A link error reaches the waiter and nothing is sent: sending every course without the register's list would
-    // print the desserts with the starters, for good, where a second touch costs nothing. A silent register (an
-    // empty reply) still gets everything, as it always has.
-    const QString reply = m_link.exchange(m_session.waitingCoursesQuery(), options);
+    // a link error reaches the waiter and nothing is sent; a silent register (an empty reply) still gets everything,
+    // as it always has
+    const QString reply = m_link.exchange(m_session.waitingCoursesQuery()).reply;
     const std::optional<QList<int>> courses = KitchenReplies::coursesToChoose(reply);
     if (!courses) {
         sendCourse(0);
@@ -60,21 +56,11 @@ void KitchenDispatch::sendAllAndLeave()
     m_ticketView.hide();
     if (dispatch(0))
         m_ticketView.showNote(Sent);
-    ExchangeOptions options;
-    options.pauseMs = DispatchPauseMs;
-    options.onError = OnError::Quiet;
-    m_link.exchange(m_session.leaveTableNotice(), options);
+    m_link.exchange(m_session.leaveTableNotice());
 }
 
 bool KitchenDispatch::dispatch(int course)
 {
-    ExchangeOptions options;
-    options.pauseMs = DispatchPauseMs;
-    try {
-        m_link.exchange(m_session.kitchenDispatch(course), options);
-        return true;
-    } catch (const LinkError&) {
-        // "Envoyé.." would tell the waiter the kitchen has it
-        return false;
-    }
+    // after a failure "Envoyé.." would tell the waiter the kitchen has it
+    return m_link.exchange(m_session.kitchenDispatch(course)).ok();
 }

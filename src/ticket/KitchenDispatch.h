@@ -14,8 +14,6 @@ class TicketView;
 class KitchenDispatch final : public QObject
 {
 public:
-    static constexpr int DispatchPauseMs = 150;
-
     KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
                     KitchenDispatchPanel& panel, QWidget& tableChoiceView);
 

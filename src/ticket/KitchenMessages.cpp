@@ -36,10 +36,7 @@ void KitchenMessages::openRecallList()
 
 void KitchenMessages::askNextCourse()
 {
-    ExchangeOptions options;
-    options.staleRead = true;
-    options.onError = OnError::Quiet;
-    const QString reply = m_link.exchange(m_session.nextCourseQuery(), options);
+    const QString reply = m_link.exchange(m_session.nextCourseQuery()).reply;
     if (reply.isEmpty()) {
         // an older register never answers this request
         MessageBox::show(&m_ticketView, m_nextCourseSupported()
@@ -61,10 +58,7 @@ void KitchenMessages::sendTicked()
 {
     m_ticketView.closeKitchenList();
     const QList<bool> ticks = m_ticketView.takeKitchenListTicks();
-    ExchangeOptions options;
-    options.onError = OnError::Quiet;
-    m_link.exchange(m_listHoldsNextCourses ? m_session.nextCourseClaim(ticks) : m_session.recallMessages(ticks),
-                    options);
+    m_link.exchange(m_listHoldsNextCourses ? m_session.nextCourseClaim(ticks) : m_session.recallMessages(ticks));
 }
 
 std::optional<QString> KitchenMessages::kitchenLabel(int article) const

@@ -3,7 +3,6 @@
 #include "LineActionPanel.h"
 #include "TicketDisplay.h"
 #include "TicketView.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
@@ -31,17 +30,12 @@ void LineOperations::offerLine()
 }
 
 // The line named as the selection left it: the register checks it against the ticket it holds.
-void LineOperations::change(const QString& request)
+void LineOperations::change(const Request& request)
 {
     m_ticketView.closeLinePanel();
     QCoreApplication::processEvents();
-    ExchangeOptions options;
-    options.pauseMs = 50;
-    try {
-        m_link.exchange(request, options);
-    } catch (const LinkError&) {
-        // the ticket stays as it was: nothing says the register changed it
+    // after a failure the ticket stays as it was: nothing says the register changed it
+    if (m_link.exchange(request).failed)
         return;
-    }
     m_ticketDisplay.refresh();
 }

@@ -5,6 +5,7 @@
 class HandlerGuard;
 class RegisterLink;
 class Session;
+struct Request;
 class TicketDisplay;
 class TicketView;
 
@@ -20,7 +21,7 @@ public:
     void offerLine();
 
 private:
-    void change(const QString& request);
+    void change(const Request& request);
 
     RegisterLink& m_link;
     Session& m_session;

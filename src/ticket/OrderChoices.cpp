@@ -9,8 +9,7 @@ CourseChoice courseChoice(const Catalogue& catalogue, int article)
 {
     QList<int> flagged;
     for (int course = 1; course <= Limits::Courses; ++course) {
-        // value() reads past either end of the list as empty, so as not flagged
-        if (catalogue.rang(course).value(article - 1) == QLatin1String("1"))
+        if (catalogue.servedAs(article, course))
             flagged.append(course);
     }
     CourseChoice choice;

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueGeometry.h"
 #include "catalogue/ProductTable.h"
+#include "session/Limits.h"
 #include "ticket/TicketView.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/Fonts.h"
@@ -25,7 +26,7 @@ void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* 
     for (int k = 0; k < static_cast<int>(positions.size()); ++k) {
         const int keyboard = prod.numclav(k);
         // the load only gives keyboards 1 to 12; a product of another has no place to go
-        if (keyboard < 1 || keyboard > TicketView::Keyboards) {
+        if (keyboard < 1 || keyboard > Limits::Keyboards) {
             m_keys.emplace_back();
             continue;
         }

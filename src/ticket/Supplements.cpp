@@ -23,14 +23,10 @@ void Supplements::open(DesignView& screen)
 void Supplements::orderTicked()
 {
     const QList<bool> ticked = m_parkingView.supplementTicks();
-    ExchangeOptions options;
-    options.pauseMs = 100;
-    options.secondRead = true;
     // a supplement that fails is skipped; the others still go
-    options.onError = OnError::Quiet;
     for (int position = 0; position < ticked.size(); ++position) {
         if (ticked.at(position))
-            m_link.exchange(m_session.supplementRequest(position), options);
+            m_link.exchange(m_session.supplementRequest(position));
     }
     m_parkingView.parkSupplements();
     m_ticketDisplay.refresh();

@@ -4,7 +4,6 @@
 #include "TicketMemo.h"
 #include "TicketText.h"
 #include "TicketView.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
@@ -28,28 +27,17 @@ TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard&
 
 bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const std::function<void()>& shown)
 {
-    ExchangeOptions options;
-    options.pauseMs = 100;
-    options.secondRead = true;
-    // the register follows the ticket with one more line, which would otherwise answer the next request
-    options.trailingRead = trailing == TrailingLine::Read;
-    options.onError = OnError::RaiseUnconnected;
-    // the waiter sees the ticket at once, not after the wait for that line
-    options.onReply = [this, onSilence, &shown](const QString& reply) {
-        if (onSilence == OnSilence::EmptyTicket || !m_link.lastExchangeUnanswered())
-            m_ticketView.showTicket(reply);
-        if (shown)
-            shown();
-    };
-    try {
-        m_link.exchange(m_session.ticketRequest(), options);
-    } catch (const LinkError&) {
+    const Request request =
+        trailing == TrailingLine::Read ? m_session.ticketRefresh() : m_session.ticketRefreshLeavingTrailingLine();
+    // the waiter sees the ticket at once, not after the wait for the trailing line
+    const Exchange done = m_link.exchange(request, [this, onSilence, &shown](const Exchange& got) {
         // no register: the last ticket stays, and the link probe brings the start view back
+        if (got.connected && (onSilence == OnSilence::EmptyTicket || got.answered))
+            m_ticketView.showTicket(got.reply);
         if (shown)
             shown();
-        return false;
-    }
-    return true;
+    });
+    return done.connected;
 }
 
 void TicketDisplay::reload()

@@ -54,7 +54,7 @@ const std::array<SideKey, TicketView::SideKeys> SideKeyDesign{{
 }};
 
 // tab i holds keyboard i + 1; the tab items were numbered with a gap after the eighth
-const std::array<int, TicketView::Keyboards> TabItemNumbers{1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14, 15};
+const std::array<int, Limits::Keyboards> TabItemNumbers{1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14, 15};
 
 ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, const QString& listName,
                      bool highlight)
@@ -146,7 +146,7 @@ CheckList* TicketView::ListViewrappel() const
 void TicketView::createKeyboards()
 {
     m_tabControl->tabBar()->setFont(Fonts::narrow(10));
-    for (int keyboard = 1; keyboard <= Keyboards; ++keyboard) {
+    for (int keyboard = 1; keyboard <= Limits::Keyboards; ++keyboard) {
         auto* box = new QScrollArea;
         box->setObjectName(QStringLiteral("VertScrollBox%1").arg(keyboard));
         box->setFrameShape(QFrame::NoFrame);
@@ -232,7 +232,7 @@ void TicketView::openKitchenOptions(const QStringList& options)
 QList<bool> TicketView::takeKitchenChoices()
 {
     m_panelEnvCuis->hide();
-    const QList<bool> ticked = ListViewcuis()->ticks();
+    QList<bool> ticked = ListViewcuis()->ticks();
     ListViewcuis()->clearTicks();
     return ticked;
 }
@@ -261,7 +261,7 @@ void TicketView::openKitchenList(const QStringList& entries)
 
 QList<bool> TicketView::takeKitchenListTicks()
 {
-    const QList<bool> ticks = ListViewrappel()->ticks();
+    QList<bool> ticks = ListViewrappel()->ticks();
     ListViewrappel()->clearTicks();
     return ticks;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineActionPanel.h"
+#include "session/Limits.h"
 #include "widgets/DesignView.h"
 #include "widgets/ListPanel.h"
 
@@ -22,7 +23,6 @@ class TicketView final : public DesignView
     Q_OBJECT
 
 public:
-    static constexpr int Keyboards = 12;
     static constexpr int SideKeys = 12;
 
     explicit TicketView(QWidget* parent = nullptr);
@@ -93,7 +93,7 @@ private:
     QPlainTextEdit* m_memo1;
     QLineEdit* m_memoart;
     KeyboardTabs* m_tabControl;
-    std::array<QScrollArea*, Keyboards> m_vertScrollBoxes{};
+    std::array<QScrollArea*, Limits::Keyboards> m_vertScrollBoxes{};
     std::array<RedKey*, SideKeys> m_sideKeys{};
     LineActionPanel* m_panelAnnul;
     ListPanel* m_panelEnvCuis;

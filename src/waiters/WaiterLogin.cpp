@@ -22,9 +22,6 @@
 
 namespace {
 
-constexpr int CodePauseMs = 10;
-constexpr int ValiderPauseMs = 100;
-
 // Lets the new screen paint; a touch meanwhile was aimed at the screen being left and is dropped.
 void paintPending()
 {
@@ -60,7 +57,7 @@ WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& 
 void WaiterLogin::chooseWaiter(int waiter)
 {
     // the request carries the key's waiter, who becomes current whatever the reply
-    const QString reply = ask(Session::waiterQuery(waiter), CodePauseMs, true);
+    const QString reply = m_link.exchange(Session::waiterQuery(waiter)).reply;
     m_session.setWaiter(waiter);
     switch (Identification::readWaiterReply(reply)) {
     case Identification::WaiterReply::None:
@@ -84,7 +81,7 @@ void WaiterLogin::validateCode()
         MessageBox::show(&m_waiterView, QStringLiteral("Vous devez entrer votre code d'identification"));
         return;
     }
-    const QString reply = ask(m_session.codeCheck(code), ValiderPauseMs, true);
+    const QString reply = m_link.exchange(m_session.codeCheck(code)).reply;
     m_waiterView.clearCode();
     if (Identification::codeAccepted(reply)) {
         m_waiterView.closeCodePanel();
@@ -102,7 +99,7 @@ bool WaiterLogin::codeKeyTyped(const QString& text)
     if (candidate.isEmpty())
         return false;
     // a wrong candidate is only a code not finished yet: it stays silent
-    if (!Identification::codeAccepted(ask(m_session.codeCheck(candidate), 0, false)))
+    if (!Identification::codeAccepted(m_link.exchange(m_session.codeCheckWhileTyping(candidate)).reply))
         return false;
     m_waiterView.clearCode();
     m_waiterView.closeCodePanel();
@@ -133,15 +130,6 @@ bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
     bool used = false;
     m_guard.run([&] { used = codeKeyTyped(typedText(text)); });
     return used;
-}
-
-QString WaiterLogin::ask(const QString& request, int pauseMs, bool secondRead)
-{
-    ExchangeOptions options;
-    options.pauseMs = pauseMs;
-    options.secondRead = secondRead;
-    options.onError = OnError::RaiseUnsent;
-    return m_link.exchange(request, options);
 }
 
 void WaiterLogin::openTableChoice()

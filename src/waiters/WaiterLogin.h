@@ -33,7 +33,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString ask(const QString& request, int pauseMs, bool secondRead);
     void openTableChoice();
 
     RegisterLink& m_link;

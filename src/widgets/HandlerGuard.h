@@ -14,8 +14,8 @@ class QWidget;
 // Every handler a tap, a key or a timer starts runs through here. Handlers let pending UI events run on the way (a
 // notice's rounds, a repaint), so a touch may arrive in the middle: whatever screen it comes from, it must not start
 // a second handler whose requests and screens would come between this one's. Each handler is one tap for the link:
-// its exchanges share one bound. A link or number error a handler does not catch itself reaches the general error
-// display.
+// its exchanges share one bound. A link error its request's plan raises, or a number error, reaches the general
+// error display.
 class HandlerGuard final
 {
 public:
