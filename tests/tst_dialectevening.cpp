@@ -1,4 +1,5 @@
 #include "SimProcess.h"
+#include "TicketTouch.h"
 
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
@@ -97,7 +98,6 @@ private:
     QString loggedReply(const QString& request) const;
     // False when the catalogue has no key for the article.
     bool tapProduct(int article);
-    void touchArticleLine(const QString& text);
 
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -155,19 +155,6 @@ bool tst_DialectEvening::tapProduct(int article)
     ticket->TabControl()->setCurrentIndex(m_form->products().numclav(k) - 1);
     QTest::mouseClick(key, Qt::LeftButton);
     return true;
-}
-
-void tst_DialectEvening::touchArticleLine(const QString& text)
-{
-    auto* ticket = m_form->findChild<TicketView*>();
-    const QStringList lines = ticket->Memo1()->toPlainText().split(QLatin1Char('\n'));
-    int n = 0;
-    while (n < lines.size() && !(TicketText::isArticleLine(lines.at(n)) && lines.at(n).contains(text)))
-        ++n;
-    QVERIFY2(n < lines.size(), qPrintable(text));
-    const int pitch = TicketMemo::linePitch(ticket->Memo1()->font());
-    QTest::mouseClick(ticket->Memo1()->viewport(), Qt::LeftButton, {}, QPoint(20, (n + 1) * pitch + pitch / 2));
-    QVERIFY(ticket->panel_annul()->isVisible());
 }
 
 void tst_DialectEvening::wholeEvening()
@@ -243,7 +230,7 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY2(!supplement || shown().contains(QStringLiteral("+ Frites maison")), qPrintable(shown()));
 
     // one less of the drink: its line goes
-    touchArticleLine(QStringLiteral("Kir royal"));
+    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
     QTest::mouseClick(ticket->panel_annul()->Button34(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(!shown().contains(QStringLiteral("Kir royal")), qPrintable(shown()));

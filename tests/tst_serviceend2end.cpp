@@ -1,4 +1,5 @@
 #include "SimProcess.h"
+#include "TicketTouch.h"
 
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
@@ -102,7 +103,6 @@ private:
     // The ticket of table 4 as the simulator holds it, asked on a connection of its own.
     QString registerTicket() const;
     void tapProduct(int article);
-    void touchLineContaining(const QString& text);
 
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -261,19 +261,6 @@ void tst_ServiceEnd2End::tapProduct(int article)
     QTest::mouseClick(m_form->catalogueLoad().productKeys().bbutton(k), Qt::LeftButton);
 }
 
-void tst_ServiceEnd2End::touchLineContaining(const QString& text)
-{
-    auto* ticket = m_form->findChild<TicketView*>();
-    const QStringList lines = ticket->Memo1()->toPlainText().split(QLatin1Char('\n'));
-    int n = 0;
-    while (n < lines.size() && !(TicketText::isArticleLine(lines.at(n)) && lines.at(n).contains(text)))
-        ++n;
-    QVERIFY2(n < lines.size(), qPrintable(text));
-    const int pitch = TicketMemo::linePitch(ticket->Memo1()->font());
-    QTest::mouseClick(ticket->Memo1()->viewport(), Qt::LeftButton, {}, QPoint(20, (n + 1) * pitch + pitch / 2));
-    QVERIFY(ticket->panel_annul()->isVisible());
-}
-
 void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
 {
     openTable4();
@@ -313,13 +300,13 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
     QCOMPARE(shown(), registerTicket());
 
     // one less of the single water: its line goes
-    touchLineContaining(QStringLiteral("Eau minerale"));
+    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Eau minerale"));
     QTest::mouseClick(ticket->panel_annul()->Button34(), Qt::LeftButton);
     QVERIFY(!shown().contains(QStringLiteral("Eau minerale")));
     QCOMPARE(shown(), registerTicket());
 
     // the dessert offered
-    touchLineContaining(QStringLiteral("Tarte Tatin"));
+    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Tarte Tatin"));
     QTest::mouseClick(ticket->panel_annul()->Button35(), Qt::LeftButton);
     const QStringList tatin = shown().split(QLatin1Char('\n')).filter(QStringLiteral("Tarte Tatin"));
     QCOMPARE(tatin.size(), 1);
