@@ -211,6 +211,7 @@ private Q_SLOTS:
     void abandonedDownloadKeepsTheEarlierCatalogue_data();
     void abandonedDownloadKeepsTheEarlierCatalogue();
     void failedSaveKeepsTheStartViewAndTheEarlierCatalogue();
+    void automaticStartStoppedByAnErrorStaysSilent();
     void keysAnswerTheTapOfSlot4_data();
     void keysAnswerTheTapOfSlot4();
     void sizedScreensStayAfterResize();
@@ -567,6 +568,25 @@ void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
     QCOMPARE(screenOf(terminal), first);
     QCOMPARE(terminal.load().productKeys().count(), 3);
     QCOMPARE(readFile(terminal.settingsPath()), saved);
+}
+
+// Nobody asked for the start at activation: an error that stops its load shows nothing, the start view stays.
+void tst_CatalogueLoad::automaticStartStoppedByAnErrorStaysSilent()
+{
+    ScriptedRegister caisse;
+    // the probe of the saved address, then a start whose printing options cannot be read
+    caisse.replyLine(QStringLiteral("caisse~1~57"));
+    Script replies = sample();
+    replies[QStringLiteral("limp")] = QByteArray(20000, 'x');
+    scriptStart(caisse, replies);
+    TerminalFixture terminal(QStringLiteral("[data]\n0=%1\n10=56\n").arg(caisse.address()));
+    terminal.form->link().setPort(caisse.port());
+    QVERIFY(terminal.activate());
+
+    QCOMPARE(caisse.requests().constLast(), QStringLiteral("limp"));
+    QCOMPARE(terminal.messages, QStringList());
+    QCOMPARE(terminal.form->frontView(), terminal.find<StartView>(QStringLiteral("init")));
+    QVERIFY(!terminal.form->guard().busy());
 }
 
 void tst_CatalogueLoad::failedSaveKeepsTheStartViewAndTheEarlierCatalogue()

@@ -6,6 +6,7 @@
 #include "settings/SaveSettings.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
+#include "widgets/Navigation.h"
 #include "widgets/ToggleSwitch.h"
 
 #include <QLineEdit>
@@ -19,8 +20,9 @@ const QString Off = QStringLiteral("0");
 
 } // namespace
 
-ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView)
-    : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView)
+ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView,
+                           Navigation& screens)
+    : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView), m_screens(screens)
 {
     // the address box and slot 0 are one: every change of the box, typed or set, is the slot's
     connect(m_startView.Edit1(), &QLineEdit::textChanged, this,
@@ -56,9 +58,7 @@ void ConfigScreen::open()
 {
     readSettings();
 
-    m_configView.setGeometry(m_startView.geometry());
-    m_configView.show();
-    m_startView.hide();
+    m_screens.openConfiguration();
 
     // the two buttons share the bottom tenth of the screen side by side (real arithmetic, rounded only to place)
     const double height = m_startView.height();
@@ -68,14 +68,11 @@ void ConfigScreen::open()
     const double top = height - buttonHeight;
     m_configView.Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
     m_configView.Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
-
-    m_configView.raise();
 }
 
 void ConfigScreen::leaveWithoutSaving()
 {
-    m_startView.show();
-    m_configView.hide();
+    m_screens.closeConfiguration();
 }
 
 void ConfigScreen::saveAndLeave()
@@ -83,8 +80,7 @@ void ConfigScreen::saveAndLeave()
     // a write failure has been shown: the configuration stays open
     if (!saveSettings(m_settings, &m_configView))
         return;
-    m_configView.hide();
-    m_startView.show();
+    m_screens.closeConfiguration();
 }
 
 void ConfigScreen::store(int slot, const ToggleSwitch* control, bool inverted)

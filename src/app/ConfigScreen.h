@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ConfigView;
+class Navigation;
 class RegisterLink;
 class SettingsStore;
 class StartView;
@@ -17,7 +18,8 @@ public:
     static constexpr double ButtonHeightPercent = 10;
     static constexpr double ButtonWidthPercent = 50;
 
-    ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView);
+    ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView,
+                 Navigation& screens);
 
     // Reads the settings file and shows its address and switches; an unreadable file changes nothing.
     void readSettings();
@@ -36,5 +38,6 @@ private:
     RegisterLink& m_link;
     ConfigView& m_configView;
     StartView& m_startView;
+    Navigation& m_screens;
     bool m_settingSwitches = false;
 };

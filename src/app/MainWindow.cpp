@@ -4,6 +4,7 @@
 #include "ConfigScreen.h"
 #include "ConfigView.h"
 #include "LinkProbe.h"
+#include "Navigator.h"
 #include "NoticeView.h"
 #include "ServiceStart.h"
 #include "StartView.h"
@@ -34,7 +35,6 @@
 #include "widgets/TransientNotice.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -69,10 +69,9 @@ void MainWindow::createViews()
     m_notice = new TransientNotice(this, DesignHeight);
     m_ticketView = new TicketView(this);
 
-    for (QWidget* view :
-         QList<QWidget*>{m_outdatedNotice, m_tableChoiceView, m_configView, m_paymentView, m_setMenuView, m_messageView,
-                         m_planView, m_parkingView, m_waiterView, m_ticketView})
-        view->hide();
+    m_navigator = std::make_unique<Navigator>(
+        Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
+                           m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView});
     m_waiterView->closeCodePanel();
 }
 
@@ -80,42 +79,43 @@ void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
-    m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView);
+    m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView, *m_navigator);
     const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, *m_paymentView,
                                               *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
-                                                    *m_outdatedNotice, *m_waiterView, *m_planView);
+                                                    *m_outdatedNotice, *m_navigator);
     connect(m_serviceStart.get(), &ServiceStart::applicationEnded, this, &MainWindow::endApplication);
     m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, *m_waiterView,
-                                                  *m_tableChoiceView, *m_ticketView);
-    m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, *m_ticketView);
-    m_covers =
-        std::make_unique<Covers>(m_link, m_session, m_guard, *m_tableChoiceView, *m_ticketView, *m_ticketDisplay);
-    m_tableChoice = std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice,
-                                                  *m_tableChoiceView, *m_planView, *m_ticketView, *m_waiterView,
-                                                  *m_covers, *m_ticketDisplay);
+                                                  *m_tableChoiceView, *m_ticketView, *m_navigator);
+    m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, *m_ticketView, *m_navigator);
+    m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, *m_tableChoiceView, *m_ticketDisplay, *m_navigator);
+    m_tableChoice =
+        std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice,
+                                      *m_tableChoiceView, *m_ticketView, *m_covers, *m_ticketDisplay, *m_navigator);
     connect(&m_catalogueLoad->tableButtons(), &TableButtons::tableTapped, this,
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
-                                            *m_planView, *m_ticketView);
+                                            *m_planView, *m_ticketView, *m_navigator);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
     m_articleOrder = std::make_unique<ArticleOrder>(
         m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), *m_ticketView,
-        *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, [this] { m_linkProbe->start(); });
-    m_lineOperations = std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay);
+        *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, *m_navigator, [this] { m_linkProbe->start(); });
+    m_lineOperations =
+        std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay, *m_navigator);
     m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
-                                                          *m_parkingView->panelenvoicuis(), *m_tableChoiceView);
+                                                          *m_parkingView->panelenvoicuis(), *m_navigator);
     m_kitchenMessages =
         std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, *m_ticketView,
                                           [this] { return m_serviceStart->nextCourseSupported(); });
     m_ticketClosing = std::make_unique<TicketClosing>(m_link, m_session, m_guard, *m_notice, *m_ticketView,
-                                                      *m_paymentView, *m_tableChoiceView);
-    m_registerMessages = std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, *m_messageView);
-    m_setMenus =
-        std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                   m_catalogueLoad->setMenuGrid(), *m_setMenuView, *m_ticketView, *m_parkingView);
+                                                      *m_paymentView, *m_navigator);
+    m_registerMessages =
+        std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, *m_messageView, *m_navigator);
+    m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
+                                            m_catalogueLoad->setMenuGrid(), *m_setMenuView, *m_ticketView,
+                                            *m_parkingView, *m_navigator);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
@@ -141,26 +141,23 @@ void MainWindow::activate()
     m_activated = true;
     m_session.reset();
     show();
-    QCoreApplication::processEvents();
+    m_navigator->paintNow();
     m_configScreen->readSettings();
     m_ticketView->setMemoFontSize(width() / 35);
     m_paymentView->setMemoFontSize(width() / 30);
-    m_startView->show();
-    QCoreApplication::processEvents();
+    m_navigator->showStart();
     m_catalogueLoad->setStartSize(m_startView->size());
     m_link.disconnect();
     m_startView->forgetUnsetAddress();
     if (!m_settings[SettingsSlots::Address].isEmpty())
-        m_guard.run([this] { m_serviceStart->startAutomatically(); });
+        m_guard.runSilently([this] { m_serviceStart->startAutomatically(); });
     m_startView->enableStart();
 }
 
 void MainWindow::quit()
 {
     // "Quitter" of the table choice leaves the plan when it is over it
-    if (m_planView->isVisible())
-        m_planView->hide();
-    else
+    if (!m_navigator->closePlanIfOpen())
         endApplication();
 }
 

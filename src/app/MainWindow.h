@@ -22,6 +22,7 @@ class KitchenDispatch;
 class KitchenMessages;
 class LinkProbe;
 class MessageView;
+class Navigator;
 class NoticeView;
 class ParkingView;
 class PaymentView;
@@ -122,6 +123,7 @@ private:
     TransientNotice* m_notice = nullptr;
     TicketView* m_ticketView = nullptr;
 
+    std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<LinkProbe> m_linkProbe;
     std::unique_ptr<ConfigScreen> m_configScreen;
     std::unique_ptr<CatalogueLoad> m_catalogueLoad;

@@ -3,19 +3,14 @@
 #include "CatalogueLoad.h"
 #include "NoticeView.h"
 #include "StartView.h"
-#include "link/FormatError.h"
-#include "link/LinkError.h"
 #include "link/RegisterLink.h"
 #include "link/VersionCheck.h"
 #include "session/Session.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
-#include "tables/PlanView.h"
-#include "waiters/WaiterView.h"
 #include "widgets/InputBlocker.h"
 #include "widgets/MessageBox.h"
-
-#include <QCoreApplication>
+#include "widgets/Navigation.h"
 
 namespace {
 
@@ -33,11 +28,6 @@ const QString OutdatedNotice =
     }
         .join(QStringLiteral("\r\n"));
 
-void processEvents()
-{
-    QCoreApplication::processEvents();
-}
-
 // Typing in the address box while a start runs changes nothing: the start keeps the address it began with.
 class AddressLock final
 {
@@ -54,9 +44,9 @@ private:
 } // namespace
 
 ServiceStart::ServiceStart(RegisterLink& link, SettingsStore& settings, CatalogueLoad& catalogueLoad,
-                           StartView& startView, NoticeView& outdatedNotice, WaiterView& waiterView, PlanView& planView)
+                           StartView& startView, NoticeView& outdatedNotice, Navigation& screens)
     : m_link(link), m_settings(settings), m_catalogueLoad(catalogueLoad), m_startView(startView),
-      m_outdatedNotice(outdatedNotice), m_waiterView(waiterView), m_planView(planView)
+      m_outdatedNotice(outdatedNotice), m_screens(screens)
 {
 }
 
@@ -65,14 +55,8 @@ void ServiceStart::startAutomatically()
     const QString address = m_settings[SettingsSlots::Address];
     m_link.setHost(address);
     m_startView.setAddress(address);
-    if (!m_link.exchange(Session::versionProbe()).ok())
-        return;
-    try {
+    if (m_link.exchange(Session::versionProbe()).ok())
         startLocally();
-    } catch (const LinkError&) {
-        // the local start reports its own failures; what escapes it stays silent at start-up
-    } catch (const FormatError&) {
-    }
 }
 
 void ServiceStart::startLocally()
@@ -80,7 +64,7 @@ void ServiceStart::startLocally()
     const AddressLock lock(m_startView);
     m_link.setConnectTimeout(RegisterLink::StartConnectTimeoutMs);
     m_startView.showStatus(QStringLiteral("Vérification de la version"));
-    processEvents();
+    m_screens.paintNow();
 
     const QString address = m_startView.address();
     if ((address.isEmpty() || address == QLatin1String("0")) && m_settings[SettingsSlots::Address].isEmpty()) {
@@ -96,15 +80,12 @@ void ServiceStart::startLocally()
 
     m_nextCourseSupported = true;
     if (reply == VersionCheck::Compatible) {
-        processEvents();
+        m_screens.paintNow();
         m_settings[SettingsSlots::Address] = address;
         // the stamp is stored with the catalogue it names, once that is whole and saved
         if (!m_catalogueLoad.load(*stamp != m_settings[SettingsSlots::DataStamp], *stamp))
             return;
-        m_waiterView.show();
-        processEvents();
-        m_startView.hide();
-        processEvents();
+        m_screens.enterService();
     } else {
         m_nextCourseSupported = false;
         showOutdatedNotice();
@@ -123,7 +104,7 @@ std::optional<QString> ServiceStart::checkRegister()
         done.ok() ? VersionCheck::parseFirstReply(done.reply) : VersionCheck::FirstReply{};
     if (!first.valid) {
         m_startView.clearStatus();
-        processEvents();
+        m_screens.paintNow();
         MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre l'adresse de la caisse"));
         m_startView.clearAddress();
         return std::nullopt;
@@ -142,7 +123,7 @@ bool ServiceStart::checkVersion(QString& reply)
     // no reply in time is a link that failed, not a register too old
     const bool failed = done.failed || reply.isEmpty();
     m_startView.clearStatus();
-    processEvents();
+    m_screens.paintNow();
     m_link.disconnect();
     if (failed) {
         MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre adresse IP"));
@@ -155,11 +136,9 @@ void ServiceStart::showOutdatedNotice()
 {
     m_outdatedNotice.showText(OutdatedNotice);
     m_startView.clearStatus();
-    processEvents();
+    m_screens.paintNow();
     InputBlocker::holdFor(m_noticeMs);
     m_outdatedNotice.hide();
-    if (m_planView.isVisible())
-        m_planView.hide();
-    else
+    if (!m_screens.closePlanIfOpen())
         Q_EMIT applicationEnded();
 }

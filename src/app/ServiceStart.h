@@ -7,12 +7,11 @@
 #include <optional>
 
 class CatalogueLoad;
+class Navigation;
 class NoticeView;
-class PlanView;
 class RegisterLink;
 class SettingsStore;
 class StartView;
-class WaiterView;
 
 // The local start: the two version exchanges that open a service, then the catalogue load and the waiter keys.
 class ServiceStart final : public QObject
@@ -23,11 +22,12 @@ public:
     static constexpr int NoticeMs = 10000;
 
     ServiceStart(RegisterLink& link, SettingsStore& settings, CatalogueLoad& catalogueLoad, StartView& startView,
-                 NoticeView& outdatedNotice, WaiterView& waiterView, PlanView& planView);
+                 NoticeView& outdatedNotice, Navigation& screens);
 
     // "Utilisation en local". A link error of the catalogue load is left to the caller.
     void startLocally();
-    // At activation, when a register address is known. Silent on every failure.
+    // At activation, when a register address is known. A link or number error of the catalogue load escapes as for
+    // the local start: run it through HandlerGuard::runSilently, as nobody asked for it.
     void startAutomatically();
 
     // Whether the register answers "Demande Suite", as the last start found.
@@ -52,8 +52,7 @@ private:
     CatalogueLoad& m_catalogueLoad;
     StartView& m_startView;
     NoticeView& m_outdatedNotice;
-    WaiterView& m_waiterView;
-    PlanView& m_planView;
+    Navigation& m_screens;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     int m_noticeMs = NoticeMs;
     bool m_nextCourseSupported = false;

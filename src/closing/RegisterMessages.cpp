@@ -5,14 +5,14 @@
 #include "session/Session.h"
 #include "ticket/TicketView.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                                   MessageView& messageView)
-    : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView)
+                                   MessageView& messageView, Navigation& screens)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView), m_screens(screens)
 {
     guard.connect(m_ticketView.b7(), &RedKey::clicked, this, [this] { open(); });
     guard.connect(m_messageView.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
@@ -23,8 +23,8 @@ RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, Handler
 void RegisterMessages::open()
 {
     m_ticketView.closeLinePanel();
-    m_ticketView.show();
-    QCoreApplication::processEvents();
+    m_screens.showTicket();
+    m_screens.paintNow();
     m_messageView.open();
 }
 
@@ -40,16 +40,13 @@ void RegisterMessages::sendToKitchenPrinters()
 
 void RegisterMessages::cancel()
 {
-    m_messageView.hide();
-    m_ticketView.show();
+    m_screens.closeMessageEntry();
 }
 
 void RegisterMessages::send(const Request& request)
 {
-    m_ticketView.show();
-    m_messageView.hide();
+    m_screens.closeMessageEntry();
     // not sent: the text stays in the box
     if (m_link.exchange(request).sent)
         m_messageView.clearText();
-    m_ticketView.show();
 }

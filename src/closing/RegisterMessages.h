@@ -4,6 +4,7 @@
 
 class HandlerGuard;
 class MessageView;
+class Navigation;
 class QString;
 class RegisterLink;
 class Session;
@@ -15,7 +16,7 @@ class RegisterMessages final : public QObject
 {
 public:
     RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                     MessageView& messageView);
+                     MessageView& messageView, Navigation& screens);
 
     // "Message caisse".
     void open();
@@ -33,4 +34,5 @@ private:
     Session& m_session;
     TicketView& m_ticketView;
     MessageView& m_messageView;
+    Navigation& m_screens;
 };

@@ -7,10 +7,10 @@
 #include "session/Session.h"
 #include "ticket/TicketView.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 #include "widgets/TransientNotice.h"
 
-#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 #include <array>
@@ -28,9 +28,9 @@ const std::array<RedKey* (PaymentView::*)() const, Session::PaymentModes> Paymen
 } // namespace
 
 TicketClosing::TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
-                             TicketView& ticketView, PaymentView& paymentView, QWidget& tableChoiceView)
+                             TicketView& ticketView, PaymentView& paymentView, Navigation& screens)
     : m_link(link), m_session(session), m_notice(notice), m_ticketView(ticketView), m_paymentView(paymentView),
-      m_tableChoiceView(tableChoiceView)
+      m_screens(screens)
 {
     guard.connect(m_ticketView.b9(), &RedKey::clicked, this, [this] { finaliseTicket(); });
     guard.connect(m_ticketView.b11(), &RedKey::clicked, this, [this] { askProforma(); });
@@ -48,7 +48,7 @@ void TicketClosing::finaliseTicket()
     if (!m_link.reach())
         return;
     m_ticketView.showCurtain();
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
     const Exchange done = m_link.exchange(m_session.totalQuery());
     if (done.failed) {
         // no total to show: the waiter stays on his ticket, is told why, and may try again
@@ -58,28 +58,23 @@ void TicketClosing::finaliseTicket()
     const ClosingReplies total(done.reply);
     m_ticketView.hideCurtain();
     if (total.alreadyFinalised()) {
-        QCoreApplication::processEvents();
-        m_ticketView.show();
-        m_ticketView.repaint();
+        m_screens.paintNow();
+        m_screens.repaintTicket();
         m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Impossible\rCette table  est déjà finalisée"),
                           NoticeRounds);
-        m_ticketView.show();
-        m_ticketView.raise();
-        m_ticketView.repaint();
+        m_screens.bringTicketForward();
+        m_screens.repaintTicket();
         return;
     }
     m_paymentView.showBill(m_ticketView.Memo1()->toPlainText(), total.amountDue());
-    m_paymentView.show();
-    m_paymentView.raise();
+    m_screens.showPayment();
 }
 
 void TicketClosing::payBy(int mode)
 {
     // the table choice comes back whatever the register made of it
     m_link.exchange(m_session.payment(mode));
-    m_tableChoiceView.show();
-    m_ticketView.hide();
-    m_paymentView.hide();
+    m_screens.leaveTicket();
 }
 
 void TicketClosing::askProforma()

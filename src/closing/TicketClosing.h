@@ -4,8 +4,8 @@
 #include <QString>
 
 class HandlerGuard;
+class Navigation;
 class PaymentView;
-class QWidget;
 class RegisterLink;
 class Session;
 class TicketView;
@@ -19,7 +19,7 @@ public:
     static constexpr int NoticeRounds = 100;
 
     TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
-                  TicketView& ticketView, PaymentView& paymentView, QWidget& tableChoiceView);
+                  TicketView& ticketView, PaymentView& paymentView, Navigation& screens);
 
     // "Finaliser ticket".
     void finaliseTicket();
@@ -34,5 +34,5 @@ private:
     TransientNotice& m_notice;
     TicketView& m_ticketView;
     PaymentView& m_paymentView;
-    QWidget& m_tableChoiceView;
+    Navigation& m_screens;
 };

@@ -11,10 +11,10 @@
 #include "widgets/CheckList.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 #include "widgets/TransientNotice.h"
 
-#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -27,9 +27,9 @@ constexpr int SetMenuKeyboard = 8;
 
 SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
                    HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
-                   TicketView& ticketView, ParkingView& parking)
+                   TicketView& ticketView, ParkingView& parking, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
-      m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking)
+      m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
 {
     m_guard.connect(m_ticketView.b8(), &RedKey::clicked, this, [this] { open(); });
     connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
@@ -60,8 +60,7 @@ void SetMenus::fetch()
         m_ticketView.showKeyboard(SetMenuKeyboard);
         m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Aucune Formule\rActuellement en cours"),
                           NoneNoticeRounds);
-        m_ticketView.raise();
-        m_ticketView.show();
+        m_screens.bringTicketForward();
         return;
     case SetMenuReplies::SetMenuList::Kind::NoneEntered:
         MessageBox::show(m_view.window(), QStringLiteral("Aucune formule n'a été entrée"));
@@ -74,8 +73,7 @@ void SetMenus::fetch()
     }
     // the set menus read with a touch are always those of the grid on screen
     m_setMenus = menus.setMenus;
-    m_view.raise();
-    m_view.show();
+    m_screens.showSetMenus();
     m_grid.showCells(menus.cells);
 }
 
@@ -162,9 +160,5 @@ void SetMenus::leave()
     m_view.closeOptions();
     m_parking.parkSupplements();
     m_ticketView.closeKitchenOptionPanel();
-    m_ticketView.raise();
-    m_ticketView.show();
-    QCoreApplication::processEvents();
-    m_view.hide();
-    m_ticketView.show();
+    m_screens.leaveSetMenus();
 }

@@ -6,6 +6,7 @@
 
 class Catalogue;
 class HandlerGuard;
+class Navigation;
 class ParkingView;
 class ProductTable;
 class RegisterLink;
@@ -24,7 +25,7 @@ public:
 
     SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
              HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view, TicketView& ticketView,
-             ParkingView& parking);
+             ParkingView& parking, Navigation& screens);
 
     // "Contenu formules".
     void open();
@@ -52,6 +53,7 @@ private:
     SetMenuView& m_view;
     TicketView& m_ticketView;
     ParkingView& m_parking;
+    Navigation& m_screens;
 
     // the set menus the grid shows
     QList<int> m_setMenus;

@@ -6,18 +6,17 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "ticket/TicketDisplay.h"
-#include "ticket/TicketView.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
-#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
 Covers::Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
-               TicketView& ticketView, TicketDisplay& ticketDisplay)
-    : m_link(link), m_session(session), m_tableChoiceView(tableChoiceView), m_ticketView(ticketView),
-      m_ticketDisplay(ticketDisplay), m_panel(*tableChoiceView.Panelcouv())
+               TicketDisplay& ticketDisplay, Navigation& screens)
+    : m_link(link), m_session(session), m_tableChoiceView(tableChoiceView), m_ticketDisplay(ticketDisplay),
+      m_screens(screens), m_panel(*tableChoiceView.Panelcouv())
 {
     guard.connect(m_tableChoiceView.button19(), &RedKey::clicked, this, [this] { open(); });
     // the chosen count shows on "Valider" at once, whatever runs
@@ -63,15 +62,14 @@ void Covers::validateCovers()
     m_session.setCovers(QString::number(chosen));
     m_panel.showCurrentCovers(m_link.exchange(m_session.coversUpdate()).reply);
     m_tableChoiceView.closeCoversPanel();
-    m_ticketView.show();
-    m_tableChoiceView.hide();
+    m_screens.openTicket();
     // a table taken from the list opens this panel before its ticket was ever fetched
     m_ticketDisplay.refresh();
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
 }
 
 void Covers::close()
 {
     m_tableChoiceView.closeCoversPanel();
-    m_tableChoiceView.show();
+    m_screens.showTableChoice();
 }

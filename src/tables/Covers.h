@@ -4,18 +4,18 @@
 
 class CoversPanel;
 class HandlerGuard;
+class Navigation;
 class RegisterLink;
 class Session;
 class TableChoiceView;
 class TicketDisplay;
-class TicketView;
 
 // The covers panel: the register's count for the table, and the count the waiter gives it.
 class Covers final : public QObject
 {
 public:
     Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
-           TicketView& ticketView, TicketDisplay& ticketDisplay);
+           TicketDisplay& ticketDisplay, Navigation& screens);
 
     // A table just taken has no covers yet: the panel asks for them, "0" selected.
     void askForNewTable();
@@ -30,7 +30,7 @@ private:
     RegisterLink& m_link;
     Session& m_session;
     TableChoiceView& m_tableChoiceView;
-    TicketView& m_ticketView;
     TicketDisplay& m_ticketDisplay;
+    Navigation& m_screens;
     CoversPanel& m_panel;
 };

@@ -11,6 +11,7 @@
 #include "widgets/CatalogueKey.h"
 #include "widgets/ColouredLabel.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
 #include <QPushButton>
@@ -33,17 +34,17 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 } // namespace
 
 RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables,
-                   TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView)
-    : m_link(link), m_tables(tables), m_tableChoiceView(tableChoiceView), m_planView(planView), m_ticketView(ticketView)
+                   TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView, Navigation& screens)
+    : m_link(link), m_tables(tables), m_planView(planView), m_ticketView(ticketView), m_screens(screens)
 {
-    guard.connect(m_tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    guard.connect(tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
     guard.connect(m_ticketView.b2(), &RedKey::clicked, this, [this] { openFromTicket(); });
-    guard.connect(m_planView.Button16(), &QPushButton::clicked, this, [this] { m_planView.hide(); });
+    guard.connect(m_planView.Button16(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
 }
 
 void RoomPlan::openFromTableChoice()
 {
-    m_planView.show();
+    m_screens.showPlan();
     refreshTableStates();
 }
 
@@ -52,11 +53,7 @@ void RoomPlan::openFromTicket()
     m_ticketView.closeLinePanel();
     // the curtain keeps the ticket's keys out of reach while the plan is being prepared
     m_ticketView.showCurtain();
-    m_tableChoiceView.show();
-    m_tableChoiceView.repaint();
-    m_ticketView.hide();
-    m_planView.show();
-    m_planView.repaint();
+    m_screens.showPlanFromTicket();
     refreshTableStates();
     m_ticketView.hideCurtain();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class HandlerGuard;
+class Navigation;
 class PlanView;
 class RegisterLink;
 class TableButtons;
@@ -15,7 +16,7 @@ class RoomPlan final : public QObject
 {
 public:
     RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables, TableChoiceView& tableChoiceView,
-             PlanView& planView, TicketView& ticketView);
+             PlanView& planView, TicketView& ticketView, Navigation& screens);
 
     // "Plan de salle".
     void openFromTableChoice();
@@ -27,7 +28,7 @@ public:
 private:
     RegisterLink& m_link;
     const TableButtons& m_tables;
-    TableChoiceView& m_tableChoiceView;
     PlanView& m_planView;
     TicketView& m_ticketView;
+    Navigation& m_screens;
 };

@@ -1,7 +1,6 @@
 #include "TableChoice.h"
 
 #include "Covers.h"
-#include "PlanView.h"
 #include "TableChoiceView.h"
 #include "TableListPanel.h"
 #include "TableReplies.h"
@@ -13,6 +12,7 @@
 #include "ticket/TicketDisplay.h"
 #include "ticket/TicketView.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 #include "widgets/TransientNotice.h"
 
@@ -20,11 +20,11 @@
 
 TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings,
                          const Catalogue& catalogue, HandlerGuard& guard, TransientNotice& notice,
-                         TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView,
-                         QWidget& waiterView, Covers& covers, TicketDisplay& ticketDisplay)
+                         TableChoiceView& tableChoiceView, TicketView& ticketView, Covers& covers,
+                         TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_settings(settings), m_catalogue(catalogue), m_notice(notice),
-      m_tableChoiceView(tableChoiceView), m_planView(planView), m_ticketView(ticketView), m_waiterView(waiterView),
-      m_covers(covers), m_ticketDisplay(ticketDisplay)
+      m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_covers(covers), m_ticketDisplay(ticketDisplay),
+      m_screens(screens)
 {
     guard.connect(m_tableChoiceView.button5(), &RedKey::clicked, this, [this] { workWithoutTable(); });
     guard.connect(m_tableChoiceView.button24(), &RedKey::clicked, this, [this] { listFreeTables(); });
@@ -46,15 +46,15 @@ void TableChoice::listFreeTables()
 {
     fillList(Session::freeTablesQuery(), QStringLiteral(" Libre"), QStringLiteral("Aucune table libre actuellement"),
              FreeNoticeRounds);
-    m_tableChoiceView.show();
+    m_screens.showTableChoice();
 }
 
 void TableChoice::listBusyTables()
 {
-    m_planView.hide();
+    m_screens.closePlan();
     fillList(Session::busyTablesQuery(), QStringLiteral(" Occupée"), QStringLiteral("Aucune table utilisée"),
              BusyNoticeRounds);
-    m_tableChoiceView.show();
+    m_screens.showTableChoice();
 }
 
 void TableChoice::takeTableFromList()
@@ -84,12 +84,10 @@ void TableChoice::takeTableFromPlan(int table)
     m_tableChoiceView.closeTableList();
     if (coversWanted()) {
         m_covers.askForNewTable();
-        m_planView.hide();
+        m_screens.closePlan();
     } else {
         openTicket();
-        m_planView.hide();
-        m_tableChoiceView.hide();
-        m_ticketView.show();
+        m_screens.closePlan();
     }
     const Exchange done = m_link.exchange(m_session.planTicketRequest());
     // a failed exchange leaves the ticket shown as it was
@@ -130,8 +128,6 @@ void TableChoice::forgetTicket()
 
 void TableChoice::openTicket()
 {
-    m_ticketView.show();
-    m_waiterView.hide();
-    m_tableChoiceView.hide();
+    m_screens.openTicket();
     m_ticketDisplay.refresh();
 }

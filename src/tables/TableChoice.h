@@ -6,7 +6,7 @@
 class Catalogue;
 class Covers;
 class HandlerGuard;
-class PlanView;
+class Navigation;
 class RegisterLink;
 class Session;
 struct Request;
@@ -15,7 +15,6 @@ class TableChoiceView;
 class TicketDisplay;
 class TicketView;
 class TransientNotice;
-class QWidget;
 
 // Choosing the table to serve: from the free or the occupied tables, from the room plan, or none (the waiter's
 // own account). A table taken asks the register for its covers, then opens the covers panel or the ticket.
@@ -26,8 +25,8 @@ public:
     static constexpr int BusyNoticeRounds = 150;
 
     TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings, const Catalogue& catalogue,
-                HandlerGuard& guard, TransientNotice& notice, TableChoiceView& tableChoiceView, PlanView& planView,
-                TicketView& ticketView, QWidget& waiterView, Covers& covers, TicketDisplay& ticketDisplay);
+                HandlerGuard& guard, TransientNotice& notice, TableChoiceView& tableChoiceView, TicketView& ticketView,
+                Covers& covers, TicketDisplay& ticketDisplay, Navigation& screens);
 
     // "Travailler sans table sur le compte serveur".
     void workWithoutTable();
@@ -53,9 +52,8 @@ private:
     const Catalogue& m_catalogue;
     TransientNotice& m_notice;
     TableChoiceView& m_tableChoiceView;
-    PlanView& m_planView;
     TicketView& m_ticketView;
-    QWidget& m_waiterView; // left when a table opens the ticket
     Covers& m_covers;
     TicketDisplay& m_ticketDisplay;
+    Navigation& m_screens;
 };

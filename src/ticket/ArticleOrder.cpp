@@ -15,10 +15,10 @@
 #include "session/Session.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 #include "widgets/TransientNotice.h"
 
-#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -41,10 +41,10 @@ bool onTop(CatalogueKey* key)
 ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products,
                            const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView,
                            ParkingView& parkingView, TicketDisplay& ticketDisplay, Supplements& supplements,
-                           TransientNotice& notice, std::function<void()> restartLinkProbe)
+                           TransientNotice& notice, Navigation& screens, std::function<void()> restartLinkProbe)
     : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
       m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
-      m_notice(notice), m_restartLinkProbe(std::move(restartLinkProbe))
+      m_notice(notice), m_screens(screens), m_restartLinkProbe(std::move(restartLinkProbe))
 {
     connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) {
         if (guard.busy())
@@ -74,12 +74,12 @@ void ArticleOrder::addArticle(int k)
 {
     m_session.setCourse(0);
     TouchedKey touched(m_keys.bbutton(k));
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
     RegisterLink::pause(ExchangePlans::TouchShownMs);
     m_article = k;
     m_restartLinkProbe();
     m_ticketView.closeLinePanel();
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
     // only a built key orders: an index past the table or without a key of its own orders nothing
     if (!m_keys.bbutton(k))
         return;
@@ -95,7 +95,7 @@ void ArticleOrder::addArticle(int k)
     if (m_products.cuis(k) != 0) {
         m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         touched.release();
-        QCoreApplication::processEvents();
+        m_screens.paintNow();
         return;
     }
 
@@ -114,7 +114,7 @@ void ArticleOrder::chooseCourse(int course)
 {
     m_session.setCourse(course);
     m_parkingView.parkCourses();
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
     addWithCourse();
 }
 

@@ -7,6 +7,7 @@
 
 class Catalogue;
 class HandlerGuard;
+class Navigation;
 class ParkingView;
 class ProductKeys;
 class ProductTable;
@@ -24,7 +25,7 @@ class ArticleOrder final : public QObject
 public:
     ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products, const Catalogue& catalogue,
                  HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView, ParkingView& parkingView,
-                 TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice,
+                 TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice, Navigation& screens,
                  std::function<void()> restartLinkProbe);
 
     static constexpr int UnansweredNoticeRounds = 150;
@@ -62,6 +63,7 @@ private:
     TicketDisplay& m_ticketDisplay;
     Supplements& m_supplements;
     TransientNotice& m_notice;
+    Navigation& m_screens;
     std::function<void()> m_restartLinkProbe;
     int m_article = 0;
     int m_artencours = 0;

@@ -7,6 +7,7 @@
 #include "session/Limits.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
 namespace {
@@ -16,8 +17,8 @@ const QString Sent = QStringLiteral("Envoyé..");
 } // namespace
 
 KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                                 KitchenDispatchPanel& panel, QWidget& tableChoiceView)
-    : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_tableChoiceView(tableChoiceView)
+                                 KitchenDispatchPanel& panel, Navigation& screens)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_screens(screens)
 {
     guard.connect(m_ticketView.b4(), &RedKey::clicked, this, [this] { sendToKitchen(); });
     guard.connect(m_ticketView.b3(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
@@ -45,15 +46,14 @@ void KitchenDispatch::sendCourse(int course)
 {
     if (dispatch(course))
         m_ticketView.showNote(Sent);
-    m_ticketView.show();
+    m_screens.showTicket();
     m_panel.hide();
 }
 
 void KitchenDispatch::sendAllAndLeave()
 {
     m_ticketView.closeLinePanel();
-    m_tableChoiceView.show();
-    m_ticketView.hide();
+    m_screens.leaveTicket();
     if (dispatch(0))
         m_ticketView.showNote(Sent);
     m_link.exchange(m_session.leaveTableNotice());

@@ -4,7 +4,7 @@
 
 class HandlerGuard;
 class KitchenDispatchPanel;
-class QWidget;
+class Navigation;
 class RegisterLink;
 class Session;
 class TicketView;
@@ -15,7 +15,7 @@ class KitchenDispatch final : public QObject
 {
 public:
     KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                    KitchenDispatchPanel& panel, QWidget& tableChoiceView);
+                    KitchenDispatchPanel& panel, Navigation& screens);
 
     // "Envoyer prépa".
     void sendToKitchen();
@@ -32,5 +32,5 @@ private:
     Session& m_session;
     TicketView& m_ticketView;
     KitchenDispatchPanel& m_panel;
-    QWidget& m_tableChoiceView;
+    Navigation& m_screens;
 };

@@ -6,13 +6,13 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 LineOperations::LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                               TicketDisplay& ticketDisplay)
-    : m_link(link), m_session(session), m_ticketView(ticketView), m_ticketDisplay(ticketDisplay)
+                               TicketDisplay& ticketDisplay, Navigation& screens)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_ticketDisplay(ticketDisplay), m_screens(screens)
 {
     LineActionPanel* panel = m_ticketView.panel_annul();
     guard.connect(panel->Button34(), &QPushButton::clicked, this, [this] { removeOne(); });
@@ -33,7 +33,7 @@ void LineOperations::offerLine()
 void LineOperations::change(const Request& request)
 {
     m_ticketView.closeLinePanel();
-    QCoreApplication::processEvents();
+    m_screens.paintNow();
     // after a failure the ticket stays as it was: nothing says the register changed it
     if (m_link.exchange(request).failed)
         return;

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class HandlerGuard;
+class Navigation;
 class RegisterLink;
 class Session;
 struct Request;
@@ -15,7 +16,7 @@ class LineOperations final : public QObject
 {
 public:
     LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                   TicketDisplay& ticketDisplay);
+                   TicketDisplay& ticketDisplay, Navigation& screens);
 
     void removeOne();
     void offerLine();
@@ -27,4 +28,5 @@ private:
     Session& m_session;
     TicketView& m_ticketView;
     TicketDisplay& m_ticketDisplay;
+    Navigation& m_screens;
 };

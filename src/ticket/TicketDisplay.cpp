@@ -7,14 +7,15 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 
-TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView)
-    : m_link(link), m_session(session), m_guard(guard), m_ticketView(ticketView)
+TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                             Navigation& screens)
+    : m_link(link), m_session(session), m_guard(guard), m_ticketView(ticketView), m_screens(screens)
 {
     m_guard.connect(m_ticketView.b6(), &RedKey::clicked, this, [this] { reload(); });
     m_guard.connect(m_ticketView.b10(), &RedKey::clicked, this, [this] { reload(); });
@@ -44,8 +45,8 @@ void TicketDisplay::reload()
 {
     m_ticketView.closeLinePanel();
     refresh();
-    m_ticketView.show();
-    QCoreApplication::processEvents();
+    m_screens.showTicket();
+    m_screens.paintNow();
 }
 
 void TicketDisplay::pickLineAt(int y)

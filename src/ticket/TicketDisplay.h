@@ -6,6 +6,7 @@
 #include <functional>
 
 class HandlerGuard;
+class Navigation;
 class RegisterLink;
 class Session;
 class TicketView;
@@ -14,7 +15,8 @@ class TicketView;
 class TicketDisplay final : public QObject
 {
 public:
-    TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView);
+    TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+                  Navigation& screens);
 
     // Whether a refresh takes the line the register sends after the ticket.
     enum class TrailingLine
@@ -55,6 +57,7 @@ private:
     Session& m_session;
     HandlerGuard& m_guard;
     TicketView& m_ticketView;
+    Navigation& m_screens;
     int m_linenumber = 0;
     float m_lignes = 0;
 };

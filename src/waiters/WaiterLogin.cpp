@@ -11,23 +11,15 @@
 #include "tables/TableChoiceView.h"
 #include "ticket/TicketView.h"
 #include "widgets/HandlerGuard.h"
-#include "widgets/InputBlocker.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Navigation.h"
 #include "widgets/RedKey.h"
 
-#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
-
-// Lets the new screen paint; a touch meanwhile was aimed at the screen being left and is dropped.
-void paintPending()
-{
-    const InputBlocker blocker;
-    QCoreApplication::processEvents();
-}
 
 // The character a key adds to the box: none for keys such as Backspace, Return or Shift.
 QString typedText(const QString& text)
@@ -42,9 +34,10 @@ QString typedText(const QString& text)
 } // namespace
 
 WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                         WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView)
+                         WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView,
+                         Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_guard(guard), m_waiterView(waiterView),
-      m_tableChoiceView(tableChoiceView), m_ticketView(ticketView)
+      m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_screens(screens)
 {
     for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
         m_guard.connect(m_waiterView.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
@@ -109,8 +102,7 @@ bool WaiterLogin::codeKeyTyped(const QString& text)
 
 void WaiterLogin::logOut()
 {
-    m_waiterView.show();
-    m_tableChoiceView.hide();
+    m_screens.showWaiterKeys();
 }
 
 bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
@@ -135,11 +127,8 @@ bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
 void WaiterLogin::openTableChoice()
 {
     const QString name = m_catalogue.serv(m_session.waiterNumber());
-    m_tableChoiceView.show();
-    paintPending();
-    m_waiterView.hide();
+    m_screens.leaveWaiterKeys();
     m_tableChoiceView.showWaiter(name);
-    m_tableChoiceView.show();
-    paintPending();
+    m_screens.paintDroppingInput();
     m_ticketView.showFirstKeyboard();
 }

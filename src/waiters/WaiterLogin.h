@@ -5,6 +5,7 @@
 
 class Catalogue;
 class HandlerGuard;
+class Navigation;
 class RegisterLink;
 class Session;
 class TableChoiceView;
@@ -17,7 +18,7 @@ class WaiterLogin final : public QObject
 {
 public:
     WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView);
+                WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView, Navigation& screens);
 
     // A waiter key, 1 to 8: the register says whether he may work, must type his code or clock in first.
     void chooseWaiter(int waiter);
@@ -42,4 +43,5 @@ private:
     WaiterView& m_waiterView;
     TableChoiceView& m_tableChoiceView;
     TicketView& m_ticketView;
+    Navigation& m_screens;
 };

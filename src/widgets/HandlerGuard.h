@@ -27,7 +27,10 @@ public:
     bool busy() const { return m_busy; }
 
     // Runs the handler unless another one runs; returns whether it ran.
-    template <typename Handler> bool run(Handler&& handler);
+    template <typename Handler> bool run(Handler&& handler) { return runReporting(handler, true); }
+    // The same for a handler nobody asked for, such as the start at activation: its link or number error ends it
+    // without a message.
+    template <typename Handler> bool runSilently(Handler&& handler) { return runReporting(handler, false); }
     // Runs the handler now, or when the one running ends: queued handlers run in the order they came.
     void runOrQueue(std::function<void()> handler);
 
@@ -39,6 +42,7 @@ public:
     }
 
 private:
+    template <typename Handler> bool runReporting(Handler&& handler, bool reportErrors);
     void showError(const QString& text);
     void runQueued();
 
@@ -48,7 +52,7 @@ private:
     std::deque<std::function<void()>> m_queued;
 };
 
-template <typename Handler> bool HandlerGuard::run(Handler&& handler)
+template <typename Handler> bool HandlerGuard::runReporting(Handler&& handler, bool reportErrors)
 {
     if (m_busy)
         return false;
@@ -58,10 +62,12 @@ template <typename Handler> bool HandlerGuard::run(Handler&& handler)
         handler();
     } catch (const LinkError& error) {
         m_busy = false;
-        showError(error.text());
+        if (reportErrors)
+            showError(error.text());
     } catch (const FormatError& error) {
         m_busy = false;
-        showError(error.text());
+        if (reportErrors)
+            showError(error.text());
     } catch (...) {
         m_busy = false;
         m_queued.clear();
