@@ -32,8 +32,8 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 
 } // namespace
 
-RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables,
-                   TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView)
+RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
+                   PlanView& planView, TicketView& ticketView)
     : m_link(link), m_tables(tables), m_tableChoiceView(tableChoiceView), m_planView(planView), m_ticketView(ticketView)
 {
     guard.connect(m_tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });

@@ -14,7 +14,7 @@ class TicketView;
 class RoomPlan final : public QObject
 {
 public:
-    RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables, TableChoiceView& tableChoiceView,
+    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
              PlanView& planView, TicketView& ticketView);
 
     // "Plan de salle".
@@ -26,7 +26,7 @@ public:
 
 private:
     RegisterLink& m_link;
-    const TableButtons& m_tables;
+    TableButtons& m_tables;
     TableChoiceView& m_tableChoiceView;
     PlanView& m_planView;
     TicketView& m_ticketView;
