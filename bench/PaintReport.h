@@ -8,11 +8,15 @@
 
 // The line the start benchmark's programs print once painted: "painted <steady-clock ns> <peak RSS kB> <widgets>",
 // the moment, the process's peak memory so far and how many widgets its window holds then.
-inline void reportPainted(long long widgets)
+inline void reportPaintedAt(long long paintedNs, long long widgets)
 {
-    const long long now = monotonicNowNs();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("painted %lld %ld %lld\n", now, usage.ru_maxrss, widgets);
+    std::printf("painted %lld %ld %lld\n", paintedNs, usage.ru_maxrss, widgets);
     std::fflush(stdout);
+}
+
+inline void reportPainted(long long widgets)
+{
+    reportPaintedAt(monotonicNowNs(), widgets);
 }

@@ -8,6 +8,7 @@
 #include "SimProcess.h"
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
+#include "menus/SetMenuGrid.h"
 #include "menus/SetMenuView.h"
 #include "settings/SettingsSlots.h"
 #include "tables/PlanView.h"
@@ -41,29 +42,33 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void clearControls(MainWindow& form)
-{
-    CatalogueLoad& load = form.catalogueLoad();
-    load.productKeys().clear();
-    load.setMenuGrid().clear();
-    load.tableButtons().clear();
-}
-
 template <typename View> View* view(MainWindow& form, const char* name)
 {
     return form.findChild<View*>(QLatin1String(name));
 }
 
-// What the catalogue load builds, with the arguments it gives.
+void clearControls(MainWindow& form)
+{
+    CatalogueLoad& load = form.catalogueLoad();
+    load.productKeys().clear();
+    view<SetMenuView>(form, "formule")->grid().clear();
+    load.tableButtons().clear();
+}
+
+// What the catalogue load plans, with the arguments it gives, and the controls made from it, as the first showing
+// of their views makes them.
 void buildControls(MainWindow& form)
 {
     CatalogueLoad& load = form.catalogueLoad();
     const QSize start = load.startSize();
-    load.productKeys().build(form.products(), load.productCount(), view<TicketView>(form, "ticket"), start.width(),
-                             form.settings()[SettingsSlots::DoubleTap] == QLatin1String("1"));
-    load.setMenuGrid().build(view<SetMenuView>(form, "formule"), start.width(), start.height());
-    load.tableButtons().build(form.catalogue().tablePlan(), view<PlanView>(form, "plan"), start.width(),
-                              start.height());
+    SetMenuGrid& grid = view<SetMenuView>(form, "formule")->grid();
+    load.productKeys().plan(form.products(), load.productCount(), start.width(),
+                            form.settings()[SettingsSlots::DoubleTap] == QLatin1String("1"));
+    grid.plan(start.width(), start.height());
+    load.tableButtons().plan(form.catalogue().tablePlan(), start.width(), start.height());
+    load.productKeys().make();
+    grid.make();
+    load.tableButtons().make();
 }
 
 // As many plain widgets, laid out and shown on a hidden parent as the controls are on the hidden views.

@@ -8,6 +8,7 @@
 #include "app/ServiceStart.h"
 #include "app/StartView.h"
 #include "closing/PaymentView.h"
+#include "menus/SetMenuGrid.h"
 #include "menus/SetMenuView.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
@@ -174,7 +175,7 @@ QStringList screenOf(const Terminal& terminal)
             out << QStringLiteral("table %1 on %2")
                        .arg(tables.btable(z)->text(), tables.btable(z)->parentWidget()->objectName());
     }
-    out << QStringLiteral("cells %1").arg(form.catalogueLoad().setMenuGrid().count());
+    out << QStringLiteral("cells %1").arg(form.findChild<SetMenuView*>()->grid().count());
     const Catalogue& catalogue = form.catalogue();
     out << QStringLiteral("cuis1 ") + catalogue.cuis(1).join(QLatin1Char('|'))
         << QStringLiteral("rappel ") + catalogue.rappel().join(QLatin1Char('|'))
@@ -193,6 +194,15 @@ QList<CatalogueKey*> keysOn(QScrollArea* box)
     return box->widget()->findChildren<CatalogueKey*>(Qt::FindDirectChildrenOnly);
 }
 
+// A view's keys are made when it is shown, as the waiter first opens it.
+void showAndHide(const QList<QWidget*>& views)
+{
+    for (QWidget* view : views)
+        view->show();
+    for (QWidget* view : views)
+        view->hide();
+}
+
 } // namespace
 
 class tst_CatalogueLoad : public QObject
@@ -208,6 +218,7 @@ private Q_SLOTS:
     void nextStartAfterABadEveningDownloadsTheWholeCatalogue();
     void hugeTableIsDrawnWithinThePlan();
     void repeatedLoadKeepsOneSetOfControls();
+    void keysAreMadeWhenTheirViewIsFirstShown();
     void abandonedDownloadKeepsTheEarlierCatalogue_data();
     void abandonedDownloadKeepsTheEarlierCatalogue();
     void failedSaveKeepsTheStartViewAndTheEarlierCatalogue();
@@ -523,17 +534,47 @@ void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
     Terminal terminal(caisse);
     terminal.startLocally();
     const QStringList first = screenOf(terminal);
+    const QList<QWidget*> keyViews{terminal.ticket(), terminal.setMenu(), terminal.plan()};
+    showAndHide(keyViews);
     // the link was lost: the waiter starts again from the start view, now from the cache
     terminal.start()->show();
     terminal.startLocally();
 
     QCOMPARE(caisse.requests().constLast(), QStringLiteral("ve04$"));
     QCOMPARE(screenOf(terminal), first);
+    showAndHide(keyViews);
     QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(1)).size(), 2);
     QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(2)).size(), 1);
     QCOMPARE(keysOn(terminal.setMenu()->HorzScrollBox1()).size(), 251);
     QCOMPARE(terminal.plan()->TabItem9()->findChildren<CatalogueKey*>().size(), 1);
     QCOMPARE(terminal.parking()->ListViewsupp()->count(), 2);
+}
+
+void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
+{
+    ScriptedRegister caisse;
+    scriptStart(caisse, sample());
+    Terminal terminal(caisse);
+    terminal.startLocally();
+    const QList<QWidget*> keyViews{terminal.ticket(), terminal.setMenu(), terminal.plan()};
+    // the start reaches the waiter view without a single key
+    for (QWidget* view : keyViews)
+        QVERIFY(view->findChildren<CatalogueKey*>().isEmpty());
+
+    terminal.ticket()->show();
+    const QList<CatalogueKey*> keys = keysOn(terminal.ticket()->VertScrollBox(1));
+    QCOMPARE(keys.size(), 2);
+    QCOMPARE(keys.at(1)->objectName(), QStringLiteral("bbutton1"));
+    QVERIFY(keys.at(1)->isVisible());
+    QVERIFY(terminal.setMenu()->findChildren<CatalogueKey*>().isEmpty());
+    terminal.setMenu()->show();
+    QCOMPARE(keysOn(terminal.setMenu()->HorzScrollBox1()).size(), 251);
+    terminal.plan()->show();
+    QCOMPARE(terminal.plan()->findChild<CatalogueKey*>(QStringLiteral("btable0"))->text(), QStringLiteral("T1"));
+
+    // once made, a view's keys stay
+    showAndHide(keyViews);
+    QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(1)), keys);
 }
 
 void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue_data()
@@ -693,6 +734,7 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     QCOMPARE(form.catalogueLoad().productCount(), 813);
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(keys.count(), 801);
+    showAndHide({terminal.ticket()});
     QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(3)).size(), 798);
     // from the 65th key of a keyboard on, every key lies on the sixteenth row
     QCOMPARE(keys.bbutton(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));

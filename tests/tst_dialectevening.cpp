@@ -250,7 +250,7 @@ void tst_DialectEvening::wholeEvening()
     QTest::mouseClick(ticket->b8(), Qt::LeftButton);
     auto* formule = m_form->findChild<SetMenuView*>();
     QCOMPARE(m_form->frontView(), formule);
-    SetMenuGrid& grid = m_form->catalogueLoad().setMenuGrid();
+    SetMenuGrid& grid = formule->grid();
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     int cell = 1;
     while (cell < 7 && !grid.bbbutton(cell)->isVisibleTo(formule))

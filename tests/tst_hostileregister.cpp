@@ -49,8 +49,8 @@ struct Terminal : TerminalFixture
             plan.tableplan.append(z < 6 ? QStringLiteral("1") : QString());
             plan.tablevisible.append(z < 6 ? QStringLiteral("1") : QStringLiteral("0"));
         }
-        form->catalogueLoad().tableButtons().build(plan, planView(), form->catalogueLoad().startSize().width(),
-                                                   form->catalogueLoad().startSize().height());
+        form->catalogueLoad().tableButtons().plan(plan, form->catalogueLoad().startSize().width(),
+                                                  form->catalogueLoad().startSize().height());
         startView()->hide();
         choixtable()->show();
         // one exchange in service: the connection stays open

@@ -106,7 +106,7 @@ struct Terminal : TerminalFixture
         lists.cuis.at(6) = QStringList{QStringLiteral("Vanille"), QStringLiteral("Chocolat")};
         lists.rappel = QStringList{QStringLiteral("Vite")};
         form->catalogue().setKitchenLists(lists);
-        form->catalogueLoad().productKeys().build(form->products(), int(Products.size()) + 1, ticket(), 403, false);
+        form->catalogueLoad().productKeys().plan(form->products(), int(Products.size()) + 1, 403, false);
         parking()->ListViewsupp()->setEntries(
             {QStringLiteral("Frites"), QStringLiteral("Salade"), QStringLiteral("Chantilly"), QStringLiteral("Glace")});
 

@@ -76,7 +76,7 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     form->ticketDisplay().refresh();
 
     auto* formule = form->findChild<SetMenuView*>();
-    SetMenuGrid& grid = form->catalogueLoad().setMenuGrid();
+    SetMenuGrid& grid = formule->grid();
     QTest::mouseClick(ticket->b8(), Qt::LeftButton);
     QCOMPARE(form->frontView(), formule);
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));

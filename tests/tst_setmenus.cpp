@@ -63,13 +63,13 @@ struct Terminal : TerminalFixture
         std::array<bool, ProductTable::ArticleCount> supplements{};
         supplements[157] = supplements[160] = true;
         form->products().setSuppFlags(supplements);
-        grid().build(formule(), 410, 660);
+        grid().plan(410, 660);
     }
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }
     SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
     ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
-    SetMenuGrid& grid() const { return form->catalogueLoad().setMenuGrid(); }
+    SetMenuGrid& grid() const { return formule()->grid(); }
     ListPanel* Panelsupp() const { return poubelle()->Panelsupp(); }
 
     void touchCell(int z) const { QTest::mouseClick(grid().bbbutton(z), Qt::LeftButton); }

@@ -79,9 +79,8 @@ struct Terminal : TerminalFixture
             plan.tableplan.append(z < 7 ? QStringLiteral("1") : QString());
             plan.tablevisible.append(z < 6 ? QStringLiteral("1") : QStringLiteral("0"));
         }
-        form->catalogueLoad().tableButtons().build(plan, form->findChild<PlanView*>(),
-                                                   form->catalogueLoad().startSize().width(),
-                                                   form->catalogueLoad().startSize().height());
+        form->catalogueLoad().tableButtons().plan(plan, form->catalogueLoad().startSize().width(),
+                                                  form->catalogueLoad().startSize().height());
     }
 };
 
@@ -551,7 +550,7 @@ void tst_TableChoice::tableColours()
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
-    const TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
+    TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.btable(table - 1)->colour().rgba(), body);
     QCOMPARE(tables.btable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
 }

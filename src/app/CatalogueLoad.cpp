@@ -8,6 +8,7 @@
 #include "catalogue/ProductTable.h"
 #include "closing/PaymentView.h"
 #include "link/RegisterLink.h"
+#include "menus/SetMenuGrid.h"
 #include "menus/SetMenuView.h"
 #include "settings/SaveSettings.h"
 #include "settings/SettingsSlots.h"
@@ -34,7 +35,8 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
                              LinkProbe& linkProbe, const Views& views, QWidget* window)
     : m_link(link), m_settings(settings), m_products(products), m_catalogue(catalogue), m_linkProbe(linkProbe),
       m_views(views), m_window(window),
-      m_source(link, settings, [this](CatalogueSource::Stage stage, int n) { follow(stage, n); })
+      m_source(link, settings, [this](CatalogueSource::Stage stage, int n) { follow(stage, n); }),
+      m_productKeys(views.ticket), m_tableButtons(views.plan)
 {
 }
 
@@ -121,9 +123,8 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
     CatalogueCaptions::applySupplements(m_views.parking.ListViewsupp(), supplements);
 
     const int width = m_startSize.width();
-    m_productKeys.build(m_products, m_productCount, &m_views.ticket, width,
-                        m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
+    m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
     ScreenSizing::sizeCaptionFonts(m_views.ticket, m_views.tableChoice, width);
-    m_setMenuGrid.build(&m_views.setMenu, width, m_startSize.height());
-    m_tableButtons.build(m_catalogue.tablePlan(), &m_views.plan, width, m_startSize.height());
+    m_views.setMenu.grid().plan(width, m_startSize.height());
+    m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "catalogue/CatalogueSource.h"
-#include "menus/SetMenuGrid.h"
 #include "tables/TableButtons.h"
 #include "ticket/ProductKeys.h"
 
@@ -26,7 +25,8 @@ class TicketView;
 class WaiterView;
 
 // The catalogue load at each start: shows its progress while the source downloads the catalogue or reads it from
-// the cache, then takes on the complete catalogue: cached, saved, and put on the keys, grid, plan and captions.
+// the cache, then takes on the complete catalogue: cached, saved, and put on the keys, grid, plan and captions,
+// which keep the keys as data until their view is shown.
 // Until then the earlier catalogue and its controls stay as they were.
 class CatalogueLoad final : public QObject
 {
@@ -67,7 +67,6 @@ public:
     // products of the catalogue taken on last
     int productCount() const { return m_productCount; }
     ProductKeys& productKeys() { return m_productKeys; }
-    SetMenuGrid& setMenuGrid() { return m_setMenuGrid; }
     TableButtons& tableButtons() { return m_tableButtons; }
 
 Q_SIGNALS:
@@ -93,7 +92,7 @@ private:
     QSize m_startSize;
     bool m_taken = false; // a catalogue was taken on
     int m_productCount = 0;
+    // the keys are made when their view is first shown: the load gives them their places and captions
     ProductKeys m_productKeys;
-    SetMenuGrid m_setMenuGrid;
     TableButtons m_tableButtons;
 };

@@ -12,6 +12,7 @@
 #include "closing/PaymentView.h"
 #include "closing/RegisterMessages.h"
 #include "closing/TicketClosing.h"
+#include "menus/SetMenuGrid.h"
 #include "menus/SetMenuView.h"
 #include "menus/SetMenus.h"
 #include "settings/SettingsSlots.h"
@@ -113,9 +114,9 @@ void MainWindow::createSubsystems()
                                                       *m_paymentView, *m_navigator);
     m_registerMessages =
         std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, *m_messageView, *m_navigator);
-    m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                            m_catalogueLoad->setMenuGrid(), *m_setMenuView, *m_ticketView,
-                                            *m_parkingView, *m_navigator);
+    m_setMenus =
+        std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
+                                   m_setMenuView->grid(), *m_setMenuView, *m_ticketView, *m_parkingView, *m_navigator);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

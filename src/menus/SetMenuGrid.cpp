@@ -1,26 +1,44 @@
 #include "SetMenuGrid.h"
 
 #include "SetMenuReplies.h"
-#include "catalogue/CatalogueGeometry.h"
 #include "menus/SetMenuView.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/Fonts.h"
 #include "widgets/ShowWithBox.h"
 
+#include <QEvent>
 #include <QScrollArea>
 
 #include <algorithm>
 
-void SetMenuGrid::build(SetMenuView* formule, int largeurinit, int hauteurinit)
+SetMenuGrid::SetMenuGrid(SetMenuView& view) : QObject(&view), m_view(view)
+{
+    m_view.installEventFilter(this);
+}
+
+void SetMenuGrid::plan(int largeurinit, int hauteurinit)
 {
     clear();
-    QWidget* box = formule->HorzScrollBox1()->widget();
+    m_planned.reserve(CatalogueGeometry::SetMenuCellCount);
+    for (int z = 0; z < CatalogueGeometry::SetMenuCellCount; ++z)
+        m_planned.push_back(CatalogueGeometry::setMenuCell(largeurinit, hauteurinit, z));
+    m_made = false;
+    if (m_view.isVisible())
+        make();
+}
+
+void SetMenuGrid::make()
+{
+    if (m_made)
+        return;
+    m_made = true;
+    QWidget* box = m_view.HorzScrollBox1()->widget();
     const QString name = QStringLiteral("bbbutton");
     const CatalogueKey::TapHandler onTap = [this](int z) { Q_EMIT cellTapped(z); };
     QRect extent;
-    m_cells.reserve(CatalogueGeometry::SetMenuCellCount);
-    for (int z = 0; z < CatalogueGeometry::SetMenuCellCount; ++z) {
-        const CatalogueGeometry::CellBox cell = CatalogueGeometry::setMenuCell(largeurinit, hauteurinit, z);
+    m_cells.reserve(m_planned.size());
+    for (int z = 0; z < count(); ++z) {
+        const CatalogueGeometry::CellBox& cell = m_planned.at(size_t(z));
         // set-menu cells always answer a single tap, whatever the product keys do
         auto* key = new CatalogueKey(name + QString::number(z), z, onTap, box);
         key->setColour(QColor::fromRgba(cell.colour));
@@ -42,13 +60,18 @@ void SetMenuGrid::clear()
     for (const QPointer<CatalogueKey>& cell : m_cells)
         delete cell.data();
     m_cells.clear();
+    m_planned.clear();
+    m_made = true;
     if (m_box)
         m_box->setMinimumSize(0, 0);
 }
 
-CatalogueKey* SetMenuGrid::bbbutton(int z) const
+CatalogueKey* SetMenuGrid::bbbutton(int z)
 {
-    return z >= 0 && z < count() ? m_cells.at(size_t(z)).data() : nullptr;
+    if (z < 0 || z >= count())
+        return nullptr;
+    make();
+    return m_cells.at(size_t(z)).data();
 }
 
 void SetMenuGrid::showCells(const QStringList& texts)
@@ -63,8 +86,15 @@ void SetMenuGrid::showCells(const QStringList& texts)
     }
 }
 
-QString SetMenuGrid::cellText(int z) const
+QString SetMenuGrid::cellText(int z)
 {
     const CatalogueKey* cell = bbbutton(z);
     return cell ? cell->text() : QString();
+}
+
+bool SetMenuGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_view && event->type() == QEvent::Show)
+        make();
+    return QObject::eventFilter(watched, event);
 }

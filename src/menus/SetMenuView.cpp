@@ -1,5 +1,6 @@
 #include "SetMenuView.h"
 
+#include "SetMenuGrid.h"
 #include "widgets/CheckList.h"
 #include "widgets/ColourShape.h"
 #include "widgets/ListPanel.h"
@@ -81,6 +82,7 @@ SetMenuView::SetMenuView(QWidget* parent)
 
     fill(m_panel12);
     fill(m_panel16);
+    m_grid = new SetMenuGrid(*this);
 }
 
 QPushButton* SetMenuView::Button29() const

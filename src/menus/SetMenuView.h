@@ -6,6 +6,7 @@ class CheckList;
 class ListPanel;
 class QPushButton;
 class QScrollArea;
+class SetMenuGrid;
 
 // The set menus running on the ticket and the choice of their dishes.
 class SetMenuView final : public DesignView
@@ -20,6 +21,7 @@ public:
     QWidget* Panel11() const { return m_panel11; }
     // the set-menu grid goes on the scroll box's widget
     QScrollArea* HorzScrollBox1() const { return m_horzScrollBox1; }
+    SetMenuGrid& grid() const { return *m_grid; }
     ListPanel* Panel12() const { return m_panel12; }
     QPushButton* Button29() const;
     CheckList* choixform() const;
@@ -50,4 +52,5 @@ private:
     QScrollArea* m_horzScrollBox1;
     ListPanel* m_panel12;
     ListPanel* m_panel16;
+    SetMenuGrid* m_grid;
 };

@@ -33,8 +33,8 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 
 } // namespace
 
-RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables,
-                   TableChoiceView& tableChoiceView, PlanView& planView, TicketView& ticketView, Navigation& screens)
+RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
+                   PlanView& planView, TicketView& ticketView, Navigation& screens)
     : m_link(link), m_tables(tables), m_planView(planView), m_ticketView(ticketView), m_screens(screens)
 {
     guard.connect(tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });

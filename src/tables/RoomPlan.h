@@ -15,7 +15,7 @@ class TicketView;
 class RoomPlan final : public QObject
 {
 public:
-    RoomPlan(RegisterLink& link, HandlerGuard& guard, const TableButtons& tables, TableChoiceView& tableChoiceView,
+    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
              PlanView& planView, TicketView& ticketView, Navigation& screens);
 
     // "Plan de salle".
@@ -27,7 +27,7 @@ public:
 
 private:
     RegisterLink& m_link;
-    const TableButtons& m_tables;
+    TableButtons& m_tables;
     PlanView& m_planView;
     TicketView& m_ticketView;
     Navigation& m_screens;

@@ -1,6 +1,5 @@
 #include "TableButtons.h"
 
-#include "catalogue/CatalogueGeometry.h"
 #include "session/Limits.h"
 #include "tables/PlanView.h"
 #include "widgets/CatalogueKey.h"
@@ -8,34 +7,50 @@
 #include "widgets/Fonts.h"
 #include "widgets/ShowWithBox.h"
 
+#include <QEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
 
-TableButtons::TableButtons(QObject* parent) : QObject(parent) {}
+TableButtons::TableButtons(PlanView& view) : m_view(view)
+{
+    m_view.installEventFilter(this);
+}
 
 TableButtons::~TableButtons()
 {
     clear();
 }
 
-void TableButtons::build(const CatalogueParse::TablePlan& plan, PlanView* view, int largeurinit, int hauteurinit)
+void TableButtons::plan(const CatalogueParse::TablePlan& plan, int largeurinit, int hauteurinit)
 {
     clear();
+    m_made = false;
+    const double tabHeight = m_view.TabControl1()->tabBar()->sizeHint().height();
+    m_planned.reserve(Limits::Tables);
+    for (int z = 0; z < Limits::Tables; ++z)
+        m_planned.push_back(CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight));
+    if (m_view.isVisible())
+        make();
+}
+
+void TableButtons::make()
+{
+    if (m_made)
+        return;
+    m_made = true;
     if (!m_unplaced) {
-        m_unplaced = new QWidget(view);
+        m_unplaced = new QWidget(&m_view);
         m_unplaced->setObjectName(QStringLiteral("unplacedTables"));
         m_unplaced->hide();
     }
-    const std::array<QWidget*, 3> tabs{view->TabItem9(), view->TabItem10(), view->TabItem11()};
-    const double tabHeight = view->TabControl1()->tabBar()->sizeHint().height();
+    const std::array<QWidget*, 3> tabs{m_view.TabItem9(), m_view.TabItem10(), m_view.TabItem11()};
     const QString name = QStringLiteral("btable");
     const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
-    m_tables.reserve(Limits::Tables);
-    for (int z = 0; z < Limits::Tables; ++z) {
-        const CatalogueGeometry::TableButton table =
-            CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight);
+    m_tables.reserve(m_planned.size());
+    for (int z = 0; z < count(); ++z) {
+        const CatalogueGeometry::TableButton& table = m_planned.at(size_t(z));
         QWidget* parent = table.planTab ? tabs.at(size_t(*table.planTab)) : m_unplaced.data();
 
         auto* key = new CatalogueKey(name + QString::number(z), z + 1, onTap, parent);
@@ -59,9 +74,21 @@ void TableButtons::clear()
     for (const QPointer<CatalogueKey>& table : m_tables)
         delete table.data();
     m_tables.clear();
+    m_planned.clear();
+    m_made = true;
 }
 
-CatalogueKey* TableButtons::btable(int z) const
+CatalogueKey* TableButtons::btable(int z)
 {
-    return z >= 0 && z < count() ? m_tables.at(size_t(z)).data() : nullptr;
+    if (z < 0 || z >= count())
+        return nullptr;
+    make();
+    return m_tables.at(size_t(z)).data();
+}
+
+bool TableButtons::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_view && event->type() == QEvent::Show)
+        make();
+    return QObject::eventFilter(watched, event);
 }

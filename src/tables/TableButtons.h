@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CatalogueGeometry.h"
 #include "catalogue/CatalogueParse.h"
 
 #include <QObject>
@@ -11,27 +12,36 @@ class CatalogueKey;
 class PlanView;
 
 // The table buttons of the room plan: `btable`[z] for table z+1, captioned "T" and its number, on the plan tab the
-// table belongs to. The room plan colours them and their captions by table state.
+// table belongs to. The room plan colours them and their captions by table state. A catalogue's buttons are kept
+// as data until the plan is shown or a button is asked for.
 class TableButtons final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TableButtons(QObject* parent = nullptr);
+    explicit TableButtons(PlanView& view);
     ~TableButtons() override;
 
-    // Replaces the buttons of an earlier load. A table entry that is not a number throws FormatError
-    // there: the tables before it keep their buttons.
-    void build(const CatalogueParse::TablePlan& plan, PlanView* view, int largeurinit, int hauteurinit);
+    // Takes on the buttons of a catalogue in place of those of an earlier load; they are made at once when the plan
+    // is up. A table entry that is not a number throws FormatError there: the tables before it keep their buttons.
+    void plan(const CatalogueParse::TablePlan& plan, int largeurinit, int hauteurinit);
+    // Makes the buttons planned and not made yet.
+    void make();
     void clear();
 
-    int count() const { return static_cast<int>(m_tables.size()); }
-    CatalogueKey* btable(int z) const;
+    int count() const { return static_cast<int>(m_planned.size()); }
+    CatalogueKey* btable(int z);
 
 Q_SIGNALS:
     void tableTapped(int n);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    PlanView& m_view;
+    std::vector<CatalogueGeometry::TableButton> m_planned;
+    bool m_made = true;
     std::vector<QPointer<CatalogueKey>> m_tables;
     // a table on no plan tab is kept here, hidden for good
     QPointer<QWidget> m_unplaced;

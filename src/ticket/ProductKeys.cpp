@@ -1,46 +1,72 @@
 #include "ProductKeys.h"
 
-#include "catalogue/CatalogueGeometry.h"
 #include "catalogue/ProductTable.h"
 #include "session/Limits.h"
 #include "ticket/TicketView.h"
-#include "widgets/CatalogueKey.h"
 #include "widgets/Fonts.h"
 #include "widgets/ShowWithBox.h"
 
+#include <QEvent>
 #include <QScrollArea>
 
 #include <algorithm>
 #include <map>
 
-void ProductKeys::build(const ProductTable& prod, int productCount, TicketView* ticket, int largeurinit, bool doubleTap)
+ProductKeys::ProductKeys(TicketView& ticket) : m_ticket(ticket)
+{
+    m_ticket.installEventFilter(this);
+}
+
+void ProductKeys::plan(const ProductTable& prod, int productCount, int largeurinit, bool doubleTap)
 {
     clear();
     const std::vector<int> positions = CatalogueGeometry::keyPositions(prod, productCount);
-    const CatalogueKey::Tap tap = doubleTap ? CatalogueKey::Tap::Double : CatalogueKey::Tap::Single;
-    const QFont font = Fonts::plain(std::max(1, CatalogueGeometry::keyFontSize(largeurinit)));
+    m_tap = doubleTap ? CatalogueKey::Tap::Double : CatalogueKey::Tap::Single;
+    m_font = Fonts::plain(std::max(1, CatalogueGeometry::keyFontSize(largeurinit)));
+    m_planned.reserve(positions.size());
+    for (int k = 0; k < static_cast<int>(positions.size()); ++k) {
+        PlannedKey& key = m_planned.emplace_back();
+        const int keyboard = prod.numclav(k);
+        // the load only gives keyboards 1 to 12
+        if (keyboard < 1 || keyboard > Limits::Keyboards)
+            continue;
+        key.keyboard = keyboard;
+        key.geometry = CatalogueGeometry::productKey(largeurinit, positions.at(size_t(k)));
+        if (const std::optional<quint32> colour = CatalogueGeometry::keyColour(prod.couleur(k)))
+            key.colour = QColor::fromRgba(*colour);
+        key.text = prod.texte(k);
+    }
+    m_made = false;
+    if (m_ticket.isVisible())
+        make();
+}
+
+void ProductKeys::make()
+{
+    if (m_made)
+        return;
+    m_made = true;
     const QString name = QStringLiteral("bbutton");
     const CatalogueKey::TapHandler onTap = [this](int k) { Q_EMIT productTapped(k); };
     std::map<QWidget*, int> extents;
-    m_keys.reserve(positions.size());
-    for (int k = 0; k < static_cast<int>(positions.size()); ++k) {
-        const int keyboard = prod.numclav(k);
-        // the load only gives keyboards 1 to 12; a product of another has no place to go
-        if (keyboard < 1 || keyboard > Limits::Keyboards) {
+    m_keys.reserve(m_planned.size());
+    for (int k = 0; k < count(); ++k) {
+        const PlannedKey& planned = m_planned.at(size_t(k));
+        if (planned.keyboard == 0) {
             m_keys.emplace_back();
             continue;
         }
-        QWidget* box = ticket->VertScrollBox(keyboard)->widget();
-        const CatalogueGeometry::KeyBox geometry = CatalogueGeometry::productKey(largeurinit, positions.at(size_t(k)));
+        QWidget* box = m_ticket.VertScrollBox(planned.keyboard)->widget();
+        const CatalogueGeometry::KeyBox& geometry = planned.geometry;
 
         auto* key = new CatalogueKey(name + QString::number(k), k, onTap, box);
-        if (const std::optional<quint32> colour = CatalogueGeometry::keyColour(prod.couleur(k)))
-            key->setColour(QColor::fromRgba(*colour));
+        if (planned.colour)
+            key->setColour(*planned.colour);
         key->setGeometry(geometry.body);
-        key->setTap(tap);
+        key->setTap(m_tap);
         key->setCaptionBox(geometry.caption.translated(-geometry.body.topLeft()));
-        key->setCaptionFont(font);
-        key->setText(prod.texte(k));
+        key->setCaptionFont(m_font);
+        key->setText(planned.text);
         showWithBox(key);
 
         m_keys.emplace_back(key);
@@ -64,9 +90,21 @@ void ProductKeys::clear()
     }
     m_keys.clear();
     m_boxes.clear();
+    m_planned.clear();
+    m_made = true;
 }
 
-CatalogueKey* ProductKeys::bbutton(int k) const
+CatalogueKey* ProductKeys::bbutton(int k)
 {
-    return k >= 0 && k < count() ? m_keys.at(size_t(k)).data() : nullptr;
+    if (k < 0 || k >= count())
+        return nullptr;
+    make();
+    return m_keys.at(size_t(k)).data();
+}
+
+bool ProductKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_ticket && event->type() == QEvent::Show)
+        make();
+    return QObject::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 #include "app/ConsoleOptions.h"
 #include "app/MainWindow.h"
 #include "app/TabletDisplay.h"
+#include "menus/SetMenuGrid.h"
 #include "menus/SetMenuReplies.h"
 #include "menus/SetMenuView.h"
 #include "settings/SettingsStore.h"
@@ -256,10 +257,10 @@ int main(int argc, char* argv[])
 
     // the set-menu screen with two set menus, the first with its starter chosen
     if (auto* formule = form.findChild<SetMenuView*>()) {
-        SetMenuGrid& grid = form.catalogueLoad().setMenuGrid();
+        SetMenuGrid& grid = formule->grid();
         if (grid.count() == 0) {
             const QSize start = form.catalogueLoad().startSize();
-            grid.build(formule, start.width(), start.height());
+            grid.plan(start.width(), start.height());
         }
         grid.showCells(SetMenuReplies::setMenuList(
                            QStringLiteral("f;2;Formule midi;552;Terrine de campagne maison;104;premier plat ?;0;"
