@@ -80,6 +80,7 @@ QRectF drawn(int left, int top, int width, int height)
 
 } // namespace
 
+// caisse-sim's restaurant data: the catalogue replies built from it, what it refuses, and its stamp.
 class tst_SimCatalogue : public QObject
 {
     Q_OBJECT

@@ -88,6 +88,7 @@ bool serve(const QStringList& switches, const QByteArrayList& requests, const QL
 
 Q_DECLARE_METATYPE(ChaosPlan::Kind)
 
+// caisse-sim's chaos mode: faults drawn from a seed, within their bounds, the service left as without them.
 class tst_SimChaos : public QObject
 {
     Q_OBJECT

@@ -53,6 +53,7 @@ TerminalRun runBlocking(quint16 port, const QByteArrayList& requests)
 
 } // namespace
 
+// caisse-sim on the line: how it reads requests and answers them, its connections, the executable and its log.
 class tst_SimLine : public QObject
 {
     Q_OBJECT

@@ -51,6 +51,7 @@ QByteArray statesOf(const QByteArray& tableocc, int table)
 
 } // namespace
 
+// caisse-sim in service: tables, covers, orders, the kitchen, set menus, closing and messages.
 class tst_SimService : public QObject
 {
     Q_OBJECT
