@@ -3,23 +3,21 @@
 // bare "connect" shows what the relay adds, a waiter key's exchange with its wait what a waiter feels of it.
 // Usage: bench_exchange [path-to-caisse-sim]   (default: caisse-sim next to this program)
 
+#include "SimProcess.h"
+
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHostAddress>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -32,40 +30,6 @@ constexpr double RelayGoal = 1.2;
 const QString SimAddress = QStringLiteral("127.0.0.90");
 const QString BareRequest = QStringLiteral("connect");
 constexpr int ServiceExchanges = 30;
-
-struct Endpoint
-{
-    QString address;
-    quint16 port = 0;
-};
-
-// Starts the simulator with its log in a file, so a full pipe can never block it, and waits for its listening line.
-Endpoint startSimulator(QProcess& sim, const QString& program, const QString& logPath, const QStringList& extra = {})
-{
-    sim.setProcessChannelMode(QProcess::MergedChannels);
-    sim.setStandardOutputFile(logPath);
-    // port 0: the simulator picks a free port and tells it in its listening line
-    sim.start(program,
-              QStringList{QStringLiteral("--address"), SimAddress, QStringLiteral("--port"), QStringLiteral("0")} +
-                  extra);
-    if (!sim.waitForStarted(5000))
-        throw std::runtime_error("cannot start " + program.toStdString());
-    const QRegularExpression listening(QStringLiteral("^caisse-sim: listening on (\\S+):(\\d+)\\s*$"),
-                                       QRegularExpression::MultilineOption);
-    const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        QFile log(logPath);
-        if (log.open(QIODevice::ReadOnly)) {
-            const QRegularExpressionMatch match = listening.match(QString::fromUtf8(log.readAll()));
-            if (match.hasMatch())
-                return {match.captured(1), static_cast<quint16>(match.captured(2).toUInt())};
-        }
-        if (sim.state() == QProcess::NotRunning)
-            throw std::runtime_error("caisse-sim stopped before listening");
-        QThread::msleep(20);
-    }
-    throw std::runtime_error("caisse-sim did not report listening within 10 s");
-}
 
 // Microseconds per exchange over one batch.
 double timeLink(RegisterLink& link)
@@ -123,30 +87,40 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// The simulator on a free port of its own, its log in a file; extra arguments after the port.
+std::unique_ptr<SimProcess> startSimulator(const QString& program, const QStringList& extra = {})
+{
+    SimProcess::Options options;
+    options.program = program;
+    // port 0: the simulator picks a free port and tells it in its listening line
+    auto sim = std::make_unique<SimProcess>(
+        SimAddress, QStringList{QStringLiteral("--port"), QStringLiteral("0")} + extra, options);
+    if (!sim->isListening())
+        throw std::runtime_error("caisse-sim did not report listening on " + SimAddress.toStdString());
+    return sim;
+}
+
 int run(const QString& simProgram)
 {
-    QTemporaryDir logDir;
-    QProcess sim;
-    const Endpoint endpoint = startSimulator(sim, simProgram, logDir.filePath(QStringLiteral("caisse-sim.log")));
+    QTemporaryDir recordDir;
+    const std::unique_ptr<SimProcess> sim = startSimulator(simProgram);
 
     RegisterLink link;
-    link.setHost(endpoint.address);
-    link.setPort(endpoint.port);
+    link.setHost(SimAddress);
+    link.setPort(sim->port());
     link.exchange(BareRequest);
 
     // the relay in front of the same simulator, recording as a technician's capture does
-    QProcess relay;
-    const Endpoint relayed =
-        startSimulator(relay, simProgram, logDir.filePath(QStringLiteral("relay.log")),
-                       {QStringLiteral("--relay"), endpoint.address + QLatin1Char(':') + QString::number(endpoint.port),
-                        QStringLiteral("--record"), logDir.filePath(QStringLiteral("relay.rec"))});
+    const std::unique_ptr<SimProcess> relay = startSimulator(
+        simProgram, {QStringLiteral("--relay"), SimAddress + QLatin1Char(':') + QString::number(sim->port()),
+                     QStringLiteral("--record"), recordDir.filePath(QStringLiteral("relay.rec"))});
     RegisterLink relayLink;
-    relayLink.setHost(relayed.address);
-    relayLink.setPort(relayed.port);
+    relayLink.setHost(SimAddress);
+    relayLink.setPort(relay->port());
     relayLink.exchange(BareRequest);
 
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress(endpoint.address), endpoint.port);
+    socket.connectToHost(QHostAddress(SimAddress), sim->port());
     if (!socket.waitForConnected(2000))
         throw std::runtime_error("bare socket cannot connect");
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -175,14 +149,8 @@ int run(const QString& simProgram)
         }
     }
     relayLink.disconnect();
-    relay.terminate();
-    if (!relay.waitForFinished(3000))
-        relay.kill();
     socket.abort();
     link.disconnect();
-    sim.terminate();
-    if (!sim.waitForFinished(3000))
-        sim.kill();
 
     const double linkUs = median(linkTimes);
     const double bareUs = median(bareTimes);

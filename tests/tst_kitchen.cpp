@@ -1,3 +1,4 @@
+#include "ListTouch.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -23,19 +24,7 @@
 
 namespace {
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row)
-        result.append(list->item(row)->text());
-    return result;
-}
-
-// Touches an entry of a check-mark list on its text, where a waiter's finger goes.
-void touch(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
+using namespace ListTouch;
 
 // A window on the ticket of table 12, 4 covers, waiter 2, linked to a scripted register.
 struct Terminal : TerminalFixture

@@ -1,3 +1,4 @@
+#include "ListTouch.h"
 #include "SimProcess.h"
 #include "TicketTouch.h"
 
@@ -46,11 +47,7 @@ namespace {
 const QString SimAddress = QStringLiteral("127.0.0.1");
 constexpr int StartMs = 20000;
 
-// Touches an entry of a list on its text, where a waiter's finger goes.
-void touch(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
+using ListTouch::touch;
 
 int rowOf(const QListWidget* list, const QString& text)
 {

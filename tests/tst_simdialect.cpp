@@ -2,6 +2,7 @@
 #include "Restaurant.h"
 #include "SimOptions.h"
 #include "SimServer.h"
+#include "SimTest.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -226,10 +227,7 @@ void tst_SimDialect::badChoicesAreRefused()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    SimOptions options;
-    QString error;
-    QVERIFY(!options.parse(QStringList{QStringLiteral("caisse-sim")} + arguments, error));
-    QVERIFY2(error.startsWith(message), qPrintable(error));
+    SimTest::verifyRefused(arguments, message);
 }
 
 QTEST_GUILESS_MAIN(tst_SimDialect)

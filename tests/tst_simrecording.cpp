@@ -1,6 +1,6 @@
 #include "Recording.h"
 #include "Replay.h"
-#include "SimOptions.h"
+#include "SimTest.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,10 +112,7 @@ void tst_SimRecording::relayOptionsRefused()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    SimOptions options;
-    QString error;
-    QVERIFY(!options.parse(QStringList{QStringLiteral("caisse-sim")} + arguments, error));
-    QVERIFY2(error.startsWith(message), qPrintable(error));
+    SimTest::verifyRefused(arguments, message);
 }
 
 QTEST_GUILESS_MAIN(tst_SimRecording)

@@ -1,3 +1,4 @@
+#include "ListTouch.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -32,13 +33,7 @@
 
 namespace {
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row)
-        result.append(list->item(row)->text());
-    return result;
-}
+using namespace ListTouch;
 
 // Waiter 1, "Paul", on the table choice after his login, his messages collected.
 struct Terminal : TerminalFixture

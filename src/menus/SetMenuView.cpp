@@ -16,30 +16,6 @@ namespace {
 constexpr QSizeF DesignSize(366, 603);
 constexpr qreal Panel10Height = 41;
 
-// The entries tick on a touch anywhere on them; the list's own check box would tick a second time.
-void fillTouchList(CheckList* list, const QStringList& entries)
-{
-    list->clear();
-    for (const QString& entry : entries) {
-        QListWidgetItem* item = list->addEntry(entry);
-        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-    }
-}
-
-void setTick(CheckList* list, int entry, Qt::CheckState state)
-{
-    if (QListWidgetItem* item = list->item(entry))
-        item->setCheckState(state);
-}
-
-ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, qreal strip,
-                     const QString& listName)
-{
-    auto* panel = new ListPanel({name, DesignSize, buttonName, caption, strip, listName});
-    panel->hide();
-    return panel;
-}
-
 RoundedButton* returnButton()
 {
     auto* button = new RoundedButton(QStringLiteral("CornerButton1"), QStringLiteral("Retour vers l'encaissement"));
@@ -54,10 +30,10 @@ SetMenuView::SetMenuView(QWidget* parent)
       m_panel10(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
       m_cornerButton1(returnButton()), m_panel11(new ColourShape(QStringLiteral("Panel11"), Palette::Background)),
       m_horzScrollBox1(new QScrollArea),
-      m_panel12(listPanel(QStringLiteral("Panel12"), QStringLiteral("Button29"), QStringLiteral("Annuler"), 33,
-                          QStringLiteral("choixform"))),
-      m_panel16(listPanel(QStringLiteral("Panel16"), QStringLiteral("Button32"), QStringLiteral("Valider"), 44.1,
-                          QStringLiteral("ListView1")))
+      m_panel12(ListPanel::createHidden({QStringLiteral("Panel12"), DesignSize, QStringLiteral("Button29"),
+                                         QStringLiteral("Annuler"), 33, QStringLiteral("choixform")})),
+      m_panel16(ListPanel::createHidden({QStringLiteral("Panel16"), DesignSize, QStringLiteral("Button32"),
+                                         QStringLiteral("Valider"), 44.1, QStringLiteral("ListView1")}))
 {
     setBackground(Palette::Background);
     m_panel11->setParent(this);
@@ -107,7 +83,7 @@ CheckList* SetMenuView::ListView1() const
 
 void SetMenuView::openDishList(const QStringList& dishes)
 {
-    fillTouchList(choixform(), dishes);
+    choixform()->setEntries(dishes);
     m_panel12->raise();
     m_panel12->show();
     choixform()->raise();
@@ -116,7 +92,8 @@ void SetMenuView::openDishList(const QStringList& dishes)
 
 void SetMenuView::tickDish(int entry)
 {
-    setTick(choixform(), entry, Qt::Checked);
+    if (QListWidgetItem* item = choixform()->item(entry))
+        item->setCheckState(Qt::Checked);
     choixform()->repaint();
     closeDishList();
 }
@@ -129,7 +106,7 @@ void SetMenuView::closeDishList()
 
 void SetMenuView::openOptions(const QStringList& options)
 {
-    fillTouchList(ListView1(), options);
+    ListView1()->setEntries(options);
     ListView1()->raise();
     ListView1()->show();
     m_panel16->raise();
@@ -143,16 +120,12 @@ bool SetMenuView::optionsOpen() const
 
 QList<bool> SetMenuView::tickedOptions() const
 {
-    QList<bool> ticked;
-    for (int entry = 0; entry < ListView1()->count(); ++entry)
-        ticked.append(ListView1()->item(entry)->checkState() == Qt::Checked);
-    return ticked;
+    return ListView1()->ticks();
 }
 
 void SetMenuView::clearOptionTicks()
 {
-    for (int entry = 0; entry < ListView1()->count(); ++entry)
-        setTick(ListView1(), entry, Qt::Unchecked);
+    ListView1()->clearTicks();
 }
 
 void SetMenuView::closeOptions()

@@ -10,12 +10,12 @@
 
 ParkingView::ParkingView(QWidget* parent)
     : DesignView(QStringLiteral("poubelle"), QSizeF(320, 510), parent),
-      m_panelsupp(new ListPanel({QStringLiteral("Panelsupp"), QSizeF(320, 510), QStringLiteral("Button23"),
-                                 QStringLiteral("Quitter les suppléments"), 49, QStringLiteral("ListViewsupp")})),
+      m_panelsupp(
+          ListPanel::createHidden({QStringLiteral("Panelsupp"), QSizeF(320, 510), QStringLiteral("Button23"),
+                                   QStringLiteral("Quitter les suppléments"), 49, QStringLiteral("ListViewsupp")})),
       m_choixrang(new CoursePanel), m_panelenvoicuis(new KitchenDispatchPanel)
 {
     setBackground(Palette::Background);
-    m_panelsupp->hide();
     fill(m_panelsupp);
     fill(m_choixrang);
     m_panelenvoicuis->hide();

@@ -56,13 +56,8 @@ const std::array<SideKey, TicketView::SideKeys> SideKeyDesign{{
 // tab i holds keyboard i + 1; the tab items were numbered with a gap after the eighth
 const std::array<int, Limits::Keyboards> TabItemNumbers{1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14, 15};
 
-ListPanel* listPanel(const QString& name, const QString& buttonName, const QString& caption, const QString& listName,
-                     bool highlight)
-{
-    auto* panel = new ListPanel({name, DesignSize, buttonName, caption, 41, listName, highlight});
-    panel->hide();
-    return panel;
-}
+// the strip of the two list panels' buttons
+constexpr qreal ListPanelStrip = 41;
 
 } // namespace
 
@@ -70,10 +65,12 @@ TicketView::TicketView(QWidget* parent)
     : DesignView(QStringLiteral("ticket"), DesignSize, parent), m_memo1(new TicketMemo(QStringLiteral("Memo1"))),
       m_memoart(new QLineEdit), m_tabControl(new KeyboardTabs(QStringLiteral("TabControl"), WrappedTabs)),
       m_panelAnnul(new LineActionPanel),
-      m_panelEnvCuis(listPanel(QStringLiteral("panel_env_cuis"), QStringLiteral("Button21"), QStringLiteral("Valider"),
-                               QStringLiteral("ListViewcuis"), false)),
-      m_panel2(listPanel(QStringLiteral("Panel2"), QStringLiteral("Button14"), QStringLiteral("Envoyer"),
-                         QStringLiteral("ListViewrappel"), true)),
+      m_panelEnvCuis(
+          ListPanel::createHidden({QStringLiteral("panel_env_cuis"), DesignSize, QStringLiteral("Button21"),
+                                   QStringLiteral("Valider"), ListPanelStrip, QStringLiteral("ListViewcuis"), false})),
+      m_panel2(
+          ListPanel::createHidden({QStringLiteral("Panel2"), DesignSize, QStringLiteral("Button14"),
+                                   QStringLiteral("Envoyer"), ListPanelStrip, QStringLiteral("ListViewrappel"), true})),
       m_panel5(new DesignView(QStringLiteral("Panel5"), DesignSize))
 {
     auto* panel4 = new DesignView(QStringLiteral("Panel4"), DesignSize);

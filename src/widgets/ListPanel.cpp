@@ -16,6 +16,13 @@ ListPanel::ListPanel(const Parts& parts, QWidget* parent)
     m_list->setParent(this);
 }
 
+ListPanel* ListPanel::createHidden(const Parts& parts)
+{
+    auto* panel = new ListPanel(parts);
+    panel->hide();
+    return panel;
+}
+
 void ListPanel::resizeEvent(QResizeEvent* event)
 {
     DesignView::resizeEvent(event);

@@ -23,6 +23,8 @@ public:
     };
 
     explicit ListPanel(const Parts& parts, QWidget* parent = nullptr);
+    // A panel kept out of sight until its screen opens it.
+    static ListPanel* createHidden(const Parts& parts);
 
     QPushButton* button() const { return m_button; }
     CheckList* list() const { return m_list; }

@@ -14,6 +14,29 @@ int listNumber(int keyboard)
 
 } // namespace
 
+Replies sample()
+{
+    return {
+        {QStringLiteral("nongletserveur"),
+         "Aperitifs;Softs;Bieres;Vins;Entrees;Plats;Desserts;Cafes;ab;;Extra;Formules;#Camille;Paul;;  ;Lea;Marc;Zoe;"
+         "Patron;"},
+        {QStringLiteral("enc$"), "Carte bancaire;a;Bon achat;Especes"},
+        {QStringLiteral("listesupp"), "1;Frites;2;Salade;3"},
+        {QStringLiteral("supplement"), "0;1;;0"},
+        {QStringLiteral("naclav2_1"), "PRIX01Pastis;0;0;xFFFF0000;10;Kir;1;2;xFF00FF00;1"},
+        {QStringLiteral("naclav2_2"), "1;;;;;;"},
+        {QStringLiteral("stgcuis1"), "CUIS01Pastis cuisine;Kir cuisine"},
+        {QStringLiteral("naclav1_1"), "PRIX02Coca;0;0;x00FF00;20;;;;;"},
+        {QStringLiteral("stgcuis2"), "CUIS02Coca cuisine"},
+        {QStringLiteral("limp"), "1$1$0"},
+        {QStringLiteral("nacuistot"), "Saignant;A point#####Vite;Doucement####"},
+        {QStringLiteral("ctnform"), "10;11$20~~~~~~~~~"},
+        {QStringLiteral("rang1"), "0;0;0;0;0;0;0;0;0;1;1"},
+        {QStringLiteral("aform1"), "Pastis;Kir:Coca"},
+        {QStringLiteral("tablepos$"), "100;0$200;0$100;0$50;0$1;2$1;0"},
+    };
+}
+
 QStringList catalogueRequests()
 {
     QStringList requests{QStringLiteral("nongletserveur"), QStringLiteral("enc$"), QStringLiteral("listesupp"),
