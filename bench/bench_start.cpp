@@ -78,9 +78,15 @@ public:
             parking->parkCourses();
             return ms;
         }
-        auto* view = m_form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
         showAlone(nullptr);
-        return timeToPaint(view, [view] { view->show(); });
+        // a view the start left unmade is made within its opening, as a tap would make it
+        QElapsedTimer timer;
+        timer.start();
+        QWidget* view = m_form.view(name);
+        PaintWait paint(view);
+        view->show();
+        paint.wait();
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
     }
 
 private:

@@ -103,7 +103,7 @@ struct Terminal : TerminalFixture
     StartView* start() const { return find<StartView>(QStringLiteral("init")); }
     WaiterView* waiters() const { return find<WaiterView>(QStringLiteral("serveur")); }
     TicketView* ticket() const { return find<TicketView>(QStringLiteral("ticket")); }
-    PaymentView* payment() const { return find<PaymentView>(QStringLiteral("encaissement")); }
+    PaymentView* payment() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
     ParkingView* parking() const { return find<ParkingView>(QStringLiteral("poubelle")); }
     SetMenuView* setMenu() const { return find<SetMenuView>(QStringLiteral("formule")); }
     PlanView* plan() const { return find<PlanView>(QStringLiteral("plan")); }

@@ -34,8 +34,9 @@ struct Terminal : TerminalFixture
     }
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }
-    PaymentView* encaissement() const { return form->findChild<PaymentView*>(); }
-    MessageView* messagesView() const { return form->findChild<MessageView*>(); }
+    // made now when the flow has not opened them yet
+    PaymentView* encaissement() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
+    MessageView* messagesView() const { return qobject_cast<MessageView*>(form->view(QStringLiteral("messages"))); }
     QLabel* notice() const { return form->findChild<QLabel*>(QStringLiteral("Textmess")); }
 };
 

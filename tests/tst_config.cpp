@@ -54,7 +54,8 @@ struct Terminal : TerminalFixture
     // "Configuration" touched on the start view.
     void open() const { QTest::mouseClick(find<QPushButton>(QStringLiteral("Button1")), Qt::LeftButton); }
 
-    ConfigView* config() const { return find<ConfigView>(QStringLiteral("config")); }
+    // made now when the flow has not opened it yet
+    ConfigView* config() const { return qobject_cast<ConfigView*>(form->view(QStringLiteral("config"))); }
     StartView* startView() const { return find<StartView>(QStringLiteral("init")); }
     ToggleSwitch* switchNamed(const QString& name) const { return config()->findChild<ToggleSwitch*>(name); }
 };

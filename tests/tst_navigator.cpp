@@ -1,4 +1,5 @@
 #include "app/Navigator.h"
+#include "widgets/ViewSlot.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void screens_data();
     void screens();
     void closingThePlanSaysWhetherItWasUp();
+    void aLateViewIsMadeByTheFirstIntentThatShowsIt();
     void paintingServesOrDropsTheInputMeanwhile();
 };
 
@@ -177,6 +179,38 @@ void tst_Navigator::closingThePlanSaysWhetherItWasUp()
     window.navigator.showPlan();
     QVERIFY(window.navigator.closePlanIfOpen());
     QCOMPARE(window.front(), QStringLiteral("tableChoice"));
+}
+
+void tst_Navigator::aLateViewIsMadeByTheFirstIntentThatShowsIt()
+{
+    Window window;
+    int made = 0;
+    LazyWidget payment([&] {
+        ++made;
+        auto* view = new QWidget(&window.window);
+        view->setObjectName(QStringLiteral("latePayment"));
+        view->setGeometry(0, 0, 200, 300);
+        view->hide();
+        return view;
+    });
+    Navigator navigator({window.start, window.config, window.outdatedNotice, window.waiter, window.tableChoice,
+                         window.plan, window.ticket, payment, window.setMenu, window.message, window.parking});
+    navigator.enterService();
+    navigator.leaveWaiterKeys();
+    navigator.openTicket();
+    // leaving a ticket hides a payment that was never made without making it
+    navigator.leaveTicket();
+    QCOMPARE(made, 0);
+    navigator.openTicket();
+    navigator.showPayment();
+    QCOMPARE(made, 1);
+    QCOMPARE(window.front(), QStringLiteral("latePayment"));
+    navigator.leaveTicket();
+    QVERIFY(!payment.widgetIfMade()->isVisible());
+    navigator.openTicket();
+    navigator.showPayment();
+    QCOMPARE(made, 1);
+    QCOMPARE(window.front(), QStringLiteral("latePayment"));
 }
 
 // A key pressed while the screen paints is served, unless it was aimed at the screen being left.

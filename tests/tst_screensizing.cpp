@@ -190,7 +190,7 @@ void tst_ScreenSizing::tabletWindow()
     for (const char* name : {"ticket", "choixtable", "Panel9", "Panelcouv", "plan", "formule", "Panel12", "Panel16",
                              "panel_annul", "panel_env_cuis", "Panel2", "Panelsupp", "choixrang", "panelenvoicuis",
                              "encaissement", "messages", "serveur", "Rectangle11"}) {
-        auto* holder = form.findChild<QWidget*>(QString::fromLatin1(name));
+        QWidget* holder = form.view(QString::fromLatin1(name));
         QVERIFY2(holder, name);
         showAlone(holder, form);
         measure.add(holder, scale);

@@ -110,6 +110,7 @@ private Q_SLOTS:
     void probeWaitsForTheHandlerThatRuns();
     void quitterHidesPlanFirst();
     void saveFailureIsReported();
+    void viewsMadeLateTakeTheirPlaceInTheStack();
 };
 
 void tst_Startup::activationWithoutAddressMakesNoConnection()
@@ -127,7 +128,9 @@ void tst_Startup::activationWithoutAddressMakesNoConnection()
     QVERIFY(!form.link().connected());
     QCOMPARE(form.catalogueLoad().startSize(), QSize(403, 651));
     QCOMPARE(terminal.find<QWidget>(QStringLiteral("Memo1"))->font().pixelSize(), 11);
-    QCOMPARE(terminal.find<QWidget>(QStringLiteral("Memo3"))->font().pixelSize(), 13);
+    // the payment view, made after the activation, takes the size the activation set
+    QWidget* payment = form.view(QStringLiteral("encaissement"));
+    QCOMPARE(payment->findChild<QWidget*>(QStringLiteral("Memo3"))->font().pixelSize(), 13);
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -476,6 +479,37 @@ void tst_Startup::saveFailureIsReported()
     QVERIFY(!saveSettings(form.settings(), &form));
     QCOMPARE(terminal.messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + terminal.folder.path() +
                                             QStringLiteral("/Iquillobrands.dat")});
+}
+
+void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
+{
+    TerminalFixture terminal;
+    QVERIFY(terminal.activate());
+    MainWindow& form = *terminal.form;
+    const QStringList late{QStringLiteral("config"), QStringLiteral("encaissement"), QStringLiteral("messages")};
+    for (const QString& name : late)
+        QVERIFY2(!form.findChild<QWidget*>(name), qPrintable(name));
+
+    // made in another order than they stand
+    for (const QString& name : {late.at(2), late.at(0), late.at(1)}) {
+        QWidget* view = form.view(name);
+        QVERIFY2(view && !view->isVisible(), qPrintable(name));
+        QCOMPARE(view->geometry(), form.rect());
+        QCOMPARE(form.view(name), view);
+    }
+    QStringList stack;
+    for (const QObject* child : form.children()) {
+        if (child->isWidgetType())
+            stack.append(child->objectName());
+    }
+    const QStringList backToFront{QStringLiteral("choixtable"),   QStringLiteral("config"),
+                                  QStringLiteral("encaissement"), QStringLiteral("formule"),
+                                  QStringLiteral("init"),         QStringLiteral("messages"),
+                                  QStringLiteral("plan")};
+    QVERIFY2(stack.contains(backToFront.constFirst()), qPrintable(stack.join(QLatin1Char(' '))));
+    for (qsizetype i = 1; i < backToFront.size(); ++i)
+        QVERIFY2(stack.indexOf(backToFront.at(i - 1)) < stack.indexOf(backToFront.at(i)),
+                 qPrintable(stack.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(tst_Startup)

@@ -38,6 +38,7 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
       m_source(link, settings, [this](CatalogueSource::Stage stage, int n) { follow(stage, n); }),
       m_productKeys(views.ticket), m_tableButtons(views.plan)
 {
+    m_views.payment.whenMade([this](PaymentView& view) { dressPayment(view); });
 }
 
 bool CatalogueLoad::load(bool reload, const QString& stamp)
@@ -118,8 +119,12 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
     CatalogueCaptions::applyTabs(m_views.ticket.TabControl(), names);
     ScreenSizing::sizeWaiterButtons(m_views.waiter);
     CatalogueCaptions::applyWaiters(&m_views.waiter, names);
-    ScreenSizing::sizeScreens(m_views.ticket, m_views.payment, m_window, m_startSize);
-    CatalogueCaptions::applyPayment(&m_views.payment, m_catalogue.paymentCaptions());
+    m_paymentLayout = ScreenSizing::sizeTicket(m_views.ticket, m_window, m_startSize);
+    // a catalogue that names no payment key leaves the earlier captions
+    if (m_catalogue.paymentCaptions())
+        m_paymentCaptions = m_catalogue.paymentCaptions();
+    if (PaymentView* payment = m_views.payment.ifMade())
+        dressPayment(*payment);
     CatalogueCaptions::applySupplements(m_views.parking.ListViewsupp(), supplements);
 
     const int width = m_startSize.width();
@@ -127,4 +132,11 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
     ScreenSizing::sizeCaptionFonts(m_views.ticket, m_views.tableChoice, width);
     m_views.setMenu.grid().plan(width, m_startSize.height());
     m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
+}
+
+void CatalogueLoad::dressPayment(PaymentView& view) const
+{
+    if (m_paymentLayout)
+        ScreenSizing::sizePayment(view, *m_paymentLayout);
+    CatalogueCaptions::applyPayment(&view, m_paymentCaptions);
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "catalogue/CatalogueGeometry.h"
+#include "catalogue/CatalogueParse.h"
 #include "catalogue/CatalogueSource.h"
 #include "tables/TableButtons.h"
 #include "ticket/ProductKeys.h"
+#include "widgets/ViewSlot.h"
 
 #include <QObject>
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class Catalogue;
@@ -39,7 +43,7 @@ public:
         StartView& start;
         WaiterView& waiter;
         TicketView& ticket;
-        PaymentView& payment;
+        ViewSlot<PaymentView>& payment;
         ParkingView& parking;
         SetMenuView& setMenu;
         PlanView& plan;
@@ -80,6 +84,7 @@ private:
     // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
     bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
     void showCatalogue(const std::vector<Supplement>& supplements);
+    void dressPayment(PaymentView& view) const;
 
     RegisterLink& m_link;
     SettingsStore& m_settings;
@@ -95,4 +100,7 @@ private:
     // the keys are made when their view is first shown: the load gives them their places and captions
     ProductKeys m_productKeys;
     TableButtons m_tableButtons;
+    // what the payment view takes when it is made, or at once when it is
+    std::optional<CatalogueGeometry::ScreenLayout> m_paymentLayout;
+    std::optional<CatalogueParse::PaymentCaptions> m_paymentCaptions;
 };

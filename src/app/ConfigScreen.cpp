@@ -20,31 +20,42 @@ const QString Off = QStringLiteral("0");
 
 } // namespace
 
-ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView,
-                           Navigation& screens)
+ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ViewSlot<ConfigView>& configView,
+                           StartView& startView, Navigation& screens)
     : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView), m_screens(screens)
 {
     // the address box and slot 0 are one: every change of the box, typed or set, is the slot's
     connect(m_startView.Edit1(), &QLineEdit::textChanged, this,
             [this](const QString& text) { m_settings[SettingsSlots::Address] = text; });
-    connect(m_configView.Switch1(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::AutoStart, m_configView.Switch1(), false); });
-    connect(m_configView.Switch2(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::GraphicPlan, m_configView.Switch2(), false); });
-    connect(m_configView.Switch3(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::AskCovers, m_configView.Switch3(), false); });
+    m_configView.whenMade([this](ConfigView& view) {
+        connectSwitches(view);
+        if (m_settingsRead)
+            showSwitches(view);
+    });
+}
+
+void ConfigScreen::connectSwitches(ConfigView& view)
+{
+    connect(view.Switch1(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::AutoStart, view.Switch1(), false); });
+    connect(view.Switch2(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::GraphicPlan, view.Switch2(), false); });
+    connect(view.Switch3(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::AskCovers, view.Switch3(), false); });
     // on means single tap: slot 4 "0"; off means double tap: "1"
-    connect(m_configView.Switch4(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::DoubleTap, m_configView.Switch4(), true); });
-    connect(m_configView.Button12(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
-    connect(m_configView.Button13(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
+    connect(view.Switch4(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::DoubleTap, view.Switch4(), true); });
+    connect(view.Button12(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
+    connect(view.Button13(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
 }
 
 void ConfigScreen::readSettings()
 {
     if (!m_settings.read())
         return;
-    showSwitches();
+    m_settingsRead = true;
+    if (ConfigView* view = m_configView.ifMade())
+        showSwitches(*view);
     const QString address = m_settings[SettingsSlots::Address];
     if (!address.isEmpty()) {
         m_link.setHost(address);
@@ -66,8 +77,8 @@ void ConfigScreen::open()
     const double buttonHeight = height * ButtonHeightPercent / 100;
     const double buttonWidth = width * ButtonWidthPercent / 100;
     const double top = height - buttonHeight;
-    m_configView.Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
-    m_configView.Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
+    m_configView->Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
+    m_configView->Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
 }
 
 void ConfigScreen::leaveWithoutSaving()
@@ -78,7 +89,7 @@ void ConfigScreen::leaveWithoutSaving()
 void ConfigScreen::saveAndLeave()
 {
     // a write failure has been shown: the configuration stays open
-    if (!saveSettings(m_settings, &m_configView))
+    if (!saveSettings(m_settings, &m_configView.get()))
         return;
     m_screens.closeConfiguration();
 }
@@ -90,12 +101,12 @@ void ConfigScreen::store(int slot, const ToggleSwitch* control, bool inverted)
     m_settings[slot] = control->isChecked() != inverted ? On : Off;
 }
 
-void ConfigScreen::showSwitches()
+void ConfigScreen::showSwitches(ConfigView& view)
 {
     // the switch handlers stay out meanwhile, so the slots keep the values read (slot 4 "4" shows Switch4 on)
     const QScopedValueRollback<bool> setting(m_settingSwitches, true);
-    m_configView.Switch1()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
-    m_configView.Switch2()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
-    m_configView.Switch3()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
-    m_configView.Switch4()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
+    view.Switch1()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
+    view.Switch2()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
+    view.Switch3()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
+    view.Switch4()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
 }

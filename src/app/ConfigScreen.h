@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class ConfigView;
@@ -18,7 +20,7 @@ public:
     static constexpr double ButtonHeightPercent = 10;
     static constexpr double ButtonWidthPercent = 50;
 
-    ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigView& configView, StartView& startView,
+    ConfigScreen(SettingsStore& settings, RegisterLink& link, ViewSlot<ConfigView>& configView, StartView& startView,
                  Navigation& screens);
 
     // Reads the settings file and shows its address and switches; an unreadable file changes nothing.
@@ -31,13 +33,16 @@ public:
     void saveAndLeave();
 
 private:
+    void connectSwitches(ConfigView& view);
     void store(int slot, const ToggleSwitch* control, bool inverted);
-    void showSwitches();
+    void showSwitches(ConfigView& view);
 
     SettingsStore& m_settings;
     RegisterLink& m_link;
-    ConfigView& m_configView;
+    ViewSlot<ConfigView>& m_configView;
     StartView& m_startView;
     Navigation& m_screens;
     bool m_settingSwitches = false;
+    // the switches show the settings once a read succeeded; until then they keep their designed states
+    bool m_settingsRead = false;
 };

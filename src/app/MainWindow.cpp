@@ -39,8 +39,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
-    : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link)
+    : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
+      m_configView([this] { return makeLater<ConfigView>(); }),
+      m_paymentView([this] { return makeLater<PaymentView>(); }),
+      m_messageView([this] { return makeLater<MessageView>(); })
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -59,16 +64,30 @@ void MainWindow::createViews()
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
     m_tableChoiceView = new TableChoiceView(this);
-    m_configView = new ConfigView(this);
-    m_paymentView = new PaymentView(this);
     m_setMenuView = new SetMenuView(this);
     m_startView = new StartView(this);
-    m_messageView = new MessageView(this);
     m_planView = new PlanView(this);
     m_parkingView = new ParkingView(this);
     m_waiterView = new WaiterView(this);
     m_notice = new TransientNotice(this, DesignHeight);
     m_ticketView = new TicketView(this);
+    const auto made = [](QWidget* view) { return [view] { return view; }; };
+    m_backToFront = {made(m_outdatedNotice),
+                     made(m_tableChoiceView),
+                     [this] { return m_configView.ifMade(); },
+                     [this] { return m_paymentView.ifMade(); },
+                     made(m_setMenuView),
+                     made(m_startView),
+                     [this] { return m_messageView.ifMade(); },
+                     made(m_planView),
+                     made(m_parkingView),
+                     made(m_waiterView),
+                     made(m_notice),
+                     made(m_ticketView)};
+    const auto place = [this](QWidget& view) { placeInStack(&view); };
+    m_configView.whenMade(place);
+    m_paymentView.whenMade(place);
+    m_messageView.whenMade(place);
 
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
@@ -76,12 +95,34 @@ void MainWindow::createViews()
     m_waiterView->closeCodePanel();
 }
 
+template <typename View> QWidget* MainWindow::makeLater()
+{
+    auto* view = new View(this);
+    view->hide();
+    view->setGeometry(rect());
+    return view;
+}
+
+void MainWindow::placeInStack(QWidget* view)
+{
+    // the view goes under the first view made after it in the order, so frontView reads the same stack
+    bool passed = false;
+    for (const auto& entry : m_backToFront) {
+        QWidget* other = entry();
+        if (passed && other) {
+            view->stackUnder(other);
+            return;
+        }
+        passed = passed || other == view;
+    }
+}
+
 void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
-    m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, *m_configView, *m_startView, *m_navigator);
-    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, *m_paymentView,
+    m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
+    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, m_paymentView,
                                               *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
@@ -111,9 +152,9 @@ void MainWindow::createSubsystems()
         std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, *m_ticketView,
                                           [this] { return m_serviceStart->nextCourseSupported(); });
     m_ticketClosing = std::make_unique<TicketClosing>(m_link, m_session, m_guard, *m_notice, *m_ticketView,
-                                                      *m_paymentView, *m_navigator);
+                                                      m_paymentView, *m_navigator);
     m_registerMessages =
-        std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, *m_messageView, *m_navigator);
+        std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, m_messageView, *m_navigator);
     m_setMenus =
         std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
                                    m_setMenuView->grid(), *m_setMenuView, *m_ticketView, *m_parkingView, *m_navigator);
@@ -135,6 +176,18 @@ QWidget* MainWindow::frontView() const
     return nullptr;
 }
 
+QWidget* MainWindow::view(const QString& name)
+{
+    const std::pair<QLatin1String, LazyWidget*> madeLate[] = {{QLatin1String("config"), &m_configView},
+                                                              {QLatin1String("encaissement"), &m_paymentView},
+                                                              {QLatin1String("messages"), &m_messageView}};
+    for (const auto& [lateName, slot] : madeLate) {
+        if (name == lateName)
+            return slot->widget();
+    }
+    return findChild<QWidget*>(name);
+}
+
 void MainWindow::activate()
 {
     if (m_activated)
@@ -145,7 +198,8 @@ void MainWindow::activate()
     m_navigator->paintNow();
     m_configScreen->readSettings();
     m_ticketView->setMemoFontSize(width() / 35);
-    m_paymentView->setMemoFontSize(width() / 30);
+    const int paymentFontSize = width() / 30;
+    m_paymentView.whenMade([paymentFontSize](PaymentView& view) { view.setMemoFontSize(paymentFontSize); });
     m_navigator->showStart();
     m_catalogueLoad->setStartSize(m_startView->size());
     m_link.disconnect();

@@ -7,10 +7,13 @@
 #include "settings/SettingsStore.h"
 #include "widgets/DesignView.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/ViewSlot.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class ArticleOrder;
 class CatalogueLoad;
@@ -58,6 +61,8 @@ public:
 
     // The view the waiter sees: the visible one latest in the stack order.
     QWidget* frontView() const;
+    // A view or control by its object name; a view the start left unmade is made now, as a tap leading to it would.
+    QWidget* view(const QString& name);
     // True once the first activation has run.
     bool activated() const { return m_activated; }
 
@@ -96,6 +101,9 @@ protected:
 
 private:
     void createViews();
+    // A view hidden at start, made when first reached; once made it takes its place in the back-to-front order.
+    template <typename View> QWidget* makeLater();
+    void placeInStack(QWidget* view);
     void createSubsystems();
     void activate();
     void quit();
@@ -112,16 +120,18 @@ private:
     // back to front
     NoticeView* m_outdatedNotice = nullptr;
     TableChoiceView* m_tableChoiceView = nullptr;
-    ConfigView* m_configView = nullptr;
-    PaymentView* m_paymentView = nullptr;
+    ViewSlot<ConfigView> m_configView;
+    ViewSlot<PaymentView> m_paymentView;
     SetMenuView* m_setMenuView = nullptr;
     StartView* m_startView = nullptr;
-    MessageView* m_messageView = nullptr;
+    ViewSlot<MessageView> m_messageView;
     PlanView* m_planView = nullptr;
     ParkingView* m_parkingView = nullptr;
     WaiterView* m_waiterView = nullptr;
     TransientNotice* m_notice = nullptr;
     TicketView* m_ticketView = nullptr;
+    // every view as made so far, back to front: null for one not made yet
+    std::vector<std::function<QWidget*()>> m_backToFront;
 
     std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<LinkProbe> m_linkProbe;

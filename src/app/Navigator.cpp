@@ -1,16 +1,34 @@
 #include "Navigator.h"
 
 #include "widgets/InputBlocker.h"
+#include "widgets/ViewSlot.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 
+QWidget* ScreenView::operator->() const
+{
+    return m_lazy ? m_lazy->widget() : m_view;
+}
+
+void ScreenView::hide() const
+{
+    if (QWidget* view = m_lazy ? m_lazy->widgetIfMade() : m_view)
+        view->hide();
+}
+
+bool ScreenView::isVisible() const
+{
+    const QWidget* view = m_lazy ? m_lazy->widgetIfMade() : m_view;
+    return view && view->isVisible();
+}
+
 Navigator::Navigator(const Screens& screens) : m_screens(screens)
 {
-    for (QWidget* view :
+    for (const ScreenView& view :
          {m_screens.outdatedNotice, m_screens.tableChoice, m_screens.config, m_screens.payment, m_screens.setMenu,
           m_screens.message, m_screens.plan, m_screens.parking, m_screens.waiter, m_screens.ticket})
-        view->hide();
+        view.hide();
 }
 
 void Navigator::paintNow()
@@ -34,14 +52,14 @@ void Navigator::openConfiguration()
 {
     m_screens.config->setGeometry(m_screens.start->geometry());
     m_screens.config->show();
-    m_screens.start->hide();
+    m_screens.start.hide();
     m_screens.config->raise();
 }
 
 void Navigator::closeConfiguration()
 {
     m_screens.start->show();
-    m_screens.config->hide();
+    m_screens.config.hide();
 }
 
 void Navigator::enterService()
@@ -49,21 +67,21 @@ void Navigator::enterService()
     // the waiter keys come in front of the start view, which then goes
     m_screens.waiter->show();
     paintNow();
-    m_screens.start->hide();
+    m_screens.start.hide();
     paintNow();
 }
 
 void Navigator::showWaiterKeys()
 {
     m_screens.waiter->show();
-    m_screens.tableChoice->hide();
+    m_screens.tableChoice.hide();
 }
 
 void Navigator::leaveWaiterKeys()
 {
     m_screens.tableChoice->show();
     paintDroppingInput();
-    m_screens.waiter->hide();
+    m_screens.waiter.hide();
 }
 
 void Navigator::showTableChoice()
@@ -74,8 +92,8 @@ void Navigator::showTableChoice()
 void Navigator::openTicket()
 {
     m_screens.ticket->show();
-    m_screens.waiter->hide();
-    m_screens.tableChoice->hide();
+    m_screens.waiter.hide();
+    m_screens.tableChoice.hide();
 }
 
 void Navigator::showTicket()
@@ -98,8 +116,8 @@ void Navigator::repaintTicket()
 void Navigator::leaveTicket()
 {
     m_screens.tableChoice->show();
-    m_screens.ticket->hide();
-    m_screens.payment->hide();
+    m_screens.ticket.hide();
+    m_screens.payment.hide();
 }
 
 void Navigator::showPlan()
@@ -111,21 +129,21 @@ void Navigator::showPlanFromTicket()
 {
     m_screens.tableChoice->show();
     m_screens.tableChoice->repaint();
-    m_screens.ticket->hide();
+    m_screens.ticket.hide();
     m_screens.plan->show();
     m_screens.plan->repaint();
 }
 
 void Navigator::closePlan()
 {
-    m_screens.plan->hide();
+    m_screens.plan.hide();
 }
 
 bool Navigator::closePlanIfOpen()
 {
-    if (!m_screens.plan->isVisible())
+    if (!m_screens.plan.isVisible())
         return false;
-    m_screens.plan->hide();
+    m_screens.plan.hide();
     return true;
 }
 
@@ -146,12 +164,12 @@ void Navigator::leaveSetMenus()
     // the ticket comes in front and is painted before the grid behind it goes
     bringTicketForward();
     paintNow();
-    m_screens.setMenu->hide();
+    m_screens.setMenu.hide();
     m_screens.ticket->show();
 }
 
 void Navigator::closeMessageEntry()
 {
-    m_screens.message->hide();
+    m_screens.message.hide();
     m_screens.ticket->show();
 }

@@ -2,7 +2,26 @@
 
 #include "widgets/Navigation.h"
 
+class LazyWidget;
 class QWidget;
+
+// A screen's view: one made with the window, or one made the first time a screen shows it.
+class ScreenView
+{
+public:
+    ScreenView(QWidget* view) : m_view(view) {}
+    ScreenView(LazyWidget& lazy) : m_lazy(&lazy) {}
+
+    // The view, made now when it was not.
+    QWidget* operator->() const;
+    // Hides the view, which stays unmade when it was.
+    void hide() const;
+    bool isVisible() const;
+
+private:
+    QWidget* m_view = nullptr;
+    LazyWidget* m_lazy = nullptr;
+};
 
 // The one place where screens are switched. It holds every screen of the window, hides them all but the start view
 // at creation, and knows which views stand behind each screen and when the waiter must see one painted.
@@ -12,17 +31,17 @@ public:
     // The window's views; each is hidden here but the start view.
     struct Screens
     {
-        QWidget* start;
-        QWidget* config;
-        QWidget* outdatedNotice;
-        QWidget* waiter;
-        QWidget* tableChoice;
-        QWidget* plan;
-        QWidget* ticket;
-        QWidget* payment;
-        QWidget* setMenu;
-        QWidget* message;
-        QWidget* parking;
+        ScreenView start;
+        ScreenView config;
+        ScreenView outdatedNotice;
+        ScreenView waiter;
+        ScreenView tableChoice;
+        ScreenView plan;
+        ScreenView ticket;
+        ScreenView payment;
+        ScreenView setMenu;
+        ScreenView message;
+        ScreenView parking;
     };
 
     explicit Navigator(const Screens& screens);

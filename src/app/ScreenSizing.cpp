@@ -40,10 +40,9 @@ void sizeWaiterButtons(WaiterView& waiterView)
         serveur->pin(serveur->waiterKeys().at(i), boxes.at(i).toRect());
 }
 
-void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget* window, const QSize& startSize)
+CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, const QWidget* window, const QSize& startSize)
 {
     TicketView* ticket = &ticketView;
-    PaymentView* encaissement = &paymentView;
     QWidget* tabs = ticket->TabControl();
     const QScreen* screen = window->screen();
 
@@ -59,22 +58,28 @@ void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget
     const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 
     ticket->setGeometry(layout.ticket.toRect());
-    encaissement->setGeometry(layout.encaissement.toRect());
     ticket->pin(tabs,
                 QRectF(tabsBox.x(), layout.tabControlY, layout.tabControlWidth, layout.tabControlHeight).toRect());
     ticket->pin(ticket->Memo1(), layout.memo1.toRect());
-    encaissement->pin(encaissement->Memo3(), layout.memo3.toRect());
-    encaissement->pin(encaissement->Rectangle1(), layout.rectangle1.toRect());
-    encaissement->pin(encaissement->cb(), layout.cb.toRect());
-    encaissement->pin(encaissement->ch(), layout.ch.toRect());
-    encaissement->pin(encaissement->ba(), layout.ba.toRect());
-    encaissement->pin(encaissement->es(), layout.es.toRect());
     for (const CatalogueGeometry::SideButton& side : layout.sideButtons) {
         if (RedKey* key = sideKey(ticket, side.name)) {
             ticket->pin(key, side.box.toRect());
             key->setVisible(side.shown);
         }
     }
+    return layout;
+}
+
+void sizePayment(PaymentView& paymentView, const CatalogueGeometry::ScreenLayout& layout)
+{
+    PaymentView* encaissement = &paymentView;
+    encaissement->setGeometry(layout.encaissement.toRect());
+    encaissement->pin(encaissement->Memo3(), layout.memo3.toRect());
+    encaissement->pin(encaissement->Rectangle1(), layout.rectangle1.toRect());
+    encaissement->pin(encaissement->cb(), layout.cb.toRect());
+    encaissement->pin(encaissement->ch(), layout.ch.toRect());
+    encaissement->pin(encaissement->ba(), layout.ba.toRect());
+    encaissement->pin(encaissement->es(), layout.es.toRect());
 }
 
 void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/CatalogueGeometry.h"
+
 class PaymentView;
 class QSize;
 class QWidget;
@@ -13,9 +15,11 @@ namespace ScreenSizing {
 
 // The eight waiter keys, from the waiter screen's size.
 void sizeWaiterButtons(WaiterView& waiterView);
-// The order and closing screens: ticket texts, product tabs, banner, payment keys and side keys. startSize is the
-// start view's size in whole units; window the one the screens fill.
-void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget* window, const QSize& startSize);
+// The order screen: ticket text, product tabs, banner and side keys. startSize is the start view's size in whole
+// units; window the one the screens fill. Returns the layout, whose closing part sizePayment puts in place.
+CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, const QWidget* window, const QSize& startSize);
+// The closing screen: ticket copy, amount band and payment keys.
+void sizePayment(PaymentView& paymentView, const CatalogueGeometry::ScreenLayout& layout);
 // The side keys' and the table-choice keys' captions, once the product keys are built.
 void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth);
 

@@ -11,13 +11,15 @@
 #include <QPushButton>
 
 RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                                   MessageView& messageView, Navigation& screens)
+                                   ViewSlot<MessageView>& messageView, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView), m_screens(screens)
 {
     guard.connect(m_ticketView.b7(), &RedKey::clicked, this, [this] { open(); });
-    guard.connect(m_messageView.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
-    guard.connect(m_messageView.cornerbutton3(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
-    guard.connect(m_messageView.CornerButton4(), &QPushButton::clicked, this, [this] { cancel(); });
+    m_messageView.whenMade([this, &guard = guard](MessageView& view) {
+        guard.connect(view.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
+        guard.connect(view.cornerbutton3(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
+        guard.connect(view.CornerButton4(), &QPushButton::clicked, this, [this] { cancel(); });
+    });
 }
 
 void RegisterMessages::open()
@@ -25,17 +27,17 @@ void RegisterMessages::open()
     m_ticketView.closeLinePanel();
     m_screens.showTicket();
     m_screens.paintNow();
-    m_messageView.open();
+    m_messageView->open();
 }
 
 void RegisterMessages::sendToRegisterScreen()
 {
-    send(m_session.registerScreenMessage(m_messageView.text()));
+    send(m_session.registerScreenMessage(m_messageView->text()));
 }
 
 void RegisterMessages::sendToKitchenPrinters()
 {
-    send(m_session.kitchenPrintersMessage(m_messageView.text()));
+    send(m_session.kitchenPrintersMessage(m_messageView->text()));
 }
 
 void RegisterMessages::cancel()
@@ -48,5 +50,5 @@ void RegisterMessages::send(const Request& request)
     m_screens.closeMessageEntry();
     // not sent: the text stays in the box
     if (m_link.exchange(request).sent)
-        m_messageView.clearText();
+        m_messageView->clearText();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class HandlerGuard;
@@ -16,7 +18,7 @@ class RegisterMessages final : public QObject
 {
 public:
     RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                     MessageView& messageView, Navigation& screens);
+                     ViewSlot<MessageView>& messageView, Navigation& screens);
 
     // "Message caisse".
     void open();
@@ -33,6 +35,6 @@ private:
     RegisterLink& m_link;
     Session& m_session;
     TicketView& m_ticketView;
-    MessageView& m_messageView;
+    ViewSlot<MessageView>& m_messageView;
     Navigation& m_screens;
 };

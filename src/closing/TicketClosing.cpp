@@ -28,15 +28,17 @@ const std::array<RedKey* (PaymentView::*)() const, Session::PaymentModes> Paymen
 } // namespace
 
 TicketClosing::TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
-                             TicketView& ticketView, PaymentView& paymentView, Navigation& screens)
+                             TicketView& ticketView, ViewSlot<PaymentView>& paymentView, Navigation& screens)
     : m_link(link), m_session(session), m_notice(notice), m_ticketView(ticketView), m_paymentView(paymentView),
       m_screens(screens)
 {
     guard.connect(m_ticketView.b9(), &RedKey::clicked, this, [this] { finaliseTicket(); });
     guard.connect(m_ticketView.b11(), &RedKey::clicked, this, [this] { askProforma(); });
-    for (int mode = 1; mode <= Session::PaymentModes; ++mode)
-        guard.connect((m_paymentView.*PaymentKeys.at(size_t(mode - 1)))(), &RedKey::clicked, this,
-                      [this, mode] { payBy(mode); });
+    m_paymentView.whenMade([this, &guard = guard](PaymentView& view) {
+        for (int mode = 1; mode <= Session::PaymentModes; ++mode)
+            guard.connect((view.*PaymentKeys.at(size_t(mode - 1)))(), &RedKey::clicked, this,
+                          [this, mode] { payBy(mode); });
+    });
 }
 
 void TicketClosing::finaliseTicket()
@@ -66,7 +68,7 @@ void TicketClosing::finaliseTicket()
         m_screens.repaintTicket();
         return;
     }
-    m_paymentView.showBill(m_ticketView.Memo1()->toPlainText(), total.amountDue());
+    m_paymentView->showBill(m_ticketView.Memo1()->toPlainText(), total.amountDue());
     m_screens.showPayment();
 }
 

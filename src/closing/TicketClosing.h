@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -19,7 +21,7 @@ public:
     static constexpr int NoticeRounds = 100;
 
     TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
-                  TicketView& ticketView, PaymentView& paymentView, Navigation& screens);
+                  TicketView& ticketView, ViewSlot<PaymentView>& paymentView, Navigation& screens);
 
     // "Finaliser ticket".
     void finaliseTicket();
@@ -33,6 +35,6 @@ private:
     Session& m_session;
     TransientNotice& m_notice;
     TicketView& m_ticketView;
-    PaymentView& m_paymentView;
+    ViewSlot<PaymentView>& m_paymentView;
     Navigation& m_screens;
 };
