@@ -55,7 +55,7 @@ CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, const QWidget
     const QRect tabsBox = ticket->boxOf(tabs);
     input.tabTop = tabsBox.y();
     input.displayHeight = screen ? screen->geometry().height() : window->height();
-    const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
+    CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 
     ticket->setGeometry(layout.ticket.toRect());
     ticket->pin(tabs,
