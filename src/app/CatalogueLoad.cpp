@@ -46,7 +46,7 @@ bool CatalogueLoad::load(bool reload, const QString& stamp)
     showProgress(QStringLiteral("Chargement des paramètres..."));
     // the tabs read their numbers until a first catalogue names them
     if (!m_taken)
-        CatalogueCaptions::numberTabs(m_views.ticket.TabControl());
+        CatalogueCaptions::numberTabs(m_views.ticket.keyboardTabs());
     std::optional<LoadedCatalogue> loaded = m_source.fetch(reload);
     if (!loaded) {
         abandon();
@@ -95,7 +95,7 @@ void CatalogueLoad::abandon()
 
 bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    m_views.plan.TabControl1()->setCurrentWidget(m_views.plan.TabItem9());
+    m_views.plan.roomTabs()->setCurrentWidget(m_views.plan.room1Page());
     m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     if (loaded.complete) {
         for (const auto& [slot, text] : loaded.slots)
@@ -116,7 +116,7 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
-    CatalogueCaptions::applyTabs(m_views.ticket.TabControl(), names);
+    CatalogueCaptions::applyTabs(m_views.ticket.keyboardTabs(), names);
     ScreenSizing::sizeWaiterButtons(m_views.waiter);
     CatalogueCaptions::applyWaiters(&m_views.waiter, names);
     m_paymentLayout = ScreenSizing::sizeTicket(m_views.ticket, m_window, m_startSize);
@@ -125,7 +125,7 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
         m_paymentCaptions = m_catalogue.paymentCaptions();
     if (PaymentView* payment = m_views.payment.ifMade())
         dressPayment(*payment);
-    CatalogueCaptions::applySupplements(m_views.parking.ListViewsupp(), supplements);
+    CatalogueCaptions::applySupplements(m_views.parking.supplementsList(), supplements);
 
     const int width = m_startSize.width();
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));

@@ -25,7 +25,7 @@ ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ViewSlot
     : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView), m_screens(screens)
 {
     // the address box and slot 0 are one: every change of the box, typed or set, is the slot's
-    connect(m_startView.Edit1(), &QLineEdit::textChanged, this,
+    connect(m_startView.addressEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { m_settings[SettingsSlots::Address] = text; });
     m_configView.whenMade([this](ConfigView& view) {
         connectSwitches(view);
@@ -36,17 +36,17 @@ ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ViewSlot
 
 void ConfigScreen::connectSwitches(ConfigView& view)
 {
-    connect(view.Switch1(), &ToggleSwitch::toggled, this,
-            [this, &view] { store(SettingsSlots::AutoStart, view.Switch1(), false); });
-    connect(view.Switch2(), &ToggleSwitch::toggled, this,
-            [this, &view] { store(SettingsSlots::GraphicPlan, view.Switch2(), false); });
-    connect(view.Switch3(), &ToggleSwitch::toggled, this,
-            [this, &view] { store(SettingsSlots::AskCovers, view.Switch3(), false); });
+    connect(view.autoStartSwitch(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::AutoStart, view.autoStartSwitch(), false); });
+    connect(view.graphicPlanSwitch(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::GraphicPlan, view.graphicPlanSwitch(), false); });
+    connect(view.askCoversSwitch(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::AskCovers, view.askCoversSwitch(), false); });
     // on means single tap: slot 4 "0"; off means double tap: "1"
-    connect(view.Switch4(), &ToggleSwitch::toggled, this,
-            [this, &view] { store(SettingsSlots::DoubleTap, view.Switch4(), true); });
-    connect(view.Button12(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
-    connect(view.Button13(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
+    connect(view.doubleTapSwitch(), &ToggleSwitch::toggled, this,
+            [this, &view] { store(SettingsSlots::DoubleTap, view.doubleTapSwitch(), true); });
+    connect(view.leaveWithoutSavingButton(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
+    connect(view.saveButton(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
 }
 
 void ConfigScreen::readSettings()
@@ -77,8 +77,8 @@ void ConfigScreen::open()
     const double buttonHeight = height * ButtonHeightPercent / 100;
     const double buttonWidth = width * ButtonWidthPercent / 100;
     const double top = height - buttonHeight;
-    m_configView->Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
-    m_configView->Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
+    m_configView->leaveWithoutSavingButton()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
+    m_configView->saveButton()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
 }
 
 void ConfigScreen::leaveWithoutSaving()
@@ -105,8 +105,8 @@ void ConfigScreen::showSwitches(ConfigView& view)
 {
     // the switch handlers stay out meanwhile, so the slots keep the values read (slot 4 "4" shows Switch4 on)
     const QScopedValueRollback<bool> setting(m_settingSwitches, true);
-    view.Switch1()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
-    view.Switch2()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
-    view.Switch3()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
-    view.Switch4()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
+    view.autoStartSwitch()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
+    view.graphicPlanSwitch()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
+    view.askCoversSwitch()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
+    view.doubleTapSwitch()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
 }

@@ -14,11 +14,11 @@ RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, Handler
                                    ViewSlot<MessageView>& messageView, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView), m_screens(screens)
 {
-    guard.connect(m_ticketView.b7(), &RedKey::clicked, this, [this] { open(); });
+    guard.connect(m_ticketView.registerMessageKey(), &RedKey::clicked, this, [this] { open(); });
     m_messageView.whenMade([this, &guard = guard](MessageView& view) {
-        guard.connect(view.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
-        guard.connect(view.cornerbutton3(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
-        guard.connect(view.CornerButton4(), &QPushButton::clicked, this, [this] { cancel(); });
+        guard.connect(view.toRegisterScreenKey(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
+        guard.connect(view.toKitchenPrintersKey(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
+        guard.connect(view.cancelButton(), &QPushButton::clicked, this, [this] { cancel(); });
     });
 }
 
