@@ -131,7 +131,7 @@ int run(const QString& simProgram, const QString& restaurant)
     ticket->show();
     ticket->raise();
     const int k = form.catalogue().articles(KirRoyal);
-    ticket->TabControl()->setCurrentIndex(form.products().numclav(k) - 1);
+    ticket->keyboardTabs()->setCurrentIndex(form.products().numclav(k) - 1);
     CatalogueKey* key = form.catalogueLoad().productKeys().bbutton(k);
     if (!key)
         throw std::runtime_error("no key for the Kir royal");
@@ -144,7 +144,7 @@ int run(const QString& simProgram, const QString& restaurant)
     bare.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QByteArray ticketRequest = form.session().ticketRefresh().text.toLatin1() + "\r\n";
 
-    PaintWatch watch(ticket->Memo1());
+    PaintWatch watch(ticket->ticketMemo());
     std::vector<double> taps;
     std::vector<double> roundTrips;
     for (int i = 0; i < Taps; ++i) {

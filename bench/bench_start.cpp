@@ -74,7 +74,7 @@ public:
         if (name == QLatin1String("choixrang")) {
             showAlone(ticket);
             auto* parking = m_form.findChild<ParkingView*>(QStringLiteral("poubelle"));
-            const double ms = timeToPaint(parking->choixrang(), [&] { parking->openCourses(*ticket, {1, 2, 3}); });
+            const double ms = timeToPaint(parking->coursePanel(), [&] { parking->openCourses(*ticket, {1, 2, 3}); });
             parking->parkCourses();
             return ms;
         }

@@ -87,7 +87,7 @@ struct Terminal : TerminalFixture
         linkTo(caisse);
         QObject::connect(&form->catalogueLoad(), &CatalogueLoad::progressShown, [this](const QString& text) {
             // the status line must read the text whenever the window gets to draw it
-            progress.append(start()->text1()->text() == text ? text : QStringLiteral("not shown: ") + text);
+            progress.append(start()->statusLabel()->text() == text ? text : QStringLiteral("not shown: ") + text);
         });
         activated = activate();
     }
@@ -96,7 +96,7 @@ struct Terminal : TerminalFixture
     void startLocally()
     {
         QVERIFY(activated);
-        start()->Edit1()->setText(address);
+        start()->addressEdit()->setText(address);
         form->guard().run([this] { form->serviceStart().startLocally(); });
     }
 
@@ -115,13 +115,13 @@ QStringList screenOf(const Terminal& terminal)
 {
     MainWindow& form = *terminal.form;
     QStringList out;
-    QTabWidget* tabs = terminal.ticket()->TabControl();
+    QTabWidget* tabs = terminal.ticket()->keyboardTabs();
     for (int i = 0; i < tabs->count(); ++i)
         out << QStringLiteral("tab %1 %2 %3").arg(i).arg(tabs->tabText(i)).arg(tabs->isTabVisible(i));
     for (RedKey* key : terminal.waiters()->waiterKeys())
         out << QStringLiteral("waiter %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     const PaymentView* payment = terminal.payment();
-    for (RedKey* key : {payment->cb(), payment->ch(), payment->ba(), payment->es()})
+    for (RedKey* key : {payment->paymentMode1Key(), payment->paymentMode2Key(), payment->paymentMode3Key(), payment->paymentMode4Key()})
         out << QStringLiteral("payment %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     ProductKeys& keys = form.catalogueLoad().productKeys();
     for (int k = 0; k < keys.count(); ++k) {
@@ -137,7 +137,7 @@ QStringList screenOf(const Terminal& terminal)
                    .arg(form.products().art(k))
                    .arg(form.products().textecuis(k));
     }
-    const CheckList* supplements = terminal.parking()->ListViewsupp();
+    const CheckList* supplements = terminal.parking()->supplementsList();
     for (int i = 0; i < supplements->count(); ++i)
         out << QStringLiteral("supplement %1 %2")
                    .arg(supplements->item(i)->text())
@@ -152,7 +152,7 @@ QStringList screenOf(const Terminal& terminal)
     }
     out << QStringLiteral("cells %1").arg(form.findChild<SetMenuView*>()->grid().count());
     const Catalogue& catalogue = form.catalogue();
-    out << QStringLiteral("cuis1 ") + catalogue.cuis(1).join(QLatin1Char('|'))
+    out << QStringLiteral("cuis1 ") + catalogue.kitchenOptionList(1).join(QLatin1Char('|'))
         << QStringLiteral("rappel ") + catalogue.rappel().join(QLatin1Char('|'))
         << QStringLiteral("ctform1 ") + catalogue.ctform(1).join(QLatin1Char('|'))
         << QStringLiteral("rang1 ") + catalogue.rang(1).join(QLatin1Char('|'))
@@ -251,15 +251,15 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(form.catalogueLoad().productCount(), 3);
     QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.bbutton(1)->parentWidget(), terminal.ticket()->VertScrollBox(1)->widget());
+    QCOMPARE(keys.bbutton(1)->parentWidget(), terminal.ticket()->keyboardScrollBox(1)->widget());
     QCOMPARE(keys.bbutton(1)->geometry(), QRect(99, 0, 99, 59));
     QCOMPARE(keys.bbutton(1)->captionBox().translated(keys.bbutton(1)->pos()), QRect(101, 2, 95, 55));
     QCOMPARE(keys.bbutton(1)->captionFont().pixelSize(), 13);
-    QCOMPARE(keys.bbutton(2)->parentWidget(), terminal.ticket()->VertScrollBox(2)->widget());
+    QCOMPARE(keys.bbutton(2)->parentWidget(), terminal.ticket()->keyboardScrollBox(2)->widget());
     QCOMPARE(keys.bbutton(2)->pos(), QPoint(0, 0));
     QCOMPARE(keys.bbutton(0)->colour(), QColor(Qt::red));
     QCOMPARE(keys.bbutton(2)->colour().alpha(), 0);
-    QVERIFY(terminal.ticket()->VertScrollBox(1)->widget()->minimumHeight() >= 59);
+    QVERIFY(terminal.ticket()->keyboardScrollBox(1)->widget()->minimumHeight() >= 59);
 
     const QStringList screen = screenOf(terminal);
     for (const QString& line : {QStringLiteral("tab 0 Aperitifs 1"),
@@ -295,7 +295,7 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
 
     QVERIFY(form.linkProbe().isActive());
     QCOMPARE(form.link().connectTimeout(), RegisterLink::ServiceConnectTimeoutMs);
-    QCOMPARE(terminal.plan()->TabControl1()->currentWidget(), terminal.plan()->TabItem9());
+    QCOMPARE(terminal.plan()->roomTabs()->currentWidget(), terminal.plan()->room1Page());
 }
 
 void tst_CatalogueLoad::cacheModeSendsNothingAndShowsTheSameScreen()
@@ -412,13 +412,13 @@ void tst_CatalogueLoad::badInputs()
     QCOMPARE(form.catalogueLoad().productKeys().count(), form.catalogueLoad().productCount());
     if (message == WrongIp) {
         // abandoned: the address is to be typed again, and the waiter view opens on the earlier catalogue
-        QCOMPARE(terminal.start()->Edit1()->text(), QString());
+        QCOMPARE(terminal.start()->addressEdit()->text(), QString());
         QCOMPARE(form.frontView(), terminal.waiters());
         QCOMPARE(form.link().connectTimeout(), RegisterLink::StartConnectTimeoutMs);
     } else if (!message.isEmpty()) {
         // an error the load does not catch keeps the start view
         QCOMPARE(form.frontView(), terminal.start());
-        QCOMPARE(terminal.start()->Edit1()->text(), caisse.address());
+        QCOMPARE(terminal.start()->addressEdit()->text(), caisse.address());
     } else {
         QCOMPARE(form.frontView(), terminal.waiters());
     }
@@ -518,11 +518,11 @@ void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
     QCOMPARE(caisse.requests().constLast(), QStringLiteral("ve04$"));
     QCOMPARE(screenOf(terminal), first);
     showAndHide(keyViews);
-    QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(1)).size(), 2);
-    QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(2)).size(), 1);
-    QCOMPARE(keysOn(terminal.setMenu()->HorzScrollBox1()).size(), 251);
-    QCOMPARE(terminal.plan()->TabItem9()->findChildren<CatalogueKey*>().size(), 1);
-    QCOMPARE(terminal.parking()->ListViewsupp()->count(), 2);
+    QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(1)).size(), 2);
+    QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(2)).size(), 1);
+    QCOMPARE(keysOn(terminal.setMenu()->gridScrollBox()).size(), 251);
+    QCOMPARE(terminal.plan()->room1Page()->findChildren<CatalogueKey*>().size(), 1);
+    QCOMPARE(terminal.parking()->supplementsList()->count(), 2);
 }
 
 void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
@@ -537,19 +537,19 @@ void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
         QVERIFY(view->findChildren<CatalogueKey*>().isEmpty());
 
     terminal.ticket()->show();
-    const QList<CatalogueKey*> keys = keysOn(terminal.ticket()->VertScrollBox(1));
+    const QList<CatalogueKey*> keys = keysOn(terminal.ticket()->keyboardScrollBox(1));
     QCOMPARE(keys.size(), 2);
     QCOMPARE(keys.at(1)->objectName(), QStringLiteral("bbutton1"));
     QVERIFY(keys.at(1)->isVisible());
     QVERIFY(terminal.setMenu()->findChildren<CatalogueKey*>().isEmpty());
     terminal.setMenu()->show();
-    QCOMPARE(keysOn(terminal.setMenu()->HorzScrollBox1()).size(), 251);
+    QCOMPARE(keysOn(terminal.setMenu()->gridScrollBox()).size(), 251);
     terminal.plan()->show();
     QCOMPARE(terminal.plan()->findChild<CatalogueKey*>(QStringLiteral("btable0"))->text(), QStringLiteral("T1"));
 
     // once made, a view's keys stay
     showAndHide(keyViews);
-    QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(1)), keys);
+    QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(1)), keys);
 }
 
 void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue_data()
@@ -672,24 +672,24 @@ void tst_CatalogueLoad::sizedScreensStayAfterResize()
     terminal.startLocally();
     MainWindow& form = *terminal.form;
     // (403 x 16) div 100 = 64, (403 x 68) div 100 = 274, (403 x 84) div 100 = 338
-    QCOMPARE(terminal.ticket()->Memo1()->geometry().left(), 64);
-    QCOMPARE(terminal.ticket()->Memo1()->width(), 274);
+    QCOMPARE(terminal.ticket()->ticketMemo()->geometry().left(), 64);
+    QCOMPARE(terminal.ticket()->ticketMemo()->width(), 274);
     // the tab control keeps its designed top, 249 at the design size, and Memo1 is that high
-    QCOMPARE(terminal.ticket()->TabControl()->geometry(), QRect(0, 249, 403, 651 - 249));
-    QCOMPARE(terminal.ticket()->Memo1()->height(), 249);
-    const QRect memo1 = terminal.ticket()->Memo1()->geometry();
-    const QRect b9 = terminal.ticket()->b9()->geometry();
-    const QRect s2 = terminal.waiters()->s2()->geometry();
+    QCOMPARE(terminal.ticket()->keyboardTabs()->geometry(), QRect(0, 249, 403, 651 - 249));
+    QCOMPARE(terminal.ticket()->ticketMemo()->height(), 249);
+    const QRect memo1 = terminal.ticket()->ticketMemo()->geometry();
+    const QRect b9 = terminal.ticket()->finaliseKey()->geometry();
+    const QRect s2 = terminal.waiters()->waiterKey(2)->geometry();
     QCOMPARE(b9.left(), 338);
-    QVERIFY(terminal.ticket()->b10()->isHidden());
-    QVERIFY(terminal.ticket()->b1()->isHidden());
-    QCOMPARE(terminal.ticket()->b6()->caption()->font().pixelSize(), 12); // (99 x 25) div 196
+    QVERIFY(terminal.ticket()->spareRefreshKey()->isHidden());
+    QVERIFY(terminal.ticket()->changeWaiterKey()->isHidden());
+    QCOMPARE(terminal.ticket()->refreshKey()->caption()->font().pixelSize(), 12); // (99 x 25) div 196
 
     form.resize(500, 800);
     QTRY_COMPARE(terminal.ticket()->size(), QSize(500, 800));
-    QCOMPARE(terminal.ticket()->Memo1()->geometry(), memo1);
-    QCOMPARE(terminal.ticket()->b9()->geometry(), b9);
-    QCOMPARE(terminal.waiters()->s2()->geometry(), s2);
+    QCOMPARE(terminal.ticket()->ticketMemo()->geometry(), memo1);
+    QCOMPARE(terminal.ticket()->finaliseKey()->geometry(), b9);
+    QCOMPARE(terminal.waiters()->waiterKey(2)->geometry(), s2);
 }
 
 void tst_CatalogueLoad::keysStopAtThe801stProduct()
@@ -710,7 +710,7 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(keys.count(), 801);
     showAndHide({terminal.ticket()});
-    QCOMPARE(keysOn(terminal.ticket()->VertScrollBox(3)).size(), 798);
+    QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(3)).size(), 798);
     // from the 65th key of a keyboard on, every key lies on the sixteenth row
     QCOMPARE(keys.bbutton(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));
     QCOMPARE(keys.bbutton(800)->y(), keys.bbutton(3 + 63)->y());

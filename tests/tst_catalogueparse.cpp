@@ -449,7 +449,7 @@ void tst_CatalogueParse::productTableDropsWritesOutOfRange()
     QCOMPARE(prod.texte(1000), QStringLiteral("X"));
     QCOMPARE(prod.texte(1001), QString());
     QCOMPARE(prod.art(-1), 0);
-    QCOMPARE(prod.cuis(5000), 0);
+    QCOMPARE(prod.kitchenOptionFlag(5000), 0);
     QCOMPARE(prod.numclav(1001), 0);
     prod.setProduct(-1, many.back());
     QCOMPARE(prod.texte(0), QStringLiteral("X"));
@@ -518,7 +518,7 @@ void tst_CatalogueParse::kitchenLists()
     catalogue.setKitchenLists(parseKitchenLists(reply));
     QList<QStringList> actual;
     for (int n = 1; n <= KitchenListCount; ++n)
-        actual.append(catalogue.cuis(n));
+        actual.append(catalogue.kitchenOptionList(n));
     QCOMPARE(actual, cuis);
     QCOMPARE(catalogue.rappel(), rappel);
 }
@@ -683,7 +683,7 @@ void tst_CatalogueParse::catalogueListsByNumber()
     QCOMPARE(catalogue.rang(8), QStringList{});
     QCOMPARE(catalogue.aform(1), (QStringList{"", "a"}));
     QCOMPARE(catalogue.aform(0), QStringList{});
-    QCOMPARE(catalogue.cuis(10), QStringList{});
+    QCOMPARE(catalogue.kitchenOptionList(10), QStringList{});
     QCOMPARE(catalogue.ctform(11), QStringList{});
 
     catalogue.setPaymentCaptions(parsePaymentCaptions(QStringLiteral("a;Chèque;Bar;Espèces")));

@@ -119,20 +119,20 @@ void tst_Closing::finalise()
     else
         caisse.script(replies);
     Terminal terminal(caisse);
-    terminal.ticket()->panel_annul()->show();
+    terminal.ticket()->lineActionPanel()->show();
     NoticeWatch watch(terminal);
 
-    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->finaliseKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("ntotal$12$4$2$\r\n"));
-    QVERIFY(!terminal.ticket()->Panel5()->isVisible());
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->curtain()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(watch.seen, notice);
     if (!notice.isEmpty())
-        QCOMPARE(watch.where.center().y(), terminal.ticket()->Memo1()->geometry().center().y());
+        QCOMPARE(watch.where.center().y(), terminal.ticket()->ticketMemo()->geometry().center().y());
     if (payment) {
         QCOMPARE(terminal.form->frontView(), terminal.encaissement());
-        QCOMPARE(terminal.encaissement()->Memo3()->toPlainText(), terminal.ticket()->Memo1()->toPlainText());
-        QCOMPARE(terminal.encaissement()->Label2()->text(), amount);
+        QCOMPARE(terminal.encaissement()->billMemo()->toPlainText(), terminal.ticket()->ticketMemo()->toPlainText());
+        QCOMPARE(terminal.encaissement()->amountLabel()->text(), amount);
     } else {
         QCOMPARE(terminal.form->frontView(), terminal.ticket());
         QVERIFY(!terminal.encaissement()->isVisible());
@@ -145,8 +145,8 @@ void tst_Closing::finaliseAndProformaWaitForTheTicketScreen()
     ScriptedRegister caisse;
     Terminal terminal(caisse);
     terminal.ticket()->hide();
-    Q_EMIT terminal.ticket()->b9()->clicked();
-    Q_EMIT terminal.ticket()->b11()->clicked();
+    Q_EMIT terminal.ticket()->finaliseKey()->clicked();
+    Q_EMIT terminal.ticket()->proformaKey()->clicked();
     QCOMPARE(caisse.connectionCount(), 0);
     QVERIFY(!terminal.encaissement()->isVisible());
 }
@@ -156,7 +156,7 @@ void tst_Closing::finaliseWithTheRegisterOutOfReachShowsNoCurtain()
     ScriptedRegister caisse;
     caisse.stopListening();
     Terminal terminal(caisse);
-    terminal.ticket()->panel_annul()->show();
+    terminal.ticket()->lineActionPanel()->show();
     int curtainShown = 0;
     struct ShowCount : QObject
     {
@@ -169,12 +169,12 @@ void tst_Closing::finaliseWithTheRegisterOutOfReachShowsNoCurtain()
             return QObject::eventFilter(watched, event);
         }
     } watch(curtainShown);
-    terminal.ticket()->Panel5()->installEventFilter(&watch);
+    terminal.ticket()->curtain()->installEventFilter(&watch);
 
-    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->finaliseKey(), Qt::LeftButton);
 
     QCOMPARE(curtainShown, 0);
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
     QCOMPARE(terminal.messages, QStringList{});
 }
@@ -207,7 +207,7 @@ void tst_Closing::payment()
     if (!reply.isEmpty())
         caisse.script({reply});
     Terminal terminal(caisse);
-    QTest::mouseClick(terminal.ticket()->b9(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->finaliseKey(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), terminal.encaissement());
     if (reply.isEmpty()) {
         terminal.form->link().disconnect();
@@ -249,13 +249,13 @@ void tst_Closing::proforma()
     ScriptedRegister caisse;
     caisse.script(replies);
     Terminal terminal(caisse);
-    terminal.ticket()->panel_annul()->show();
+    terminal.ticket()->lineActionPanel()->show();
     NoticeWatch watch(terminal);
 
-    QTest::mouseClick(terminal.ticket()->b11(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->proformaKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("AN$12$4$2$\r\n"));
     QCOMPARE(watch.seen, notice);
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
     QCOMPARE(terminal.messages, QStringList{});
 }
@@ -275,24 +275,24 @@ void tst_Closing::messageViewIsLaidOutForTheWindow()
     Terminal terminal(caisse, window);
     QCOMPARE(terminal.form->size(), window);
     MessageView* messages = terminal.messagesView();
-    messages->Edit4()->setText(QStringLiteral("texte d'avant"));
+    messages->messageEdit()->setText(QStringLiteral("texte d'avant"));
     // the box keeps the top and the height it has on the screen
     const QRect edit = messages->scaledBox(QRectF(3.8, 130.4, 384.9, 32));
-    terminal.ticket()->panel_annul()->show();
+    terminal.ticket()->lineActionPanel()->show();
 
-    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->registerMessageKey(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), messages);
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
-    QCOMPARE(messages->Edit4()->text(), QString());
-    QCOMPARE(messages->focusWidget(), messages->Edit4());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
+    QCOMPARE(messages->messageEdit()->text(), QString());
+    QCOMPARE(messages->focusWidget(), messages->messageEdit());
 
     const qreal w = window.width();
     const qreal h = window.height();
-    QCOMPARE(messages->Edit4()->geometry(), QRect(5, edit.y(), window.width() - 10, edit.height()));
-    QCOMPARE(messages->cornerbutton2()->geometry(), QRectF(w * 0.05, h * 0.4, w * 0.4, h * 0.1).toRect());
-    QCOMPARE(messages->cornerbutton3()->geometry(), QRectF(w * 0.55, h * 0.4, w * 0.4, h * 0.1).toRect());
-    QCOMPARE(messages->CornerButton4()->geometry().topLeft(), QPointF(w * 0.6, 0).toPoint());
-    QCOMPARE(messages->CornerButton4()->width(), qRound(w * 0.4));
+    QCOMPARE(messages->messageEdit()->geometry(), QRect(5, edit.y(), window.width() - 10, edit.height()));
+    QCOMPARE(messages->toRegisterScreenKey()->geometry(), QRectF(w * 0.05, h * 0.4, w * 0.4, h * 0.1).toRect());
+    QCOMPARE(messages->toKitchenPrintersKey()->geometry(), QRectF(w * 0.55, h * 0.4, w * 0.4, h * 0.1).toRect());
+    QCOMPARE(messages->cancelButton()->geometry().topLeft(), QPointF(w * 0.6, 0).toPoint());
+    QCOMPARE(messages->cancelButton()->width(), qRound(w * 0.4));
     QCOMPARE(caisse.connectionCount(), 0);
 }
 
@@ -334,35 +334,35 @@ void tst_Closing::message()
     else
         caisse.script(replies);
     Terminal terminal(caisse);
-    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->registerMessageKey(), Qt::LeftButton);
     // typed on the device's keyboard, accents included
-    terminal.messagesView()->Edit4()->insert(text);
+    terminal.messagesView()->messageEdit()->insert(text);
 
     QTest::mouseClick(terminal.messagesView()->findChild<RedKey*>(key), Qt::LeftButton);
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
     QVERIFY(!terminal.messagesView()->isVisible());
-    QCOMPARE(terminal.messagesView()->Edit4()->text(), left);
+    QCOMPARE(terminal.messagesView()->messageEdit()->text(), left);
 }
 
 void tst_Closing::messageCancelledSendsNothingAndKeepsTheText()
 {
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
-    QTest::keyClicks(terminal.messagesView()->Edit4(), QStringLiteral("Vite"));
-    QTest::mouseClick(terminal.messagesView()->CornerButton4(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->registerMessageKey(), Qt::LeftButton);
+    QTest::keyClicks(terminal.messagesView()->messageEdit(), QStringLiteral("Vite"));
+    QTest::mouseClick(terminal.messagesView()->cancelButton(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
-    QCOMPARE(terminal.messagesView()->Edit4()->text(), QStringLiteral("Vite"));
+    QCOMPARE(terminal.messagesView()->messageEdit()->text(), QStringLiteral("Vite"));
 
     // a register that cannot be reached keeps the text too
     caisse.stopListening();
-    QTest::mouseClick(terminal.ticket()->b7(), Qt::LeftButton);
-    QCOMPARE(terminal.messagesView()->Edit4()->text(), QString());
-    QTest::keyClicks(terminal.messagesView()->Edit4(), QStringLiteral("Encore"));
-    QTest::mouseClick(terminal.messagesView()->cornerbutton3(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->registerMessageKey(), Qt::LeftButton);
+    QCOMPARE(terminal.messagesView()->messageEdit()->text(), QString());
+    QTest::keyClicks(terminal.messagesView()->messageEdit(), QStringLiteral("Encore"));
+    QTest::mouseClick(terminal.messagesView()->toKitchenPrintersKey(), Qt::LeftButton);
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
-    QCOMPARE(terminal.messagesView()->Edit4()->text(), QStringLiteral("Encore"));
+    QCOMPARE(terminal.messagesView()->messageEdit()->text(), QStringLiteral("Encore"));
     QCOMPARE(caisse.received(), QByteArray());
 }
 

@@ -118,8 +118,8 @@ void tst_Config::controlsOfTheView()
     QCOMPARE(text("Label9"), QStringLiteral("Demander le nombre de couverts"));
     QCOMPARE(text("Label72"), QStringLiteral("Ajout article sur double click"));
     QCOMPARE(text("Label6"), QStringLiteral("adresse email de l'utilisateur"));
-    QCOMPARE(config->Button12()->text(), QStringLiteral("Quitter sans sauvegarder la configuration"));
-    QCOMPARE(config->Button13()->text(), QStringLiteral("Sauvegarder la configuration"));
+    QCOMPARE(config->leaveWithoutSavingButton()->text(), QStringLiteral("Quitter sans sauvegarder la configuration"));
+    QCOMPARE(config->saveButton()->text(), QStringLiteral("Sauvegarder la configuration"));
     QVERIFY(config->findChild<QWidget*>(QStringLiteral("Panel3")));
 
     // the switches sit in their design boxes, 44 × 26, scaled from the 366 × 603 design to 403 × 651
@@ -140,12 +140,12 @@ void tst_Config::controlsOfTheView()
     }
 
     // Edit2: a clear button; its text is neither used nor saved
-    QLineEdit* edit2 = config->Edit2();
+    QLineEdit* edit2 = config->emailEdit();
     QCOMPARE(edit2->objectName(), QStringLiteral("Edit2"));
     QVERIFY(edit2->isClearButtonEnabled());
     edit2->setText(QStringLiteral("serveur@exemple.fr"));
     QVERIFY(!terminal.form->settings().slots().contains(QStringLiteral("serveur@exemple.fr")));
-    QTest::mouseClick(config->Button13(), Qt::LeftButton);
+    QTest::mouseClick(config->saveButton(), Qt::LeftButton);
     QVERIFY(!QString::fromUtf8([&] {
                  QFile file(terminal.settingsPath());
                  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -158,7 +158,7 @@ void tst_Config::titleFitsItsBox()
     Terminal terminal;
     QVERIFY(terminal.activate());
     terminal.open();
-    QLabel* title = terminal.config()->Label3();
+    QLabel* title = terminal.config()->titleLabel();
     const QFontMetrics metrics(title->font());
     // the design box is 366 × 33.9 in a 366 × 603 view
     QVERIFY(metrics.height() <= 33.9 * title->parentWidget()->height() / 603);
@@ -260,7 +260,7 @@ void tst_Config::leavingWithoutSavingKeepsTheChangeInMemory()
     QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch3")), Qt::LeftButton);
     QCOMPARE(terminal.form->settings()[SettingsSlots::AskCovers], QStringLiteral("1"));
 
-    QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
+    QTest::mouseClick(terminal.config()->leaveWithoutSavingButton(), Qt::LeftButton);
     QVERIFY(terminal.startView()->isVisible());
     QVERIFY(!terminal.config()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.startView());
@@ -281,7 +281,7 @@ void tst_Config::savingWritesTheFile()
     terminal.open();
     QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch1")), Qt::LeftButton);
     QTest::mouseClick(terminal.switchNamed(QStringLiteral("Switch4")), Qt::LeftButton);
-    QTest::mouseClick(terminal.config()->Button13(), Qt::LeftButton);
+    QTest::mouseClick(terminal.config()->saveButton(), Qt::LeftButton);
 
     QVERIFY(terminal.messages.isEmpty());
     QVERIFY(!terminal.config()->isVisible());
@@ -311,7 +311,7 @@ void tst_Config::writeFailureKeepsTheScreenOpen()
     // a folder where the settings file should be: it cannot be written
     QVERIFY(QDir(terminal.folder.path()).mkdir(QStringLiteral("Iquillobrands.dat")));
 
-    QTest::mouseClick(terminal.config()->Button13(), Qt::LeftButton);
+    QTest::mouseClick(terminal.config()->saveButton(), Qt::LeftButton);
     QCOMPARE(terminal.messages,
              QStringList{QStringLiteral("Impossible d'écrire dans ") + terminal.form->settings().filePath()});
     QVERIFY(terminal.config()->isVisible());
@@ -320,7 +320,7 @@ void tst_Config::writeFailureKeepsTheScreenOpen()
     QCOMPARE(terminal.form->settings()[SettingsSlots::GraphicPlan], QStringLiteral("1"));
 
     // leaving without saving still works
-    QTest::mouseClick(terminal.config()->Button12(), Qt::LeftButton);
+    QTest::mouseClick(terminal.config()->leaveWithoutSavingButton(), Qt::LeftButton);
     QVERIFY(!terminal.config()->isVisible());
     QVERIFY(terminal.startView()->isVisible());
 }
@@ -334,8 +334,8 @@ void tst_Config::bottomButtonsShareTheBottomTenth()
     // 651 × 10 / 100 = 65.1 high, 403 × 50 / 100 = 201.5 wide, at y 651 - 65.1 = 585.9:
     // Button12 0, 585.9, 201.5, 65.1 -> 0, 586, 202 (round 201.5), 65 (round(65.1 - 0.05))
     // Button13 201.5, 585.9, 201.5, 65.1 -> 202, 586, 201 (round(201.5 - 0.25)), 65
-    QCOMPARE(terminal.config()->Button12()->geometry(), QRect(0, 586, 202, 65));
-    QCOMPARE(terminal.config()->Button13()->geometry(), QRect(202, 586, 201, 65));
+    QCOMPARE(terminal.config()->leaveWithoutSavingButton()->geometry(), QRect(0, 586, 202, 65));
+    QCOMPARE(terminal.config()->saveButton()->geometry(), QRect(202, 586, 201, 65));
     QCOMPARE(ConfigScreen::ButtonHeightPercent, 10.0);
     QCOMPARE(ConfigScreen::ButtonWidthPercent, 50.0);
 }

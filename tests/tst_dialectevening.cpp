@@ -71,7 +71,7 @@ void touch(QListWidget* list, int row)
 // The first of the payment keys the register left shown.
 RedKey* firstShownPaymentKey(const PaymentView* view)
 {
-    for (RedKey* key : {view->cb(), view->ch(), view->ba(), view->es()}) {
+    for (RedKey* key : {view->paymentMode1Key(), view->paymentMode2Key(), view->paymentMode3Key(), view->paymentMode4Key()}) {
         if (key->isVisibleTo(view))
             return key;
     }
@@ -152,7 +152,7 @@ bool tst_DialectEvening::tapProduct(int article)
     if (!key || m_form->products().art(k) != article)
         return false;
     auto* ticket = m_form->findChild<TicketView*>();
-    ticket->TabControl()->setCurrentIndex(m_form->products().numclav(k) - 1);
+    ticket->keyboardTabs()->setCurrentIndex(m_form->products().numclav(k) - 1);
     QTest::mouseClick(key, Qt::LeftButton);
     return true;
 }
@@ -187,59 +187,59 @@ void tst_DialectEvening::wholeEvening()
     QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), serveur, StartMs);
 
     // login with the code typed digit by digit
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QVERIFY(serveur->Rectangle11()->isVisible());
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QVERIFY(serveur->codePanel()->isVisible());
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
 
     // the first free table, for two
-    QTest::mouseClick(choixtable->button24(), Qt::LeftButton);
-    QListWidget* tables = choixtable->Panel9()->ListViewtable();
+    QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
+    QListWidget* tables = choixtable->tableListPanel()->tableList();
     QVERIFY(tables->count() > 0);
     tables->setCurrentRow(0);
     const QString table = tables->item(0)->text().section(QLatin1Char(' '), 1, 1);
-    QTest::mouseClick(choixtable->Panel9()->Button26(), Qt::LeftButton);
-    QVERIFY(choixtable->Panelcouv()->isVisible());
-    choixtable->Panelcouv()->ListBox1()->setCurrentRow(2);
-    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
+    QVERIFY(choixtable->coversPanel()->isVisible());
+    choixtable->coversPanel()->coversList()->setCurrentRow(2);
+    QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     TicketView* ticket = m_form->findChild<TicketView*>();
     QCOMPARE(m_form->frontView(), ticket);
-    const auto shown = [ticket] { return ticket->Memo1()->toPlainText(); };
+    const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
     // a drink, then a grilled meat served as "premier plat", cooked "Saignant", with the first supplement offered
     QVERIFY2(tapProduct(2), "no key for article 2");
-    QCOMPARE(ticket->Memoart()->text(), QStringLiteral("1 * Kir royal"));
+    QCOMPARE(ticket->noteLine()->text(), QStringLiteral("1 * Kir royal"));
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(tapProduct(200), "no key for article 200");
     auto* poubelle = m_form->findChild<ParkingView*>();
-    QVERIFY(poubelle->choixrang()->btnr(4)->isVisible());
-    QTest::mouseClick(poubelle->choixrang()->btnr(4), Qt::LeftButton);
-    QVERIFY(ticket->panel_env_cuis()->isVisible());
-    QCOMPARE(ticket->ListViewcuis()->item(1)->text(), QStringLiteral("Saignant"));
-    touch(ticket->ListViewcuis(), 1);
-    QTest::mouseClick(ticket->Button21(), Qt::LeftButton);
-    QVERIFY(poubelle->Panelsupp()->isVisible());
-    CheckList* supplements = poubelle->ListViewsupp();
+    QVERIFY(poubelle->coursePanel()->courseKey(4)->isVisible());
+    QTest::mouseClick(poubelle->coursePanel()->courseKey(4), Qt::LeftButton);
+    QVERIFY(ticket->optionsPanel()->isVisible());
+    QCOMPARE(ticket->optionsList()->item(1)->text(), QStringLiteral("Saignant"));
+    touch(ticket->optionsList(), 1);
+    QTest::mouseClick(ticket->optionsValidateButton(), Qt::LeftButton);
+    QVERIFY(poubelle->supplementsPanel()->isVisible());
+    CheckList* supplements = poubelle->supplementsList();
     const bool supplement = supplements->count() > 0;
     if (supplement)
         touch(supplements, 0);
-    QTest::mouseClick(poubelle->Button23(), Qt::LeftButton);
+    QTest::mouseClick(poubelle->leaveSupplementsButton(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(shown().contains(QStringLiteral("Saignant")), qPrintable(shown()));
     QVERIFY2(!supplement || shown().contains(QStringLiteral("+ Frites maison")), qPrintable(shown()));
 
     // one less of the drink: its line goes
     touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
-    QTest::mouseClick(ticket->panel_annul()->Button34(), Qt::LeftButton);
+    QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(!shown().contains(QStringLiteral("Kir royal")), qPrintable(shown()));
 
     // to the kitchen, through the course panel when the register offers one
-    QTest::mouseClick(ticket->b4(), Qt::LeftButton);
+    QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
     auto* dispatch = m_form->findChild<KitchenDispatchPanel*>();
     if (dispatch->isVisible())
-        QTest::mouseClick(dispatch->button39(), Qt::LeftButton);
+        QTest::mouseClick(dispatch->sendAllKey(), Qt::LeftButton);
     QVERIFY(!dispatch->isVisible());
     QTRY_VERIFY2(m_sim->log().contains(QStringLiteral("printer cuisine: COMMANDE Table ") + table),
                  qPrintable(m_sim->log().right(2000)));
@@ -247,7 +247,7 @@ void tst_DialectEvening::wholeEvening()
 
     // a set menu, its first course composed on the set-menu screen
     QVERIFY2(tapProduct(552), "no key for article 552");
-    QTest::mouseClick(ticket->b8(), Qt::LeftButton);
+    QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
     auto* formule = m_form->findChild<SetMenuView*>();
     QCOMPARE(m_form->frontView(), formule);
     SetMenuGrid& grid = formule->grid();
@@ -257,27 +257,27 @@ void tst_DialectEvening::wholeEvening()
         ++cell;
     QVERIFY(cell < 7);
     QTest::mouseClick(grid.bbbutton(cell), Qt::LeftButton);
-    QVERIFY(formule->choixform()->count() > 0);
-    const QString dish = formule->choixform()->item(0)->text();
-    touch(formule->choixform(), 0);
-    if (formule->Panel16()->isVisible())
-        QTest::mouseClick(formule->Button32(), Qt::LeftButton);
+    QVERIFY(formule->dishList()->count() > 0);
+    const QString dish = formule->dishList()->item(0)->text();
+    touch(formule->dishList(), 0);
+    if (formule->optionsPanel()->isVisible())
+        QTest::mouseClick(formule->optionsValidateButton(), Qt::LeftButton);
     QCOMPARE(grid.cellText(cell), dish);
     poubelle->parkSupplements();
-    QTest::mouseClick(formule->CornerButton1(), Qt::LeftButton);
+    QTest::mouseClick(formule->leaveButton(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), ticket);
-    QTest::mouseClick(ticket->b6(), Qt::LeftButton);
+    QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(shown().contains(QStringLiteral("- ") + dish), qPrintable(shown()));
 
     // finalised, the amount the register asks for, paid with the first mode it takes
-    QTest::mouseClick(ticket->b9(), Qt::LeftButton);
+    QTest::mouseClick(ticket->finaliseKey(), Qt::LeftButton);
     auto* encaissement = m_form->findChild<PaymentView*>();
     QCOMPARE(m_form->frontView(), encaissement);
-    QCOMPARE(encaissement->Memo3()->toPlainText(), shown());
+    QCOMPARE(encaissement->billMemo()->toPlainText(), shown());
     const QStringList words = loggedReply(QStringLiteral("ntotal$")).simplified().split(QLatin1Char(' '));
     QVERIFY(words.size() >= 2);
-    QCOMPARE(encaissement->Label2()->text(),
+    QCOMPARE(encaissement->amountLabel()->text(),
              QStringLiteral("A régler: ") + words.at(0) + QLatin1Char(' ') + words.at(1));
     RedKey* pay = firstShownPaymentKey(encaissement);
     QVERIFY(pay);

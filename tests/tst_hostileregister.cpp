@@ -69,12 +69,12 @@ struct Terminal : TerminalFixture
         QElapsedTimer held;
         held.start();
         if (way == QLatin1String("list")) {
-            QListWidget* list = choixtable()->Panel9()->ListViewtable();
+            QListWidget* list = choixtable()->tableListPanel()->tableList();
             list->addItem(QStringLiteral("Table 12 Libre"));
             list->setCurrentRow(0);
-            choixtable()->Panel9()->show();
+            choixtable()->tableListPanel()->show();
             held.restart();
-            choixtable()->Panel9()->Button26()->click();
+            choixtable()->tableListPanel()->validateButton()->click();
         } else if (way == QLatin1String("plan")) {
             planView()->show();
             CatalogueKey* t5 = form->catalogueLoad().tableButtons().btable(4);
@@ -84,7 +84,7 @@ struct Terminal : TerminalFixture
             form->session().setTable(QStringLiteral("12"));
             ticket()->show();
             held.restart();
-            Q_EMIT ticket()->b3()->clicked();
+            Q_EMIT ticket()->sendAllAndLeaveKey()->clicked();
         }
         return held.elapsed();
     }

@@ -38,7 +38,7 @@ struct Terminal : TerminalFixture
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }
     KitchenDispatchPanel* dispatchPanel() const { return form->findChild<KitchenDispatchPanel*>(); }
-    bool noteShown() const { return ticket()->Memoart()->isVisible(); }
+    bool noteShown() const { return ticket()->noteLine()->isVisible(); }
 
     // the dispatch keys the waiter can see
     QStringList offeredKeys() const
@@ -84,7 +84,7 @@ struct KitchenList
     }
     ~KitchenList() { MessageBox::setHandler({}); }
 
-    CheckList* list() const { return view.ListViewrappel(); }
+    CheckList* list() const { return view.recallList(); }
 
     RegisterLink link;
     Session session;
@@ -150,11 +150,11 @@ void tst_Kitchen::sendToKitchen()
     ScriptedRegister caisse;
     caisse.script(replies);
     Terminal terminal(caisse);
-    terminal.ticket()->panel_annul()->show();
-    QTest::mouseClick(terminal.ticket()->b4(), Qt::LeftButton);
+    terminal.ticket()->lineActionPanel()->show();
+    QTest::mouseClick(terminal.ticket()->sendToKitchenKey(), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), sent);
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(terminal.dispatchPanel()->isVisible(), !keys.isEmpty());
     if (!keys.isEmpty()) {
         QCOMPARE(terminal.dispatchPanel()->parentWidget(), terminal.ticket());
@@ -162,7 +162,7 @@ void tst_Kitchen::sendToKitchen()
     }
     QCOMPARE(terminal.noteShown(), note);
     if (note)
-        QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("Envoyé.."));
+        QCOMPARE(terminal.ticket()->noteLine()->text(), QStringLiteral("Envoyé.."));
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
     QCOMPARE(terminal.messages, messages);
 }
@@ -175,7 +175,7 @@ void tst_Kitchen::aLineLeftOverByTheRegisterIsNotTakenForTheCourses()
     // a late reply of another exchange waits on the connection
     terminal.form->link().exchange(QStringLiteral("connect"));
     caisse.sendNow("0$1$2$3$\r\n");
-    QTest::mouseClick(terminal.ticket()->b4(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->sendToKitchenKey(), Qt::LeftButton);
     QVERIFY(!terminal.dispatchPanel()->isVisible());
     QVERIFY(caisse.received().endsWith("ec$12$4$2$0$\r\n"));
 }
@@ -207,7 +207,7 @@ void tst_Kitchen::courseKeySendsItsCourseAndClosesThePanel()
     ScriptedRegister caisse;
     caisse.script({"0$1$7$", reply});
     Terminal terminal(caisse);
-    QTest::mouseClick(terminal.ticket()->b4(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->sendToKitchenKey(), Qt::LeftButton);
     QVERIFY(terminal.dispatchPanel()->isVisible());
 
     QTest::mouseClick(terminal.dispatchPanel()->findChild<RedKey*>(key), Qt::LeftButton);
@@ -233,13 +233,13 @@ void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
     ScriptedRegister caisse;
     caisse.script(replies);
     Terminal terminal(caisse);
-    terminal.ticket()->panel_annul()->show();
+    terminal.ticket()->lineActionPanel()->show();
 
-    QTest::mouseClick(terminal.ticket()->b3(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->sendAllAndLeaveKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("ec$12$4$2$0$\r\nretour$12$4$2$0$\r\n"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
     QVERIFY(!terminal.ticket()->isVisible());
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     // the table stays until the waiter chooses another
     QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
     QCOMPARE(terminal.messages, QStringList{});
@@ -250,20 +250,20 @@ void tst_Kitchen::recallListShowsAllButTheLastMessageAndSendsTheTicked()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("OK"));
     KitchenList kitchen(caisse);
-    kitchen.view.panel_annul()->show();
+    kitchen.view.lineActionPanel()->show();
 
-    QTest::mouseClick(kitchen.view.b5(), Qt::LeftButton);
-    QVERIFY(kitchen.view.Panel2()->isVisible());
-    QVERIFY(!kitchen.view.panel_annul()->isVisible());
+    QTest::mouseClick(kitchen.view.recallKey(), Qt::LeftButton);
+    QVERIFY(kitchen.view.recallPanel()->isVisible());
+    QVERIFY(!kitchen.view.lineActionPanel()->isVisible());
     QCOMPARE(texts(kitchen.list()), (QStringList{"Client pressé", "Vite", "Suite"}));
     touch(kitchen.list(), 1);
     touch(kitchen.list(), 2);
     touch(kitchen.list(), 2); // a second touch takes the mark off again
     QCOMPARE(kitchen.list()->ticks(), (QList<bool>{false, true, false}));
 
-    QTest::mouseClick(kitchen.view.Button14(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.recallSendButton(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("rc$12$4$2$4$~--$1$--$\r\n"));
-    QVERIFY(!kitchen.view.Panel2()->isVisible());
+    QVERIFY(!kitchen.view.recallPanel()->isVisible());
     QCOMPARE(kitchen.list()->ticks(), (QList<bool>{false, false, false}));
 }
 
@@ -274,17 +274,17 @@ void tst_Kitchen::nextCourseListClaimsTheTickedDishesInTheRegistersOrder()
     caisse.script({"1;200;Saignant;~Vite~2;150;;", "OK", "OK"});
     KitchenList kitchen(caisse);
 
-    QTest::mouseClick(kitchen.view.b12(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.nextCourseKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("suitesss$12$2$\r\n"));
-    QVERIFY(kitchen.view.Panel2()->isVisible());
+    QVERIFY(kitchen.view.recallPanel()->isVisible());
     QCOMPARE(texts(kitchen.list()), (QStringList{"1 ENTRECOTE (Saignant)", "Vite", "2 CONFIT"}));
     touch(kitchen.list(), 2);
-    QTest::mouseClick(kitchen.view.Button14(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.recallSendButton(), Qt::LeftButton);
     QVERIFY(caisse.received().endsWith("su$12$4$2$4$~--$--$1$\r\n"));
 
     // the recall list opened next is answered as recall messages
-    QTest::mouseClick(kitchen.view.b5(), Qt::LeftButton);
-    QTest::mouseClick(kitchen.view.Button14(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.recallKey(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.recallSendButton(), Qt::LeftButton);
     QVERIFY(caisse.received().endsWith("rc$12$4$2$4$~--$--$--$\r\n"));
     QCOMPARE(kitchen.messages, QStringList{});
 }
@@ -314,12 +314,12 @@ void tst_Kitchen::nextCourseMessages()
     caisse.script({reply});
     KitchenList kitchen(caisse);
     kitchen.nextCourseSupported = supported;
-    kitchen.view.panel_annul()->show();
+    kitchen.view.lineActionPanel()->show();
 
-    QTest::mouseClick(kitchen.view.b12(), Qt::LeftButton);
+    QTest::mouseClick(kitchen.view.nextCourseKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("suitesss$12$2$\r\n"));
     QCOMPARE(kitchen.messages, QStringList{message});
-    QVERIFY(!kitchen.view.Panel2()->isVisible());
+    QVERIFY(!kitchen.view.recallPanel()->isVisible());
     // the list that was not opened does not decide the next "Envoyer"
     QVERIFY(!kitchen.kitchen.listHoldsNextCourses());
 }

@@ -88,7 +88,7 @@ struct Terminal : TerminalFixture
             p.texte = QLatin1String(product.name);
             p.art = product.article;
             p.numclav = 1;
-            p.cuis = product.menucuis >= 0 ? 1 : 0;
+            p.kitchenOptionFlag = product.menucuis >= 0 ? 1 : 0;
             p.menucuis = std::max(product.menucuis, 0);
             form->products().setProduct(k, p);
             for (const int course : product.courses)
@@ -101,13 +101,13 @@ struct Terminal : TerminalFixture
         for (int course = 1; course <= 7; ++course)
             form->catalogue().setRang(course, rang.at(size_t(course - 1)));
         CatalogueParse::KitchenLists lists;
-        lists.cuis.at(0) =
+        lists.kitchenOptionLists.at(0) =
             QStringList{QStringLiteral("Saignant"), QStringLiteral("A point"), QStringLiteral("Bien cuit")};
-        lists.cuis.at(6) = QStringList{QStringLiteral("Vanille"), QStringLiteral("Chocolat")};
+        lists.kitchenOptionLists.at(6) = QStringList{QStringLiteral("Vanille"), QStringLiteral("Chocolat")};
         lists.rappel = QStringList{QStringLiteral("Vite")};
         form->catalogue().setKitchenLists(lists);
         form->catalogueLoad().productKeys().plan(form->products(), int(Products.size()) + 1, 403, false);
-        parking()->ListViewsupp()->setEntries(
+        parking()->supplementsList()->setEntries(
             {QStringLiteral("Frites"), QStringLiteral("Salade"), QStringLiteral("Chantilly"), QStringLiteral("Glace")});
 
         form->findChild<StartView*>()->hide();
@@ -117,10 +117,10 @@ struct Terminal : TerminalFixture
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }
     ParkingView* parking() const { return form->findChild<ParkingView*>(); }
-    CoursePanel* choixrang() const { return parking()->choixrang(); }
-    ListPanel* panelsupp() const { return parking()->Panelsupp(); }
+    CoursePanel* coursePanel() const { return parking()->coursePanel(); }
+    ListPanel* panelsupp() const { return parking()->supplementsPanel(); }
     CatalogueKey* key(int k) const { return form->catalogueLoad().productKeys().bbutton(k); }
-    QString memo() const { return ticket()->Memo1()->toPlainText(); }
+    QString memo() const { return ticket()->ticketMemo()->toPlainText(); }
 
     void tap(int k) const { QTest::mouseClick(key(k), Qt::LeftButton); }
     static void touchEntries(CheckList* list, const QList<int>& rows)
@@ -139,7 +139,7 @@ struct Terminal : TerminalFixture
     {
         QList<int> courses;
         for (int course = 1; course <= Limits::Courses; ++course) {
-            if (choixrang()->btnr(course)->isVisible())
+            if (coursePanel()->courseKey(course)->isVisible())
                 courses.append(course);
         }
         return courses;
@@ -237,12 +237,12 @@ void tst_Ordering::keyGoesAtOnce()
 
     QCOMPARE(caisse.received(), wire({request}));
     QCOMPARE(terminal.memo(), QString::fromLatin1(reply).trimmed().replace(QLatin1Char('~'), QLatin1Char('\n')));
-    QVERIFY(terminal.ticket()->Memoart()->isVisible());
-    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * ") + QLatin1String(Products.at(k).name));
+    QVERIFY(terminal.ticket()->noteLine()->isVisible());
+    QCOMPARE(terminal.ticket()->noteLine()->text(), QStringLiteral("1 * ") + QLatin1String(Products.at(k).name));
     QCOMPARE(terminal.key(k)->palette().color(QPalette::WindowText), captionColour);
     QVERIFY(terminal.form->linkProbe().isActive());
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
-    QVERIFY(!terminal.choixrang()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
+    QVERIFY(!terminal.coursePanel()->isVisible());
     QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
     if (supplements)
         QCOMPARE(terminal.panelsupp()->parentWidget(), terminal.ticket());
@@ -269,19 +269,19 @@ void tst_Ordering::courseIsChosenFirst()
     Terminal terminal(caisse);
 
     terminal.tap(1);
-    QVERIFY(terminal.choixrang()->isVisible());
-    QCOMPARE(terminal.choixrang()->parentWidget(), terminal.ticket());
-    QCOMPARE(terminal.choixrang()->Label14()->text(), QStringLiteral("A servir en tant que"));
+    QVERIFY(terminal.coursePanel()->isVisible());
+    QCOMPARE(terminal.coursePanel()->parentWidget(), terminal.ticket());
+    QCOMPARE(terminal.coursePanel()->titleLabel()->text(), QStringLiteral("A servir en tant que"));
     QCOMPARE(terminal.offeredCourses(), (QList<int>{2, 5}));
     QCOMPARE(caisse.connectionCount(), 0);
 
-    QTest::mouseClick(terminal.choixrang()->btnr(chosen), Qt::LeftButton);
+    QTest::mouseClick(terminal.coursePanel()->courseKey(chosen), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
     QCOMPARE(terminal.memo(), QStringLiteral("1 SALADE 8,00\nTOTAL 8,00"));
-    QCOMPARE(terminal.ticket()->Memoart()->text(), QStringLiteral("1 * SALADE"));
-    QVERIFY(!terminal.choixrang()->isVisible());
-    QCOMPARE(terminal.choixrang()->parentWidget(), terminal.parking());
+    QCOMPARE(terminal.ticket()->noteLine()->text(), QStringLiteral("1 * SALADE"));
+    QVERIFY(!terminal.coursePanel()->isVisible());
+    QCOMPARE(terminal.coursePanel()->parentWidget(), terminal.parking());
     QCOMPARE(terminal.form->articleOrder().rangchoisi(), chosen);
 }
 
@@ -322,21 +322,21 @@ void tst_Ordering::kitchenOptions()
     caisse.replyLine(QStringLiteral("ignored"));
     caisse.replyBytes("1 PLAT 20,00~TOTAL 20,00\r\nfin\r\n");
     Terminal terminal(caisse);
-    CheckList* list = terminal.ticket()->ListViewcuis();
+    CheckList* list = terminal.ticket()->optionsList();
 
     terminal.tap(k);
     if (course)
-        QTest::mouseClick(terminal.choixrang()->btnr(course), Qt::LeftButton);
-    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+        QTest::mouseClick(terminal.coursePanel()->courseKey(course), Qt::LeftButton);
+    QVERIFY(terminal.ticket()->optionsPanel()->isVisible());
     QCOMPARE(Terminal::entries(list), options);
     QCOMPARE(caisse.connectionCount(), 0);
     Terminal::touchEntries(list, ticked);
 
-    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->optionsValidateButton(), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
     QCOMPARE(terminal.memo(), QStringLiteral("1 PLAT 20,00\nTOTAL 20,00"));
-    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
     QVERIFY(!list->ticks().contains(true));
     QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
 }
@@ -364,9 +364,9 @@ void tst_Ordering::tapWithoutProductOrdersNothing()
 
     QCOMPARE(caisse.connectionCount(), 0);
     QCOMPARE(terminal.memo(), QStringLiteral("1 KIR"));
-    QVERIFY(!terminal.choixrang()->isVisible());
-    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
-    QVERIFY(!terminal.ticket()->Memoart()->isVisible());
+    QVERIFY(!terminal.coursePanel()->isVisible());
+    QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
+    QVERIFY(!terminal.ticket()->noteLine()->isVisible());
     QVERIFY(!terminal.form->guard().busy());
     QVERIFY(terminal.messages.isEmpty());
 }
@@ -425,7 +425,7 @@ void tst_Ordering::tapCoveredByThePanelTheFirstOpenedIsDropped()
 
     terminal.tap(6);
 
-    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(terminal.ticket()->optionsPanel()->isVisible());
     QCOMPARE(terminal.key(3)->palette().color(QPalette::WindowText).alpha(), 255);
     QTest::qWait(100);
     QCOMPARE(caisse.connectionCount(), 0);
@@ -497,7 +497,7 @@ void tst_Ordering::lostArticleReply()
         terminal.tap(0);
     } else {
         terminal.tap(1);
-        QTest::mouseClick(terminal.choixrang()->btnr(course), Qt::LeftButton);
+        QTest::mouseClick(terminal.coursePanel()->courseKey(course), Qt::LeftButton);
     }
 
     const QString article = course == 0 ? QStringLiteral("10$12$4$2$1$") : QStringLiteral("20$12$4$2$2$");
@@ -534,17 +534,17 @@ void tst_Ordering::kitchenOptionsFailures()
     terminal.ticket()->showTicket(QStringLiteral("1 PAIN~TOTAL 1,00"));
     QCOMPARE(terminal.form->link().exchange(QStringLiteral("connect")), QStringLiteral("OK"));
     terminal.tap(11);
-    QTest::mouseClick(terminal.choixrang()->btnr(4), Qt::LeftButton);
-    QVERIFY(terminal.ticket()->panel_env_cuis()->isVisible());
+    QTest::mouseClick(terminal.coursePanel()->courseKey(4), Qt::LeftButton);
+    QVERIFY(terminal.ticket()->optionsPanel()->isVisible());
     if (failure == QLatin1String("refused"))
         terminal.form->link().disconnect();
     if (failure != QLatin1String("dropped"))
         caisse.stopListening();
 
-    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->optionsValidateButton(), Qt::LeftButton);
 
     QCOMPARE(caisse.requests(), QStringList{QStringLiteral("connect")} + requests);
-    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
+    QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
     QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
     QCOMPARE(terminal.memo(),
              supplements ? QStringLiteral("1 ENTRECOTE\nTOTAL 25,00") : QStringLiteral("1 PAIN\nTOTAL 1,00"));
@@ -589,8 +589,8 @@ void tst_Ordering::refreshedTicketIsPaintedBeforeTheTrailingRead()
     Terminal terminal(caisse);
     terminal.tap(1);
 
-    PaintWatch watch(terminal.ticket()->Memo1(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
-    QTest::mouseClick(terminal.choixrang()->btnr(2), Qt::LeftButton);
+    PaintWatch watch(terminal.ticket()->ticketMemo(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
+    QTest::mouseClick(terminal.coursePanel()->courseKey(2), Qt::LeftButton);
     const qint64 handledMs = watch.m_clock.elapsed();
 
     QVERIFY(watch.paintedAtMs >= 0);
@@ -607,10 +607,10 @@ void tst_Ordering::noteOfTheCoursePathStartsWithTheTicketOnScreen()
     terminal.tap(1);
 
     // the note's second is counted by the timer it starts: it must start once the waiter sees the ticket
-    QLineEdit* note = terminal.ticket()->Memoart();
-    PaintWatch watch(terminal.ticket()->Memo1(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
+    QLineEdit* note = terminal.ticket()->noteLine();
+    PaintWatch watch(terminal.ticket()->ticketMemo(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
     ShowWatch noteWatch(note, watch.m_clock);
-    QTest::mouseClick(terminal.choixrang()->btnr(2), Qt::LeftButton);
+    QTest::mouseClick(terminal.coursePanel()->courseKey(2), Qt::LeftButton);
 
     QCOMPARE(note->text(), QStringLiteral("1 * SALADE"));
     QVERIFY(watch.paintedAtMs >= 0);
@@ -631,7 +631,7 @@ void tst_Ordering::kitchenOptionsRefreshLeavesTheTrailingLineToTheNextRequest()
     terminal.tap(6);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->optionsValidateButton(), Qt::LeftButton);
     QCOMPARE_LT(clock.elapsed(), 100 + RegisterLink::ReadTimeoutMs);
     QCOMPARE(terminal.memo(), QStringLiteral("1 MAGRET\nTOTAL 22,00"));
 
@@ -649,15 +649,15 @@ void tst_Ordering::kitchenOptionsWithoutRegisterSendNothing()
     terminal.ticket()->showTicket(QStringLiteral("1 KIR"));
     // two courses, then the kitchen options, then the supplements: nothing is asked of the register on the way
     terminal.tap(11);
-    QTest::mouseClick(terminal.choixrang()->btnr(4), Qt::LeftButton);
-    Terminal::touchEntries(terminal.ticket()->ListViewcuis(), {1});
+    QTest::mouseClick(terminal.coursePanel()->courseKey(4), Qt::LeftButton);
+    Terminal::touchEntries(terminal.ticket()->optionsList(), {1});
     caisse.stopListening();
 
-    QTest::mouseClick(terminal.ticket()->Button21(), Qt::LeftButton);
+    QTest::mouseClick(terminal.ticket()->optionsValidateButton(), Qt::LeftButton);
 
     QCOMPARE(caisse.connectionCount(), 0);
-    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
-    QVERIFY(!terminal.ticket()->ListViewcuis()->ticks().contains(true));
+    QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
+    QVERIFY(!terminal.ticket()->optionsList()->ticks().contains(true));
     QVERIFY(!terminal.panelsupp()->isVisible());
     QCOMPARE(terminal.memo(), QStringLiteral("1 KIR"));
     QVERIFY(terminal.messages.isEmpty());
@@ -683,10 +683,10 @@ void tst_Ordering::lineOperations()
     caisse.replyBytes("2 KIR~1 PAIN~1 TARTE offert~TOTAL 8,00\r\nfin\r\n");
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("2 KIR~ sans glace~1 PAIN~1 TARTE~TOTAL 14,00"));
-    const int size = terminal.ticket()->Memo1()->font().pixelSize();
+    const int size = terminal.ticket()->ticketMemo()->font().pixelSize();
     terminal.form->ticketDisplay().pickLineAt(4 * size + size / 2);
     QCOMPARE(terminal.form->ticketDisplay().linenumber(), 3);
-    LineActionPanel* panel = terminal.ticket()->panel_annul();
+    LineActionPanel* panel = terminal.ticket()->lineActionPanel();
     QCOMPARE(panel->findChild<QPushButton*>(button)->text(),
              button == QLatin1String("Button34") ? QStringLiteral("Enlever 1") : QStringLiteral("Offrir cette ligne"));
 
@@ -719,13 +719,13 @@ void tst_Ordering::lineOperationThatFailsKeepsTheTicket()
         caisse.stopListening();
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("2 KIR~1 PAIN"));
-    terminal.form->ticketDisplay().pickLineAt(terminal.ticket()->Memo1()->font().pixelSize() * 3 / 2);
+    terminal.form->ticketDisplay().pickLineAt(terminal.ticket()->ticketMemo()->font().pixelSize() * 3 / 2);
 
-    terminal.ticket()->panel_annul()->Button34()->click();
+    terminal.ticket()->lineActionPanel()->removeOneButton()->click();
 
     // no refresh: nothing says the register changed the ticket
     QCOMPARE(caisse.received(), sent);
-    QVERIFY(!terminal.ticket()->panel_annul()->isVisible());
+    QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(terminal.memo(), QStringLiteral("2 KIR\n1 PAIN"));
     QVERIFY(terminal.messages.isEmpty());
 }
@@ -758,10 +758,10 @@ void tst_Ordering::supplements()
     Terminal terminal(caisse);
     terminal.tap(2);
     QVERIFY(terminal.panelsupp()->isVisible());
-    QCOMPARE(terminal.parking()->Button23()->text(), QStringLiteral("Quitter les suppléments"));
-    Terminal::touchEntries(terminal.parking()->ListViewsupp(), ticked);
+    QCOMPARE(terminal.parking()->leaveSupplementsButton()->text(), QStringLiteral("Quitter les suppléments"));
+    Terminal::touchEntries(terminal.parking()->supplementsList(), ticked);
 
-    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+    QTest::mouseClick(terminal.parking()->leaveSupplementsButton(), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), wire(QStringList{QStringLiteral("30$12$4$2$7$")} + requests));
     QVERIFY(!terminal.panelsupp()->isVisible());
@@ -780,12 +780,12 @@ void tst_Ordering::supplementTicksStayForTheNextArticle()
     caisse.replyBytes("2 TARTE~2 + SALADE\r\nfin\r\n");
     Terminal terminal(caisse);
     terminal.tap(2);
-    Terminal::touchEntries(terminal.parking()->ListViewsupp(), {1});
-    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+    Terminal::touchEntries(terminal.parking()->supplementsList(), {1});
+    QTest::mouseClick(terminal.parking()->leaveSupplementsButton(), Qt::LeftButton);
 
     terminal.tap(2);
     QCOMPARE(terminal.parking()->supplementTicks(), (QList<bool>{false, true, false, false}));
-    QTest::mouseClick(terminal.parking()->Button23(), Qt::LeftButton);
+    QTest::mouseClick(terminal.parking()->leaveSupplementsButton(), Qt::LeftButton);
 
     const QString salade = "943$12$4$2$" + Supplement15;
     QCOMPARE(caisse.received(), wire({QStringLiteral("30$12$4$2$7$"), salade, QStringLiteral("ad$12$4$2$"),

@@ -101,24 +101,24 @@ QStringList tst_RelayReplay::shortService(quint16 port)
     if (!QTest::qWaitFor([&] { return form->frontView() == serveur; }, StartMs))
         return {QStringLiteral("no start")};
 
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     auto* choixtable = form->findChild<TableChoiceView*>();
-    QTest::mouseClick(choixtable->button24(), Qt::LeftButton);
-    QListWidget* tables = choixtable->Panel9()->ListViewtable();
+    QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
+    QListWidget* tables = choixtable->tableListPanel()->tableList();
     if (tables->count() == 0)
         return {QStringLiteral("no free table")};
     tables->setCurrentRow(0);
-    QTest::mouseClick(choixtable->Panel9()->Button26(), Qt::LeftButton);
-    choixtable->Panelcouv()->ListBox1()->setCurrentRow(2);
-    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
+    choixtable->coversPanel()->coversList()->setCurrentRow(2);
+    QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     auto* ticket = form->findChild<TicketView*>();
     const int k = form->catalogue().articles(2);
-    ticket->TabControl()->setCurrentIndex(form->products().numclav(k) - 1);
+    ticket->keyboardTabs()->setCurrentIndex(form->products().numclav(k) - 1);
     QTest::mouseClick(form->catalogueLoad().productKeys().bbutton(k), Qt::LeftButton);
-    QStringList shown{ticket->Memo1()->toPlainText()};
-    QTest::mouseClick(ticket->b6(), Qt::LeftButton);
-    shown.append(ticket->Memo1()->toPlainText());
+    QStringList shown{ticket->ticketMemo()->toPlainText()};
+    QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
+    shown.append(ticket->ticketMemo()->toPlainText());
     shown.append(messages);
     form.reset();
     MessageBox::setHandler({});

@@ -169,13 +169,13 @@ void tst_ScreenSizing::tabletWindow()
     input.hauteurinit = size.height();
     input.formWidth = size.width();
     input.formHeight = size.height();
-    input.tabTop = design.boxOf(design.TabControl()).y();
+    input.tabTop = design.boxOf(design.keyboardTabs()).y();
     input.displayHeight = form.screen()->geometry().height();
     const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
     auto* ticket = form.findChild<TicketView*>(QStringLiteral("ticket"));
-    QCOMPARE(ticket->Memo1()->geometry(), layout.memo1.toRect());
-    QCOMPARE(ticket->TabControl()->geometry().y(), qRound(layout.tabControlY));
-    QCOMPARE(ticket->TabControl()->geometry().width(), qRound(layout.tabControlWidth));
+    QCOMPARE(ticket->ticketMemo()->geometry(), layout.memo1.toRect());
+    QCOMPARE(ticket->keyboardTabs()->geometry().y(), qRound(layout.tabControlY));
+    QCOMPARE(ticket->keyboardTabs()->geometry().width(), qRound(layout.tabControlWidth));
 
     // the first product key of keyboard 1, sized from the window's width
     QVERIFY(form.catalogueLoad().productKeys().count() > 0);

@@ -162,15 +162,15 @@ void tst_ServiceEnd2End::cleanup()
 void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QVERIFY(serveur->Rectangle11()->isVisible());
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QVERIFY(serveur->codePanel()->isVisible());
 
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
 
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
-    QCOMPARE(choixtable->Label12()->text(), QStringLiteral("Camille Aucune Table"));
-    QCOMPARE(choixtable->Button17()->text(), QStringLiteral("Se déconnecter du compte Camille"));
+    QCOMPARE(choixtable->headerLabel()->text(), QStringLiteral("Camille Aucune Table"));
+    QCOMPARE(choixtable->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Camille"));
     QCOMPARE(m_form->session().waiter(), QStringLiteral("1"));
     QCOMPARE(m_messages, QStringList{});
     const QStringList requests = m_sim->log().split(QLatin1Char('\n')).filter(QStringLiteral(" <- code"));
@@ -181,12 +181,12 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QCOMPARE(m_form->frontView(), choixtable);
 
-    QTest::mouseClick(choixtable->button20(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), m_form->findChild<PlanView*>());
     // table 4 is in service: coloured, shown in its room
     CatalogueKey* t4 = keyReading(m_form->findChild<PlanView*>(), QStringLiteral("T4"));
@@ -195,15 +195,15 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QTest::mouseClick(t4, Qt::LeftButton);
 
     // no covers yet: they are asked before the ticket
-    QVERIFY(choixtable->Panelcouv()->isVisible());
-    QListWidget* covers = choixtable->Panelcouv()->ListBox1();
+    QVERIFY(choixtable->coversPanel()->isVisible());
+    QListWidget* covers = choixtable->coversPanel()->coversList();
     covers->setCurrentRow(4);
-    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     QCOMPARE(m_form->session().covers(), QStringLiteral("4"));
 
     TicketView* ticket = m_form->findChild<TicketView*>();
     QCOMPARE(m_form->frontView(), ticket);
-    const QStringList lines = ticket->Memo1()->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = ticket->ticketMemo()->toPlainText().split(QLatin1Char('\n'));
     QVERIFY2(lines.first().contains(QStringLiteral("Table 4")), qPrintable(lines.first()));
     QVERIFY2(lines.first().contains(QStringLiteral("4 couverts")), qPrintable(lines.first()));
 
@@ -217,10 +217,10 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
         }
     }
     QVERIFY(second > 0);
-    const int pitch = TicketMemo::linePitch(ticket->Memo1()->font());
-    QTest::mouseClick(ticket->Memo1()->viewport(), Qt::LeftButton, {}, QPoint(20, (second + 1) * pitch + pitch / 2));
-    QVERIFY(ticket->panel_annul()->isVisible());
-    QCOMPARE(ticket->panel_annul()->Label17()->text(), lines.at(second));
+    const int pitch = TicketMemo::linePitch(ticket->ticketMemo()->font());
+    QTest::mouseClick(ticket->ticketMemo()->viewport(), Qt::LeftButton, {}, QPoint(20, (second + 1) * pitch + pitch / 2));
+    QVERIFY(ticket->lineActionPanel()->isVisible());
+    QCOMPARE(ticket->lineActionPanel()->lineLabel()->text(), lines.at(second));
     QCOMPARE(m_form->ticketDisplay().linenumber(), 2);
     QCOMPARE(m_messages, QStringList{});
 
@@ -232,13 +232,13 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 void tst_ServiceEnd2End::openTable4()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
-    QTest::mouseClick(choixtable->button20(), Qt::LeftButton);
+    QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
     QTest::mouseClick(m_form->catalogueLoad().tableButtons().btable(3), Qt::LeftButton);
-    choixtable->Panelcouv()->ListBox1()->setCurrentRow(4);
-    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
+    choixtable->coversPanel()->coversList()->setCurrentRow(4);
+    QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), m_form->findChild<TicketView*>());
 }
 
@@ -254,7 +254,7 @@ void tst_ServiceEnd2End::tapProduct(int article)
 {
     const int k = m_form->catalogue().articles(article);
     auto* ticket = m_form->findChild<TicketView*>();
-    ticket->TabControl()->setCurrentIndex(m_form->products().numclav(k) - 1);
+    ticket->keyboardTabs()->setCurrentIndex(m_form->products().numclav(k) - 1);
     QTest::mouseClick(m_form->catalogueLoad().productKeys().bbutton(k), Qt::LeftButton);
 }
 
@@ -263,48 +263,48 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
     openTable4();
     auto* ticket = m_form->findChild<TicketView*>();
     auto* poubelle = m_form->findChild<ParkingView*>();
-    const auto shown = [ticket] { return ticket->Memo1()->toPlainText(); };
+    const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
     // a drink
     tapProduct(2);
-    QCOMPARE(ticket->Memoart()->text(), QStringLiteral("1 * Kir royal"));
+    QCOMPARE(ticket->noteLine()->text(), QStringLiteral("1 * Kir royal"));
     QCOMPARE(shown(), registerTicket());
 
     // a main served as "premier plat", "Saignant"; it takes supplements, none this time
     tapProduct(200);
-    QTest::mouseClick(poubelle->choixrang()->btnr(4), Qt::LeftButton);
-    QCOMPARE(ticket->ListViewcuis()->item(1)->text(), QStringLiteral("Saignant"));
-    QTest::mouseClick(ticket->ListViewcuis()->viewport(), Qt::LeftButton, {},
-                      ticket->ListViewcuis()->visualItemRect(ticket->ListViewcuis()->item(1)).center());
-    QTest::mouseClick(ticket->Button21(), Qt::LeftButton);
-    QVERIFY(poubelle->Panelsupp()->isVisible());
-    QTest::mouseClick(poubelle->Button23(), Qt::LeftButton);
+    QTest::mouseClick(poubelle->coursePanel()->courseKey(4), Qt::LeftButton);
+    QCOMPARE(ticket->optionsList()->item(1)->text(), QStringLiteral("Saignant"));
+    QTest::mouseClick(ticket->optionsList()->viewport(), Qt::LeftButton, {},
+                      ticket->optionsList()->visualItemRect(ticket->optionsList()->item(1)).center());
+    QTest::mouseClick(ticket->optionsValidateButton(), Qt::LeftButton);
+    QVERIFY(poubelle->supplementsPanel()->isVisible());
+    QTest::mouseClick(poubelle->leaveSupplementsButton(), Qt::LeftButton);
     QVERIFY(shown().contains(QStringLiteral("Entrecote 300 g")));
     QVERIFY(shown().contains(QStringLiteral("Saignant")));
     QCOMPARE(shown(), registerTicket());
 
     // a dessert with two supplements
     tapProduct(302);
-    CheckList* supplements = poubelle->ListViewsupp();
+    CheckList* supplements = poubelle->supplementsList();
     for (const int row : {7, 8}) {
         supplements->scrollToItem(supplements->item(row));
         QTest::mouseClick(supplements->viewport(), Qt::LeftButton, {},
                           supplements->visualItemRect(supplements->item(row)).center());
     }
-    QTest::mouseClick(poubelle->Button23(), Qt::LeftButton);
+    QTest::mouseClick(poubelle->leaveSupplementsButton(), Qt::LeftButton);
     QVERIFY(shown().contains(QStringLiteral("+ Chantilly")));
     QVERIFY(shown().contains(QStringLiteral("+ Boule de glace")));
     QCOMPARE(shown(), registerTicket());
 
     // one less of the single water: its line goes
     touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Eau minerale"));
-    QTest::mouseClick(ticket->panel_annul()->Button34(), Qt::LeftButton);
+    QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QVERIFY(!shown().contains(QStringLiteral("Eau minerale")));
     QCOMPARE(shown(), registerTicket());
 
     // the dessert offered
     touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Tarte Tatin"));
-    QTest::mouseClick(ticket->panel_annul()->Button35(), Qt::LeftButton);
+    QTest::mouseClick(ticket->lineActionPanel()->offerLineButton(), Qt::LeftButton);
     const QStringList tatin = shown().split(QLatin1Char('\n')).filter(QStringLiteral("Tarte Tatin"));
     QCOMPARE(tatin.size(), 1);
     QVERIFY2(tatin.first().endsWith(QStringLiteral("offert")), qPrintable(tatin.first()));
@@ -315,16 +315,16 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
 void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard()
 {
     WaiterView* serveur = m_form->findChild<WaiterView*>();
-    QTest::mouseClick(serveur->s1(), Qt::LeftButton);
-    QTest::keyClicks(serveur->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
+    QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
-    QTest::mouseClick(choixtable->button24(), Qt::LeftButton);
-    const int row = rowOf(choixtable->Panel9()->ListViewtable(), QStringLiteral("Table 3 Libre"));
+    QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
+    const int row = rowOf(choixtable->tableListPanel()->tableList(), QStringLiteral("Table 3 Libre"));
     QVERIFY(row >= 0);
-    choixtable->Panel9()->ListViewtable()->setCurrentRow(row);
-    QTest::mouseClick(choixtable->Panel9()->Button26(), Qt::LeftButton);
-    choixtable->Panelcouv()->ListBox1()->setCurrentRow(2);
-    QTest::mouseClick(choixtable->Panelcouv()->Button15(), Qt::LeftButton);
+    choixtable->tableListPanel()->tableList()->setCurrentRow(row);
+    QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
+    choixtable->coversPanel()->coversList()->setCurrentRow(2);
+    QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     TicketView* ticket = m_form->findChild<TicketView*>();
     QCOMPARE(m_form->frontView(), ticket);
 
@@ -334,22 +334,22 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
         QVERIFY(!m_form->link().exchange(session.articleRequest(article, course)).reply.isEmpty());
         session.setCourse(course);
     }
-    QTest::mouseClick(ticket->b6(), Qt::LeftButton);
-    QVERIFY2(ticket->Memo1()->toPlainText().contains(QStringLiteral("CHOUCROUTE"), Qt::CaseInsensitive),
-             qPrintable(ticket->Memo1()->toPlainText()));
+    QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
+    QVERIFY2(ticket->ticketMemo()->toPlainText().contains(QStringLiteral("CHOUCROUTE"), Qt::CaseInsensitive),
+             qPrintable(ticket->ticketMemo()->toPlainText()));
     qsizetype logged = m_sim->log().size();
 
     // course by course: the drinks, the starter, the main course; the dessert left alone goes at once
     KitchenDispatchPanel* panel = m_form->findChild<KitchenDispatchPanel*>();
     for (int course : {1, 2, 4}) {
-        QTest::mouseClick(ticket->b4(), Qt::LeftButton);
+        QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
         QVERIFY(panel->isVisible());
-        QVERIFY(panel->btn_env(course)->isVisible());
-        QTest::mouseClick(panel->btn_env(course), Qt::LeftButton);
+        QVERIFY(panel->courseKey(course)->isVisible());
+        QTest::mouseClick(panel->courseKey(course), Qt::LeftButton);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(ticket->Memoart()->text(), QStringLiteral("Envoyé.."));
+        QCOMPARE(ticket->noteLine()->text(), QStringLiteral("Envoyé.."));
     }
-    QTest::mouseClick(ticket->b4(), Qt::LeftButton);
+    QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     // the simulator's log comes through the event loop
     QTRY_COMPARE(printed(m_sim->log(), logged).size(), 4);
@@ -362,26 +362,26 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     logged = m_sim->log().size();
 
     // a recall under the course of the last article, then the main course claimed
-    QTest::mouseClick(ticket->b5(), Qt::LeftButton);
-    CheckList* list = ticket->ListViewrappel();
+    QTest::mouseClick(ticket->recallKey(), Qt::LeftButton);
+    CheckList* list = ticket->recallList();
     QCOMPARE(list->count(), 6);
     // the register sends its texts without accents
     const int recall = rowOf(list, QStringLiteral("Client presse"));
     QVERIFY(recall >= 0);
     touch(list, recall);
-    QTest::mouseClick(ticket->Button14(), Qt::LeftButton);
-    QTest::mouseClick(ticket->b12(), Qt::LeftButton);
-    QVERIFY(ticket->Panel2()->isVisible());
+    QTest::mouseClick(ticket->recallSendButton(), Qt::LeftButton);
+    QTest::mouseClick(ticket->nextCourseKey(), Qt::LeftButton);
+    QVERIFY(ticket->recallPanel()->isVisible());
     const int mainCourse = rowOf(list, QStringLiteral("1 CHOUCROUTE"));
     QVERIFY2(mainCourse >= 0, qPrintable(QStringLiteral("%1 entries").arg(list->count())));
     touch(list, mainCourse);
-    QTest::mouseClick(ticket->Button14(), Qt::LeftButton);
+    QTest::mouseClick(ticket->recallSendButton(), Qt::LeftButton);
 
     // a word for the kitchen
-    QTest::mouseClick(ticket->b7(), Qt::LeftButton);
+    QTest::mouseClick(ticket->registerMessageKey(), Qt::LeftButton);
     MessageView* messages = m_form->findChild<MessageView*>();
-    messages->Edit4()->insert(QStringLiteral("Sans oignons"));
-    QTest::mouseClick(messages->cornerbutton3(), Qt::LeftButton);
+    messages->messageEdit()->insert(QStringLiteral("Sans oignons"));
+    QTest::mouseClick(messages->toKitchenPrintersKey(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), ticket);
 
     QTRY_COMPARE(printed(m_sim->log(), logged).size(), 4);
@@ -394,15 +394,15 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     logged = m_sim->log().size();
 
     // finalised, paid by card, back to the table choice
-    const QString shown = ticket->Memo1()->toPlainText();
-    QTest::mouseClick(ticket->b9(), Qt::LeftButton);
+    const QString shown = ticket->ticketMemo()->toPlainText();
+    QTest::mouseClick(ticket->finaliseKey(), Qt::LeftButton);
     PaymentView* encaissement = m_form->findChild<PaymentView*>();
     QCOMPARE(m_form->frontView(), encaissement);
-    QCOMPARE(encaissement->Memo3()->toPlainText(), shown);
+    QCOMPARE(encaissement->billMemo()->toPlainText(), shown);
     // the amount the register asks for is the ticket's total
     const QString total = shown.split(QLatin1Char('\n')).constLast().split(QLatin1Char(' ')).constLast();
-    QCOMPARE(encaissement->Label2()->text(), QStringLiteral("A régler: ") + total + QStringLiteral(" EUR"));
-    QTest::mouseClick(encaissement->cb(), Qt::LeftButton);
+    QCOMPARE(encaissement->amountLabel()->text(), QStringLiteral("A régler: ") + total + QStringLiteral(" EUR"));
+    QTest::mouseClick(encaissement->paymentMode1Key(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), choixtable);
     QTRY_COMPARE(printed(m_sim->log(), logged).size(), 2);
     lines = printed(m_sim->log(), logged);

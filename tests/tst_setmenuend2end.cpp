@@ -77,7 +77,7 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
 
     auto* formule = form->findChild<SetMenuView*>();
     SetMenuGrid& grid = formule->grid();
-    QTest::mouseClick(ticket->b8(), Qt::LeftButton);
+    QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
     QCOMPARE(form->frontView(), formule);
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     QCOMPARE(grid.cellText(1), QStringLiteral("premiere entree ?"));
@@ -85,18 +85,18 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
 
     // the starter: no options
     QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
-    touchEntry(formule->choixform(), QStringLiteral("Terrine de campagne maison"));
+    touchEntry(formule->dishList(), QStringLiteral("Terrine de campagne maison"));
     QCOMPARE(grid.cellText(1), QStringLiteral("Terrine de campagne maison"));
 
     // the main: its cooking, then its supplements over the set menus
     QTest::mouseClick(grid.bbbutton(2), Qt::LeftButton);
-    touchEntry(formule->choixform(), QStringLiteral("Pave de saumon"));
-    QVERIFY(formule->Panel16()->isVisible());
-    QCOMPARE(formule->ListView1()->count(), 3);
-    touchEntry(formule->ListView1(), QStringLiteral("Nacre"));
-    QTest::mouseClick(formule->Button32(), Qt::LeftButton);
-    QVERIFY(!formule->Panel16()->isVisible());
-    ListPanel* supplements = form->findChild<ParkingView*>()->Panelsupp();
+    touchEntry(formule->dishList(), QStringLiteral("Pave de saumon"));
+    QVERIFY(formule->optionsPanel()->isVisible());
+    QCOMPARE(formule->optionsList()->count(), 3);
+    touchEntry(formule->optionsList(), QStringLiteral("Nacre"));
+    QTest::mouseClick(formule->optionsValidateButton(), Qt::LeftButton);
+    QVERIFY(!formule->optionsPanel()->isVisible());
+    ListPanel* supplements = form->findChild<ParkingView*>()->supplementsPanel();
     QVERIFY(supplements->isVisible());
     QCOMPARE(supplements->parentWidget(), formule);
     QCOMPARE(grid.cellText(2), QStringLiteral("Pave de saumon"));
@@ -105,17 +105,17 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
 
     // the dessert
     QTest::mouseClick(grid.bbbutton(3), Qt::LeftButton);
-    touchEntry(formule->choixform(), QStringLiteral("Ile flottante"));
+    touchEntry(formule->dishList(), QStringLiteral("Ile flottante"));
     QCOMPARE(grid.cellText(3), QStringLiteral("Ile flottante"));
 
     // a chosen course is changed on the register only
     QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
     QCOMPARE(messages, QStringList{QStringLiteral("Cet article est à modifier sur la caisse centrale")});
 
-    QTest::mouseClick(formule->CornerButton1(), Qt::LeftButton);
+    QTest::mouseClick(formule->leaveButton(), Qt::LeftButton);
     QCOMPARE(form->frontView(), ticket);
     form->ticketDisplay().refresh();
-    const QString shown = ticket->Memo1()->toPlainText();
+    const QString shown = ticket->ticketMemo()->toPlainText();
     for (const QString& line : {QStringLiteral("- Terrine de campagne maison"), QStringLiteral("- Pave de saumon"),
                                 QStringLiteral("Nacre"), QStringLiteral("- Ile flottante")})
         QVERIFY2(shown.contains(line), qPrintable(shown));

@@ -57,7 +57,7 @@ struct Terminal : TerminalFixture
         catalogue.setRang(4, mains);
         catalogue.setRang(5, mains);
         CatalogueParse::KitchenLists kitchen;
-        kitchen.cuis[2] = QStringList{"Nacré", "À point", "Bien cuit"};
+        kitchen.kitchenOptionLists[2] = QStringList{"Nacré", "À point", "Bien cuit"};
         kitchen.rappel = QStringList{"Suite"};
         catalogue.setKitchenLists(kitchen);
         std::array<bool, ProductTable::ArticleCount> supplements{};
@@ -70,7 +70,7 @@ struct Terminal : TerminalFixture
     SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
     ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
     SetMenuGrid& grid() const { return formule()->grid(); }
-    ListPanel* Panelsupp() const { return poubelle()->Panelsupp(); }
+    ListPanel* supplementsPanel() const { return poubelle()->supplementsPanel(); }
 
     void touchCell(int z) const { QTest::mouseClick(grid().bbbutton(z), Qt::LeftButton); }
     static void touchEntry(CheckList* list, int entry)
@@ -104,7 +104,7 @@ struct Terminal : TerminalFixture
     void openTwoMenus(ScriptedRegister& caisse) const
     {
         caisse.replyLine(TwoMenus);
-        Q_EMIT ticket()->b8()->clicked();
+        Q_EMIT ticket()->setMenusKey()->clicked();
         QCOMPARE(form->frontView(), formule());
     }
 };
@@ -145,10 +145,10 @@ void tst_SetMenus::noSetMenuRunningShowsTheNoticeOverTheTicket()
     caisse.replyLine(QStringLiteral("f;0;"));
     terminal.ticket()->showNote(QStringLiteral("1 * Café"));
 
-    Q_EMIT terminal.ticket()->b8()->clicked();
+    Q_EMIT terminal.ticket()->setMenusKey()->clicked();
     QCOMPARE(caisse.received(), lines({"af$" + Table12}));
-    QVERIFY(!terminal.ticket()->Memoart()->isVisible());
-    QCOMPARE(terminal.ticket()->TabControl()->currentWidget()->objectName(), QStringLiteral("TabItem8"));
+    QVERIFY(!terminal.ticket()->noteLine()->isVisible());
+    QCOMPARE(terminal.ticket()->keyboardTabs()->currentWidget()->objectName(), QStringLiteral("TabItem8"));
     auto* notice = terminal.find<QLabel>(QStringLiteral("Textmess"));
     QCOMPARE(notice->text(), QStringLiteral("Aucune Formule\nActuellement en cours"));
     QVERIFY(!notice->isVisible());
@@ -183,19 +183,19 @@ void tst_SetMenus::countsTheScreenCannotShowGiveAMessage()
     QCOMPARE(terminal.grid().cellText(0), QStringLiteral("Formule midi"));
     QCOMPARE(terminal.shownCells().size(), 6);
     terminal.touchCell(2);
-    QCOMPARE(Terminal::entries(terminal.formule()->choixform()), (QStringList{"Plat du jour", "Saumon"}));
+    QCOMPARE(Terminal::entries(terminal.formule()->dishList()), (QStringList{"Plat du jour", "Saumon"}));
 }
 
 void tst_SetMenus::twoSetMenusFillTwoColumns()
 {
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    terminal.formule()->Panel16()->show();
+    terminal.formule()->optionsPanel()->show();
     terminal.openTwoMenus(caisse);
 
     QCOMPARE(caisse.received(), lines({"af$" + Table12}));
-    QVERIFY(!terminal.formule()->Panel16()->isVisible());
-    QVERIFY(!terminal.formule()->Panel12()->isVisible());
+    QVERIFY(!terminal.formule()->optionsPanel()->isVisible());
+    QVERIFY(!terminal.formule()->dishPanel()->isVisible());
     // the title and the courses the set menus have; "Aucun choix" and the columns after the second are hidden
     QCOMPARE(terminal.shownCells(), (QList<int>{0, 1, 2, 3, 7, 8}));
     const QStringList texts{"Formule midi", "Terrine", "premier plat ?", "dessert ?"};
@@ -244,7 +244,7 @@ void tst_SetMenus::failuresOfTheListReachTheErrorDisplay()
         terminal.form->link().disconnect();
         caisse.stopListening();
     }
-    Q_EMIT terminal.ticket()->b8()->clicked();
+    Q_EMIT terminal.ticket()->setMenusKey()->clicked();
     QCOMPARE(terminal.messages, QStringList{message});
     QCOMPARE(terminal.shownCells().size(), 6);
     QVERIFY(!terminal.form->guard().busy());
@@ -276,17 +276,17 @@ void tst_SetMenus::touchingACell()
     // the first course still to choose in the third row
     caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"),
                                                message.isEmpty() ? QStringLiteral("entrée ?;0") : "Terrine;104"));
-    Q_EMIT terminal.ticket()->b8()->clicked();
+    Q_EMIT terminal.ticket()->setMenusKey()->clicked();
 
     terminal.touchCell(cell);
     QCOMPARE(terminal.messages, message.isEmpty() ? QStringList{} : QStringList{message});
-    QCOMPARE(terminal.formule()->Panel12()->isVisible(), !dishes.isEmpty());
+    QCOMPARE(terminal.formule()->dishPanel()->isVisible(), !dishes.isEmpty());
     if (!dishes.isEmpty()) {
-        QVERIFY(terminal.formule()->choixform()->isVisible());
-        QCOMPARE(Terminal::entries(terminal.formule()->choixform()), dishes);
-        QCOMPARE(Terminal::ticks(terminal.formule()->choixform()), QList<bool>(dishes.size(), false));
-        terminal.formule()->Button29()->click();
-        QVERIFY(!terminal.formule()->Panel12()->isVisible());
+        QVERIFY(terminal.formule()->dishList()->isVisible());
+        QCOMPARE(Terminal::entries(terminal.formule()->dishList()), dishes);
+        QCOMPARE(Terminal::ticks(terminal.formule()->dishList()), QList<bool>(dishes.size(), false));
+        terminal.formule()->dishCancelButton()->click();
+        QVERIFY(!terminal.formule()->dishPanel()->isVisible());
     }
     QCOMPARE(caisse.requests().size(), 1);
 }
@@ -336,7 +336,7 @@ void tst_SetMenus::choosingADish()
     ScriptedRegister caisse;
     Terminal terminal(caisse);
     caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"), QStringLiteral("entrée ?;0")));
-    Q_EMIT terminal.ticket()->b8()->clicked();
+    Q_EMIT terminal.ticket()->setMenusKey()->clicked();
     terminal.touchCell(cell);
     if (reply.isEmpty())
         caisse.ignore();
@@ -345,24 +345,24 @@ void tst_SetMenus::choosingADish()
     if (fetched)
         caisse.replyLine(TwoMenus);
 
-    Terminal::touchEntry(terminal.formule()->choixform(), entry);
+    Terminal::touchEntry(terminal.formule()->dishList(), entry);
     QStringList expected{"af$" + Table12, request};
     if (fetched)
         expected.append("af$" + Table12);
     QCOMPARE(caisse.received(), lines(expected));
-    QVERIFY(!terminal.formule()->Panel12()->isVisible());
-    QVERIFY(!terminal.formule()->choixform()->isVisible());
-    QCOMPARE(Terminal::ticks(terminal.formule()->choixform()).value(entry), true);
+    QVERIFY(!terminal.formule()->dishPanel()->isVisible());
+    QVERIFY(!terminal.formule()->dishList()->isVisible());
+    QCOMPARE(Terminal::ticks(terminal.formule()->dishList()).value(entry), true);
 
     const bool optionPanel = !fetched;
-    QCOMPARE(terminal.formule()->Panel16()->isVisible(), optionPanel);
+    QCOMPARE(terminal.formule()->optionsPanel()->isVisible(), optionPanel);
     if (optionPanel) {
-        QCOMPARE(Terminal::entries(terminal.formule()->ListView1()), options);
-        QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), QList<bool>(options.size(), false));
+        QCOMPARE(Terminal::entries(terminal.formule()->optionsList()), options);
+        QCOMPARE(Terminal::ticks(terminal.formule()->optionsList()), QList<bool>(options.size(), false));
     }
-    QCOMPARE(terminal.Panelsupp()->isVisible(), supplements);
+    QCOMPARE(terminal.supplementsPanel()->isVisible(), supplements);
     if (supplements)
-        QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
+        QCOMPARE(terminal.supplementsPanel()->parentWidget(), terminal.formule());
     QCOMPARE(terminal.form->frontView(), terminal.formule());
     QVERIFY(terminal.messages.isEmpty());
 }
@@ -404,22 +404,22 @@ void tst_SetMenus::validatingOptions()
     terminal.openTwoMenus(caisse);
     terminal.touchCell(2);
     caisse.replyLine(dishReply);
-    Terminal::touchEntry(terminal.formule()->choixform(), entry);
-    QVERIFY(terminal.formule()->Panel16()->isVisible());
+    Terminal::touchEntry(terminal.formule()->dishList(), entry);
+    QVERIFY(terminal.formule()->optionsPanel()->isVisible());
     // the supplements wait behind the options
-    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
-    QVERIFY(!terminal.Panelsupp()->isVisible());
+    QCOMPARE(terminal.supplementsPanel()->parentWidget(), terminal.formule());
+    QVERIFY(!terminal.supplementsPanel()->isVisible());
 
     for (int option : touched)
-        Terminal::touchEntry(terminal.formule()->ListView1(), option);
-    const QList<bool> ticks = Terminal::ticks(terminal.formule()->ListView1());
+        Terminal::touchEntry(terminal.formule()->optionsList(), option);
+    const QList<bool> ticks = Terminal::ticks(terminal.formule()->optionsList());
     caisse.script({reply, TwoMenus});
-    terminal.formule()->Button32()->click();
+    terminal.formule()->optionsValidateButton()->click();
 
     QCOMPARE(caisse.requests().mid(2), (QStringList{request, "af$" + Table12}));
-    QCOMPARE(terminal.formule()->Panel16()->isVisible(), kept);
-    QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), kept ? ticks : QList<bool>(ticks.size(), false));
-    QCOMPARE(terminal.Panelsupp()->isVisible(), supplements);
+    QCOMPARE(terminal.formule()->optionsPanel()->isVisible(), kept);
+    QCOMPARE(Terminal::ticks(terminal.formule()->optionsList()), kept ? ticks : QList<bool>(ticks.size(), false));
+    QCOMPARE(terminal.supplementsPanel()->isVisible(), supplements);
     QCOMPARE(terminal.form->frontView(), terminal.formule());
     QVERIFY(terminal.messages.isEmpty());
 }
@@ -431,15 +431,15 @@ void tst_SetMenus::validatingWithoutRegisterKeepsThePanelAndTheTicks()
     terminal.openTwoMenus(caisse);
     terminal.touchCell(2);
     caisse.replyLine(QStringLiteral("ru;3;"));
-    Terminal::touchEntry(terminal.formule()->choixform(), 1);
-    Terminal::touchEntry(terminal.formule()->ListView1(), 2);
+    Terminal::touchEntry(terminal.formule()->dishList(), 1);
+    Terminal::touchEntry(terminal.formule()->optionsList(), 2);
     terminal.form->link().disconnect();
     caisse.stopListening();
 
-    terminal.formule()->Button32()->click();
-    QVERIFY(terminal.formule()->Panel16()->isVisible());
-    QCOMPARE(Terminal::ticks(terminal.formule()->ListView1()), (QList<bool>{false, false, true}));
-    QVERIFY(!terminal.Panelsupp()->isVisible());
+    terminal.formule()->optionsValidateButton()->click();
+    QVERIFY(terminal.formule()->optionsPanel()->isVisible());
+    QCOMPARE(Terminal::ticks(terminal.formule()->optionsList()), (QList<bool>{false, false, true}));
+    QVERIFY(!terminal.supplementsPanel()->isVisible());
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -448,20 +448,20 @@ void tst_SetMenus::recallAfterADishGoesUnderItsCourse()
     ScriptedRegister caisse;
     Terminal terminal(caisse);
     caisse.replyLine(QString(TwoMenus).replace(QStringLiteral("Terrine;104"), QStringLiteral("entrée ?;0")));
-    Q_EMIT terminal.ticket()->b8()->clicked();
+    Q_EMIT terminal.ticket()->setMenusKey()->clicked();
     terminal.touchCell(1);
     caisse.script({"ru;0", TwoMenus, "OK"});
     // Oeufs, of courses 2 and 3, goes as course 2
-    Terminal::touchEntry(terminal.formule()->choixform(), 2);
-    terminal.formule()->CornerButton1()->click();
+    Terminal::touchEntry(terminal.formule()->dishList(), 2);
+    terminal.formule()->leaveButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
 
     // the recall list of one message lists none: nothing to tick, the flags are the "~" alone
-    Q_EMIT terminal.ticket()->b5()->clicked();
-    QVERIFY(terminal.ticket()->Panel2()->isVisible());
-    terminal.ticket()->Button14()->click();
+    Q_EMIT terminal.ticket()->recallKey()->clicked();
+    QVERIFY(terminal.ticket()->recallPanel()->isVisible());
+    terminal.ticket()->recallSendButton()->click();
     QCOMPARE(caisse.requests().mid(1), (QStringList{"r$12$4$2$1$2$3$2$", "af$" + Table12, "rc$12$4$2$2$~"}));
-    QVERIFY(!terminal.ticket()->Panel2()->isVisible());
+    QVERIFY(!terminal.ticket()->recallPanel()->isVisible());
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -473,32 +473,32 @@ void tst_SetMenus::leavingForTheTicket()
     terminal.openTwoMenus(caisse);
     terminal.touchCell(2);
     caisse.replyLine(QStringLiteral("ru;3;"));
-    Terminal::touchEntry(terminal.formule()->choixform(), 1);
+    Terminal::touchEntry(terminal.formule()->dishList(), 1);
 
     // the options are validated first
-    terminal.formule()->CornerButton1()->click();
+    terminal.formule()->leaveButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.formule());
 
     caisse.replyLine(QStringLiteral("OK"));
     caisse.replyLine(TwoMenus);
-    terminal.formule()->Button32()->click();
-    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.formule());
-    terminal.ticket()->panel_env_cuis()->show();
-    terminal.formule()->CornerButton1()->click();
+    terminal.formule()->optionsValidateButton()->click();
+    QCOMPARE(terminal.supplementsPanel()->parentWidget(), terminal.formule());
+    terminal.ticket()->optionsPanel()->show();
+    terminal.formule()->leaveButton()->click();
 
     QCOMPARE(terminal.form->frontView(), terminal.ticket());
     QVERIFY(!terminal.formule()->isVisible());
-    QVERIFY(!terminal.ticket()->panel_env_cuis()->isVisible());
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Formule midi"));
+    QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 Formule midi"));
     // the supplements panel is parked again, and laid out there
-    QCOMPARE(terminal.Panelsupp()->parentWidget(), terminal.poubelle());
-    QVERIFY(terminal.Panelsupp()->isHidden());
+    QCOMPARE(terminal.supplementsPanel()->parentWidget(), terminal.poubelle());
+    QVERIFY(terminal.supplementsPanel()->isHidden());
     terminal.poubelle()->show();
     terminal.poubelle()->resize(300, 400);
-    QCOMPARE(terminal.Panelsupp()->geometry(), QRect(0, 0, 300, 400));
+    QCOMPARE(terminal.supplementsPanel()->geometry(), QRect(0, 0, 300, 400));
     terminal.formule()->show();
     terminal.formule()->resize(200, 300);
-    QCOMPARE(terminal.Panelsupp()->geometry(), QRect(0, 0, 300, 400));
+    QCOMPARE(terminal.supplementsPanel()->geometry(), QRect(0, 0, 300, 400));
     QCOMPARE(caisse.requests().size(), 4);
 }
 

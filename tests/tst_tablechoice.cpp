@@ -48,7 +48,7 @@ struct Terminal : TerminalFixture
         form->session().setWaiter(1);
         form->findChild<StartView*>()->hide();
         choixtable()->show();
-        choixtable()->Label12()->setText(QStringLiteral("Paul Aucune Table"));
+        choixtable()->headerLabel()->setText(QStringLiteral("Paul Aucune Table"));
     }
 
     TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
@@ -56,10 +56,10 @@ struct Terminal : TerminalFixture
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
     {
-        choixtable()->Panel9()->ListViewtable()->addItem(QStringLiteral("Table 3 Libre"));
-        choixtable()->Panel9()->ListViewtable()->addItem(item);
-        choixtable()->Panel9()->ListViewtable()->setCurrentRow(1);
-        choixtable()->Panel9()->show();
+        choixtable()->tableListPanel()->tableList()->addItem(QStringLiteral("Table 3 Libre"));
+        choixtable()->tableListPanel()->tableList()->addItem(item);
+        choixtable()->tableListPanel()->tableList()->setCurrentRow(1);
+        choixtable()->tableListPanel()->show();
     }
 
     // Tables 1 to 7 in room 1, table 7 hidden by the catalogue.
@@ -178,15 +178,15 @@ void tst_TableChoice::tableLists()
     const NoticeWatch watch(*terminal.form);
 
     if (free)
-        Q_EMIT terminal.choixtable()->button24()->clicked();
+        Q_EMIT terminal.choixtable()->freeTablesKey()->clicked();
     else
-        Q_EMIT terminal.choixtable()->button25()->clicked();
+        Q_EMIT terminal.choixtable()->busyTablesKey()->clicked();
 
     QCOMPARE(caisse.received(), free ? QByteArray("ademandelibre$\r\n") : QByteArray("ademande$\r\n"));
-    QListWidget* list = terminal.choixtable()->Panel9()->ListViewtable();
+    QListWidget* list = terminal.choixtable()->tableListPanel()->tableList();
     QCOMPARE(texts(list), items);
     QVERIFY(list->selectedItems().isEmpty());
-    QCOMPARE(terminal.choixtable()->Panel9()->isVisible(), notice.isEmpty());
+    QCOMPARE(terminal.choixtable()->tableListPanel()->isVisible(), notice.isEmpty());
     QCOMPARE(watch.seen, notice);
     QVERIFY(!terminal.form->findChild<QLabel*>(QStringLiteral("Textmess"))->isVisible());
     // "Tables occupées" closes the plan; "Tables libres" leaves it
@@ -200,13 +200,13 @@ void tst_TableChoice::noticeRefusesASecondExchange()
     caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal(caisse);
     // touches while the notice is up: another list, a plan table
-    QTimer::singleShot(300, terminal.choixtable()->button25(), &RedKey::clicked);
+    QTimer::singleShot(300, terminal.choixtable()->busyTablesKey(), &RedKey::clicked);
     QTimer::singleShot(400, terminal.form.get(),
                        [&terminal] { Q_EMIT terminal.form->catalogueLoad().tableButtons().tableTapped(4); });
-    Q_EMIT terminal.choixtable()->button24()->clicked();
+    Q_EMIT terminal.choixtable()->freeTablesKey()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
-    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+    QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
 }
 
 void tst_TableChoice::noticeRefusesALogin()
@@ -214,11 +214,11 @@ void tst_TableChoice::noticeRefusesALogin()
     ScriptedRegister caisse;
     caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal(caisse);
-    terminal.form->findChild<WaiterView*>()->Rectangle11()->Edit3()->setText(QStringLiteral("4827"));
+    terminal.form->findChild<WaiterView*>()->codePanel()->codeEdit()->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
-    QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->s2(), &RedKey::clicked);
-    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->Rectangle11()->Rectangle13(), &RedKey::clicked);
-    Q_EMIT terminal.choixtable()->button24()->clicked();
+    QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->waiterKey(2), &RedKey::clicked);
+    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->codePanel()->validateKey(), &RedKey::clicked);
+    Q_EMIT terminal.choixtable()->freeTablesKey()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
     QCOMPARE(terminal.form->session().waiter(), QStringLiteral("1"));
     QVERIFY(terminal.choixtable()->isVisible());
@@ -259,25 +259,25 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
-    terminal.form->findChild<TicketView*>()->Memo1()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.form->findChild<TicketView*>()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
-    terminal.choixtable()->Panel9()->Button26()->click();
+    terminal.choixtable()->tableListPanel()->validateButton()->click();
 
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));
-    QCOMPARE(terminal.choixtable()->Label12()->text(), header);
-    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+    QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
+    QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
     if (coversPanel) {
         QCOMPARE(terminal.form->frontView(), terminal.choixtable());
-        QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
-        QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), QStringLiteral("Entrez le nombre de couverts"));
-        QCOMPARE(terminal.choixtable()->Panelcouv()->ListBox1()->currentRow(), 0);
-        QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), QStringLiteral("Valider 0 couvert(s)"));
+        QVERIFY(terminal.choixtable()->coversPanel()->isVisible());
+        QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(), QStringLiteral("Entrez le nombre de couverts"));
+        QCOMPARE(terminal.choixtable()->coversPanel()->coversList()->currentRow(), 0);
+        QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(), QStringLiteral("Valider 0 couvert(s)"));
     } else {
         QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
         QVERIFY(!terminal.choixtable()->isVisible());
-        QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
+        QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
     }
 }
 
@@ -285,15 +285,15 @@ void tst_TableChoice::validerWithNothingSelectedStaysOnTheList()
 {
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    terminal.choixtable()->Panel9()->ListViewtable()->addItem(QStringLiteral("Table 12 Libre"));
-    terminal.choixtable()->Panel9()->show();
-    terminal.choixtable()->Panel9()->Button26()->click();
+    terminal.choixtable()->tableListPanel()->tableList()->addItem(QStringLiteral("Table 12 Libre"));
+    terminal.choixtable()->tableListPanel()->show();
+    terminal.choixtable()->tableListPanel()->validateButton()->click();
     QVERIFY(caisse.received().isEmpty());
-    QVERIFY(terminal.choixtable()->Panel9()->isVisible());
+    QVERIFY(terminal.choixtable()->tableListPanel()->isVisible());
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
 
-    terminal.choixtable()->Panel9()->Button30()->click();
-    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
+    terminal.choixtable()->tableListPanel()->cancelButton()->click();
+    QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
 }
 
 void tst_TableChoice::planTableTakesTheTable_data()
@@ -337,10 +337,10 @@ void tst_TableChoice::planTableTakesTheTable()
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
     QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
-    QCOMPARE(terminal.choixtable()->Label12()->text(), header);
+    QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
     QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
-    QCOMPARE(terminal.choixtable()->Panelcouv()->isVisible(), coversPanel);
+    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
+    QCOMPARE(terminal.choixtable()->coversPanel()->isVisible(), coversPanel);
     QCOMPARE(terminal.form->frontView(),
              coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->findChild<TicketView*>());
 }
@@ -352,17 +352,17 @@ void tst_TableChoice::workingWithoutATable()
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("4"));
-    terminal.choixtable()->Panel9()->show();
+    terminal.choixtable()->tableListPanel()->show();
 
-    Q_EMIT terminal.choixtable()->button5()->clicked();
+    Q_EMIT terminal.choixtable()->waiterAccountKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("ad$0$4$1$\r\n"));
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
     QVERIFY(!terminal.choixtable()->isVisible());
-    QVERIFY(!terminal.choixtable()->Panel9()->isVisible());
-    QCOMPARE(terminal.choixtable()->Label12()->text(), QStringLiteral("Paul Aucune Table"));
-    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 BIERE"));
+    QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
+    QCOMPARE(terminal.choixtable()->headerLabel()->text(), QStringLiteral("Paul Aucune Table"));
+    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 BIERE"));
 }
 
 void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket_data()
@@ -387,19 +387,19 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     caisse.stopListening();
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("3"));
-    auto* memo = terminal.form->findChild<TicketView*>()->Memo1();
+    auto* memo = terminal.form->findChild<TicketView*>()->ticketMemo();
     memo->setPlainText(QStringLiteral("Table 3                 2 couverts\n1  Cafe                       2,00"));
 
     if (way == QLatin1String("list")) {
         terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
-        terminal.choixtable()->Panel9()->Button26()->click();
+        terminal.choixtable()->tableListPanel()->validateButton()->click();
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
         terminal.form->findChild<PlanView*>()->show();
         CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().btable(4);
         QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
     } else {
-        Q_EMIT terminal.choixtable()->button5()->clicked();
+        Q_EMIT terminal.choixtable()->waiterAccountKey()->clicked();
     }
 
     QCOMPARE(terminal.form->session().table(), table);
@@ -440,17 +440,17 @@ void tst_TableChoice::coversQuery()
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->session().setCovers(QStringLiteral("2"));
-    terminal.choixtable()->Panelcouv()->ListBox1()->setCurrentRow(2);
-    terminal.choixtable()->Panelcouv()->Label11()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
+    terminal.choixtable()->coversPanel()->coversList()->setCurrentRow(2);
+    terminal.choixtable()->coversPanel()->currentCoversLabel()->setText(QStringLiteral("Actuellement, 2 couvert(s)"));
 
-    Q_EMIT terminal.choixtable()->button19()->clicked();
+    Q_EMIT terminal.choixtable()->coversKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("couverts$12$1$\r\n"));
-    QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
-    const QList<QListWidgetItem*> items = terminal.choixtable()->Panelcouv()->ListBox1()->selectedItems();
-    QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->Panelcouv()->ListBox1()->row(items.first()), selected);
-    QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), label11);
-    QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), valider);
+    QVERIFY(terminal.choixtable()->coversPanel()->isVisible());
+    const QList<QListWidgetItem*> items = terminal.choixtable()->coversPanel()->coversList()->selectedItems();
+    QCOMPARE(items.isEmpty() ? -1 : terminal.choixtable()->coversPanel()->coversList()->row(items.first()), selected);
+    QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(), label11);
+    QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(), valider);
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("2"));
 }
 
@@ -462,31 +462,31 @@ void tst_TableChoice::coversValider()
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("12"));
     terminal.form->covers().askForNewTable();
-    QListWidget* list = terminal.choixtable()->Panelcouv()->ListBox1();
+    QListWidget* list = terminal.choixtable()->coversPanel()->coversList();
     QCOMPARE(list->count(), 26);
     QCOMPARE(list->item(25)->text(), QStringLiteral("25"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(15)).center());
-    QCOMPARE(terminal.choixtable()->Panelcouv()->Button15()->text(), QStringLiteral("Valider 15 couvert(s)"));
-    terminal.choixtable()->Panelcouv()->Button15()->click();
+    QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(), QStringLiteral("Valider 15 couvert(s)"));
+    terminal.choixtable()->coversPanel()->validateButton()->click();
 
     // the count, then the chosen table's ticket
     QCOMPARE(caisse.received(), QByteArray("envcouverts$12$15$1$\r\nad$12$15$1$\r\n"));
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("15"));
-    QCOMPARE(terminal.choixtable()->Panelcouv()->Label11()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
-    QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
+    QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
+    QVERIFY(!terminal.choixtable()->coversPanel()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->Memo1()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
+    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
 }
 
 void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
 {
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    terminal.choixtable()->Panelcouv()->show();
-    terminal.choixtable()->Panelcouv()->Button15()->click();
+    terminal.choixtable()->coversPanel()->show();
+    terminal.choixtable()->coversPanel()->validateButton()->click();
     QVERIFY(caisse.received().isEmpty());
-    QVERIFY(terminal.choixtable()->Panelcouv()->isVisible());
+    QVERIFY(terminal.choixtable()->coversPanel()->isVisible());
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("0"));
 }
 
@@ -496,9 +496,9 @@ void tst_TableChoice::coversSortir()
     Terminal terminal(caisse);
     terminal.form->covers().askForNewTable();
     terminal.choixtable()->hide();
-    terminal.choixtable()->Panelcouv()->Button31()->click();
+    terminal.choixtable()->coversPanel()->leaveButton()->click();
     QVERIFY(caisse.received().isEmpty());
-    QVERIFY(!terminal.choixtable()->Panelcouv()->isVisible());
+    QVERIFY(!terminal.choixtable()->coversPanel()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("0"));
 }
@@ -541,7 +541,7 @@ void tst_TableChoice::tableColours()
     Terminal terminal(caisse);
     terminal.buildTables();
 
-    Q_EMIT terminal.choixtable()->button20()->clicked();
+    Q_EMIT terminal.choixtable()->roomPlanKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
@@ -559,19 +559,19 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     TicketView* ticket = terminal.form->findChild<TicketView*>();
     terminal.choixtable()->hide();
     ticket->show();
-    ticket->panel_annul()->show();
+    ticket->lineActionPanel()->show();
 
-    Q_EMIT ticket->b2()->clicked();
+    Q_EMIT ticket->chooseTableKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
     QVERIFY(terminal.choixtable()->isVisible());
     QVERIFY(!ticket->isVisible());
-    QVERIFY(!ticket->Panel5()->isVisibleTo(ticket));
-    QVERIFY(!ticket->panel_annul()->isVisibleTo(ticket));
+    QVERIFY(!ticket->curtain()->isVisibleTo(ticket));
+    QVERIFY(!ticket->lineActionPanel()->isVisibleTo(ticket));
     QCOMPARE(terminal.form->catalogueLoad().tableButtons().btable(0)->colour().rgba(), 0xFF0000FFu);
 
-    terminal.form->findChild<PlanView*>()->Button16()->click();
+    terminal.form->findChild<PlanView*>()->closeButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
 }
 

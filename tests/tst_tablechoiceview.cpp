@@ -21,7 +21,7 @@ private Q_SLOTS:
 void tst_TableChoiceView::coversEntryRowIsItsCount()
 {
     TableChoiceView view;
-    QListWidget* list = view.Panelcouv()->ListBox1();
+    QListWidget* list = view.coversPanel()->coversList();
     QCOMPARE(list->count(), 26);
     for (int row = 0; row < list->count(); ++row)
         QCOMPARE(list->item(row)->text(), QString::number(row));
@@ -44,10 +44,10 @@ void tst_TableChoiceView::bottomStrips()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
     // the logout strip is the last line; the footer sits right above it, and neither covers Quitter
-    QCOMPARE(view.Button17()->geometry(), QRect(0, size.height() - 30, size.width(), 30));
-    QCOMPARE(view.Label20()->geometry(), QRect(0, size.height() - 53, size.width(), 23));
-    QVERIFY(view.Quitter()->geometry().bottom() < view.Label20()->geometry().top());
-    QCOMPARE(view.childAt(view.Quitter()->geometry().center()), view.Quitter());
+    QCOMPARE(view.logoutButton()->geometry(), QRect(0, size.height() - 30, size.width(), 30));
+    QCOMPARE(view.footerLabel()->geometry(), QRect(0, size.height() - 53, size.width(), 23));
+    QVERIFY(view.quitButton()->geometry().bottom() < view.footerLabel()->geometry().top());
+    QCOMPARE(view.childAt(view.quitButton()->geometry().center()), view.quitButton());
 }
 
 void tst_TableChoiceView::tableListLeavesTheButtonsWhole()
@@ -56,10 +56,10 @@ void tst_TableChoiceView::tableListLeavesTheButtonsWhole()
     TableChoiceView view;
     view.resize(403, 651);
     view.show();
-    view.Panel9()->show();
+    view.tableListPanel()->show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-    for (QPushButton* button : {view.Panel9()->Button30(), view.Panel9()->Button26()}) {
+    for (QPushButton* button : {view.tableListPanel()->cancelButton(), view.tableListPanel()->validateButton()}) {
         const QPoint bottom = button->mapTo(&view, QPoint(button->width() / 2, button->height() - 2));
         QCOMPARE(view.childAt(bottom), button);
     }

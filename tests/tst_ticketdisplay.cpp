@@ -40,13 +40,13 @@ struct Terminal : TerminalFixture
 
     TicketView* ticket() const { return form->findChild<TicketView*>(); }
     TicketDisplay& display() const { return form->ticketDisplay(); }
-    LineActionPanel* panel() const { return form->findChild<TicketView*>()->panel_annul(); }
+    LineActionPanel* panel() const { return form->findChild<TicketView*>()->lineActionPanel(); }
 };
 
 // The middle of the band a touch divides into line n.
 int middleOfLine(const MainWindow& form, int n)
 {
-    const int size = form.findChild<TicketView*>()->Memo1()->font().pixelSize();
+    const int size = form.findChild<TicketView*>()->ticketMemo()->font().pixelSize();
     return n * size + size / 2;
 }
 
@@ -141,13 +141,13 @@ void tst_TicketDisplay::refreshSendsTheTicketRequestAndDropsTheTrailingLine()
 
     terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\n"));
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Caf\uFFFD\n2 Eau\n\nTOTAL"));
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 Caf\uFFFD\n2 Eau\n\nTOTAL"));
 
     // the trailing line was taken by the refresh: the next request gets its own reply
     terminal.form->session().setTable(QStringLiteral("0"));
     terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\nad$0$4$2$\r\n"));
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 Tarte"));
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 Tarte"));
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -163,7 +163,7 @@ void tst_TicketDisplay::refreshWaitsOutASingleLineRegister()
     terminal.display().refresh();
     // the pause, then one read timeout for the line that never comes
     QVERIFY(elapsed.elapsed() >= 100 + RegisterLink::ReadTimeoutMs);
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 A\n2 B"));
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 A\n2 B"));
 }
 
 void tst_TicketDisplay::refreshWithoutRegisterKeepsTheTicket()
@@ -172,9 +172,9 @@ void tst_TicketDisplay::refreshWithoutRegisterKeepsTheTicket()
     gone.stopListening();
     Terminal terminal;
     terminal.linkTo(gone);
-    terminal.ticket()->Memo1()->setPlainText(Ticket);
+    terminal.ticket()->ticketMemo()->setPlainText(Ticket);
     terminal.display().refresh();
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), Ticket);
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), Ticket);
     QVERIFY(terminal.messages.isEmpty());
 }
 
@@ -188,9 +188,9 @@ void tst_TicketDisplay::actualiseTicketRefreshesAndClosesThePanel()
     terminal.ticket()->hide();
 
     // "actualise ticket"; an empty first reply is read again
-    Q_EMIT terminal.ticket()->b6()->clicked();
+    Q_EMIT terminal.ticket()->refreshKey()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\n"));
-    QCOMPARE(terminal.ticket()->Memo1()->toPlainText(), QStringLiteral("1 A"));
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 A"));
     QVERIFY(terminal.ticket()->isVisible());
     QVERIFY(!terminal.panel()->isVisible());
 }
@@ -224,15 +224,15 @@ void tst_TicketDisplay::touchPicksTheLineUnderTheFinger()
     QFETCH(int, linenumber);
 
     Terminal terminal(window);
-    QCOMPARE(terminal.ticket()->Memo1()->font().pixelSize(), window.width() / 35);
+    QCOMPARE(terminal.ticket()->ticketMemo()->font().pixelSize(), window.width() / 35);
     terminal.ticket()->showTicket(QString(Ticket).replace(QLatin1Char('\n'), QLatin1Char('~')));
-    QPlainTextEdit* memo = terminal.ticket()->Memo1();
+    QPlainTextEdit* memo = terminal.ticket()->ticketMemo();
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(memo->width() / 2, middleOfLine(*terminal.form, n)));
 
     QCOMPARE(terminal.panel()->isVisible(), !label17.isEmpty());
     if (label17.isEmpty())
         return;
-    QCOMPARE(terminal.panel()->Label17()->text(), label17);
+    QCOMPARE(terminal.panel()->lineLabel()->text(), label17);
     QCOMPARE(terminal.display().linenumber(), linenumber);
 
     // the line picked is the line drawn in that band: the same band of a memo holding that line alone
@@ -257,10 +257,10 @@ void tst_TicketDisplay::touchOnAScrolledTicketCountsTheHiddenLines()
     for (int i = 1; i <= 40; ++i)
         lines.append(QStringLiteral("1 ARTICLE %1").arg(i));
     terminal.ticket()->showTicket(lines.join(QLatin1Char('~')));
-    QPlainTextEdit* memo = terminal.ticket()->Memo1();
+    QPlainTextEdit* memo = terminal.ticket()->ticketMemo();
     memo->verticalScrollBar()->setValue(5);
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, middleOfLine(*terminal.form, 1)));
-    QCOMPARE(terminal.panel()->Label17()->text(), QStringLiteral("1 ARTICLE 6"));
+    QCOMPARE(terminal.panel()->lineLabel()->text(), QStringLiteral("1 ARTICLE 6"));
     QCOMPARE(terminal.display().linenumber(), 6);
 }
 
@@ -297,10 +297,10 @@ void tst_TicketDisplay::stepping()
     terminal.display().pickLineAt(middleOfLine(*terminal.form, touched));
     QVERIFY(terminal.panel()->isVisible());
     for (QChar step : steps)
-        (step == QLatin1Char('p') ? terminal.panel()->Button36() : terminal.panel()->Button37())->click();
+        (step == QLatin1Char('p') ? terminal.panel()->previousLineButton() : terminal.panel()->nextLineButton())->click();
     QCOMPARE(terminal.panel()->isVisible(), !label17.isEmpty());
     if (!label17.isEmpty())
-        QCOMPARE(terminal.panel()->Label17()->text(), label17);
+        QCOMPARE(terminal.panel()->lineLabel()->text(), label17);
     QCOMPARE(terminal.display().linenumber(), linenumber);
 }
 
@@ -308,7 +308,7 @@ void tst_TicketDisplay::noteIsHiddenByTimer1()
 {
     Terminal terminal;
     terminal.ticket()->showNote(QStringLiteral("Envoyé.."));
-    QLineEdit* memoart = terminal.ticket()->Memoart();
+    QLineEdit* memoart = terminal.ticket()->noteLine();
     QVERIFY(memoart->isVisible());
     QCOMPARE(memoart->text(), QStringLiteral("Envoyé.."));
     QVERIFY(QTest::qWaitFor([memoart] { return !memoart->isVisible(); }, 2000));

@@ -145,7 +145,7 @@ void tst_TicketView::sideKeysScaleWithTheWindow()
 void tst_TicketView::keyboardTabs()
 {
     TicketView view;
-    QTabWidget* tabs = view.TabControl();
+    QTabWidget* tabs = view.keyboardTabs();
     QCOMPARE(tabs->count(), Limits::Keyboards);
 
     const QStringList items{"TabItem1", "TabItem2", "TabItem3",  "TabItem4",  "TabItem5",  "TabItem6",
@@ -154,7 +154,7 @@ void tst_TicketView::keyboardTabs()
         QWidget* page = tabs->widget(index);
         QCOMPARE(page->objectName(), items.at(index));
         // keyboard N is shown in tab N - 1, in scroll box N
-        QScrollArea* box = view.VertScrollBox(index + 1);
+        QScrollArea* box = view.keyboardScrollBox(index + 1);
         QCOMPARE(box->objectName(), QStringLiteral("VertScrollBox%1").arg(index + 1));
         QVERIFY(page->isAncestorOf(box));
         QVERIFY(box->widget());
@@ -168,7 +168,7 @@ void tst_TicketView::firstEightTabsWrapTheirCaptions()
     TicketView view;
     view.resize(403, 651);
     view.show();
-    QTabBar* bar = view.TabControl()->tabBar();
+    QTabBar* bar = view.keyboardTabs()->tabBar();
     const QString longName = QStringLiteral("Boissons chaudes et fraîches");
     bar->setTabText(7, longName);
     bar->setTabText(8, longName);

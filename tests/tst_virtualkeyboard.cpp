@@ -44,7 +44,7 @@ void tst_VirtualKeyboard::tapOnTheCodeBoxShowsDigits()
         shown->show();
         shown->raise();
     }
-    CodeEdit* code = panel->Edit3();
+    CodeEdit* code = panel->codeEdit();
     QVERIFY(code->inputMethodHints().testFlag(Qt::ImhDigitsOnly));
     QVERIFY(!QGuiApplication::inputMethod()->isVisible());
 

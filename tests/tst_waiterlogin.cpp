@@ -97,8 +97,8 @@ struct Terminal : TerminalFixture
     void openCodePanel(ScriptedRegister& caisse)
     {
         caisse.replyLine(QStringLiteral("code;1;"));
-        tap(serveur()->s3());
-        QVERIFY(serveur()->Rectangle11()->isVisible());
+        tap(serveur()->waiterKey(3));
+        QVERIFY(serveur()->codePanel()->isVisible());
     }
 
     // Waiter 3 types a wrong code and touches "Valider"; touches runs while "Mauvais code!!" is up.
@@ -107,8 +107,8 @@ struct Terminal : TerminalFixture
         openCodePanel(caisse);
         caisse.replyLine(QStringLiteral("code1;0;"));
         onMessage = touches;
-        serveur()->Rectangle11()->Edit3()->setText(QStringLiteral("4827"));
-        tap(serveur()->Rectangle11()->Rectangle13());
+        serveur()->codePanel()->codeEdit()->setText(QStringLiteral("4827"));
+        tap(serveur()->codePanel()->validateKey());
         onMessage = nullptr;
     }
 };
@@ -182,22 +182,22 @@ void tst_WaiterLogin::waiterKey()
     QVERIFY(caisse.isListening());
     script(caisse, replies);
     Terminal t(caisse);
-    Terminal::tap(t.serveur()->s3());
+    Terminal::tap(t.serveur()->waiterKey(3));
 
     QCOMPARE(caisse.received(), QByteArray("code$3$\r\n"));
     QCOMPARE(t.front(), front);
-    QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
+    QCOMPARE(t.serveur()->codePanel()->isVisible(), codePanel);
     QCOMPARE(t.messages, messages);
     QCOMPARE(t.form->session().waiter(), QStringLiteral("3"));
     if (codePanel) {
-        QVERIFY(t.serveur()->Rectangle11()->Edit3()->text().isEmpty());
-        QVERIFY(t.serveur()->Rectangle11()->Edit3()->hasFocus());
+        QVERIFY(t.serveur()->codePanel()->codeEdit()->text().isEmpty());
+        QVERIFY(t.serveur()->codePanel()->codeEdit()->hasFocus());
     }
     if (!header.isEmpty()) {
-        QCOMPARE(t.choixtable()->Label12()->text(), header);
-        QCOMPARE(t.choixtable()->Button17()->text(), QStringLiteral("Se déconnecter du compte Sophie"));
+        QCOMPARE(t.choixtable()->headerLabel()->text(), header);
+        QCOMPARE(t.choixtable()->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Sophie"));
         QVERIFY(!t.serveur()->isVisible());
-        QVERIFY(!t.choixtable()->Panel9()->isVisible());
+        QVERIFY(!t.choixtable()->tableListPanel()->isVisible());
     }
 }
 
@@ -206,14 +206,14 @@ void tst_WaiterLogin::requestCarriesThePreviousWaiter()
     ScriptedRegister caisse;
     script(caisse, {line("Travail"), line("code;1;"), line("code1;1;")});
     Terminal t(caisse);
-    Terminal::tap(t.serveur()->s5());
-    Terminal::tap(t.serveur()->s2());
+    Terminal::tap(t.serveur()->waiterKey(5));
+    Terminal::tap(t.serveur()->waiterKey(2));
     // the code is checked for the waiter whose key opened the panel
-    t.serveur()->Rectangle11()->Edit3()->setText(QStringLiteral("7351"));
-    Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
+    t.serveur()->codePanel()->codeEdit()->setText(QStringLiteral("7351"));
+    Terminal::tap(t.serveur()->codePanel()->validateKey());
 
     QCOMPARE(caisse.received(), QByteArray("code$5$\r\ncode$2$\r\ncode1$2$7351$\r\n"));
-    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
+    QCOMPARE(t.choixtable()->headerLabel()->text(), QStringLiteral("Julien Aucune Table"));
 }
 
 void tst_WaiterLogin::valider_data()
@@ -255,16 +255,16 @@ void tst_WaiterLogin::valider()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, replies);
-    t.serveur()->Rectangle11()->Edit3()->setText(code);
-    Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
+    t.serveur()->codePanel()->codeEdit()->setText(code);
+    Terminal::tap(t.serveur()->codePanel()->validateKey());
 
     QCOMPARE(caisse.received(), QByteArray("code$3$\r\n") + sent);
     QCOMPARE(t.front(), front);
-    QCOMPARE(t.serveur()->Rectangle11()->isVisible(), codePanel);
+    QCOMPARE(t.serveur()->codePanel()->isVisible(), codePanel);
     QCOMPARE(t.messages, messages);
-    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), box);
+    QCOMPARE(t.serveur()->codePanel()->codeEdit()->text(), box);
     if (front == QLatin1String("choixtable"))
-        QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
+        QCOMPARE(t.choixtable()->headerLabel()->text(), QStringLiteral("Sophie Aucune Table"));
 }
 
 void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
@@ -273,15 +273,15 @@ void tst_WaiterLogin::codeTypedDigitByDigitLogsInAtTheLastDigit()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     script(caisse, {line("code1;0;"), line("code1;0;"), line("code1;0;"), line("code1;1;")});
-    QTest::keyClicks(t.serveur()->Rectangle11()->Edit3(), QStringLiteral("4826"));
+    QTest::keyClicks(t.serveur()->codePanel()->codeEdit(), QStringLiteral("4826"));
 
     QCOMPARE(caisse.received(),
              QByteArray("code$3$\r\ncode1$3$4$\r\ncode1$3$48$\r\ncode1$3$482$\r\ncode1$3$4826$\r\n"));
     QCOMPARE(t.front(), QStringLiteral("choixtable"));
-    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Sophie Aucune Table"));
-    QVERIFY(!t.serveur()->Rectangle11()->isVisible());
+    QCOMPARE(t.choixtable()->headerLabel()->text(), QStringLiteral("Sophie Aucune Table"));
+    QVERIFY(!t.serveur()->codePanel()->isVisible());
     // the last digit is used up by the login: the box is left empty for the next waiter
-    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), QString());
+    QCOMPARE(t.serveur()->codePanel()->codeEdit()->text(), QString());
     QCOMPARE(t.messages, QStringList{});
 }
 
@@ -292,12 +292,12 @@ void tst_WaiterLogin::wrongCodeWhileTypingIsSilent()
     t.openCodePanel(caisse);
     // a register that does not answer a candidate is no reason to stop the waiter typing
     script(caisse, {line("code1;0;"), Silence, line("code1;0;"), line("code1;0;")});
-    QTest::keyClicks(t.serveur()->Rectangle11()->Edit3(), QStringLiteral("1111"));
+    QTest::keyClicks(t.serveur()->codePanel()->codeEdit(), QStringLiteral("1111"));
 
     QCOMPARE(caisse.requests(), (QStringList{"code$3$", "code1$3$1$", "code1$3$11$", "code1$3$111$", "code1$3$1111$"}));
     QCOMPARE(t.messages, QStringList{});
-    QVERIFY(t.serveur()->Rectangle11()->isVisible());
-    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), QStringLiteral("1111"));
+    QVERIFY(t.serveur()->codePanel()->isVisible());
+    QCOMPARE(t.serveur()->codePanel()->codeEdit()->text(), QStringLiteral("1111"));
 }
 
 void tst_WaiterLogin::keysThatAddNoDigit_data()
@@ -327,12 +327,12 @@ void tst_WaiterLogin::keysThatAddNoDigit()
     Terminal t(caisse);
     t.openCodePanel(caisse);
     caisse.replyLine(QStringLiteral("code1;0;"));
-    t.serveur()->Rectangle11()->Edit3()->setText(box);
-    QTest::keyClick(t.serveur()->Rectangle11()->Edit3(), Qt::Key(key));
+    t.serveur()->codePanel()->codeEdit()->setText(box);
+    QTest::keyClick(t.serveur()->codePanel()->codeEdit(), Qt::Key(key));
 
     QCOMPARE(caisse.requests(), QStringList{"code$3$"} + requests);
-    QCOMPARE(t.serveur()->Rectangle11()->Edit3()->text(), after);
-    QVERIFY(t.serveur()->Rectangle11()->isVisible());
+    QCOMPARE(t.serveur()->codePanel()->codeEdit()->text(), after);
+    QVERIFY(t.serveur()->codePanel()->isVisible());
 }
 
 void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
@@ -340,10 +340,10 @@ void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t(caisse);
-    QTabWidget* tabs = t.form->findChild<TicketView*>()->TabControl();
+    QTabWidget* tabs = t.form->findChild<TicketView*>()->keyboardTabs();
     QVERIFY(tabs->count() > 3);
     tabs->setCurrentIndex(3);
-    Terminal::tap(t.serveur()->s1());
+    Terminal::tap(t.serveur()->waiterKey(1));
     QCOMPARE(tabs->currentIndex(), 0);
 }
 
@@ -352,9 +352,9 @@ void tst_WaiterLogin::logoutGoesBackToTheWaiterKeys()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t(caisse);
-    Terminal::tap(t.serveur()->s8());
-    QCOMPARE(t.choixtable()->Button17()->text(), QStringLiteral("Se déconnecter du compte Patron"));
-    t.choixtable()->Button17()->click();
+    Terminal::tap(t.serveur()->waiterKey(8));
+    QCOMPARE(t.choixtable()->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Patron"));
+    t.choixtable()->logoutButton()->click();
 
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     QVERIFY(!t.choixtable()->isVisible());
@@ -383,21 +383,21 @@ void tst_WaiterLogin::linkDownReachesTheGeneralErrorDisplay()
     Terminal t(gone);
     WaiterView* serveur = t.serveur();
     if (action != QLatin1String("key")) {
-        serveur->Rectangle11()->show();
-        serveur->Rectangle11()->Edit3()->setText(QStringLiteral("48"));
+        serveur->codePanel()->show();
+        serveur->codePanel()->codeEdit()->setText(QStringLiteral("48"));
     }
     if (action == QLatin1String("key"))
-        Terminal::tap(serveur->s4());
+        Terminal::tap(serveur->waiterKey(4));
     else if (action == QLatin1String("valider"))
-        Terminal::tap(serveur->Rectangle11()->Rectangle13());
+        Terminal::tap(serveur->codePanel()->validateKey());
     else
-        QTest::keyClick(serveur->Rectangle11()->Edit3(), Qt::Key_2);
+        QTest::keyClick(serveur->codePanel()->codeEdit(), Qt::Key_2);
 
     QCOMPARE(t.messages, QStringList{QStringLiteral("Connexion refusée par la caisse")});
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     // the waiter key's waiter does not become current when his request could not go out
     QCOMPARE(t.form->session().waiter(), QStringLiteral("1"));
-    QCOMPARE(serveur->Rectangle11()->isVisible(), action != QLatin1String("key"));
+    QCOMPARE(serveur->codePanel()->isVisible(), action != QLatin1String("key"));
     QVERIFY(!t.form->guard().busy());
 }
 
@@ -408,10 +408,10 @@ void tst_WaiterLogin::touchWhileALoginRunsStartsNothing()
     // touches that reach the handlers while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
         QVERIFY(t.form->guard().busy());
-        Terminal::tap(t.serveur()->s1());
-        Terminal::tap(t.serveur()->Rectangle11()->Rectangle13());
-        QTest::keyClick(t.serveur()->Rectangle11()->Edit3(), Qt::Key_1);
-        t.choixtable()->Button17()->click();
+        Terminal::tap(t.serveur()->waiterKey(1));
+        Terminal::tap(t.serveur()->codePanel()->validateKey());
+        QTest::keyClick(t.serveur()->codePanel()->codeEdit(), Qt::Key_1);
+        t.choixtable()->logoutButton()->click();
     });
 
     QCOMPARE(t.messages, QStringList{WrongCode});
@@ -427,7 +427,7 @@ void tst_WaiterLogin::tableTouchWhileALoginRunsStartsNothing()
     Terminal t(caisse);
     // a table handler reached while "Mauvais code!!" is up
     t.wrongCodeWith(caisse, [&t] {
-        Terminal::tap(t.choixtable()->button24());
+        Terminal::tap(t.choixtable()->freeTablesKey());
         Q_EMIT t.form->catalogueLoad().tableButtons().tableTapped(4);
     });
 
@@ -443,7 +443,7 @@ void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t(caisse);
     // a second finger on another waiter's key, already queued when the first login paints the table choice
-    RedKey* other = t.serveur()->s6();
+    RedKey* other = t.serveur()->waiterKey(6);
     const QPoint centre = other->rect().center();
     QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonPress, centre, other->mapToGlobal(centre),
                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
@@ -453,7 +453,7 @@ void tst_WaiterLogin::touchDuringTheTableChoicePaintIsDropped()
     QCoreApplication::processEvents();
 
     QCOMPARE(t.front(), QStringLiteral("choixtable"));
-    QCOMPARE(t.choixtable()->Label12()->text(), QStringLiteral("Julien Aucune Table"));
+    QCOMPARE(t.choixtable()->headerLabel()->text(), QStringLiteral("Julien Aucune Table"));
     QTest::qWait(50);
     QCOMPARE(caisse.requests(), QStringList{"code$2$"});
     QCOMPARE(t.form->session().waiter(), QStringLiteral("2"));

@@ -31,7 +31,7 @@ private:
 
 void tst_WaiterView::showAt(WaiterView& view, const QSize& size)
 {
-    view.Rectangle11()->show();
+    view.codePanel()->show();
     view.resize(size);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -106,15 +106,15 @@ void tst_WaiterView::codePanelShownAfterTheViewGrewTakesTheNewSize()
 {
     // the window hides the code panel at creation; it is shown only when the register asks for a code
     WaiterView view;
-    view.Rectangle11()->hide();
+    view.codePanel()->hide();
     view.resize(806, 1302);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.Rectangle11()->show();
+    view.codePanel()->show();
 
-    QVERIFY(near(view.Rectangle11()->Edit3()->geometry(), QRect(200, 288, 386, 72)));
-    QVERIFY(near(view.Rectangle11()->Label71()->geometry(), QRect(0, 0, 806, 110)));
-    QCOMPARE(view.Rectangle11()->Label71()->font().pixelSize(), 81);
+    QVERIFY(near(view.codePanel()->codeEdit()->geometry(), QRect(200, 288, 386, 72)));
+    QVERIFY(near(view.codePanel()->titleLabel()->geometry(), QRect(0, 0, 806, 110)));
+    QCOMPARE(view.codePanel()->titleLabel()->font().pixelSize(), 81);
 }
 
 void tst_WaiterView::captionFonts_data()
@@ -150,9 +150,9 @@ void tst_WaiterView::fontsComeBackWhenTheViewShrinksAgain()
     view.resize(403, 651);
     QCoreApplication::processEvents();
 
-    QCOMPARE(view.s1()->caption()->font().pixelSize(), 18);
-    QCOMPARE(view.Rectangle11()->Label71()->font().pixelSize(), 41);
-    QVERIFY(near(view.Rectangle11()->Rectangle13()->geometry(), QRect(100, 279, 210, 55)));
+    QCOMPARE(view.waiterKey(1)->caption()->font().pixelSize(), 18);
+    QCOMPARE(view.codePanel()->titleLabel()->font().pixelSize(), 41);
+    QVERIFY(near(view.codePanel()->validateKey()->geometry(), QRect(100, 279, 210, 55)));
 }
 
 void tst_WaiterView::codeBox_data()
@@ -182,8 +182,8 @@ void tst_WaiterView::codeBox()
     QFETCH(QString, expected);
 
     WaiterView view;
-    QTest::keyClicks(view.Rectangle11()->Edit3(), typed);
-    QCOMPARE(view.Rectangle11()->Edit3()->text(), expected);
+    QTest::keyClicks(view.codePanel()->codeEdit(), typed);
+    QCOMPARE(view.codePanel()->codeEdit()->text(), expected);
 }
 
 void tst_WaiterView::returnKeyLeavesTheCodeBox()
@@ -192,12 +192,12 @@ void tst_WaiterView::returnKeyLeavesTheCodeBox()
     showAt(view, QSize(403, 651));
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    view.Rectangle11()->Edit3()->setFocus();
-    QVERIFY(view.Rectangle11()->Edit3()->hasFocus());
-    QCOMPARE(view.Rectangle11()->Edit3()->inputMethodQuery(Qt::ImEnterKeyType).toInt(), int(Qt::EnterKeySend));
+    view.codePanel()->codeEdit()->setFocus();
+    QVERIFY(view.codePanel()->codeEdit()->hasFocus());
+    QCOMPARE(view.codePanel()->codeEdit()->inputMethodQuery(Qt::ImEnterKeyType).toInt(), int(Qt::EnterKeySend));
 
-    QTest::keyClick(view.Rectangle11()->Edit3(), Qt::Key_Return);
-    QVERIFY(!view.Rectangle11()->Edit3()->hasFocus());
+    QTest::keyClick(view.codePanel()->codeEdit(), Qt::Key_Return);
+    QVERIFY(!view.codePanel()->codeEdit()->hasFocus());
 }
 
 QTEST_MAIN(tst_WaiterView)

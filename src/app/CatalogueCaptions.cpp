@@ -55,10 +55,10 @@ void applyPayment(PaymentView* encaissement, const std::optional<CatalogueParse:
 {
     if (!captions)
         return;
-    applyCaption(encaissement->cb(), captions->cb);
-    applyCaption(encaissement->ch(), captions->ch);
-    applyCaption(encaissement->ba(), captions->ba);
-    applyCaption(encaissement->es(), captions->es);
+    applyCaption(encaissement->paymentMode1Key(), captions->cb);
+    applyCaption(encaissement->paymentMode2Key(), captions->ch);
+    applyCaption(encaissement->paymentMode3Key(), captions->ba);
+    applyCaption(encaissement->paymentMode4Key(), captions->es);
 }
 
 void applySupplements(CheckList* list, const std::vector<Supplement>& supplements)

@@ -45,7 +45,7 @@ bool CatalogueLoad::load(bool reload, const QString& stamp)
     showProgress(QStringLiteral("Chargement des paramètres..."));
     // the tabs read their numbers until a first catalogue names them
     if (!m_taken)
-        CatalogueCaptions::numberTabs(m_views.ticket.TabControl());
+        CatalogueCaptions::numberTabs(m_views.ticket.keyboardTabs());
     std::optional<LoadedCatalogue> loaded = m_source.fetch(reload);
     if (!loaded) {
         abandon();
@@ -94,7 +94,7 @@ void CatalogueLoad::abandon()
 
 bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    m_views.plan.TabControl1()->setCurrentWidget(m_views.plan.TabItem9());
+    m_views.plan.roomTabs()->setCurrentWidget(m_views.plan.room1Page());
     m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     if (loaded.complete) {
         for (const auto& [slot, text] : loaded.slots)
@@ -115,12 +115,12 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
-    CatalogueCaptions::applyTabs(m_views.ticket.TabControl(), names);
+    CatalogueCaptions::applyTabs(m_views.ticket.keyboardTabs(), names);
     ScreenSizing::sizeWaiterButtons(m_views.waiter);
     CatalogueCaptions::applyWaiters(&m_views.waiter, names);
     ScreenSizing::sizeScreens(m_views.ticket, m_views.payment, m_window, m_startSize);
     CatalogueCaptions::applyPayment(&m_views.payment, m_catalogue.paymentCaptions());
-    CatalogueCaptions::applySupplements(m_views.parking.ListViewsupp(), supplements);
+    CatalogueCaptions::applySupplements(m_views.parking.supplementsList(), supplements);
 
     const int width = m_startSize.width();
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));

@@ -25,19 +25,19 @@ ConfigScreen::ConfigScreen(SettingsStore& settings, RegisterLink& link, ConfigVi
     : m_settings(settings), m_link(link), m_configView(configView), m_startView(startView), m_screens(screens)
 {
     // the address box and slot 0 are one: every change of the box, typed or set, is the slot's
-    connect(m_startView.Edit1(), &QLineEdit::textChanged, this,
+    connect(m_startView.addressEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { m_settings[SettingsSlots::Address] = text; });
-    connect(m_configView.Switch1(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::AutoStart, m_configView.Switch1(), false); });
-    connect(m_configView.Switch2(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::GraphicPlan, m_configView.Switch2(), false); });
-    connect(m_configView.Switch3(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::AskCovers, m_configView.Switch3(), false); });
+    connect(m_configView.autoStartSwitch(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::AutoStart, m_configView.autoStartSwitch(), false); });
+    connect(m_configView.graphicPlanSwitch(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::GraphicPlan, m_configView.graphicPlanSwitch(), false); });
+    connect(m_configView.askCoversSwitch(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::AskCovers, m_configView.askCoversSwitch(), false); });
     // on means single tap: slot 4 "0"; off means double tap: "1"
-    connect(m_configView.Switch4(), &ToggleSwitch::toggled, this,
-            [this] { store(SettingsSlots::DoubleTap, m_configView.Switch4(), true); });
-    connect(m_configView.Button12(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
-    connect(m_configView.Button13(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
+    connect(m_configView.doubleTapSwitch(), &ToggleSwitch::toggled, this,
+            [this] { store(SettingsSlots::DoubleTap, m_configView.doubleTapSwitch(), true); });
+    connect(m_configView.leaveWithoutSavingButton(), &QPushButton::clicked, this, &ConfigScreen::leaveWithoutSaving);
+    connect(m_configView.saveButton(), &QPushButton::clicked, this, &ConfigScreen::saveAndLeave);
 }
 
 void ConfigScreen::readSettings()
@@ -66,8 +66,8 @@ void ConfigScreen::open()
     const double buttonHeight = height * ButtonHeightPercent / 100;
     const double buttonWidth = width * ButtonWidthPercent / 100;
     const double top = height - buttonHeight;
-    m_configView.Button12()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
-    m_configView.Button13()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
+    m_configView.leaveWithoutSavingButton()->setGeometry(QRectF(0, top, buttonWidth, buttonHeight).toRect());
+    m_configView.saveButton()->setGeometry(QRectF(buttonWidth, top, buttonWidth, buttonHeight).toRect());
 }
 
 void ConfigScreen::leaveWithoutSaving()
@@ -94,8 +94,8 @@ void ConfigScreen::showSwitches()
 {
     // the switch handlers stay out meanwhile, so the slots keep the values read (slot 4 "4" shows Switch4 on)
     const QScopedValueRollback<bool> setting(m_settingSwitches, true);
-    m_configView.Switch1()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
-    m_configView.Switch2()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
-    m_configView.Switch3()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
-    m_configView.Switch4()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
+    m_configView.autoStartSwitch()->setChecked(m_settings[SettingsSlots::AutoStart] == On);
+    m_configView.graphicPlanSwitch()->setChecked(m_settings[SettingsSlots::GraphicPlan] == On);
+    m_configView.askCoversSwitch()->setChecked(m_settings[SettingsSlots::AskCovers] == On);
+    m_configView.doubleTapSwitch()->setChecked(m_settings[SettingsSlots::DoubleTap] != On);
 }

@@ -85,9 +85,9 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
               Fonts::plain(11), Qt::AlignCenter, true);
     dockTop(label70, 41);
 
-    m_label3 = label(QStringLiteral("Label3"), QStringLiteral("Réglage des paramètres"), Fonts::title(TitleSize),
+    m_titleLabel = label(QStringLiteral("Label3"), QStringLiteral("Réglage des paramètres"), Fonts::title(TitleSize),
                      Qt::AlignCenter, false);
-    place(m_label3, QRectF(0, 167.4, 366, 33.9));
+    place(m_titleLabel, QRectF(0, 167.4, 366, 33.9));
 
     // "Non" and "Oui" over the off and on ends of the first switch
     place(label(QStringLiteral("Label8"), QStringLiteral("Non"), Fonts::plain(9), Qt::AlignLeft | Qt::AlignVCenter,
@@ -97,26 +97,26 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
                 false),
           QRectF(35, 208, 51, 17));
 
-    m_switch1 = new ToggleSwitch(QStringLiteral("Switch1"));
-    place(m_switch1, QRectF(6, 221, 44, 26));
+    m_autoStartSwitch = new ToggleSwitch(QStringLiteral("Switch1"));
+    place(m_autoStartSwitch, QRectF(6, 221, 44, 26));
     place(switchCaption(QStringLiteral("Label4"),
                         QStringLiteral("Lancer automatiquement l'application en local avec la dernière adresse "
                                        "valide"),
                         11),
           QRectF(64, 196, 272, 80));
 
-    m_switch2 = new ToggleSwitch(QStringLiteral("Switch2"));
-    place(m_switch2, QRectF(6, 274, 44, 26));
+    m_graphicPlanSwitch = new ToggleSwitch(QStringLiteral("Switch2"));
+    place(m_graphicPlanSwitch, QRectF(6, 274, 44, 26));
     place(switchCaption(QStringLiteral("Label5"), QStringLiteral("Utiliser un plan de salle graphique"), 12),
           QRectF(61, 251, 303, 71));
 
-    m_switch3 = new ToggleSwitch(QStringLiteral("Switch3"));
-    place(m_switch3, QRectF(6, 328, 44, 26));
+    m_askCoversSwitch = new ToggleSwitch(QStringLiteral("Switch3"));
+    place(m_askCoversSwitch, QRectF(6, 328, 44, 26));
     place(switchCaption(QStringLiteral("Label9"), QStringLiteral("Demander le nombre de couverts"), 12),
           QRectF(60, 306, 303, 71));
 
-    m_switch4 = new ToggleSwitch(QStringLiteral("Switch4"));
-    place(m_switch4, QRectF(6, 376, 44, 26));
+    m_doubleTapSwitch = new ToggleSwitch(QStringLiteral("Switch4"));
+    place(m_doubleTapSwitch, QRectF(6, 376, 44, 26));
     place(switchCaption(QStringLiteral("Label72"), QStringLiteral("Ajout article sur double click"), 12),
           QRectF(55, 354, 303, 71));
 
@@ -125,11 +125,11 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
           QRectF(50.3, 420.4, 238.9, 24));
 
     // the user's address: typed, never used nor saved
-    m_edit2 = new PromptEdit(QString());
-    m_edit2->setObjectName(QStringLiteral("Edit2"));
-    m_edit2->setFont(Fonts::plain(16));
-    m_edit2->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
-    place(m_edit2, QRectF(57.6, 447.5, 214.6, 32));
+    m_emailEdit = new PromptEdit(QString());
+    m_emailEdit->setObjectName(QStringLiteral("Edit2"));
+    m_emailEdit->setFont(Fonts::plain(16));
+    m_emailEdit->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    place(m_emailEdit, QRectF(57.6, 447.5, 214.6, 32));
 
     // every scaled control keeps its text in proportion to its box; the two strips keep their design height, and
     // their text grows only as far as it fits them
@@ -142,14 +142,14 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     m_fonts.addFitted(label70);
 
     // placed by the opening of the view; until then they sit in the bottom tenth as the opening will put them
-    m_button12 = bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
-    m_button13 = bottomButton(QStringLiteral("Button13"), QStringLiteral("Sauvegarder la configuration"));
-    for (QPushButton* button : {m_button12, m_button13}) {
+    m_leaveWithoutSavingButton = bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
+    m_saveButton = bottomButton(QStringLiteral("Button13"), QStringLiteral("Sauvegarder la configuration"));
+    for (QPushButton* button : {m_leaveWithoutSavingButton, m_saveButton}) {
         button->setParent(this);
         m_fonts.add(button);
     }
-    m_button12->setGeometry(0, 543, 183, 60);
-    m_button13->setGeometry(183, 543, 183, 60);
+    m_leaveWithoutSavingButton->setGeometry(0, 543, 183, 60);
+    m_saveButton->setGeometry(183, 543, 183, 60);
 }
 
 void ConfigView::resizeEvent(QResizeEvent* event)

@@ -21,26 +21,26 @@ public:
 
     explicit ConfigView(QWidget* parent = nullptr);
 
-    QLabel* Label3() const { return m_label3; }
-    ToggleSwitch* Switch1() const { return m_switch1; }
-    ToggleSwitch* Switch2() const { return m_switch2; }
-    ToggleSwitch* Switch3() const { return m_switch3; }
-    ToggleSwitch* Switch4() const { return m_switch4; }
-    QLineEdit* Edit2() const { return m_edit2; }
-    QPushButton* Button12() const { return m_button12; }
-    QPushButton* Button13() const { return m_button13; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    ToggleSwitch* autoStartSwitch() const { return m_autoStartSwitch; }
+    ToggleSwitch* graphicPlanSwitch() const { return m_graphicPlanSwitch; }
+    ToggleSwitch* askCoversSwitch() const { return m_askCoversSwitch; }
+    ToggleSwitch* doubleTapSwitch() const { return m_doubleTapSwitch; }
+    QLineEdit* emailEdit() const { return m_emailEdit; }
+    QPushButton* leaveWithoutSavingButton() const { return m_leaveWithoutSavingButton; }
+    QPushButton* saveButton() const { return m_saveButton; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QLabel* m_label3;
-    ToggleSwitch* m_switch1;
-    ToggleSwitch* m_switch2;
-    ToggleSwitch* m_switch3;
-    ToggleSwitch* m_switch4;
-    QLineEdit* m_edit2;
-    QPushButton* m_button12;
-    QPushButton* m_button13;
+    QLabel* m_titleLabel;
+    ToggleSwitch* m_autoStartSwitch;
+    ToggleSwitch* m_graphicPlanSwitch;
+    ToggleSwitch* m_askCoversSwitch;
+    ToggleSwitch* m_doubleTapSwitch;
+    QLineEdit* m_emailEdit;
+    QPushButton* m_leaveWithoutSavingButton;
+    QPushButton* m_saveButton;
     ScaledFonts m_fonts;
 };

@@ -106,7 +106,7 @@ void MainWindow::createSubsystems()
     m_lineOperations =
         std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay, *m_navigator);
     m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
-                                                          *m_parkingView->panelenvoicuis(), *m_navigator);
+                                                          *m_parkingView->dispatchPanel(), *m_navigator);
     m_kitchenMessages =
         std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, *m_ticketView,
                                           [this] { return m_serviceStart->nextCourseSupported(); });
@@ -121,7 +121,7 @@ void MainWindow::createSubsystems()
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
     m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
-    m_guard.connect(m_tableChoiceView->Quitter(), &QPushButton::clicked, this, [this] { quit(); });
+    m_guard.connect(m_tableChoiceView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
 }
 
 QWidget* MainWindow::frontView() const

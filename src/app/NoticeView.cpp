@@ -7,20 +7,20 @@
 #include <QLabel>
 
 NoticeView::NoticeView(QWidget* parent)
-    : DesignView(QStringLiteral("Rectangle12"), QSizeF(366, 603), parent), m_labelmess(new QLabel)
+    : DesignView(QStringLiteral("Rectangle12"), QSizeF(366, 603), parent), m_noticeLabel(new QLabel)
 {
     setBackground(Palette::Background);
-    m_labelmess->setObjectName(QStringLiteral("Labelmess"));
-    m_labelmess->setAlignment(Qt::AlignCenter);
-    m_labelmess->setWordWrap(true);
-    m_labelmess->setFont(Fonts::plain(14));
-    setTextColour(m_labelmess, Palette::Notice);
-    fill(m_labelmess);
+    m_noticeLabel->setObjectName(QStringLiteral("Labelmess"));
+    m_noticeLabel->setAlignment(Qt::AlignCenter);
+    m_noticeLabel->setWordWrap(true);
+    m_noticeLabel->setFont(Fonts::plain(14));
+    setTextColour(m_noticeLabel, Palette::Notice);
+    fill(m_noticeLabel);
 }
 
 void NoticeView::showText(const QString& text)
 {
-    m_labelmess->setText(text);
+    m_noticeLabel->setText(text);
     raise();
     show();
 }

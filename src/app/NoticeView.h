@@ -12,11 +12,11 @@ class NoticeView final : public DesignView
 public:
     explicit NoticeView(QWidget* parent = nullptr);
 
-    QLabel* Labelmess() const { return m_labelmess; }
+    QLabel* noticeLabel() const { return m_noticeLabel; }
 
     // Brings the notice to the front with that text.
     void showText(const QString& text);
 
 private:
-    QLabel* m_labelmess;
+    QLabel* m_noticeLabel;
 };

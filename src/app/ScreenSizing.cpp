@@ -44,7 +44,7 @@ void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget
 {
     TicketView* ticket = &ticketView;
     PaymentView* encaissement = &paymentView;
-    QWidget* tabs = ticket->TabControl();
+    QWidget* tabs = ticket->keyboardTabs();
     const QScreen* screen = window->screen();
 
     CatalogueGeometry::ScreenInput input;
@@ -62,13 +62,13 @@ void sizeScreens(TicketView& ticketView, PaymentView& paymentView, const QWidget
     encaissement->setGeometry(layout.encaissement.toRect());
     ticket->pin(tabs,
                 QRectF(tabsBox.x(), layout.tabControlY, layout.tabControlWidth, layout.tabControlHeight).toRect());
-    ticket->pin(ticket->Memo1(), layout.memo1.toRect());
-    encaissement->pin(encaissement->Memo3(), layout.memo3.toRect());
-    encaissement->pin(encaissement->Rectangle1(), layout.rectangle1.toRect());
-    encaissement->pin(encaissement->cb(), layout.cb.toRect());
-    encaissement->pin(encaissement->ch(), layout.ch.toRect());
-    encaissement->pin(encaissement->ba(), layout.ba.toRect());
-    encaissement->pin(encaissement->es(), layout.es.toRect());
+    ticket->pin(ticket->ticketMemo(), layout.memo1.toRect());
+    encaissement->pin(encaissement->billMemo(), layout.memo3.toRect());
+    encaissement->pin(encaissement->amountBand(), layout.rectangle1.toRect());
+    encaissement->pin(encaissement->paymentMode1Key(), layout.cb.toRect());
+    encaissement->pin(encaissement->paymentMode2Key(), layout.ch.toRect());
+    encaissement->pin(encaissement->paymentMode3Key(), layout.ba.toRect());
+    encaissement->pin(encaissement->paymentMode4Key(), layout.es.toRect());
     for (const CatalogueGeometry::SideButton& side : layout.sideButtons) {
         if (RedKey* key = sideKey(ticket, side.name)) {
             ticket->pin(key, side.box.toRect());
@@ -82,12 +82,12 @@ void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, 
     const int size = CatalogueGeometry::sideCaptionFontSize(startWidth);
     TicketView* ticket = &ticketView;
     // "Demande Suite" keeps its designed size
-    for (RedKey* key : {ticket->b11(), ticket->b6(), ticket->b10(), ticket->b2(), ticket->b3(), ticket->b1(),
-                        ticket->b4(), ticket->b5(), ticket->b7(), ticket->b9(), ticket->b8()})
+    for (RedKey* key : {ticket->proformaKey(), ticket->refreshKey(), ticket->spareRefreshKey(), ticket->chooseTableKey(), ticket->sendAllAndLeaveKey(), ticket->changeWaiterKey(),
+                        ticket->sendToKitchenKey(), ticket->recallKey(), ticket->registerMessageKey(), ticket->finaliseKey(), ticket->setMenusKey()})
         setPixelSize(key->caption(), size);
     TableChoiceView* choixtable = &tableChoiceView;
-    for (RedKey* key : {choixtable->button5(), choixtable->button19(), choixtable->button20(), choixtable->button25(),
-                        choixtable->button24()})
+    for (RedKey* key : {choixtable->waiterAccountKey(), choixtable->coversKey(), choixtable->roomPlanKey(), choixtable->busyTablesKey(),
+                        choixtable->freeTablesKey()})
         setPixelSize(key->caption(), size);
 }
 

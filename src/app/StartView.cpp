@@ -167,22 +167,22 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
                Fonts::handwriting(14, false, true), Palette::Heading),
           QRectF(0, 173.1, 417.8, 50.4));
 
-    m_text1 = text(QStringLiteral("text1"), RestingStatus, Fonts::fixedBold(16), Palette::Caption);
-    m_text1->setWordWrap(false);
-    place(m_text1, QRectF(0, 227.3, 403, 33.6));
+    m_statusLabel = text(QStringLiteral("text1"), RestingStatus, Fonts::fixedBold(16), Palette::Caption);
+    m_statusLabel->setWordWrap(false);
+    place(m_statusLabel, QRectF(0, 227.3, 403, 33.6));
 
-    m_edit1 = new PromptEdit(AddressPrompt);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setAlignment(Qt::AlignCenter);
-    m_edit1->setFont(Fonts::plain(26));
-    m_edit1->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
-    place(m_edit1, QRectF(68, 269, 245, 32));
+    m_addressEdit = new PromptEdit(AddressPrompt);
+    m_addressEdit->setObjectName(QStringLiteral("Edit1"));
+    m_addressEdit->setAlignment(Qt::AlignCenter);
+    m_addressEdit->setFont(Fonts::plain(26));
+    m_addressEdit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    place(m_addressEdit, QRectF(68, 269, 245, 32));
 
-    m_button4 =
+    m_startButton =
         new RedKey(QStringLiteral("button4"), QStringLiteral("Label22"), QStringLiteral("Utilisation en local"));
-    m_button4->caption()->setFont(Fonts::plain(20, true));
-    m_button4->setEnabled(false);
-    place(m_button4, QRectF(32, 353, 341, 101));
+    m_startButton->caption()->setFont(Fonts::plain(20, true));
+    m_startButton->setEnabled(false);
+    place(m_startButton, QRectF(32, 353, 341, 101));
 
     place(text(QStringLiteral("Text4"), QStringLiteral("Tous nos logiciels disposent d'un certificat de conformité"),
                Fonts::handwriting(14, true, true), Palette::Heading),
@@ -195,10 +195,10 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
                Palette::Footer),
           QRectF(1, 597, 403, 23));
 
-    m_button1 = button(QStringLiteral("Button1"), QStringLiteral("Configuration"));
-    place(m_button1, QRectF(0, 604.5, 126.1, 46.5));
-    m_button28 = button(QStringLiteral("Button28"), QStringLiteral("Quitter"));
-    place(m_button28, QRectF(277.9, 602.6, 125.1, 44.1));
+    m_configButton = button(QStringLiteral("Button1"), QStringLiteral("Configuration"));
+    place(m_configButton, QRectF(0, 604.5, 126.1, 46.5));
+    m_quitButton = button(QStringLiteral("Button28"), QStringLiteral("Quitter"));
+    place(m_quitButton, QRectF(277.9, 602.6, 125.1, 44.1));
 
     // every scaled control keeps its text in proportion to its box; the footer strip keeps its design height
     for (QObject* child : children()) {
@@ -213,7 +213,7 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
                           Fonts::plain(11, false, true), Palette::Footer);
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     dockBottom(footer, 23);
-    footer->stackUnder(m_button1);
+    footer->stackUnder(m_configButton);
     m_fonts.addFitted(footer);
 }
 
@@ -239,43 +239,43 @@ QPushButton* button(const QString& name, const QString& caption)
 
 QString StartView::address() const
 {
-    return m_edit1->text();
+    return m_addressEdit->text();
 }
 
 void StartView::setAddress(const QString& address)
 {
-    m_edit1->setText(address);
+    m_addressEdit->setText(address);
 }
 
 void StartView::clearAddress()
 {
-    m_edit1->clear();
+    m_addressEdit->clear();
 }
 
 void StartView::lockAddress(bool locked)
 {
-    m_edit1->setReadOnly(locked);
+    m_addressEdit->setReadOnly(locked);
 }
 
 void StartView::forgetUnsetAddress()
 {
-    if (m_edit1->text() == QLatin1String("0"))
-        m_edit1->clear();
+    if (m_addressEdit->text() == QLatin1String("0"))
+        m_addressEdit->clear();
 }
 
 void StartView::showStatus(const QString& text)
 {
-    m_text1->setText(text);
+    m_statusLabel->setText(text);
 }
 
 void StartView::clearStatus()
 {
-    m_text1->clear();
+    m_statusLabel->clear();
 }
 
 void StartView::enableStart()
 {
-    m_button4->setEnabled(true);
+    m_startButton->setEnabled(true);
 }
 
 void StartView::bringToFront()

@@ -42,15 +42,15 @@ public:
 
     explicit StartView(QWidget* parent = nullptr);
 
-    QLabel* text1() const { return m_text1; }
-    QLineEdit* Edit1() const { return m_edit1; }
-    RedKey* button4() const { return m_button4; }
-    QPushButton* Button1() const { return m_button1; }
-    QPushButton* Button28() const { return m_button28; }
+    QLabel* statusLabel() const { return m_statusLabel; }
+    QLineEdit* addressEdit() const { return m_addressEdit; }
+    RedKey* startButton() const { return m_startButton; }
+    QPushButton* configButton() const { return m_configButton; }
+    QPushButton* quitButton() const { return m_quitButton; }
 
-    RedKey* startButton() const { return m_button4; }
-    QPushButton* configButton() const { return m_button1; }
-    QPushButton* quitButton() const { return m_button28; }
+    RedKey* startButton() const { return m_startButton; }
+    QPushButton* configButton() const { return m_configButton; }
+    QPushButton* quitButton() const { return m_quitButton; }
 
     QString address() const;
     void setAddress(const QString& address);
@@ -69,11 +69,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QLabel* m_text1;
-    PromptEdit* m_edit1;
-    RedKey* m_button4;
-    QPushButton* m_button1;
-    QPushButton* m_button28;
+    QLabel* m_statusLabel;
+    PromptEdit* m_addressEdit;
+    RedKey* m_startButton;
+    QPushButton* m_configButton;
+    QPushButton* m_quitButton;
     ScaledFonts m_fonts;
 };
 

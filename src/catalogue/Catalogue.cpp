@@ -37,9 +37,9 @@ void Catalogue::setPaymentCaptions(const std::optional<CatalogueParse::PaymentCa
         m_payment = captions;
 }
 
-QStringList Catalogue::cuis(int n) const
+QStringList Catalogue::kitchenOptionList(int n) const
 {
-    return numbered(m_kitchen.cuis, n);
+    return numbered(m_kitchen.kitchenOptionLists, n);
 }
 
 QStringList Catalogue::ctform(int n) const

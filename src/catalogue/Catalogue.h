@@ -29,7 +29,7 @@ public:
     const CatalogueParse::PrintingOptions& printingOptions() const { return m_printing; }
 
     void setKitchenLists(const CatalogueParse::KitchenLists& lists) { m_kitchen = lists; }
-    QStringList cuis(int n) const; // `cuis1`..`cuis9`
+    QStringList kitchenOptionList(int n) const; // `cuis1`..`cuis9`
     QStringList rappel() const { return m_kitchen.rappel; }
 
     void setCtform(const CatalogueParse::SetMenuContents& contents) { m_ctform = contents; }

@@ -124,7 +124,7 @@ std::vector<Product> parseKeyboard(const QString& firstHalf, const QString& seco
         Product product;
         product.texte = fields.at(i).toString();
         product.textecuis = y < labels.size() ? labels.at(y).toString() : product.texte;
-        product.cuis = decimalField(fields.at(i + 1));
+        product.kitchenOptionFlag = decimalField(fields.at(i + 1));
         product.menucuis = decimalField(fields.at(i + 2));
         product.couleur = fields.at(i + 3).toString();
         product.art = decimalField(fields.at(i + 4));
@@ -149,7 +149,7 @@ KitchenLists parseKitchenLists(const QString& reply)
         if (g == RecallGroup)
             result.rappel = entries;
         else
-            result.cuis[static_cast<size_t>(n++)] = entries;
+            result.kitchenOptionLists[static_cast<size_t>(n++)] = entries;
     }
     return result;
 }

@@ -62,7 +62,7 @@ PrintingOptions parsePrintingOptions(const QString& reply);
 // "nacuistot": groups on "#", 0..4 and 6..9 the option lists `cuis1`..`cuis9`, 5 the recall list.
 struct KitchenLists
 {
-    std::array<QStringList, KitchenListCount> cuis; // `cuis1`..`cuis9` at 0..8
+    std::array<QStringList, KitchenListCount> kitchenOptionLists; // `cuis1`..`cuis9` at 0..8
     QStringList rappel;
 };
 KitchenLists parseKitchenLists(const QString& reply);

@@ -64,10 +64,10 @@ QString ProductTable::textecuis(int k) const
     return p ? p->textecuis : QString();
 }
 
-int ProductTable::cuis(int k) const
+int ProductTable::kitchenOptionFlag(int k) const
 {
     const Product* p = product(k);
-    return p ? p->cuis : 0;
+    return p ? p->kitchenOptionFlag : 0;
 }
 
 int ProductTable::menucuis(int k) const

@@ -10,7 +10,7 @@ struct Product
 {
     QString texte;     // name, the key's caption
     QString textecuis; // kitchen label
-    int cuis = 0;      // non-zero: ask for kitchen options first
+    int kitchenOptionFlag = 0;      // non-zero: ask for kitchen options first
     int menucuis = 0;  // which kitchen option list
     QString couleur;   // key colour as text
     int art = 0;       // article number sent to the register
@@ -49,7 +49,7 @@ public:
     int art(int k) const;
     QString texte(int k) const;
     QString textecuis(int k) const;
-    int cuis(int k) const;
+    int kitchenOptionFlag(int k) const;
     int menucuis(int k) const;
     QString couleur(int k) const;
     int numclav(int k) const;

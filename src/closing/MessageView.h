@@ -14,10 +14,10 @@ class MessageView final : public DesignView
 public:
     explicit MessageView(QWidget* parent = nullptr);
 
-    QPushButton* CornerButton4() const { return m_cornerButton4; }
-    QLineEdit* Edit4() const { return m_edit4; }
-    RedKey* cornerbutton2() const { return m_cornerbutton2; }
-    RedKey* cornerbutton3() const { return m_cornerbutton3; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QLineEdit* messageEdit() const { return m_messageEdit; }
+    RedKey* toRegisterScreenKey() const { return m_toRegisterScreenKey; }
+    RedKey* toKitchenPrintersKey() const { return m_toKitchenPrintersKey; }
 
     // Lays the box and the keys out for the window's size, empties the box and shows the view with the box focused.
     void open();
@@ -25,8 +25,8 @@ public:
     void clearText();
 
 private:
-    QPushButton* m_cornerButton4;
-    QLineEdit* m_edit4;
-    RedKey* m_cornerbutton2;
-    RedKey* m_cornerbutton3;
+    QPushButton* m_cancelButton;
+    QLineEdit* m_messageEdit;
+    RedKey* m_toRegisterScreenKey;
+    RedKey* m_toKitchenPrintersKey;
 };

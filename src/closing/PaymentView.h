@@ -14,24 +14,24 @@ class PaymentView final : public DesignView
 public:
     explicit PaymentView(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo3() const { return m_memo3; }
+    QPlainTextEdit* billMemo() const { return m_billMemo; }
     void setMemoFontSize(int pixelSize);
-    DesignView* Rectangle1() const { return m_rectangle1; }
-    QLabel* Label2() const { return m_label2; }
-    RedKey* cb() const { return m_cb; }
-    RedKey* ba() const { return m_ba; }
-    RedKey* ch() const { return m_ch; }
-    RedKey* es() const { return m_es; }
+    DesignView* amountBand() const { return m_amountBand; }
+    QLabel* amountLabel() const { return m_amountLabel; }
+    RedKey* paymentMode1Key() const { return m_paymentMode1Key; }
+    RedKey* paymentMode3Key() const { return m_paymentMode3Key; }
+    RedKey* paymentMode2Key() const { return m_paymentMode2Key; }
+    RedKey* paymentMode4Key() const { return m_paymentMode4Key; }
 
     // The finalised ticket as the ticket screen showed it, and the amount to pay (empty: the band stays blank).
     void showBill(const QString& ticket, const QString& amountDue);
 
 private:
-    QPlainTextEdit* m_memo3;
-    DesignView* m_rectangle1;
-    QLabel* m_label2;
-    RedKey* m_cb;
-    RedKey* m_ba;
-    RedKey* m_ch;
-    RedKey* m_es;
+    QPlainTextEdit* m_billMemo;
+    DesignView* m_amountBand;
+    QLabel* m_amountLabel;
+    RedKey* m_paymentMode1Key;
+    RedKey* m_paymentMode3Key;
+    RedKey* m_paymentMode2Key;
+    RedKey* m_paymentMode4Key;
 };

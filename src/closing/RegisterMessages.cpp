@@ -14,10 +14,10 @@ RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, Handler
                                    MessageView& messageView, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView), m_screens(screens)
 {
-    guard.connect(m_ticketView.b7(), &RedKey::clicked, this, [this] { open(); });
-    guard.connect(m_messageView.cornerbutton2(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
-    guard.connect(m_messageView.cornerbutton3(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
-    guard.connect(m_messageView.CornerButton4(), &QPushButton::clicked, this, [this] { cancel(); });
+    guard.connect(m_ticketView.registerMessageKey(), &RedKey::clicked, this, [this] { open(); });
+    guard.connect(m_messageView.toRegisterScreenKey(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
+    guard.connect(m_messageView.toKitchenPrintersKey(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
+    guard.connect(m_messageView.cancelButton(), &QPushButton::clicked, this, [this] { cancel(); });
 }
 
 void RegisterMessages::open()

@@ -19,10 +19,10 @@ namespace {
 
 // the payment keys of modes 1 to 4
 const std::array<RedKey* (PaymentView::*)() const, Session::PaymentModes> PaymentKeys{{
-    &PaymentView::cb,
-    &PaymentView::ch,
-    &PaymentView::ba,
-    &PaymentView::es,
+    &PaymentView::paymentMode1Key,
+    &PaymentView::paymentMode2Key,
+    &PaymentView::paymentMode3Key,
+    &PaymentView::paymentMode4Key,
 }};
 
 } // namespace
@@ -32,8 +32,8 @@ TicketClosing::TicketClosing(RegisterLink& link, Session& session, HandlerGuard&
     : m_link(link), m_session(session), m_notice(notice), m_ticketView(ticketView), m_paymentView(paymentView),
       m_screens(screens)
 {
-    guard.connect(m_ticketView.b9(), &RedKey::clicked, this, [this] { finaliseTicket(); });
-    guard.connect(m_ticketView.b11(), &RedKey::clicked, this, [this] { askProforma(); });
+    guard.connect(m_ticketView.finaliseKey(), &RedKey::clicked, this, [this] { finaliseTicket(); });
+    guard.connect(m_ticketView.proformaKey(), &RedKey::clicked, this, [this] { askProforma(); });
     for (int mode = 1; mode <= Session::PaymentModes; ++mode)
         guard.connect((m_paymentView.*PaymentKeys.at(size_t(mode - 1)))(), &RedKey::clicked, this,
                       [this, mode] { payBy(mode); });
@@ -60,13 +60,13 @@ void TicketClosing::finaliseTicket()
     if (total.alreadyFinalised()) {
         m_screens.paintNow();
         m_screens.repaintTicket();
-        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Impossible\rCette table  est déjà finalisée"),
+        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("Impossible\rCette table  est déjà finalisée"),
                           NoticeRounds);
         m_screens.bringTicketForward();
         m_screens.repaintTicket();
         return;
     }
-    m_paymentView.showBill(m_ticketView.Memo1()->toPlainText(), total.amountDue());
+    m_paymentView.showBill(m_ticketView.ticketMemo()->toPlainText(), total.amountDue());
     m_screens.showPayment();
 }
 
@@ -87,5 +87,5 @@ void TicketClosing::askProforma()
     if (!done.sent)
         return;
     if (ClosingReplies(done.reply).noTicket())
-        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Impossible\rAucun ticket en cours"), NoticeRounds);
+        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("Impossible\rAucun ticket en cours"), NoticeRounds);
 }

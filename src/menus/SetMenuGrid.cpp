@@ -32,7 +32,7 @@ void SetMenuGrid::make()
     if (m_made)
         return;
     m_made = true;
-    QWidget* box = m_view.HorzScrollBox1()->widget();
+    QWidget* box = m_view.gridScrollBox()->widget();
     const QString name = QStringLiteral("bbbutton");
     const CatalogueKey::TapHandler onTap = [this](int z) { Q_EMIT cellTapped(z); };
     QRect extent;

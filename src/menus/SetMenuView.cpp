@@ -27,116 +27,116 @@ RoundedButton* returnButton()
 
 SetMenuView::SetMenuView(QWidget* parent)
     : DesignView(QStringLiteral("formule"), DesignSize, parent),
-      m_panel10(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
-      m_cornerButton1(returnButton()), m_panel11(new ColourShape(QStringLiteral("Panel11"), Palette::Background)),
-      m_horzScrollBox1(new QScrollArea),
-      m_panel12(ListPanel::createHidden({QStringLiteral("Panel12"), DesignSize, QStringLiteral("Button29"),
+      m_topStrip(new DesignView(QStringLiteral("Panel10"), QSizeF(DesignSize.width(), Panel10Height))),
+      m_leaveButton(returnButton()), m_gridBackground(new ColourShape(QStringLiteral("Panel11"), Palette::Background)),
+      m_gridScrollBox(new QScrollArea),
+      m_dishPanel(ListPanel::createHidden({QStringLiteral("Panel12"), DesignSize, QStringLiteral("Button29"),
                                          QStringLiteral("Annuler"), 33, QStringLiteral("choixform")})),
-      m_panel16(ListPanel::createHidden({QStringLiteral("Panel16"), DesignSize, QStringLiteral("Button32"),
+      m_optionsPanel(ListPanel::createHidden({QStringLiteral("Panel16"), DesignSize, QStringLiteral("Button32"),
                                          QStringLiteral("Valider"), 44.1, QStringLiteral("ListView1")}))
 {
     setBackground(Palette::Background);
-    m_panel11->setParent(this);
+    m_gridBackground->setParent(this);
 
-    m_panel10->setBackground(Palette::Background);
-    m_panel10->place(m_cornerButton1, QRectF(191.1, 6, 172, 31));
-    dockTop(m_panel10, Panel10Height);
+    m_topStrip->setBackground(Palette::Background);
+    m_topStrip->place(m_leaveButton, QRectF(191.1, 6, 172, 31));
+    dockTop(m_topStrip, Panel10Height);
 
-    m_horzScrollBox1->setObjectName(QStringLiteral("HorzScrollBox1"));
-    m_horzScrollBox1->setFrameShape(QFrame::NoFrame);
-    m_horzScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridScrollBox->setObjectName(QStringLiteral("HorzScrollBox1"));
+    m_gridScrollBox->setFrameShape(QFrame::NoFrame);
+    m_gridScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // the grid's widget spans the box; the cells laid on it set its minimum width to scroll
-    m_horzScrollBox1->setWidgetResizable(true);
+    m_gridScrollBox->setWidgetResizable(true);
     auto* grid = new QWidget;
     grid->setObjectName(QStringLiteral("HorzScrollBox1Grid"));
-    m_horzScrollBox1->setWidget(grid);
+    m_gridScrollBox->setWidget(grid);
     // the grid lies on Panel11's background
     grid->setAutoFillBackground(false);
-    m_horzScrollBox1->viewport()->setAutoFillBackground(false);
-    enableTouchPanning(m_horzScrollBox1);
-    place(m_horzScrollBox1, QRectF(0, 51.1, 366, 551.9));
+    m_gridScrollBox->viewport()->setAutoFillBackground(false);
+    enableTouchPanning(m_gridScrollBox);
+    place(m_gridScrollBox, QRectF(0, 51.1, 366, 551.9));
 
-    fill(m_panel12);
-    fill(m_panel16);
+    fill(m_dishPanel);
+    fill(m_optionsPanel);
     m_grid = new SetMenuGrid(*this);
 }
 
-QPushButton* SetMenuView::Button29() const
+QPushButton* SetMenuView::dishCancelButton() const
 {
-    return m_panel12->button();
+    return m_dishPanel->button();
 }
 
-CheckList* SetMenuView::choixform() const
+CheckList* SetMenuView::dishList() const
 {
-    return m_panel12->list();
+    return m_dishPanel->list();
 }
 
-QPushButton* SetMenuView::Button32() const
+QPushButton* SetMenuView::optionsValidateButton() const
 {
-    return m_panel16->button();
+    return m_optionsPanel->button();
 }
 
-CheckList* SetMenuView::ListView1() const
+CheckList* SetMenuView::optionsList() const
 {
-    return m_panel16->list();
+    return m_optionsPanel->list();
 }
 
 void SetMenuView::openDishList(const QStringList& dishes)
 {
-    choixform()->setEntries(dishes);
-    m_panel12->raise();
-    m_panel12->show();
-    choixform()->raise();
-    choixform()->show();
+    dishList()->setEntries(dishes);
+    m_dishPanel->raise();
+    m_dishPanel->show();
+    dishList()->raise();
+    dishList()->show();
 }
 
 void SetMenuView::tickDish(int entry)
 {
-    if (QListWidgetItem* item = choixform()->item(entry))
+    if (QListWidgetItem* item = dishList()->item(entry))
         item->setCheckState(Qt::Checked);
-    choixform()->repaint();
+    dishList()->repaint();
     closeDishList();
 }
 
 void SetMenuView::closeDishList()
 {
-    m_panel12->hide();
-    choixform()->hide();
+    m_dishPanel->hide();
+    dishList()->hide();
 }
 
 void SetMenuView::openOptions(const QStringList& options)
 {
-    ListView1()->setEntries(options);
-    ListView1()->raise();
-    ListView1()->show();
-    m_panel16->raise();
-    m_panel16->show();
+    optionsList()->setEntries(options);
+    optionsList()->raise();
+    optionsList()->show();
+    m_optionsPanel->raise();
+    m_optionsPanel->show();
 }
 
 bool SetMenuView::optionsOpen() const
 {
-    return !m_panel16->isHidden();
+    return !m_optionsPanel->isHidden();
 }
 
 QList<bool> SetMenuView::tickedOptions() const
 {
-    return ListView1()->ticks();
+    return optionsList()->ticks();
 }
 
 void SetMenuView::clearOptionTicks()
 {
-    ListView1()->clearTicks();
+    optionsList()->clearTicks();
 }
 
 void SetMenuView::closeOptions()
 {
-    m_panel16->hide();
+    m_optionsPanel->hide();
 }
 
 void SetMenuView::resizeEvent(QResizeEvent* event)
 {
     DesignView::resizeEvent(event);
     // the grid's background takes what the top strip leaves
-    const int top = m_panel10->geometry().bottom() + 1;
-    m_panel11->setGeometry(0, top, width(), qMax(0, height() - top));
+    const int top = m_topStrip->geometry().bottom() + 1;
+    m_gridBackground->setGeometry(0, top, width(), qMax(0, height() - top));
 }

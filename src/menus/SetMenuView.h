@@ -16,18 +16,18 @@ class SetMenuView final : public DesignView
 public:
     explicit SetMenuView(QWidget* parent = nullptr);
 
-    DesignView* Panel10() const { return m_panel10; }
-    QPushButton* CornerButton1() const { return m_cornerButton1; }
-    QWidget* Panel11() const { return m_panel11; }
+    DesignView* topStrip() const { return m_topStrip; }
+    QPushButton* leaveButton() const { return m_leaveButton; }
+    QWidget* gridBackground() const { return m_gridBackground; }
     // the set-menu grid goes on the scroll box's widget
-    QScrollArea* HorzScrollBox1() const { return m_horzScrollBox1; }
+    QScrollArea* gridScrollBox() const { return m_gridScrollBox; }
     SetMenuGrid& grid() const { return *m_grid; }
-    ListPanel* Panel12() const { return m_panel12; }
-    QPushButton* Button29() const;
-    CheckList* choixform() const;
-    ListPanel* Panel16() const { return m_panel16; }
-    QPushButton* Button32() const;
-    CheckList* ListView1() const;
+    ListPanel* dishPanel() const { return m_dishPanel; }
+    QPushButton* dishCancelButton() const;
+    CheckList* dishList() const;
+    ListPanel* optionsPanel() const { return m_optionsPanel; }
+    QPushButton* optionsValidateButton() const;
+    CheckList* optionsList() const;
 
     // The dishes of a course, over the grid, none ticked.
     void openDishList(const QStringList& dishes);
@@ -46,11 +46,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    DesignView* m_panel10;
-    QPushButton* m_cornerButton1;
-    QWidget* m_panel11;
-    QScrollArea* m_horzScrollBox1;
-    ListPanel* m_panel12;
-    ListPanel* m_panel16;
+    DesignView* m_topStrip;
+    QPushButton* m_leaveButton;
+    QWidget* m_gridBackground;
+    QScrollArea* m_gridScrollBox;
+    ListPanel* m_dishPanel;
+    ListPanel* m_optionsPanel;
     SetMenuGrid* m_grid;
 };

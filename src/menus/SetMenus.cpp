@@ -31,15 +31,15 @@ SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalo
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
       m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
 {
-    m_guard.connect(m_ticketView.b8(), &RedKey::clicked, this, [this] { open(); });
+    m_guard.connect(m_ticketView.setMenusKey(), &RedKey::clicked, this, [this] { open(); });
     connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
-    m_guard.connect(m_view.Button29(), &QPushButton::clicked, this, [this] { m_view.closeDishList(); });
-    connect(m_view.choixform(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int entry = m_view.choixform()->row(item);
+    m_guard.connect(m_view.dishCancelButton(), &QPushButton::clicked, this, [this] { m_view.closeDishList(); });
+    connect(m_view.dishList(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int entry = m_view.dishList()->row(item);
         m_guard.run([&] { chooseDish(entry); });
     });
-    m_guard.connect(m_view.Button32(), &QPushButton::clicked, this, [this] { validateOptions(); });
-    m_guard.connect(m_view.CornerButton1(), &QPushButton::clicked, this, [this] { leave(); });
+    m_guard.connect(m_view.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateOptions(); });
+    m_guard.connect(m_view.leaveButton(), &QPushButton::clicked, this, [this] { leave(); });
 }
 
 void SetMenus::open()
@@ -58,7 +58,7 @@ void SetMenus::fetch()
     switch (menus.kind) {
     case SetMenuReplies::SetMenuList::Kind::NoneRunning:
         m_ticketView.showKeyboard(SetMenuKeyboard);
-        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("Aucune Formule\rActuellement en cours"),
+        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
                           NoneNoticeRounds);
         m_screens.bringTicketForward();
         return;
@@ -126,7 +126,7 @@ void SetMenus::chooseDish(int entry)
         // the supplements come once the options are validated
         if (supplements)
             m_parking.placeSupplementsOver(m_view);
-        m_view.openOptions(m_catalogue.cuis(reply.kitchenList));
+        m_view.openOptions(m_catalogue.kitchenOptionList(reply.kitchenList));
         return;
     }
 }

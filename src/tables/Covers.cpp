@@ -16,13 +16,13 @@
 Covers::Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
                TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_tableChoiceView(tableChoiceView), m_ticketDisplay(ticketDisplay),
-      m_screens(screens), m_panel(*tableChoiceView.Panelcouv())
+      m_screens(screens), m_panel(*tableChoiceView.coversPanel())
 {
-    guard.connect(m_tableChoiceView.button19(), &RedKey::clicked, this, [this] { open(); });
+    guard.connect(m_tableChoiceView.coversKey(), &RedKey::clicked, this, [this] { open(); });
     // the chosen count shows on "Valider" at once, whatever runs
-    connect(m_panel.ListBox1(), &QListWidget::itemSelectionChanged, this, [this] { m_panel.showChosenCovers(); });
-    guard.connect(m_panel.Button15(), &QPushButton::clicked, this, [this] { validateCovers(); });
-    guard.connect(m_panel.Button31(), &QPushButton::clicked, this, [this] { close(); });
+    connect(m_panel.coversList(), &QListWidget::itemSelectionChanged, this, [this] { m_panel.showChosenCovers(); });
+    guard.connect(m_panel.validateButton(), &QPushButton::clicked, this, [this] { validateCovers(); });
+    guard.connect(m_panel.leaveButton(), &QPushButton::clicked, this, [this] { close(); });
 }
 
 void Covers::askForNewTable()

@@ -21,55 +21,55 @@ QLabel* prompt(const QString& name, const QFont& font)
 
 CoversPanel::CoversPanel(QWidget* parent)
     : DesignView(QStringLiteral("Panelcouv"), QSizeF(298, 423), parent),
-      m_label10(prompt(QStringLiteral("Label10"), Fonts::plain(14, true))),
-      m_label11(prompt(QStringLiteral("Label11"), Fonts::plain(14))), m_listBox1(new QListWidget),
-      m_button15(namedButton(QStringLiteral("Button15"), QStringLiteral("Valider"), Fonts::plain(11))),
-      m_button31(namedButton(QStringLiteral("Button31"), QStringLiteral("Sortir"), Fonts::plain(11)))
+      m_titleLabel(prompt(QStringLiteral("Label10"), Fonts::plain(14, true))),
+      m_currentCoversLabel(prompt(QStringLiteral("Label11"), Fonts::plain(14))), m_coversList(new QListWidget),
+      m_validateButton(namedButton(QStringLiteral("Button15"), QStringLiteral("Valider"), Fonts::plain(11))),
+      m_leaveButton(namedButton(QStringLiteral("Button31"), QStringLiteral("Sortir"), Fonts::plain(11)))
 {
     setBackground(Palette::Background);
-    place(m_label10, QRectF(0, 0, 298, 30.3));
-    place(m_label11, QRectF(0, 24.7, 298, 25.3));
+    place(m_titleLabel, QRectF(0, 0, 298, 30.3));
+    place(m_currentCoversLabel, QRectF(0, 24.7, 298, 25.3));
 
-    m_listBox1->setObjectName(QStringLiteral("ListBox1"));
-    m_listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    enableTouchPanning(m_listBox1);
-    fitRowsToFinger(m_listBox1);
+    m_coversList->setObjectName(QStringLiteral("ListBox1"));
+    m_coversList->setSelectionMode(QAbstractItemView::SingleSelection);
+    enableTouchPanning(m_coversList);
+    fitRowsToFinger(m_coversList);
     // an entry's row is the number of covers it stands for
     for (int covers = 0; covers <= Limits::MaxCovers; ++covers)
-        m_listBox1->addItem(QString::number(covers));
-    m_listBox1->setFont(Fonts::plain(18));
-    place(m_listBox1, QRectF(9.4, 46.2, 162.3, 279));
-    place(m_button15, QRectF(194.9, 108.8, 98.3, 29));
-    place(m_button31, QRectF(188.4, 277, 98.3, 29.3));
+        m_coversList->addItem(QString::number(covers));
+    m_coversList->setFont(Fonts::plain(18));
+    place(m_coversList, QRectF(9.4, 46.2, 162.3, 279));
+    place(m_validateButton, QRectF(194.9, 108.8, 98.3, 29));
+    place(m_leaveButton, QRectF(188.4, 277, 98.3, 29.3));
 }
 
 void CoversPanel::showPrompt(const QString& text)
 {
-    m_label11->setText(text);
+    m_currentCoversLabel->setText(text);
 }
 
 void CoversPanel::showCurrentCovers(const QString& count)
 {
-    m_label11->setText(QStringLiteral("Actuellement, ") + count + QStringLiteral(" couvert(s)"));
+    m_currentCoversLabel->setText(QStringLiteral("Actuellement, ") + count + QStringLiteral(" couvert(s)"));
 }
 
 void CoversPanel::selectCovers(int count)
 {
     if (count < 0)
-        m_listBox1->clearSelection();
-    m_listBox1->setCurrentRow(count);
+        m_coversList->clearSelection();
+    m_coversList->setCurrentRow(count);
 }
 
 int CoversPanel::chosenCovers() const
 {
-    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
-    return selected.isEmpty() ? -1 : m_listBox1->row(selected.first());
+    const QList<QListWidgetItem*> selected = m_coversList->selectedItems();
+    return selected.isEmpty() ? -1 : m_coversList->row(selected.first());
 }
 
 void CoversPanel::showChosenCovers()
 {
-    const QList<QListWidgetItem*> selected = m_listBox1->selectedItems();
-    m_button15->setText(selected.isEmpty()
+    const QList<QListWidgetItem*> selected = m_coversList->selectedItems();
+    m_validateButton->setText(selected.isEmpty()
                             ? QStringLiteral("Valider")
                             : QStringLiteral("Valider ") + selected.first()->text() + QStringLiteral(" couvert(s)"));
 }

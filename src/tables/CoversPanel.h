@@ -14,11 +14,11 @@ class CoversPanel final : public DesignView
 public:
     explicit CoversPanel(QWidget* parent = nullptr);
 
-    QLabel* Label10() const { return m_label10; }
-    QLabel* Label11() const { return m_label11; }
-    QListWidget* ListBox1() const { return m_listBox1; }
-    QPushButton* Button15() const { return m_button15; }
-    QPushButton* Button31() const { return m_button31; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    QLabel* currentCoversLabel() const { return m_currentCoversLabel; }
+    QListWidget* coversList() const { return m_coversList; }
+    QPushButton* validateButton() const { return m_validateButton; }
+    QPushButton* leaveButton() const { return m_leaveButton; }
 
     void showPrompt(const QString& text);
     // "Actuellement, N couvert(s)"
@@ -31,9 +31,9 @@ public:
     void showChosenCovers();
 
 private:
-    QLabel* m_label10;
-    QLabel* m_label11;
-    QListWidget* m_listBox1;
-    QPushButton* m_button15;
-    QPushButton* m_button31;
+    QLabel* m_titleLabel;
+    QLabel* m_currentCoversLabel;
+    QListWidget* m_coversList;
+    QPushButton* m_validateButton;
+    QPushButton* m_leaveButton;
 };

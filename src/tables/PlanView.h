@@ -13,19 +13,19 @@ class PlanView final : public DesignView
 public:
     explicit PlanView(QWidget* parent = nullptr);
 
-    QWidget* Panel15() const { return m_panel15; }
-    QTabWidget* TabControl1() const { return m_tabControl1; }
+    QWidget* planPanel() const { return m_planPanel; }
+    QTabWidget* roomTabs() const { return m_roomTabs; }
     // the rooms, on which the catalogue places the table keys
-    QWidget* TabItem9() const { return m_tabItem9; }
-    QWidget* TabItem10() const { return m_tabItem10; }
-    QWidget* TabItem11() const { return m_tabItem11; }
-    QPushButton* Button16() const { return m_button16; }
+    QWidget* room1Page() const { return m_room1Page; }
+    QWidget* room2Page() const { return m_room2Page; }
+    QWidget* room3Page() const { return m_room3Page; }
+    QPushButton* closeButton() const { return m_closeButton; }
 
 private:
-    QWidget* m_panel15;
-    QTabWidget* m_tabControl1;
-    QWidget* m_tabItem9;
-    QWidget* m_tabItem10;
-    QWidget* m_tabItem11;
-    QPushButton* m_button16;
+    QWidget* m_planPanel;
+    QTabWidget* m_roomTabs;
+    QWidget* m_room1Page;
+    QWidget* m_room2Page;
+    QWidget* m_room3Page;
+    QPushButton* m_closeButton;
 };

@@ -37,9 +37,9 @@ RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables
                    PlanView& planView, TicketView& ticketView, Navigation& screens)
     : m_link(link), m_tables(tables), m_planView(planView), m_ticketView(ticketView), m_screens(screens)
 {
-    guard.connect(tableChoiceView.button20(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
-    guard.connect(m_ticketView.b2(), &RedKey::clicked, this, [this] { openFromTicket(); });
-    guard.connect(m_planView.Button16(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
+    guard.connect(tableChoiceView.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    guard.connect(m_ticketView.chooseTableKey(), &RedKey::clicked, this, [this] { openFromTicket(); });
+    guard.connect(m_planView.closeButton(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
 }
 
 void RoomPlan::openFromTableChoice()

@@ -27,7 +27,7 @@ void TableButtons::plan(const CatalogueParse::TablePlan& plan, int largeurinit, 
 {
     clear();
     m_made = false;
-    const double tabHeight = m_view.TabControl1()->tabBar()->sizeHint().height();
+    const double tabHeight = m_view.roomTabs()->tabBar()->sizeHint().height();
     m_planned.reserve(Limits::Tables);
     for (int z = 0; z < Limits::Tables; ++z)
         m_planned.push_back(CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight));
@@ -45,7 +45,7 @@ void TableButtons::make()
         m_unplaced->setObjectName(QStringLiteral("unplacedTables"));
         m_unplaced->hide();
     }
-    const std::array<QWidget*, 3> tabs{m_view.TabItem9(), m_view.TabItem10(), m_view.TabItem11()};
+    const std::array<QWidget*, 3> tabs{m_view.room1Page(), m_view.room2Page(), m_view.room3Page()};
     const QString name = QStringLiteral("btable");
     const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
     m_tables.reserve(m_planned.size());

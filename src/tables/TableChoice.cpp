@@ -26,12 +26,12 @@ TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsSto
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_covers(covers), m_ticketDisplay(ticketDisplay),
       m_screens(screens)
 {
-    guard.connect(m_tableChoiceView.button5(), &RedKey::clicked, this, [this] { workWithoutTable(); });
-    guard.connect(m_tableChoiceView.button24(), &RedKey::clicked, this, [this] { listFreeTables(); });
-    guard.connect(m_tableChoiceView.button25(), &RedKey::clicked, this, [this] { listBusyTables(); });
-    guard.connect(m_tableChoiceView.Panel9()->Button30(), &QPushButton::clicked, this,
+    guard.connect(m_tableChoiceView.waiterAccountKey(), &RedKey::clicked, this, [this] { workWithoutTable(); });
+    guard.connect(m_tableChoiceView.freeTablesKey(), &RedKey::clicked, this, [this] { listFreeTables(); });
+    guard.connect(m_tableChoiceView.busyTablesKey(), &RedKey::clicked, this, [this] { listBusyTables(); });
+    guard.connect(m_tableChoiceView.tableListPanel()->cancelButton(), &QPushButton::clicked, this,
                   [this] { m_tableChoiceView.closeTableList(); });
-    guard.connect(m_tableChoiceView.Panel9()->Button26(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
+    guard.connect(m_tableChoiceView.tableListPanel()->validateButton(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
 }
 
 void TableChoice::workWithoutTable()

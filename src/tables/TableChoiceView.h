@@ -16,18 +16,18 @@ class TableChoiceView final : public DesignView
 public:
     explicit TableChoiceView(QWidget* parent = nullptr);
 
-    QLabel* Label12() const { return m_label12; }
-    RedKey* button5() const { return m_button5; }
-    RedKey* button19() const { return m_button19; }
-    RedKey* button20() const { return m_button20; }
-    RedKey* button25() const { return m_button25; }
-    RedKey* button24() const { return m_button24; }
-    QPushButton* Quitter() const { return m_quitter; }
-    QLabel* Label20() const { return m_label20; }
-    QPushButton* Button17() const { return m_button17; }
+    QLabel* headerLabel() const { return m_headerLabel; }
+    RedKey* waiterAccountKey() const { return m_waiterAccountKey; }
+    RedKey* coversKey() const { return m_coversKey; }
+    RedKey* roomPlanKey() const { return m_roomPlanKey; }
+    RedKey* busyTablesKey() const { return m_busyTablesKey; }
+    RedKey* freeTablesKey() const { return m_freeTablesKey; }
+    QPushButton* quitButton() const { return m_quitButton; }
+    QLabel* footerLabel() const { return m_footerLabel; }
+    QPushButton* logoutButton() const { return m_logoutButton; }
 
-    TableListPanel* Panel9() const { return m_panel9; }
-    CoversPanel* Panelcouv() const { return m_panelcouv; }
+    TableListPanel* tableListPanel() const { return m_tableListPanel; }
+    CoversPanel* coversPanel() const { return m_coversPanel; }
 
     // The waiter just logged in: his name over "Aucune Table" and on the logout button.
     void showWaiter(const QString& name);
@@ -44,16 +44,16 @@ public:
     void closeCoversPanel();
 
 private:
-    QLabel* m_label12;
-    RedKey* m_button5;
-    RedKey* m_button19;
-    RedKey* m_button20;
-    RedKey* m_button25;
-    RedKey* m_button24;
-    QPushButton* m_quitter;
-    QLabel* m_label20;
-    QPushButton* m_button17;
+    QLabel* m_headerLabel;
+    RedKey* m_waiterAccountKey;
+    RedKey* m_coversKey;
+    RedKey* m_roomPlanKey;
+    RedKey* m_busyTablesKey;
+    RedKey* m_freeTablesKey;
+    QPushButton* m_quitButton;
+    QLabel* m_footerLabel;
+    QPushButton* m_logoutButton;
 
-    TableListPanel* m_panel9;
-    CoversPanel* m_panelcouv;
+    TableListPanel* m_tableListPanel;
+    CoversPanel* m_coversPanel;
 };

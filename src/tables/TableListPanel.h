@@ -13,10 +13,10 @@ class TableListPanel final : public DesignView
 public:
     explicit TableListPanel(QWidget* parent = nullptr);
 
-    DesignView* Panel13() const { return m_panel13; }
-    QPushButton* Button30() const { return m_button30; }
-    QPushButton* Button26() const { return m_button26; }
-    QListWidget* ListViewtable() const { return m_listViewtable; }
+    DesignView* buttonStrip() const { return m_buttonStrip; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QPushButton* validateButton() const { return m_validateButton; }
+    QListWidget* tableList() const { return m_tableList; }
 
     // The list with those items, none selected; no item leaves the panel closed.
     void showTables(const QStringList& items);
@@ -24,8 +24,8 @@ public:
     QString selectedTable() const;
 
 private:
-    DesignView* m_panel13;
-    QPushButton* m_button30;
-    QPushButton* m_button26;
-    QListWidget* m_listViewtable;
+    DesignView* m_buttonStrip;
+    QPushButton* m_cancelButton;
+    QPushButton* m_validateButton;
+    QListWidget* m_tableList;
 };

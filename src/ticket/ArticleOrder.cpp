@@ -53,10 +53,10 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
             guard.run([&] { addArticle(k); });
     });
     for (int course = 1; course <= Limits::Courses; ++course) {
-        guard.connect(m_parkingView.choixrang()->btnr(course), &RedKey::clicked, this,
+        guard.connect(m_parkingView.coursePanel()->courseKey(course), &RedKey::clicked, this,
                       [this, course] { chooseCourse(course); });
     }
-    guard.connect(m_ticketView.Button21(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+    guard.connect(m_ticketView.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
 }
 
 void ArticleOrder::queueTap(HandlerGuard& guard, int k)
@@ -92,7 +92,7 @@ void ArticleOrder::addArticle(int k)
         return;
     }
     m_session.setCourse(courses.course);
-    if (m_products.cuis(k) != 0) {
+    if (m_products.kitchenOptionFlag(k) != 0) {
         m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         touched.release();
         m_screens.paintNow();
@@ -121,7 +121,7 @@ void ArticleOrder::chooseCourse(int course)
 void ArticleOrder::addWithCourse()
 {
     const int k = m_article;
-    if (m_products.cuis(k) != 0) {
+    if (m_products.kitchenOptionFlag(k) != 0) {
         m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         return;
     }
@@ -156,7 +156,7 @@ void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
     // one refresh, as the course path makes anyway; a ticket emptied by silence would invite the same tap again
     m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::KeepTicket, shown);
     if (m_link.lastExchangeUnanswered())
-        m_notice.showOver(m_ticketView.Memo1(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
+        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
                           UnansweredNoticeRounds);
 }
 

@@ -11,17 +11,17 @@
 
 CoursePanel::CoursePanel(QWidget* parent)
     : DesignView(QStringLiteral("choixrang"), QSizeF(320, 510), parent),
-      m_label14(new QLabel(QStringLiteral("A servir en tant que")))
+      m_titleLabel(new QLabel(QStringLiteral("A servir en tant que")))
 {
     auto* background = new ColourShape(QStringLiteral("Rectangle10"), Palette::Background);
     fill(background);
     background->lower();
 
-    m_label14->setObjectName(QStringLiteral("Label14"));
-    m_label14->setFont(Fonts::plain(16, true));
-    m_label14->setAlignment(Qt::AlignCenter);
-    setTextColour(m_label14, Palette::Caption);
-    dockTop(m_label14, 25);
+    m_titleLabel->setObjectName(QStringLiteral("Label14"));
+    m_titleLabel->setFont(Fonts::plain(16, true));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    setTextColour(m_titleLabel, Palette::Caption);
+    dockTop(m_titleLabel, 25);
 
     const std::array<QString, Limits::Courses> captions{
         QStringLiteral("Boissons"),     QStringLiteral("première entrée"), QStringLiteral("seconde entrée"),
@@ -33,12 +33,12 @@ CoursePanel::CoursePanel(QWidget* parent)
         auto* key = new RedKey(name, QStringLiteral("Label_") + name, captions.at(course - 1));
         key->caption()->setFont(Fonts::plain(18, true));
         place(key, QRectF(22.7, tops.at(course - 1), 278.2, 47.5));
-        m_btnr.at(course - 1) = key;
+        m_courseKeys.at(course - 1) = key;
     }
 }
 
 void CoursePanel::offerCourses(const QList<int>& courses)
 {
     for (int course = 1; course <= Limits::Courses; ++course)
-        btnr(course)->setVisible(courses.contains(course));
+        courseKey(course)->setVisible(courses.contains(course));
 }

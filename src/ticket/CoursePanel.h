@@ -17,13 +17,13 @@ class CoursePanel final : public DesignView
 public:
     explicit CoursePanel(QWidget* parent = nullptr);
 
-    QLabel* Label14() const { return m_label14; }
+    QLabel* titleLabel() const { return m_titleLabel; }
     // course 1 "Boissons" to 7 "dessert"
-    RedKey* btnr(int course) const { return m_btnr.at(course - 1); }
+    RedKey* courseKey(int course) const { return m_courseKeys.at(course - 1); }
     // A key for each of these courses and none for the others.
     void offerCourses(const QList<int>& courses);
 
 private:
-    QLabel* m_label14;
-    std::array<RedKey*, Limits::Courses> m_btnr{};
+    QLabel* m_titleLabel;
+    std::array<RedKey*, Limits::Courses> m_courseKeys{};
 };

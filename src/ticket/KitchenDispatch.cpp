@@ -20,11 +20,11 @@ KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGu
                                  KitchenDispatchPanel& panel, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_screens(screens)
 {
-    guard.connect(m_ticketView.b4(), &RedKey::clicked, this, [this] { sendToKitchen(); });
-    guard.connect(m_ticketView.b3(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
-    guard.connect(m_panel.button39(), &RedKey::clicked, this, [this] { sendCourse(0); });
+    guard.connect(m_ticketView.sendToKitchenKey(), &RedKey::clicked, this, [this] { sendToKitchen(); });
+    guard.connect(m_ticketView.sendAllAndLeaveKey(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
+    guard.connect(m_panel.sendAllKey(), &RedKey::clicked, this, [this] { sendCourse(0); });
     for (int course = 1; course <= Limits::Courses; ++course)
-        guard.connect(m_panel.btn_env(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
+        guard.connect(m_panel.courseKey(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
 }
 
 void KitchenDispatch::sendToKitchen()

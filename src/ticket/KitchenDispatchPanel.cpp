@@ -27,20 +27,20 @@ QRectF keyBox(qreal top)
 
 KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
     : DesignView(QStringLiteral("panelenvoicuis"), QSizeF(386, 578), parent),
-      m_label15(new QLabel(QStringLiteral("Envoi ver les imprimantes de préparation"))),
-      m_button39(sendKey(QStringLiteral("button39"), QStringLiteral("Tout envoyer en préparation")))
+      m_titleLabel(new QLabel(QStringLiteral("Envoi ver les imprimantes de préparation"))),
+      m_sendAllKey(sendKey(QStringLiteral("button39"), QStringLiteral("Tout envoyer en préparation")))
 {
     auto* background = new ColourShape(QStringLiteral("Rectangle14"), Palette::Background);
     fill(background);
     background->lower();
 
-    m_label15->setObjectName(QStringLiteral("Label15"));
-    m_label15->setFont(Fonts::plain(16));
-    m_label15->setAlignment(Qt::AlignCenter);
-    setTextColour(m_label15, Palette::Caption);
-    dockTop(m_label15, 25);
+    m_titleLabel->setObjectName(QStringLiteral("Label15"));
+    m_titleLabel->setFont(Fonts::plain(16));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    setTextColour(m_titleLabel, Palette::Caption);
+    dockTop(m_titleLabel, 25);
 
-    place(m_button39, keyBox(31));
+    place(m_sendAllKey, keyBox(31));
     const std::array<QString, Limits::Courses> captions{
         QStringLiteral("Envoyer les boissons"),        QStringLiteral("Envoyer les premières entrées"),
         QStringLiteral("Envoyer les secodes entrées"), QStringLiteral("Envoyer les premiers plats"),
@@ -50,12 +50,12 @@ KitchenDispatchPanel::KitchenDispatchPanel(QWidget* parent)
     for (int course = 1; course <= Limits::Courses; ++course) {
         RedKey* key = sendKey(QStringLiteral("btn_env%1").arg(course), captions.at(course - 1));
         place(key, keyBox(tops.at(course - 1)));
-        m_btnEnv.at(course - 1) = key;
+        m_courseKeys.at(course - 1) = key;
     }
 }
 
 void KitchenDispatchPanel::offerCourses(const QList<int>& courses)
 {
     for (int course = 1; course <= Limits::Courses; ++course)
-        btn_env(course)->setVisible(courses.contains(course));
+        courseKey(course)->setVisible(courses.contains(course));
 }

@@ -16,16 +16,16 @@ class KitchenDispatchPanel final : public DesignView
 public:
     explicit KitchenDispatchPanel(QWidget* parent = nullptr);
 
-    QLabel* Label15() const { return m_label15; }
-    RedKey* button39() const { return m_button39; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    RedKey* sendAllKey() const { return m_sendAllKey; }
     // course 1 "Envoyer les boissons" to 7 "Envoyer les desserts"
-    RedKey* btn_env(int course) const { return m_btnEnv.at(course - 1); }
+    RedKey* courseKey(int course) const { return m_courseKeys.at(course - 1); }
 
     // "Tout envoyer en préparation" and the keys of these courses only.
     void offerCourses(const QList<int>& courses);
 
 private:
-    QLabel* m_label15;
-    RedKey* m_button39;
-    std::array<RedKey*, Limits::Courses> m_btnEnv{};
+    QLabel* m_titleLabel;
+    RedKey* m_sendAllKey;
+    std::array<RedKey*, Limits::Courses> m_courseKeys{};
 };

@@ -18,9 +18,9 @@ KitchenMessages::KitchenMessages(RegisterLink& link, Session& session, const Cat
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_ticketView(ticketView),
       m_nextCourseSupported(std::move(nextCourseSupported))
 {
-    guard.connect(m_ticketView.b5(), &RedKey::clicked, this, [this] { openRecallList(); });
-    guard.connect(m_ticketView.b12(), &RedKey::clicked, this, [this] { askNextCourse(); });
-    guard.connect(m_ticketView.Button14(), &QPushButton::clicked, this, [this] { sendTicked(); });
+    guard.connect(m_ticketView.recallKey(), &RedKey::clicked, this, [this] { openRecallList(); });
+    guard.connect(m_ticketView.nextCourseKey(), &RedKey::clicked, this, [this] { askNextCourse(); });
+    guard.connect(m_ticketView.recallSendButton(), &QPushButton::clicked, this, [this] { sendTicked(); });
 }
 
 void KitchenMessages::openRecallList()

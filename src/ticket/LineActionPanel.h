@@ -13,20 +13,20 @@ class LineActionPanel final : public DesignView
 public:
     explicit LineActionPanel(QWidget* parent = nullptr);
 
-    QLabel* Label16() const { return m_label16; }
-    QLabel* Label17() const { return m_label17; }
-    QPushButton* Button33() const { return m_button33; }
-    QPushButton* Button34() const { return m_button34; }
-    QPushButton* Button35() const { return m_button35; }
-    QPushButton* Button36() const { return m_button36; }
-    QPushButton* Button37() const { return m_button37; }
+    QLabel* promptLabel() const { return m_promptLabel; }
+    QLabel* lineLabel() const { return m_lineLabel; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QPushButton* removeOneButton() const { return m_removeOneButton; }
+    QPushButton* offerLineButton() const { return m_offerLineButton; }
+    QPushButton* previousLineButton() const { return m_previousLineButton; }
+    QPushButton* nextLineButton() const { return m_nextLineButton; }
 
 private:
-    QLabel* m_label16;
-    QLabel* m_label17;
-    QPushButton* m_button33;
-    QPushButton* m_button34;
-    QPushButton* m_button35;
-    QPushButton* m_button36;
-    QPushButton* m_button37;
+    QLabel* m_promptLabel;
+    QLabel* m_lineLabel;
+    QPushButton* m_cancelButton;
+    QPushButton* m_removeOneButton;
+    QPushButton* m_offerLineButton;
+    QPushButton* m_previousLineButton;
+    QPushButton* m_nextLineButton;
 };

@@ -14,9 +14,9 @@ LineOperations::LineOperations(RegisterLink& link, Session& session, HandlerGuar
                                TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_ticketDisplay(ticketDisplay), m_screens(screens)
 {
-    LineActionPanel* panel = m_ticketView.panel_annul();
-    guard.connect(panel->Button34(), &QPushButton::clicked, this, [this] { removeOne(); });
-    guard.connect(panel->Button35(), &QPushButton::clicked, this, [this] { offerLine(); });
+    LineActionPanel* panel = m_ticketView.lineActionPanel();
+    guard.connect(panel->removeOneButton(), &QPushButton::clicked, this, [this] { removeOne(); });
+    guard.connect(panel->offerLineButton(), &QPushButton::clicked, this, [this] { offerLine(); });
 }
 
 void LineOperations::removeOne()

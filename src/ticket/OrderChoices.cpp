@@ -24,9 +24,9 @@ CourseChoice courseChoice(const Catalogue& catalogue, int article)
 QStringList kitchenOptions(const Catalogue& catalogue, int menucuis)
 {
     if (menucuis >= 0 && menucuis <= 4)
-        return catalogue.cuis(menucuis + 1);
+        return catalogue.kitchenOptionList(menucuis + 1);
     if (menucuis >= 6 && menucuis <= 9)
-        return catalogue.cuis(menucuis);
+        return catalogue.kitchenOptionList(menucuis);
     return {};
 }
 

@@ -10,40 +10,40 @@
 
 ParkingView::ParkingView(QWidget* parent)
     : DesignView(QStringLiteral("poubelle"), QSizeF(320, 510), parent),
-      m_panelsupp(
+      m_supplementsPanel(
           ListPanel::createHidden({QStringLiteral("Panelsupp"), QSizeF(320, 510), QStringLiteral("Button23"),
                                    QStringLiteral("Quitter les suppléments"), 49, QStringLiteral("ListViewsupp")})),
-      m_choixrang(new CoursePanel), m_panelenvoicuis(new KitchenDispatchPanel)
+      m_coursePanel(new CoursePanel), m_dispatchPanel(new KitchenDispatchPanel)
 {
     setBackground(Palette::Background);
-    fill(m_panelsupp);
-    fill(m_choixrang);
-    m_panelenvoicuis->hide();
-    fill(m_panelenvoicuis);
+    fill(m_supplementsPanel);
+    fill(m_coursePanel);
+    m_dispatchPanel->hide();
+    fill(m_dispatchPanel);
 }
 
-QPushButton* ParkingView::Button23() const
+QPushButton* ParkingView::leaveSupplementsButton() const
 {
-    return m_panelsupp->button();
+    return m_supplementsPanel->button();
 }
 
-CheckList* ParkingView::ListViewsupp() const
+CheckList* ParkingView::supplementsList() const
 {
-    return m_panelsupp->list();
+    return m_supplementsPanel->list();
 }
 
 void ParkingView::openCourses(DesignView& screen, const QList<int>& courses)
 {
-    m_choixrang->offerCourses(courses);
-    screen.fill(m_choixrang);
-    m_choixrang->raise();
-    m_choixrang->show();
+    m_coursePanel->offerCourses(courses);
+    screen.fill(m_coursePanel);
+    m_coursePanel->raise();
+    m_coursePanel->show();
 }
 
 void ParkingView::parkCourses()
 {
-    fill(m_choixrang);
-    m_choixrang->hide();
+    fill(m_coursePanel);
+    m_coursePanel->hide();
 }
 
 void ParkingView::openSupplements(DesignView& screen)
@@ -54,31 +54,31 @@ void ParkingView::openSupplements(DesignView& screen)
 
 void ParkingView::placeSupplementsOver(DesignView& view)
 {
-    view.fill(m_panelsupp);
-    m_panelsupp->hide();
-    m_panelsupp->raise();
+    view.fill(m_supplementsPanel);
+    m_supplementsPanel->hide();
+    m_supplementsPanel->raise();
 }
 
 void ParkingView::showSupplements()
 {
-    m_panelsupp->raise();
-    m_panelsupp->show();
+    m_supplementsPanel->raise();
+    m_supplementsPanel->show();
 }
 
 void ParkingView::parkSupplements()
 {
-    m_panelsupp->hide();
-    fill(m_panelsupp);
+    m_supplementsPanel->hide();
+    fill(m_supplementsPanel);
 }
 
 bool ParkingView::supplementsOver(const QWidget& view) const
 {
-    return m_panelsupp->parentWidget() == &view;
+    return m_supplementsPanel->parentWidget() == &view;
 }
 
 QList<bool> ParkingView::supplementTicks() const
 {
-    return ListViewsupp()->ticks();
+    return supplementsList()->ticks();
 }
 
 void ParkingView::mouseReleaseEvent(QMouseEvent* event)

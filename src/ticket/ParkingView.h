@@ -16,11 +16,11 @@ class ParkingView final : public DesignView
 public:
     explicit ParkingView(QWidget* parent = nullptr);
 
-    ListPanel* Panelsupp() const { return m_panelsupp; }
-    QPushButton* Button23() const;
-    CheckList* ListViewsupp() const;
-    CoursePanel* choixrang() const { return m_choixrang; }
-    KitchenDispatchPanel* panelenvoicuis() const { return m_panelenvoicuis; }
+    ListPanel* supplementsPanel() const { return m_supplementsPanel; }
+    QPushButton* leaveSupplementsButton() const;
+    CheckList* supplementsList() const;
+    CoursePanel* coursePanel() const { return m_coursePanel; }
+    KitchenDispatchPanel* dispatchPanel() const { return m_dispatchPanel; }
 
     // "A servir en tant que" over the screen, with a key for each course offered.
     void openCourses(DesignView& screen, const QList<int>& courses);
@@ -44,7 +44,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ListPanel* m_panelsupp;
-    CoursePanel* m_choixrang;
-    KitchenDispatchPanel* m_panelenvoicuis;
+    ListPanel* m_supplementsPanel;
+    CoursePanel* m_coursePanel;
+    KitchenDispatchPanel* m_dispatchPanel;
 };

@@ -56,7 +56,7 @@ void ProductKeys::make()
             m_keys.emplace_back();
             continue;
         }
-        QWidget* box = m_ticket.VertScrollBox(planned.keyboard)->widget();
+        QWidget* box = m_ticket.keyboardScrollBox(planned.keyboard)->widget();
         const CatalogueGeometry::KeyBox& geometry = planned.geometry;
 
         auto* key = new CatalogueKey(name + QString::number(k), k, onTap, box);

@@ -12,7 +12,7 @@ Supplements::Supplements(RegisterLink& link, Session& session, HandlerGuard& gua
                          TicketDisplay& ticketDisplay)
     : m_link(link), m_session(session), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay)
 {
-    guard.connect(m_parkingView.Button23(), &QPushButton::clicked, this, [this] { orderTicked(); });
+    guard.connect(m_parkingView.leaveSupplementsButton(), &QPushButton::clicked, this, [this] { orderTicked(); });
 }
 
 void Supplements::open(DesignView& screen)

@@ -17,13 +17,13 @@ TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard&
                              Navigation& screens)
     : m_link(link), m_session(session), m_guard(guard), m_ticketView(ticketView), m_screens(screens)
 {
-    m_guard.connect(m_ticketView.b6(), &RedKey::clicked, this, [this] { reload(); });
-    m_guard.connect(m_ticketView.b10(), &RedKey::clicked, this, [this] { reload(); });
-    m_ticketView.Memo1()->viewport()->installEventFilter(this);
-    LineActionPanel* panel = m_ticketView.panel_annul();
-    m_guard.connect(panel->Button33(), &QPushButton::clicked, this, [this] { m_ticketView.closeLinePanel(); });
-    m_guard.connect(panel->Button36(), &QPushButton::clicked, this, [this] { stepLine(-1); });
-    m_guard.connect(panel->Button37(), &QPushButton::clicked, this, [this] { stepLine(1); });
+    m_guard.connect(m_ticketView.refreshKey(), &RedKey::clicked, this, [this] { reload(); });
+    m_guard.connect(m_ticketView.spareRefreshKey(), &RedKey::clicked, this, [this] { reload(); });
+    m_ticketView.ticketMemo()->viewport()->installEventFilter(this);
+    LineActionPanel* panel = m_ticketView.lineActionPanel();
+    m_guard.connect(panel->cancelButton(), &QPushButton::clicked, this, [this] { m_ticketView.closeLinePanel(); });
+    m_guard.connect(panel->previousLineButton(), &QPushButton::clicked, this, [this] { stepLine(-1); });
+    m_guard.connect(panel->nextLineButton(), &QPushButton::clicked, this, [this] { stepLine(1); });
 }
 
 bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const std::function<void()>& shown)
@@ -51,7 +51,7 @@ void TicketDisplay::reload()
 
 void TicketDisplay::pickLineAt(int y)
 {
-    const auto* memo = static_cast<TicketMemo*>(m_ticketView.Memo1());
+    const auto* memo = static_cast<TicketMemo*>(m_ticketView.ticketMemo());
     // the waiter means the line under his finger: lines scrolled out above count too
     m_lignes = static_cast<float>(y) / static_cast<float>(TicketMemo::linePitch(memo->font())) +
                static_cast<float>(memo->scrolledLines());
@@ -67,10 +67,10 @@ void TicketDisplay::stepLine(float by)
 
 bool TicketDisplay::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && watched == m_ticketView.Memo1()->viewport()) {
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_ticketView.ticketMemo()->viewport()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QPoint inMemo = m_ticketView.Memo1()->viewport()->mapToParent(mouse->position().toPoint());
+            const QPoint inMemo = m_ticketView.ticketMemo()->viewport()->mapToParent(mouse->position().toPoint());
             m_guard.run([&] { pickLineAt(inMemo.y()); });
         }
     }

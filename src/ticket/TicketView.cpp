@@ -62,43 +62,43 @@ constexpr qreal ListPanelStrip = 41;
 } // namespace
 
 TicketView::TicketView(QWidget* parent)
-    : DesignView(QStringLiteral("ticket"), DesignSize, parent), m_memo1(new TicketMemo(QStringLiteral("Memo1"))),
-      m_memoart(new QLineEdit), m_tabControl(new KeyboardTabs(QStringLiteral("TabControl"), WrappedTabs)),
-      m_panelAnnul(new LineActionPanel),
-      m_panelEnvCuis(
+    : DesignView(QStringLiteral("ticket"), DesignSize, parent), m_ticketMemo(new TicketMemo(QStringLiteral("Memo1"))),
+      m_noteLine(new QLineEdit), m_keyboardTabs(new KeyboardTabs(QStringLiteral("TabControl"), WrappedTabs)),
+      m_lineActionPanel(new LineActionPanel),
+      m_optionsPanel(
           ListPanel::createHidden({QStringLiteral("panel_env_cuis"), DesignSize, QStringLiteral("Button21"),
                                    QStringLiteral("Valider"), ListPanelStrip, QStringLiteral("ListViewcuis"), false})),
-      m_panel2(
+      m_recallPanel(
           ListPanel::createHidden({QStringLiteral("Panel2"), DesignSize, QStringLiteral("Button14"),
                                    QStringLiteral("Envoyer"), ListPanelStrip, QStringLiteral("ListViewrappel"), true})),
-      m_panel5(new DesignView(QStringLiteral("Panel5"), DesignSize))
+      m_curtain(new DesignView(QStringLiteral("Panel5"), DesignSize))
 {
     auto* panel4 = new DesignView(QStringLiteral("Panel4"), DesignSize);
     panel4->fill(new ColourShape(QStringLiteral("Rectangle5"), Palette::Background));
     fill(panel4);
     panel4->lower();
 
-    m_memo1->setFont(Fonts::fixedBold(11));
-    place(m_memo1, Memo1Box);
+    m_ticketMemo->setFont(Fonts::fixedBold(11));
+    place(m_ticketMemo, Memo1Box);
 
-    m_memoart->setObjectName(QStringLiteral("Memoart"));
-    m_memoart->setReadOnly(true);
-    m_memoart->setFocusPolicy(Qt::NoFocus);
-    m_memoart->setAlignment(Qt::AlignCenter);
-    m_memoart->setFont(Fonts::plain(14, true));
-    QPalette palette = m_memoart->palette();
+    m_noteLine->setObjectName(QStringLiteral("Memoart"));
+    m_noteLine->setReadOnly(true);
+    m_noteLine->setFocusPolicy(Qt::NoFocus);
+    m_noteLine->setAlignment(Qt::AlignCenter);
+    m_noteLine->setFont(Fonts::plain(14, true));
+    QPalette palette = m_noteLine->palette();
     palette.setColor(QPalette::Base, Palette::Background);
     palette.setColor(QPalette::Text, Palette::Caption);
-    m_memoart->setPalette(palette);
+    m_noteLine->setPalette(palette);
     // a one-line strip over the vertical centre of the ticket, hidden until there is something to say
-    place(m_memoart, QRectF(Memo1Box.x(), Memo1Box.center().y() - 12.5, Memo1Box.width(), 25));
-    m_memoart->hide();
+    place(m_noteLine, QRectF(Memo1Box.x(), Memo1Box.center().y() - 12.5, Memo1Box.width(), 25));
+    m_noteLine->hide();
     // the first tick also comes a second after the window is made, as the note's timer is on from the start
     m_noteTimer = new QTimer(this);
     m_noteTimer->setObjectName(QStringLiteral("Timer1"));
     m_noteTimer->setInterval(1000);
     connect(m_noteTimer, &QTimer::timeout, this, [this] {
-        m_memoart->hide();
+        m_noteLine->hide();
         m_noteTimer->stop();
     });
     m_noteTimer->start();
@@ -106,43 +106,43 @@ TicketView::TicketView(QWidget* parent)
     createKeyboards();
     createSideKeys();
 
-    m_panelAnnul->hide();
-    fill(m_panelAnnul);
-    fill(m_panelEnvCuis);
-    fill(m_panel2);
-    m_panel5->setBackground(Palette::Background);
-    m_panel5->hide();
-    fill(m_panel5);
+    m_lineActionPanel->hide();
+    fill(m_lineActionPanel);
+    fill(m_optionsPanel);
+    fill(m_recallPanel);
+    m_curtain->setBackground(Palette::Background);
+    m_curtain->hide();
+    fill(m_curtain);
 }
 
-QTabWidget* TicketView::TabControl() const
+QTabWidget* TicketView::keyboardTabs() const
 {
-    return m_tabControl;
+    return m_keyboardTabs;
 }
 
-QPushButton* TicketView::Button21() const
+QPushButton* TicketView::optionsValidateButton() const
 {
-    return m_panelEnvCuis->button();
+    return m_optionsPanel->button();
 }
 
-CheckList* TicketView::ListViewcuis() const
+CheckList* TicketView::optionsList() const
 {
-    return m_panelEnvCuis->list();
+    return m_optionsPanel->list();
 }
 
-QPushButton* TicketView::Button14() const
+QPushButton* TicketView::recallSendButton() const
 {
-    return m_panel2->button();
+    return m_recallPanel->button();
 }
 
-CheckList* TicketView::ListViewrappel() const
+CheckList* TicketView::recallList() const
 {
-    return m_panel2->list();
+    return m_recallPanel->list();
 }
 
 void TicketView::createKeyboards()
 {
-    m_tabControl->tabBar()->setFont(Fonts::narrow(10));
+    m_keyboardTabs->tabBar()->setFont(Fonts::narrow(10));
     for (int keyboard = 1; keyboard <= Limits::Keyboards; ++keyboard) {
         auto* box = new QScrollArea;
         box->setObjectName(QStringLiteral("VertScrollBox%1").arg(keyboard));
@@ -155,16 +155,16 @@ void TicketView::createKeyboards()
         keys->setObjectName(QStringLiteral("VertScrollBox%1Keys").arg(keyboard));
         box->setWidget(keys);
         enableTouchPanning(box);
-        m_vertScrollBoxes.at(keyboard - 1) = box;
+        m_keyboardScrollBoxes.at(keyboard - 1) = box;
 
         auto* tab = new QWidget;
         tab->setObjectName(QStringLiteral("TabItem%1").arg(TabItemNumbers.at(keyboard - 1)));
         auto* layout = new QVBoxLayout(tab);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(box);
-        m_tabControl->addTab(tab, QString::number(keyboard));
+        m_keyboardTabs->addTab(tab, QString::number(keyboard));
     }
-    place(m_tabControl, QRectF(0, 249, 403, 402));
+    place(m_keyboardTabs, QRectF(0, 249, 403, 402));
 }
 
 void TicketView::createSideKeys()
@@ -177,95 +177,95 @@ void TicketView::createSideKeys()
         place(key, design.box);
         m_sideKeys.at(number - 1) = key;
     }
-    b3()->setColour(Palette::ReturnKey);
+    sendAllAndLeaveKey()->setColour(Palette::ReturnKey);
     // the caption of "Changer serveur" keeps the platform's text colour
-    setTextColour(b1()->caption(), QGuiApplication::palette().color(QPalette::WindowText));
+    setTextColour(changeWaiterKey()->caption(), QGuiApplication::palette().color(QPalette::WindowText));
 }
 
 void TicketView::showTicket(const QString& reply)
 {
-    m_memo1->setPlainText(TicketText::fromReply(reply));
-    m_memo1->repaint();
+    m_ticketMemo->setPlainText(TicketText::fromReply(reply));
+    m_ticketMemo->repaint();
 }
 
 QStringList TicketView::ticketLines() const
 {
-    return m_memo1->toPlainText().split(QLatin1Char('\n'));
+    return m_ticketMemo->toPlainText().split(QLatin1Char('\n'));
 }
 
 void TicketView::showNote(const QString& text)
 {
-    m_memoart->setText(text);
-    m_memoart->show();
-    m_memoart->repaint();
+    m_noteLine->setText(text);
+    m_noteLine->show();
+    m_noteLine->repaint();
     m_noteTimer->start();
 }
 
 void TicketView::hideNote()
 {
-    m_memoart->hide();
+    m_noteLine->hide();
     m_noteTimer->stop();
 }
 
 void TicketView::openLinePanel(const QString& line)
 {
-    m_panelAnnul->Label17()->setText(line);
-    m_panelAnnul->raise();
-    m_panelAnnul->show();
+    m_lineActionPanel->lineLabel()->setText(line);
+    m_lineActionPanel->raise();
+    m_lineActionPanel->show();
 }
 
 void TicketView::closeLinePanel()
 {
-    m_panelAnnul->hide();
+    m_lineActionPanel->hide();
 }
 
 void TicketView::openKitchenOptions(const QStringList& options)
 {
-    ListViewcuis()->setEntries(options);
-    m_panelEnvCuis->raise();
-    m_panelEnvCuis->show();
+    optionsList()->setEntries(options);
+    m_optionsPanel->raise();
+    m_optionsPanel->show();
 }
 
 QList<bool> TicketView::takeKitchenChoices()
 {
-    m_panelEnvCuis->hide();
-    QList<bool> ticked = ListViewcuis()->ticks();
-    ListViewcuis()->clearTicks();
+    m_optionsPanel->hide();
+    QList<bool> ticked = optionsList()->ticks();
+    optionsList()->clearTicks();
     return ticked;
 }
 
 void TicketView::showCurtain()
 {
-    m_panel5->raise();
-    m_panel5->show();
-    m_panel5->repaint();
+    m_curtain->raise();
+    m_curtain->show();
+    m_curtain->repaint();
 }
 
 void TicketView::hideCurtain()
 {
-    m_panel5->hide();
+    m_curtain->hide();
 }
 
 void TicketView::openKitchenList(const QStringList& entries)
 {
-    CheckList* list = ListViewrappel();
+    CheckList* list = recallList();
     list->clear();
     for (const QString& entry : entries)
         list->addEntry(entry);
-    m_panel2->raise();
-    m_panel2->show();
+    m_recallPanel->raise();
+    m_recallPanel->show();
 }
 
 QList<bool> TicketView::takeKitchenListTicks()
 {
-    QList<bool> ticks = ListViewrappel()->ticks();
-    ListViewrappel()->clearTicks();
+    QList<bool> ticks = recallList()->ticks();
+    recallList()->clearTicks();
     return ticks;
 }
 
 void TicketView::closeKitchenList()
 {
-    m_panel2->hide();
+    m_recallPanel->hide();
 }
 
 void TicketView::openDispatchPanel(DesignView* panel)
@@ -277,20 +277,20 @@ void TicketView::openDispatchPanel(DesignView* panel)
 
 void TicketView::showFirstKeyboard()
 {
-    TabControl()->setCurrentIndex(0);
+    keyboardTabs()->setCurrentIndex(0);
 }
 
 void TicketView::showKeyboard(int keyboard)
 {
-    TabControl()->setCurrentIndex(keyboard - 1);
+    keyboardTabs()->setCurrentIndex(keyboard - 1);
 }
 
 void TicketView::closeKitchenOptionPanel()
 {
-    m_panelEnvCuis->hide();
+    m_optionsPanel->hide();
 }
 
 void TicketView::setMemoFontSize(int pixelSize)
 {
-    m_memo1->setFont(Fonts::fixedBold(pixelSize));
+    m_ticketMemo->setFont(Fonts::fixedBold(pixelSize));
 }

@@ -27,33 +27,33 @@ public:
 
     explicit TicketView(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo1() const { return m_memo1; }
-    QLineEdit* Memoart() const { return m_memoart; }
-    QTabWidget* TabControl() const;
+    QPlainTextEdit* ticketMemo() const { return m_ticketMemo; }
+    QLineEdit* noteLine() const { return m_noteLine; }
+    QTabWidget* keyboardTabs() const;
     // keyboard 1 to 12; its keys go on the scroll box's widget
-    QScrollArea* VertScrollBox(int keyboard) const { return m_vertScrollBoxes.at(keyboard - 1); }
+    QScrollArea* keyboardScrollBox(int keyboard) const { return m_keyboardScrollBoxes.at(keyboard - 1); }
 
-    RedKey* b1() const { return b(1); }
-    RedKey* b2() const { return b(2); }
-    RedKey* b3() const { return b(3); }
-    RedKey* b4() const { return b(4); }
-    RedKey* b5() const { return b(5); }
-    RedKey* b6() const { return b(6); }
-    RedKey* b7() const { return b(7); }
-    RedKey* b8() const { return b(8); }
-    RedKey* b9() const { return b(9); }
-    RedKey* b10() const { return b(10); }
-    RedKey* b11() const { return b(11); }
-    RedKey* b12() const { return b(12); }
+    RedKey* changeWaiterKey() const { return b(1); }
+    RedKey* chooseTableKey() const { return b(2); }
+    RedKey* sendAllAndLeaveKey() const { return b(3); }
+    RedKey* sendToKitchenKey() const { return b(4); }
+    RedKey* recallKey() const { return b(5); }
+    RedKey* refreshKey() const { return b(6); }
+    RedKey* registerMessageKey() const { return b(7); }
+    RedKey* setMenusKey() const { return b(8); }
+    RedKey* finaliseKey() const { return b(9); }
+    RedKey* spareRefreshKey() const { return b(10); }
+    RedKey* proformaKey() const { return b(11); }
+    RedKey* nextCourseKey() const { return b(12); }
 
-    LineActionPanel* panel_annul() const { return m_panelAnnul; }
-    ListPanel* panel_env_cuis() const { return m_panelEnvCuis; }
-    QPushButton* Button21() const;
-    CheckList* ListViewcuis() const;
-    ListPanel* Panel2() const { return m_panel2; }
-    QPushButton* Button14() const;
-    CheckList* ListViewrappel() const;
-    DesignView* Panel5() const { return m_panel5; }
+    LineActionPanel* lineActionPanel() const { return m_lineActionPanel; }
+    ListPanel* optionsPanel() const { return m_optionsPanel; }
+    QPushButton* optionsValidateButton() const;
+    CheckList* optionsList() const;
+    ListPanel* recallPanel() const { return m_recallPanel; }
+    QPushButton* recallSendButton() const;
+    CheckList* recallList() const;
+    DesignView* curtain() const { return m_curtain; }
 
     // Puts a ticket reply on screen: the one way a ticket reaches the memo.
     void showTicket(const QString& reply);
@@ -90,14 +90,14 @@ private:
     void createKeyboards();
     void createSideKeys();
 
-    QPlainTextEdit* m_memo1;
-    QLineEdit* m_memoart;
-    KeyboardTabs* m_tabControl;
-    std::array<QScrollArea*, Limits::Keyboards> m_vertScrollBoxes{};
+    QPlainTextEdit* m_ticketMemo;
+    QLineEdit* m_noteLine;
+    KeyboardTabs* m_keyboardTabs;
+    std::array<QScrollArea*, Limits::Keyboards> m_keyboardScrollBoxes{};
     std::array<RedKey*, SideKeys> m_sideKeys{};
-    LineActionPanel* m_panelAnnul;
-    ListPanel* m_panelEnvCuis;
-    ListPanel* m_panel2;
-    DesignView* m_panel5;
+    LineActionPanel* m_lineActionPanel;
+    ListPanel* m_optionsPanel;
+    ListPanel* m_recallPanel;
+    DesignView* m_curtain;
     QTimer* m_noteTimer;
 };

@@ -10,39 +10,39 @@
 
 CodePanel::CodePanel(const QSizeF& designSize, QWidget* parent)
     : DesignView(QStringLiteral("Rectangle11"), designSize, parent),
-      m_label71(namedLabel(QStringLiteral("Label71"), QStringLiteral("Entrez votre code"), Fonts::title(36),
+      m_titleLabel(namedLabel(QStringLiteral("Label71"), QStringLiteral("Entrez votre code"), Fonts::title(36),
                            Palette::Caption)),
-      m_edit3(new CodeEdit),
-      m_rectangle13(new RedKey(QStringLiteral("Rectangle13"), QStringLiteral("Valider"), QStringLiteral("Valider")))
+      m_codeEdit(new CodeEdit),
+      m_validateKey(new RedKey(QStringLiteral("Rectangle13"), QStringLiteral("Valider"), QStringLiteral("Valider")))
 {
     setBackground(Palette::Background);
     // a strip across the panel, placed as a scaled box so that its height follows the stretched view
-    place(m_label71, QRectF(0, 0, designSize.width(), 49));
+    place(m_titleLabel, QRectF(0, 0, designSize.width(), 49));
 
-    m_edit3->setObjectName(QStringLiteral("Edit3"));
-    m_edit3->setFont(Fonts::plain(20));
-    QPalette palette = m_edit3->palette();
+    m_codeEdit->setObjectName(QStringLiteral("Edit3"));
+    m_codeEdit->setFont(Fonts::plain(20));
+    QPalette palette = m_codeEdit->palette();
     palette.setColor(QPalette::Text, Palette::CodeText);
-    m_edit3->setPalette(palette);
-    place(m_edit3, QRectF(96, 128, 185, 32));
-    m_rectangle13->caption()->setFont(Fonts::plain(20, true));
-    place(m_rectangle13, QRectF(96, 248, 201, 49));
+    m_codeEdit->setPalette(palette);
+    place(m_codeEdit, QRectF(96, 128, 185, 32));
+    m_validateKey->caption()->setFont(Fonts::plain(20, true));
+    place(m_validateKey, QRectF(96, 248, 201, 49));
 }
 
 void CodePanel::open()
 {
     raise();
     show();
-    m_edit3->clear();
-    m_edit3->setFocus();
+    m_codeEdit->clear();
+    m_codeEdit->setFocus();
 }
 
 QString CodePanel::typedCode() const
 {
-    return m_edit3->text();
+    return m_codeEdit->text();
 }
 
 void CodePanel::clearCode()
 {
-    m_edit3->clear();
+    m_codeEdit->clear();
 }

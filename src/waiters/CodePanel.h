@@ -14,9 +14,9 @@ class CodePanel final : public DesignView
 public:
     explicit CodePanel(const QSizeF& designSize, QWidget* parent = nullptr);
 
-    QLabel* Label71() const { return m_label71; }
-    CodeEdit* Edit3() const { return m_edit3; }
-    RedKey* Rectangle13() const { return m_rectangle13; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    CodeEdit* codeEdit() const { return m_codeEdit; }
+    RedKey* validateKey() const { return m_validateKey; }
 
     // Over the waiter keys, empty and ready for typing.
     void open();
@@ -24,7 +24,7 @@ public:
     void clearCode();
 
 private:
-    QLabel* m_label71;
-    CodeEdit* m_edit3;
-    RedKey* m_rectangle13;
+    QLabel* m_titleLabel;
+    CodeEdit* m_codeEdit;
+    RedKey* m_validateKey;
 };

@@ -42,9 +42,9 @@ WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& 
     for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
         m_guard.connect(m_waiterView.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
                         [this, waiter] { chooseWaiter(waiter); });
-    m_guard.connect(m_waiterView.Rectangle11()->Rectangle13(), &RedKey::clicked, this, [this] { validateCode(); });
-    m_waiterView.Rectangle11()->Edit3()->installEventFilter(this);
-    m_guard.connect(m_tableChoiceView.Button17(), &QPushButton::clicked, this, [this] { logOut(); });
+    m_guard.connect(m_waiterView.codePanel()->validateKey(), &RedKey::clicked, this, [this] { validateCode(); });
+    m_waiterView.codePanel()->codeEdit()->installEventFilter(this);
+    m_guard.connect(m_tableChoiceView.logoutButton(), &QPushButton::clicked, this, [this] { logOut(); });
 }
 
 void WaiterLogin::chooseWaiter(int waiter)
@@ -107,7 +107,7 @@ void WaiterLogin::logOut()
 
 bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_waiterView.Rectangle11()->Edit3())
+    if (watched != m_waiterView.codePanel()->codeEdit())
         return false;
     QString text;
     // keypads of touch screens deliver their digits as committed input rather than key presses

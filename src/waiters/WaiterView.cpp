@@ -28,14 +28,14 @@ QLabel* title(const QString& name, const QString& caption)
 
 WaiterView::WaiterView(QWidget* parent)
     : DesignView(QStringLiteral("serveur"), DesignSize, parent),
-      m_label1(title(QStringLiteral("Label1"), QStringLiteral("Identifiez vous"))),
-      m_rectangle11(new CodePanel(DesignSize))
+      m_titleLabel(title(QStringLiteral("Label1"), QStringLiteral("Identifiez vous"))),
+      m_codePanel(new CodePanel(DesignSize))
 {
     setStretched(true);
     auto* background = new ColourShape(QStringLiteral("Rectangle3"), Palette::Background);
     fill(background);
     background->lower();
-    dockTop(m_label1, 105);
+    dockTop(m_titleLabel, 105);
 
     const std::array<QRectF, Limits::Waiters> boxes{
         QRectF(35.9, 129, 122.1, 71.9),    QRectF(216.2, 129, 122.5, 71.8),   QRectF(35, 237.6, 122.5, 71.8),
@@ -52,27 +52,27 @@ WaiterView::WaiterView(QWidget* parent)
         m_keys.at(i) = key;
     }
 
-    fill(m_rectangle11);
+    fill(m_codePanel);
     // shown over the waiter keys only when the register asks for a code
-    m_rectangle11->hide();
+    m_codePanel->hide();
 }
 
 void WaiterView::openCodePanel()
 {
-    m_rectangle11->open();
+    m_codePanel->open();
 }
 
 void WaiterView::closeCodePanel()
 {
-    m_rectangle11->hide();
+    m_codePanel->hide();
 }
 
 QString WaiterView::typedCode() const
 {
-    return m_rectangle11->typedCode();
+    return m_codePanel->typedCode();
 }
 
 void WaiterView::clearCode()
 {
-    m_rectangle11->clearCode();
+    m_codePanel->clearCode();
 }

@@ -16,18 +16,18 @@ class WaiterView final : public DesignView
 
 public:
     explicit WaiterView(QWidget* parent = nullptr);
-    QLabel* Label1() const { return m_label1; }
-    RedKey* s1() const { return m_keys[0]; }
-    RedKey* s2() const { return m_keys[1]; }
-    RedKey* s3() const { return m_keys[2]; }
-    RedKey* s4() const { return m_keys[3]; }
-    RedKey* s5() const { return m_keys[4]; }
-    RedKey* s6() const { return m_keys[5]; }
-    RedKey* s7() const { return m_keys[6]; }
-    RedKey* s8() const { return m_keys[7]; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    RedKey* waiterKey(1) const { return m_keys[0]; }
+    RedKey* waiterKey(2) const { return m_keys[1]; }
+    RedKey* waiterKey(3) const { return m_keys[2]; }
+    RedKey* waiterKey(4) const { return m_keys[3]; }
+    RedKey* waiterKey(5) const { return m_keys[4]; }
+    RedKey* waiterKey(6) const { return m_keys[5]; }
+    RedKey* waiterKey(7) const { return m_keys[6]; }
+    RedKey* waiterKey(8) const { return m_keys[7]; }
     // the waiter keys in waiter order, s1 first
     const std::array<RedKey*, Limits::Waiters>& waiterKeys() const { return m_keys; }
-    CodePanel* Rectangle11() const { return m_rectangle11; }
+    CodePanel* codePanel() const { return m_codePanel; }
 
     // The code panel over the waiter keys, empty and ready for typing.
     void openCodePanel();
@@ -36,7 +36,7 @@ public:
     void clearCode();
 
 private:
-    QLabel* m_label1;
+    QLabel* m_titleLabel;
     std::array<RedKey*, Limits::Waiters> m_keys;
-    CodePanel* m_rectangle11;
+    CodePanel* m_codePanel;
 };
