@@ -48,10 +48,6 @@ public:
     QPushButton* configButton() const { return m_configButton; }
     QPushButton* quitButton() const { return m_quitButton; }
 
-    RedKey* startButton() const { return m_startButton; }
-    QPushButton* configButton() const { return m_configButton; }
-    QPushButton* quitButton() const { return m_quitButton; }
-
     QString address() const;
     void setAddress(const QString& address);
     // emptied after a failed start: the waiter types it again

@@ -33,18 +33,21 @@ public:
     // keyboard 1 to 12; its keys go on the scroll box's widget
     QScrollArea* keyboardScrollBox(int keyboard) const { return m_keyboardScrollBoxes.at(keyboard - 1); }
 
-    RedKey* changeWaiterKey() const { return b(1); }
-    RedKey* chooseTableKey() const { return b(2); }
-    RedKey* sendAllAndLeaveKey() const { return b(3); }
-    RedKey* sendToKitchenKey() const { return b(4); }
-    RedKey* recallKey() const { return b(5); }
-    RedKey* refreshKey() const { return b(6); }
-    RedKey* registerMessageKey() const { return b(7); }
-    RedKey* setMenusKey() const { return b(8); }
-    RedKey* finaliseKey() const { return b(9); }
-    RedKey* spareRefreshKey() const { return b(10); }
-    RedKey* proformaKey() const { return b(11); }
-    RedKey* nextCourseKey() const { return b(12); }
+    // "Changer serveur"; the catalogue load hides it
+    RedKey* changeWaiterKey() const { return sideKey(1); }
+    RedKey* chooseTableKey() const { return sideKey(2); }
+    // "Retour menu": sends the whole order to the kitchen, then back to the table choice
+    RedKey* sendAllAndLeaveKey() const { return sideKey(3); }
+    RedKey* sendToKitchenKey() const { return sideKey(4); }
+    RedKey* recallKey() const { return sideKey(5); }
+    RedKey* refreshKey() const { return sideKey(6); }
+    RedKey* registerMessageKey() const { return sideKey(7); }
+    RedKey* setMenusKey() const { return sideKey(8); }
+    RedKey* finaliseKey() const { return sideKey(9); }
+    // the second "Retour menu", hidden by the catalogue load: it only refreshes the ticket
+    RedKey* spareRefreshKey() const { return sideKey(10); }
+    RedKey* proformaKey() const { return sideKey(11); }
+    RedKey* nextCourseKey() const { return sideKey(12); }
 
     LineActionPanel* lineActionPanel() const { return m_lineActionPanel; }
     ListPanel* optionsPanel() const { return m_optionsPanel; }
@@ -86,7 +89,7 @@ public:
     void setMemoFontSize(int pixelSize);
 
 private:
-    RedKey* b(int number) const { return m_sideKeys.at(number - 1); }
+    RedKey* sideKey(int number) const { return m_sideKeys.at(number - 1); }
     void createKeyboards();
     void createSideKeys();
 
