@@ -121,7 +121,8 @@ QStringList screenOf(const Terminal& terminal)
     for (RedKey* key : terminal.waiters()->waiterKeys())
         out << QStringLiteral("waiter %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     const PaymentView* payment = terminal.payment();
-    for (RedKey* key : {payment->paymentMode1Key(), payment->paymentMode2Key(), payment->paymentMode3Key(), payment->paymentMode4Key()})
+    for (RedKey* key : {payment->paymentMode1Key(), payment->paymentMode2Key(), payment->paymentMode3Key(),
+                        payment->paymentMode4Key()})
         out << QStringLiteral("payment %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     ProductKeys& keys = form.catalogueLoad().productKeys();
     for (int k = 0; k < keys.count(); ++k) {

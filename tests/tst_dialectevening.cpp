@@ -71,7 +71,8 @@ void touch(QListWidget* list, int row)
 // The first of the payment keys the register left shown.
 RedKey* firstShownPaymentKey(const PaymentView* view)
 {
-    for (RedKey* key : {view->paymentMode1Key(), view->paymentMode2Key(), view->paymentMode3Key(), view->paymentMode4Key()}) {
+    for (RedKey* key :
+         {view->paymentMode1Key(), view->paymentMode2Key(), view->paymentMode3Key(), view->paymentMode4Key()}) {
         if (key->isVisibleTo(view))
             return key;
     }

@@ -218,7 +218,8 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     }
     QVERIFY(second > 0);
     const int pitch = TicketMemo::linePitch(ticket->ticketMemo()->font());
-    QTest::mouseClick(ticket->ticketMemo()->viewport(), Qt::LeftButton, {}, QPoint(20, (second + 1) * pitch + pitch / 2));
+    QTest::mouseClick(ticket->ticketMemo()->viewport(), Qt::LeftButton, {},
+                      QPoint(20, (second + 1) * pitch + pitch / 2));
     QVERIFY(ticket->lineActionPanel()->isVisible());
     QCOMPARE(ticket->lineActionPanel()->lineLabel()->text(), lines.at(second));
     QCOMPARE(m_form->ticketDisplay().linenumber(), 2);

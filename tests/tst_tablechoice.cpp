@@ -271,9 +271,11 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     if (coversPanel) {
         QCOMPARE(terminal.form->frontView(), terminal.choixtable());
         QVERIFY(terminal.choixtable()->coversPanel()->isVisible());
-        QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(), QStringLiteral("Entrez le nombre de couverts"));
+        QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(),
+                 QStringLiteral("Entrez le nombre de couverts"));
         QCOMPARE(terminal.choixtable()->coversPanel()->coversList()->currentRow(), 0);
-        QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(), QStringLiteral("Valider 0 couvert(s)"));
+        QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(),
+                 QStringLiteral("Valider 0 couvert(s)"));
     } else {
         QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
         QVERIFY(!terminal.choixtable()->isVisible());
@@ -473,7 +475,8 @@ void tst_TableChoice::coversValider()
     // the count, then the chosen table's ticket
     QCOMPARE(caisse.received(), QByteArray("envcouverts$12$15$1$\r\nad$12$15$1$\r\n"));
     QCOMPARE(terminal.form->session().covers(), QStringLiteral("15"));
-    QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(), QStringLiteral("Actuellement, 15 couvert(s)"));
+    QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(),
+             QStringLiteral("Actuellement, 15 couvert(s)"));
     QVERIFY(!terminal.choixtable()->coversPanel()->isVisible());
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
     QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));

@@ -297,7 +297,8 @@ void tst_TicketDisplay::stepping()
     terminal.display().pickLineAt(middleOfLine(*terminal.form, touched));
     QVERIFY(terminal.panel()->isVisible());
     for (QChar step : steps)
-        (step == QLatin1Char('p') ? terminal.panel()->previousLineButton() : terminal.panel()->nextLineButton())->click();
+        (step == QLatin1Char('p') ? terminal.panel()->previousLineButton() : terminal.panel()->nextLineButton())
+            ->click();
     QCOMPARE(terminal.panel()->isVisible(), !label17.isEmpty());
     if (!label17.isEmpty())
         QCOMPARE(terminal.panel()->lineLabel()->text(), label17);

@@ -86,7 +86,7 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     dockTop(label70, 41);
 
     m_titleLabel = label(QStringLiteral("Label3"), QStringLiteral("Réglage des paramètres"), Fonts::title(TitleSize),
-                     Qt::AlignCenter, false);
+                         Qt::AlignCenter, false);
     place(m_titleLabel, QRectF(0, 167.4, 366, 33.9));
 
     // "Non" and "Oui" over the off and on ends of the first switch
@@ -142,7 +142,8 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     m_fonts.addFitted(label70);
 
     // placed by the opening of the view; until then they sit in the bottom tenth as the opening will put them
-    m_leaveWithoutSavingButton = bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
+    m_leaveWithoutSavingButton =
+        bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
     m_saveButton = bottomButton(QStringLiteral("Button13"), QStringLiteral("Sauvegarder la configuration"));
     for (QPushButton* button : {m_leaveWithoutSavingButton, m_saveButton}) {
         button->setParent(this);

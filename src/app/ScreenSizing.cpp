@@ -82,12 +82,14 @@ void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, 
     const int size = CatalogueGeometry::sideCaptionFontSize(startWidth);
     TicketView* ticket = &ticketView;
     // "Demande Suite" keeps its designed size
-    for (RedKey* key : {ticket->proformaKey(), ticket->refreshKey(), ticket->spareRefreshKey(), ticket->chooseTableKey(), ticket->sendAllAndLeaveKey(), ticket->changeWaiterKey(),
-                        ticket->sendToKitchenKey(), ticket->recallKey(), ticket->registerMessageKey(), ticket->finaliseKey(), ticket->setMenusKey()})
+    for (RedKey* key :
+         {ticket->proformaKey(), ticket->refreshKey(), ticket->spareRefreshKey(), ticket->chooseTableKey(),
+          ticket->sendAllAndLeaveKey(), ticket->changeWaiterKey(), ticket->sendToKitchenKey(), ticket->recallKey(),
+          ticket->registerMessageKey(), ticket->finaliseKey(), ticket->setMenusKey()})
         setPixelSize(key->caption(), size);
     TableChoiceView* choixtable = &tableChoiceView;
-    for (RedKey* key : {choixtable->waiterAccountKey(), choixtable->coversKey(), choixtable->roomPlanKey(), choixtable->busyTablesKey(),
-                        choixtable->freeTablesKey()})
+    for (RedKey* key : {choixtable->waiterAccountKey(), choixtable->coversKey(), choixtable->roomPlanKey(),
+                        choixtable->busyTablesKey(), choixtable->freeTablesKey()})
         setPixelSize(key->caption(), size);
 }
 

@@ -8,13 +8,13 @@
 // One product as a keyboard's list gives it.
 struct Product
 {
-    QString texte;     // name, the key's caption
-    QString textecuis; // kitchen label
-    int kitchenOptionFlag = 0;      // non-zero: ask for kitchen options first
-    int menucuis = 0;  // which kitchen option list
-    QString couleur;   // key colour as text
-    int art = 0;       // article number sent to the register
-    int numclav = 0;   // keyboard 1..12
+    QString texte;             // name, the key's caption
+    QString textecuis;         // kitchen label
+    int kitchenOptionFlag = 0; // non-zero: ask for kitchen options first
+    int menucuis = 0;          // which kitchen option list
+    QString couleur;           // key colour as text
+    int art = 0;               // article number sent to the register
+    int numclav = 0;           // keyboard 1..12
 };
 
 struct Supplement

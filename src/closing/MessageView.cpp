@@ -23,10 +23,11 @@ RedKey* sendKey(const QString& name, const QString& captionName, const QString& 
 MessageView::MessageView(QWidget* parent)
     : DesignView(QStringLiteral("messages"), QSizeF(403, 651), parent),
       m_cancelButton(new RoundedButton(QStringLiteral("CornerButton4"), QStringLiteral("Annuler"))),
-      m_messageEdit(new QLineEdit), m_toRegisterScreenKey(sendKey(QStringLiteral("cornerbutton2"), QStringLiteral("Label54"),
-                                                      QStringLiteral("Envoi vers écran de caisse"))),
+      m_messageEdit(new QLineEdit),
+      m_toRegisterScreenKey(sendKey(QStringLiteral("cornerbutton2"), QStringLiteral("Label54"),
+                                    QStringLiteral("Envoi vers écran de caisse"))),
       m_toKitchenPrintersKey(sendKey(QStringLiteral("cornerbutton3"), QStringLiteral("Label55"),
-                              QStringLiteral("Envoi vers imprimantes préparation")))
+                                     QStringLiteral("Envoi vers imprimantes préparation")))
 {
     auto* background = new ColourShape(QStringLiteral("Rectangle8"), Palette::Background);
     fill(background);

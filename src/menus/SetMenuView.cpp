@@ -31,9 +31,9 @@ SetMenuView::SetMenuView(QWidget* parent)
       m_leaveButton(returnButton()), m_gridBackground(new ColourShape(QStringLiteral("Panel11"), Palette::Background)),
       m_gridScrollBox(new QScrollArea),
       m_dishPanel(ListPanel::createHidden({QStringLiteral("Panel12"), DesignSize, QStringLiteral("Button29"),
-                                         QStringLiteral("Annuler"), 33, QStringLiteral("choixform")})),
+                                           QStringLiteral("Annuler"), 33, QStringLiteral("choixform")})),
       m_optionsPanel(ListPanel::createHidden({QStringLiteral("Panel16"), DesignSize, QStringLiteral("Button32"),
-                                         QStringLiteral("Valider"), 44.1, QStringLiteral("ListView1")}))
+                                              QStringLiteral("Valider"), 44.1, QStringLiteral("ListView1")}))
 {
     setBackground(Palette::Background);
     m_gridBackground->setParent(this);

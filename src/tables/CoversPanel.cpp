@@ -69,7 +69,7 @@ int CoversPanel::chosenCovers() const
 void CoversPanel::showChosenCovers()
 {
     const QList<QListWidgetItem*> selected = m_coversList->selectedItems();
-    m_validateButton->setText(selected.isEmpty()
-                            ? QStringLiteral("Valider")
-                            : QStringLiteral("Valider ") + selected.first()->text() + QStringLiteral(" couvert(s)"));
+    m_validateButton->setText(selected.isEmpty() ? QStringLiteral("Valider")
+                                                 : QStringLiteral("Valider ") + selected.first()->text() +
+                                                       QStringLiteral(" couvert(s)"));
 }

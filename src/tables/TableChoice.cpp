@@ -31,7 +31,8 @@ TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsSto
     guard.connect(m_tableChoiceView.busyTablesKey(), &RedKey::clicked, this, [this] { listBusyTables(); });
     guard.connect(m_tableChoiceView.tableListPanel()->cancelButton(), &QPushButton::clicked, this,
                   [this] { m_tableChoiceView.closeTableList(); });
-    guard.connect(m_tableChoiceView.tableListPanel()->validateButton(), &QPushButton::clicked, this, [this] { takeTableFromList(); });
+    guard.connect(m_tableChoiceView.tableListPanel()->validateButton(), &QPushButton::clicked, this,
+                  [this] { takeTableFromList(); });
 }
 
 void TableChoice::workWithoutTable()

@@ -27,14 +27,14 @@ TableChoiceView::TableChoiceView(QWidget* parent)
     : DesignView(QStringLiteral("choixtable"), QSizeF(298, 423), parent),
       m_headerLabel(namedLabel(QStringLiteral("Label12"), QString(), Fonts::plain(16), Palette::Caption)),
       m_waiterAccountKey(key(QStringLiteral("button5"), QStringLiteral("Label31"),
-                    QStringLiteral("Travailler sans table sur le compte serveur"))),
+                             QStringLiteral("Travailler sans table sur le compte serveur"))),
       m_coversKey(key(QStringLiteral("button19"), QStringLiteral("Label32"), QStringLiteral("Nombre de couverts"))),
       m_roomPlanKey(key(QStringLiteral("button20"), QStringLiteral("Label33"), QStringLiteral("Plan de salle"))),
       m_busyTablesKey(key(QStringLiteral("button25"), QStringLiteral("Label34"), QStringLiteral("Tables occupées"))),
       m_freeTablesKey(key(QStringLiteral("button24"), QStringLiteral("Label35"), QStringLiteral("Tables libres"))),
       m_quitButton(namedButton(QStringLiteral("Quitter"), QStringLiteral("Quitter"), Fonts::plain(14, true))),
-      m_footerLabel(namedLabel(QStringLiteral("Label20"), QStringLiteral("Bon service !"), Fonts::plain(11, false, true),
-                           Palette::Footer)),
+      m_footerLabel(namedLabel(QStringLiteral("Label20"), QStringLiteral("Bon service !"),
+                               Fonts::plain(11, false, true), Palette::Footer)),
       // the caption names the waiter once he is identified
       m_logoutButton(namedButton(QStringLiteral("Button17"), QStringLiteral("Se déconnecter"), Fonts::plain(14, true))),
       m_tableListPanel(new TableListPanel), m_coversPanel(new CoversPanel)

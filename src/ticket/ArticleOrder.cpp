@@ -56,7 +56,8 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
         guard.connect(m_parkingView.coursePanel()->courseKey(course), &RedKey::clicked, this,
                       [this, course] { chooseCourse(course); });
     }
-    guard.connect(m_ticketView.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+    guard.connect(m_ticketView.optionsValidateButton(), &QPushButton::clicked, this,
+                  [this] { validateKitchenOptions(); });
 }
 
 void ArticleOrder::queueTap(HandlerGuard& guard, int k)

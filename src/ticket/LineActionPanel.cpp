@@ -28,7 +28,7 @@ QPushButton* button(const QString& name, const QString& caption, int size)
 LineActionPanel::LineActionPanel(QWidget* parent)
     : DesignView(QStringLiteral("panel_annul"), QSizeF(403, 651), parent),
       m_promptLabel(label(QStringLiteral("Label16"), QStringLiteral("Que désirez vous faire avec cet article?"),
-                      Fonts::plain(18, true), Palette::Heading)),
+                          Fonts::plain(18, true), Palette::Heading)),
       m_lineLabel(label(QStringLiteral("Label17"), QString(), Fonts::fixedBold(16), Palette::Notice)),
       m_cancelButton(button(QStringLiteral("Button33"), QStringLiteral("Annuler"), 14)),
       m_removeOneButton(button(QStringLiteral("Button34"), QStringLiteral("Enlever 1"), 16)),

@@ -11,7 +11,7 @@
 CodePanel::CodePanel(const QSizeF& designSize, QWidget* parent)
     : DesignView(QStringLiteral("Rectangle11"), designSize, parent),
       m_titleLabel(namedLabel(QStringLiteral("Label71"), QStringLiteral("Entrez votre code"), Fonts::title(36),
-                           Palette::Caption)),
+                              Palette::Caption)),
       m_codeEdit(new CodeEdit),
       m_validateKey(new RedKey(QStringLiteral("Rectangle13"), QStringLiteral("Valider"), QStringLiteral("Valider")))
 {
