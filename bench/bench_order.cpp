@@ -132,7 +132,7 @@ int run(const QString& simProgram, const QString& restaurant)
     ticket->raise();
     const int k = form.catalogue().articles(KirRoyal);
     ticket->keyboardTabs()->setCurrentIndex(form.products().numclav(k) - 1);
-    CatalogueKey* key = form.catalogueLoad().productKeys().bbutton(k);
+    CatalogueKey* key = form.catalogueLoad().productKeys().key(k);
     if (!key)
         throw std::runtime_error("no key for the Kir royal");
     QCoreApplication::processEvents();

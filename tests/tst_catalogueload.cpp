@@ -126,7 +126,7 @@ QStringList screenOf(const Terminal& terminal)
         out << QStringLiteral("payment %1 %2").arg(key->caption()->text()).arg(key->isHidden());
     ProductKeys& keys = form.catalogueLoad().productKeys();
     for (int k = 0; k < keys.count(); ++k) {
-        const CatalogueKey* key = keys.bbutton(k);
+        const CatalogueKey* key = keys.key(k);
         out << QStringLiteral("key %1 in %2 at %3,%4 %5 %6 \"%7\" art %8 cuisine %9")
                    .arg(k)
                    .arg(key->parentWidget()->objectName())
@@ -147,9 +147,9 @@ QStringList screenOf(const Terminal& terminal)
         out << QStringLiteral("supp %1 %2").arg(a).arg(form.products().supp(a));
     TableButtons& tables = form.catalogueLoad().tableButtons();
     for (int z = 0; z < tables.count(); ++z) {
-        if (!tables.btable(z)->isHidden())
+        if (!tables.key(z)->isHidden())
             out << QStringLiteral("table %1 on %2")
-                       .arg(tables.btable(z)->text(), tables.btable(z)->parentWidget()->objectName());
+                       .arg(tables.key(z)->text(), tables.key(z)->parentWidget()->objectName());
     }
     out << QStringLiteral("cells %1").arg(form.findChild<SetMenuView*>()->grid().count());
     const Catalogue& catalogue = form.catalogue();
@@ -252,14 +252,14 @@ void tst_CatalogueLoad::downloadAsksForEveryPieceAndSavesIt()
     ProductKeys& keys = form.catalogueLoad().productKeys();
     QCOMPARE(form.catalogueLoad().productCount(), 3);
     QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.bbutton(1)->parentWidget(), terminal.ticket()->keyboardScrollBox(1)->widget());
-    QCOMPARE(keys.bbutton(1)->geometry(), QRect(99, 0, 99, 59));
-    QCOMPARE(keys.bbutton(1)->captionBox().translated(keys.bbutton(1)->pos()), QRect(101, 2, 95, 55));
-    QCOMPARE(keys.bbutton(1)->captionFont().pixelSize(), 13);
-    QCOMPARE(keys.bbutton(2)->parentWidget(), terminal.ticket()->keyboardScrollBox(2)->widget());
-    QCOMPARE(keys.bbutton(2)->pos(), QPoint(0, 0));
-    QCOMPARE(keys.bbutton(0)->colour(), QColor(Qt::red));
-    QCOMPARE(keys.bbutton(2)->colour().alpha(), 0);
+    QCOMPARE(keys.key(1)->parentWidget(), terminal.ticket()->keyboardScrollBox(1)->widget());
+    QCOMPARE(keys.key(1)->geometry(), QRect(99, 0, 99, 59));
+    QCOMPARE(keys.key(1)->captionBox().translated(keys.key(1)->pos()), QRect(101, 2, 95, 55));
+    QCOMPARE(keys.key(1)->captionFont().pixelSize(), 13);
+    QCOMPARE(keys.key(2)->parentWidget(), terminal.ticket()->keyboardScrollBox(2)->widget());
+    QCOMPARE(keys.key(2)->pos(), QPoint(0, 0));
+    QCOMPARE(keys.key(0)->colour(), QColor(Qt::red));
+    QCOMPARE(keys.key(2)->colour().alpha(), 0);
     QVERIFY(terminal.ticket()->keyboardScrollBox(1)->widget()->minimumHeight() >= 59);
 
     const QStringList screen = screenOf(terminal);
@@ -499,7 +499,7 @@ void tst_CatalogueLoad::hugeTableIsDrawnWithinThePlan()
     // a few plan sizes from its corner at most, whatever the register sends: before, billions of units
     const QRect reach(-4 * 403, -4 * 651, 8 * 403, 8 * 651);
     for (int z = 0; z < 2; ++z)
-        QVERIFY(reach.contains(tables.btable(z)->geometry()));
+        QVERIFY(reach.contains(tables.key(z)->geometry()));
 }
 
 void tst_CatalogueLoad::repeatedLoadKeepsOneSetOfControls()
@@ -652,7 +652,7 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
     QSignalSpy taps(&keys, &ProductKeys::productTapped);
     terminal.ticket()->show();
     terminal.ticket()->raise();
-    CatalogueKey* key = keys.bbutton(1);
+    CatalogueKey* key = keys.key(1);
     QTest::mouseClick(key, Qt::LeftButton);
     QCOMPARE(taps.size(), doubleTap ? 0 : 1);
     if (doubleTap) {
@@ -713,8 +713,8 @@ void tst_CatalogueLoad::keysStopAtThe801stProduct()
     showAndHide({terminal.ticket()});
     QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(3)).size(), 798);
     // from the 65th key of a keyboard on, every key lies on the sixteenth row
-    QCOMPARE(keys.bbutton(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));
-    QCOMPARE(keys.bbutton(800)->y(), keys.bbutton(3 + 63)->y());
+    QCOMPARE(keys.key(3 + 64)->geometry(), QRect(0, (3 * 99 * 15) / 5, 99, 59));
+    QCOMPARE(keys.key(800)->y(), keys.key(3 + 63)->y());
     QVERIFY(terminal.messages.isEmpty());
 }
 

@@ -149,7 +149,7 @@ QString tst_DialectEvening::loggedReply(const QString& request) const
 bool tst_DialectEvening::tapProduct(int article)
 {
     const int k = m_form->catalogue().articles(article);
-    CatalogueKey* key = m_form->catalogueLoad().productKeys().bbutton(k);
+    CatalogueKey* key = m_form->catalogueLoad().productKeys().key(k);
     if (!key || m_form->products().art(k) != article)
         return false;
     auto* ticket = m_form->findChild<TicketView*>();
@@ -254,10 +254,10 @@ void tst_DialectEvening::wholeEvening()
     SetMenuGrid& grid = formule->grid();
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     int cell = 1;
-    while (cell < 7 && !grid.bbbutton(cell)->isVisibleTo(formule))
+    while (cell < 7 && !grid.cell(cell)->isVisibleTo(formule))
         ++cell;
     QVERIFY(cell < 7);
-    QTest::mouseClick(grid.bbbutton(cell), Qt::LeftButton);
+    QTest::mouseClick(grid.cell(cell), Qt::LeftButton);
     QVERIFY(formule->dishList()->count() > 0);
     const QString dish = formule->dishList()->item(0)->text();
     touch(formule->dishList(), 0);

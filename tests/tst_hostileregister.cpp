@@ -77,7 +77,7 @@ struct Terminal : TerminalFixture
             choixtable()->tableListPanel()->validateButton()->click();
         } else if (way == QLatin1String("plan")) {
             planView()->show();
-            CatalogueKey* t5 = form->catalogueLoad().tableButtons().btable(4);
+            CatalogueKey* t5 = form->catalogueLoad().tableButtons().key(4);
             held.restart();
             QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
         } else {

@@ -119,7 +119,7 @@ struct Terminal : TerminalFixture
     ParkingView* parking() const { return form->findChild<ParkingView*>(); }
     CoursePanel* coursePanel() const { return parking()->coursePanel(); }
     ListPanel* panelsupp() const { return parking()->supplementsPanel(); }
-    CatalogueKey* key(int k) const { return form->catalogueLoad().productKeys().bbutton(k); }
+    CatalogueKey* key(int k) const { return form->catalogueLoad().productKeys().key(k); }
     QString memo() const { return ticket()->ticketMemo()->toPlainText(); }
 
     void tap(int k) const { QTest::mouseClick(key(k), Qt::LeftButton); }

@@ -115,7 +115,7 @@ QStringList tst_RelayReplay::shortService(quint16 port)
     auto* ticket = form->findChild<TicketView*>();
     const int k = form->catalogue().articles(2);
     ticket->keyboardTabs()->setCurrentIndex(form->products().numclav(k) - 1);
-    QTest::mouseClick(form->catalogueLoad().productKeys().bbutton(k), Qt::LeftButton);
+    QTest::mouseClick(form->catalogueLoad().productKeys().key(k), Qt::LeftButton);
     QStringList shown{ticket->ticketMemo()->toPlainText()};
     QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
     shown.append(ticket->ticketMemo()->toPlainText());

@@ -179,7 +179,7 @@ void tst_ScreenSizing::tabletWindow()
 
     // the first product key of keyboard 1, sized from the window's width
     QVERIFY(form.catalogueLoad().productKeys().count() > 0);
-    QCOMPARE(form.catalogueLoad().productKeys().bbutton(0)->geometry(),
+    QCOMPARE(form.catalogueLoad().productKeys().key(0)->geometry(),
              CatalogueGeometry::productKey(size.width(), 0).body);
 
     // on a tablet, what the waiter reads and touches, on each view and panel he meets in service; the design size

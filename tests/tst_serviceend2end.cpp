@@ -190,7 +190,7 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QCOMPARE(m_form->frontView(), m_form->findChild<PlanView*>());
     // table 4 is in service: coloured, shown in its room
     CatalogueKey* t4 = keyReading(m_form->findChild<PlanView*>(), QStringLiteral("T4"));
-    QCOMPARE(t4, m_form->catalogueLoad().tableButtons().btable(3));
+    QCOMPARE(t4, m_form->catalogueLoad().tableButtons().key(3));
     QVERIFY(t4->isVisible());
     QTest::mouseClick(t4, Qt::LeftButton);
 
@@ -237,7 +237,7 @@ void tst_ServiceEnd2End::openTable4()
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
     TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
-    QTest::mouseClick(m_form->catalogueLoad().tableButtons().btable(3), Qt::LeftButton);
+    QTest::mouseClick(m_form->catalogueLoad().tableButtons().key(3), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(4);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     QCOMPARE(m_form->frontView(), m_form->findChild<TicketView*>());
@@ -256,7 +256,7 @@ void tst_ServiceEnd2End::tapProduct(int article)
     const int k = m_form->catalogue().articles(article);
     auto* ticket = m_form->findChild<TicketView*>();
     ticket->keyboardTabs()->setCurrentIndex(m_form->products().numclav(k) - 1);
-    QTest::mouseClick(m_form->catalogueLoad().productKeys().bbutton(k), Qt::LeftButton);
+    QTest::mouseClick(m_form->catalogueLoad().productKeys().key(k), Qt::LeftButton);
 }
 
 void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()

@@ -81,15 +81,15 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     QCOMPARE(form->frontView(), formule);
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     QCOMPARE(grid.cellText(1), QStringLiteral("premiere entree ?"));
-    QVERIFY(!grid.bbbutton(4)->isVisibleTo(formule));
+    QVERIFY(!grid.cell(4)->isVisibleTo(formule));
 
     // the starter: no options
-    QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
+    QTest::mouseClick(grid.cell(1), Qt::LeftButton);
     touchEntry(formule->dishList(), QStringLiteral("Terrine de campagne maison"));
     QCOMPARE(grid.cellText(1), QStringLiteral("Terrine de campagne maison"));
 
     // the main: its cooking, then its supplements over the set menus
-    QTest::mouseClick(grid.bbbutton(2), Qt::LeftButton);
+    QTest::mouseClick(grid.cell(2), Qt::LeftButton);
     touchEntry(formule->dishList(), QStringLiteral("Pave de saumon"));
     QVERIFY(formule->optionsPanel()->isVisible());
     QCOMPARE(formule->optionsList()->count(), 3);
@@ -104,12 +104,12 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     form->findChild<ParkingView*>()->parkSupplements();
 
     // the dessert
-    QTest::mouseClick(grid.bbbutton(3), Qt::LeftButton);
+    QTest::mouseClick(grid.cell(3), Qt::LeftButton);
     touchEntry(formule->dishList(), QStringLiteral("Ile flottante"));
     QCOMPARE(grid.cellText(3), QStringLiteral("Ile flottante"));
 
     // a chosen course is changed on the register only
-    QTest::mouseClick(grid.bbbutton(1), Qt::LeftButton);
+    QTest::mouseClick(grid.cell(1), Qt::LeftButton);
     QCOMPARE(messages, QStringList{QStringLiteral("Cet article est à modifier sur la caisse centrale")});
 
     QTest::mouseClick(formule->leaveButton(), Qt::LeftButton);

@@ -72,7 +72,7 @@ struct Terminal : TerminalFixture
     SetMenuGrid& grid() const { return formule()->grid(); }
     ListPanel* supplementsPanel() const { return poubelle()->supplementsPanel(); }
 
-    void touchCell(int z) const { QTest::mouseClick(grid().bbbutton(z), Qt::LeftButton); }
+    void touchCell(int z) const { QTest::mouseClick(grid().cell(z), Qt::LeftButton); }
     static void touchEntry(CheckList* list, int entry)
     {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(entry)).center());
@@ -95,7 +95,7 @@ struct Terminal : TerminalFixture
     {
         QList<int> shown;
         for (int z = 0; z < grid().count(); ++z) {
-            if (grid().bbbutton(z)->isVisibleTo(formule()))
+            if (grid().cell(z)->isVisibleTo(formule()))
                 shown.append(z);
         }
         return shown;
@@ -202,7 +202,7 @@ void tst_SetMenus::twoSetMenusFillTwoColumns()
     for (int z = 0; z < texts.size(); ++z) {
         QCOMPARE(terminal.grid().cellText(z), texts.at(z));
         // what a screen reader reads out
-        QCOMPARE(terminal.grid().bbbutton(z)->accessibleName(), texts.at(z));
+        QCOMPARE(terminal.grid().cell(z)->accessibleName(), texts.at(z));
     }
     QCOMPARE(terminal.grid().cellText(7), QStringLiteral("Menu enfant"));
     QCOMPARE(terminal.grid().cellText(8), QStringLiteral("boisson ?"));

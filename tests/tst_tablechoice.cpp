@@ -333,7 +333,7 @@ void tst_TableChoice::planTableTakesTheTable()
     terminal.form->findChild<PlanView*>()->show();
 
     // the waiter touches "T5" on the plan
-    CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().btable(4);
+    CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
     QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
 
     QCOMPARE(caisse.received(), sent);
@@ -398,7 +398,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
         terminal.form->findChild<PlanView*>()->show();
-        CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().btable(4);
+        CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
         QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
     } else {
         Q_EMIT terminal.choixtable()->waiterAccountKey()->clicked();
@@ -549,8 +549,8 @@ void tst_TableChoice::tableColours()
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
     QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
     TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
-    QCOMPARE(tables.btable(table - 1)->colour().rgba(), body);
-    QCOMPARE(tables.btable(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
+    QCOMPARE(tables.key(table - 1)->colour().rgba(), body);
+    QCOMPARE(tables.key(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
 }
 
 void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
@@ -572,7 +572,7 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     QVERIFY(!ticket->isVisible());
     QVERIFY(!ticket->curtain()->isVisibleTo(ticket));
     QVERIFY(!ticket->lineActionPanel()->isVisibleTo(ticket));
-    QCOMPARE(terminal.form->catalogueLoad().tableButtons().btable(0)->colour().rgba(), 0xFF0000FFu);
+    QCOMPARE(terminal.form->catalogueLoad().tableButtons().key(0)->colour().rgba(), 0xFF0000FFu);
 
     terminal.form->findChild<PlanView*>()->closeButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());

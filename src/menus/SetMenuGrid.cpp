@@ -66,7 +66,7 @@ void SetMenuGrid::clear()
         m_box->setMinimumSize(0, 0);
 }
 
-CatalogueKey* SetMenuGrid::bbbutton(int z)
+CatalogueKey* SetMenuGrid::cell(int z)
 {
     if (z < 0 || z >= count())
         return nullptr;
@@ -77,7 +77,7 @@ CatalogueKey* SetMenuGrid::bbbutton(int z)
 void SetMenuGrid::showCells(const QStringList& texts)
 {
     for (int z = 0; z < count(); ++z) {
-        CatalogueKey* cell = bbbutton(z);
+        CatalogueKey* cell = cell(z);
         if (!cell)
             continue;
         if (z < texts.size())
@@ -88,7 +88,7 @@ void SetMenuGrid::showCells(const QStringList& texts)
 
 QString SetMenuGrid::cellText(int z)
 {
-    const CatalogueKey* cell = bbbutton(z);
+    const CatalogueKey* cell = cell(z);
     return cell ? cell->text() : QString();
 }
 

@@ -30,7 +30,7 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(m_planned.size()); }
-    CatalogueKey* bbbutton(int z);
+    CatalogueKey* cell(int z);
 
     // Cells 0 to texts.size() - 1 take those texts and show, but for a course the set menu does not have; every
     // other cell is hidden.

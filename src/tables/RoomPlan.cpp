@@ -65,7 +65,7 @@ void RoomPlan::refreshTableStates()
         TableReplies::tableStates(m_link.exchange(Session::tableStatesQuery()).reply);
     for (int pass = 0; pass < TableReplies::TableStates::Groups; ++pass) {
         for (int z = 0; z < qMin(m_tables.count(), Limits::Tables); ++z) {
-            CatalogueKey* table = m_tables.btable(z);
+            CatalogueKey* table = m_tables.key(z);
             // a table the catalogue does not show is left alone
             if (!table || table->isHidden())
                 continue;

@@ -78,7 +78,7 @@ void TableButtons::clear()
     m_made = true;
 }
 
-CatalogueKey* TableButtons::btable(int z)
+CatalogueKey* TableButtons::key(int z)
 {
     if (z < 0 || z >= count())
         return nullptr;

@@ -30,7 +30,7 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(m_planned.size()); }
-    CatalogueKey* btable(int z);
+    CatalogueKey* key(int z);
 
 Q_SIGNALS:
     void tableTapped(int n);

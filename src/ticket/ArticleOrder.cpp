@@ -63,10 +63,10 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
 void ArticleOrder::queueTap(HandlerGuard& guard, int k)
 {
     // the caption goes at once, as for any touch, and comes back once the tap is dealt with or dropped
-    auto touched = std::make_shared<TouchedKey>(m_keys.bbutton(k));
+    auto touched = std::make_shared<TouchedKey>(m_keys.key(k));
     guard.runOrQueue([this, k, touched] {
         // a panel or a view the running handler opened stands over the key: the waiter never meant to tap it there
-        if (onTop(m_keys.bbutton(k)))
+        if (onTop(m_keys.key(k)))
             addArticle(k);
     });
 }
@@ -74,7 +74,7 @@ void ArticleOrder::queueTap(HandlerGuard& guard, int k)
 void ArticleOrder::addArticle(int k)
 {
     m_session.setCourse(0);
-    TouchedKey touched(m_keys.bbutton(k));
+    TouchedKey touched(m_keys.key(k));
     m_screens.paintNow();
     RegisterLink::pause(ExchangePlans::TouchShownMs);
     m_article = k;
@@ -82,7 +82,7 @@ void ArticleOrder::addArticle(int k)
     m_ticketView.closeLinePanel();
     m_screens.paintNow();
     // only a built key orders: an index past the table or without a key of its own orders nothing
-    if (!m_keys.bbutton(k))
+    if (!m_keys.key(k))
         return;
     m_artencours = m_products.art(k);
     m_ticketView.hideNote();

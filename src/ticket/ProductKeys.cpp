@@ -94,7 +94,7 @@ void ProductKeys::clear()
     m_made = true;
 }
 
-CatalogueKey* ProductKeys::bbutton(int k)
+CatalogueKey* ProductKeys::key(int k)
 {
     if (k < 0 || k >= count())
         return nullptr;

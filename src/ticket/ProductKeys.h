@@ -33,7 +33,7 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(m_planned.size()); }
-    CatalogueKey* bbutton(int k);
+    CatalogueKey* key(int k);
 
 Q_SIGNALS:
     void productTapped(int k);
