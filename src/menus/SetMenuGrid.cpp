@@ -77,19 +77,19 @@ CatalogueKey* SetMenuGrid::cell(int z)
 void SetMenuGrid::showCells(const QStringList& texts)
 {
     for (int z = 0; z < count(); ++z) {
-        CatalogueKey* cell = cell(z);
-        if (!cell)
+        CatalogueKey* key = cell(z);
+        if (!key)
             continue;
         if (z < texts.size())
-            cell->setText(texts.at(z));
-        cell->setVisible(z < texts.size() && texts.at(z) != SetMenuReplies::noChoice());
+            key->setText(texts.at(z));
+        key->setVisible(z < texts.size() && texts.at(z) != SetMenuReplies::noChoice());
     }
 }
 
 QString SetMenuGrid::cellText(int z)
 {
-    const CatalogueKey* cell = cell(z);
-    return cell ? cell->text() : QString();
+    const CatalogueKey* key = cell(z);
+    return key ? key->text() : QString();
 }
 
 bool SetMenuGrid::eventFilter(QObject* watched, QEvent* event)
