@@ -1,6 +1,4 @@
 #include "Dialect.h"
-#include "Restaurant.h"
-#include "SimOptions.h"
 #include "SimServer.h"
 #include "SimTest.h"
 
@@ -15,35 +13,20 @@ using namespace sim;
 
 namespace {
 
-const QString SimAddress = QStringLiteral("127.0.0.1");
-
 // The simulator on the sample restaurant, with these dialect choices forced over --dialect 0.
 std::unique_ptr<SimServer> serverSpeaking(const QStringList& choices)
 {
-    QStringList arguments{QStringLiteral("caisse-sim"), QStringLiteral("--address"), SimAddress,
-                          QStringLiteral("--port"), QStringLiteral("0")};
+    QStringList switches;
     for (const QString& choice : choices)
-        arguments << QStringLiteral("--dialect-choice") << choice;
-    SimOptions options;
-    Restaurant restaurant;
-    QString error;
-    if (!options.parse(arguments, error) || !restaurant.load(options.dataPath, error)) {
-        qWarning("%s", qPrintable(error));
-        return nullptr;
-    }
-    auto server = std::make_unique<SimServer>(options, restaurant);
-    if (!server->listen(error)) {
-        qWarning("%s", qPrintable(error));
-        return nullptr;
-    }
-    return server;
+        switches << QStringLiteral("--dialect-choice") << choice;
+    return SimTest::startServer(SimTest::optionsFor(switches));
 }
 
 // The bytes a terminal receives in answer to the request lines, within a short while.
 QByteArray receivedFor(quint16 port, const QByteArray& requests)
 {
     QTcpSocket socket;
-    socket.connectToHost(SimAddress, port);
+    socket.connectToHost(SimTest::SimAddress, port);
     if (!QTest::qWaitFor([&socket] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000))
         return {};
     socket.write(requests);
