@@ -1,4 +1,5 @@
 #include "SimProcess.h"
+#include "TerminalFixture.h"
 #include "TicketTouch.h"
 
 #include "app/CatalogueLoad.h"
@@ -24,7 +25,6 @@
 #include "waiters/WaiterView.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/CheckList.h"
-#include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
 
 #include <QFile>
@@ -33,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -101,9 +100,7 @@ private:
     bool tapProduct(int article);
 
     std::unique_ptr<SimProcess> m_sim;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<MainWindow> m_form;
-    QStringList m_messages;
+    std::unique_ptr<TerminalFixture> m_terminal;
 };
 
 void tst_DialectEvening::wholeEvening_data()
@@ -115,10 +112,8 @@ void tst_DialectEvening::wholeEvening_data()
 
 void tst_DialectEvening::cleanup()
 {
-    m_form.reset();
-    MessageBox::setHandler({});
+    m_terminal.reset();
     m_sim.reset();
-    m_folder.reset();
 }
 
 QString tst_DialectEvening::registerTicket(const QString& table) const
@@ -148,12 +143,12 @@ QString tst_DialectEvening::loggedReply(const QString& request) const
 
 bool tst_DialectEvening::tapProduct(int article)
 {
-    const int k = m_form->catalogue().articles(article);
-    CatalogueKey* key = m_form->catalogueLoad().productKeys().key(k);
-    if (!key || m_form->products().art(k) != article)
+    const int k = m_terminal->form->catalogue().articles(article);
+    CatalogueKey* key = m_terminal->form->catalogueLoad().productKeys().key(k);
+    if (!key || m_terminal->form->products().art(k) != article)
         return false;
-    auto* ticket = m_form->findChild<TicketView*>();
-    ticket->keyboardTabs()->setCurrentIndex(m_form->products().numclav(k) - 1);
+    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    ticket->keyboardTabs()->setCurrentIndex(m_terminal->form->products().numclav(k) - 1);
     QTest::mouseClick(key, Qt::LeftButton);
     return true;
 }
@@ -161,7 +156,6 @@ bool tst_DialectEvening::tapProduct(int article)
 void tst_DialectEvening::wholeEvening()
 {
     QFETCH(quint64, seed);
-    m_folder = std::make_unique<QTemporaryDir>();
     QStringList arguments{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--dialect"),
                           QString::number(seed)};
     for (const QString& choice :
@@ -174,25 +168,19 @@ void tst_DialectEvening::wholeEvening()
     qInfo("register dialect %s", qPrintable(dialect));
 
     // start: the settings know the register and ask the covers of a table that has none
-    QFile file(m_folder->filePath(QStringLiteral("Iquillobrands.dat")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[data]\n0=" + SimAddress.toLatin1() + "\n3=1\n");
-    file.close();
-    m_messages.clear();
-    MessageBox::setHandler([this](const QString& text) { m_messages.append(text); });
-    m_form = std::make_unique<MainWindow>(m_folder->path());
-    m_form->link().setPort(m_sim->port());
-    m_form->show();
-    m_form->activateWindow();
-    WaiterView* serveur = m_form->findChild<WaiterView*>();
-    QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), serveur, StartMs);
+    m_terminal = std::make_unique<TerminalFixture>(QStringLiteral("[data]\n0=%1\n3=1\n").arg(SimAddress));
+    m_terminal->form->link().setPort(m_sim->port());
+    m_terminal->form->show();
+    m_terminal->form->activateWindow();
+    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
+    QTRY_COMPARE_WITH_TIMEOUT(m_terminal->form->frontView(), serveur, StartMs);
 
     // login with the code typed digit by digit
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QVERIFY(serveur->codePanel()->isVisible());
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
-    QCOMPARE(m_form->frontView(), choixtable);
+    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     // the first free table, for two
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
@@ -204,8 +192,8 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY(choixtable->coversPanel()->isVisible());
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    TicketView* ticket = m_form->findChild<TicketView*>();
-    QCOMPARE(m_form->frontView(), ticket);
+    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    QCOMPARE(m_terminal->form->frontView(), ticket);
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
     // a drink, then a grilled meat served as "premier plat", cooked "Saignant", with the first supplement offered
@@ -213,7 +201,7 @@ void tst_DialectEvening::wholeEvening()
     QCOMPARE(ticket->noteLine()->text(), QStringLiteral("1 * Kir royal"));
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(tapProduct(200), "no key for article 200");
-    auto* poubelle = m_form->findChild<ParkingView*>();
+    auto* poubelle = m_terminal->form->findChild<ParkingView*>();
     QVERIFY(poubelle->coursePanel()->courseKey(4)->isVisible());
     QTest::mouseClick(poubelle->coursePanel()->courseKey(4), Qt::LeftButton);
     QVERIFY(ticket->optionsPanel()->isVisible());
@@ -231,14 +219,14 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY2(!supplement || shown().contains(QStringLiteral("+ Frites maison")), qPrintable(shown()));
 
     // one less of the drink: its line goes
-    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
+    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
     QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(!shown().contains(QStringLiteral("Kir royal")), qPrintable(shown()));
 
     // to the kitchen, through the course panel when the register offers one
     QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
-    auto* dispatch = m_form->findChild<KitchenDispatchPanel*>();
+    auto* dispatch = m_terminal->form->findChild<KitchenDispatchPanel*>();
     if (dispatch->isVisible())
         QTest::mouseClick(dispatch->sendAllKey(), Qt::LeftButton);
     QVERIFY(!dispatch->isVisible());
@@ -249,8 +237,8 @@ void tst_DialectEvening::wholeEvening()
     // a set menu, its first course composed on the set-menu screen
     QVERIFY2(tapProduct(552), "no key for article 552");
     QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
-    auto* formule = m_form->findChild<SetMenuView*>();
-    QCOMPARE(m_form->frontView(), formule);
+    auto* formule = m_terminal->form->findChild<SetMenuView*>();
+    QCOMPARE(m_terminal->form->frontView(), formule);
     SetMenuGrid& grid = formule->grid();
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));
     int cell = 1;
@@ -266,15 +254,15 @@ void tst_DialectEvening::wholeEvening()
     QCOMPARE(grid.cellText(cell), dish);
     poubelle->parkSupplements();
     QTest::mouseClick(formule->leaveButton(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), ticket);
+    QCOMPARE(m_terminal->form->frontView(), ticket);
     QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(shown().contains(QStringLiteral("- ") + dish), qPrintable(shown()));
 
     // finalised, the amount the register asks for, paid with the first mode it takes
     QTest::mouseClick(ticket->finaliseKey(), Qt::LeftButton);
-    auto* encaissement = m_form->findChild<PaymentView*>();
-    QCOMPARE(m_form->frontView(), encaissement);
+    auto* encaissement = m_terminal->form->findChild<PaymentView*>();
+    QCOMPARE(m_terminal->form->frontView(), encaissement);
     QCOMPARE(encaissement->billMemo()->toPlainText(), shown());
     const QStringList words = loggedReply(QStringLiteral("ntotal$")).simplified().split(QLatin1Char(' '));
     QVERIFY(words.size() >= 2);
@@ -283,9 +271,9 @@ void tst_DialectEvening::wholeEvening()
     RedKey* pay = firstShownPaymentKey(encaissement);
     QVERIFY(pay);
     QTest::mouseClick(pay, Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), choixtable);
+    QCOMPARE(m_terminal->form->frontView(), choixtable);
     QTRY_VERIFY(m_sim->log().contains(QStringLiteral("printer caisse: TICKET Table ") + table));
-    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(m_terminal->messages, QStringList{});
 }
 
 QTEST_MAIN(tst_DialectEvening)

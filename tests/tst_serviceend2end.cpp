@@ -1,5 +1,6 @@
 #include "ListTouch.h"
 #include "SimProcess.h"
+#include "TerminalFixture.h"
 #include "TicketTouch.h"
 
 #include "app/CatalogueLoad.h"
@@ -26,7 +27,6 @@
 #include "waiters/WaiterView.h"
 #include "widgets/CatalogueKey.h"
 #include "widgets/CheckList.h"
-#include "widgets/MessageBox.h"
 #include "widgets/RedKey.h"
 
 #include <QFile>
@@ -37,7 +37,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -102,9 +101,7 @@ private:
     void tapProduct(int article);
 
     std::unique_ptr<SimProcess> m_sim;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<MainWindow> m_form;
-    QStringList m_messages;
+    std::unique_ptr<TerminalFixture> m_terminal;
 };
 
 // A terminal whose settings know the register's address and ask covers for a table that has none: its
@@ -112,7 +109,7 @@ private:
 // service without covers.
 void tst_ServiceEnd2End::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
+    m_terminal = std::make_unique<TerminalFixture>(QStringLiteral("[data]\n0=%1\n3=1\n").arg(SimAddress));
     QFile sample(QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json"));
     QVERIFY(sample.open(QIODevice::ReadOnly));
     QJsonObject restaurant = QJsonDocument::fromJson(sample.readAll()).object();
@@ -131,7 +128,7 @@ void tst_ServiceEnd2End::init()
     salle.insert(QStringLiteral("tables"), tables);
     rooms.replace(0, salle);
     restaurant.insert(QStringLiteral("rooms"), rooms);
-    QFile data(m_folder->filePath(QStringLiteral("restaurant.json")));
+    QFile data(m_terminal->folder.filePath(QStringLiteral("restaurant.json")));
     QVERIFY(data.open(QIODevice::WriteOnly));
     data.write(QJsonDocument(restaurant).toJson());
     data.close();
@@ -139,40 +136,32 @@ void tst_ServiceEnd2End::init()
     m_sim = std::make_unique<SimProcess>(SimAddress, QStringList{QStringLiteral("--port"), QStringLiteral("0"),
                                                                  QStringLiteral("--data"), data.fileName()});
     QVERIFY(m_sim->isListening());
-    QFile file(m_folder->filePath(QStringLiteral("Iquillobrands.dat")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[data]\n0=" + SimAddress.toLatin1() + "\n3=1\n");
-    file.close();
-    m_messages.clear();
-    MessageBox::setHandler([this](const QString& text) { m_messages.append(text); });
-    m_form = std::make_unique<MainWindow>(m_folder->path());
-    m_form->link().setPort(m_sim->port());
-    m_form->show();
-    m_form->activateWindow();
-    QTRY_COMPARE_WITH_TIMEOUT(m_form->frontView(), m_form->findChild<WaiterView*>(), StartMs);
+    m_terminal->form->link().setPort(m_sim->port());
+    m_terminal->form->show();
+    m_terminal->form->activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(m_terminal->form->frontView(), m_terminal->form->findChild<WaiterView*>(), StartMs);
 }
 
 void tst_ServiceEnd2End::cleanup()
 {
-    m_form.reset();
-    MessageBox::setHandler({});
+    m_terminal.reset();
     m_sim.reset();
 }
 
 void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 {
-    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QVERIFY(serveur->codePanel()->isVisible());
 
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
 
-    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
-    QCOMPARE(m_form->frontView(), choixtable);
+    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    QCOMPARE(m_terminal->form->frontView(), choixtable);
     QCOMPARE(choixtable->headerLabel()->text(), QStringLiteral("Camille Aucune Table"));
     QCOMPARE(choixtable->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Camille"));
-    QCOMPARE(m_form->session().waiter(), QStringLiteral("1"));
-    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(m_terminal->form->session().waiter(), QStringLiteral("1"));
+    QCOMPARE(m_terminal->messages, QStringList{});
     const QStringList requests = m_sim->log().split(QLatin1Char('\n')).filter(QStringLiteral(" <- code"));
     QCOMPARE(requests.size(), 5);
     QVERIFY(requests.constLast().endsWith(QStringLiteral("<- code1$1$4826$")));
@@ -180,17 +169,17 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 
 void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 {
-    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
-    QCOMPARE(m_form->frontView(), choixtable);
+    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), m_form->findChild<PlanView*>());
+    QCOMPARE(m_terminal->form->frontView(), m_terminal->form->findChild<PlanView*>());
     // table 4 is in service: coloured, shown in its room
-    CatalogueKey* t4 = keyReading(m_form->findChild<PlanView*>(), QStringLiteral("T4"));
-    QCOMPARE(t4, m_form->catalogueLoad().tableButtons().key(3));
+    CatalogueKey* t4 = keyReading(m_terminal->form->findChild<PlanView*>(), QStringLiteral("T4"));
+    QCOMPARE(t4, m_terminal->form->catalogueLoad().tableButtons().key(3));
     QVERIFY(t4->isVisible());
     QTest::mouseClick(t4, Qt::LeftButton);
 
@@ -199,10 +188,10 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QListWidget* covers = choixtable->coversPanel()->coversList();
     covers->setCurrentRow(4);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    QCOMPARE(m_form->session().covers(), QStringLiteral("4"));
+    QCOMPARE(m_terminal->form->session().covers(), QStringLiteral("4"));
 
-    TicketView* ticket = m_form->findChild<TicketView*>();
-    QCOMPARE(m_form->frontView(), ticket);
+    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    QCOMPARE(m_terminal->form->frontView(), ticket);
     const QStringList lines = ticket->ticketMemo()->toPlainText().split(QLatin1Char('\n'));
     QVERIFY2(lines.first().contains(QStringLiteral("Table 4")), qPrintable(lines.first()));
     QVERIFY2(lines.first().contains(QStringLiteral("4 couverts")), qPrintable(lines.first()));
@@ -222,8 +211,8 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
                       QPoint(20, (second + 1) * pitch + pitch / 2));
     QVERIFY(ticket->lineActionPanel()->isVisible());
     QCOMPARE(ticket->lineActionPanel()->lineLabel()->text(), lines.at(second));
-    QCOMPARE(m_form->ticketDisplay().linenumber(), 2);
-    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(m_terminal->form->ticketDisplay().linenumber(), 2);
+    QCOMPARE(m_terminal->messages, QStringList{});
 
     const QString log = m_sim->log();
     QVERIFY(log.contains(QStringLiteral("<- tableocc")));
@@ -232,15 +221,15 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
 
 void tst_ServiceEnd2End::openTable4()
 {
-    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
-    QTest::mouseClick(m_form->catalogueLoad().tableButtons().key(3), Qt::LeftButton);
+    QTest::mouseClick(m_terminal->form->catalogueLoad().tableButtons().key(3), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(4);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), m_form->findChild<TicketView*>());
+    QCOMPARE(m_terminal->form->frontView(), m_terminal->form->findChild<TicketView*>());
 }
 
 QString tst_ServiceEnd2End::registerTicket() const
@@ -253,17 +242,17 @@ QString tst_ServiceEnd2End::registerTicket() const
 
 void tst_ServiceEnd2End::tapProduct(int article)
 {
-    const int k = m_form->catalogue().articles(article);
-    auto* ticket = m_form->findChild<TicketView*>();
-    ticket->keyboardTabs()->setCurrentIndex(m_form->products().numclav(k) - 1);
-    QTest::mouseClick(m_form->catalogueLoad().productKeys().key(k), Qt::LeftButton);
+    const int k = m_terminal->form->catalogue().articles(article);
+    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    ticket->keyboardTabs()->setCurrentIndex(m_terminal->form->products().numclav(k) - 1);
+    QTest::mouseClick(m_terminal->form->catalogueLoad().productKeys().key(k), Qt::LeftButton);
 }
 
 void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
 {
     openTable4();
-    auto* ticket = m_form->findChild<TicketView*>();
-    auto* poubelle = m_form->findChild<ParkingView*>();
+    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    auto* poubelle = m_terminal->form->findChild<ParkingView*>();
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
     // a drink
@@ -298,27 +287,27 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
     QCOMPARE(shown(), registerTicket());
 
     // one less of the single water: its line goes
-    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Eau minerale"));
+    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Eau minerale"));
     QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QVERIFY(!shown().contains(QStringLiteral("Eau minerale")));
     QCOMPARE(shown(), registerTicket());
 
     // the dessert offered
-    touchArticleLine(m_form->findChild<TicketView*>(), QStringLiteral("Tarte Tatin"));
+    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Tarte Tatin"));
     QTest::mouseClick(ticket->lineActionPanel()->offerLineButton(), Qt::LeftButton);
     const QStringList tatin = shown().split(QLatin1Char('\n')).filter(QStringLiteral("Tarte Tatin"));
     QCOMPARE(tatin.size(), 1);
     QVERIFY2(tatin.first().endsWith(QStringLiteral("offert")), qPrintable(tatin.first()));
     QCOMPARE(shown(), registerTicket());
-    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(m_terminal->messages, QStringList{});
 }
 
 void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard()
 {
-    WaiterView* serveur = m_form->findChild<WaiterView*>();
+    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
     const int row = rowOf(choixtable->tableListPanel()->tableList(), QStringLiteral("Table 3 Libre"));
     QVERIFY(row >= 0);
@@ -326,13 +315,13 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    TicketView* ticket = m_form->findChild<TicketView*>();
-    QCOMPARE(m_form->frontView(), ticket);
+    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    QCOMPARE(m_terminal->form->frontView(), ticket);
 
     // a kir, a soup as first starter, a choucroute as main course and a crème brûlée, as the product keys order them
-    Session& session = m_form->session();
+    Session& session = m_terminal->form->session();
     for (const auto& [article, course] : {std::pair{2, 1}, {100, 2}, {154, 4}, {300, 7}}) {
-        QVERIFY(!m_form->link().exchange(session.articleRequest(article, course)).reply.isEmpty());
+        QVERIFY(!m_terminal->form->link().exchange(session.articleRequest(article, course)).reply.isEmpty());
         session.setCourse(course);
     }
     QTest::mouseClick(ticket->refreshKey(), Qt::LeftButton);
@@ -341,7 +330,7 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     qsizetype logged = m_sim->log().size();
 
     // course by course: the drinks, the starter, the main course; the dessert left alone goes at once
-    KitchenDispatchPanel* panel = m_form->findChild<KitchenDispatchPanel*>();
+    KitchenDispatchPanel* panel = m_terminal->form->findChild<KitchenDispatchPanel*>();
     for (int course : {1, 2, 4}) {
         QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
         QVERIFY(panel->isVisible());
@@ -380,10 +369,10 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
 
     // a word for the kitchen
     QTest::mouseClick(ticket->registerMessageKey(), Qt::LeftButton);
-    MessageView* messages = m_form->findChild<MessageView*>();
+    MessageView* messages = m_terminal->form->findChild<MessageView*>();
     messages->messageEdit()->insert(QStringLiteral("Sans oignons"));
     QTest::mouseClick(messages->toKitchenPrintersKey(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), ticket);
+    QCOMPARE(m_terminal->form->frontView(), ticket);
 
     QTRY_COMPARE(printed(m_sim->log(), logged).size(), 4);
     lines = printed(m_sim->log(), logged);
@@ -397,20 +386,20 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     // finalised, paid by card, back to the table choice
     const QString shown = ticket->ticketMemo()->toPlainText();
     QTest::mouseClick(ticket->finaliseKey(), Qt::LeftButton);
-    PaymentView* encaissement = m_form->findChild<PaymentView*>();
-    QCOMPARE(m_form->frontView(), encaissement);
+    PaymentView* encaissement = m_terminal->form->findChild<PaymentView*>();
+    QCOMPARE(m_terminal->form->frontView(), encaissement);
     QCOMPARE(encaissement->billMemo()->toPlainText(), shown);
     // the amount the register asks for is the ticket's total
     const QString total = shown.split(QLatin1Char('\n')).constLast().split(QLatin1Char(' ')).constLast();
     QCOMPARE(encaissement->amountLabel()->text(), QStringLiteral("A régler: ") + total + QStringLiteral(" EUR"));
     QTest::mouseClick(encaissement->paymentMode1Key(), Qt::LeftButton);
-    QCOMPARE(m_form->frontView(), choixtable);
+    QCOMPARE(m_terminal->form->frontView(), choixtable);
     QTRY_COMPARE(printed(m_sim->log(), logged).size(), 2);
     lines = printed(m_sim->log(), logged);
     QVERIFY2(lines.at(0).contains(QStringLiteral("NOTE Table 3")), qPrintable(lines.at(0)));
     QVERIFY2(lines.at(1).contains(QStringLiteral("TICKET Table 3")), qPrintable(lines.at(1)));
     QVERIFY2(lines.at(1).contains(QStringLiteral("Carte bancaire")), qPrintable(lines.at(1)));
-    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(m_terminal->messages, QStringList{});
 }
 
 QTEST_MAIN(tst_ServiceEnd2End)
