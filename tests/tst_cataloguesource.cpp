@@ -138,6 +138,8 @@ private Q_SLOTS:
     void incompleteDownloadServesButIsNotCached();
     void cacheNotWholeOrValidDownloadsAgain_data();
     void cacheNotWholeOrValidDownloadsAgain();
+    void cacheReadAheadLeavesOnlyItsStagesToShow();
+    void cacheChangedAfterItsReadAheadIsReadAgain();
 };
 
 void tst_CatalogueSource::downloadAsksForEveryPieceAndCachesEachReply()
@@ -502,6 +504,51 @@ void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain()
     QCOMPARE(caisse.requests(), catalogueRequests() + catalogueRequests());
     QCOMPARE(contentsOf(*loaded), contentsOf(*downloaded));
     QCOMPARE(loaded->slots, downloaded->slots);
+}
+
+void tst_CatalogueSource::cacheReadAheadLeavesOnlyItsStagesToShow()
+{
+    ScriptedRegister caisse;
+    script(caisse, sample());
+    Source source(caisse);
+    const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
+    QVERIFY(downloaded);
+    for (const auto& [slot, text] : downloaded->slots)
+        source.settings[slot] = text;
+    QVERIFY(source.settings.save().ok);
+    const QStringList requests = caisse.requests();
+    source.stages.clear();
+
+    source.source.readCacheAhead();
+    QVERIFY(source.stages.isEmpty());
+    const std::optional<LoadedCatalogue> cached = source.fetch(false);
+
+    QVERIFY(cached);
+    QCOMPARE(contentsOf(*cached), contentsOf(*downloaded));
+    QCOMPARE(source.stages, downloadStages().mid(2));
+    QTest::qWait(50);
+    QCOMPARE(caisse.requests(), requests);
+}
+
+void tst_CatalogueSource::cacheChangedAfterItsReadAheadIsReadAgain()
+{
+    ScriptedRegister caisse;
+    script(caisse, sample());
+    script(caisse, sample());
+    Source source(caisse);
+    const std::optional<LoadedCatalogue> downloaded = source.fetch(true);
+    QVERIFY(downloaded);
+    for (const auto& [slot, text] : downloaded->slots)
+        source.settings[slot] = text;
+
+    QVERIFY(source.settings.save().ok);
+    source.source.readCacheAhead();
+    // a cache read ahead whole and valid, then spoilt: the start must not take what it held
+    source.settings[Supplements] = QStringLiteral("x;Frites");
+    const std::optional<LoadedCatalogue> loaded = source.fetch(false);
+
+    QVERIFY(loaded);
+    QCOMPARE(caisse.requests(), catalogueRequests() + catalogueRequests());
 }
 
 QTEST_GUILESS_MAIN(tst_CatalogueSource)

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <memory>
@@ -57,6 +58,9 @@ private Q_SLOTS:
     void garbledLineIsNoReply();
     void tapGivesUpOnceTheRegisterIsUnreachable();
     void tapWaitsShareOneBound();
+    void pauseWorkFillsTheWaitForTheReply_data();
+    void pauseWorkFillsTheWaitForTheReply();
+    void pauseWorkRunsOnceInTheFirstWaitWhileItLives();
 
 private:
     std::unique_ptr<ScriptedRegister> m_register;
@@ -704,6 +708,66 @@ void tst_RegisterLink::linkLogShowsEachExchange()
     QVERIFY(logged.last().startsWith(QStringLiteral("ad$12$4$1$ -> 1 CAFE~xxx")));
     QVERIFY(logged.last().contains(QString(RegisterLink::LoggedReplyLength - 7, QLatin1Char('x')) +
                                    QStringLiteral(" (pause 0 ms")));
+}
+
+void tst_RegisterLink::pauseWorkFillsTheWaitForTheReply_data()
+{
+    QTest::addColumn<int>("workMs");
+    QTest::addColumn<int>("atLeastMs");
+    QTest::addColumn<int>("belowMs");
+
+    QTest::newRow("work shorter than the wait costs nothing") << 100 << 300 << 380;
+    QTest::newRow("work longer than the wait is not followed by it") << 400 << 400 << 580;
+}
+
+void tst_RegisterLink::pauseWorkFillsTheWaitForTheReply()
+{
+    QFETCH(int, workMs);
+    QFETCH(int, atLeastMs);
+    QFETCH(int, belowMs);
+    m_register->replyLine(QStringLiteral("OK"));
+    QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
+    m_register->replyLine(QStringLiteral("OK"));
+    bool sentBeforeWork = false;
+    const RegisterLink::PauseWork work(*m_link, [&] {
+        sentBeforeWork = m_register->waitForRequests(2, 1000);
+        QThread::msleep(static_cast<unsigned long>(workMs));
+    });
+    ExchangePlan plan;
+    plan.pauseMs = 300;
+    QElapsedTimer clock;
+    clock.start();
+
+    QCOMPARE(m_link->exchange(QStringLiteral("ve01$"), plan), QStringLiteral("OK"));
+
+    QVERIFY(sentBeforeWork);
+    QCOMPARE_GE(clock.elapsed(), atLeastMs);
+    QCOMPARE_LT(clock.elapsed(), belowMs);
+}
+
+void tst_RegisterLink::pauseWorkRunsOnceInTheFirstWaitWhileItLives()
+{
+    m_register->script({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    ExchangePlan waiting;
+    waiting.pauseMs = 20;
+    QStringList ranDuring;
+    QString exchanging;
+    const auto exchange = [&](const QString& request, const ExchangePlan& plan) {
+        exchanging = request;
+        m_link->exchange(request, plan);
+    };
+    {
+        const RegisterLink::PauseWork work(*m_link, [&] { ranDuring << exchanging; });
+        exchange(QStringLiteral("no wait"), ExchangePlan());
+        exchange(QStringLiteral("first wait"), waiting);
+        exchange(QStringLiteral("second wait"), waiting);
+    }
+    {
+        const RegisterLink::PauseWork work(*m_link, [&] { ranDuring << exchanging; });
+    }
+    exchange(QStringLiteral("after its scope"), waiting);
+
+    QCOMPARE(ranDuring, QStringList{QStringLiteral("first wait")});
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterLink)

@@ -67,6 +67,8 @@ public:
     // Whether the start goes on to the waiter keys: also after a failure the load showed itself, never after a
     // failed save, which leaves the start view up with its message and the earlier catalogue in place.
     bool load(bool reload, const QString& stamp);
+    // Reads the cache for a load that may follow, showing nothing (see CatalogueSource::readCacheAhead).
+    void readCacheAhead() { m_source.readCacheAhead(); }
 
     // products of the catalogue taken on last
     int productCount() const { return m_productCount; }

@@ -94,6 +94,8 @@ void ServiceStart::startLocally()
 
 std::optional<QString> ServiceStart::checkRegister()
 {
+    // the register takes its time over the version: the cache is read meanwhile, for the load that may follow
+    const RegisterLink::PauseWork readAhead(m_link, [this] { m_catalogueLoad.readCacheAhead(); });
     const Exchange done = m_link.exchange(Session::versionQuery());
     if (done.ok() && done.reply == VersionCheck::Closed) {
         MessageBox::show(&m_startView, QStringLiteral("La caisse est cloturée"));

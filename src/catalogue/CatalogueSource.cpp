@@ -11,6 +11,7 @@
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,7 +50,18 @@ std::vector<int> catalogueSlots()
 class CatalogueSource::Run
 {
 public:
-    Run(const CatalogueSource& source, bool reload) : m_source(source), m_reload(reload) {}
+    enum class Mode
+    {
+        Download,  // asks the register, showing each stage
+        Cache,     // reads the cache, showing each stage
+        ReadAhead, // reads the cache, showing nothing
+        ReadEarly, // a cache read ahead: only its stages are left to show
+    };
+
+    Run(const CatalogueSource& source, Mode mode, LoadedCatalogue read = {})
+        : m_source(source), m_mode(mode), m_reload(mode == Mode::Download), m_loaded(std::move(read))
+    {
+    }
 
     // None when the download is abandoned or the cache is not whole and valid.
     std::optional<LoadedCatalogue> fetch();
@@ -92,6 +104,7 @@ private:
     void readTablePlan();
 
     const CatalogueSource& m_source;
+    const Mode m_mode;
     const bool m_reload;
     LoadedCatalogue m_loaded;
 };
@@ -103,17 +116,39 @@ CatalogueSource::CatalogueSource(RegisterLink& link, const SettingsStore& settin
 
 std::optional<LoadedCatalogue> CatalogueSource::fetch(bool reload)
 {
+    std::optional<ReadAhead> ahead = std::exchange(m_readAhead, std::nullopt);
     if (!reload) {
-        if (std::optional<LoadedCatalogue> cached = Run(*this, false).fetch())
+        std::optional<LoadedCatalogue> cached;
+        if (!ahead || ahead->texts != cacheTexts())
+            cached = Run(*this, Run::Mode::Cache).fetch();
+        else if (ahead->loaded)
+            cached = Run(*this, Run::Mode::ReadEarly, std::move(*ahead->loaded)).fetch();
+        if (cached)
             return cached;
     }
-    return Run(*this, true).fetch();
+    return Run(*this, Run::Mode::Download).fetch();
+}
+
+void CatalogueSource::readCacheAhead()
+{
+    CacheTexts texts = cacheTexts();
+    if (m_readAhead && m_readAhead->texts == texts)
+        return;
+    m_readAhead = ReadAhead{std::move(texts), Run(*this, Run::Mode::ReadAhead).fetch()};
+}
+
+CatalogueSource::CacheTexts CatalogueSource::cacheTexts() const
+{
+    CacheTexts texts;
+    for (const int n : catalogueSlots())
+        texts.push_back(m_settings.isStored(n) ? std::optional<QString>(m_settings[n]) : std::nullopt);
+    return texts;
 }
 
 std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
 {
     try {
-        if (!m_reload && !cacheIsWhole())
+        if ((m_mode == Mode::Cache || m_mode == Mode::ReadAhead) && !cacheIsWhole())
             return std::nullopt;
         readAll();
     } catch (const Abandoned&) {
@@ -129,27 +164,39 @@ std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
 
 void CatalogueSource::Run::readAll()
 {
-    readTabsAndWaiters();
-    readPaymentCaptions();
+    // a cache read ahead goes through the same stages, with nothing left to read
+    const bool reading = m_mode != Mode::ReadEarly;
+    if (reading) {
+        readTabsAndWaiters();
+        readPaymentCaptions();
+    }
     report(Stage::Keyboard, 1);
-    readSupplements();
-    readKeyboard(1);
+    if (reading) {
+        readSupplements();
+        readKeyboard(1);
+    }
     for (int n = 2; n <= Limits::Keyboards; ++n) {
         report(Stage::Keyboard, n);
-        readKeyboard(n);
+        if (reading)
+            readKeyboard(n);
     }
     report(Stage::KeyboardsRead);
 
     report(Stage::PrintingOptions);
-    readPrintingOptions();
-    readKitchenLists();
-    RegisterLink::pause(1);
+    if (reading) {
+        readPrintingOptions();
+        readKitchenLists();
+    }
+    if (m_mode != Mode::ReadAhead)
+        RegisterLink::pause(1);
     report(Stage::LinkSettled);
-    readSetMenuContents();
-    readCourseRanks();
-    readSetMenuLists();
-    readTablePlan();
-    m_loaded.catalogue.indexArticles(m_loaded.products);
+    if (reading) {
+        readSetMenuContents();
+        readCourseRanks();
+        readSetMenuLists();
+        readTablePlan();
+        m_loaded.catalogue.indexArticles(m_loaded.products);
+    }
 }
 
 bool CatalogueSource::Run::cacheIsWhole() const
@@ -161,7 +208,7 @@ bool CatalogueSource::Run::cacheIsWhole() const
 
 void CatalogueSource::Run::report(Stage stage, int n) const
 {
-    if (m_source.m_observer)
+    if (m_mode != Mode::ReadAhead && m_source.m_observer)
         m_source.m_observer(stage, n);
 }
 

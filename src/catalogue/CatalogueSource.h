@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class RegisterLink;
 class SettingsStore;
@@ -34,11 +35,23 @@ public:
     // When !reload the cache is read and nothing sent, unless it is not whole and valid (a slot missing from the
     // file, a number that is not a number): the catalogue is then downloaded again.
     std::optional<LoadedCatalogue> fetch(bool reload);
+    // Reads the cache now, showing nothing, so that the next fetch(false) has only its stages to show: the start does
+    // it while the register prepares a reply. What it read serves only if the cache is still as it was then.
+    void readCacheAhead();
 
 private:
     class Run;
+    // the cache's slots as read: a slot missing from the file is none
+    using CacheTexts = std::vector<std::optional<QString>>;
+    struct ReadAhead
+    {
+        CacheTexts texts;
+        std::optional<LoadedCatalogue> loaded; // none for a cache not whole and valid
+    };
+    CacheTexts cacheTexts() const;
 
     RegisterLink& m_link;
     const SettingsStore& m_settings;
     Observer m_observer;
+    std::optional<ReadAhead> m_readAhead;
 };

@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -45,6 +46,17 @@ RegisterLink::Tap::~Tap()
     // the next tap tries the register again
     if (--m_link.m_tapDepth == 0)
         m_link.m_tapUnreachable = false;
+}
+
+RegisterLink::PauseWork::PauseWork(RegisterLink& link, std::function<void()> work) : m_link(link)
+{
+    m_link.m_pauseWork = std::move(work);
+}
+
+RegisterLink::PauseWork::~PauseWork()
+{
+    // work that found no wait is not done later, in an exchange it was not meant for
+    m_link.m_pauseWork = nullptr;
 }
 
 RegisterLink::RegisterLink() = default;
@@ -275,7 +287,7 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
     progress.sent = true;
-    pause(plan.pauseMs);
+    waitForReply(plan.pauseMs);
     std::optional<QString> reply = readLine();
     if (plan.secondRead && reply.value_or(QString()).isEmpty()) {
         pause(plan.secondReadPauseMs);
@@ -288,6 +300,18 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
     m_replyOwed = !reply;
     m_unanswered = !reply;
     return reply.value_or(QString());
+}
+
+void RegisterLink::waitForReply(int ms)
+{
+    if (ms <= 0 || !m_pauseWork) {
+        pause(ms);
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    std::exchange(m_pauseWork, nullptr)();
+    pause(ms - int(clock.elapsed()));
 }
 
 void RegisterLink::pause(int ms)

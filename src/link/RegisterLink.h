@@ -51,6 +51,21 @@ public:
         RegisterLink& m_link;
     };
 
+    // Work the caller would otherwise do after the exchange, done while the register prepares its reply: the start
+    // reads its cache in the version query's fixed wait. While it lives, the work runs once, whole, in the wait for
+    // the reply of the next exchange that has one, and that wait lasts only what remains of its time after it.
+    class PauseWork final
+    {
+    public:
+        PauseWork(RegisterLink& link, std::function<void()> work);
+        ~PauseWork();
+        PauseWork(const PauseWork&) = delete;
+        PauseWork& operator=(const PauseWork&) = delete;
+
+    private:
+        RegisterLink& m_link;
+    };
+
     RegisterLink();
     ~RegisterLink();
     RegisterLink(const RegisterLink&) = delete;
@@ -109,6 +124,8 @@ private:
         bool sent = false;
     };
     QString exchangeRaising(const QString& request, const ExchangePlan& plan, Progress& progress);
+    // The plan's wait between sending and reading, with the pause work in it when there is some.
+    void waitForReply(int ms);
 
     QTcpSocket m_socket;
     LineBuffer m_buffer;
@@ -121,4 +138,5 @@ private:
     int m_tapDepth = 0;
     qint64 m_tapWaitedMs = 0;
     bool m_tapUnreachable = false;
+    std::function<void()> m_pauseWork;
 };
