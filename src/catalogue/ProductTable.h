@@ -60,7 +60,8 @@ public:
 private:
     const Product* product(int k) const;
 
-    std::array<Product, ProductCount> m_products;
+    // on the heap: a load holds several tables at once, and a thousand products would fill the stack
+    std::vector<Product> m_products = std::vector<Product>(ProductCount);
     std::array<bool, ArticleCount> m_supp{};
     std::array<Supplement, SupplementCount> m_supplements;
 };
