@@ -18,10 +18,15 @@ namespace {
 void removeCutShortSaves(const QFileInfo& target)
 {
     QDir folder = target.absoluteDir();
-    const QStringList leftovers =
-        folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString& leftover : leftovers)
-        folder.remove(leftover);
+    // told apart by hand, as the wildcard "<name>.??????" would: a name filter runs the regular expression engine,
+    // whose code and stack cost every start more memory than the whole settings file
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    constexpr qsizetype TemporarySuffix = 6;
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : files) {
+        if (name.size() == prefix.size() + TemporarySuffix && name.startsWith(prefix, Qt::CaseInsensitive))
+            folder.remove(name);
+    }
 }
 
 bool writeWhole(const QString& path, const QByteArray& bytes)
