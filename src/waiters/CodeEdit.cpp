@@ -1,8 +1,8 @@
 #include "CodeEdit.h"
 
-#include <algorithm>
-
 #include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
