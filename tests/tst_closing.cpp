@@ -33,7 +33,7 @@ struct Terminal : TerminalFixture
         ticket()->showTicket(Ticket);
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     // made now when the flow has not opened them yet
     PaymentView* encaissement() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
     MessageView* messagesView() const { return qobject_cast<MessageView*>(form->view(QStringLiteral("messages"))); }

@@ -147,7 +147,7 @@ bool tst_DialectEvening::tapProduct(int article)
     CatalogueKey* key = m_terminal->form->catalogueLoad().productKeys().key(k);
     if (!key || m_terminal->form->products().art(k) != article)
         return false;
-    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    auto* ticket = m_terminal->ticketView();
     ticket->keyboardTabs()->setCurrentIndex(m_terminal->form->products().numclav(k) - 1);
     QTest::mouseClick(key, Qt::LeftButton);
     return true;
@@ -192,7 +192,7 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY(choixtable->coversPanel()->isVisible());
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    TicketView* ticket = m_terminal->ticketView();
     QCOMPARE(m_terminal->form->frontView(), ticket);
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
@@ -219,7 +219,7 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY2(!supplement || shown().contains(QStringLiteral("+ Frites maison")), qPrintable(shown()));
 
     // one less of the drink: its line goes
-    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
+    touchArticleLine(m_terminal->ticketView(), QStringLiteral("Kir royal"));
     QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(!shown().contains(QStringLiteral("Kir royal")), qPrintable(shown()));

@@ -61,7 +61,7 @@ struct Terminal : TerminalFixture
     TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
     PlanView* planView() const { return form->findChild<PlanView*>(); }
     StartView* startView() const { return form->findChild<StartView*>(); }
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
 
     // The tap; how long it held the screen.
     qint64 tap(const QString& way)

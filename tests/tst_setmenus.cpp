@@ -66,7 +66,7 @@ struct Terminal : TerminalFixture
         grid().plan(410, 660);
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
     ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
     SetMenuGrid& grid() const { return formule()->grid(); }

@@ -259,7 +259,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
-    terminal.form->findChild<TicketView*>()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.ticketView()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
     terminal.choixtable()->tableListPanel()->validateButton()->click();
@@ -277,9 +277,9 @@ void tst_TableChoice::validerTakesTheSelectedTable()
         QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(),
                  QStringLiteral("Valider 0 couvert(s)"));
     } else {
-        QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+        QCOMPARE(terminal.form->frontView(), terminal.ticketView());
         QVERIFY(!terminal.choixtable()->isVisible());
-        QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
+        QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
     }
 }
 
@@ -341,10 +341,10 @@ void tst_TableChoice::planTableTakesTheTable()
     QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
     QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
     QCOMPARE(terminal.choixtable()->coversPanel()->isVisible(), coversPanel);
     QCOMPARE(terminal.form->frontView(),
-             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->findChild<TicketView*>());
+             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.ticketView());
 }
 
 void tst_TableChoice::workingWithoutATable()
@@ -360,11 +360,11 @@ void tst_TableChoice::workingWithoutATable()
 
     QCOMPARE(caisse.received(), QByteArray("ad$0$4$1$\r\n"));
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
     QVERIFY(!terminal.choixtable()->isVisible());
     QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), QStringLiteral("Paul Aucune Table"));
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 BIERE"));
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 BIERE"));
 }
 
 void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket_data()
@@ -389,7 +389,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     caisse.stopListening();
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("3"));
-    auto* memo = terminal.form->findChild<TicketView*>()->ticketMemo();
+    auto* memo = terminal.ticketView()->ticketMemo();
     memo->setPlainText(QStringLiteral("Table 3                 2 couverts\n1  Cafe                       2,00"));
 
     if (way == QLatin1String("list")) {
@@ -405,7 +405,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     }
 
     QCOMPARE(terminal.form->session().table(), table);
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
     QCOMPARE(memo->toPlainText(), QString());
 }
 
@@ -478,8 +478,8 @@ void tst_TableChoice::coversValider()
     QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(),
              QStringLiteral("Actuellement, 15 couvert(s)"));
     QVERIFY(!terminal.choixtable()->coversPanel()->isVisible());
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
 }
 
 void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
@@ -559,7 +559,7 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     caisse.replyLine(QStringLiteral("1U0U0"));
     Terminal terminal(caisse);
     terminal.buildTables();
-    TicketView* ticket = terminal.form->findChild<TicketView*>();
+    TicketView* ticket = terminal.ticketView();
     terminal.choixtable()->hide();
     ticket->show();
     ticket->lineActionPanel()->show();

@@ -340,7 +340,7 @@ void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t(caisse);
-    QTabWidget* tabs = t.form->findChild<TicketView*>()->keyboardTabs();
+    QTabWidget* tabs = t.ticketView()->keyboardTabs();
     QVERIFY(tabs->count() > 3);
     tabs->setCurrentIndex(3);
     Terminal::tap(t.serveur()->waiterKey(1));

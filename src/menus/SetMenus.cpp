@@ -27,11 +27,12 @@ constexpr int SetMenuKeyboard = 8;
 
 SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
                    HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
-                   TicketView& ticketView, ParkingView& parking, Navigation& screens)
+                   ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
       m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
 {
-    m_guard.connect(m_ticketView.setMenusKey(), &RedKey::clicked, this, [this] { open(); });
+    m_ticketView.whenMade(
+        [this](TicketView& view) { m_guard.connect(view.setMenusKey(), &RedKey::clicked, this, [this] { open(); }); });
     connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
     m_guard.connect(m_view.dishCancelButton(), &QPushButton::clicked, this, [this] { m_view.closeDishList(); });
     connect(m_view.dishList(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -45,7 +46,7 @@ SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalo
 void SetMenus::open()
 {
     m_view.closeOptions();
-    m_ticketView.hideNote();
+    m_ticketView->hideNote();
     fetch();
 }
 
@@ -57,8 +58,8 @@ void SetMenus::fetch()
     const SetMenuReplies::SetMenuList menus = SetMenuReplies::setMenuList(reply);
     switch (menus.kind) {
     case SetMenuReplies::SetMenuList::Kind::NoneRunning:
-        m_ticketView.showKeyboard(SetMenuKeyboard);
-        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
+        m_ticketView->showKeyboard(SetMenuKeyboard);
+        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
                           NoneNoticeRounds);
         m_screens.bringTicketForward();
         return;
@@ -83,7 +84,7 @@ void SetMenus::touchCell(int z)
     m_row = z % SetMenuReplies::CellsPerColumn;
     if (m_row == 0)
         return;
-    m_ticketView.hideNote();
+    m_ticketView->hideNote();
     // a set menu the catalogue does not know offers no dish
     const int setMenu = m_setMenus.value(m_column - 1);
     const QString names = m_catalogue.aform(setMenu).value(m_row);
@@ -159,6 +160,6 @@ void SetMenus::leave()
         return;
     m_view.closeOptions();
     m_parking.parkSupplements();
-    m_ticketView.closeKitchenOptionPanel();
+    m_ticketView->closeKitchenOptionPanel();
     m_screens.leaveSetMenus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetMenuReplies.h"
+#include "widgets/ViewSlot.h"
 
 #include <QObject>
 
@@ -24,8 +25,8 @@ public:
     static constexpr int NoneNoticeRounds = 100;
 
     SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
-             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view, TicketView& ticketView,
-             ParkingView& parking, Navigation& screens);
+             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
+             ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens);
 
     // "Contenu formules".
     void open();
@@ -51,7 +52,7 @@ private:
     TransientNotice& m_notice;
     SetMenuGrid& m_grid;
     SetMenuView& m_view;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     ParkingView& m_parking;
     Navigation& m_screens;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class HandlerGuard;
@@ -16,7 +18,7 @@ class RoomPlan final : public QObject
 {
 public:
     RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-             PlanView& planView, TicketView& ticketView, Navigation& screens);
+             PlanView& planView, ViewSlot<TicketView>& ticketView, Navigation& screens);
 
     // "Plan de salle".
     void openFromTableChoice();
@@ -29,6 +31,6 @@ private:
     RegisterLink& m_link;
     TableButtons& m_tables;
     PlanView& m_planView;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
 };

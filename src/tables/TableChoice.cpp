@@ -20,7 +20,7 @@
 
 TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings,
                          const Catalogue& catalogue, HandlerGuard& guard, TransientNotice& notice,
-                         TableChoiceView& tableChoiceView, TicketView& ticketView, Covers& covers,
+                         TableChoiceView& tableChoiceView, ViewSlot<TicketView>& ticketView, Covers& covers,
                          TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_settings(settings), m_catalogue(catalogue), m_notice(notice),
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_covers(covers), m_ticketDisplay(ticketDisplay),
@@ -93,7 +93,7 @@ void TableChoice::takeTableFromPlan(int table)
     const Exchange done = m_link.exchange(m_session.planTicketRequest());
     // a failed exchange leaves the ticket shown as it was
     if (done.ok())
-        m_ticketView.showTicket(done.reply);
+        m_ticketView->showTicket(done.reply);
 }
 
 void TableChoice::fillList(const Request& request, const QString& state, const QString& emptyNotice, int rounds)
@@ -124,7 +124,7 @@ bool TableChoice::coversWanted() const
 void TableChoice::forgetTicket()
 {
     // the ticket of the table left must never stand under the one taken, should its own not come
-    m_ticketView.showTicket(QString());
+    m_ticketView->showTicket(QString());
 }
 
 void TableChoice::openTicket()

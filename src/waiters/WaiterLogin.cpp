@@ -34,7 +34,7 @@ QString typedText(const QString& text)
 } // namespace
 
 WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                         WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView,
+                         WaiterView& waiterView, TableChoiceView& tableChoiceView, ViewSlot<TicketView>& ticketView,
                          Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_guard(guard), m_waiterView(waiterView),
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_screens(screens)
@@ -130,5 +130,7 @@ void WaiterLogin::openTableChoice()
     m_screens.leaveWaiterKeys();
     m_tableChoiceView.showWaiter(name);
     m_screens.paintDroppingInput();
-    m_ticketView.showFirstKeyboard();
+    // a ticket view made later opens on its first keyboard
+    if (TicketView* ticket = m_ticketView.ifMade())
+        ticket->showFirstKeyboard();
 }
