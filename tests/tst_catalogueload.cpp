@@ -106,7 +106,7 @@ struct Terminal : TerminalFixture
     PaymentView* payment() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
     ParkingView* parking() const { return find<ParkingView>(QStringLiteral("poubelle")); }
     SetMenuView* setMenu() const { return find<SetMenuView>(QStringLiteral("formule")); }
-    PlanView* plan() const { return find<PlanView>(QStringLiteral("plan")); }
+    PlanView* plan() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     CatalogueLoad& load() const { return form->catalogueLoad(); }
 };
 
@@ -532,8 +532,9 @@ void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
     scriptStart(caisse, sample());
     Terminal terminal(caisse);
     terminal.startLocally();
-    // the start reaches the waiter view without making the ticket view, then without a single key
+    // the start reaches the waiter view without making the ticket and plan views, then without a single key
     QVERIFY(!terminal.form->findChild<TicketView*>());
+    QVERIFY(!terminal.form->findChild<PlanView*>());
     const QList<QWidget*> keyViews{terminal.ticket(), terminal.setMenu(), terminal.plan()};
     for (QWidget* view : keyViews)
         QVERIFY(view->findChildren<CatalogueKey*>().isEmpty());

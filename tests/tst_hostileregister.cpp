@@ -59,7 +59,7 @@ struct Terminal : TerminalFixture
     }
 
     TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
-    PlanView* planView() const { return form->findChild<PlanView*>(); }
+    PlanView* planView() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     StartView* startView() const { return form->findChild<StartView*>(); }
     TicketView* ticket() const { return ticketView(); }
 

@@ -176,9 +176,10 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
-    QCOMPARE(m_terminal->form->frontView(), m_terminal->form->findChild<PlanView*>());
+    QCOMPARE(m_terminal->form->frontView(), qobject_cast<PlanView*>(m_terminal->form->view(QStringLiteral("plan"))));
     // table 4 is in service: coloured, shown in its room
-    CatalogueKey* t4 = keyReading(m_terminal->form->findChild<PlanView*>(), QStringLiteral("T4"));
+    CatalogueKey* t4 =
+        keyReading(qobject_cast<PlanView*>(m_terminal->form->view(QStringLiteral("plan"))), QStringLiteral("T4"));
     QCOMPARE(t4, m_terminal->form->catalogueLoad().tableButtons().key(3));
     QVERIFY(t4->isVisible());
     QTest::mouseClick(t4, Qt::LeftButton);

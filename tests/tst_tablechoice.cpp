@@ -52,6 +52,8 @@ struct Terminal : TerminalFixture
     }
 
     TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    // made now when the flow has not opened it yet
+    PlanView* plan() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
 
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
@@ -174,7 +176,7 @@ void tst_TableChoice::tableLists()
     ScriptedRegister caisse;
     caisse.script({reply});
     Terminal terminal(caisse);
-    terminal.form->findChild<PlanView*>()->show();
+    terminal.plan()->show();
     const NoticeWatch watch(*terminal.form);
 
     if (free)
@@ -190,7 +192,7 @@ void tst_TableChoice::tableLists()
     QCOMPARE(watch.seen, notice);
     QVERIFY(!terminal.form->findChild<QLabel*>(QStringLiteral("Textmess"))->isVisible());
     // "Tables occupées" closes the plan; "Tables libres" leaves it
-    QCOMPARE(terminal.form->findChild<PlanView*>()->isVisible(), free);
+    QCOMPARE(terminal.plan()->isVisible(), free);
     QVERIFY(terminal.choixtable()->isVisible());
 }
 
@@ -330,7 +332,7 @@ void tst_TableChoice::planTableTakesTheTable()
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.buildTables();
-    terminal.form->findChild<PlanView*>()->show();
+    terminal.plan()->show();
 
     // the waiter touches "T5" on the plan
     CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
@@ -340,7 +342,7 @@ void tst_TableChoice::planTableTakesTheTable()
     QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
     QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
-    QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
+    QVERIFY(!terminal.plan()->isVisible());
     QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
     QCOMPARE(terminal.choixtable()->coversPanel()->isVisible(), coversPanel);
     QCOMPARE(terminal.form->frontView(),
@@ -397,7 +399,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
         terminal.choixtable()->tableListPanel()->validateButton()->click();
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
-        terminal.form->findChild<PlanView*>()->show();
+        terminal.plan()->show();
         CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
         QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
     } else {
@@ -547,7 +549,7 @@ void tst_TableChoice::tableColours()
     Q_EMIT terminal.choixtable()->roomPlanKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.plan());
     TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.key(table - 1)->colour().rgba(), body);
     QCOMPARE(tables.key(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
@@ -567,14 +569,14 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     Q_EMIT ticket->chooseTableKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.plan());
     QVERIFY(terminal.choixtable()->isVisible());
     QVERIFY(!ticket->isVisible());
     QVERIFY(!ticket->curtain()->isVisibleTo(ticket));
     QVERIFY(!ticket->lineActionPanel()->isVisibleTo(ticket));
     QCOMPARE(terminal.form->catalogueLoad().tableButtons().key(0)->colour().rgba(), 0xFF0000FFu);
 
-    terminal.form->findChild<PlanView*>()->closeButton()->click();
+    terminal.plan()->closeButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
 }
 

@@ -95,7 +95,9 @@ void CatalogueLoad::abandon()
 
 bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    m_views.plan.roomTabs()->setCurrentWidget(m_views.plan.room1Page());
+    // a plan made later opens on room 1
+    if (PlanView* plan = m_views.plan.ifMade())
+        plan->roomTabs()->setCurrentWidget(plan->room1Page());
     m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     if (loaded.complete) {
         for (const auto& [slot, text] : loaded.slots)

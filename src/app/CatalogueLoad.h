@@ -46,7 +46,7 @@ public:
         ViewSlot<PaymentView>& payment;
         ParkingView& parking;
         SetMenuView& setMenu;
-        PlanView& plan;
+        ViewSlot<PlanView>& plan;
         TableChoiceView& tableChoice;
     };
 

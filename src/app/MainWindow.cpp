@@ -45,7 +45,7 @@ MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
       m_configView([this] { return makeLater<ConfigView>(); }),
       m_paymentView([this] { return makeLater<PaymentView>(); }),
-      m_messageView([this] { return makeLater<MessageView>(); }),
+      m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
       m_ticketView([this] { return makeLater<TicketView>(); })
 {
     setObjectName(QStringLiteral("MainWindow"));
@@ -67,7 +67,6 @@ void MainWindow::createViews()
     m_tableChoiceView = new TableChoiceView(this);
     m_setMenuView = new SetMenuView(this);
     m_startView = new StartView(this);
-    m_planView = new PlanView(this);
     m_parkingView = new ParkingView(this);
     m_waiterView = new WaiterView(this);
     m_notice = new TransientNotice(this, DesignHeight);
@@ -87,6 +86,7 @@ void MainWindow::createViews()
     m_configView.whenMade(place);
     m_paymentView.whenMade(place);
     m_messageView.whenMade(place);
+    m_planView.whenMade(place);
     m_ticketView.whenMade(place);
 
     m_navigator = std::make_unique<Navigator>(
@@ -123,7 +123,7 @@ void MainWindow::createSubsystems()
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
     const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  m_ticketView, m_paymentView,
-                                              *m_parkingView, *m_setMenuView, *m_planView,  *m_tableChoiceView};
+                                              *m_parkingView, *m_setMenuView, m_planView,   *m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
@@ -139,7 +139,7 @@ void MainWindow::createSubsystems()
     connect(&m_catalogueLoad->tableButtons(), &TableButtons::tableTapped, this,
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
-                                            *m_planView, m_ticketView, *m_navigator);
+                                            m_planView, m_ticketView, *m_navigator);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
     m_articleOrder = std::make_unique<ArticleOrder>(
         m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), m_ticketView,

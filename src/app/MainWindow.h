@@ -125,7 +125,7 @@ private:
     SetMenuView* m_setMenuView = nullptr;
     StartView* m_startView = nullptr;
     ViewSlot<MessageView> m_messageView;
-    PlanView* m_planView = nullptr;
+    ViewSlot<PlanView> m_planView;
     ParkingView* m_parkingView = nullptr;
     WaiterView* m_waiterView = nullptr;
     TransientNotice* m_notice = nullptr;

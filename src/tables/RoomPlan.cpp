@@ -34,14 +34,16 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 } // namespace
 
 RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-                   PlanView& planView, ViewSlot<TicketView>& ticketView, Navigation& screens)
-    : m_link(link), m_tables(tables), m_planView(planView), m_ticketView(ticketView), m_screens(screens)
+                   ViewSlot<PlanView>& planView, ViewSlot<TicketView>& ticketView, Navigation& screens)
+    : m_link(link), m_tables(tables), m_ticketView(ticketView), m_screens(screens)
 {
     guard.connect(tableChoiceView.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
     m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
         guard.connect(view.chooseTableKey(), &RedKey::clicked, this, [this] { openFromTicket(); });
     });
-    guard.connect(m_planView.closeButton(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
+    planView.whenMade([this, &guard = guard](PlanView& view) {
+        guard.connect(view.closeButton(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
+    });
 }
 
 void RoomPlan::openFromTableChoice()

@@ -18,7 +18,7 @@ class RoomPlan final : public QObject
 {
 public:
     RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-             PlanView& planView, ViewSlot<TicketView>& ticketView, Navigation& screens);
+             ViewSlot<PlanView>& planView, ViewSlot<TicketView>& ticketView, Navigation& screens);
 
     // "Plan de salle".
     void openFromTableChoice();
@@ -30,7 +30,6 @@ public:
 private:
     RegisterLink& m_link;
     TableButtons& m_tables;
-    PlanView& m_planView;
     ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
 };
