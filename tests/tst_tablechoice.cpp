@@ -5,6 +5,8 @@
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "catalogue/CatalogueGeometry.h"
+#include "link/FormatError.h"
 #include "session/Limits.h"
 #include "settings/SettingsSlots.h"
 #include "tables/Covers.h"
@@ -28,6 +30,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -134,6 +138,7 @@ private Q_SLOTS:
     void coversSortir();
     void tableColours_data();
     void tableColours();
+    void aPlanEntryThatIsNotANumberStopsThePlanAfterTheTablesBeforeIt();
     void choisirTableOpensThePlanOverTheTableChoice();
 };
 
@@ -553,6 +558,33 @@ void tst_TableChoice::tableColours()
     TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.key(table - 1)->colour().rgba(), body);
     QCOMPARE(tables.key(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
+}
+
+void tst_TableChoice::aPlanEntryThatIsNotANumberStopsThePlanAfterTheTablesBeforeIt()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    CatalogueParse::TablePlan plan;
+    for (int z = 0; z < 3; ++z) {
+        plan.tableleft.append(QString::number(z * 60));
+        plan.tabletop.append(QStringLiteral("600"));
+        plan.tableh.append(QStringLiteral("60"));
+        plan.tablew.append(QStringLiteral("50"));
+        plan.tableplan.append(QStringLiteral("1"));
+        plan.tablevisible.append(QStringLiteral("1"));
+    }
+    plan.tabletop[2] = QStringLiteral("6O0");
+    TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
+
+    QVERIFY_THROWS_EXCEPTION(FormatError, tables.plan(plan, 403, 651));
+    // the plan is read at once, laid out only when its view is shown
+    QVERIFY(!terminal.form->findChild<PlanView*>());
+    QCOMPARE(tables.count(), 2);
+    terminal.plan()->show();
+    const double tabHeight = terminal.plan()->roomTabs()->tabBar()->sizeHint().height();
+    for (int z = 0; z < 2; ++z)
+        QCOMPARE(tables.key(z)->geometry(), CatalogueGeometry::tableButton(plan, z, 403, 651, tabHeight).body.toRect());
+    QVERIFY(!tables.key(2));
 }
 
 void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
