@@ -179,7 +179,7 @@ void tst_DialectEvening::wholeEvening()
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QVERIFY(serveur->codePanel()->isVisible());
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     // the first free table, for two

@@ -58,7 +58,10 @@ struct Terminal : TerminalFixture
         QCOMPARE(form->link().exchange(QStringLiteral("connect")), QStringLiteral("OK"));
     }
 
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
     PlanView* planView() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     StartView* startView() const { return form->findChild<StartView*>(); }
     TicketView* ticket() const { return ticketView(); }

@@ -239,7 +239,7 @@ void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
 
     QTest::mouseClick(terminal.ticket()->sendAllAndLeaveKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("ec$12$4$2$0$\r\nretour$12$4$2$0$\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.form->view(QStringLiteral("choixtable")));
     QVERIFY(!terminal.ticket()->isVisible());
     QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     // the table stays until the waiter chooses another

@@ -103,7 +103,7 @@ QStringList tst_RelayReplay::shortService(quint16 port)
 
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    auto* choixtable = form->findChild<TableChoiceView*>();
+    auto* choixtable = qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
     QListWidget* tables = choixtable->tableListPanel()->tableList();
     if (tables->count() == 0)

@@ -156,7 +156,7 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
 
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
     QCOMPARE(choixtable->headerLabel()->text(), QStringLiteral("Camille Aucune Table"));
     QCOMPARE(choixtable->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Camille"));
@@ -172,7 +172,7 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
@@ -225,7 +225,7 @@ void tst_ServiceEnd2End::openTable4()
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
     QTest::mouseClick(m_terminal->form->catalogueLoad().tableButtons().key(3), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(4);
@@ -308,7 +308,7 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
     const int row = rowOf(choixtable->tableListPanel()->tableList(), QStringLiteral("Table 3 Libre"));
     QVERIFY(row >= 0);

@@ -55,7 +55,10 @@ struct Terminal : TerminalFixture
         choixtable()->headerLabel()->setText(QStringLiteral("Paul Aucune Table"));
     }
 
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
     // made now when the flow has not opened it yet
     PlanView* plan() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
 

@@ -87,7 +87,10 @@ struct Terminal : TerminalFixture
     }
 
     WaiterView* serveur() const { return form->findChild<WaiterView*>(); }
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
     QString front() const { return form->frontView() ? form->frontView()->objectName() : QString(); }
 
     // A touch on a control, through the same path as the waiter's finger.

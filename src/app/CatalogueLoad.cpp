@@ -14,6 +14,7 @@
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/ParkingView.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
@@ -136,7 +137,8 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
     CatalogueCaptions::applySupplements(m_views.parking.supplementsList(), supplements);
 
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
-    ScreenSizing::sizeTableChoiceCaptionFonts(m_views.tableChoice, width);
+    m_views.tableChoice.whenMade(
+        [width](TableChoiceView& view) { ScreenSizing::sizeTableChoiceCaptionFonts(view, width); });
     m_views.setMenu.grid().plan(width, m_startSize.height());
     m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
 }

@@ -47,7 +47,7 @@ public:
         ParkingView& parking;
         SetMenuView& setMenu;
         ViewSlot<PlanView>& plan;
-        TableChoiceView& tableChoice;
+        ViewSlot<TableChoiceView>& tableChoice;
     };
 
     // window: the one the screens are sized to and messages are shown over

@@ -43,6 +43,7 @@
 
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
+      m_tableChoiceView([this] { return makeLater<TableChoiceView>(); }),
       m_configView([this] { return makeLater<ConfigView>(); }),
       m_paymentView([this] { return makeLater<PaymentView>(); }),
       m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
@@ -64,7 +65,6 @@ void MainWindow::createViews()
 {
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
-    m_tableChoiceView = new TableChoiceView(this);
     m_setMenuView = new SetMenuView(this);
     m_startView = new StartView(this);
     m_parkingView = new ParkingView(this);
@@ -83,6 +83,7 @@ void MainWindow::createViews()
                      {QLatin1String("Textmess"), m_notice},
                      {QLatin1String("ticket"), m_ticketView}};
     const auto place = [this](QWidget& view) { placeInStack(&view); };
+    m_tableChoiceView.whenMade(place);
     m_configView.whenMade(place);
     m_paymentView.whenMade(place);
     m_messageView.whenMade(place);
@@ -123,22 +124,22 @@ void MainWindow::createSubsystems()
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
     const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  m_ticketView, m_paymentView,
-                                              *m_parkingView, *m_setMenuView, m_planView,   *m_tableChoiceView};
+                                              *m_parkingView, *m_setMenuView, m_planView,   m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
                                                     *m_outdatedNotice, *m_navigator);
     connect(m_serviceStart.get(), &ServiceStart::applicationEnded, this, &MainWindow::endApplication);
     m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, *m_waiterView,
-                                                  *m_tableChoiceView, m_ticketView, *m_navigator);
+                                                  m_tableChoiceView, m_ticketView, *m_navigator);
     m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, m_ticketView, *m_navigator);
-    m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, *m_tableChoiceView, *m_ticketDisplay, *m_navigator);
+    m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, m_tableChoiceView, *m_ticketDisplay, *m_navigator);
     m_tableChoice =
-        std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice,
-                                      *m_tableChoiceView, m_ticketView, *m_covers, *m_ticketDisplay, *m_navigator);
+        std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice, m_tableChoiceView,
+                                      m_ticketView, *m_covers, *m_ticketDisplay, *m_navigator);
     connect(&m_catalogueLoad->tableButtons(), &TableButtons::tableTapped, this,
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
-    m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
+    m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), m_tableChoiceView,
                                             m_planView, m_ticketView, *m_navigator);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
     m_articleOrder = std::make_unique<ArticleOrder>(
@@ -162,7 +163,9 @@ void MainWindow::createSubsystems()
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
     m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
-    m_guard.connect(m_tableChoiceView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    m_tableChoiceView.whenMade([this](TableChoiceView& view) {
+        m_guard.connect(view.quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    });
 }
 
 QWidget* MainWindow::frontView() const

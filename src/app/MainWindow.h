@@ -119,7 +119,7 @@ private:
 
     // back to front
     NoticeView* m_outdatedNotice = nullptr;
-    TableChoiceView* m_tableChoiceView = nullptr;
+    ViewSlot<TableChoiceView> m_tableChoiceView;
     ViewSlot<ConfigView> m_configView;
     ViewSlot<PaymentView> m_paymentView;
     SetMenuView* m_setMenuView = nullptr;

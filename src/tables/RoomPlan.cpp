@@ -33,11 +33,14 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 
 } // namespace
 
-RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-                   ViewSlot<PlanView>& planView, ViewSlot<TicketView>& ticketView, Navigation& screens)
+RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables,
+                   ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<PlanView>& planView,
+                   ViewSlot<TicketView>& ticketView, Navigation& screens)
     : m_link(link), m_tables(tables), m_ticketView(ticketView), m_screens(screens)
 {
-    guard.connect(tableChoiceView.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    tableChoiceView.whenMade([this, &guard = guard](TableChoiceView& view) {
+        guard.connect(view.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    });
     m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
         guard.connect(view.chooseTableKey(), &RedKey::clicked, this, [this] { openFromTicket(); });
     });

@@ -17,7 +17,7 @@ class TicketView;
 class RoomPlan final : public QObject
 {
 public:
-    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
+    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, ViewSlot<TableChoiceView>& tableChoiceView,
              ViewSlot<PlanView>& planView, ViewSlot<TicketView>& ticketView, Navigation& screens);
 
     // "Plan de salle".

@@ -27,7 +27,7 @@ public:
     static constexpr int BusyNoticeRounds = 150;
 
     TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings, const Catalogue& catalogue,
-                HandlerGuard& guard, TransientNotice& notice, TableChoiceView& tableChoiceView,
+                HandlerGuard& guard, TransientNotice& notice, ViewSlot<TableChoiceView>& tableChoiceView,
                 ViewSlot<TicketView>& ticketView, Covers& covers, TicketDisplay& ticketDisplay, Navigation& screens);
 
     // "Travailler sans table sur le compte serveur".
@@ -53,7 +53,7 @@ private:
     const SettingsStore& m_settings;
     const Catalogue& m_catalogue;
     TransientNotice& m_notice;
-    TableChoiceView& m_tableChoiceView;
+    ViewSlot<TableChoiceView>& m_tableChoiceView;
     ViewSlot<TicketView>& m_ticketView;
     Covers& m_covers;
     TicketDisplay& m_ticketDisplay;

@@ -20,7 +20,7 @@ class WaiterLogin final : public QObject
 {
 public:
     WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                WaiterView& waiterView, TableChoiceView& tableChoiceView, ViewSlot<TicketView>& ticketView,
+                WaiterView& waiterView, ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<TicketView>& ticketView,
                 Navigation& screens);
 
     // A waiter key, 1 to 8: the register says whether he may work, must type his code or clock in first.
@@ -44,7 +44,7 @@ private:
     const Catalogue& m_catalogue;
     HandlerGuard& m_guard;
     WaiterView& m_waiterView;
-    TableChoiceView& m_tableChoiceView;
+    ViewSlot<TableChoiceView>& m_tableChoiceView;
     ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
 };
