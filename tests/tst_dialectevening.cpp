@@ -237,7 +237,7 @@ void tst_DialectEvening::wholeEvening()
     // a set menu, its first course composed on the set-menu screen
     QVERIFY2(tapProduct(552), "no key for article 552");
     QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
-    auto* formule = m_terminal->form->findChild<SetMenuView*>();
+    auto* formule = qobject_cast<SetMenuView*>(m_terminal->form->view(QStringLiteral("formule")));
     QCOMPARE(m_terminal->form->frontView(), formule);
     SetMenuGrid& grid = formule->grid();
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));

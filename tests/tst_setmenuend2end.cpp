@@ -75,7 +75,7 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     QVERIFY(!form->link().exchange(QStringLiteral("552$3$2$1$0$")).isEmpty());
     form->ticketDisplay().refresh();
 
-    auto* formule = form->findChild<SetMenuView*>();
+    auto* formule = qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule")));
     SetMenuGrid& grid = formule->grid();
     QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
     QCOMPARE(form->frontView(), formule);

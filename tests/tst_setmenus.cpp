@@ -67,7 +67,7 @@ struct Terminal : TerminalFixture
     }
 
     TicketView* ticket() const { return ticketView(); }
-    SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
+    SetMenuView* formule() const { return qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule"))); }
     ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
     SetMenuGrid& grid() const { return formule()->grid(); }
     ListPanel* supplementsPanel() const { return poubelle()->supplementsPanel(); }

@@ -487,13 +487,14 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
     TerminalFixture terminal;
     QVERIFY(terminal.activate());
     MainWindow& form = *terminal.form;
-    const QStringList late{QStringLiteral("choixtable"), QStringLiteral("config"), QStringLiteral("encaissement"),
-                           QStringLiteral("messages"),   QStringLiteral("plan"),   QStringLiteral("ticket")};
+    const QStringList late{QStringLiteral("choixtable"), QStringLiteral("config"),   QStringLiteral("encaissement"),
+                           QStringLiteral("formule"),    QStringLiteral("messages"), QStringLiteral("plan"),
+                           QStringLiteral("ticket")};
     for (const QString& name : late)
         QVERIFY2(!form.findChild<QWidget*>(name), qPrintable(name));
 
     // made in another order than they stand
-    for (const QString& name : {late.at(3), late.at(5), late.at(1), late.at(4), late.at(0), late.at(2)}) {
+    for (const QString& name : {late.at(4), late.at(6), late.at(1), late.at(3), late.at(5), late.at(0), late.at(2)}) {
         QWidget* view = form.view(name);
         QVERIFY2(view && !view->isVisible(), qPrintable(name));
         QCOMPARE(view->geometry(), form.rect());

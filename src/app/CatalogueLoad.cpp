@@ -139,7 +139,8 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
     m_views.tableChoice.whenMade(
         [width](TableChoiceView& view) { ScreenSizing::sizeTableChoiceCaptionFonts(view, width); });
-    m_views.setMenu.grid().plan(width, m_startSize.height());
+    m_views.setMenu.whenMade(
+        [width, height = m_startSize.height()](SetMenuView& view) { view.grid().plan(width, height); });
     m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
 }
 

@@ -45,7 +45,7 @@ public:
         ViewSlot<TicketView>& ticket;
         ViewSlot<PaymentView>& payment;
         ParkingView& parking;
-        SetMenuView& setMenu;
+        ViewSlot<SetMenuView>& setMenu;
         ViewSlot<PlanView>& plan;
         ViewSlot<TableChoiceView>& tableChoice;
     };

@@ -46,6 +46,7 @@ MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
       m_tableChoiceView([this] { return makeLater<TableChoiceView>(); }),
       m_configView([this] { return makeLater<ConfigView>(); }),
       m_paymentView([this] { return makeLater<PaymentView>(); }),
+      m_setMenuView([this] { return makeLater<SetMenuView>(); }),
       m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
       m_ticketView([this] { return makeLater<TicketView>(); })
 {
@@ -65,7 +66,6 @@ void MainWindow::createViews()
 {
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
-    m_setMenuView = new SetMenuView(this);
     m_startView = new StartView(this);
     m_parkingView = new ParkingView(this);
     m_waiterView = new WaiterView(this);
@@ -86,6 +86,7 @@ void MainWindow::createViews()
     m_tableChoiceView.whenMade(place);
     m_configView.whenMade(place);
     m_paymentView.whenMade(place);
+    m_setMenuView.whenMade(place);
     m_messageView.whenMade(place);
     m_planView.whenMade(place);
     m_ticketView.whenMade(place);
@@ -123,8 +124,8 @@ void MainWindow::createSubsystems()
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
-    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  m_ticketView, m_paymentView,
-                                              *m_parkingView, *m_setMenuView, m_planView,   m_tableChoiceView};
+    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView, m_ticketView, m_paymentView,
+                                              *m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
@@ -156,9 +157,8 @@ void MainWindow::createSubsystems()
                                                       m_paymentView, *m_navigator);
     m_registerMessages =
         std::make_unique<RegisterMessages>(m_link, m_session, m_guard, m_ticketView, m_messageView, *m_navigator);
-    m_setMenus =
-        std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                   m_setMenuView->grid(), *m_setMenuView, m_ticketView, *m_parkingView, *m_navigator);
+    m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
+                                            m_setMenuView, m_ticketView, *m_parkingView, *m_navigator);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

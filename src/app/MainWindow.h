@@ -122,7 +122,7 @@ private:
     ViewSlot<TableChoiceView> m_tableChoiceView;
     ViewSlot<ConfigView> m_configView;
     ViewSlot<PaymentView> m_paymentView;
-    SetMenuView* m_setMenuView = nullptr;
+    ViewSlot<SetMenuView> m_setMenuView;
     StartView* m_startView = nullptr;
     ViewSlot<MessageView> m_messageView;
     ViewSlot<PlanView> m_planView;

@@ -12,7 +12,6 @@ class ParkingView;
 class ProductTable;
 class RegisterLink;
 class Session;
-class SetMenuGrid;
 class SetMenuView;
 class TicketView;
 class TransientNotice;
@@ -25,7 +24,7 @@ public:
     static constexpr int NoneNoticeRounds = 100;
 
     SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
-             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
+             HandlerGuard& guard, TransientNotice& notice, ViewSlot<SetMenuView>& view,
              ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens);
 
     // "Contenu formules".
@@ -50,8 +49,7 @@ private:
     const ProductTable& m_products;
     HandlerGuard& m_guard;
     TransientNotice& m_notice;
-    SetMenuGrid& m_grid;
-    SetMenuView& m_view;
+    ViewSlot<SetMenuView>& m_view;
     ViewSlot<TicketView>& m_ticketView;
     ParkingView& m_parking;
     Navigation& m_screens;
