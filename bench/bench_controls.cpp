@@ -44,7 +44,7 @@ double median(std::vector<double> values)
 
 template <typename View> View* view(MainWindow& form, const char* name)
 {
-    return form.findChild<View*>(QLatin1String(name));
+    return qobject_cast<View*>(form.view(QLatin1String(name)));
 }
 
 void clearControls(MainWindow& form)

@@ -127,7 +127,7 @@ int run(const QString& simProgram, const QString& restaurant)
     form.session().setWaiter(1);
     form.session().setTable(QStringLiteral("1"));
     form.session().setCovers(QStringLiteral("2"));
-    auto* ticket = form.findChild<TicketView*>();
+    auto* ticket = qobject_cast<TicketView*>(form.view(QStringLiteral("ticket")));
     ticket->show();
     ticket->raise();
     const int k = form.catalogue().articles(KirRoyal);

@@ -59,7 +59,7 @@ QStringList startTerminal(const QString& folder, quint16 port, QStringList& wait
     if (form.catalogueLoad().productCount() == 0 ||
         form.catalogueLoad().productKeys().count() != form.catalogueLoad().productCount())
         messages << QStringLiteral("no product keys");
-    if (form.findChild<TicketView*>(QStringLiteral("ticket"))->keyboardTabs()->tabText(0).isEmpty())
+    if (qobject_cast<TicketView*>(form.view(QStringLiteral("ticket")))->keyboardTabs()->tabText(0).isEmpty())
         messages << QStringLiteral("no keyboard name");
     return messages;
 }

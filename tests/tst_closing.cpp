@@ -33,7 +33,7 @@ struct Terminal : TerminalFixture
         ticket()->showTicket(Ticket);
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     // made now when the flow has not opened them yet
     PaymentView* encaissement() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
     MessageView* messagesView() const { return qobject_cast<MessageView*>(form->view(QStringLiteral("messages"))); }
@@ -223,7 +223,7 @@ void tst_Closing::payment()
     QCOMPARE(caisse.received(), "ntotal$12$4$2$\r\n" + sent);
     QCOMPARE(terminal.messages, QStringList{});
     // whatever the register made of it, the waiter is back on the table choice
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.form->view(QStringLiteral("choixtable")));
     QVERIFY(!terminal.ticket()->isVisible());
     QVERIFY(!terminal.encaissement()->isVisible());
     QCOMPARE(terminal.form->session().table(), QStringLiteral("12"));

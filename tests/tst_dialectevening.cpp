@@ -147,7 +147,7 @@ bool tst_DialectEvening::tapProduct(int article)
     CatalogueKey* key = m_terminal->form->catalogueLoad().productKeys().key(k);
     if (!key || m_terminal->form->products().art(k) != article)
         return false;
-    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    auto* ticket = m_terminal->ticketView();
     ticket->keyboardTabs()->setCurrentIndex(m_terminal->form->products().numclav(k) - 1);
     QTest::mouseClick(key, Qt::LeftButton);
     return true;
@@ -179,7 +179,7 @@ void tst_DialectEvening::wholeEvening()
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QVERIFY(serveur->codePanel()->isVisible());
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     // the first free table, for two
@@ -192,7 +192,7 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY(choixtable->coversPanel()->isVisible());
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    TicketView* ticket = m_terminal->ticketView();
     QCOMPARE(m_terminal->form->frontView(), ticket);
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
@@ -219,7 +219,7 @@ void tst_DialectEvening::wholeEvening()
     QVERIFY2(!supplement || shown().contains(QStringLiteral("+ Frites maison")), qPrintable(shown()));
 
     // one less of the drink: its line goes
-    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Kir royal"));
+    touchArticleLine(m_terminal->ticketView(), QStringLiteral("Kir royal"));
     QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(!shown().contains(QStringLiteral("Kir royal")), qPrintable(shown()));
@@ -237,7 +237,7 @@ void tst_DialectEvening::wholeEvening()
     // a set menu, its first course composed on the set-menu screen
     QVERIFY2(tapProduct(552), "no key for article 552");
     QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
-    auto* formule = m_terminal->form->findChild<SetMenuView*>();
+    auto* formule = qobject_cast<SetMenuView*>(m_terminal->form->view(QStringLiteral("formule")));
     QCOMPARE(m_terminal->form->frontView(), formule);
     SetMenuGrid& grid = formule->grid();
     QCOMPARE(grid.cellText(0), QStringLiteral("Formule midi"));

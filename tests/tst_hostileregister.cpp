@@ -58,10 +58,13 @@ struct Terminal : TerminalFixture
         QCOMPARE(form->link().exchange(QStringLiteral("connect")), QStringLiteral("OK"));
     }
 
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
-    PlanView* planView() const { return form->findChild<PlanView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
+    PlanView* planView() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     StartView* startView() const { return form->findChild<StartView*>(); }
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
 
     // The tap; how long it held the screen.
     qint64 tap(const QString& way)

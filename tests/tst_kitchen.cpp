@@ -36,7 +36,7 @@ struct Terminal : TerminalFixture
         openTicketOfTable12();
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     KitchenDispatchPanel* dispatchPanel() const { return form->findChild<KitchenDispatchPanel*>(); }
     bool noteShown() const { return ticket()->noteLine()->isVisible(); }
 
@@ -80,6 +80,7 @@ struct KitchenList
         catalogue.setKitchenLists(lists);
         MessageBox::setHandler([this](const QString& text) { messages.append(text); });
         view.resize(403, 651);
+        ticket.get();
         view.show();
     }
     ~KitchenList() { MessageBox::setHandler({}); }
@@ -92,8 +93,9 @@ struct KitchenList
     ProductTable products;
     HandlerGuard guard{nullptr, link};
     TicketView view;
+    ViewSlot<TicketView> ticket{[this] { return &view; }};
     bool nextCourseSupported = true;
-    KitchenMessages kitchen{link, session, catalogue, products, guard, view, [this] { return nextCourseSupported; }};
+    KitchenMessages kitchen{link, session, catalogue, products, guard, ticket, [this] { return nextCourseSupported; }};
     QStringList messages;
 };
 
@@ -237,7 +239,7 @@ void tst_Kitchen::retourMenuSendsEverythingAndLeavesForTheTableChoice()
 
     QTest::mouseClick(terminal.ticket()->sendAllAndLeaveKey(), Qt::LeftButton);
     QCOMPARE(caisse.received(), QByteArray("ec$12$4$2$0$\r\nretour$12$4$2$0$\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TableChoiceView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.form->view(QStringLiteral("choixtable")));
     QVERIFY(!terminal.ticket()->isVisible());
     QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     // the table stays until the waiter chooses another

@@ -115,7 +115,7 @@ struct Terminal : TerminalFixture
         ticket()->showFirstKeyboard();
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     ParkingView* parking() const { return form->findChild<ParkingView*>(); }
     CoursePanel* coursePanel() const { return parking()->coursePanel(); }
     ListPanel* panelsupp() const { return parking()->supplementsPanel(); }

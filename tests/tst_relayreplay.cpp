@@ -103,7 +103,7 @@ QStringList tst_RelayReplay::shortService(quint16 port)
 
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    auto* choixtable = form->findChild<TableChoiceView*>();
+    auto* choixtable = qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
     QListWidget* tables = choixtable->tableListPanel()->tableList();
     if (tables->count() == 0)
@@ -112,7 +112,7 @@ QStringList tst_RelayReplay::shortService(quint16 port)
     QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    auto* ticket = form->findChild<TicketView*>();
+    auto* ticket = qobject_cast<TicketView*>(form->view(QStringLiteral("ticket")));
     const int k = form->catalogue().articles(2);
     ticket->keyboardTabs()->setCurrentIndex(form->products().numclav(k) - 1);
     QTest::mouseClick(form->catalogueLoad().productKeys().key(k), Qt::LeftButton);

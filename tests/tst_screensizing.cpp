@@ -172,7 +172,7 @@ void tst_ScreenSizing::tabletWindow()
     input.tabTop = design.boxOf(design.keyboardTabs()).y();
     input.displayHeight = form.screen()->geometry().height();
     const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
-    auto* ticket = form.findChild<TicketView*>(QStringLiteral("ticket"));
+    auto* ticket = qobject_cast<TicketView*>(form.view(QStringLiteral("ticket")));
     QCOMPARE(ticket->ticketMemo()->geometry(), layout.memo1.toRect());
     QCOMPARE(ticket->keyboardTabs()->geometry().y(), qRound(layout.tabControlY));
     QCOMPARE(ticket->keyboardTabs()->geometry().width(), qRound(layout.tabControlWidth));

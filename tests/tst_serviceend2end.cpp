@@ -156,7 +156,7 @@ void tst_ServiceEnd2End::waiterLogsInWithHisCodeTypedDigitByDigit()
 
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
 
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
     QCOMPARE(choixtable->headerLabel()->text(), QStringLiteral("Camille Aucune Table"));
     QCOMPARE(choixtable->logoutButton()->text(), QStringLiteral("Se déconnecter du compte Camille"));
@@ -172,13 +172,14 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QCOMPARE(m_terminal->form->frontView(), choixtable);
 
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
-    QCOMPARE(m_terminal->form->frontView(), m_terminal->form->findChild<PlanView*>());
+    QCOMPARE(m_terminal->form->frontView(), qobject_cast<PlanView*>(m_terminal->form->view(QStringLiteral("plan"))));
     // table 4 is in service: coloured, shown in its room
-    CatalogueKey* t4 = keyReading(m_terminal->form->findChild<PlanView*>(), QStringLiteral("T4"));
+    CatalogueKey* t4 =
+        keyReading(qobject_cast<PlanView*>(m_terminal->form->view(QStringLiteral("plan"))), QStringLiteral("T4"));
     QCOMPARE(t4, m_terminal->form->catalogueLoad().tableButtons().key(3));
     QVERIFY(t4->isVisible());
     QTest::mouseClick(t4, Qt::LeftButton);
@@ -190,7 +191,7 @@ void tst_ServiceEnd2End::waiterTakesTableFromPlanGivesCoversAndPicksSecondLine()
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
     QCOMPARE(m_terminal->form->session().covers(), QStringLiteral("4"));
 
-    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    TicketView* ticket = m_terminal->ticketView();
     QCOMPARE(m_terminal->form->frontView(), ticket);
     const QStringList lines = ticket->ticketMemo()->toPlainText().split(QLatin1Char('\n'));
     QVERIFY2(lines.first().contains(QStringLiteral("Table 4")), qPrintable(lines.first()));
@@ -224,12 +225,12 @@ void tst_ServiceEnd2End::openTable4()
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->roomPlanKey(), Qt::LeftButton);
     QTest::mouseClick(m_terminal->form->catalogueLoad().tableButtons().key(3), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(4);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    QCOMPARE(m_terminal->form->frontView(), m_terminal->form->findChild<TicketView*>());
+    QCOMPARE(m_terminal->form->frontView(), m_terminal->ticketView());
 }
 
 QString tst_ServiceEnd2End::registerTicket() const
@@ -243,7 +244,7 @@ QString tst_ServiceEnd2End::registerTicket() const
 void tst_ServiceEnd2End::tapProduct(int article)
 {
     const int k = m_terminal->form->catalogue().articles(article);
-    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    auto* ticket = m_terminal->ticketView();
     ticket->keyboardTabs()->setCurrentIndex(m_terminal->form->products().numclav(k) - 1);
     QTest::mouseClick(m_terminal->form->catalogueLoad().productKeys().key(k), Qt::LeftButton);
 }
@@ -251,7 +252,7 @@ void tst_ServiceEnd2End::tapProduct(int article)
 void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
 {
     openTable4();
-    auto* ticket = m_terminal->form->findChild<TicketView*>();
+    auto* ticket = m_terminal->ticketView();
     auto* poubelle = m_terminal->form->findChild<ParkingView*>();
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
@@ -287,13 +288,13 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
     QCOMPARE(shown(), registerTicket());
 
     // one less of the single water: its line goes
-    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Eau minerale"));
+    touchArticleLine(m_terminal->ticketView(), QStringLiteral("Eau minerale"));
     QTest::mouseClick(ticket->lineActionPanel()->removeOneButton(), Qt::LeftButton);
     QVERIFY(!shown().contains(QStringLiteral("Eau minerale")));
     QCOMPARE(shown(), registerTicket());
 
     // the dessert offered
-    touchArticleLine(m_terminal->form->findChild<TicketView*>(), QStringLiteral("Tarte Tatin"));
+    touchArticleLine(m_terminal->ticketView(), QStringLiteral("Tarte Tatin"));
     QTest::mouseClick(ticket->lineActionPanel()->offerLineButton(), Qt::LeftButton);
     const QStringList tatin = shown().split(QLatin1Char('\n')).filter(QStringLiteral("Tarte Tatin"));
     QCOMPARE(tatin.size(), 1);
@@ -307,7 +308,7 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
     QTest::mouseClick(serveur->waiterKey(1), Qt::LeftButton);
     QTest::keyClicks(serveur->codePanel()->codeEdit(), QStringLiteral("4826"));
-    TableChoiceView* choixtable = m_terminal->form->findChild<TableChoiceView*>();
+    TableChoiceView* choixtable = qobject_cast<TableChoiceView*>(m_terminal->form->view(QStringLiteral("choixtable")));
     QTest::mouseClick(choixtable->freeTablesKey(), Qt::LeftButton);
     const int row = rowOf(choixtable->tableListPanel()->tableList(), QStringLiteral("Table 3 Libre"));
     QVERIFY(row >= 0);
@@ -315,7 +316,7 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     QTest::mouseClick(choixtable->tableListPanel()->validateButton(), Qt::LeftButton);
     choixtable->coversPanel()->coversList()->setCurrentRow(2);
     QTest::mouseClick(choixtable->coversPanel()->validateButton(), Qt::LeftButton);
-    TicketView* ticket = m_terminal->form->findChild<TicketView*>();
+    TicketView* ticket = m_terminal->ticketView();
     QCOMPARE(m_terminal->form->frontView(), ticket);
 
     // a kir, a soup as first starter, a choucroute as main course and a crème brûlée, as the product keys order them

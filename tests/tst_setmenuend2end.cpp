@@ -69,13 +69,13 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     form->session().setWaiter(1);
     form->session().setTable(QStringLiteral("3"));
     form->session().setCovers(QStringLiteral("2"));
-    auto* ticket = form->findChild<TicketView*>();
+    auto* ticket = qobject_cast<TicketView*>(form->view(QStringLiteral("ticket")));
     form->findChild<WaiterView*>()->hide();
     ticket->show();
     QVERIFY(!form->link().exchange(QStringLiteral("552$3$2$1$0$")).isEmpty());
     form->ticketDisplay().refresh();
 
-    auto* formule = form->findChild<SetMenuView*>();
+    auto* formule = qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule")));
     SetMenuGrid& grid = formule->grid();
     QTest::mouseClick(ticket->setMenusKey(), Qt::LeftButton);
     QCOMPARE(form->frontView(), formule);

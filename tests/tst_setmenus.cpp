@@ -66,8 +66,8 @@ struct Terminal : TerminalFixture
         grid().plan(410, 660);
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
-    SetMenuView* formule() const { return form->findChild<SetMenuView*>(); }
+    TicketView* ticket() const { return ticketView(); }
+    SetMenuView* formule() const { return qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule"))); }
     ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
     SetMenuGrid& grid() const { return formule()->grid(); }
     ListPanel* supplementsPanel() const { return poubelle()->supplementsPanel(); }

@@ -60,7 +60,7 @@ struct Terminal : TerminalFixture
     QString status() const { return find<QLabel>(QStringLiteral("text1"))->text(); }
     StartView* startView() const { return find<StartView>(QStringLiteral("init")); }
     WaiterView* waiterView() const { return find<WaiterView>(QStringLiteral("serveur")); }
-    PlanView* planView() const { return find<PlanView>(QStringLiteral("plan")); }
+    PlanView* planView() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     NoticeView* outdatedNotice() const { return find<NoticeView>(QStringLiteral("Rectangle12")); }
 };
 
@@ -127,8 +127,9 @@ void tst_Startup::activationWithoutAddressMakesNoConnection()
     QCOMPARE(form.frontView(), terminal.startView());
     QVERIFY(!form.link().connected());
     QCOMPARE(form.catalogueLoad().startSize(), QSize(403, 651));
-    QCOMPARE(terminal.find<QWidget>(QStringLiteral("Memo1"))->font().pixelSize(), 11);
-    // the payment view, made after the activation, takes the size the activation set
+    // the ticket and payment views, made after the activation, take the sizes the activation set
+    QWidget* ticket = form.view(QStringLiteral("ticket"));
+    QCOMPARE(ticket->findChild<QWidget*>(QStringLiteral("Memo1"))->font().pixelSize(), 11);
     QWidget* payment = form.view(QStringLiteral("encaissement"));
     QCOMPARE(payment->findChild<QWidget*>(QStringLiteral("Memo3"))->font().pixelSize(), 13);
     QVERIFY(terminal.messages.isEmpty());
@@ -486,12 +487,14 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
     TerminalFixture terminal;
     QVERIFY(terminal.activate());
     MainWindow& form = *terminal.form;
-    const QStringList late{QStringLiteral("config"), QStringLiteral("encaissement"), QStringLiteral("messages")};
+    const QStringList late{QStringLiteral("choixtable"), QStringLiteral("config"),   QStringLiteral("encaissement"),
+                           QStringLiteral("formule"),    QStringLiteral("messages"), QStringLiteral("plan"),
+                           QStringLiteral("ticket")};
     for (const QString& name : late)
         QVERIFY2(!form.findChild<QWidget*>(name), qPrintable(name));
 
     // made in another order than they stand
-    for (const QString& name : {late.at(2), late.at(0), late.at(1)}) {
+    for (const QString& name : {late.at(4), late.at(6), late.at(1), late.at(3), late.at(5), late.at(0), late.at(2)}) {
         QWidget* view = form.view(name);
         QVERIFY2(view && !view->isVisible(), qPrintable(name));
         QCOMPARE(view->geometry(), form.rect());
@@ -502,10 +505,10 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
         if (child->isWidgetType())
             stack.append(child->objectName());
     }
-    const QStringList backToFront{QStringLiteral("choixtable"),   QStringLiteral("config"),
-                                  QStringLiteral("encaissement"), QStringLiteral("formule"),
-                                  QStringLiteral("init"),         QStringLiteral("messages"),
-                                  QStringLiteral("plan")};
+    const QStringList backToFront{
+        QStringLiteral("choixtable"), QStringLiteral("config"),  QStringLiteral("encaissement"),
+        QStringLiteral("formule"),    QStringLiteral("init"),    QStringLiteral("messages"),
+        QStringLiteral("plan"),       QStringLiteral("serveur"), QStringLiteral("ticket")};
     QVERIFY2(stack.contains(backToFront.constFirst()), qPrintable(stack.join(QLatin1Char(' '))));
     for (qsizetype i = 1; i < backToFront.size(); ++i)
         QVERIFY2(stack.indexOf(backToFront.at(i - 1)) < stack.indexOf(backToFront.at(i)),

@@ -5,6 +5,8 @@
 #include "app/CatalogueLoad.h"
 #include "app/MainWindow.h"
 #include "app/StartView.h"
+#include "catalogue/CatalogueGeometry.h"
+#include "link/FormatError.h"
 #include "session/Limits.h"
 #include "settings/SettingsSlots.h"
 #include "tables/Covers.h"
@@ -28,6 +30,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -51,7 +55,12 @@ struct Terminal : TerminalFixture
         choixtable()->headerLabel()->setText(QStringLiteral("Paul Aucune Table"));
     }
 
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
+    // made now when the flow has not opened it yet
+    PlanView* plan() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
 
     // A list as "Tables libres" leaves it, with one table selected.
     void listWithSelected(const QString& item)
@@ -132,6 +141,7 @@ private Q_SLOTS:
     void coversSortir();
     void tableColours_data();
     void tableColours();
+    void aPlanEntryThatIsNotANumberStopsThePlanAfterTheTablesBeforeIt();
     void choisirTableOpensThePlanOverTheTableChoice();
 };
 
@@ -174,7 +184,7 @@ void tst_TableChoice::tableLists()
     ScriptedRegister caisse;
     caisse.script({reply});
     Terminal terminal(caisse);
-    terminal.form->findChild<PlanView*>()->show();
+    terminal.plan()->show();
     const NoticeWatch watch(*terminal.form);
 
     if (free)
@@ -190,7 +200,7 @@ void tst_TableChoice::tableLists()
     QCOMPARE(watch.seen, notice);
     QVERIFY(!terminal.form->findChild<QLabel*>(QStringLiteral("Textmess"))->isVisible());
     // "Tables occupées" closes the plan; "Tables libres" leaves it
-    QCOMPARE(terminal.form->findChild<PlanView*>()->isVisible(), free);
+    QCOMPARE(terminal.plan()->isVisible(), free);
     QVERIFY(terminal.choixtable()->isVisible());
 }
 
@@ -259,7 +269,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     caisse.replyBytes("1 CAFE~TOTAL\r\n\r\n");
     Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
-    terminal.form->findChild<TicketView*>()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.ticketView()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
     terminal.choixtable()->tableListPanel()->validateButton()->click();
@@ -277,9 +287,9 @@ void tst_TableChoice::validerTakesTheSelectedTable()
         QCOMPARE(terminal.choixtable()->coversPanel()->validateButton()->text(),
                  QStringLiteral("Valider 0 couvert(s)"));
     } else {
-        QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+        QCOMPARE(terminal.form->frontView(), terminal.ticketView());
         QVERIFY(!terminal.choixtable()->isVisible());
-        QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
+        QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 CAFE\nTOTAL"));
     }
 }
 
@@ -330,7 +340,7 @@ void tst_TableChoice::planTableTakesTheTable()
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.form->session().setCovers(QStringLiteral("2"));
     terminal.buildTables();
-    terminal.form->findChild<PlanView*>()->show();
+    terminal.plan()->show();
 
     // the waiter touches "T5" on the plan
     CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
@@ -340,11 +350,11 @@ void tst_TableChoice::planTableTakesTheTable()
     QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
     QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
-    QVERIFY(!terminal.form->findChild<PlanView*>()->isVisible());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
+    QVERIFY(!terminal.plan()->isVisible());
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));
     QCOMPARE(terminal.choixtable()->coversPanel()->isVisible(), coversPanel);
     QCOMPARE(terminal.form->frontView(),
-             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.form->findChild<TicketView*>());
+             coversPanel ? static_cast<QWidget*>(terminal.choixtable()) : terminal.ticketView());
 }
 
 void tst_TableChoice::workingWithoutATable()
@@ -360,11 +370,11 @@ void tst_TableChoice::workingWithoutATable()
 
     QCOMPARE(caisse.received(), QByteArray("ad$0$4$1$\r\n"));
     QCOMPARE(terminal.form->session().table(), QStringLiteral("0"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
     QVERIFY(!terminal.choixtable()->isVisible());
     QVERIFY(!terminal.choixtable()->tableListPanel()->isVisible());
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), QStringLiteral("Paul Aucune Table"));
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 BIERE"));
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 BIERE"));
 }
 
 void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket_data()
@@ -389,7 +399,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     caisse.stopListening();
     Terminal terminal(caisse);
     terminal.form->session().setTable(QStringLiteral("3"));
-    auto* memo = terminal.form->findChild<TicketView*>()->ticketMemo();
+    auto* memo = terminal.ticketView()->ticketMemo();
     memo->setPlainText(QStringLiteral("Table 3                 2 couverts\n1  Cafe                       2,00"));
 
     if (way == QLatin1String("list")) {
@@ -397,7 +407,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
         terminal.choixtable()->tableListPanel()->validateButton()->click();
     } else if (way == QLatin1String("plan")) {
         terminal.buildTables();
-        terminal.form->findChild<PlanView*>()->show();
+        terminal.plan()->show();
         CatalogueKey* t5 = terminal.form->catalogueLoad().tableButtons().key(4);
         QTest::mouseClick(t5, Qt::LeftButton, {}, t5->rect().center());
     } else {
@@ -405,7 +415,7 @@ void tst_TableChoice::tableTakenWhileTheRegisterIsGoneShowsNoOtherTicket()
     }
 
     QCOMPARE(terminal.form->session().table(), table);
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
     QCOMPARE(memo->toPlainText(), QString());
 }
 
@@ -478,8 +488,8 @@ void tst_TableChoice::coversValider()
     QCOMPARE(terminal.choixtable()->coversPanel()->currentCoversLabel()->text(),
              QStringLiteral("Actuellement, 15 couvert(s)"));
     QVERIFY(!terminal.choixtable()->coversPanel()->isVisible());
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<TicketView*>());
-    QCOMPARE(terminal.form->findChild<TicketView*>()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
+    QCOMPARE(terminal.form->frontView(), terminal.ticketView());
+    QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("1 MENU\nTOTAL"));
 }
 
 void tst_TableChoice::coversValiderWithNothingSelectedSendsNothing()
@@ -547,10 +557,37 @@ void tst_TableChoice::tableColours()
     Q_EMIT terminal.choixtable()->roomPlanKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.plan());
     TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
     QCOMPARE(tables.key(table - 1)->colour().rgba(), body);
     QCOMPARE(tables.key(table - 1)->palette().color(QPalette::WindowText).rgba(), caption);
+}
+
+void tst_TableChoice::aPlanEntryThatIsNotANumberStopsThePlanAfterTheTablesBeforeIt()
+{
+    ScriptedRegister caisse;
+    Terminal terminal(caisse);
+    CatalogueParse::TablePlan plan;
+    for (int z = 0; z < 3; ++z) {
+        plan.tableleft.append(QString::number(z * 60));
+        plan.tabletop.append(QStringLiteral("600"));
+        plan.tableh.append(QStringLiteral("60"));
+        plan.tablew.append(QStringLiteral("50"));
+        plan.tableplan.append(QStringLiteral("1"));
+        plan.tablevisible.append(QStringLiteral("1"));
+    }
+    plan.tabletop[2] = QStringLiteral("6O0");
+    TableButtons& tables = terminal.form->catalogueLoad().tableButtons();
+
+    QVERIFY_THROWS_EXCEPTION(FormatError, tables.plan(plan, 403, 651));
+    // the plan is read at once, laid out only when its view is shown
+    QVERIFY(!terminal.form->findChild<PlanView*>());
+    QCOMPARE(tables.count(), 2);
+    terminal.plan()->show();
+    const double tabHeight = terminal.plan()->roomTabs()->tabBar()->sizeHint().height();
+    for (int z = 0; z < 2; ++z)
+        QCOMPARE(tables.key(z)->geometry(), CatalogueGeometry::tableButton(plan, z, 403, 651, tabHeight).body.toRect());
+    QVERIFY(!tables.key(2));
 }
 
 void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
@@ -559,7 +596,7 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     caisse.replyLine(QStringLiteral("1U0U0"));
     Terminal terminal(caisse);
     terminal.buildTables();
-    TicketView* ticket = terminal.form->findChild<TicketView*>();
+    TicketView* ticket = terminal.ticketView();
     terminal.choixtable()->hide();
     ticket->show();
     ticket->lineActionPanel()->show();
@@ -567,14 +604,14 @@ void tst_TableChoice::choisirTableOpensThePlanOverTheTableChoice()
     Q_EMIT ticket->chooseTableKey()->clicked();
 
     QCOMPARE(caisse.received(), QByteArray("tableocc\r\n"));
-    QCOMPARE(terminal.form->frontView(), terminal.form->findChild<PlanView*>());
+    QCOMPARE(terminal.form->frontView(), terminal.plan());
     QVERIFY(terminal.choixtable()->isVisible());
     QVERIFY(!ticket->isVisible());
     QVERIFY(!ticket->curtain()->isVisibleTo(ticket));
     QVERIFY(!ticket->lineActionPanel()->isVisibleTo(ticket));
     QCOMPARE(terminal.form->catalogueLoad().tableButtons().key(0)->colour().rgba(), 0xFF0000FFu);
 
-    terminal.form->findChild<PlanView*>()->closeButton()->click();
+    terminal.plan()->closeButton()->click();
     QCOMPARE(terminal.form->frontView(), terminal.choixtable());
 }
 

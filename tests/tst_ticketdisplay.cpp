@@ -35,12 +35,12 @@ struct Terminal : TerminalFixture
         form->session().setCovers(QStringLiteral("4"));
         form->session().setWaiter(2);
         form->findChild<StartView*>()->hide();
-        form->findChild<TicketView*>()->show();
+        ticketView()->show();
     }
 
-    TicketView* ticket() const { return form->findChild<TicketView*>(); }
+    TicketView* ticket() const { return ticketView(); }
     TicketDisplay& display() const { return form->ticketDisplay(); }
-    LineActionPanel* panel() const { return form->findChild<TicketView*>()->lineActionPanel(); }
+    LineActionPanel* panel() const { return ticketView()->lineActionPanel(); }
 };
 
 // The middle of the band a touch divides into line n.

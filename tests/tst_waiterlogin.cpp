@@ -87,7 +87,10 @@ struct Terminal : TerminalFixture
     }
 
     WaiterView* serveur() const { return form->findChild<WaiterView*>(); }
-    TableChoiceView* choixtable() const { return form->findChild<TableChoiceView*>(); }
+    TableChoiceView* choixtable() const
+    {
+        return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));
+    }
     QString front() const { return form->frontView() ? form->frontView()->objectName() : QString(); }
 
     // A touch on a control, through the same path as the waiter's finger.
@@ -340,7 +343,7 @@ void tst_WaiterLogin::loginShowsTheFirstKeyboardTab()
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("code;0;"));
     Terminal t(caisse);
-    QTabWidget* tabs = t.form->findChild<TicketView*>()->keyboardTabs();
+    QTabWidget* tabs = t.ticketView()->keyboardTabs();
     QVERIFY(tabs->count() > 3);
     tabs->setCurrentIndex(3);
     Terminal::tap(t.serveur()->waiterKey(1));

@@ -14,6 +14,7 @@
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/ParkingView.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
@@ -46,7 +47,7 @@ bool CatalogueLoad::load(bool reload, const QString& stamp)
     showProgress(QStringLiteral("Chargement des paramètres..."));
     // the tabs read their numbers until a first catalogue names them
     if (!m_taken)
-        CatalogueCaptions::numberTabs(m_views.ticket.keyboardTabs());
+        m_views.ticket.whenMade([](TicketView& view) { CatalogueCaptions::numberTabs(view.keyboardTabs()); });
     std::optional<LoadedCatalogue> loaded = m_source.fetch(reload);
     if (!loaded) {
         abandon();
@@ -95,7 +96,9 @@ void CatalogueLoad::abandon()
 
 bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    m_views.plan.roomTabs()->setCurrentWidget(m_views.plan.room1Page());
+    // a plan made later opens on room 1
+    if (PlanView* plan = m_views.plan.ifMade())
+        plan->roomTabs()->setCurrentWidget(plan->room1Page());
     m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     if (loaded.complete) {
         for (const auto& [slot, text] : loaded.slots)
@@ -116,10 +119,16 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
-    CatalogueCaptions::applyTabs(m_views.ticket.keyboardTabs(), names);
+    const int width = m_startSize.width();
+    // the ticket view takes them when it is made, or at once when it is; the sizes are those of the window now
+    m_views.ticket.whenMade(
+        [this, names, screen = ScreenSizing::screenInput(m_window, m_startSize), width](TicketView& view) {
+            CatalogueCaptions::applyTabs(view.keyboardTabs(), names);
+            m_paymentLayout = ScreenSizing::sizeTicket(view, screen);
+            ScreenSizing::sizeSideCaptionFonts(view, width);
+        });
     ScreenSizing::sizeWaiterButtons(m_views.waiter);
     CatalogueCaptions::applyWaiters(&m_views.waiter, names);
-    m_paymentLayout = ScreenSizing::sizeTicket(m_views.ticket, m_window, m_startSize);
     // a catalogue that names no payment key leaves the earlier captions
     if (m_catalogue.paymentCaptions())
         m_paymentCaptions = m_catalogue.paymentCaptions();
@@ -127,15 +136,18 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
         dressPayment(*payment);
     CatalogueCaptions::applySupplements(m_views.parking.supplementsList(), supplements);
 
-    const int width = m_startSize.width();
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
-    ScreenSizing::sizeCaptionFonts(m_views.ticket, m_views.tableChoice, width);
-    m_views.setMenu.grid().plan(width, m_startSize.height());
+    m_views.tableChoice.whenMade(
+        [width](TableChoiceView& view) { ScreenSizing::sizeTableChoiceCaptionFonts(view, width); });
+    m_views.setMenu.whenMade(
+        [width, height = m_startSize.height()](SetMenuView& view) { view.grid().plan(width, height); });
     m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
 }
 
-void CatalogueLoad::dressPayment(PaymentView& view) const
+void CatalogueLoad::dressPayment(PaymentView& view)
 {
+    // the payment is reached from the ticket, whose sizing lays out both
+    m_views.ticket.get();
     if (m_paymentLayout)
         ScreenSizing::sizePayment(view, *m_paymentLayout);
     CatalogueCaptions::applyPayment(&view, m_paymentCaptions);

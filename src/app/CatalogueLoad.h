@@ -42,12 +42,12 @@ public:
     {
         StartView& start;
         WaiterView& waiter;
-        TicketView& ticket;
+        ViewSlot<TicketView>& ticket;
         ViewSlot<PaymentView>& payment;
         ParkingView& parking;
-        SetMenuView& setMenu;
-        PlanView& plan;
-        TableChoiceView& tableChoice;
+        ViewSlot<SetMenuView>& setMenu;
+        ViewSlot<PlanView>& plan;
+        ViewSlot<TableChoiceView>& tableChoice;
     };
 
     // window: the one the screens are sized to and messages are shown over
@@ -86,7 +86,7 @@ private:
     // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
     bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
     void showCatalogue(const std::vector<Supplement>& supplements);
-    void dressPayment(PaymentView& view) const;
+    void dressPayment(PaymentView& view);
 
     RegisterLink& m_link;
     SettingsStore& m_settings;
@@ -102,7 +102,7 @@ private:
     // the keys are made when their view is first shown: the load gives them their places and captions
     ProductKeys m_productKeys;
     TableButtons m_tableButtons;
-    // what the payment view takes when it is made, or at once when it is
+    // what the payment view takes when it is made, or at once when it is; the layout comes with the ticket's sizing
     std::optional<CatalogueGeometry::ScreenLayout> m_paymentLayout;
     std::optional<CatalogueParse::PaymentCaptions> m_paymentCaptions;
 };

@@ -43,9 +43,12 @@
 
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
+      m_tableChoiceView([this] { return makeLater<TableChoiceView>(); }),
       m_configView([this] { return makeLater<ConfigView>(); }),
       m_paymentView([this] { return makeLater<PaymentView>(); }),
-      m_messageView([this] { return makeLater<MessageView>(); })
+      m_setMenuView([this] { return makeLater<SetMenuView>(); }),
+      m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
+      m_ticketView([this] { return makeLater<TicketView>(); })
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -63,31 +66,30 @@ void MainWindow::createViews()
 {
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
-    m_tableChoiceView = new TableChoiceView(this);
-    m_setMenuView = new SetMenuView(this);
     m_startView = new StartView(this);
-    m_planView = new PlanView(this);
     m_parkingView = new ParkingView(this);
     m_waiterView = new WaiterView(this);
     m_notice = new TransientNotice(this, DesignHeight);
-    m_ticketView = new TicketView(this);
-    const auto made = [](QWidget* view) { return [view] { return view; }; };
-    m_backToFront = {made(m_outdatedNotice),
-                     made(m_tableChoiceView),
-                     [this] { return m_configView.ifMade(); },
-                     [this] { return m_paymentView.ifMade(); },
-                     made(m_setMenuView),
-                     made(m_startView),
-                     [this] { return m_messageView.ifMade(); },
-                     made(m_planView),
-                     made(m_parkingView),
-                     made(m_waiterView),
-                     made(m_notice),
-                     made(m_ticketView)};
+    m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
+                     {QLatin1String("choixtable"), m_tableChoiceView},
+                     {QLatin1String("config"), m_configView},
+                     {QLatin1String("encaissement"), m_paymentView},
+                     {QLatin1String("formule"), m_setMenuView},
+                     {QLatin1String("init"), m_startView},
+                     {QLatin1String("messages"), m_messageView},
+                     {QLatin1String("plan"), m_planView},
+                     {QLatin1String("poubelle"), m_parkingView},
+                     {QLatin1String("serveur"), m_waiterView},
+                     {QLatin1String("Textmess"), m_notice},
+                     {QLatin1String("ticket"), m_ticketView}};
     const auto place = [this](QWidget& view) { placeInStack(&view); };
+    m_tableChoiceView.whenMade(place);
     m_configView.whenMade(place);
     m_paymentView.whenMade(place);
+    m_setMenuView.whenMade(place);
     m_messageView.whenMade(place);
+    m_planView.whenMade(place);
+    m_ticketView.whenMade(place);
 
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
@@ -107,8 +109,8 @@ void MainWindow::placeInStack(QWidget* view)
 {
     // the view goes under the first view made after it in the order, so frontView reads the same stack
     bool passed = false;
-    for (const auto& entry : m_backToFront) {
-        QWidget* other = entry();
+    for (const auto& [name, entry] : m_backToFront) {
+        QWidget* other = entry.ifMade();
         if (passed && other) {
             view->stackUnder(other);
             return;
@@ -122,47 +124,48 @@ void MainWindow::createSubsystems()
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
-    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView,  *m_ticketView, m_paymentView,
-                                              *m_parkingView, *m_setMenuView, *m_planView,   *m_tableChoiceView};
+    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView, m_ticketView, m_paymentView,
+                                              *m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
                                                     *m_outdatedNotice, *m_navigator);
     connect(m_serviceStart.get(), &ServiceStart::applicationEnded, this, &MainWindow::endApplication);
     m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, *m_waiterView,
-                                                  *m_tableChoiceView, *m_ticketView, *m_navigator);
-    m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, *m_ticketView, *m_navigator);
-    m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, *m_tableChoiceView, *m_ticketDisplay, *m_navigator);
+                                                  m_tableChoiceView, m_ticketView, *m_navigator);
+    m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, m_ticketView, *m_navigator);
+    m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, m_tableChoiceView, *m_ticketDisplay, *m_navigator);
     m_tableChoice =
-        std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice,
-                                      *m_tableChoiceView, *m_ticketView, *m_covers, *m_ticketDisplay, *m_navigator);
+        std::make_unique<TableChoice>(m_link, m_session, m_settings, m_catalogue, m_guard, *m_notice, m_tableChoiceView,
+                                      m_ticketView, *m_covers, *m_ticketDisplay, *m_navigator);
     connect(&m_catalogueLoad->tableButtons(), &TableButtons::tableTapped, this,
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
-    m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), *m_tableChoiceView,
-                                            *m_planView, *m_ticketView, *m_navigator);
+    m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), m_tableChoiceView,
+                                            m_planView, m_ticketView, *m_navigator);
     m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
     m_articleOrder = std::make_unique<ArticleOrder>(
-        m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), *m_ticketView,
+        m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), m_ticketView,
         *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, *m_navigator, [this] { m_linkProbe->start(); });
     m_lineOperations =
-        std::make_unique<LineOperations>(m_link, m_session, m_guard, *m_ticketView, *m_ticketDisplay, *m_navigator);
-    m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, *m_ticketView,
+        std::make_unique<LineOperations>(m_link, m_session, m_guard, m_ticketView, *m_ticketDisplay, *m_navigator);
+    m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, m_ticketView,
                                                           *m_parkingView->dispatchPanel(), *m_navigator);
     m_kitchenMessages =
-        std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, *m_ticketView,
+        std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, m_ticketView,
                                           [this] { return m_serviceStart->nextCourseSupported(); });
-    m_ticketClosing = std::make_unique<TicketClosing>(m_link, m_session, m_guard, *m_notice, *m_ticketView,
+    m_ticketClosing = std::make_unique<TicketClosing>(m_link, m_session, m_guard, *m_notice, m_ticketView,
                                                       m_paymentView, *m_navigator);
     m_registerMessages =
-        std::make_unique<RegisterMessages>(m_link, m_session, m_guard, *m_ticketView, m_messageView, *m_navigator);
-    m_setMenus =
-        std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                   m_setMenuView->grid(), *m_setMenuView, *m_ticketView, *m_parkingView, *m_navigator);
+        std::make_unique<RegisterMessages>(m_link, m_session, m_guard, m_ticketView, m_messageView, *m_navigator);
+    m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
+                                            m_setMenuView, m_ticketView, *m_parkingView, *m_navigator);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
     m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
-    m_guard.connect(m_tableChoiceView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    m_tableChoiceView.whenMade([this](TableChoiceView& view) {
+        m_guard.connect(view.quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    });
 }
 
 QWidget* MainWindow::frontView() const
@@ -178,12 +181,9 @@ QWidget* MainWindow::frontView() const
 
 QWidget* MainWindow::view(const QString& name)
 {
-    const std::pair<QLatin1String, LazyWidget*> madeLate[] = {{QLatin1String("config"), &m_configView},
-                                                              {QLatin1String("encaissement"), &m_paymentView},
-                                                              {QLatin1String("messages"), &m_messageView}};
-    for (const auto& [lateName, slot] : madeLate) {
-        if (name == lateName)
-            return slot->widget();
+    for (const auto& [viewName, entry] : m_backToFront) {
+        if (name == viewName)
+            return entry.made();
     }
     return findChild<QWidget*>(name);
 }
@@ -197,7 +197,8 @@ void MainWindow::activate()
     show();
     m_navigator->paintNow();
     m_configScreen->readSettings();
-    m_ticketView->setMemoFontSize(width() / 35);
+    const int ticketFontSize = width() / 35;
+    m_ticketView.whenMade([ticketFontSize](TicketView& view) { view.setMemoFontSize(ticketFontSize); });
     const int paymentFontSize = width() / 30;
     m_paymentView.whenMade([paymentFontSize](PaymentView& view) { view.setMemoFontSize(paymentFontSize); });
     m_navigator->showStart();

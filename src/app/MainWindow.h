@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Navigator.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
 #include "link/RegisterLink.h"
@@ -11,8 +12,8 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class ArticleOrder;
@@ -25,7 +26,6 @@ class KitchenDispatch;
 class KitchenMessages;
 class LinkProbe;
 class MessageView;
-class Navigator;
 class NoticeView;
 class ParkingView;
 class PaymentView;
@@ -119,19 +119,19 @@ private:
 
     // back to front
     NoticeView* m_outdatedNotice = nullptr;
-    TableChoiceView* m_tableChoiceView = nullptr;
+    ViewSlot<TableChoiceView> m_tableChoiceView;
     ViewSlot<ConfigView> m_configView;
     ViewSlot<PaymentView> m_paymentView;
-    SetMenuView* m_setMenuView = nullptr;
+    ViewSlot<SetMenuView> m_setMenuView;
     StartView* m_startView = nullptr;
     ViewSlot<MessageView> m_messageView;
-    PlanView* m_planView = nullptr;
+    ViewSlot<PlanView> m_planView;
     ParkingView* m_parkingView = nullptr;
     WaiterView* m_waiterView = nullptr;
     TransientNotice* m_notice = nullptr;
-    TicketView* m_ticketView = nullptr;
-    // every view as made so far, back to front: null for one not made yet
-    std::vector<std::function<QWidget*()>> m_backToFront;
+    ViewSlot<TicketView> m_ticketView;
+    // every view back to front by its object name, made with the window or when first reached
+    std::vector<std::pair<QLatin1String, ScreenView>> m_backToFront;
 
     std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<LinkProbe> m_linkProbe;

@@ -6,20 +6,25 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-QWidget* ScreenView::operator->() const
+QWidget* ScreenView::made() const
 {
     return m_lazy ? m_lazy->widget() : m_view;
 }
 
+QWidget* ScreenView::ifMade() const
+{
+    return m_lazy ? m_lazy->widgetIfMade() : m_view;
+}
+
 void ScreenView::hide() const
 {
-    if (QWidget* view = m_lazy ? m_lazy->widgetIfMade() : m_view)
+    if (QWidget* view = ifMade())
         view->hide();
 }
 
 bool ScreenView::isVisible() const
 {
-    const QWidget* view = m_lazy ? m_lazy->widgetIfMade() : m_view;
+    const QWidget* view = ifMade();
     return view && view->isVisible();
 }
 

@@ -13,7 +13,10 @@ public:
     ScreenView(LazyWidget& lazy) : m_lazy(&lazy) {}
 
     // The view, made now when it was not.
-    QWidget* operator->() const;
+    QWidget* made() const;
+    QWidget* operator->() const { return made(); }
+    // The view, or null while it has not been made.
+    QWidget* ifMade() const;
     // Hides the view, which stays unmade when it was.
     void hide() const;
     bool isVisible() const;

@@ -40,22 +40,26 @@ void sizeWaiterButtons(WaiterView& waiterView)
         serveur->pin(serveur->waiterKeys().at(i), boxes.at(i).toRect());
 }
 
-CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, const QWidget* window, const QSize& startSize)
+CatalogueGeometry::ScreenInput screenInput(const QWidget* window, const QSize& startSize)
 {
-    TicketView* ticket = &ticketView;
-    QWidget* tabs = ticket->keyboardTabs();
     const QScreen* screen = window->screen();
-
     CatalogueGeometry::ScreenInput input;
     input.largeurinit = startSize.width();
     input.hauteurinit = startSize.height();
     input.formWidth = window->width();
     input.formHeight = window->height();
+    input.displayHeight = screen ? screen->geometry().height() : window->height();
+    return input;
+}
+
+CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeometry::ScreenInput input)
+{
+    TicketView* ticket = &ticketView;
+    QWidget* tabs = ticket->keyboardTabs();
     // read from the layout: a view hidden since it was made has not moved its controls yet
     const QRect tabsBox = ticket->boxOf(tabs);
     input.tabTop = tabsBox.y();
-    input.displayHeight = screen ? screen->geometry().height() : window->height();
-    CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
+    const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 
     ticket->setGeometry(layout.ticket.toRect());
     ticket->pin(tabs,
@@ -82,7 +86,7 @@ void sizePayment(PaymentView& paymentView, const CatalogueGeometry::ScreenLayout
     encaissement->pin(encaissement->paymentMode4Key(), layout.es.toRect());
 }
 
-void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth)
+void sizeSideCaptionFonts(TicketView& ticketView, int startWidth)
 {
     const int size = CatalogueGeometry::sideCaptionFontSize(startWidth);
     TicketView* ticket = &ticketView;
@@ -92,6 +96,11 @@ void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, 
           ticket->sendAllAndLeaveKey(), ticket->changeWaiterKey(), ticket->sendToKitchenKey(), ticket->recallKey(),
           ticket->registerMessageKey(), ticket->finaliseKey(), ticket->setMenusKey()})
         setPixelSize(key->caption(), size);
+}
+
+void sizeTableChoiceCaptionFonts(TableChoiceView& tableChoiceView, int startWidth)
+{
+    const int size = CatalogueGeometry::sideCaptionFontSize(startWidth);
     TableChoiceView* choixtable = &tableChoiceView;
     for (RedKey* key : {choixtable->waiterAccountKey(), choixtable->coversKey(), choixtable->roomPlanKey(),
                         choixtable->busyTablesKey(), choixtable->freeTablesKey()})

@@ -15,12 +15,17 @@ namespace ScreenSizing {
 
 // The eight waiter keys, from the waiter screen's size.
 void sizeWaiterButtons(WaiterView& waiterView);
-// The order screen: ticket text, product tabs, banner and side keys. startSize is the start view's size in whole
-// units; window the one the screens fill. Returns the layout, whose closing part sizePayment puts in place.
-CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, const QWidget* window, const QSize& startSize);
+// What the order and closing screens are sized from, read now: startSize is the start view's size in whole units;
+// window the one the screens fill. The tabs' place is read from the ticket view by sizeTicket.
+CatalogueGeometry::ScreenInput screenInput(const QWidget* window, const QSize& startSize);
+// The order screen: ticket text, product tabs, banner and side keys. Returns the layout, whose closing part
+// sizePayment puts in place.
+CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeometry::ScreenInput input);
 // The closing screen: ticket copy, amount band and payment keys.
 void sizePayment(PaymentView& paymentView, const CatalogueGeometry::ScreenLayout& layout);
-// The side keys' and the table-choice keys' captions, once the product keys are built.
-void sizeCaptionFonts(TicketView& ticketView, TableChoiceView& tableChoiceView, int startWidth);
+// The side keys' captions, once the product keys are planned.
+void sizeSideCaptionFonts(TicketView& ticketView, int startWidth);
+// The table-choice keys' captions, the same size as the side keys'.
+void sizeTableChoiceCaptionFonts(TableChoiceView& tableChoiceView, int startWidth);
 
 } // namespace ScreenSizing

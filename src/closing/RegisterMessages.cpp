@@ -10,11 +10,14 @@
 
 #include <QPushButton>
 
-RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                                   ViewSlot<MessageView>& messageView, Navigation& screens)
+RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard,
+                                   ViewSlot<TicketView>& ticketView, ViewSlot<MessageView>& messageView,
+                                   Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_messageView(messageView), m_screens(screens)
 {
-    guard.connect(m_ticketView.registerMessageKey(), &RedKey::clicked, this, [this] { open(); });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        guard.connect(view.registerMessageKey(), &RedKey::clicked, this, [this] { open(); });
+    });
     m_messageView.whenMade([this, &guard = guard](MessageView& view) {
         guard.connect(view.toRegisterScreenKey(), &RedKey::clicked, this, [this] { sendToRegisterScreen(); });
         guard.connect(view.toKitchenPrintersKey(), &RedKey::clicked, this, [this] { sendToKitchenPrinters(); });
@@ -24,7 +27,7 @@ RegisterMessages::RegisterMessages(RegisterLink& link, Session& session, Handler
 
 void RegisterMessages::open()
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     m_screens.showTicket();
     m_screens.paintNow();
     m_messageView->open();

@@ -17,7 +17,7 @@ class TicketView;
 class RegisterMessages final : public QObject
 {
 public:
-    RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+    RegisterMessages(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
                      ViewSlot<MessageView>& messageView, Navigation& screens);
 
     // "Message caisse".
@@ -34,7 +34,7 @@ private:
 
     RegisterLink& m_link;
     Session& m_session;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     ViewSlot<MessageView>& m_messageView;
     Navigation& m_screens;
 };

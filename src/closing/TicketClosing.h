@@ -21,7 +21,7 @@ public:
     static constexpr int NoticeRounds = 100;
 
     TicketClosing(RegisterLink& link, Session& session, HandlerGuard& guard, TransientNotice& notice,
-                  TicketView& ticketView, ViewSlot<PaymentView>& paymentView, Navigation& screens);
+                  ViewSlot<TicketView>& ticketView, ViewSlot<PaymentView>& paymentView, Navigation& screens);
 
     // "Finaliser ticket".
     void finaliseTicket();
@@ -31,10 +31,13 @@ public:
     void askProforma();
 
 private:
+    // Whether the ticket view is made and up: its keys act only then.
+    bool ticketShown() const;
+
     RegisterLink& m_link;
     Session& m_session;
     TransientNotice& m_notice;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     ViewSlot<PaymentView>& m_paymentView;
     Navigation& m_screens;
 };

@@ -26,47 +26,50 @@ constexpr int SetMenuKeyboard = 8;
 } // namespace
 
 SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
-                   HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view,
-                   TicketView& ticketView, ParkingView& parking, Navigation& screens)
+                   HandlerGuard& guard, TransientNotice& notice, ViewSlot<SetMenuView>& view,
+                   ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
-      m_grid(grid), m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
+      m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
 {
-    m_guard.connect(m_ticketView.setMenusKey(), &RedKey::clicked, this, [this] { open(); });
-    connect(&m_grid, &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
-    m_guard.connect(m_view.dishCancelButton(), &QPushButton::clicked, this, [this] { m_view.closeDishList(); });
-    connect(m_view.dishList(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int entry = m_view.dishList()->row(item);
-        m_guard.run([&] { chooseDish(entry); });
+    m_ticketView.whenMade(
+        [this](TicketView& view) { m_guard.connect(view.setMenusKey(), &RedKey::clicked, this, [this] { open(); }); });
+    m_view.whenMade([this](SetMenuView& made) {
+        connect(&made.grid(), &SetMenuGrid::cellTapped, this, [this](int z) { m_guard.run([&] { touchCell(z); }); });
+        m_guard.connect(made.dishCancelButton(), &QPushButton::clicked, this, [this] { m_view->closeDishList(); });
+        connect(made.dishList(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            const int entry = m_view->dishList()->row(item);
+            m_guard.run([&] { chooseDish(entry); });
+        });
+        m_guard.connect(made.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateOptions(); });
+        m_guard.connect(made.leaveButton(), &QPushButton::clicked, this, [this] { leave(); });
     });
-    m_guard.connect(m_view.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateOptions(); });
-    m_guard.connect(m_view.leaveButton(), &QPushButton::clicked, this, [this] { leave(); });
 }
 
 void SetMenus::open()
 {
-    m_view.closeOptions();
-    m_ticketView.hideNote();
+    m_view->closeOptions();
+    m_ticketView->hideNote();
     fetch();
 }
 
 void SetMenus::fetch()
 {
     const QString reply = m_link.exchange(m_session.setMenuList()).reply;
-    m_view.closeDishList();
+    m_view->closeDishList();
 
     const SetMenuReplies::SetMenuList menus = SetMenuReplies::setMenuList(reply);
     switch (menus.kind) {
     case SetMenuReplies::SetMenuList::Kind::NoneRunning:
-        m_ticketView.showKeyboard(SetMenuKeyboard);
-        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
+        m_ticketView->showKeyboard(SetMenuKeyboard);
+        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
                           NoneNoticeRounds);
         m_screens.bringTicketForward();
         return;
     case SetMenuReplies::SetMenuList::Kind::NoneEntered:
-        MessageBox::show(m_view.window(), QStringLiteral("Aucune formule n'a été entrée"));
+        MessageBox::show(m_view->window(), QStringLiteral("Aucune formule n'a été entrée"));
         return;
     case SetMenuReplies::SetMenuList::Kind::TooMany:
-        MessageBox::show(m_view.window(), QStringLiteral("La tablette ne peut gérer plus de 30 menus"));
+        MessageBox::show(m_view->window(), QStringLiteral("La tablette ne peut gérer plus de 30 menus"));
         return;
     case SetMenuReplies::SetMenuList::Kind::Menus:
         break;
@@ -74,7 +77,7 @@ void SetMenus::fetch()
     // the set menus read with a touch are always those of the grid on screen
     m_setMenus = menus.setMenus;
     m_screens.showSetMenus();
-    m_grid.showCells(menus.cells);
+    m_view->grid().showCells(menus.cells);
 }
 
 void SetMenus::touchCell(int z)
@@ -83,19 +86,19 @@ void SetMenus::touchCell(int z)
     m_row = z % SetMenuReplies::CellsPerColumn;
     if (m_row == 0)
         return;
-    m_ticketView.hideNote();
+    m_ticketView->hideNote();
     // a set menu the catalogue does not know offers no dish
     const int setMenu = m_setMenus.value(m_column - 1);
     const QString names = m_catalogue.aform(setMenu).value(m_row);
-    if (SetMenuReplies::isChosenDish(m_grid.cellText(z), names)) {
-        MessageBox::show(m_view.window(), QStringLiteral("Cet article est à modifier sur la caisse centrale"));
+    if (SetMenuReplies::isChosenDish(m_view->grid().cellText(z), names)) {
+        MessageBox::show(m_view->window(), QStringLiteral("Cet article est à modifier sur la caisse centrale"));
         return;
     }
     m_dishes = SetMenuReplies::rowDishes(names, m_catalogue.ctform(setMenu).value(m_row));
     QStringList list;
     for (const SetMenuReplies::Dish& dish : m_dishes)
         list.append(dish.name);
-    m_view.openDishList(list);
+    m_view->openDishList(list);
 }
 
 void SetMenus::chooseDish(int entry)
@@ -103,7 +106,7 @@ void SetMenus::chooseDish(int entry)
     if (entry < 0 || entry >= m_dishes.size())
         return;
     const SetMenuReplies::Dish dish = m_dishes.at(entry);
-    m_view.tickDish(entry);
+    m_view->tickDish(entry);
     m_session.setCourse(SetMenuReplies::dishCourse(m_catalogue, dish.article));
 
     // without a reply the dish reads as one without options: the grid fetched again shows whether it was taken; the
@@ -115,7 +118,7 @@ void SetMenus::chooseDish(int entry)
     case SetMenuReplies::DishReply::Kind::Chosen:
         fetch();
         if (supplements) {
-            m_parking.placeSupplementsOver(m_view);
+            m_parking.placeSupplementsOver(m_view.get());
             m_parking.showSupplements();
         }
         return;
@@ -125,15 +128,15 @@ void SetMenus::chooseDish(int entry)
     case SetMenuReplies::DishReply::Kind::KitchenOptions:
         // the supplements come once the options are validated
         if (supplements)
-            m_parking.placeSupplementsOver(m_view);
-        m_view.openOptions(m_catalogue.kitchenOptionList(reply.kitchenList));
+            m_parking.placeSupplementsOver(m_view.get());
+        m_view->openOptions(m_catalogue.kitchenOptionList(reply.kitchenList));
         return;
     }
 }
 
 void SetMenus::validateOptions()
 {
-    const QList<bool> ticked = m_view.tickedOptions();
+    const QList<bool> ticked = m_view->tickedOptions();
     const Exchange done =
         m_link.exchange(m_session.setMenuDishOptions(m_session.course(), m_column, m_row + 1, ticked));
     // the options never went out: the panel waits, ticks and all, for the waiter to try again
@@ -144,10 +147,10 @@ void SetMenus::validateOptions()
     // the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
     const bool broken = reply.isEmpty() && !m_link.connected();
     if (!broken) {
-        m_view.clearOptionTicks();
-        m_view.closeOptions();
+        m_view->clearOptionTicks();
+        m_view->closeOptions();
     }
-    if ((broken || !reply.isEmpty()) && m_parking.supplementsOver(m_view))
+    if ((broken || !reply.isEmpty()) && m_parking.supplementsOver(m_view.get()))
         m_parking.showSupplements();
     fetch();
 }
@@ -155,10 +158,10 @@ void SetMenus::validateOptions()
 void SetMenus::leave()
 {
     // the dish's options are validated first
-    if (m_view.optionsOpen())
+    if (m_view->optionsOpen())
         return;
-    m_view.closeOptions();
+    m_view->closeOptions();
     m_parking.parkSupplements();
-    m_ticketView.closeKitchenOptionPanel();
+    m_ticketView->closeKitchenOptionPanel();
     m_screens.leaveSetMenus();
 }

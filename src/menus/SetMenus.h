@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetMenuReplies.h"
+#include "widgets/ViewSlot.h"
 
 #include <QObject>
 
@@ -11,7 +12,6 @@ class ParkingView;
 class ProductTable;
 class RegisterLink;
 class Session;
-class SetMenuGrid;
 class SetMenuView;
 class TicketView;
 class TransientNotice;
@@ -24,8 +24,8 @@ public:
     static constexpr int NoneNoticeRounds = 100;
 
     SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
-             HandlerGuard& guard, TransientNotice& notice, SetMenuGrid& grid, SetMenuView& view, TicketView& ticketView,
-             ParkingView& parking, Navigation& screens);
+             HandlerGuard& guard, TransientNotice& notice, ViewSlot<SetMenuView>& view,
+             ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens);
 
     // "Contenu formules".
     void open();
@@ -49,9 +49,8 @@ private:
     const ProductTable& m_products;
     HandlerGuard& m_guard;
     TransientNotice& m_notice;
-    SetMenuGrid& m_grid;
-    SetMenuView& m_view;
-    TicketView& m_ticketView;
+    ViewSlot<SetMenuView>& m_view;
+    ViewSlot<TicketView>& m_ticketView;
     ParkingView& m_parking;
     Navigation& m_screens;
 

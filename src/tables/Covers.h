@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class CoversPanel;
@@ -14,7 +16,7 @@ class TicketDisplay;
 class Covers final : public QObject
 {
 public:
-    Covers(RegisterLink& link, Session& session, HandlerGuard& guard, TableChoiceView& tableChoiceView,
+    Covers(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TableChoiceView>& tableChoiceView,
            TicketDisplay& ticketDisplay, Navigation& screens);
 
     // A table just taken has no covers yet: the panel asks for them, "0" selected.
@@ -27,10 +29,11 @@ public:
     void close();
 
 private:
+    CoversPanel& panel();
+
     RegisterLink& m_link;
     Session& m_session;
-    TableChoiceView& m_tableChoiceView;
+    ViewSlot<TableChoiceView>& m_tableChoiceView;
     TicketDisplay& m_ticketDisplay;
     Navigation& m_screens;
-    CoversPanel& m_panel;
 };

@@ -33,13 +33,20 @@ const std::array<Pass, TableReplies::TableStates::Groups> Passes{{
 
 } // namespace
 
-RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-                   PlanView& planView, TicketView& ticketView, Navigation& screens)
-    : m_link(link), m_tables(tables), m_planView(planView), m_ticketView(ticketView), m_screens(screens)
+RoomPlan::RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables,
+                   ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<PlanView>& planView,
+                   ViewSlot<TicketView>& ticketView, Navigation& screens)
+    : m_link(link), m_tables(tables), m_ticketView(ticketView), m_screens(screens)
 {
-    guard.connect(tableChoiceView.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
-    guard.connect(m_ticketView.chooseTableKey(), &RedKey::clicked, this, [this] { openFromTicket(); });
-    guard.connect(m_planView.closeButton(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
+    tableChoiceView.whenMade([this, &guard = guard](TableChoiceView& view) {
+        guard.connect(view.roomPlanKey(), &RedKey::clicked, this, [this] { openFromTableChoice(); });
+    });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        guard.connect(view.chooseTableKey(), &RedKey::clicked, this, [this] { openFromTicket(); });
+    });
+    planView.whenMade([this, &guard = guard](PlanView& view) {
+        guard.connect(view.closeButton(), &QPushButton::clicked, this, [this] { m_screens.closePlan(); });
+    });
 }
 
 void RoomPlan::openFromTableChoice()
@@ -50,12 +57,12 @@ void RoomPlan::openFromTableChoice()
 
 void RoomPlan::openFromTicket()
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     // the curtain keeps the ticket's keys out of reach while the plan is being prepared
-    m_ticketView.showCurtain();
+    m_ticketView->showCurtain();
     m_screens.showPlanFromTicket();
     refreshTableStates();
-    m_ticketView.hideCurtain();
+    m_ticketView->hideCurtain();
 }
 
 void RoomPlan::refreshTableStates()

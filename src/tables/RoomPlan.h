@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class HandlerGuard;
@@ -15,8 +17,8 @@ class TicketView;
 class RoomPlan final : public QObject
 {
 public:
-    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, TableChoiceView& tableChoiceView,
-             PlanView& planView, TicketView& ticketView, Navigation& screens);
+    RoomPlan(RegisterLink& link, HandlerGuard& guard, TableButtons& tables, ViewSlot<TableChoiceView>& tableChoiceView,
+             ViewSlot<PlanView>& planView, ViewSlot<TicketView>& ticketView, Navigation& screens);
 
     // "Plan de salle".
     void openFromTableChoice();
@@ -28,7 +30,6 @@ public:
 private:
     RegisterLink& m_link;
     TableButtons& m_tables;
-    PlanView& m_planView;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
 };

@@ -13,9 +13,9 @@
 
 #include <algorithm>
 
-TableButtons::TableButtons(PlanView& view) : m_view(view)
+TableButtons::TableButtons(ViewSlot<PlanView>& view) : m_view(view)
 {
-    m_view.installEventFilter(this);
+    m_view.whenMade([this](PlanView& made) { made.installEventFilter(this); });
 }
 
 TableButtons::~TableButtons()
@@ -27,11 +27,13 @@ void TableButtons::plan(const CatalogueParse::TablePlan& plan, int largeurinit, 
 {
     clear();
     m_made = false;
-    const double tabHeight = m_view.roomTabs()->tabBar()->sizeHint().height();
-    m_planned.reserve(Limits::Tables);
-    for (int z = 0; z < Limits::Tables; ++z)
-        m_planned.push_back(CatalogueGeometry::tableButton(plan, z, largeurinit, hauteurinit, tabHeight));
-    if (m_view.isVisible())
+    m_planned = plan;
+    m_largeurinit = largeurinit;
+    m_hauteurinit = hauteurinit;
+    // read now, so that a plan the load cannot read stops the load; the places wait for the plan view
+    for (; m_count < Limits::Tables; ++m_count)
+        CatalogueGeometry::tableButton(plan, m_count, largeurinit, hauteurinit, 0);
+    if (const PlanView* view = m_view.ifMade(); view && view->isVisible())
         make();
 }
 
@@ -40,17 +42,20 @@ void TableButtons::make()
     if (m_made)
         return;
     m_made = true;
+    PlanView& view = m_view.get();
     if (!m_unplaced) {
-        m_unplaced = new QWidget(&m_view);
+        m_unplaced = new QWidget(&view);
         m_unplaced->setObjectName(QStringLiteral("unplacedTables"));
         m_unplaced->hide();
     }
-    const std::array<QWidget*, 3> tabs{m_view.room1Page(), m_view.room2Page(), m_view.room3Page()};
+    const std::array<QWidget*, 3> tabs{view.room1Page(), view.room2Page(), view.room3Page()};
+    const double tabHeight = view.roomTabs()->tabBar()->sizeHint().height();
     const QString name = QStringLiteral("btable");
     const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
-    m_tables.reserve(m_planned.size());
-    for (int z = 0; z < count(); ++z) {
-        const CatalogueGeometry::TableButton& table = m_planned.at(size_t(z));
+    m_tables.reserve(size_t(m_count));
+    for (int z = 0; z < m_count; ++z) {
+        const CatalogueGeometry::TableButton table =
+            CatalogueGeometry::tableButton(m_planned, z, m_largeurinit, m_hauteurinit, tabHeight);
         QWidget* parent = table.planTab ? tabs.at(size_t(*table.planTab)) : m_unplaced.data();
 
         auto* key = new CatalogueKey(name + QString::number(z), z + 1, onTap, parent);
@@ -74,7 +79,8 @@ void TableButtons::clear()
     for (const QPointer<CatalogueKey>& table : m_tables)
         delete table.data();
     m_tables.clear();
-    m_planned.clear();
+    m_planned = {};
+    m_count = 0;
     m_made = true;
 }
 
@@ -88,7 +94,7 @@ CatalogueKey* TableButtons::key(int z)
 
 bool TableButtons::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_view && event->type() == QEvent::Show)
+    if (watched == m_view.ifMade() && event->type() == QEvent::Show)
         make();
     return QObject::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueGeometry.h"
 #include "catalogue/CatalogueParse.h"
+#include "widgets/ViewSlot.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,17 +20,17 @@ class TableButtons final : public QObject
     Q_OBJECT
 
 public:
-    explicit TableButtons(PlanView& view);
+    explicit TableButtons(ViewSlot<PlanView>& view);
     ~TableButtons() override;
 
     // Takes on the buttons of a catalogue in place of those of an earlier load; they are made at once when the plan
     // is up. A table entry that is not a number throws FormatError there: the tables before it keep their buttons.
     void plan(const CatalogueParse::TablePlan& plan, int largeurinit, int hauteurinit);
-    // Makes the buttons planned and not made yet.
+    // Makes the buttons planned and not made yet, and the plan view they lie on when it is not.
     void make();
     void clear();
 
-    int count() const { return static_cast<int>(m_planned.size()); }
+    int count() const { return m_count; }
     CatalogueKey* key(int z);
 
 Q_SIGNALS:
@@ -39,8 +40,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PlanView& m_view;
-    std::vector<CatalogueGeometry::TableButton> m_planned;
+    ViewSlot<PlanView>& m_view;
+    // the catalogue's plan, laid out when the buttons are made: their places depend on the plan view's tab bar
+    CatalogueParse::TablePlan m_planned;
+    int m_count = 0; // the tables planned: those before the first entry that is not a number
+    int m_largeurinit = 0;
+    int m_hauteurinit = 0;
     bool m_made = true;
     std::vector<QPointer<CatalogueKey>> m_tables;
     // a table on no plan tab is kept here, hidden for good

@@ -20,19 +20,21 @@
 
 TableChoice::TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings,
                          const Catalogue& catalogue, HandlerGuard& guard, TransientNotice& notice,
-                         TableChoiceView& tableChoiceView, TicketView& ticketView, Covers& covers,
+                         ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<TicketView>& ticketView, Covers& covers,
                          TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_settings(settings), m_catalogue(catalogue), m_notice(notice),
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_covers(covers), m_ticketDisplay(ticketDisplay),
       m_screens(screens)
 {
-    guard.connect(m_tableChoiceView.waiterAccountKey(), &RedKey::clicked, this, [this] { workWithoutTable(); });
-    guard.connect(m_tableChoiceView.freeTablesKey(), &RedKey::clicked, this, [this] { listFreeTables(); });
-    guard.connect(m_tableChoiceView.busyTablesKey(), &RedKey::clicked, this, [this] { listBusyTables(); });
-    guard.connect(m_tableChoiceView.tableListPanel()->cancelButton(), &QPushButton::clicked, this,
-                  [this] { m_tableChoiceView.closeTableList(); });
-    guard.connect(m_tableChoiceView.tableListPanel()->validateButton(), &QPushButton::clicked, this,
-                  [this] { takeTableFromList(); });
+    m_tableChoiceView.whenMade([this, &guard = guard](TableChoiceView& view) {
+        guard.connect(view.waiterAccountKey(), &RedKey::clicked, this, [this] { workWithoutTable(); });
+        guard.connect(view.freeTablesKey(), &RedKey::clicked, this, [this] { listFreeTables(); });
+        guard.connect(view.busyTablesKey(), &RedKey::clicked, this, [this] { listBusyTables(); });
+        guard.connect(view.tableListPanel()->cancelButton(), &QPushButton::clicked, this,
+                      [this] { m_tableChoiceView->closeTableList(); });
+        guard.connect(view.tableListPanel()->validateButton(), &QPushButton::clicked, this,
+                      [this] { takeTableFromList(); });
+    });
 }
 
 void TableChoice::workWithoutTable()
@@ -40,7 +42,7 @@ void TableChoice::workWithoutTable()
     m_session.leaveTable();
     forgetTicket();
     openTicket();
-    m_tableChoiceView.closeTableList();
+    m_tableChoiceView->closeTableList();
 }
 
 void TableChoice::listFreeTables()
@@ -60,15 +62,15 @@ void TableChoice::listBusyTables()
 
 void TableChoice::takeTableFromList()
 {
-    const QString item = m_tableChoiceView.selectedTable();
+    const QString item = m_tableChoiceView->selectedTable();
     if (item.isEmpty())
         return;
     m_session.setTable(TableReplies::tableOfItem(item));
     forgetTicket();
     takeCovers(m_session.listCoversQuery());
-    m_tableChoiceView.showHeader(TableReplies::headerFromList(
+    m_tableChoiceView->showHeader(TableReplies::headerFromList(
         m_catalogue.serv(m_session.waiterNumber()), m_session.waiter(), m_session.table(), m_session.covers()));
-    m_tableChoiceView.closeTableList();
+    m_tableChoiceView->closeTableList();
     if (coversWanted())
         m_covers.askForNewTable();
     else
@@ -80,9 +82,9 @@ void TableChoice::takeTableFromPlan(int table)
     m_session.setTable(QString::number(table));
     forgetTicket();
     takeCovers(m_session.planCoversQuery());
-    m_tableChoiceView.showHeader(
+    m_tableChoiceView->showHeader(
         TableReplies::headerFromPlan(m_session.waiter(), m_session.table(), m_session.covers()));
-    m_tableChoiceView.closeTableList();
+    m_tableChoiceView->closeTableList();
     if (coversWanted()) {
         m_covers.askForNewTable();
         m_screens.closePlan();
@@ -93,7 +95,7 @@ void TableChoice::takeTableFromPlan(int table)
     const Exchange done = m_link.exchange(m_session.planTicketRequest());
     // a failed exchange leaves the ticket shown as it was
     if (done.ok())
-        m_ticketView.showTicket(done.reply);
+        m_ticketView->showTicket(done.reply);
 }
 
 void TableChoice::fillList(const Request& request, const QString& state, const QString& emptyNotice, int rounds)
@@ -102,9 +104,9 @@ void TableChoice::fillList(const Request& request, const QString& state, const Q
     QStringList items;
     for (const QString& table : TableReplies::tableList(m_link.exchange(request).reply))
         items.append(QStringLiteral("Table ") + table + state);
-    m_tableChoiceView.showTableList(items);
+    m_tableChoiceView->showTableList(items);
     if (items.isEmpty())
-        m_notice.showOver(&m_tableChoiceView, emptyNotice, rounds);
+        m_notice.showOver(&m_tableChoiceView.get(), emptyNotice, rounds);
 }
 
 void TableChoice::takeCovers(const Request& request)
@@ -124,7 +126,7 @@ bool TableChoice::coversWanted() const
 void TableChoice::forgetTicket()
 {
     // the ticket of the table left must never stand under the one taken, should its own not come
-    m_ticketView.showTicket(QString());
+    m_ticketView->showTicket(QString());
 }
 
 void TableChoice::openTicket()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,8 +27,8 @@ public:
     static constexpr int BusyNoticeRounds = 150;
 
     TableChoice(RegisterLink& link, Session& session, const SettingsStore& settings, const Catalogue& catalogue,
-                HandlerGuard& guard, TransientNotice& notice, TableChoiceView& tableChoiceView, TicketView& ticketView,
-                Covers& covers, TicketDisplay& ticketDisplay, Navigation& screens);
+                HandlerGuard& guard, TransientNotice& notice, ViewSlot<TableChoiceView>& tableChoiceView,
+                ViewSlot<TicketView>& ticketView, Covers& covers, TicketDisplay& ticketDisplay, Navigation& screens);
 
     // "Travailler sans table sur le compte serveur".
     void workWithoutTable();
@@ -51,8 +53,8 @@ private:
     const SettingsStore& m_settings;
     const Catalogue& m_catalogue;
     TransientNotice& m_notice;
-    TableChoiceView& m_tableChoiceView;
-    TicketView& m_ticketView;
+    ViewSlot<TableChoiceView>& m_tableChoiceView;
+    ViewSlot<TicketView>& m_ticketView;
     Covers& m_covers;
     TicketDisplay& m_ticketDisplay;
     Navigation& m_screens;

@@ -39,9 +39,10 @@ bool onTop(CatalogueKey* key)
 } // namespace
 
 ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products,
-                           const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView,
-                           ParkingView& parkingView, TicketDisplay& ticketDisplay, Supplements& supplements,
-                           TransientNotice& notice, Navigation& screens, std::function<void()> restartLinkProbe)
+                           const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys,
+                           ViewSlot<TicketView>& ticketView, ParkingView& parkingView, TicketDisplay& ticketDisplay,
+                           Supplements& supplements, TransientNotice& notice, Navigation& screens,
+                           std::function<void()> restartLinkProbe)
     : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
       m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
       m_notice(notice), m_screens(screens), m_restartLinkProbe(std::move(restartLinkProbe))
@@ -56,8 +57,9 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
         guard.connect(m_parkingView.coursePanel()->courseKey(course), &RedKey::clicked, this,
                       [this, course] { chooseCourse(course); });
     }
-    guard.connect(m_ticketView.optionsValidateButton(), &QPushButton::clicked, this,
-                  [this] { validateKitchenOptions(); });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        guard.connect(view.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+    });
 }
 
 void ArticleOrder::queueTap(HandlerGuard& guard, int k)
@@ -79,33 +81,33 @@ void ArticleOrder::addArticle(int k)
     RegisterLink::pause(ExchangePlans::TouchShownMs);
     m_article = k;
     m_restartLinkProbe();
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     m_screens.paintNow();
     // only a built key orders: an index past the table or without a key of its own orders nothing
     if (!m_keys.key(k))
         return;
     m_artencours = m_products.art(k);
-    m_ticketView.hideNote();
+    m_ticketView->hideNote();
 
     const OrderChoices::CourseChoice courses = OrderChoices::courseChoice(m_catalogue, m_artencours);
     if (!courses.offered.isEmpty()) {
-        m_parkingView.openCourses(m_ticketView, courses.offered);
+        m_parkingView.openCourses(m_ticketView.get(), courses.offered);
         return;
     }
     m_session.setCourse(courses.course);
     if (m_products.kitchenOptionFlag(k) != 0) {
-        m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
+        m_ticketView->openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         touched.release();
         m_screens.paintNow();
         return;
     }
 
     const Exchange done = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()));
-    m_ticketView.showNote(note());
+    m_ticketView->showNote(note());
     touched.release();
     // the register answers with the ticket it now holds
     if (done.answered)
-        m_ticketView.showTicket(done.reply);
+        m_ticketView->showTicket(done.reply);
     else
         showTicketAfterLostReply();
     openSupplementsIfTaken();
@@ -123,7 +125,7 @@ void ArticleOrder::addWithCourse()
 {
     const int k = m_article;
     if (m_products.kitchenOptionFlag(k) != 0) {
-        m_ticketView.openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
+        m_ticketView->openKitchenOptions(OrderChoices::kitchenOptions(m_catalogue, m_products.menucuis(k)));
         return;
     }
     m_artencours = m_products.art(k);
@@ -131,7 +133,7 @@ void ArticleOrder::addWithCourse()
     const bool answered =
         m_link.exchange(m_session.articleRequestAfterCourse(m_artencours, m_session.course())).answered;
     // the note's second starts with the ticket on screen, not before the refresh that holds the screen
-    const auto showNote = [this] { m_ticketView.showNote(note()); };
+    const auto showNote = [this] { m_ticketView->showNote(note()); };
     if (answered)
         m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::EmptyTicket, showNote);
     else
@@ -141,7 +143,7 @@ void ArticleOrder::addWithCourse()
 
 void ArticleOrder::validateKitchenOptions()
 {
-    const QList<bool> ticked = m_ticketView.takeKitchenChoices();
+    const QList<bool> ticked = m_ticketView->takeKitchenChoices();
     // Its reply is dropped: the refresh below shows the ticket. A failed send or read goes on to the refresh, as the
     // register may have taken the article; without a register nothing went out and the ticket stays as it was.
     if (!m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked)).connected)
@@ -157,14 +159,14 @@ void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
     // one refresh, as the course path makes anyway; a ticket emptied by silence would invite the same tap again
     m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::KeepTicket, shown);
     if (m_link.lastExchangeUnanswered())
-        m_notice.showOver(m_ticketView.ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
+        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
                           UnansweredNoticeRounds);
 }
 
 void ArticleOrder::openSupplementsIfTaken()
 {
     if (m_products.supp(m_artencours))
-        m_supplements.open(m_ticketView);
+        m_supplements.open(m_ticketView.get());
 }
 
 QString ArticleOrder::note() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -24,7 +26,7 @@ class ArticleOrder final : public QObject
 {
 public:
     ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products, const Catalogue& catalogue,
-                 HandlerGuard& guard, ProductKeys& keys, TicketView& ticketView, ParkingView& parkingView,
+                 HandlerGuard& guard, ProductKeys& keys, ViewSlot<TicketView>& ticketView, ParkingView& parkingView,
                  TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice, Navigation& screens,
                  std::function<void()> restartLinkProbe);
 
@@ -58,7 +60,7 @@ private:
     const ProductTable& m_products;
     const Catalogue& m_catalogue;
     ProductKeys& m_keys;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     ParkingView& m_parkingView;
     TicketDisplay& m_ticketDisplay;
     Supplements& m_supplements;

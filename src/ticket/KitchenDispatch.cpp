@@ -16,12 +16,14 @@ const QString Sent = QStringLiteral("Envoyé..");
 
 } // namespace
 
-KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                                 KitchenDispatchPanel& panel, Navigation& screens)
+KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard,
+                                 ViewSlot<TicketView>& ticketView, KitchenDispatchPanel& panel, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_screens(screens)
 {
-    guard.connect(m_ticketView.sendToKitchenKey(), &RedKey::clicked, this, [this] { sendToKitchen(); });
-    guard.connect(m_ticketView.sendAllAndLeaveKey(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        guard.connect(view.sendToKitchenKey(), &RedKey::clicked, this, [this] { sendToKitchen(); });
+        guard.connect(view.sendAllAndLeaveKey(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
+    });
     guard.connect(m_panel.sendAllKey(), &RedKey::clicked, this, [this] { sendCourse(0); });
     for (int course = 1; course <= Limits::Courses; ++course)
         guard.connect(m_panel.courseKey(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
@@ -29,7 +31,7 @@ KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGu
 
 void KitchenDispatch::sendToKitchen()
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     // a link error reaches the waiter and nothing is sent; a silent register (an empty reply) still gets everything,
     // as it always has
     const QString reply = m_link.exchange(m_session.waitingCoursesQuery()).reply;
@@ -39,23 +41,23 @@ void KitchenDispatch::sendToKitchen()
         return;
     }
     m_panel.offerCourses(*courses);
-    m_ticketView.openDispatchPanel(&m_panel);
+    m_ticketView->openDispatchPanel(&m_panel);
 }
 
 void KitchenDispatch::sendCourse(int course)
 {
     if (dispatch(course))
-        m_ticketView.showNote(Sent);
+        m_ticketView->showNote(Sent);
     m_screens.showTicket();
     m_panel.hide();
 }
 
 void KitchenDispatch::sendAllAndLeave()
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     m_screens.leaveTicket();
     if (dispatch(0))
-        m_ticketView.showNote(Sent);
+        m_ticketView->showNote(Sent);
     m_link.exchange(m_session.leaveTableNotice());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class HandlerGuard;
@@ -14,7 +16,7 @@ class TicketView;
 class KitchenDispatch final : public QObject
 {
 public:
-    KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+    KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
                     KitchenDispatchPanel& panel, Navigation& screens);
 
     // "Envoyer prépa".
@@ -30,7 +32,7 @@ private:
 
     RegisterLink& m_link;
     Session& m_session;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     KitchenDispatchPanel& m_panel;
     Navigation& m_screens;
 };

@@ -13,25 +13,27 @@
 #include <QPushButton>
 
 KitchenMessages::KitchenMessages(RegisterLink& link, Session& session, const Catalogue& catalogue,
-                                 const ProductTable& products, HandlerGuard& guard, TicketView& ticketView,
+                                 const ProductTable& products, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
                                  std::function<bool()> nextCourseSupported)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_ticketView(ticketView),
       m_nextCourseSupported(std::move(nextCourseSupported))
 {
-    guard.connect(m_ticketView.recallKey(), &RedKey::clicked, this, [this] { openRecallList(); });
-    guard.connect(m_ticketView.nextCourseKey(), &RedKey::clicked, this, [this] { askNextCourse(); });
-    guard.connect(m_ticketView.recallSendButton(), &QPushButton::clicked, this, [this] { sendTicked(); });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        guard.connect(view.recallKey(), &RedKey::clicked, this, [this] { openRecallList(); });
+        guard.connect(view.nextCourseKey(), &RedKey::clicked, this, [this] { askNextCourse(); });
+        guard.connect(view.recallSendButton(), &QPushButton::clicked, this, [this] { sendTicked(); });
+    });
 }
 
 void KitchenMessages::openRecallList()
 {
     m_listHoldsNextCourses = false;
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     QStringList messages = m_catalogue.rappel();
     // the register closes its list of recall messages with an empty one
     if (!messages.isEmpty())
         messages.removeLast();
-    m_ticketView.openKitchenList(messages);
+    m_ticketView->openKitchenList(messages);
 }
 
 void KitchenMessages::askNextCourse()
@@ -39,25 +41,25 @@ void KitchenMessages::askNextCourse()
     const QString reply = m_link.exchange(m_session.nextCourseQuery()).reply;
     if (reply.isEmpty()) {
         // an older register never answers this request
-        MessageBox::show(&m_ticketView, m_nextCourseSupported()
-                                            ? QStringLiteral("Aucune suite à réclamer")
-                                            : QStringLiteral("Votre version de Quillobrand n'est pas compatible"));
+        MessageBox::show(&m_ticketView.get(),
+                         m_nextCourseSupported() ? QStringLiteral("Aucune suite à réclamer")
+                                                 : QStringLiteral("Votre version de Quillobrand n'est pas compatible"));
         return;
     }
     if (KitchenReplies::isNoPrinter(reply)) {
-        MessageBox::show(&m_ticketView, QStringLiteral("Aucune imprimante déportée!"));
+        MessageBox::show(&m_ticketView.get(), QStringLiteral("Aucune imprimante déportée!"));
         return;
     }
     m_listHoldsNextCourses = true;
-    m_ticketView.closeLinePanel();
-    m_ticketView.openKitchenList(
+    m_ticketView->closeLinePanel();
+    m_ticketView->openKitchenList(
         KitchenReplies::nextCourseEntries(reply, [this](int article) { return kitchenLabel(article); }));
 }
 
 void KitchenMessages::sendTicked()
 {
-    m_ticketView.closeKitchenList();
-    const QList<bool> ticks = m_ticketView.takeKitchenListTicks();
+    m_ticketView->closeKitchenList();
+    const QList<bool> ticks = m_ticketView->takeKitchenListTicks();
     m_link.exchange(m_listHoldsNextCourses ? m_session.nextCourseClaim(ticks) : m_session.recallMessages(ticks));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -19,7 +21,7 @@ class KitchenMessages final : public QObject
 {
 public:
     KitchenMessages(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
-                    HandlerGuard& guard, TicketView& ticketView, std::function<bool()> nextCourseSupported);
+                    HandlerGuard& guard, ViewSlot<TicketView>& ticketView, std::function<bool()> nextCourseSupported);
 
     // "Rappel prépa".
     void openRecallList();
@@ -38,7 +40,7 @@ private:
     Session& m_session;
     const Catalogue& m_catalogue;
     const ProductTable& m_products;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     std::function<bool()> m_nextCourseSupported;
     bool m_listHoldsNextCourses = false;
 };

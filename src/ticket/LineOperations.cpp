@@ -10,13 +10,15 @@
 
 #include <QPushButton>
 
-LineOperations::LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                               TicketDisplay& ticketDisplay, Navigation& screens)
+LineOperations::LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard,
+                               ViewSlot<TicketView>& ticketView, TicketDisplay& ticketDisplay, Navigation& screens)
     : m_link(link), m_session(session), m_ticketView(ticketView), m_ticketDisplay(ticketDisplay), m_screens(screens)
 {
-    LineActionPanel* panel = m_ticketView.lineActionPanel();
-    guard.connect(panel->removeOneButton(), &QPushButton::clicked, this, [this] { removeOne(); });
-    guard.connect(panel->offerLineButton(), &QPushButton::clicked, this, [this] { offerLine(); });
+    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
+        LineActionPanel* panel = view.lineActionPanel();
+        guard.connect(panel->removeOneButton(), &QPushButton::clicked, this, [this] { removeOne(); });
+        guard.connect(panel->offerLineButton(), &QPushButton::clicked, this, [this] { offerLine(); });
+    });
 }
 
 void LineOperations::removeOne()
@@ -32,7 +34,7 @@ void LineOperations::offerLine()
 // The line named as the selection left it: the register checks it against the ticket it holds.
 void LineOperations::change(const Request& request)
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     m_screens.paintNow();
     // after a failure the ticket stays as it was: nothing says the register changed it
     if (m_link.exchange(request).failed)

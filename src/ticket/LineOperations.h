@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class HandlerGuard;
@@ -15,7 +17,7 @@ class TicketView;
 class LineOperations final : public QObject
 {
 public:
-    LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+    LineOperations(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
                    TicketDisplay& ticketDisplay, Navigation& screens);
 
     void removeOne();
@@ -26,7 +28,7 @@ private:
 
     RegisterLink& m_link;
     Session& m_session;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     TicketDisplay& m_ticketDisplay;
     Navigation& m_screens;
 };

@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <map>
 
-ProductKeys::ProductKeys(TicketView& ticket) : m_ticket(ticket)
+ProductKeys::ProductKeys(ViewSlot<TicketView>& ticket) : m_ticket(ticket)
 {
-    m_ticket.installEventFilter(this);
+    m_ticket.whenMade([this](TicketView& view) { view.installEventFilter(this); });
 }
 
 void ProductKeys::plan(const ProductTable& prod, int productCount, int largeurinit, bool doubleTap)
@@ -37,7 +37,7 @@ void ProductKeys::plan(const ProductTable& prod, int productCount, int largeurin
         key.text = prod.texte(k);
     }
     m_made = false;
-    if (m_ticket.isVisible())
+    if (const TicketView* ticket = m_ticket.ifMade(); ticket && ticket->isVisible())
         make();
 }
 
@@ -56,7 +56,7 @@ void ProductKeys::make()
             m_keys.emplace_back();
             continue;
         }
-        QWidget* box = m_ticket.keyboardScrollBox(planned.keyboard)->widget();
+        QWidget* box = m_ticket->keyboardScrollBox(planned.keyboard)->widget();
         const CatalogueGeometry::KeyBox& geometry = planned.geometry;
 
         auto* key = new CatalogueKey(name + QString::number(k), k, onTap, box);
@@ -104,7 +104,7 @@ CatalogueKey* ProductKeys::key(int k)
 
 bool ProductKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_ticket && event->type() == QEvent::Show)
+    if (watched == m_ticket.ifMade() && event->type() == QEvent::Show)
         make();
     return QObject::eventFilter(watched, event);
 }

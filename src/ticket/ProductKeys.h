@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueGeometry.h"
 #include "widgets/CatalogueKey.h"
+#include "widgets/ViewSlot.h"
 
 #include <QColor>
 #include <QFont>
@@ -23,12 +24,12 @@ class ProductKeys final : public QObject
     Q_OBJECT
 
 public:
-    explicit ProductKeys(TicketView& ticket);
+    explicit ProductKeys(ViewSlot<TicketView>& ticket);
 
     // Takes on the keys of a catalogue in place of those of an earlier load; they are made at once when the ticket
     // view is up. Products past the 801st get no key.
     void plan(const ProductTable& prod, int productCount, int largeurinit, bool doubleTap);
-    // Makes the keys planned and not made yet.
+    // Makes the keys planned and not made yet, and the ticket view they lie on when it is not.
     void make();
     void clear();
 
@@ -50,7 +51,7 @@ private:
         QString text;
     };
 
-    TicketView& m_ticket;
+    ViewSlot<TicketView>& m_ticket;
     std::vector<PlannedKey> m_planned;
     QFont m_font;
     CatalogueKey::Tap m_tap = CatalogueKey::Tap::Single;

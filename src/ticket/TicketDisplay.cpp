@@ -13,28 +13,32 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
-                             Navigation& screens)
+TicketDisplay::TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard,
+                             ViewSlot<TicketView>& ticketView, Navigation& screens)
     : m_link(link), m_session(session), m_guard(guard), m_ticketView(ticketView), m_screens(screens)
 {
-    m_guard.connect(m_ticketView.refreshKey(), &RedKey::clicked, this, [this] { reload(); });
-    m_guard.connect(m_ticketView.spareRefreshKey(), &RedKey::clicked, this, [this] { reload(); });
-    m_ticketView.ticketMemo()->viewport()->installEventFilter(this);
-    LineActionPanel* panel = m_ticketView.lineActionPanel();
-    m_guard.connect(panel->cancelButton(), &QPushButton::clicked, this, [this] { m_ticketView.closeLinePanel(); });
-    m_guard.connect(panel->previousLineButton(), &QPushButton::clicked, this, [this] { stepLine(-1); });
-    m_guard.connect(panel->nextLineButton(), &QPushButton::clicked, this, [this] { stepLine(1); });
+    m_ticketView.whenMade([this](TicketView& view) {
+        m_guard.connect(view.refreshKey(), &RedKey::clicked, this, [this] { reload(); });
+        m_guard.connect(view.spareRefreshKey(), &RedKey::clicked, this, [this] { reload(); });
+        view.ticketMemo()->viewport()->installEventFilter(this);
+        LineActionPanel* panel = view.lineActionPanel();
+        m_guard.connect(panel->cancelButton(), &QPushButton::clicked, this, [this] { m_ticketView->closeLinePanel(); });
+        m_guard.connect(panel->previousLineButton(), &QPushButton::clicked, this, [this] { stepLine(-1); });
+        m_guard.connect(panel->nextLineButton(), &QPushButton::clicked, this, [this] { stepLine(1); });
+    });
 }
 
 bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const std::function<void()>& shown)
 {
     const Request request =
         trailing == TrailingLine::Read ? m_session.ticketRefresh() : m_session.ticketRefreshLeavingTrailingLine();
+    // made before the exchange, never while it waits
+    TicketView& view = m_ticketView.get();
     // the waiter sees the ticket at once, not after the wait for the trailing line
-    const Exchange done = m_link.exchange(request, [this, onSilence, &shown](const Exchange& got) {
+    const Exchange done = m_link.exchange(request, [&view, onSilence, &shown](const Exchange& got) {
         // no register: the last ticket stays, and the link probe brings the start view back
         if (got.connected && (onSilence == OnSilence::EmptyTicket || got.answered))
-            m_ticketView.showTicket(got.reply);
+            view.showTicket(got.reply);
         if (shown)
             shown();
     });
@@ -43,7 +47,7 @@ bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const st
 
 void TicketDisplay::reload()
 {
-    m_ticketView.closeLinePanel();
+    m_ticketView->closeLinePanel();
     refresh();
     m_screens.showTicket();
     m_screens.paintNow();
@@ -51,7 +55,7 @@ void TicketDisplay::reload()
 
 void TicketDisplay::pickLineAt(int y)
 {
-    const auto* memo = static_cast<TicketMemo*>(m_ticketView.ticketMemo());
+    const auto* memo = static_cast<TicketMemo*>(m_ticketView->ticketMemo());
     // the waiter means the line under his finger: lines scrolled out above count too
     m_lignes = static_cast<float>(y) / static_cast<float>(TicketMemo::linePitch(memo->font())) +
                static_cast<float>(memo->scrolledLines());
@@ -62,15 +66,15 @@ void TicketDisplay::stepLine(float by)
 {
     m_lignes += by;
     if (!select(TicketText::lineAt(m_lignes)))
-        m_ticketView.closeLinePanel();
+        m_ticketView->closeLinePanel();
 }
 
 bool TicketDisplay::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && watched == m_ticketView.ticketMemo()->viewport()) {
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_ticketView->ticketMemo()->viewport()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QPoint inMemo = m_ticketView.ticketMemo()->viewport()->mapToParent(mouse->position().toPoint());
+            const QPoint inMemo = m_ticketView->ticketMemo()->viewport()->mapToParent(mouse->position().toPoint());
             m_guard.run([&] { pickLineAt(inMemo.y()); });
         }
     }
@@ -79,10 +83,10 @@ bool TicketDisplay::eventFilter(QObject* watched, QEvent* event)
 
 bool TicketDisplay::select(int n)
 {
-    const std::optional<TicketText::PickedLine> picked = TicketText::pickLine(m_ticketView.ticketLines(), n);
+    const std::optional<TicketText::PickedLine> picked = TicketText::pickLine(m_ticketView->ticketLines(), n);
     if (!picked)
         return false;
     m_linenumber = picked->linenumber;
-    m_ticketView.openLinePanel(picked->text);
+    m_ticketView->openLinePanel(picked->text);
     return true;
 }

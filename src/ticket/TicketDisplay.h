@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,7 +17,7 @@ class TicketView;
 class TicketDisplay final : public QObject
 {
 public:
-    TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, TicketView& ticketView,
+    TicketDisplay(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
                   Navigation& screens);
 
     // Whether a refresh takes the line the register sends after the ticket.
@@ -56,7 +58,7 @@ private:
     RegisterLink& m_link;
     Session& m_session;
     HandlerGuard& m_guard;
-    TicketView& m_ticketView;
+    ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
     int m_linenumber = 0;
     float m_lignes = 0;

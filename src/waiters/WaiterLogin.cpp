@@ -34,8 +34,8 @@ QString typedText(const QString& text)
 } // namespace
 
 WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                         WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView,
-                         Navigation& screens)
+                         WaiterView& waiterView, ViewSlot<TableChoiceView>& tableChoiceView,
+                         ViewSlot<TicketView>& ticketView, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_guard(guard), m_waiterView(waiterView),
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_screens(screens)
 {
@@ -44,7 +44,9 @@ WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& 
                         [this, waiter] { chooseWaiter(waiter); });
     m_guard.connect(m_waiterView.codePanel()->validateKey(), &RedKey::clicked, this, [this] { validateCode(); });
     m_waiterView.codePanel()->codeEdit()->installEventFilter(this);
-    m_guard.connect(m_tableChoiceView.logoutButton(), &QPushButton::clicked, this, [this] { logOut(); });
+    m_tableChoiceView.whenMade([this](TableChoiceView& view) {
+        m_guard.connect(view.logoutButton(), &QPushButton::clicked, this, [this] { logOut(); });
+    });
 }
 
 void WaiterLogin::chooseWaiter(int waiter)
@@ -128,7 +130,9 @@ void WaiterLogin::openTableChoice()
 {
     const QString name = m_catalogue.serv(m_session.waiterNumber());
     m_screens.leaveWaiterKeys();
-    m_tableChoiceView.showWaiter(name);
+    m_tableChoiceView->showWaiter(name);
     m_screens.paintDroppingInput();
-    m_ticketView.showFirstKeyboard();
+    // a ticket view made later opens on its first keyboard
+    if (TicketView* ticket = m_ticketView.ifMade())
+        ticket->showFirstKeyboard();
 }

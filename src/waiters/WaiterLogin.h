@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 #include <QString>
 
@@ -18,7 +20,8 @@ class WaiterLogin final : public QObject
 {
 public:
     WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                WaiterView& waiterView, TableChoiceView& tableChoiceView, TicketView& ticketView, Navigation& screens);
+                WaiterView& waiterView, ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<TicketView>& ticketView,
+                Navigation& screens);
 
     // A waiter key, 1 to 8: the register says whether he may work, must type his code or clock in first.
     void chooseWaiter(int waiter);
@@ -41,7 +44,7 @@ private:
     const Catalogue& m_catalogue;
     HandlerGuard& m_guard;
     WaiterView& m_waiterView;
-    TableChoiceView& m_tableChoiceView;
-    TicketView& m_ticketView;
+    ViewSlot<TableChoiceView>& m_tableChoiceView;
+    ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
 };

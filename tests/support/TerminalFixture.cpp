@@ -70,7 +70,12 @@ void TerminalFixture::openTicketOfTable12()
     form->session().setCovers(QStringLiteral("4"));
     form->session().setWaiter(2);
     form->findChild<StartView*>()->hide();
-    form->findChild<TicketView*>()->show();
+    ticketView()->show();
+}
+
+TicketView* TerminalFixture::ticketView() const
+{
+    return qobject_cast<TicketView*>(form->view(QStringLiteral("ticket")));
 }
 
 QString TerminalFixture::settingsPath() const

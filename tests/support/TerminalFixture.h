@@ -10,6 +10,7 @@
 #include <memory>
 
 class ScriptedRegister;
+class TicketView;
 
 // A window on a settings folder of its own, its modal messages collected instead of shown.
 struct TerminalFixture
@@ -41,6 +42,9 @@ struct TerminalFixture
     QStringList messages;
     std::function<void()> onMessage; // run after each message is collected
     std::unique_ptr<MainWindow> form;
+
+    // The ticket view, made now when the flow has not made it yet.
+    TicketView* ticketView() const;
 
     // A view or control of the window by its name, as automation finds it.
     template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
