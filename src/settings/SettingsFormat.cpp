@@ -80,14 +80,15 @@ FileSlots readFile(const QByteArray& fileText)
 
 QByteArray writeSlots(const QStringList& values)
 {
-    QString text = QLatin1Char('[') + Section + QStringLiteral("]\n");
+    // written as UTF-8 value by value: the whole file as one string and then its UTF-8 would hold it three times
+    QByteArray text = '[' + Section.toUtf8() + "]\n";
     for (int k = 0; k < SlotCount; ++k) {
         QString value = k < values.size() ? values.at(k) : QString();
         // a line break inside a value would end the line; the register never sends one
         value.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        text += QString::number(k) + QLatin1Char('=') + value + QLatin1Char('\n');
+        text += QByteArray::number(k) + '=' + value.toUtf8() + '\n';
     }
-    return text.toUtf8();
+    return text;
 }
 
 } // namespace SettingsFormat
