@@ -32,9 +32,9 @@ enum class Mode
 
 // The views the start leaves hidden, by object name, in the order a service first opens them; "choixrang" is the
 // course panel, opened over the ticket.
-const QStringList HiddenViews{QStringLiteral("ticket"),  QStringLiteral("choixrang"),    QStringLiteral("plan"),
-                              QStringLiteral("formule"), QStringLiteral("encaissement"), QStringLiteral("messages"),
-                              QStringLiteral("config")};
+const QStringList HiddenViews{QStringLiteral("choixtable"), QStringLiteral("ticket"),  QStringLiteral("choixrang"),
+                              QStringLiteral("plan"),       QStringLiteral("formule"), QStringLiteral("encaissement"),
+                              QStringLiteral("messages"),   QStringLiteral("config")};
 
 // Waits in the event loop until the watched widget has been painted, and then until that paint is over.
 class PaintWait final : public QObject
