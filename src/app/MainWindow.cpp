@@ -107,16 +107,20 @@ template <typename View> QWidget* MainWindow::makeLater()
 
 void MainWindow::placeInStack(QWidget* view)
 {
-    // the view goes under the first view made after it in the order, so frontView reads the same stack
+    // the view goes under the first view made after it in the order, so frontView reads the same stack; restacked
+    // with no size, as Qt repaints all the window beneath a restacked view, hidden or not
+    const QRect geometry = view->geometry();
+    view->setGeometry(QRect());
     bool passed = false;
     for (const auto& [name, entry] : m_backToFront) {
         QWidget* other = entry.ifMade();
         if (passed && other) {
             view->stackUnder(other);
-            return;
+            break;
         }
         passed = passed || other == view;
     }
+    view->setGeometry(geometry);
 }
 
 void MainWindow::createSubsystems()
