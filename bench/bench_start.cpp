@@ -115,20 +115,17 @@ private:
     MainWindow& m_form;
 };
 
-// Reports once, from the event loop, after the first paint of the waiter view while it is in front.
+// Reports once, from the event loop, after the first paint of the waiter view while it is in front. The view is
+// made during the start: its paints are watched for from the application.
 class PaintWatch final : public QObject
 {
 public:
-    PaintWatch(MainWindow& form, Mode mode)
-        : m_form(form), m_mode(mode), m_waiterView(form.findChild<WaiterView*>(QStringLiteral("serveur")))
-    {
-        m_waiterView->installEventFilter(this);
-    }
+    PaintWatch(MainWindow& form, Mode mode) : m_form(form), m_mode(mode) { qApp->installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!m_seen && event->type() == QEvent::Paint && watched == m_waiterView && m_waiterView->isVisible() &&
-            m_form.frontView() == m_waiterView) {
+        if (!m_seen && event->type() == QEvent::Paint && qobject_cast<WaiterView*>(watched) &&
+            m_form.frontView() == watched) {
             m_seen = true;
             // queued: runs once the paint under way has been done
             QTimer::singleShot(0, this, [this] { report(); });
@@ -157,7 +154,6 @@ private:
 
     MainWindow& m_form;
     Mode m_mode;
-    WaiterView* m_waiterView;
     bool m_seen = false;
 };
 

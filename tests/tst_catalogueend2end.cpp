@@ -45,10 +45,11 @@ QStringList startTerminal(const QString& folder, quint16 port, QStringList& wait
     MessageBox::setHandler([&messages](const QString& text) { messages.append(text); });
     MainWindow form(folder);
     form.link().setPort(port);
-    const auto* waiterView = form.findChild<WaiterView*>(QStringLiteral("serveur"));
     form.show();
     form.activateWindow();
-    const bool opened = QTest::qWaitFor([&] { return form.frontView() == waiterView; }, 20000);
+    // the start makes the waiter view on its way
+    const bool opened = QTest::qWaitFor([&] { return qobject_cast<WaiterView*>(form.frontView()) != nullptr; }, 20000);
+    const auto* waiterView = qobject_cast<WaiterView*>(form.view(QStringLiteral("serveur")));
     MessageBox::setHandler({});
     if (!opened)
         messages << QStringLiteral("the waiter view did not open");

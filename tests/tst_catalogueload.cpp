@@ -101,7 +101,7 @@ struct Terminal : TerminalFixture
     }
 
     StartView* start() const { return find<StartView>(QStringLiteral("init")); }
-    WaiterView* waiters() const { return find<WaiterView>(QStringLiteral("serveur")); }
+    WaiterView* waiters() const { return qobject_cast<WaiterView*>(form->view(QStringLiteral("serveur"))); }
     TicketView* ticket() const { return ticketView(); }
     PaymentView* payment() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
     ParkingView* parking() const { return find<ParkingView>(QStringLiteral("poubelle")); }

@@ -172,7 +172,7 @@ void tst_DialectEvening::wholeEvening()
     m_terminal->form->link().setPort(m_sim->port());
     m_terminal->form->show();
     m_terminal->form->activateWindow();
-    WaiterView* serveur = m_terminal->form->findChild<WaiterView*>();
+    WaiterView* serveur = qobject_cast<WaiterView*>(m_terminal->form->view(QStringLiteral("serveur")));
     QTRY_COMPARE_WITH_TIMEOUT(m_terminal->form->frontView(), serveur, StartMs);
 
     // login with the code typed digit by digit

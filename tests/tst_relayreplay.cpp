@@ -97,7 +97,7 @@ QStringList tst_RelayReplay::shortService(quint16 port)
     form->link().setPort(port);
     form->show();
     form->activateWindow();
-    auto* serveur = form->findChild<WaiterView*>();
+    auto* serveur = qobject_cast<WaiterView*>(form->view(QStringLiteral("serveur")));
     if (!QTest::qWaitFor([&] { return form->frontView() == serveur; }, StartMs))
         return {QStringLiteral("no start")};
 

@@ -111,6 +111,7 @@ private Q_SLOTS:
     void quitterHidesPlanFirst();
     void saveFailureIsReported();
     void viewsMadeLateTakeTheirPlaceInTheStack();
+    void waiterKeysAreMadeWhileTheRegisterPreparesItsVersion();
 };
 
 void tst_Startup::activationWithoutAddressMakesNoConnection()
@@ -489,12 +490,13 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
     MainWindow& form = *terminal.form;
     const QStringList late{QStringLiteral("choixtable"), QStringLiteral("config"),   QStringLiteral("encaissement"),
                            QStringLiteral("formule"),    QStringLiteral("messages"), QStringLiteral("plan"),
-                           QStringLiteral("ticket")};
+                           QStringLiteral("ticket"),     QStringLiteral("serveur")};
     for (const QString& name : late)
         QVERIFY2(!form.findChild<QWidget*>(name), qPrintable(name));
 
     // made in another order than they stand
-    for (const QString& name : {late.at(4), late.at(6), late.at(1), late.at(3), late.at(5), late.at(0), late.at(2)}) {
+    for (const QString& name :
+         {late.at(4), late.at(6), late.at(1), late.at(7), late.at(3), late.at(5), late.at(0), late.at(2)}) {
         QWidget* view = form.view(name);
         QVERIFY2(view && !view->isVisible(), qPrintable(name));
         QCOMPARE(view->geometry(), form.rect());
@@ -513,6 +515,23 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
     for (qsizetype i = 1; i < backToFront.size(); ++i)
         QVERIFY2(stack.indexOf(backToFront.at(i - 1)) < stack.indexOf(backToFront.at(i)),
                  qPrintable(stack.join(QLatin1Char(' '))));
+}
+
+void tst_Startup::waiterKeysAreMadeWhileTheRegisterPreparesItsVersion()
+{
+    ScriptedRegister caisse;
+    scriptCompatible(caisse);
+    Terminal terminal;
+    QVERIFY(terminal.activate());
+    QVERIFY(!terminal.form->findChild<WaiterView*>());
+    bool madeBeforeTheLoad = false;
+    connect(&terminal.form->catalogueLoad(), &CatalogueLoad::progressShown, this,
+            [&] { madeBeforeTheLoad = madeBeforeTheLoad || terminal.form->findChild<WaiterView*>(); });
+
+    terminal.startOn(caisse);
+
+    QVERIFY(madeBeforeTheLoad);
+    QCOMPARE(terminal.form->frontView(), terminal.waiterView());
 }
 
 QTEST_MAIN(tst_Startup)

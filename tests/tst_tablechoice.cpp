@@ -224,10 +224,16 @@ void tst_TableChoice::noticeRefusesALogin()
     ScriptedRegister caisse;
     caisse.script({QString(), QStringLiteral("7")});
     Terminal terminal(caisse);
-    terminal.form->findChild<WaiterView*>()->codePanel()->codeEdit()->setText(QStringLiteral("4827"));
+    qobject_cast<WaiterView*>(terminal.form->view(QStringLiteral("serveur")))
+        ->codePanel()
+        ->codeEdit()
+        ->setText(QStringLiteral("4827"));
     // touches while the notice is up: another waiter's key, the code panel's "Valider"
-    QTimer::singleShot(300, terminal.form->findChild<WaiterView*>()->waiterKey(2), &RedKey::clicked);
-    QTimer::singleShot(400, terminal.form->findChild<WaiterView*>()->codePanel()->validateKey(), &RedKey::clicked);
+    QTimer::singleShot(300, qobject_cast<WaiterView*>(terminal.form->view(QStringLiteral("serveur")))->waiterKey(2),
+                       &RedKey::clicked);
+    QTimer::singleShot(
+        400, qobject_cast<WaiterView*>(terminal.form->view(QStringLiteral("serveur")))->codePanel()->validateKey(),
+        &RedKey::clicked);
     Q_EMIT terminal.choixtable()->freeTablesKey()->clicked();
     QCOMPARE(caisse.received(), QByteArray("ademandelibre$\r\n"));
     QCOMPARE(terminal.form->session().waiter(), QStringLiteral("1"));

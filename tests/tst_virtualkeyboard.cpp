@@ -38,6 +38,7 @@ void tst_VirtualKeyboard::tapOnTheCodeBoxShowsDigits()
     MainWindow form(folder.path());
     form.showFullScreen();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.view(QStringLiteral("serveur"));
     auto* panel = form.findChild<CodePanel*>(QStringLiteral("Rectangle11"));
     QVERIFY(panel);
     for (QWidget* shown = panel; shown != &form; shown = shown->parentWidget()) {

@@ -82,11 +82,11 @@ struct Terminal : TerminalFixture
         names.serv = {"Camille", "Julien", "Sophie", "Mehdi", "Léa", "Antoine", "Inès", "Patron"};
         form->catalogue().setTabsAndWaiters(names);
         linkTo(caisse);
-        form->findChild<WaiterView*>()->show();
+        qobject_cast<WaiterView*>(form->view(QStringLiteral("serveur")))->show();
         form->findChild<StartView*>()->hide();
     }
 
-    WaiterView* serveur() const { return form->findChild<WaiterView*>(); }
+    WaiterView* serveur() const { return qobject_cast<WaiterView*>(form->view(QStringLiteral("serveur"))); }
     TableChoiceView* choixtable() const
     {
         return qobject_cast<TableChoiceView*>(form->view(QStringLiteral("choixtable")));

@@ -127,8 +127,8 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
             m_paymentLayout = ScreenSizing::sizeTicket(view, screen);
             ScreenSizing::sizeSideCaptionFonts(view, width);
         });
-    ScreenSizing::sizeWaiterButtons(m_views.waiter);
-    CatalogueCaptions::applyWaiters(&m_views.waiter, names);
+    ScreenSizing::sizeWaiterButtons(m_views.waiter.get());
+    CatalogueCaptions::applyWaiters(&m_views.waiter.get(), names);
     // a catalogue that names no payment key leaves the earlier captions
     if (m_catalogue.paymentCaptions())
         m_paymentCaptions = m_catalogue.paymentCaptions();

@@ -41,7 +41,7 @@ public:
     struct Views
     {
         StartView& start;
-        WaiterView& waiter;
+        ViewSlot<WaiterView>& waiter;
         ViewSlot<TicketView>& ticket;
         ViewSlot<PaymentView>& payment;
         ParkingView& parking;

@@ -48,7 +48,7 @@ MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
       m_paymentView([this] { return makeLater<PaymentView>(); }),
       m_setMenuView([this] { return makeLater<SetMenuView>(); }),
       m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
-      m_ticketView([this] { return makeLater<TicketView>(); })
+      m_waiterView([this] { return makeLater<WaiterView>(); }), m_ticketView([this] { return makeLater<TicketView>(); })
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -68,7 +68,6 @@ void MainWindow::createViews()
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
     m_parkingView = new ParkingView(this);
-    m_waiterView = new WaiterView(this);
     m_notice = new TransientNotice(this, DesignHeight);
     m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
                      {QLatin1String("choixtable"), m_tableChoiceView},
@@ -89,12 +88,15 @@ void MainWindow::createViews()
     m_setMenuView.whenMade(place);
     m_messageView.whenMade(place);
     m_planView.whenMade(place);
+    m_waiterView.whenMade([this](WaiterView& view) {
+        placeInStack(&view);
+        view.closeCodePanel();
+    });
     m_ticketView.whenMade(place);
 
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
                            m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView});
-    m_waiterView->closeCodePanel();
 }
 
 template <typename View> QWidget* MainWindow::makeLater()
@@ -128,14 +130,14 @@ void MainWindow::createSubsystems()
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
-    const CatalogueLoad::Views catalogueViews{*m_startView,   *m_waiterView, m_ticketView, m_paymentView,
+    const CatalogueLoad::Views catalogueViews{*m_startView,   m_waiterView,  m_ticketView, m_paymentView,
                                               *m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
                                                     *m_outdatedNotice, *m_navigator);
     connect(m_serviceStart.get(), &ServiceStart::applicationEnded, this, &MainWindow::endApplication);
-    m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, *m_waiterView,
+    m_waiterLogin = std::make_unique<WaiterLogin>(m_link, m_session, m_catalogue, m_guard, m_waiterView,
                                                   m_tableChoiceView, m_ticketView, *m_navigator);
     m_ticketDisplay = std::make_unique<TicketDisplay>(m_link, m_session, m_guard, m_ticketView, *m_navigator);
     m_covers = std::make_unique<Covers>(m_link, m_session, m_guard, m_tableChoiceView, *m_ticketDisplay, *m_navigator);

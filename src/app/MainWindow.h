@@ -127,7 +127,7 @@ private:
     ViewSlot<MessageView> m_messageView;
     ViewSlot<PlanView> m_planView;
     ParkingView* m_parkingView = nullptr;
-    WaiterView* m_waiterView = nullptr;
+    ViewSlot<WaiterView> m_waiterView;
     TransientNotice* m_notice = nullptr;
     ViewSlot<TicketView> m_ticketView;
     // every view back to front by its object name, made with the window or when first reached

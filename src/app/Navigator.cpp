@@ -67,6 +67,11 @@ void Navigator::closeConfiguration()
     m_screens.config.hide();
 }
 
+void Navigator::prepareService()
+{
+    m_screens.waiter.made();
+}
+
 void Navigator::enterService()
 {
     // the waiter keys come in front of the start view, which then goes

@@ -55,6 +55,7 @@ public:
     void showStart() override;
     void openConfiguration() override;
     void closeConfiguration() override;
+    void prepareService() override;
     void enterService() override;
     void showWaiterKeys() override;
     void leaveWaiterKeys() override;

@@ -94,8 +94,12 @@ void ServiceStart::startLocally()
 
 std::optional<QString> ServiceStart::checkRegister()
 {
-    // the register takes its time over the version: the cache is read meanwhile, for the load that may follow
-    const RegisterLink::PauseWork readAhead(m_link, [this] { m_catalogueLoad.readCacheAhead(); });
+    // the register takes its time over the version: the cache is read and the waiter keys made meanwhile, for the
+    // load and the service that may follow
+    const RegisterLink::PauseWork readAhead(m_link, [this] {
+        m_catalogueLoad.readCacheAhead();
+        m_screens.prepareService();
+    });
     const Exchange done = m_link.exchange(Session::versionQuery());
     if (done.ok() && done.reply == VersionCheck::Closed) {
         MessageBox::show(&m_startView, QStringLiteral("La caisse est cloturée"));

@@ -34,16 +34,18 @@ QString typedText(const QString& text)
 } // namespace
 
 WaiterLogin::WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                         WaiterView& waiterView, ViewSlot<TableChoiceView>& tableChoiceView,
+                         ViewSlot<WaiterView>& waiterView, ViewSlot<TableChoiceView>& tableChoiceView,
                          ViewSlot<TicketView>& ticketView, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_guard(guard), m_waiterView(waiterView),
       m_tableChoiceView(tableChoiceView), m_ticketView(ticketView), m_screens(screens)
 {
-    for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
-        m_guard.connect(m_waiterView.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
-                        [this, waiter] { chooseWaiter(waiter); });
-    m_guard.connect(m_waiterView.codePanel()->validateKey(), &RedKey::clicked, this, [this] { validateCode(); });
-    m_waiterView.codePanel()->codeEdit()->installEventFilter(this);
+    m_waiterView.whenMade([this](WaiterView& view) {
+        for (int waiter = 1; waiter <= Limits::Waiters; ++waiter)
+            m_guard.connect(view.waiterKeys().at(size_t(waiter - 1)), &RedKey::clicked, this,
+                            [this, waiter] { chooseWaiter(waiter); });
+        m_guard.connect(view.codePanel()->validateKey(), &RedKey::clicked, this, [this] { validateCode(); });
+        view.codePanel()->codeEdit()->installEventFilter(this);
+    });
     m_tableChoiceView.whenMade([this](TableChoiceView& view) {
         m_guard.connect(view.logoutButton(), &QPushButton::clicked, this, [this] { logOut(); });
     });
@@ -58,10 +60,10 @@ void WaiterLogin::chooseWaiter(int waiter)
     case Identification::WaiterReply::None:
         return;
     case Identification::WaiterReply::MustClockIn:
-        MessageBox::show(&m_waiterView, QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse"));
+        MessageBox::show(&m_waiterView.get(), QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse"));
         return;
     case Identification::WaiterReply::CodeRequired:
-        m_waiterView.openCodePanel();
+        m_waiterView->openCodePanel();
         return;
     case Identification::WaiterReply::MayWork:
         openTableChoice();
@@ -71,33 +73,33 @@ void WaiterLogin::chooseWaiter(int waiter)
 
 void WaiterLogin::validateCode()
 {
-    const QString code = m_waiterView.typedCode();
+    const QString code = m_waiterView->typedCode();
     if (code.isEmpty()) {
-        MessageBox::show(&m_waiterView, QStringLiteral("Vous devez entrer votre code d'identification"));
+        MessageBox::show(&m_waiterView.get(), QStringLiteral("Vous devez entrer votre code d'identification"));
         return;
     }
     const QString reply = m_link.exchange(m_session.codeCheck(code)).reply;
-    m_waiterView.clearCode();
+    m_waiterView->clearCode();
     if (Identification::codeAccepted(reply)) {
-        m_waiterView.closeCodePanel();
+        m_waiterView->closeCodePanel();
         openTableChoice();
     } else {
-        MessageBox::show(&m_waiterView, QStringLiteral("Mauvais code!!"));
+        MessageBox::show(&m_waiterView.get(), QStringLiteral("Mauvais code!!"));
         // back to the waiter keys: the waiter starts over with his name
-        m_waiterView.closeCodePanel();
+        m_waiterView->closeCodePanel();
     }
 }
 
 bool WaiterLogin::codeKeyTyped(const QString& text)
 {
-    const QString candidate = m_waiterView.typedCode() + text;
+    const QString candidate = m_waiterView->typedCode() + text;
     if (candidate.isEmpty())
         return false;
     // a wrong candidate is only a code not finished yet: it stays silent
     if (!Identification::codeAccepted(m_link.exchange(m_session.codeCheckWhileTyping(candidate)).reply))
         return false;
-    m_waiterView.clearCode();
-    m_waiterView.closeCodePanel();
+    m_waiterView->clearCode();
+    m_waiterView->closeCodePanel();
     openTableChoice();
     return true;
 }
@@ -109,7 +111,7 @@ void WaiterLogin::logOut()
 
 bool WaiterLogin::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_waiterView.codePanel()->codeEdit())
+    if (watched != m_waiterView->codePanel()->codeEdit())
         return false;
     QString text;
     // keypads of touch screens deliver their digits as committed input rather than key presses

@@ -20,8 +20,8 @@ class WaiterLogin final : public QObject
 {
 public:
     WaiterLogin(RegisterLink& link, Session& session, const Catalogue& catalogue, HandlerGuard& guard,
-                WaiterView& waiterView, ViewSlot<TableChoiceView>& tableChoiceView, ViewSlot<TicketView>& ticketView,
-                Navigation& screens);
+                ViewSlot<WaiterView>& waiterView, ViewSlot<TableChoiceView>& tableChoiceView,
+                ViewSlot<TicketView>& ticketView, Navigation& screens);
 
     // A waiter key, 1 to 8: the register says whether he may work, must type his code or clock in first.
     void chooseWaiter(int waiter);
@@ -43,7 +43,7 @@ private:
     Session& m_session;
     const Catalogue& m_catalogue;
     HandlerGuard& m_guard;
-    WaiterView& m_waiterView;
+    ViewSlot<WaiterView>& m_waiterView;
     ViewSlot<TableChoiceView>& m_tableChoiceView;
     ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;

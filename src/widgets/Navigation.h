@@ -20,6 +20,9 @@ public:
     // "Configuration" in place of the start view, and back.
     virtual void openConfiguration() = 0;
     virtual void closeConfiguration() = 0;
+    // The waiter keys made ready for enterService while the start waits on the register, so that entering the
+    // service only shows them.
+    virtual void prepareService() = 0;
     // The service starts: the waiter keys replace the start view, painted at each step.
     virtual void enterService() = 0;
     // Back from the table choice to the waiter keys.
