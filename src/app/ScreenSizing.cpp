@@ -59,7 +59,7 @@ CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeom
     // read from the layout: a view hidden since it was made has not moved its controls yet
     const QRect tabsBox = ticket->boxOf(tabs);
     input.tabTop = tabsBox.y();
-    const CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
+    CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 
     ticket->setGeometry(layout.ticket.toRect());
     ticket->pin(tabs,

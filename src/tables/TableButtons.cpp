@@ -13,6 +13,15 @@
 
 #include <algorithm>
 
+namespace {
+
+double tabBarHeight(const PlanView& view)
+{
+    return view.roomTabs()->tabBar()->sizeHint().height();
+}
+
+} // namespace
+
 TableButtons::TableButtons(ViewSlot<PlanView>& view) : m_view(view)
 {
     m_view.whenMade([this](PlanView& made) { made.installEventFilter(this); });
@@ -30,11 +39,20 @@ void TableButtons::plan(const CatalogueParse::TablePlan& plan, int largeurinit, 
     m_planned = plan;
     m_largeurinit = largeurinit;
     m_hauteurinit = hauteurinit;
-    // read now, so that a plan the load cannot read stops the load; the places wait for the plan view
-    for (; m_count < Limits::Tables; ++m_count)
-        CatalogueGeometry::tableButton(plan, m_count, largeurinit, hauteurinit, 0);
-    if (const PlanView* view = m_view.ifMade(); view && view->isVisible())
+    // read now, so that a plan the load cannot read stops the load, even while the plan view is not made
+    const PlanView* view = m_view.ifMade();
+    m_laidOut = view != nullptr;
+    layOut(view ? tabBarHeight(*view) : 0, Limits::Tables);
+    if (view && view->isVisible())
         make();
+}
+
+void TableButtons::layOut(double tabHeight, int tables)
+{
+    m_boxes.clear();
+    m_boxes.reserve(size_t(tables));
+    for (int z = 0; z < tables; ++z)
+        m_boxes.push_back(CatalogueGeometry::tableButton(m_planned, z, m_largeurinit, m_hauteurinit, tabHeight));
 }
 
 void TableButtons::make()
@@ -48,14 +66,17 @@ void TableButtons::make()
         m_unplaced->setObjectName(QStringLiteral("unplacedTables"));
         m_unplaced->hide();
     }
+    if (!m_laidOut) {
+        // the entries read when planned: none stops it now
+        layOut(tabBarHeight(view), count());
+        m_laidOut = true;
+    }
     const std::array<QWidget*, 3> tabs{view.room1Page(), view.room2Page(), view.room3Page()};
-    const double tabHeight = view.roomTabs()->tabBar()->sizeHint().height();
     const QString name = QStringLiteral("btable");
     const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
-    m_tables.reserve(size_t(m_count));
-    for (int z = 0; z < m_count; ++z) {
-        const CatalogueGeometry::TableButton table =
-            CatalogueGeometry::tableButton(m_planned, z, m_largeurinit, m_hauteurinit, tabHeight);
+    m_tables.reserve(m_boxes.size());
+    for (int z = 0; z < count(); ++z) {
+        const CatalogueGeometry::TableButton& table = m_boxes.at(size_t(z));
         QWidget* parent = table.planTab ? tabs.at(size_t(*table.planTab)) : m_unplaced.data();
 
         auto* key = new CatalogueKey(name + QString::number(z), z + 1, onTap, parent);
@@ -80,7 +101,7 @@ void TableButtons::clear()
         delete table.data();
     m_tables.clear();
     m_planned = {};
-    m_count = 0;
+    m_boxes.clear();
     m_made = true;
 }
 

@@ -30,7 +30,7 @@ public:
     void make();
     void clear();
 
-    int count() const { return m_count; }
+    int count() const { return static_cast<int>(m_boxes.size()); }
     CatalogueKey* key(int z);
 
 Q_SIGNALS:
@@ -40,12 +40,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The boxes of the first tables below the plan view's tab bar, up to the first entry that is not a number.
+    void layOut(double tabHeight, int tables);
+
     ViewSlot<PlanView>& m_view;
-    // the catalogue's plan, laid out when the buttons are made: their places depend on the plan view's tab bar
     CatalogueParse::TablePlan m_planned;
-    int m_count = 0; // the tables planned: those before the first entry that is not a number
     int m_largeurinit = 0;
     int m_hauteurinit = 0;
+    std::vector<CatalogueGeometry::TableButton> m_boxes;
+    bool m_laidOut = false; // against the tab bar: a plan taken on before its view was made is laid out again
     bool m_made = true;
     std::vector<QPointer<CatalogueKey>> m_tables;
     // a table on no plan tab is kept here, hidden for good
