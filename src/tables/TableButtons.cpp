@@ -72,6 +72,9 @@ void TableButtons::make()
         m_laidOut = true;
     }
     const std::array<QWidget*, 3> tabs{view.room1Page(), view.room2Page(), view.room3Page()};
+    // the captions take their colour from the page they stand on: one palette for all its tables, not one each
+    for (QWidget* page : {tabs.at(0), tabs.at(1), tabs.at(2), m_unplaced.data()})
+        setTextColour(page, QColor::fromRgba(CatalogueGeometry::TableCaptionColour));
     const QString name = QStringLiteral("btable");
     const CatalogueKey::TapHandler onTap = [this](int n) { Q_EMIT tableTapped(n); };
     m_tables.reserve(m_boxes.size());
@@ -85,7 +88,6 @@ void TableButtons::make()
         key->setCaptionBox(table.caption.toRect());
         key->setCaptionFont(Fonts::plain(std::max(1, table.fontSize)));
         key->setText(table.text);
-        setTextColour(key, QColor::fromRgba(CatalogueGeometry::TableCaptionColour));
 
         if (table.shown)
             showWithBox(key);
