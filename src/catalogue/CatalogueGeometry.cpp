@@ -72,6 +72,7 @@ KeyBox productKey(int largeurinit, int p)
 std::vector<int> keyPositions(const ProductTable& prod, int productCount)
 {
     std::vector<int> positions;
+    positions.reserve(size_t(std::clamp(productCount, 0, KeyCount)));
     int keyboard = 1;
     int first = 0;
     for (int k = 0; k < productCount && k < KeyCount; ++k) {
@@ -86,7 +87,7 @@ std::vector<int> keyPositions(const ProductTable& prod, int productCount)
 
 std::optional<quint32> keyColour(const QString& couleur)
 {
-    const QString digits = couleur.mid(1);
+    const QStringView digits = QStringView(couleur).mid(1);
     if (digits.isEmpty())
         return std::nullopt;
     std::uint64_t value = 0;
