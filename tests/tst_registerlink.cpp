@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class tst_RegisterLink final : public QObject
@@ -58,8 +59,6 @@ private Q_SLOTS:
     void garbledLineIsNoReply();
     void tapGivesUpOnceTheRegisterIsUnreachable();
     void tapWaitsShareOneBound();
-    void pauseWorkFillsTheWaitForTheReply_data();
-    void pauseWorkFillsTheWaitForTheReply();
     void pauseWorkRunsOnceInTheFirstWaitWhileItLives();
 
 private:
@@ -199,17 +198,21 @@ void tst_RegisterLink::secondReadPauseIsWaited()
 void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading_data()
 {
     QTest::addColumn<int>("delayMs");
+    QTest::addColumn<int>("workMs"); // pause work given to the link; none when 0
     QTest::addColumn<int>("atLeastMs");
     QTest::addColumn<int>("belowMs");
 
-    QTest::newRow("an immediate reply is read after the pause") << 0 << 300 << 550;
+    QTest::newRow("an immediate reply is read after the pause") << 0 << 0 << 300 << 550;
     // a pause taken before sending would add up with the register's answer time
-    QTest::newRow("the register answers during the pause") << 500 << 450 << 750;
+    QTest::newRow("the register answers during the pause") << 500 << 0 << 450 << 750;
+    QTest::newRow("work shorter than the pause costs nothing") << 0 << 100 << 300 << 380;
+    QTest::newRow("work longer than the pause is not followed by it") << 0 << 400 << 400 << 580;
 }
 
 void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading()
 {
     QFETCH(int, delayMs);
+    QFETCH(int, workMs);
     QFETCH(int, atLeastMs);
     QFETCH(int, belowMs);
     // connected beforehand, so that only the pause and the answer are timed
@@ -217,6 +220,14 @@ void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading()
     QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
     m_register->replyLine(QStringLiteral("OK"));
     m_register->setReplyDelay(delayMs);
+    bool sentBeforeWork = workMs == 0;
+    std::optional<RegisterLink::PauseWork> work;
+    if (workMs > 0) {
+        work.emplace(*m_link, [&] {
+            sentBeforeWork = m_register->waitForRequests(2, 1000);
+            QThread::msleep(static_cast<unsigned long>(workMs));
+        });
+    }
     ExchangePlan options;
     options.pauseMs = 300;
     QElapsedTimer clock;
@@ -224,6 +235,7 @@ void tst_RegisterLink::pauseIsWaitedBetweenSendingAndReading()
 
     QCOMPARE(m_link->exchange(QStringLiteral("ec$5$0$1$0$"), options), QStringLiteral("OK"));
 
+    QVERIFY(sentBeforeWork);
     QCOMPARE_GE(clock.elapsed(), atLeastMs);
     QCOMPARE_LT(clock.elapsed(), belowMs);
 }
@@ -708,41 +720,6 @@ void tst_RegisterLink::linkLogShowsEachExchange()
     QVERIFY(logged.last().startsWith(QStringLiteral("ad$12$4$1$ -> 1 CAFE~xxx")));
     QVERIFY(logged.last().contains(QString(RegisterLink::LoggedReplyLength - 7, QLatin1Char('x')) +
                                    QStringLiteral(" (pause 0 ms")));
-}
-
-void tst_RegisterLink::pauseWorkFillsTheWaitForTheReply_data()
-{
-    QTest::addColumn<int>("workMs");
-    QTest::addColumn<int>("atLeastMs");
-    QTest::addColumn<int>("belowMs");
-
-    QTest::newRow("work shorter than the wait costs nothing") << 100 << 300 << 380;
-    QTest::newRow("work longer than the wait is not followed by it") << 400 << 400 << 580;
-}
-
-void tst_RegisterLink::pauseWorkFillsTheWaitForTheReply()
-{
-    QFETCH(int, workMs);
-    QFETCH(int, atLeastMs);
-    QFETCH(int, belowMs);
-    m_register->replyLine(QStringLiteral("OK"));
-    QCOMPARE(m_link->exchange(QStringLiteral("connect")), QStringLiteral("OK"));
-    m_register->replyLine(QStringLiteral("OK"));
-    bool sentBeforeWork = false;
-    const RegisterLink::PauseWork work(*m_link, [&] {
-        sentBeforeWork = m_register->waitForRequests(2, 1000);
-        QThread::msleep(static_cast<unsigned long>(workMs));
-    });
-    ExchangePlan plan;
-    plan.pauseMs = 300;
-    QElapsedTimer clock;
-    clock.start();
-
-    QCOMPARE(m_link->exchange(QStringLiteral("ve01$"), plan), QStringLiteral("OK"));
-
-    QVERIFY(sentBeforeWork);
-    QCOMPARE_GE(clock.elapsed(), atLeastMs);
-    QCOMPARE_LT(clock.elapsed(), belowMs);
 }
 
 void tst_RegisterLink::pauseWorkRunsOnceInTheFirstWaitWhileItLives()
