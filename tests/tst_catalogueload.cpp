@@ -104,7 +104,7 @@ struct Terminal : TerminalFixture
     WaiterView* waiters() const { return qobject_cast<WaiterView*>(form->view(QStringLiteral("serveur"))); }
     TicketView* ticket() const { return ticketView(); }
     PaymentView* payment() const { return qobject_cast<PaymentView*>(form->view(QStringLiteral("encaissement"))); }
-    ParkingView* parking() const { return find<ParkingView>(QStringLiteral("poubelle")); }
+    ParkingView* parking() const { return qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle"))); }
     SetMenuView* setMenu() const { return qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule"))); }
     PlanView* plan() const { return qobject_cast<PlanView*>(form->view(QStringLiteral("plan"))); }
     CatalogueLoad& load() const { return form->catalogueLoad(); }
@@ -171,6 +171,15 @@ QList<CatalogueKey*> keysOn(QScrollArea* box)
     return box->widget()->findChildren<CatalogueKey*>(Qt::FindDirectChildrenOnly);
 }
 
+// Each supplement listed: its caption and its code.
+QStringList entries(const CheckList* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << QStringLiteral("%1 %2").arg(list->item(i)->text()).arg(list->item(i)->data(Qt::UserRole).toInt());
+    return out;
+}
+
 // A view's keys are made when it is shown, as the waiter first opens it.
 void showAndHide(const QList<QWidget*>& views)
 {
@@ -196,6 +205,7 @@ private Q_SLOTS:
     void hugeTableIsDrawnWithinThePlan();
     void repeatedLoadKeepsOneSetOfControls();
     void keysAreMadeWhenTheirViewIsFirstShown();
+    void supplementsWaitForTheParkingViewThenFollowEachCatalogue();
     void abandonedDownloadKeepsTheEarlierCatalogue_data();
     void abandonedDownloadKeepsTheEarlierCatalogue();
     void failedSaveKeepsTheStartViewAndTheEarlierCatalogue();
@@ -534,7 +544,7 @@ void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
     Terminal terminal(caisse);
     terminal.startLocally();
     // the start reaches the waiter view without making the views behind it, then without a single key
-    for (const char* name : {"choixtable", "ticket", "formule", "plan"})
+    for (const char* name : {"choixtable", "ticket", "formule", "plan", "poubelle"})
         QVERIFY2(!terminal.form->findChild<QWidget*>(QLatin1String(name)), name);
     const QList<QWidget*> keyViews{terminal.ticket(), terminal.setMenu(), terminal.plan()};
     for (QWidget* view : keyViews)
@@ -554,6 +564,23 @@ void tst_CatalogueLoad::keysAreMadeWhenTheirViewIsFirstShown()
     // once made, a view's keys stay
     showAndHide(keyViews);
     QCOMPARE(keysOn(terminal.ticket()->keyboardScrollBox(1)), keys);
+}
+
+void tst_CatalogueLoad::supplementsWaitForTheParkingViewThenFollowEachCatalogue()
+{
+    ScriptedRegister caisse;
+    scriptStart(caisse, sample());
+    scriptStart(caisse, other());
+    Terminal terminal(caisse);
+    terminal.startLocally();
+    QVERIFY(!terminal.form->findChild<ParkingView*>());
+    QCOMPARE(entries(terminal.parking()->supplementsList()), (QStringList{"Frites 1", "Salade 2"}));
+
+    // the register's data changed: the next start's catalogue reaches the panel already made
+    terminal.form->settings()[DataStamp] = QStringLiteral("56");
+    terminal.start()->bringToFront();
+    terminal.startLocally();
+    QCOMPARE(entries(terminal.parking()->supplementsList()), QStringList{"Cheddar 7"});
 }
 
 void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue_data()

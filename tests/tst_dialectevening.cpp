@@ -201,7 +201,7 @@ void tst_DialectEvening::wholeEvening()
     QCOMPARE(ticket->noteLine()->text(), QStringLiteral("1 * Kir royal"));
     QCOMPARE(shown(), registerTicket(table));
     QVERIFY2(tapProduct(200), "no key for article 200");
-    auto* poubelle = m_terminal->form->findChild<ParkingView*>();
+    auto* poubelle = qobject_cast<ParkingView*>(m_terminal->form->view(QStringLiteral("poubelle")));
     QVERIFY(poubelle->coursePanel()->courseKey(4)->isVisible());
     QTest::mouseClick(poubelle->coursePanel()->courseKey(4), Qt::LeftButton);
     QVERIFY(ticket->optionsPanel()->isVisible());
@@ -226,7 +226,7 @@ void tst_DialectEvening::wholeEvening()
 
     // to the kitchen, through the course panel when the register offers one
     QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
-    auto* dispatch = m_terminal->form->findChild<KitchenDispatchPanel*>();
+    auto* dispatch = qobject_cast<ParkingView*>(m_terminal->form->view(QStringLiteral("poubelle")))->dispatchPanel();
     if (dispatch->isVisible())
         QTest::mouseClick(dispatch->sendAllKey(), Qt::LeftButton);
     QVERIFY(!dispatch->isVisible());

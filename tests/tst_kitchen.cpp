@@ -1,4 +1,5 @@
 #include "ListTouch.h"
+#include "RequestsAtBirth.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -37,7 +38,10 @@ struct Terminal : TerminalFixture
     }
 
     TicketView* ticket() const { return ticketView(); }
-    KitchenDispatchPanel* dispatchPanel() const { return form->findChild<KitchenDispatchPanel*>(); }
+    KitchenDispatchPanel* dispatchPanel() const
+    {
+        return qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle")))->dispatchPanel();
+    }
     bool noteShown() const { return ticket()->noteLine()->isVisible(); }
 
     // the dispatch keys the waiter can see
@@ -153,9 +157,13 @@ void tst_Kitchen::sendToKitchen()
     caisse.script(replies);
     Terminal terminal(caisse);
     terminal.ticket()->lineActionPanel()->show();
+    QVERIFY(!terminal.form->findChild<ParkingView*>());
+    RequestsAtBirth births(*terminal.form, caisse);
     QTest::mouseClick(terminal.ticket()->sendToKitchenKey(), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), sent);
+    // the view that holds the panel is made on the tap, before the query
+    QCOMPARE(births.at(terminal.form->findChild<ParkingView*>()), 0);
     QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(terminal.dispatchPanel()->isVisible(), !keys.isEmpty());
     if (!keys.isEmpty()) {

@@ -1,3 +1,4 @@
+#include "RequestsAtBirth.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 #include "UnansweringHost.h"
@@ -68,10 +69,10 @@ QByteArray wire(const QStringList& requests)
 }
 
 // A window on the ticket of table 12 (4 covers, waiter 2), its catalogue made of the products above, talking to a
-// scripted register.
+// scripted register. With listSupplements, the parking view is made now to list four supplements.
 struct Terminal : TerminalFixture
 {
-    explicit Terminal(ScriptedRegister& caisse)
+    explicit Terminal(ScriptedRegister& caisse, bool listSupplements = true)
     {
         QVERIFY(activate());
         linkTo(caisse);
@@ -107,8 +108,10 @@ struct Terminal : TerminalFixture
         lists.rappel = QStringList{QStringLiteral("Vite")};
         form->catalogue().setKitchenLists(lists);
         form->catalogueLoad().productKeys().plan(form->products(), int(Products.size()) + 1, 403, false);
-        parking()->supplementsList()->setEntries(
-            {QStringLiteral("Frites"), QStringLiteral("Salade"), QStringLiteral("Chantilly"), QStringLiteral("Glace")});
+        if (listSupplements) {
+            parking()->supplementsList()->setEntries({QStringLiteral("Frites"), QStringLiteral("Salade"),
+                                                      QStringLiteral("Chantilly"), QStringLiteral("Glace")});
+        }
 
         form->findChild<StartView*>()->hide();
         ticket()->show();
@@ -116,7 +119,7 @@ struct Terminal : TerminalFixture
     }
 
     TicketView* ticket() const { return ticketView(); }
-    ParkingView* parking() const { return form->findChild<ParkingView*>(); }
+    ParkingView* parking() const { return qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle"))); }
     CoursePanel* coursePanel() const { return parking()->coursePanel(); }
     ListPanel* panelsupp() const { return parking()->supplementsPanel(); }
     CatalogueKey* key(int k) const { return form->catalogueLoad().productKeys().key(k); }
@@ -174,6 +177,8 @@ class tst_Ordering : public QObject
 private Q_SLOTS:
     void keyGoesAtOnce_data();
     void keyGoesAtOnce();
+    void parkingViewIsMadeOnTheTapBeforeAnyExchange_data();
+    void parkingViewIsMadeOnTheTapBeforeAnyExchange();
     void courseIsChosenFirst_data();
     void courseIsChosenFirst();
     void kitchenOptions_data();
@@ -248,6 +253,35 @@ void tst_Ordering::keyGoesAtOnce()
         QCOMPARE(terminal.panelsupp()->parentWidget(), terminal.ticket());
     QCOMPARE(terminal.form->articleOrder().artencours(), Products.at(k).article);
     QVERIFY(terminal.messages.isEmpty());
+}
+
+void tst_Ordering::parkingViewIsMadeOnTheTapBeforeAnyExchange_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<bool>("made");
+
+    QTest::newRow("two courses: the course panel") << 1 << true;
+    QTest::newRow("supplements, after the article request") << 2 << true;
+    QTest::newRow("neither: the view stays unmade") << 3 << false;
+}
+
+void tst_Ordering::parkingViewIsMadeOnTheTapBeforeAnyExchange()
+{
+    QFETCH(int, k);
+    QFETCH(bool, made);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 TARTE 6,00~TOTAL 6,00"));
+    Terminal terminal(caisse, false);
+    QVERIFY(!terminal.form->findChild<ParkingView*>());
+    RequestsAtBirth births(*terminal.form, caisse);
+
+    terminal.tap(k);
+
+    const auto* parking = terminal.form->findChild<ParkingView*>();
+    QCOMPARE(parking != nullptr, made);
+    if (made)
+        QCOMPARE(births.at(parking), 0);
+    QCOMPARE(caisse.requests().size(), k == 2 || k == 3 ? 1 : 0);
 }
 
 void tst_Ordering::courseIsChosenFirst_data()

@@ -253,7 +253,7 @@ void tst_ServiceEnd2End::waiterOrdersAndChangesLinesAsTheRegisterHoldsThem()
 {
     openTable4();
     auto* ticket = m_terminal->ticketView();
-    auto* poubelle = m_terminal->form->findChild<ParkingView*>();
+    auto* poubelle = qobject_cast<ParkingView*>(m_terminal->form->view(QStringLiteral("poubelle")));
     const auto shown = [ticket] { return ticket->ticketMemo()->toPlainText(); };
 
     // a drink
@@ -331,7 +331,8 @@ void tst_ServiceEnd2End::tableIsSentCourseByCourseRecalledFinalisedAndPaidByCard
     qsizetype logged = m_sim->log().size();
 
     // course by course: the drinks, the starter, the main course; the dessert left alone goes at once
-    KitchenDispatchPanel* panel = m_terminal->form->findChild<KitchenDispatchPanel*>();
+    KitchenDispatchPanel* panel =
+        qobject_cast<ParkingView*>(m_terminal->form->view(QStringLiteral("poubelle")))->dispatchPanel();
     for (int course : {1, 2, 4}) {
         QTest::mouseClick(ticket->sendToKitchenKey(), Qt::LeftButton);
         QVERIFY(panel->isVisible());

@@ -96,12 +96,12 @@ void tst_SetMenuEnd2End::setMenuAddedThenComposedCourseByCourse()
     touchEntry(formule->optionsList(), QStringLiteral("Nacre"));
     QTest::mouseClick(formule->optionsValidateButton(), Qt::LeftButton);
     QVERIFY(!formule->optionsPanel()->isVisible());
-    ListPanel* supplements = form->findChild<ParkingView*>()->supplementsPanel();
+    ListPanel* supplements = qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle")))->supplementsPanel();
     QVERIFY(supplements->isVisible());
     QCOMPARE(supplements->parentWidget(), formule);
     QCOMPARE(grid.cellText(2), QStringLiteral("Pave de saumon"));
     // no supplement: the panel leaves the grid as "Quitter les suppléments" does
-    form->findChild<ParkingView*>()->parkSupplements();
+    qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle")))->parkSupplements();
 
     // the dessert
     QTest::mouseClick(grid.cell(3), Qt::LeftButton);

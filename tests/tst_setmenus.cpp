@@ -1,3 +1,4 @@
+#include "RequestsAtBirth.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -68,7 +69,7 @@ struct Terminal : TerminalFixture
 
     TicketView* ticket() const { return ticketView(); }
     SetMenuView* formule() const { return qobject_cast<SetMenuView*>(form->view(QStringLiteral("formule"))); }
-    ParkingView* poubelle() const { return form->findChild<ParkingView*>(); }
+    ParkingView* poubelle() const { return qobject_cast<ParkingView*>(form->view(QStringLiteral("poubelle"))); }
     SetMenuGrid& grid() const { return formule()->grid(); }
     ListPanel* supplementsPanel() const { return poubelle()->supplementsPanel(); }
 
@@ -344,12 +345,18 @@ void tst_SetMenus::choosingADish()
         caisse.replyLine(reply);
     if (fetched)
         caisse.replyLine(TwoMenus);
+    RequestsAtBirth births(*terminal.form, caisse);
 
     Terminal::touchEntry(terminal.formule()->dishList(), entry);
     QStringList expected{"af$" + Table12, request};
     if (fetched)
         expected.append("af$" + Table12);
     QCOMPARE(caisse.received(), lines(expected));
+    // the mains of cell 2 take supplements: their panel's view is made on the tap, before the dish goes
+    const auto* parking = terminal.form->findChild<ParkingView*>();
+    QCOMPARE(parking != nullptr, cell == 2);
+    if (parking)
+        QCOMPARE(births.at(parking), 1);
     QVERIFY(!terminal.formule()->dishPanel()->isVisible());
     QVERIFY(!terminal.formule()->dishList()->isVisible());
     QCOMPARE(Terminal::ticks(terminal.formule()->dishList()).value(entry), true);

@@ -490,13 +490,13 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
     MainWindow& form = *terminal.form;
     const QStringList late{QStringLiteral("choixtable"), QStringLiteral("config"),   QStringLiteral("encaissement"),
                            QStringLiteral("formule"),    QStringLiteral("messages"), QStringLiteral("plan"),
-                           QStringLiteral("ticket"),     QStringLiteral("serveur")};
+                           QStringLiteral("ticket"),     QStringLiteral("serveur"),  QStringLiteral("poubelle")};
     for (const QString& name : late)
         QVERIFY2(!form.findChild<QWidget*>(name), qPrintable(name));
 
     // made in another order than they stand
     for (const QString& name :
-         {late.at(4), late.at(6), late.at(1), late.at(7), late.at(3), late.at(5), late.at(0), late.at(2)}) {
+         {late.at(4), late.at(6), late.at(1), late.at(8), late.at(7), late.at(3), late.at(5), late.at(0), late.at(2)}) {
         QWidget* view = form.view(name);
         QVERIFY2(view && !view->isVisible(), qPrintable(name));
         QCOMPARE(view->geometry(), form.rect());
@@ -507,10 +507,11 @@ void tst_Startup::viewsMadeLateTakeTheirPlaceInTheStack()
         if (child->isWidgetType())
             stack.append(child->objectName());
     }
-    const QStringList backToFront{
-        QStringLiteral("choixtable"), QStringLiteral("config"),  QStringLiteral("encaissement"),
-        QStringLiteral("formule"),    QStringLiteral("init"),    QStringLiteral("messages"),
-        QStringLiteral("plan"),       QStringLiteral("serveur"), QStringLiteral("ticket")};
+    const QStringList backToFront{QStringLiteral("choixtable"),   QStringLiteral("config"),
+                                  QStringLiteral("encaissement"), QStringLiteral("formule"),
+                                  QStringLiteral("init"),         QStringLiteral("messages"),
+                                  QStringLiteral("plan"),         QStringLiteral("poubelle"),
+                                  QStringLiteral("serveur"),      QStringLiteral("ticket")};
     QVERIFY2(stack.contains(backToFront.constFirst()), qPrintable(stack.join(QLatin1Char(' '))));
     for (qsizetype i = 1; i < backToFront.size(); ++i)
         QVERIFY2(stack.indexOf(backToFront.at(i - 1)) < stack.indexOf(backToFront.at(i)),

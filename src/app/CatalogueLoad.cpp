@@ -23,6 +23,8 @@
 #include <QCoreApplication>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace {
 
 void pump()
@@ -40,6 +42,8 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
       m_productKeys(views.ticket), m_tableButtons(views.plan)
 {
     m_views.payment.whenMade([this](PaymentView& view) { dressPayment(view); });
+    m_views.parking.whenMade(
+        [this](ParkingView& view) { CatalogueCaptions::applySupplements(view.supplementsList(), m_supplements); });
 }
 
 bool CatalogueLoad::load(bool reload, const QString& stamp)
@@ -111,12 +115,12 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
     m_products = std::move(loaded.products);
     m_productCount = loaded.productCount;
     m_catalogue = std::move(loaded.catalogue);
-    showCatalogue(loaded.supplements);
+    showCatalogue(std::move(loaded.supplements));
     m_taken = true;
     return true;
 }
 
-void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
+void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
     const int width = m_startSize.width();
@@ -134,7 +138,9 @@ void CatalogueLoad::showCatalogue(const std::vector<Supplement>& supplements)
         m_paymentCaptions = m_catalogue.paymentCaptions();
     if (PaymentView* payment = m_views.payment.ifMade())
         dressPayment(*payment);
-    CatalogueCaptions::applySupplements(m_views.parking.supplementsList(), supplements);
+    m_supplements = std::move(supplements);
+    if (ParkingView* parking = m_views.parking.ifMade())
+        CatalogueCaptions::applySupplements(parking->supplementsList(), m_supplements);
 
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
     m_views.tableChoice.whenMade(

@@ -44,7 +44,7 @@ public:
         ViewSlot<WaiterView>& waiter;
         ViewSlot<TicketView>& ticket;
         ViewSlot<PaymentView>& payment;
-        ParkingView& parking;
+        ViewSlot<ParkingView>& parking;
         ViewSlot<SetMenuView>& setMenu;
         ViewSlot<PlanView>& plan;
         ViewSlot<TableChoiceView>& tableChoice;
@@ -85,7 +85,7 @@ private:
     void abandon();
     // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
     bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
-    void showCatalogue(const std::vector<Supplement>& supplements);
+    void showCatalogue(std::vector<Supplement> supplements);
     void dressPayment(PaymentView& view);
 
     RegisterLink& m_link;
@@ -105,4 +105,6 @@ private:
     // what the payment view takes when it is made, or at once when it is; the layout comes with the ticket's sizing
     std::optional<CatalogueGeometry::ScreenLayout> m_paymentLayout;
     std::optional<CatalogueParse::PaymentCaptions> m_paymentCaptions;
+    // what the supplements panel lists when the parking view is made, or at once when it is
+    std::vector<Supplement> m_supplements;
 };

@@ -48,6 +48,7 @@ MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
       m_paymentView([this] { return makeLater<PaymentView>(); }),
       m_setMenuView([this] { return makeLater<SetMenuView>(); }),
       m_messageView([this] { return makeLater<MessageView>(); }), m_planView([this] { return makeLater<PlanView>(); }),
+      m_parkingView([this] { return makeLater<ParkingView>(); }),
       m_waiterView([this] { return makeLater<WaiterView>(); }), m_ticketView([this] { return makeLater<TicketView>(); })
 {
     setObjectName(QStringLiteral("MainWindow"));
@@ -67,7 +68,6 @@ void MainWindow::createViews()
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
-    m_parkingView = new ParkingView(this);
     m_notice = new TransientNotice(this, DesignHeight);
     m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
                      {QLatin1String("choixtable"), m_tableChoiceView},
@@ -88,6 +88,7 @@ void MainWindow::createViews()
     m_setMenuView.whenMade(place);
     m_messageView.whenMade(place);
     m_planView.whenMade(place);
+    m_parkingView.whenMade(place);
     m_waiterView.whenMade([this](WaiterView& view) {
         placeInStack(&view);
         view.closeCodePanel();
@@ -130,8 +131,8 @@ void MainWindow::createSubsystems()
     // each subsystem gets what it drives, in the order a service meets them
     m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
-    const CatalogueLoad::Views catalogueViews{*m_startView,   m_waiterView,  m_ticketView, m_paymentView,
-                                              *m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
+    const CatalogueLoad::Views catalogueViews{*m_startView,  m_waiterView,  m_ticketView, m_paymentView,
+                                              m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
     m_catalogueLoad = std::make_unique<CatalogueLoad>(m_link, m_settings, m_products, m_catalogue, *m_linkProbe,
                                                       catalogueViews, this);
     m_serviceStart = std::make_unique<ServiceStart>(m_link, m_settings, *m_catalogueLoad, *m_startView,
@@ -148,14 +149,14 @@ void MainWindow::createSubsystems()
             [this](int table) { m_guard.run([&] { m_tableChoice->takeTableFromPlan(table); }); });
     m_roomPlan = std::make_unique<RoomPlan>(m_link, m_guard, m_catalogueLoad->tableButtons(), m_tableChoiceView,
                                             m_planView, m_ticketView, *m_navigator);
-    m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, *m_parkingView, *m_ticketDisplay);
+    m_supplements = std::make_unique<Supplements>(m_link, m_session, m_guard, m_parkingView, *m_ticketDisplay);
     m_articleOrder = std::make_unique<ArticleOrder>(
         m_link, m_session, m_products, m_catalogue, m_guard, m_catalogueLoad->productKeys(), m_ticketView,
-        *m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, *m_navigator, [this] { m_linkProbe->start(); });
+        m_parkingView, *m_ticketDisplay, *m_supplements, *m_notice, *m_navigator, [this] { m_linkProbe->start(); });
     m_lineOperations =
         std::make_unique<LineOperations>(m_link, m_session, m_guard, m_ticketView, *m_ticketDisplay, *m_navigator);
-    m_kitchenDispatch = std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, m_ticketView,
-                                                          *m_parkingView->dispatchPanel(), *m_navigator);
+    m_kitchenDispatch =
+        std::make_unique<KitchenDispatch>(m_link, m_session, m_guard, m_ticketView, m_parkingView, *m_navigator);
     m_kitchenMessages =
         std::make_unique<KitchenMessages>(m_link, m_session, m_catalogue, m_products, m_guard, m_ticketView,
                                           [this] { return m_serviceStart->nextCourseSupported(); });
@@ -164,7 +165,7 @@ void MainWindow::createSubsystems()
     m_registerMessages =
         std::make_unique<RegisterMessages>(m_link, m_session, m_guard, m_ticketView, m_messageView, *m_navigator);
     m_setMenus = std::make_unique<SetMenus>(m_link, m_session, m_catalogue, m_products, m_guard, *m_notice,
-                                            m_setMenuView, m_ticketView, *m_parkingView, *m_navigator);
+                                            m_setMenuView, m_ticketView, m_parkingView, *m_navigator);
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });

@@ -126,7 +126,7 @@ private:
     StartView* m_startView = nullptr;
     ViewSlot<MessageView> m_messageView;
     ViewSlot<PlanView> m_planView;
-    ParkingView* m_parkingView = nullptr;
+    ViewSlot<ParkingView> m_parkingView;
     ViewSlot<WaiterView> m_waiterView;
     TransientNotice* m_notice = nullptr;
     ViewSlot<TicketView> m_ticketView;

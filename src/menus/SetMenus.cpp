@@ -27,7 +27,7 @@ constexpr int SetMenuKeyboard = 8;
 
 SetMenus::SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
                    HandlerGuard& guard, TransientNotice& notice, ViewSlot<SetMenuView>& view,
-                   ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens)
+                   ViewSlot<TicketView>& ticketView, ViewSlot<ParkingView>& parking, Navigation& screens)
     : m_link(link), m_session(session), m_catalogue(catalogue), m_products(products), m_guard(guard), m_notice(notice),
       m_view(view), m_ticketView(ticketView), m_parking(parking), m_screens(screens)
 {
@@ -108,18 +108,21 @@ void SetMenus::chooseDish(int entry)
     const SetMenuReplies::Dish dish = m_dishes.at(entry);
     m_view->tickDish(entry);
     m_session.setCourse(SetMenuReplies::dishCourse(m_catalogue, dish.article));
+    const bool supplements = m_products.supp(dish.article);
+    // the supplements panel waits in the parking view: made on the tap, before the exchange
+    if (supplements)
+        m_parking.get();
 
     // without a reply the dish reads as one without options: the grid fetched again shows whether it was taken; the
     // line counts the title as line 1
     const SetMenuReplies::DishReply reply = SetMenuReplies::dishReply(
         m_link.exchange(m_session.setMenuDish(m_column, m_row + 1, dish.position, m_session.course())).reply);
-    const bool supplements = m_products.supp(dish.article);
     switch (reply.kind) {
     case SetMenuReplies::DishReply::Kind::Chosen:
         fetch();
         if (supplements) {
-            m_parking.placeSupplementsOver(m_view.get());
-            m_parking.showSupplements();
+            m_parking->placeSupplementsOver(m_view.get());
+            m_parking->showSupplements();
         }
         return;
     case SetMenuReplies::DishReply::Kind::ChosenWithoutSupplements:
@@ -128,7 +131,7 @@ void SetMenus::chooseDish(int entry)
     case SetMenuReplies::DishReply::Kind::KitchenOptions:
         // the supplements come once the options are validated
         if (supplements)
-            m_parking.placeSupplementsOver(m_view.get());
+            m_parking->placeSupplementsOver(m_view.get());
         m_view->openOptions(m_catalogue.kitchenOptionList(reply.kitchenList));
         return;
     }
@@ -150,8 +153,9 @@ void SetMenus::validateOptions()
         m_view->clearOptionTicks();
         m_view->closeOptions();
     }
-    if ((broken || !reply.isEmpty()) && m_parking.supplementsOver(m_view.get()))
-        m_parking.showSupplements();
+    ParkingView* parking = m_parking.ifMade();
+    if ((broken || !reply.isEmpty()) && parking && parking->supplementsOver(m_view.get()))
+        parking->showSupplements();
     fetch();
 }
 
@@ -161,7 +165,8 @@ void SetMenus::leave()
     if (m_view->optionsOpen())
         return;
     m_view->closeOptions();
-    m_parking.parkSupplements();
+    if (ParkingView* parking = m_parking.ifMade())
+        parking->parkSupplements();
     m_ticketView->closeKitchenOptionPanel();
     m_screens.leaveSetMenus();
 }

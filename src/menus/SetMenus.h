@@ -25,7 +25,7 @@ public:
 
     SetMenus(RegisterLink& link, Session& session, const Catalogue& catalogue, const ProductTable& products,
              HandlerGuard& guard, TransientNotice& notice, ViewSlot<SetMenuView>& view,
-             ViewSlot<TicketView>& ticketView, ParkingView& parking, Navigation& screens);
+             ViewSlot<TicketView>& ticketView, ViewSlot<ParkingView>& parking, Navigation& screens);
 
     // "Contenu formules".
     void open();
@@ -51,7 +51,7 @@ private:
     TransientNotice& m_notice;
     ViewSlot<SetMenuView>& m_view;
     ViewSlot<TicketView>& m_ticketView;
-    ParkingView& m_parking;
+    ViewSlot<ParkingView>& m_parking;
     Navigation& m_screens;
 
     // the set menus the grid shows

@@ -40,9 +40,9 @@ bool onTop(CatalogueKey* key)
 
 ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products,
                            const Catalogue& catalogue, HandlerGuard& guard, ProductKeys& keys,
-                           ViewSlot<TicketView>& ticketView, ParkingView& parkingView, TicketDisplay& ticketDisplay,
-                           Supplements& supplements, TransientNotice& notice, Navigation& screens,
-                           std::function<void()> restartLinkProbe)
+                           ViewSlot<TicketView>& ticketView, ViewSlot<ParkingView>& parkingView,
+                           TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice,
+                           Navigation& screens, std::function<void()> restartLinkProbe)
     : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
       m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
       m_notice(notice), m_screens(screens), m_restartLinkProbe(std::move(restartLinkProbe))
@@ -53,10 +53,12 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
         else
             guard.run([&] { addArticle(k); });
     });
-    for (int course = 1; course <= Limits::Courses; ++course) {
-        guard.connect(m_parkingView.coursePanel()->courseKey(course), &RedKey::clicked, this,
-                      [this, course] { chooseCourse(course); });
-    }
+    m_parkingView.whenMade([this, &guard = guard](ParkingView& view) {
+        for (int course = 1; course <= Limits::Courses; ++course) {
+            guard.connect(view.coursePanel()->courseKey(course), &RedKey::clicked, this,
+                          [this, course] { chooseCourse(course); });
+        }
+    });
     m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
         guard.connect(view.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
     });
@@ -90,8 +92,11 @@ void ArticleOrder::addArticle(int k)
     m_ticketView->hideNote();
 
     const OrderChoices::CourseChoice courses = OrderChoices::courseChoice(m_catalogue, m_artencours);
+    // the parking view holds the course and supplements panels: made on the tap, before any exchange
+    if (!courses.offered.isEmpty() || m_products.supp(m_artencours))
+        m_parkingView.get();
     if (!courses.offered.isEmpty()) {
-        m_parkingView.openCourses(m_ticketView.get(), courses.offered);
+        m_parkingView->openCourses(m_ticketView.get(), courses.offered);
         return;
     }
     m_session.setCourse(courses.course);
@@ -116,7 +121,7 @@ void ArticleOrder::addArticle(int k)
 void ArticleOrder::chooseCourse(int course)
 {
     m_session.setCourse(course);
-    m_parkingView.parkCourses();
+    m_parkingView->parkCourses();
     m_screens.paintNow();
     addWithCourse();
 }

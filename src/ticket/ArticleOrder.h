@@ -26,9 +26,9 @@ class ArticleOrder final : public QObject
 {
 public:
     ArticleOrder(RegisterLink& link, Session& session, const ProductTable& products, const Catalogue& catalogue,
-                 HandlerGuard& guard, ProductKeys& keys, ViewSlot<TicketView>& ticketView, ParkingView& parkingView,
-                 TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice, Navigation& screens,
-                 std::function<void()> restartLinkProbe);
+                 HandlerGuard& guard, ProductKeys& keys, ViewSlot<TicketView>& ticketView,
+                 ViewSlot<ParkingView>& parkingView, TicketDisplay& ticketDisplay, Supplements& supplements,
+                 TransientNotice& notice, Navigation& screens, std::function<void()> restartLinkProbe);
 
     static constexpr int UnansweredNoticeRounds = 150;
 
@@ -61,7 +61,7 @@ private:
     const Catalogue& m_catalogue;
     ProductKeys& m_keys;
     ViewSlot<TicketView>& m_ticketView;
-    ParkingView& m_parkingView;
+    ViewSlot<ParkingView>& m_parkingView;
     TicketDisplay& m_ticketDisplay;
     Supplements& m_supplements;
     TransientNotice& m_notice;

@@ -2,6 +2,7 @@
 
 #include "KitchenDispatchPanel.h"
 #include "KitchenReplies.h"
+#include "ParkingView.h"
 #include "TicketView.h"
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
@@ -17,21 +18,27 @@ const QString Sent = QStringLiteral("Envoyé..");
 } // namespace
 
 KitchenDispatch::KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard,
-                                 ViewSlot<TicketView>& ticketView, KitchenDispatchPanel& panel, Navigation& screens)
-    : m_link(link), m_session(session), m_ticketView(ticketView), m_panel(panel), m_screens(screens)
+                                 ViewSlot<TicketView>& ticketView, ViewSlot<ParkingView>& parkingView,
+                                 Navigation& screens)
+    : m_link(link), m_session(session), m_ticketView(ticketView), m_parkingView(parkingView), m_screens(screens)
 {
     m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
         guard.connect(view.sendToKitchenKey(), &RedKey::clicked, this, [this] { sendToKitchen(); });
         guard.connect(view.sendAllAndLeaveKey(), &RedKey::clicked, this, [this] { sendAllAndLeave(); });
     });
-    guard.connect(m_panel.sendAllKey(), &RedKey::clicked, this, [this] { sendCourse(0); });
-    for (int course = 1; course <= Limits::Courses; ++course)
-        guard.connect(m_panel.courseKey(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
+    m_parkingView.whenMade([this, &guard = guard](ParkingView& view) {
+        KitchenDispatchPanel* panel = view.dispatchPanel();
+        guard.connect(panel->sendAllKey(), &RedKey::clicked, this, [this] { sendCourse(0); });
+        for (int course = 1; course <= Limits::Courses; ++course)
+            guard.connect(panel->courseKey(course), &RedKey::clicked, this, [this, course] { sendCourse(course); });
+    });
 }
 
 void KitchenDispatch::sendToKitchen()
 {
     m_ticketView->closeLinePanel();
+    // the panel may follow the query: its view is made on the tap, before the exchange
+    KitchenDispatchPanel* panel = m_parkingView->dispatchPanel();
     // a link error reaches the waiter and nothing is sent; a silent register (an empty reply) still gets everything,
     // as it always has
     const QString reply = m_link.exchange(m_session.waitingCoursesQuery()).reply;
@@ -40,8 +47,8 @@ void KitchenDispatch::sendToKitchen()
         sendCourse(0);
         return;
     }
-    m_panel.offerCourses(*courses);
-    m_ticketView->openDispatchPanel(&m_panel);
+    panel->offerCourses(*courses);
+    m_ticketView->openDispatchPanel(panel);
 }
 
 void KitchenDispatch::sendCourse(int course)
@@ -49,7 +56,8 @@ void KitchenDispatch::sendCourse(int course)
     if (dispatch(course))
         m_ticketView->showNote(Sent);
     m_screens.showTicket();
-    m_panel.hide();
+    if (ParkingView* parking = m_parkingView.ifMade())
+        parking->dispatchPanel()->hide();
 }
 
 void KitchenDispatch::sendAllAndLeave()

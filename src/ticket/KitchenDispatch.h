@@ -5,8 +5,8 @@
 #include <QObject>
 
 class HandlerGuard;
-class KitchenDispatchPanel;
 class Navigation;
+class ParkingView;
 class RegisterLink;
 class Session;
 class TicketView;
@@ -17,7 +17,7 @@ class KitchenDispatch final : public QObject
 {
 public:
     KitchenDispatch(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<TicketView>& ticketView,
-                    KitchenDispatchPanel& panel, Navigation& screens);
+                    ViewSlot<ParkingView>& parkingView, Navigation& screens);
 
     // "Envoyer prépa".
     void sendToKitchen();
@@ -33,6 +33,7 @@ private:
     RegisterLink& m_link;
     Session& m_session;
     ViewSlot<TicketView>& m_ticketView;
-    KitchenDispatchPanel& m_panel;
+    // holds the dispatch panel while the ticket does not show it
+    ViewSlot<ParkingView>& m_parkingView;
     Navigation& m_screens;
 };

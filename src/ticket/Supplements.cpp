@@ -8,26 +8,29 @@
 
 #include <QPushButton>
 
-Supplements::Supplements(RegisterLink& link, Session& session, HandlerGuard& guard, ParkingView& parkingView,
+Supplements::Supplements(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<ParkingView>& parkingView,
                          TicketDisplay& ticketDisplay)
     : m_link(link), m_session(session), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay)
 {
-    guard.connect(m_parkingView.leaveSupplementsButton(), &QPushButton::clicked, this, [this] { orderTicked(); });
+    m_parkingView.whenMade([this, &guard = guard](ParkingView& view) {
+        guard.connect(view.leaveSupplementsButton(), &QPushButton::clicked, this, [this] { orderTicked(); });
+    });
 }
 
 void Supplements::open(DesignView& screen)
 {
-    m_parkingView.openSupplements(screen);
+    m_parkingView->openSupplements(screen);
 }
 
 void Supplements::orderTicked()
 {
-    const QList<bool> ticked = m_parkingView.supplementTicks();
+    // the panel's button is the way here: the view is made by then
+    const QList<bool> ticked = m_parkingView->supplementTicks();
     // a supplement that fails is skipped; the others still go
     for (int position = 0; position < ticked.size(); ++position) {
         if (ticked.at(position))
             m_link.exchange(m_session.supplementRequest(position));
     }
-    m_parkingView.parkSupplements();
+    m_parkingView->parkSupplements();
     m_ticketDisplay.refresh();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ViewSlot.h"
+
 #include <QObject>
 
 class DesignView;
@@ -14,7 +16,7 @@ class TicketDisplay;
 class Supplements final : public QObject
 {
 public:
-    Supplements(RegisterLink& link, Session& session, HandlerGuard& guard, ParkingView& parkingView,
+    Supplements(RegisterLink& link, Session& session, HandlerGuard& guard, ViewSlot<ParkingView>& parkingView,
                 TicketDisplay& ticketDisplay);
 
     // The panel over the screen the article was ordered on.
@@ -25,6 +27,6 @@ public:
 private:
     RegisterLink& m_link;
     Session& m_session;
-    ParkingView& m_parkingView;
+    ViewSlot<ParkingView>& m_parkingView;
     TicketDisplay& m_ticketDisplay;
 };
