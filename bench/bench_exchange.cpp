@@ -25,7 +25,7 @@ namespace {
 
 constexpr int Exchanges = 2000;
 constexpr int Rounds = 7;
-constexpr double Goal = 1.5;
+constexpr double Goal = 1.15;
 constexpr double RelayGoal = 1.2;
 const QString SimAddress = QStringLiteral("127.0.0.90");
 const QString BareRequest = QStringLiteral("connect");

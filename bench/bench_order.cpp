@@ -36,7 +36,7 @@ namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.91");
 constexpr int Taps = 25;
-constexpr double Goal = 1.1;
+constexpr double Goal = 1.05;
 constexpr double MandatedWaitMs = ExchangePlans::TouchShownMs;
 constexpr int KirRoyal = 2; // one course, no kitchen option, no supplement: it goes at once
 

@@ -111,6 +111,10 @@ void RegisterLink::sendLine(const QString& text)
     const QByteArray bytes = WireCodec::encodeRequest(text);
     if (m_socket.write(bytes) != bytes.size())
         throw LinkError(errorText(m_socket.error()));
+    // a request fits the socket's send buffer: written at once, it needs no wait to become writable; a write that
+    // finds the connection gone fails as a wait for it would
+    if (!m_socket.flush() && !connected())
+        failUnreachable(errorText(m_socket.error()));
     const QDeadlineTimer deadline(LineDeadlineMs);
     while (m_socket.bytesToWrite() > 0) {
         const int waitMs = waitBudget(int(deadline.remainingTime()));
