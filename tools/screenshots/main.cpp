@@ -222,8 +222,11 @@ int main(int argc, char* argv[])
         address->setText(typed);
     Shooter::settle();
 
-    // the floating panels wait in the parking view, which the terminal makes when one is first opened
-    form.view(QStringLiteral("poubelle"));
+    // the views the terminal makes when first reached, the parking view of the floating panels among them, are made
+    // here as the taps leading to them would
+    for (const char* name :
+         {"choixtable", "config", "encaissement", "formule", "messages", "plan", "poubelle", "serveur", "ticket"})
+        form.view(QString::fromLatin1(name));
     Shooter shooter(form, out);
     for (QWidget* view : shooter.views()) {
         if (view->objectName() == QLatin1String("Textmess")) {
