@@ -41,6 +41,15 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
       m_source(link, settings, [this](CatalogueSource::Stage stage, int n) { follow(stage, n); }),
       m_productKeys(views.ticket), m_tableButtons(views.plan)
 {
+    m_views.ticket.whenMade([this](TicketView& view) { dressTicket(view); });
+    m_views.tableChoice.whenMade([this](TableChoiceView& view) {
+        if (m_shown)
+            ScreenSizing::sizeTableChoiceCaptionFonts(view, m_shown->startSize.width());
+    });
+    m_views.setMenu.whenMade([this](SetMenuView& view) {
+        if (m_shown)
+            view.grid().plan(m_shown->startSize.width(), m_shown->startSize.height());
+    });
     m_views.payment.whenMade([this](PaymentView& view) { dressPayment(view); });
     m_views.parking.whenMade(
         [this](ParkingView& view) { CatalogueCaptions::applySupplements(view.supplementsList(), m_supplements); });
@@ -50,8 +59,11 @@ bool CatalogueLoad::load(bool reload, const QString& stamp)
 {
     showProgress(QStringLiteral("Chargement des paramètres..."));
     // the tabs read their numbers until a first catalogue names them
-    if (!m_taken)
-        m_views.ticket.whenMade([](TicketView& view) { CatalogueCaptions::numberTabs(view.keyboardTabs()); });
+    if (!m_shown) {
+        m_tabsNumbered = true;
+        if (TicketView* ticket = m_views.ticket.ifMade())
+            CatalogueCaptions::numberTabs(ticket->keyboardTabs());
+    }
     std::optional<LoadedCatalogue> loaded = m_source.fetch(reload);
     if (!loaded) {
         abandon();
@@ -116,7 +128,6 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
     m_productCount = loaded.productCount;
     m_catalogue = std::move(loaded.catalogue);
     showCatalogue(std::move(loaded.supplements));
-    m_taken = true;
     return true;
 }
 
@@ -124,13 +135,14 @@ void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
     const int width = m_startSize.width();
-    // the ticket view takes them when it is made, or at once when it is; the sizes are those of the window now
-    m_views.ticket.whenMade(
-        [this, names, screen = ScreenSizing::screenInput(m_window, m_startSize), width](TicketView& view) {
-            CatalogueCaptions::applyTabs(view.keyboardTabs(), names);
-            m_paymentLayout = ScreenSizing::sizeTicket(view, screen);
-            ScreenSizing::sizeSideCaptionFonts(view, width);
-        });
+    // the sizes are those of the window now
+    m_shown = Shown{names, ScreenSizing::screenInput(m_window, m_startSize), m_startSize};
+    if (TicketView* ticket = m_views.ticket.ifMade())
+        dressTicket(*ticket);
+    if (TableChoiceView* tableChoice = m_views.tableChoice.ifMade())
+        ScreenSizing::sizeTableChoiceCaptionFonts(*tableChoice, width);
+    if (SetMenuView* setMenu = m_views.setMenu.ifMade())
+        setMenu->grid().plan(width, m_startSize.height());
     ScreenSizing::sizeWaiterButtons(m_views.waiter.get());
     CatalogueCaptions::applyWaiters(&m_views.waiter.get(), names);
     // a catalogue that names no payment key leaves the earlier captions
@@ -143,11 +155,18 @@ void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements)
         CatalogueCaptions::applySupplements(parking->supplementsList(), m_supplements);
 
     m_productKeys.plan(m_products, m_productCount, width, m_settings[SettingsSlots::DoubleTap] == QLatin1String("1"));
-    m_views.tableChoice.whenMade(
-        [width](TableChoiceView& view) { ScreenSizing::sizeTableChoiceCaptionFonts(view, width); });
-    m_views.setMenu.whenMade(
-        [width, height = m_startSize.height()](SetMenuView& view) { view.grid().plan(width, height); });
     m_tableButtons.plan(m_catalogue.tablePlan(), width, m_startSize.height());
+}
+
+void CatalogueLoad::dressTicket(TicketView& view)
+{
+    if (m_tabsNumbered)
+        CatalogueCaptions::numberTabs(view.keyboardTabs());
+    if (!m_shown)
+        return;
+    CatalogueCaptions::applyTabs(view.keyboardTabs(), m_shown->names);
+    m_paymentLayout = ScreenSizing::sizeTicket(view, m_shown->screen);
+    ScreenSizing::sizeSideCaptionFonts(view, m_shown->startSize.width());
 }
 
 void CatalogueLoad::dressPayment(PaymentView& view)

@@ -86,6 +86,8 @@ private:
     // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
     bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
     void showCatalogue(std::vector<Supplement> supplements);
+    // What a view made before or after the load takes from the last catalogue shown: each view's hook is set once.
+    void dressTicket(TicketView& view);
     void dressPayment(PaymentView& view);
 
     RegisterLink& m_link;
@@ -97,11 +99,19 @@ private:
     QWidget* m_window;
     CatalogueSource m_source;
     QSize m_startSize;
-    bool m_taken = false; // a catalogue was taken on
     int m_productCount = 0;
     // the keys are made when their view is first shown: the load gives them their places and captions
     ProductKeys m_productKeys;
     TableButtons m_tableButtons;
+    // the last catalogue shown, and the window it was sized for, for the ticket, table-choice and set-menu views
+    struct Shown
+    {
+        CatalogueParse::TabsAndWaiters names;
+        CatalogueGeometry::ScreenInput screen;
+        QSize startSize;
+    };
+    std::optional<Shown> m_shown;
+    bool m_tabsNumbered = false; // a load began before any catalogue was taken on
     // what the payment view takes when it is made, or at once when it is; the layout comes with the ticket's sizing
     std::optional<CatalogueGeometry::ScreenLayout> m_paymentLayout;
     std::optional<CatalogueParse::PaymentCaptions> m_paymentCaptions;
