@@ -96,6 +96,13 @@ ChaosPlan::Fault ChaosPlan::next(const QByteArray& replyLine)
     return fault;
 }
 
+int ChaosPlan::nextPace()
+{
+    // a stream apart from the requests': a connection more never shifts their faults
+    Random random = Random::stream(~m_seed, static_cast<quint64>(m_connections++));
+    return random.unit() < 0.5 ? 0 : random.between(PaceMinMs, PaceMaxMs);
+}
+
 QString ChaosPlan::name(Kind kind)
 {
     switch (kind) {

@@ -20,6 +20,9 @@ SimConnection::SimConnection(QTcpSocket* socket, const RequestDispatcher& dispat
     m_socket->setParent(this);
     connect(m_socket, &QTcpSocket::readyRead, this, &SimConnection::readRequests);
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+        // what the register received is carried out, though the replies held for their time can no longer go
+        while (!m_waiting.isEmpty())
+            answer(m_waiting.takeFirst().request);
         log(QStringLiteral("closed"));
         deleteLater();
     });
@@ -60,7 +63,7 @@ void SimConnection::readRequests()
         if (m_options.silent)
             continue;
         // timed from its arrival, however long the replies before it are held
-        m_waiting.append({request, QDeadlineTimer(m_delay ? m_delay->next() : 0, Qt::PreciseTimer)});
+        m_waiting.append({request, QDeadlineTimer(m_delay ? m_delay->next() : m_paceMs, Qt::PreciseTimer)});
         owed = true; // the lines that came with this one were sent before its reply could be read
         answerWaitingRequests();
         if (!isOpen())
@@ -142,9 +145,12 @@ void SimConnection::applyFault(const QString& request, const QString& reply, con
     case ChaosPlan::Kind::Garbage:
     case ChaosPlan::Kind::LongLine:
         // described by the chaos line alone: not text a log line can hold
-        m_socket->write(fault.line);
+        if (isOpen())
+            m_socket->write(fault.line);
         break;
     case ChaosPlan::Kind::MissingFields:
+        if (!isOpen())
+            break;
         m_socket->write(encodeLine(QString::fromLatin1(fault.line.chopped(2)), lineEnd()));
         log(QStringLiteral("-> %1").arg(QString::fromLatin1(fault.line.chopped(2))));
         break;

@@ -33,6 +33,10 @@ public:
     // "address:port" of the terminal, as every log line of this connection starts
     const QString& peer() const { return m_peer; }
 
+    // Without a delay, each reply goes this long after its request came.
+    void setPace(int ms) { m_paceMs = ms; }
+    int pace() const { return m_paceMs; }
+
     // Closes the connection at once, whatever it was sending.
     void abort();
 
@@ -76,6 +80,7 @@ private:
     ChaosPlan* m_chaos;
     Replay* m_replay;
     ReplyDelay* m_delay;
+    int m_paceMs = 0;
     QStringList m_replayed; // the lines the recording has after the reply being sent
     LineReader m_buffer;
     QString m_peer;

@@ -74,6 +74,11 @@ void SimServer::acceptConnections()
         connect(connection, &SimConnection::refuseRequested, this, &SimServer::refuseConnections);
         connect(connection, &SimConnection::restartRequested, this, &SimServer::restart);
         Q_EMIT logged(QStringLiteral("%1 connected").arg(connection->peer()));
+        // --reply-delay paces every connection alike
+        if (m_chaos && !m_delay) {
+            connection->setPace(m_chaos->nextPace());
+            Q_EMIT logged(QStringLiteral("%1 pace %2 ms").arg(connection->peer()).arg(connection->pace()));
+        }
     }
 }
 
