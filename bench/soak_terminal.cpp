@@ -65,7 +65,7 @@ constexpr int StartRetryMaxMs = 3000;
 constexpr int PrepareMs = 120000;
 // What a tap at a paced register may take besides the waits of its exchanges: drawing, the handlers' own work, and
 // the loaded machine (twenty terminals and the simulator on two cores).
-constexpr int PacedSlackMs = 700;
+constexpr int PacedSlackMs = 1000;
 constexpr int PacedSlackPerExchangeMs = 20;
 
 QFile* logFile = nullptr;
@@ -459,6 +459,7 @@ private:
         const qint64 gap = nowMs - heldMs;
         const int pacedBound = allowed + PacedSlackMs + PacedSlackPerExchangeMs * int(ended.size());
         m_lastTapHealthy = paced && !faulted;
+        m_noFaultSinceStart = m_noFaultSinceStart && !faulted && !vanished;
         m_lastTapAction = m_lastAction;
         if (m_lastTapHealthy) {
             ++m_pacedTaps;
@@ -493,9 +494,13 @@ private:
             dismiss(modal);
             return;
         }
+        // the start view may come back long after what lost the register (a probe that finds it gone, an address
+        // emptied by a failed start): only a service where no fault came since the last start shows a link failure
         const bool atStart = m_form->frontView() && m_form->frontView()->objectName() == QLatin1String("init");
-        if (atStart && !m_atStart && m_lastTapHealthy)
+        if (atStart && !m_atStart && m_lastTapHealthy && m_noFaultSinceStart)
             pacedShown(QStringLiteral("the start view"));
+        if (!atStart && m_atStart)
+            m_noFaultSinceStart = true;
         m_atStart = atStart;
         if (m_form->guard().busy()) {
             // an impatient waiter: the guard drops these
@@ -907,6 +912,7 @@ private:
     qint64 m_lastRestartMs = 0;
     bool m_atStart = true;
     bool m_lastTapHealthy = false; // the last tap met a paced register and no fault
+    bool m_noFaultSinceStart = false;
     QString m_lastTapAction;
     qint64 m_pacedTaps = 0;
     qint64 m_pacedShown = 0;
