@@ -472,8 +472,10 @@ private:
             // a register found gone: the screen is free within the bound of it, whatever came before
             ++m_vanishedTaps;
             m_vanishedLongestMs = std::max(m_vanishedLongestMs, nowMs - vanishedFromMs);
-            if (m_lastTapHealthy)
+            if (m_lastTapHealthy) {
                 pacedShown(QStringLiteral("an exchange failed"));
+                m_lastTapHealthy = false; // one sign per tap
+            }
             return int(vanishedFromMs - heldMs) + HoldBoundMs;
         }
         return m_lastTapHealthy ? pacedBound : std::max(HoldBoundMs, pacedBound);
