@@ -12,13 +12,11 @@
 #include <QImage>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
-#include <memory>
 #include <optional>
 
 #include <csignal>
@@ -61,33 +59,38 @@ struct KioskUnit
     }
 };
 
-// cage refuses to run as root: the kiosk runs as a user of its own, here "nobody"
-std::optional<passwd> kioskUser()
+// cage refuses to run as root: run as root, the test runs the kiosk as "nobody", looked up before any fork
+struct KioskUser
 {
-    if (::geteuid() != 0)
-        return std::nullopt;
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody)
-        return std::nullopt;
-    return *nobody;
+    uid_t uid;
+    gid_t gid;
+};
+
+std::optional<KioskUser> kioskUser()
+{
+    static const std::optional<KioskUser> user = []() -> std::optional<KioskUser> {
+        if (::geteuid() != 0)
+            return std::nullopt;
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody)
+            return std::nullopt;
+        return KioskUser{nobody->pw_uid, nobody->pw_gid};
+    }();
+    return user;
 }
 
-void becomeKioskUser()
+// In the child, between fork and exec: only system calls.
+void becomeKioskUser(const std::optional<KioskUser>& user)
 {
-    if (const std::optional<passwd> user = kioskUser()) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(user->pw_gid) != 0 || ::setuid(user->pw_uid) != 0)
-            ::_exit(126);
-    }
+    if (user && (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+        ::_exit(126);
 }
 
-QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {},
-            bool asKioskUser = false)
+// What a program prints, empty when it fails.
+QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
-    if (asKioskUser)
-        process.setChildProcessModifier(&becomeKioskUser);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(10000) || process.exitCode() != 0)
         return QString();
@@ -141,10 +144,10 @@ class Kiosk final
 public:
     Kiosk(const KioskUnit& unit, const QString& folder) : m_folder(folder)
     {
+        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_xvfb.start(QStringLiteral("Xvfb"),
                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                       QStringLiteral("1280x1280x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         if (!m_xvfb.waitForReadyRead(10000))
             return;
         m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readLine().trimmed());
@@ -177,9 +180,9 @@ public:
         m_supervisor.setProcessChannelMode(QProcess::MergedChannels);
         m_supervisor.setStandardOutputFile(logPath());
         m_supervisor.setWorkingDirectory(homePath());
-        m_supervisor.setChildProcessModifier([] {
+        m_supervisor.setChildProcessModifier([user = kioskUser()] {
             ::setsid();
-            becomeKioskUser();
+            becomeKioskUser(user);
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         });
         m_supervisor.start(QStringLiteral("/bin/sh"),
@@ -249,7 +252,7 @@ public:
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
         QProcess grim;
         grim.setProcessEnvironment(environment);
-        grim.setChildProcessModifier(&becomeKioskUser);
+        grim.setChildProcessModifier([user = kioskUser()] { becomeKioskUser(user); });
         grim.start(QStringLiteral("grim"), {QStringLiteral("-")});
         if (!grim.waitForFinished(10000) || grim.exitCode() != 0)
             return QImage();
@@ -361,10 +364,10 @@ void tst_Kiosk::tabletBootsIntoTheTerminal()
     QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
                                     QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
     QFile::setPermissions(root + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (const std::optional<passwd> user = kioskUser()) {
+    if (const std::optional<KioskUser> user = kioskUser()) {
         for (const QString& path : {QStringLiteral("/home"), QStringLiteral("/home/Documents"),
                                     QStringLiteral("/home/Documents/Iquillobrands.dat"), QStringLiteral("/run")})
-            QVERIFY(::chown(qPrintable(root + path), user->pw_uid, user->pw_gid) == 0);
+            QVERIFY(::chown(qPrintable(root + path), user->uid, user->gid) == 0);
     }
 
     Kiosk kiosk(*m_unit, root);
