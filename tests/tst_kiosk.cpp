@@ -192,10 +192,12 @@ public:
 
     ~Kiosk()
     {
-        // the loop leads a session of its own: cage, Xwayland and the terminal go with it
-        if (m_supervisor.processId() > 0)
-            ::kill(-pid_t(m_supervisor.processId()), SIGKILL);
-        m_supervisor.waitForFinished(3000);
+        // the loop leads a session of its own: cage, Xwayland, the terminal and what it launched go with it
+        const pid_t session = pid_t(m_supervisor.processId());
+        if (session > 0 && ::kill(-session, SIGTERM) == 0) {
+            m_supervisor.waitForFinished(3000);
+            ::kill(-session, SIGKILL);
+        }
         m_xvfb.terminate();
         m_xvfb.waitForFinished(3000);
     }
