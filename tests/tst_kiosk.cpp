@@ -392,17 +392,21 @@ void tst_Kiosk::tabletBootsIntoTheTerminal()
                             .arg(output.height()));
 
         QTRY_COMPARE_WITH_TIMEOUT(edgePixelsNotBackground(screen = kiosk.screen()), 0, 5000);
-        // the terminal was told the output's whole size, maximized, and loaded the catalogue
+        // the terminal was told the output's whole size, maximized, and started against the register
         const QString log = kiosk.log();
         const QString configured =
             QStringLiteral("configure event: QSize(%1, %2)").arg(output.width()).arg(output.height());
-        QCOMPARE(log.count(configured) >= start, true);
+        QVERIFY2(log.count(configured) >= start, qPrintable(log));
         QCOMPARE(log.count(QStringLiteral("nongletserveur -> ")), 1);
-        QVERIFY(log.count(QStringLiteral("ve01$ -> ")) >= 2 * start);
+        QVERIFY2(log.count(QStringLiteral("ve01$ -> ")) >= 2 * start, qPrintable(log));
+
         // a tap on the first waiter's key, through the compositor, reaches the terminal, which asks for his code
+        const std::optional<QPoint> key = firstWaiterKey(screen);
+        QVERIFY(key);
         const qsizetype asked = caisse.log().count(QStringLiteral("<- code$1$"));
-        kiosk.tap(*firstWaiterKey(screen));
+        kiosk.tap(*key);
         QTRY_COMPARE_WITH_TIMEOUT(caisse.log().count(QStringLiteral("<- code$1$")), asked + 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(kiosk.log().count(QStringLiteral("code$1$ -> ")), start, 5000);
 
         // killed, the terminal ends its session, and the loop starts another a second later
         if (start == 1) {
