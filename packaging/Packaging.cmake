@@ -120,8 +120,8 @@ set(CPACK_COMPONENT_COMMANDE-KIOSK_DESCRIPTION
 commande-kiosk turns a Debian tablet into a Commande terminal: at boot the
 terminal fills the screen in cage, a Wayland compositor that shows one
 application and no way out of it, logged in on the first virtual console as a
-user of its own. The on-screen keyboard is its input, and the terminal is
-started again a second after it stops, whether a waiter quit it or it failed.
+user of its own. The terminal is started again a second after it stops,
+whether a waiter quit it or it failed.
 .
 A technician reaches a shell over SSH or on another virtual console.")
 include(CPack)
