@@ -120,13 +120,14 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     place(switchCaption(QStringLiteral("Label72"), QStringLiteral("Ajout article sur double click"), 12),
           QRectF(55, 354, 303, 71));
 
-    place(label(QStringLiteral("Label6"), QStringLiteral("adresse email de l'utilisateur"), Fonts::plain(14),
-                Qt::AlignCenter, false),
-          QRectF(50.3, 420.4, 238.9, 24));
+    QLabel* emailLabel = label(QStringLiteral("Label6"), QStringLiteral("adresse email de l'utilisateur"),
+                               Fonts::plain(14), Qt::AlignCenter, false);
+    place(emailLabel, QRectF(50.3, 420.4, 238.9, 24));
 
     // the user's address: typed, never used nor saved
     m_emailEdit = new PromptEdit(QString());
     m_emailEdit->setObjectName(QStringLiteral("Edit2"));
+    m_emailEdit->setAccessibleName(emailLabel->text());
     m_emailEdit->setFont(Fonts::plain(16));
     m_emailEdit->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     place(m_emailEdit, QRectF(57.6, 447.5, 214.6, 32));
