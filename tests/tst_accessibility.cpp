@@ -87,9 +87,12 @@ struct Terminal : TerminalFixture
         QVERIFY(activate());
     }
 
-    // The address typed on a keyboard into the box that holds the focus, then "Utilisation en local".
+    // The address typed on a keyboard into the box that holds the focus, over what it held, then "Utilisation en
+    // local".
     void startBy(const std::function<void(QWidget*)>& touch, const ScriptedRegister& caisse)
     {
+        // what the box holds is replaced
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         typeOnKeyboard(caisse.address());
         touch(find<RedKey>(QStringLiteral("button4")));
         QTRY_COMPARE(front(), QStringLiteral("serveur"));
@@ -193,6 +196,7 @@ private Q_SLOTS:
     void pressSendsWhatATapSends_data();
     void pressSendsWhatATapSends();
     void focusFollowsTheViewInFront();
+    void focusGoesToTheConfigurationAndBack();
     void typingOnAViewWithoutATextBoxChangesNothing();
     void boxesAreInScreenPixels();
 };
@@ -205,6 +209,13 @@ void tst_Accessibility::readerGoesThroughAServiceByPressesAlone()
     QCOMPARE(accessible(t.start()->addressEdit())->text(QAccessible::Name), StartView::RestingStatus);
     t.checkReaderSees(
         {QStringLiteral("Utilisation en local"), QStringLiteral("Configuration"), QStringLiteral("Quitter")});
+    pressByReaderSendingNothing(t.find<QPushButton>(QStringLiteral("Button1")));
+    QTRY_COMPARE(t.front(), QStringLiteral("config"));
+    t.checkReaderSees({QStringLiteral("Utiliser un plan de salle graphique"),
+                       QStringLiteral("Demander le nombre de couverts"),
+                       QStringLiteral("Sauvegarder la configuration")});
+    pressByReaderSendingNothing(t.find<QPushButton>(QStringLiteral("Button12")));
+    QTRY_COMPARE(t.front(), QStringLiteral("init"));
 
     t.startBy([&](QWidget* key) { pressByReader(key, caisse); }, caisse);
     t.checkReaderSees({QStringLiteral("Camille"), QStringLiteral("Paul"), QStringLiteral("Patron")});
@@ -352,6 +363,19 @@ void tst_Accessibility::focusFollowsTheViewInFront()
     tap(t.tableChoice()->logoutButton());
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     QCOMPARE(t.focus(), QStringLiteral("serveur"));
+}
+
+void tst_Accessibility::focusGoesToTheConfigurationAndBack()
+{
+    ScriptedRegister caisse;
+    Terminal t(caisse);
+    QCOMPARE(t.focus(), QStringLiteral("Edit1"));
+    tap(t.find<QPushButton>(QStringLiteral("Button1")));
+    QCOMPARE(t.front(), QStringLiteral("config"));
+    QCOMPARE(t.focus(), QStringLiteral("Edit2"));
+    tap(t.find<QPushButton>(QStringLiteral("Button12")));
+    QCOMPARE(t.front(), QStringLiteral("init"));
+    QCOMPARE(t.focus(), QStringLiteral("Edit1"));
 }
 
 void tst_Accessibility::typingOnAViewWithoutATextBoxChangesNothing()
