@@ -385,15 +385,31 @@ void tst_Accessibility::typingOnAViewWithoutATextBoxChangesNothing()
     t.startBy(tap, caisse);
     const QString address = caisse.address();
     QCOMPARE(t.start()->addressEdit()->text(), address);
+    const auto typeStrayKeys = [&] {
+        t.typeOnKeyboard(QStringLiteral(" 7\b\b\b"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
 
-    const int sent = caisse.requests().size();
-    t.typeOnKeyboard(QStringLiteral(" 7\b\b\b"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    int sent = caisse.requests().size();
+    typeStrayKeys();
     QCOMPARE(t.start()->addressEdit()->text(), address);
     QCOMPARE(t.form->settings()[SettingsSlots::Address], address);
     QCOMPARE(t.front(), QStringLiteral("serveur"));
     QCOMPARE(caisse.requests().size(), sent);
+
+    // a wrong code closes the code panel, which held the focus: the digits typed next try no code
+    caisse.replyLine(QStringLiteral("code;1;"));
+    tap(t.waiters()->waiterKey(1));
+    caisse.replyLine(QStringLiteral("code1;0;"));
+    t.waiters()->codePanel()->codeEdit()->setText(QStringLiteral("11"));
+    tap(t.waiters()->codePanel()->validateKey());
+    QVERIFY(!t.waiters()->codePanel()->isVisible());
+    QCOMPARE(t.messages, QStringList{QStringLiteral("Mauvais code!!")});
+    sent = caisse.requests().size();
+    typeStrayKeys();
+    t.typeOnKeyboard(QStringLiteral("4826"));
+    QCOMPARE(caisse.requests().size(), sent);
+    QCOMPARE(t.focus(), QStringLiteral("serveur"));
 }
 
 void tst_Accessibility::boxesAreInScreenPixels()

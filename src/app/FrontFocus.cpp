@@ -1,5 +1,6 @@
 #include "FrontFocus.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QWidget>
@@ -22,11 +23,10 @@ QWidget* firstTextBox(QWidget* view)
 
 } // namespace
 
-FrontFocus::FrontFocus(FrontView frontView) : m_frontView(std::move(frontView)) {}
-
-void FrontFocus::watch(QWidget* view)
+FrontFocus::FrontFocus(QWidget* window, FrontView frontView) : m_window(window), m_frontView(std::move(frontView))
 {
-    view->installEventFilter(this);
+    // a panel hiding the control that holds the focus says so to none but itself
+    qApp->installEventFilter(this);
 }
 
 void FrontFocus::focusFront()
@@ -34,7 +34,7 @@ void FrontFocus::focusFront()
     QWidget* front = m_frontView();
     if (!front)
         return;
-    const QWidget* focus = front->window()->focusWidget();
+    const QWidget* focus = m_window->focusWidget();
     if (focus && focus->isVisible() && (focus == front || front->isAncestorOf(focus)))
         return;
     QWidget* box = firstTextBox(front);
@@ -45,9 +45,18 @@ bool FrontFocus::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Show:
-    case QEvent::Hide:
     case QEvent::ZOrderChange:
-        focusFront();
+        if (watched->parent() == m_window && watched->isWidgetType())
+            focusFront();
+        break;
+    case QEvent::Hide:
+        if (watched->parent() == m_window && watched->isWidgetType()) {
+            focusFront();
+        } else if (const QWidget* focus = m_window->focusWidget()) {
+            const auto* hidden = qobject_cast<const QWidget*>(watched);
+            if (hidden && (hidden == focus || hidden->isAncestorOf(focus)))
+                focusFront();
+        }
         break;
     default:
         break;

@@ -72,9 +72,7 @@ void MainWindow::createViews()
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
     m_notice = new TransientNotice(this, DesignHeight);
-    m_frontFocus = std::make_unique<FrontFocus>([this] { return frontView(); });
-    m_frontFocus->watch(m_outdatedNotice);
-    m_frontFocus->watch(m_startView);
+    m_frontFocus = std::make_unique<FrontFocus>(this, [this] { return frontView(); });
     m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
                      {QLatin1String("choixtable"), m_tableChoiceView},
                      {QLatin1String("config"), m_configView},
@@ -110,7 +108,6 @@ template <typename View> QWidget* MainWindow::makeLater()
 {
     auto* view = new View(this);
     view->hide();
-    m_frontFocus->watch(view);
     view->setGeometry(rect());
     return view;
 }
