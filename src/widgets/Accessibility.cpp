@@ -13,8 +13,8 @@ namespace {
 
 QAccessibleInterface* terminalInterface(const QString& className, QObject* object)
 {
-    // asked for each class from the object's own up to QObject: these names are never a widget's while it is being
-    // destroyed, when it is a plain QWidget and the toolkit's own interface answers
+    // asked for each class from the object's own upwards; a widget being destroyed is a plain QWidget by then, which
+    // these names never match: the toolkit's own interface, which knows not to outlive it, answers for it
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);

@@ -1,10 +1,14 @@
 #include "AccessibleView.h"
 
 #include "Accessibility.h"
+#include "DesignView.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace {
@@ -12,10 +16,11 @@ namespace {
 // A widget that only holds others: a point over it is looked for further in.
 bool onlyHolds(const QWidget* widget)
 {
-    return widget->metaObject() == &QWidget::staticMetaObject || widget->inherits("DesignView") ||
+    // a list or a text box is a control of its own, though the toolkit makes it a scroll area too
+    return widget->metaObject() == &QWidget::staticMetaObject || qobject_cast<const DesignView*>(widget) ||
            qobject_cast<const QStackedWidget*>(widget) || qobject_cast<const QTabWidget*>(widget) ||
-           (qobject_cast<const QAbstractScrollArea*>(widget) && !widget->inherits("QAbstractItemView") &&
-            !widget->inherits("QPlainTextEdit") && !widget->inherits("QTextEdit"));
+           (qobject_cast<const QAbstractScrollArea*>(widget) && !qobject_cast<const QAbstractItemView*>(widget) &&
+            !qobject_cast<const QPlainTextEdit*>(widget) && !qobject_cast<const QTextEdit*>(widget));
 }
 
 // The child in front at that point of the screen, in screen pixels: the one the waiter's finger would touch.
