@@ -253,6 +253,7 @@ void tst_Accessibility::readerGoesThroughAServiceByPressesAlone()
     caisse.replyLine(QStringLiteral("3,50 EUR"));
     pressByReader(t.ticketView()->finaliseKey(), caisse);
     QTRY_COMPARE(t.front(), QStringLiteral("encaissement"));
+    QCOMPARE(t.focus(), QStringLiteral("encaissement"));
     t.checkReaderSees({QStringLiteral("Carte bancaire"), QStringLiteral("Especes")});
 
     // the whole ticket and its payment were pressed without a finger: the logout too
