@@ -28,6 +28,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -503,14 +505,17 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("halfInSight"); // the second key's centre is scrolled out of its box
     QTest::addColumn<QStringList>("requests");
 
     const QString kir = QStringLiteral("10$12$4$2$1$");
     const QString pain = QStringLiteral("40$12$4$2$0$");
     // at 0 ms the second tap comes while the first handler lets pending events run: it waits its turn
-    QTest::newRow("another key, at once") << 0 << 3 << 0 << QStringList{kir, pain};
-    QTest::newRow("another key, 100 ms later") << 0 << 3 << 100 << QStringList{kir, pain};
-    QTest::newRow("the same key again, at once") << 3 << 3 << 0 << QStringList{pain, pain};
+    QTest::newRow("another key, at once") << 0 << 3 << 0 << false << QStringList{kir, pain};
+    QTest::newRow("another key, 100 ms later") << 0 << 3 << 100 << false << QStringList{kir, pain};
+    QTest::newRow("the same key again, at once") << 3 << 3 << 0 << false << QStringList{pain, pain};
+    QTest::newRow("a key touched on its part in sight, its centre scrolled out")
+        << 3 << 2 << 0 << true << QStringList{pain, QStringLiteral("30$12$4$2$7$")};
 }
 
 void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
@@ -518,16 +523,29 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(int, delayMs);
+    QFETCH(bool, halfInSight);
     QFETCH(QStringList, requests);
     ScriptedRegister caisse;
     caisse.setReplyDelay(150);
     caisse.replyLine(QStringLiteral("1 KIR~TOTAL 4,00"));
     caisse.replyLine(QStringLiteral("1 KIR~1 MORE~TOTAL 5,00"));
     Terminal terminal(caisse);
+    CatalogueKey* secondKey = terminal.key(second);
     int alphaWhileQueued = -1;
     QTimer::singleShot(delayMs, terminal.form.get(), [&] {
-        terminal.tap(second);
-        alphaWhileQueued = terminal.key(second)->palette().color(QPalette::WindowText).alpha();
+        QPoint touched = secondKey->captionBox().center();
+        if (halfInSight) {
+            QScrollArea* box = terminal.ticket()->keyboardScrollBox(1);
+            box->widget()->setMinimumHeight(box->viewport()->height() * 3);
+            QCoreApplication::processEvents();
+            // the box's top edge runs just below the key's centre: the lower part of its caption is in sight
+            box->verticalScrollBar()->setValue(secondKey->geometry().center().y() + 4);
+            touched.setY(secondKey->mapFrom(box->viewport(), QPoint(0, 0)).y() + 8);
+            QVERIFY(secondKey->captionBox().contains(touched));
+            QVERIFY(!box->viewport()->rect().contains(secondKey->mapTo(box->viewport(), secondKey->rect().center())));
+        }
+        QTest::mouseClick(secondKey, Qt::LeftButton, {}, touched);
+        alphaWhileQueued = secondKey->palette().color(QPalette::WindowText).alpha();
     });
 
     terminal.tap(first);
@@ -538,7 +556,7 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
     if (delayMs == 0)
         QCOMPARE(alphaWhileQueued, 0);
     QCOMPARE(terminal.key(first)->palette().color(QPalette::WindowText).alpha(), 255);
-    QCOMPARE(terminal.key(second)->palette().color(QPalette::WindowText).alpha(), 255);
+    QCOMPARE(secondKey->palette().color(QPalette::WindowText).alpha(), 255);
     QTest::qWait(300);
     QCOMPARE(caisse.requests().size(), 2);
 }
