@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -670,7 +671,8 @@ void tst_Ordering::lostArticleReply()
     QCOMPARE(terminal.ticket()->ticketKept(), kept);
     QCOMPARE(noticeSeen, notice ? QStringLiteral("La caisse n'a pas répondu\nVérifiez le ticket") : QString());
     QTest::qWait(300);
-    QCOMPARE(caisse.requests().size(), 2);
+    // nothing more is ordered; a link left unanswered may be tried by the link probe
+    QCOMPARE(caisse.requests().filter(QRegularExpression(QStringLiteral("^(?!connect$)"))).size(), 2);
     for (const int k : again)
         QCOMPARE(terminal.key(k)->palette().color(QPalette::WindowText).alpha(), 255);
     QVERIFY(!terminal.form->guard().busy());
