@@ -1,6 +1,9 @@
 #include "Touch.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScroller>
 #include <QStyledItemDelegate>
 
@@ -21,12 +24,80 @@ public:
     }
 };
 
+// Puts the taps Qt's kinetic scrolling holds back where the finger was. On a press over a box that can scroll, the
+// flick gesture keeps a copy of the press and sends it (and a copy of the release) to the control under the finger
+// only once the finger has left without dragging. Under a scale factor, Qt 6.4 sends those copies with the
+// position of the press in device pixels read as units (the copy shares its event point with the mouse's, which
+// Qt rewrites in device pixels meanwhile): a tap on the first row of a list lands on the fourth at 1.95. The
+// scroller was told the true position when it prepared to scroll; the copies are sent again from there.
+class HeldTaps final : public QObject
+{
+public:
+    // Watches every event of the application once, from the first box a finger pans.
+    static void install()
+    {
+        static QPointer<HeldTaps> taps;
+        if (!taps)
+            taps = new HeldTaps(qApp);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::ScrollPrepare:
+            // sent by the scroller to the viewport at each press, before the press itself is held or let through
+            m_viewport = qobject_cast<QWidget*>(watched);
+            if (m_viewport)
+                m_pressAt = m_viewport->mapToGlobal(static_cast<QScrollPrepareEvent*>(event)->startPos());
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            return m_viewport && watched->isWidgetType() &&
+                   sendAtPress(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
+        default:
+            return false;
+        }
+    }
+
+private:
+    explicit HeldTaps(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+
+    // Sends a press or release of the finger's tap again at the press's position when it came elsewhere.
+    bool sendAtPress(QWidget* receiver, QMouseEvent* event)
+    {
+        if (receiver != m_viewport && !m_viewport->isAncestorOf(receiver))
+            return false;
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        const bool panning = QScroller::scroller(m_viewport)->state() == QScroller::Dragging ||
+                             QScroller::scroller(m_viewport)->state() == QScroller::Scrolling;
+        const QPointF global = m_pressAt;
+        if (release)
+            m_viewport = nullptr; // one tap, one release: a later press prepares again
+        // a pan ends its held press with a release far outside, which must stay there
+        if (panning || event->button() != Qt::LeftButton)
+            return false;
+        const QPointF local = receiver->mapFromGlobal(global);
+        if ((event->position() - local).manhattanLength() < 1)
+            return false;
+        QMouseEvent atPress(event->type(), local, receiver->window()->mapFromGlobal(global), global, event->button(),
+                            event->buttons(), event->modifiers(), event->pointingDevice());
+        QCoreApplication::sendEvent(receiver, &atPress);
+        event->accept();
+        return true;
+    }
+
+    QPointer<QWidget> m_viewport; // the box that took the last press, until its release
+    QPointF m_pressAt;            // where that press was, in global units
+};
+
 } // namespace
 
 void enableTouchPanning(QAbstractScrollArea* area)
 {
     // touches the control does not take itself reach it as mouse presses, so one gesture serves both
     QScroller::grabGesture(area->viewport(), QScroller::LeftMouseButtonGesture);
+    HeldTaps::install();
 }
 
 void fitRowsToFinger(QAbstractItemView* list)
