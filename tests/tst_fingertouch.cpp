@@ -17,6 +17,8 @@
 #include "waiters/CodePanel.h"
 #include "waiters/WaiterView.h"
 #include "widgets/CatalogueKey.h"
+#include "widgets/CheckList.h"
+#include "widgets/ListPanel.h"
 #include "widgets/RedKey.h"
 #include "widgets/TouchStyle.h"
 
@@ -28,6 +30,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScroller>
 #include <QStandardPaths>
@@ -50,6 +53,12 @@ constexpr int StartMs = 30000;
 // products added to the first keyboard so that it holds more keys than its page
 constexpr int LongKeyboardExtra = 30;
 constexpr int FirstExtraArticle = 700;
+// on the second keyboard, within its page: a product with kitchen options and one followed by the supplements
+constexpr int OptionsArticle = 690;
+constexpr int SupplementsArticle = 691;
+// more kitchen options and supplements than their panels show
+constexpr int KitchenChoices = 40;
+constexpr int SupplementCount = 50;
 
 // An X server of the test's own, at the tablet's screen size: parallel tests never share one.
 class VirtualScreen final
@@ -216,7 +225,41 @@ QByteArray restaurant(const QStringList& keyboardNames)
         keyboard.insert(QStringLiteral("products"), products);
         keyboards.replace(i, keyboard);
     }
+    QJsonObject second = keyboards.at(1).toObject();
+    QJsonArray softs = second.value(QStringLiteral("products")).toArray();
+    const auto plain = [](int article, const QString& name) {
+        return QJsonObject{{QStringLiteral("article"), article},
+                           {QStringLiteral("name"), name},
+                           {QStringLiteral("price"), 1500},
+                           {QStringLiteral("colour"), QStringLiteral("xFFFFCC80")},
+                           {QStringLiteral("kitchenLabel"), name.toUpper()},
+                           {QStringLiteral("courses"), QJsonArray{4}}};
+    };
+    QJsonObject withOptions = plain(OptionsArticle, QStringLiteral("Pavé du chef"));
+    withOptions.insert(QStringLiteral("kitchenOptions"), 1);
+    softs.append(withOptions);
+    QJsonObject withSupplements = plain(SupplementsArticle, QStringLiteral("Burger du chef"));
+    withSupplements.insert(QStringLiteral("supplements"), true);
+    softs.append(withSupplements);
+    second.insert(QStringLiteral("products"), softs);
+    keyboards.replace(1, second);
     data.insert(QStringLiteral("keyboards"), keyboards);
+
+    QJsonArray options = data.value(QStringLiteral("kitchenOptions")).toArray();
+    QJsonObject firstList = options.at(0).toObject();
+    QJsonArray choices;
+    for (int i = 1; i <= KitchenChoices; ++i)
+        choices.append(QStringLiteral("Cuisson %1").arg(i));
+    firstList.insert(QStringLiteral("choices"), choices);
+    options.replace(0, firstList);
+    data.insert(QStringLiteral("kitchenOptions"), options);
+    QJsonArray supplements;
+    for (int code = 1; code <= SupplementCount; ++code) {
+        supplements.append(QJsonObject{{QStringLiteral("code"), code},
+                                       {QStringLiteral("name"), QStringLiteral("Supplément %1").arg(code)},
+                                       {QStringLiteral("price"), 100 + code}});
+    }
+    data.insert(QStringLiteral("supplements"), supplements);
     return QJsonDocument(data).toJson();
 }
 
@@ -273,13 +316,19 @@ private Q_SLOTS:
     void cleanup();
     void listRows_data();
     void listRows();
+    void checkListRows_data();
+    void checkListRows();
     void keyOnTheSecondPage();
-    void everyTabFromTheFirst_data();
-    void everyTabFromTheFirst();
+    void everyTab_data();
+    void everyTab();
 
 private:
     // A terminal in service against a simulator of the restaurant, logged in as Camille, on the table choice.
     void startService(const QStringList& keyboardNames = {});
+    // From the table choice or the ticket, the ticket of the waiter's account.
+    void openTicket();
+    // Taps the tab of keyboard N (1 to 12), the arrows first when it is out of view.
+    void showKeyboard(int keyboard);
     void logIn();
     // Drags the list until the row shows whole, then taps it.
     void tapRow(QListWidget* list, int row);
@@ -460,22 +509,128 @@ void tst_FingerTouch::listRows()
     QTRY_COMPARE(m_terminal->form->frontView(), ticketView());
 }
 
+void tst_FingerTouch::openTicket()
+{
+    TableChoiceView* choixtable = tableChoiceView();
+    if (m_terminal->form->frontView() == choixtable) {
+        m_finger.tap(choixtable->waiterAccountKey());
+        QTRY_COMPARE(m_terminal->form->frontView(), ticketView());
+    }
+    QCOMPARE(m_terminal->form->frontView(), ticketView());
+}
+
+void tst_FingerTouch::showKeyboard(int keyboard)
+{
+    QTabBar* bar = ticketView()->keyboardTabs()->tabBar();
+    QToolButton* left = nullptr;
+    QToolButton* right = nullptr;
+    for (QToolButton* arrow : bar->findChildren<QToolButton*>())
+        (arrow->arrowType() == Qt::LeftArrow ? left : right) = arrow;
+    QVERIFY(left && right);
+    // the part of the row the arrows leave to the tabs
+    const auto visibleRow = [&] {
+        return right->isVisible() ? QRect(0, 0, std::min(left->x(), right->x()), bar->height()) : bar->rect();
+    };
+    const int tab = keyboard - 1;
+    int taps = 0;
+    for (; taps < 30 && !visibleRow().contains(bar->tabRect(tab)); ++taps)
+        m_finger.tap(bar->tabRect(tab).left() < 0 ? left : right);
+    QVERIFY2(visibleRow().contains(bar->tabRect(tab)),
+             qPrintable(QStringLiteral("tab %1 at %3..%4 not whole in the row's %5 units after %2 taps on the arrows")
+                            .arg(keyboard)
+                            .arg(taps)
+                            .arg(bar->tabRect(tab).left())
+                            .arg(bar->tabRect(tab).right())
+                            .arg(visibleRow().width())));
+    m_finger.tap(bar, QRectF(bar->tabRect(tab)).center());
+    QTRY_COMPARE(bar->currentIndex(), tab);
+}
+
+void tst_FingerTouch::checkListRows_data()
+{
+    QTest::addColumn<int>("article"); // the product whose key opens the list
+    QTest::addColumn<QString>("where");
+
+    for (const char* where : {"first", "middle", "last"}) {
+        QTest::addRow("kitchen options, %s row", where) << OptionsArticle << where;
+        QTest::addRow("supplements, %s row", where) << SupplementsArticle << where;
+    }
+}
+
+// The kitchen options of a product and the supplements after one: the row ticked by the finger goes to the register.
+void tst_FingerTouch::checkListRows()
+{
+    QFETCH(int, article);
+    QFETCH(QString, where);
+    startService();
+    if (QTest::currentTestFailed())
+        return;
+    openTicket();
+    showKeyboard(2);
+    if (QTest::currentTestFailed())
+        return;
+    QScrollArea* box = ticketView()->keyboardScrollBox(2);
+    QList<CatalogueKey*> keys = box->widget()->findChildren<CatalogueKey*>();
+    std::sort(keys.begin(), keys.end(), [](const CatalogueKey* a, const CatalogueKey* b) {
+        return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
+    });
+    // the two products follow the keyboard's own, in that order
+    CatalogueKey* key = keys.at(keys.size() - (article == OptionsArticle ? 2 : 1));
+    qsizetype logged = m_sim->log().size();
+    tapInScrollBox(box, key);
+
+    const bool options = article == OptionsArticle;
+    CheckList* list =
+        options ? ticketView()->optionsList() : m_terminal->form->findChild<CheckList*>(QStringLiteral("ListViewsupp"));
+    QVERIFY(list);
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->count(), options ? KitchenChoices : SupplementCount);
+    // the supplements stay ticked as they were left; the kitchen options start afresh
+    QList<bool> ticked = options ? QList<bool>(list->count(), false) : list->ticks();
+    QCOMPARE(list->ticks(), ticked);
+    const int row = where == QLatin1String("first")    ? 0
+                    : where == QLatin1String("middle") ? list->count() / 2
+                                                       : list->count() - 1;
+    QVERIFY(!ticked.at(row));
+    tapRow(list, row);
+    ticked[row] = true;
+    QTRY_COMPARE(list->ticks(), ticked);
+    if (options)
+        logged = m_sim->log().size();
+    auto* panel = qobject_cast<ListPanel*>(list->parentWidget());
+    QVERIFY(panel);
+    m_finger.tap(panel->button());
+    if (options) {
+        QString flags = QStringLiteral("~");
+        for (const bool tick : ticked)
+            flags += tick ? QStringLiteral("1$") : QStringLiteral("--$");
+        QTRY_VERIFY2(!requestsSince(logged).isEmpty() && requestsSince(logged).first().endsWith(flags),
+                     qPrintable(requestsSince(logged).join(QLatin1Char(' '))));
+        QVERIFY(requestsSince(logged).first().startsWith(QStringLiteral("%1$").arg(OptionsArticle)));
+    } else {
+        const auto supplementRequests = [&] {
+            return requestsSince(logged).filter(QRegularExpression(QStringLiteral("^9[4-9][0-9]\\$")));
+        };
+        QStringList expected;
+        for (int position = 0; position < ticked.size(); ++position) {
+            if (ticked.at(position))
+                expected.append(QStringLiteral("%1$").arg(942 + position));
+        }
+        QTRY_COMPARE(supplementRequests().size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(supplementRequests().at(i).startsWith(expected.at(i)), qPrintable(supplementRequests().at(i)));
+    }
+    QTRY_VERIFY(!list->isVisible());
+}
+
 // The first keyboard holds more keys than its page: its last key is reached by dragging the page.
 void tst_FingerTouch::keyOnTheSecondPage()
 {
     startService();
     if (QTest::currentTestFailed())
         return;
-    TableChoiceView* choixtable = tableChoiceView();
-    if (m_terminal->form->frontView() == choixtable) {
-        m_finger.tap(choixtable->waiterAccountKey());
-        QTRY_COMPARE(m_terminal->form->frontView(), ticketView());
-    }
-    QTabWidget* tabs = ticketView()->keyboardTabs();
-    if (tabs->currentIndex() != 0) {
-        m_finger.tap(tabs->tabBar(), QRectF(tabs->tabBar()->tabRect(0)).center());
-        QTRY_COMPARE(tabs->currentIndex(), 0);
-    }
+    openTicket();
+    showKeyboard(1);
     QScrollArea* box = ticketView()->keyboardScrollBox(1);
     const QList<CatalogueKey*> keys = box->widget()->findChildren<CatalogueKey*>();
     CatalogueKey* last = nullptr;
@@ -493,66 +648,36 @@ void tst_FingerTouch::keyOnTheSecondPage()
                     .startsWith(QStringLiteral("%1$").arg(FirstExtraArticle + LongKeyboardExtra - 1)));
 }
 
-void tst_FingerTouch::everyTabFromTheFirst_data()
+void tst_FingerTouch::everyTab_data()
 {
     QTest::addColumn<QStringList>("names"); // empty: the sample's
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("from");          // the keyboard shown first
+    QTest::addColumn<int>("keyboard");
 
-    for (int tab = 0; tab < 12; ++tab)
-        QTest::addRow("the sample's names, tab %d", tab + 1) << QStringList() << tab;
-    for (int tab = 0; tab < 12; ++tab)
-        QTest::addRow("the longest names, tab %d", tab + 1) << longestKeyboardNames() << tab;
+    for (int keyboard = 1; keyboard <= 12; ++keyboard) {
+        QTest::addRow("the sample's names, from 1 to %d", keyboard) << QStringList() << 1 << keyboard;
+        QTest::addRow("the sample's names, from 7 to %d", keyboard) << QStringList() << 7 << keyboard;
+        QTest::addRow("the longest names, from 1 to %d", keyboard) << longestKeyboardNames() << 1 << keyboard;
+    }
 }
 
-// From the first keyboard, taps on the tab row's arrows bring the tab into view, whole; a tap on it shows its keys,
-// and its first key orders that keyboard's first product.
-void tst_FingerTouch::everyTabFromTheFirst()
+// From a keyboard, taps on the tab row's arrows bring another's tab whole into view; a tap on it shows its keys, and
+// its first key orders that keyboard's first product.
+void tst_FingerTouch::everyTab()
 {
     QFETCH(QStringList, names);
-    QFETCH(int, tab);
+    QFETCH(int, from);
+    QFETCH(int, keyboard);
     startService(names);
     if (QTest::currentTestFailed())
         return;
-    TableChoiceView* choixtable = tableChoiceView();
-    if (m_terminal->form->frontView() == choixtable) {
-        m_finger.tap(choixtable->waiterAccountKey());
-        QTRY_COMPARE(m_terminal->form->frontView(), ticketView());
-    }
-    QTabWidget* tabs = ticketView()->keyboardTabs();
-    QTabBar* bar = tabs->tabBar();
-    QToolButton* left = nullptr;
-    QToolButton* right = nullptr;
-    for (QToolButton* arrow : bar->findChildren<QToolButton*>()) {
-        (arrow->arrowType() == Qt::LeftArrow ? left : right) = arrow;
-    }
-    QVERIFY(left && right);
-    // back to the first keyboard, as a waiter gets there
-    for (int taps = 0; taps < 30 && tabs->currentIndex() != 0; ++taps) {
-        if (bar->tabRect(0).left() >= 0)
-            m_finger.tap(bar, QRectF(bar->tabRect(0)).center());
-        else
-            m_finger.tap(left);
-    }
-    QCOMPARE(tabs->currentIndex(), 0);
+    openTicket();
+    showKeyboard(from);
+    showKeyboard(keyboard);
+    if (QTest::currentTestFailed())
+        return;
 
-    // the part of the row the arrows leave to the tabs
-    const auto visibleRow = [&] {
-        return right->isVisible() ? QRect(0, 0, std::min(left->x(), right->x()), bar->height()) : bar->rect();
-    };
-    int taps = 0;
-    for (; taps < 30 && !visibleRow().contains(bar->tabRect(tab)); ++taps)
-        m_finger.tap(right);
-    QVERIFY2(visibleRow().contains(bar->tabRect(tab)),
-             qPrintable(QStringLiteral("tab %1 at %3..%4 not whole in the row's %5 units after %2 taps on the arrow")
-                            .arg(tab + 1)
-                            .arg(taps)
-                            .arg(bar->tabRect(tab).left())
-                            .arg(bar->tabRect(tab).right())
-                            .arg(visibleRow().width())));
-    m_finger.tap(bar, QRectF(bar->tabRect(tab)).center());
-    QTRY_COMPARE(tabs->currentIndex(), tab);
-
-    QScrollArea* box = ticketView()->keyboardScrollBox(tab + 1);
+    QScrollArea* box = ticketView()->keyboardScrollBox(keyboard);
     QTRY_VERIFY(box->isVisible());
     // the keys in the keyboard's order: four to a row
     QList<CatalogueKey*> keys = box->widget()->findChildren<CatalogueKey*>();
@@ -560,11 +685,11 @@ void tst_FingerTouch::everyTabFromTheFirst()
         return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
     });
     QVERIFY(!keys.isEmpty());
-    CatalogueKey* first = keys.first();
-    const int article = firstArticle(tab + 1);
     const qsizetype logged = m_sim->log().size();
-    tapInScrollBox(box, first);
-    QTRY_VERIFY(requestsSince(logged).join(QLatin1Char('\n')).startsWith(QStringLiteral("%1$").arg(article)));
+    tapInScrollBox(box, keys.first());
+    QTRY_VERIFY2(
+        requestsSince(logged).join(QLatin1Char('\n')).startsWith(QStringLiteral("%1$").arg(firstArticle(keyboard))),
+        qPrintable(requestsSince(logged).join(QLatin1Char(' '))));
 }
 
 int main(int argc, char* argv[])
