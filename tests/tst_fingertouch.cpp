@@ -7,6 +7,8 @@
 
 #include "app/TabletDisplay.h"
 #include "app/WindowPlacement.h"
+#include "menus/SetMenuGrid.h"
+#include "menus/SetMenuView.h"
 #include "tables/CoversPanel.h"
 #include "tables/PlanView.h"
 #include "tables/TableChoiceView.h"
@@ -50,6 +52,9 @@ namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.1");
 constexpr int StartMs = 30000;
+// set menus ordered on one ticket, more than the set-menu grid shows side by side
+constexpr int SetMenusOrdered = 8;
+constexpr int CellsPerSetMenu = 7;
 // products added to the first keyboard so that it holds more keys than its page
 constexpr int LongKeyboardExtra = 30;
 constexpr int FirstExtraArticle = 700;
@@ -260,6 +265,19 @@ QByteArray restaurant(const QStringList& keyboardNames)
                                        {QStringLiteral("price"), 100 + code}});
     }
     data.insert(QStringLiteral("supplements"), supplements);
+    // the first course of the first set menu offers every cocktail: more dishes than its list shows
+    QJsonArray setMenus = data.value(QStringLiteral("setMenus")).toArray();
+    QJsonObject firstSetMenu = setMenus.at(0).toObject();
+    QJsonArray steps = firstSetMenu.value(QStringLiteral("steps")).toArray();
+    QJsonObject firstStep = steps.at(0).toObject();
+    QJsonArray dishes;
+    for (int i = 0; i < LongKeyboardExtra; ++i)
+        dishes.append(FirstExtraArticle + i);
+    firstStep.insert(QStringLiteral("articles"), dishes);
+    steps.replace(0, firstStep);
+    firstSetMenu.insert(QStringLiteral("steps"), steps);
+    setMenus.replace(0, firstSetMenu);
+    data.insert(QStringLiteral("setMenus"), setMenus);
     return QJsonDocument(data).toJson();
 }
 
@@ -319,6 +337,8 @@ private Q_SLOTS:
     void checkListRows_data();
     void checkListRows();
     void keyOnTheSecondPage();
+    void setMenuCells_data();
+    void setMenuCells();
     void everyTab_data();
     void everyTab();
 
@@ -346,6 +366,7 @@ private:
     QSize m_screen;
     Finger m_finger;
     QStringList m_keyboardNames;
+    bool m_setMenusOrdered = false;
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<TerminalFixture> m_terminal;
 };
@@ -375,6 +396,7 @@ void tst_FingerTouch::startService(const QStringList& keyboardNames)
     m_terminal.reset();
     m_sim.reset();
     m_keyboardNames = keyboardNames;
+    m_setMenusOrdered = false;
     // the register's address is known and covers are asked for a table that has none
     m_terminal = std::make_unique<TerminalFixture>(QStringLiteral("[data]\n0=%1\n3=1\n").arg(SimAddress));
     QFile data(m_terminal->folder.filePath(QStringLiteral("restaurant.json")));
@@ -437,10 +459,12 @@ void tst_FingerTouch::tapInScrollBox(QScrollArea* box, QWidget* target)
     QWidget* viewport = box->viewport();
     const auto placeOf = [&] { return QRect(target->mapTo(viewport, QPoint(0, 0)), target->size()); };
     for (int drags = 0; drags < 20 && !isInside(placeOf(), viewport); ++drags) {
-        const qreal reach = viewport->height() * 0.4;
-        const qreal dy = std::clamp<qreal>(viewport->rect().center().y() - placeOf().center().y(), -reach, reach);
+        const QPointF reach = QPointF(viewport->width(), viewport->height()) * 0.4;
+        const QPoint away = viewport->rect().center() - placeOf().center();
+        const QPointF move(std::clamp<qreal>(away.x(), -reach.x(), reach.x()),
+                           std::clamp<qreal>(away.y(), -reach.y(), reach.y()));
         const QPointF middle = QRectF(viewport->rect()).center();
-        m_finger.drag(viewport, middle, middle + QPointF(0, dy));
+        m_finger.drag(viewport, middle, middle + move);
         waitForRest(viewport);
     }
     QVERIFY2(isInside(placeOf(), viewport), "the key never came whole into view");
@@ -646,6 +670,69 @@ void tst_FingerTouch::keyOnTheSecondPage()
     QTRY_VERIFY(requestsSince(logged)
                     .join(QLatin1Char('\n'))
                     .startsWith(QStringLiteral("%1$").arg(FirstExtraArticle + LongKeyboardExtra - 1)));
+}
+
+void tst_FingerTouch::setMenuCells_data()
+{
+    QTest::addColumn<QString>("where"); // the set menu's column and the dish's row
+
+    QTest::newRow("first set menu, first dish") << "first";
+    QTest::newRow("middle set menu, middle dish") << "middle";
+    QTest::newRow("last set menu, last dish") << "last";
+}
+
+// Set menus side by side past the grid's width: the finger drags the grid to a set menu's first course, and the
+// dish list to a dish.
+void tst_FingerTouch::setMenuCells()
+{
+    QFETCH(QString, where);
+    startService();
+    if (QTest::currentTestFailed())
+        return;
+    openTicket();
+    if (!m_setMenusOrdered) {
+        showKeyboard(12);
+        QScrollArea* box = ticketView()->keyboardScrollBox(12);
+        QList<CatalogueKey*> keys = box->widget()->findChildren<CatalogueKey*>();
+        std::sort(keys.begin(), keys.end(), [](const CatalogueKey* a, const CatalogueKey* b) {
+            return std::make_pair(a->y(), a->x()) < std::make_pair(b->y(), b->x());
+        });
+        for (int i = 0; i < SetMenusOrdered; ++i) {
+            const qsizetype logged = m_sim->log().size();
+            tapInScrollBox(box, keys.first());
+            QTRY_VERIFY(requestsSince(logged).join(QLatin1Char('\n')).startsWith(QStringLiteral("552$")));
+        }
+        m_setMenusOrdered = true;
+    }
+    auto* formule = qobject_cast<SetMenuView*>(m_terminal->form->view(QStringLiteral("formule")));
+    m_finger.tap(ticketView()->setMenusKey());
+    QTRY_COMPARE(m_terminal->form->frontView(), formule);
+    SetMenuGrid& grid = formule->grid();
+    const auto at = [&where](int count) {
+        return where == QLatin1String("first") ? 0 : where == QLatin1String("middle") ? count / 2 : count - 1;
+    };
+    const int column = at(SetMenusOrdered);
+    const int z = column * CellsPerSetMenu + 1;
+    QTRY_COMPARE(grid.cellText(z), QStringLiteral("premiere entree ?"));
+    QWidget* gridViewport = formule->gridScrollBox()->viewport();
+    if (column == SetMenusOrdered - 1)
+        QVERIFY2(!isInside(QRect(grid.cell(z)->mapTo(gridViewport, QPoint(0, 0)), grid.cell(z)->size()), gridViewport),
+                 "the set menus fit the grid: nothing to scroll");
+    tapInScrollBox(formule->gridScrollBox(), grid.cell(z));
+    CheckList* dishes = formule->dishList();
+    QTRY_VERIFY(dishes->isVisible());
+    QCOMPARE(dishes->count(), LongKeyboardExtra);
+    const int row = at(dishes->count());
+    const qsizetype logged = m_sim->log().size();
+    tapRow(dishes, row);
+    // the set menu's column, its first course's line, the dish's place in the list from 0 and its course: a cocktail's
+    const QRegularExpression dishRequest(
+        QStringLiteral("^r\\$\\d+\\$\\d+\\$\\d+\\$%1\\$2\\$%2\\$1\\$$").arg(column + 1).arg(row));
+    QTRY_VERIFY2(requestsSince(logged).indexOf(dishRequest) >= 0,
+                 qPrintable(requestsSince(logged).join(QLatin1Char(' '))));
+    QTRY_COMPARE(grid.cellText(z), QStringLiteral("Cocktail %1").arg(row + 1));
+    m_finger.tap(formule->leaveButton());
+    QTRY_COMPARE(m_terminal->form->frontView(), ticketView());
 }
 
 void tst_FingerTouch::everyTab_data()
