@@ -26,10 +26,10 @@ public:
 
 // Puts the taps Qt's kinetic scrolling holds back where the finger was. On a press over a box that can scroll, the
 // flick gesture keeps a copy of the press and sends it (and a copy of the release) to the control under the finger
-// only once the finger has left without dragging. Under a scale factor, Qt 6.4 sends those copies with the
-// position of the press in device pixels read as units (the copy shares its event point with the mouse's, which
-// Qt rewrites in device pixels meanwhile): a tap on the first row of a list lands on the fourth at 1.95. The
-// scroller was told the true position when it prepared to scroll; the copies are sent again from there.
+// only once the finger has left without dragging. Under a scale factor, Qt 6.4 sends those copies with positions in
+// device pixels read as units (the copy shares its event point with the mouse's, which Qt rewrites in device pixels
+// as the release comes in): a tap on the first row of a list lands on the fourth at 1.95. The scroller was told the
+// press's true position when it prepared to scroll, and the window the release's: the copies are sent again there.
 class HeldTaps final : public QObject
 {
 public:
@@ -52,9 +52,16 @@ protected:
                 m_pressAt = m_viewport->mapToGlobal(static_cast<QScrollPrepareEvent*>(event)->startPos());
             return false;
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
             return m_viewport && watched->isWidgetType() &&
-                   sendAtPress(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
+                   sendAgain(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event), m_pressAt);
+        case QEvent::MouseButtonRelease:
+            // the window has the release as the window system gave it, before any control or gesture
+            if (watched->isWindowType()) {
+                m_releaseAt = static_cast<QMouseEvent*>(event)->globalPosition();
+                return false;
+            }
+            return m_viewport && watched->isWidgetType() &&
+                   sendAgain(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event), m_releaseAt);
         default:
             return false;
         }
@@ -63,32 +70,30 @@ protected:
 private:
     explicit HeldTaps(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-    // Sends a press or release of the finger's tap again at the press's position when it came elsewhere.
-    bool sendAtPress(QWidget* receiver, QMouseEvent* event)
+    // Sends a press or release of the box's last press again where the finger was, when it came elsewhere.
+    bool sendAgain(QWidget* receiver, QMouseEvent* event, const QPointF& global)
     {
         if (receiver != m_viewport && !m_viewport->isAncestorOf(receiver))
             return false;
-        const bool release = event->type() == QEvent::MouseButtonRelease;
-        const bool panning = QScroller::scroller(m_viewport)->state() == QScroller::Dragging ||
-                             QScroller::scroller(m_viewport)->state() == QScroller::Scrolling;
-        const QPointF global = m_pressAt;
-        if (release)
-            m_viewport = nullptr; // one tap, one release: a later press prepares again
+        const QScroller::State state = QScroller::scroller(m_viewport)->state();
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_viewport = nullptr; // one press, one release: a later press prepares again
         // a pan ends its held press with a release far outside, which must stay there
-        if (panning || event->button() != Qt::LeftButton)
+        if (state == QScroller::Dragging || state == QScroller::Scrolling || event->button() != Qt::LeftButton)
             return false;
         const QPointF local = receiver->mapFromGlobal(global);
         if ((event->position() - local).manhattanLength() < 1)
             return false;
-        QMouseEvent atPress(event->type(), local, receiver->window()->mapFromGlobal(global), global, event->button(),
-                            event->buttons(), event->modifiers(), event->pointingDevice());
-        QCoreApplication::sendEvent(receiver, &atPress);
+        QMouseEvent again(event->type(), local, receiver->window()->mapFromGlobal(global), global, event->button(),
+                          event->buttons(), event->modifiers(), event->pointingDevice());
+        QCoreApplication::sendEvent(receiver, &again);
         event->accept();
         return true;
     }
 
     QPointer<QWidget> m_viewport; // the box that took the last press, until its release
     QPointF m_pressAt;            // where that press was, in global units
+    QPointF m_releaseAt;          // where the finger last left the screen, in global units
 };
 
 } // namespace
