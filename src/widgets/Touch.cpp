@@ -48,6 +48,7 @@ protected:
         case QEvent::ScrollPrepare:
             // sent by the scroller to the viewport at each press, before the press itself is held or let through
             m_viewport = qobject_cast<QWidget*>(watched);
+            m_pressSentAgain = false;
             if (m_viewport)
                 m_pressAt = m_viewport->mapToGlobal(static_cast<QScrollPrepareEvent*>(event)->startPos());
             return false;
@@ -76,24 +77,28 @@ private:
         if (receiver != m_viewport && !m_viewport->isAncestorOf(receiver))
             return false;
         const QScroller::State state = QScroller::scroller(m_viewport)->state();
-        if (event->type() == QEvent::MouseButtonRelease)
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        if (release)
             m_viewport = nullptr; // one press, one release: a later press prepares again
-        // a pan ends its held press with a release far outside, which must stay there
-        if (state == QScroller::Dragging || state == QScroller::Scrolling || event->button() != Qt::LeftButton)
+        // a pan ends its held press with a release far outside, which must stay there; a release follows its press
+        if (state == QScroller::Dragging || state == QScroller::Scrolling || event->button() != Qt::LeftButton ||
+            (release && !m_pressSentAgain))
             return false;
         const QPointF local = receiver->mapFromGlobal(global);
         if ((event->position() - local).manhattanLength() < 1)
             return false;
         QMouseEvent again(event->type(), local, receiver->window()->mapFromGlobal(global), global, event->button(),
                           event->buttons(), event->modifiers(), event->pointingDevice());
+        m_pressSentAgain = !release;
         QCoreApplication::sendEvent(receiver, &again);
         event->accept();
         return true;
     }
 
-    QPointer<QWidget> m_viewport; // the box that took the last press, until its release
-    QPointF m_pressAt;            // where that press was, in global units
-    QPointF m_releaseAt;          // where the finger last left the screen, in global units
+    QPointer<QWidget> m_viewport;  // the box that took the last press, until its release
+    QPointF m_pressAt;             // where that press was, in global units
+    QPointF m_releaseAt;           // where the finger last left the screen, in global units
+    bool m_pressSentAgain = false; // whether that press came elsewhere and was sent again
 };
 
 } // namespace
