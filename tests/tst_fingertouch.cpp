@@ -143,6 +143,14 @@ public:
              QStringLiteral("click"), QStringLiteral("1")});
     }
 
+    void doubleTap(const QWidget* widget)
+    {
+        const QPoint point = screenPoint(widget, QRectF(widget->rect()).center());
+        run({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+             QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
+             QStringLiteral("120"), QStringLiteral("1")});
+    }
+
     // Drags from one point of the widget to another in small steps, holds still, then lifts.
     void drag(const QWidget* widget, const QPointF& from, const QPointF& to)
     {
@@ -338,6 +346,7 @@ private Q_SLOTS:
     void checkListRows_data();
     void checkListRows();
     void keyOnTheSecondPage();
+    void doubleTapOnTheSecondPage();
     void setMenuCells_data();
     void setMenuCells();
     void everyTab_data();
@@ -345,7 +354,8 @@ private Q_SLOTS:
 
 private:
     // A terminal in service against a simulator of the restaurant, logged in as Camille, on the table choice.
-    void startService(const QStringList& keyboardNames = {});
+    // With doubleTap, the keys order on a double tap, as settings slot 4 "1" asks.
+    void startService(const QStringList& keyboardNames = {}, bool doubleTap = false);
     // From the table choice or the ticket, the ticket of the waiter's account.
     void openTicket();
     // Taps the tab of keyboard N (1 to 12), the arrows first when it is out of view.
@@ -368,6 +378,7 @@ private:
     Finger m_finger;
     QStringList m_keyboardNames;
     bool m_setMenusOrdered = false;
+    bool m_doubleTap = false;
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<TerminalFixture> m_terminal;
 };
@@ -390,16 +401,18 @@ void tst_FingerTouch::cleanup()
     }
 }
 
-void tst_FingerTouch::startService(const QStringList& keyboardNames)
+void tst_FingerTouch::startService(const QStringList& keyboardNames, bool doubleTap)
 {
-    if (m_terminal && m_sim && keyboardNames == m_keyboardNames)
+    if (m_terminal && m_sim && keyboardNames == m_keyboardNames && doubleTap == m_doubleTap)
         return;
     m_terminal.reset();
     m_sim.reset();
     m_keyboardNames = keyboardNames;
     m_setMenusOrdered = false;
+    m_doubleTap = doubleTap;
     // the register's address is known and covers are asked for a table that has none
-    m_terminal = std::make_unique<TerminalFixture>(QStringLiteral("[data]\n0=%1\n3=1\n").arg(SimAddress));
+    m_terminal = std::make_unique<TerminalFixture>(
+        QStringLiteral("[data]\n0=%1\n3=1\n4=%2\n").arg(SimAddress, doubleTap ? QStringLiteral("1") : QString()));
     QFile data(m_terminal->folder.filePath(QStringLiteral("restaurant.json")));
     QVERIFY(data.open(QIODevice::WriteOnly));
     data.write(restaurant(keyboardNames));
@@ -684,6 +697,52 @@ void tst_FingerTouch::keyOnTheSecondPage()
     QTRY_VERIFY(requestsSince(logged)
                     .join(QLatin1Char('\n'))
                     .startsWith(QStringLiteral("%1$").arg(FirstExtraArticle + LongKeyboardExtra - 1)));
+}
+
+// Keys set to order on a double tap: a key past the first page is ordered by two quick taps, not by one.
+void tst_FingerTouch::doubleTapOnTheSecondPage()
+{
+    startService({}, true);
+    if (QTest::currentTestFailed())
+        return;
+    openTicket();
+    showKeyboard(1);
+    QScrollArea* box = ticketView()->keyboardScrollBox(1);
+    CatalogueKey* last = nullptr;
+    for (CatalogueKey* key : box->widget()->findChildren<CatalogueKey*>()) {
+        if (key->accessibleName() == QStringLiteral("Cocktail %1").arg(LongKeyboardExtra))
+            last = key;
+    }
+    QVERIFY(last);
+    qsizetype logged = m_sim->log().size();
+    tapInScrollBox(box, last);
+    QTest::qWait(300);
+    QCOMPARE(requestsSince(logged), QStringList());
+    m_finger.doubleTap(last);
+    QTRY_VERIFY2(requestsSince(logged)
+                     .join(QLatin1Char('\n'))
+                     .startsWith(QStringLiteral("%1$").arg(FirstExtraArticle + LongKeyboardExtra - 1)),
+                 qPrintable(requestsSince(logged).join(QLatin1Char(' '))));
+    QTest::qWait(300);
+    const QRegularExpression articleRequest(QStringLiteral("^\\d+\\$"));
+    QCOMPARE(requestsSince(logged).filter(articleRequest).size(), 1);
+
+    // on a keyboard that fits its page the double click is the toolkit's own: one order still
+    showKeyboard(2);
+    QScrollArea* fitting = ticketView()->keyboardScrollBox(2);
+    QCOMPARE(fitting->verticalScrollBar()->maximum(), 0);
+    // its first product, which one touch orders
+    CatalogueKey* key = nullptr;
+    for (CatalogueKey* candidate : fitting->widget()->findChildren<CatalogueKey*>()) {
+        if (!key || std::make_pair(candidate->y(), candidate->x()) < std::make_pair(key->y(), key->x()))
+            key = candidate;
+    }
+    QVERIFY(key);
+    logged = m_sim->log().size();
+    m_finger.doubleTap(key);
+    QTRY_VERIFY(!requestsSince(logged).filter(articleRequest).isEmpty());
+    QTest::qWait(300);
+    QCOMPARE(requestsSince(logged).filter(articleRequest).size(), 1);
 }
 
 void tst_FingerTouch::setMenuCells_data()

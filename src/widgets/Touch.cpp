@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScroller>
+#include <QStyleHints>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -29,7 +30,8 @@ public:
 // only once the finger has left without dragging. Under a scale factor, Qt 6.4 sends those copies with positions in
 // device pixels read as units (the copy shares its event point with the mouse's, which Qt rewrites in device pixels
 // as the release comes in): a tap on the first row of a list lands on the fourth at 1.95. The scroller was told the
-// press's true position when it prepared to scroll, and the window the release's: the copies are sent again there.
+// press's true position when it prepared to scroll, and the window the release's: the copies are sent again there,
+// with the double click that the gesture swallowed while it held the second press of a double tap.
 class HeldTaps final : public QObject
 {
 public:
@@ -53,12 +55,24 @@ protected:
                 m_pressAt = m_viewport->mapToGlobal(static_cast<QScrollPrepareEvent*>(event)->startPos());
             return false;
         case QEvent::MouseButtonPress:
+            // the window has the press as the window system gave it, before any control or gesture
+            if (watched->isWindowType()) {
+                m_doubleClickHeld = makesDoubleClick(static_cast<QMouseEvent*>(event));
+                m_fingerUp = false;
+                return false;
+            }
             return m_viewport && watched->isWidgetType() &&
                    sendAgain(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event), m_pressAt);
+        case QEvent::MouseButtonDblClick:
+            // a double click that reached a control was not held
+            if (watched->isWidgetType())
+                m_doubleClickHeld = false;
+            return false;
         case QEvent::MouseButtonRelease:
             // the window has the release as the window system gave it, before any control or gesture
             if (watched->isWindowType()) {
                 m_releaseAt = static_cast<QMouseEvent*>(event)->globalPosition();
+                m_fingerUp = true;
                 return false;
             }
             return m_viewport && watched->isWidgetType() &&
@@ -74,7 +88,7 @@ private:
     // Sends a press or release of the box's last press again where the finger was, when it came elsewhere.
     bool sendAgain(QWidget* receiver, QMouseEvent* event, const QPointF& global)
     {
-        if (receiver != m_viewport && !m_viewport->isAncestorOf(receiver))
+        if (!isInViewport(receiver))
             return false;
         const QScroller::State state = QScroller::scroller(m_viewport)->state();
         const bool release = event->type() == QEvent::MouseButtonRelease;
@@ -85,20 +99,51 @@ private:
             (release && !m_pressSentAgain))
             return false;
         const QPointF local = receiver->mapFromGlobal(global);
-        if ((event->position() - local).manhattanLength() < 1)
+        // the second press of a double tap is followed by its double click, which the gesture swallowed
+        const bool doubleClick = !release && m_doubleClickHeld && m_fingerUp;
+        if ((event->position() - local).manhattanLength() < 1 && !doubleClick)
             return false;
-        QMouseEvent again(event->type(), local, receiver->window()->mapFromGlobal(global), global, event->button(),
-                          event->buttons(), event->modifiers(), event->pointingDevice());
+        const QPointF inWindow = receiver->window()->mapFromGlobal(global);
+        QMouseEvent again(event->type(), local, inWindow, global, event->button(), event->buttons(), event->modifiers(),
+                          event->pointingDevice());
         m_pressSentAgain = !release;
+        m_doubleClickHeld = false;
         QCoreApplication::sendEvent(receiver, &again);
+        if (doubleClick) {
+            QMouseEvent twice(QEvent::MouseButtonDblClick, local, inWindow, global, event->button(), event->buttons(),
+                              event->modifiers(), event->pointingDevice());
+            QCoreApplication::sendEvent(receiver, &twice);
+        }
         event->accept();
         return true;
     }
 
-    QPointer<QWidget> m_viewport;  // the box that took the last press, until its release
-    QPointF m_pressAt;             // where that press was, in global units
-    QPointF m_releaseAt;           // where the finger last left the screen, in global units
-    bool m_pressSentAgain = false; // whether that press came elsewhere and was sent again
+    // Whether a press seen by the window makes a double click with the one before, as the toolkit counts them.
+    bool makesDoubleClick(const QMouseEvent* press)
+    {
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        const bool second =
+            press->button() == m_lastPressButton &&
+            press->timestamp() - m_lastPressTime < ulong(hints->mouseDoubleClickInterval()) &&
+            (press->globalPosition() - m_lastPressAt).manhattanLength() <= hints->mouseDoubleClickDistance();
+        // a third press starts again
+        m_lastPressButton = second ? Qt::NoButton : press->button();
+        m_lastPressTime = press->timestamp();
+        m_lastPressAt = press->globalPosition();
+        return second;
+    }
+
+    bool isInViewport(const QWidget* widget) const { return widget == m_viewport || m_viewport->isAncestorOf(widget); }
+
+    QPointer<QWidget> m_viewport;   // the box that took the last press, until its release
+    QPointF m_pressAt;              // where that press was, in global units
+    QPointF m_releaseAt;            // where the finger last left the screen, in global units
+    bool m_pressSentAgain = false;  // whether that press came elsewhere and was sent again
+    bool m_doubleClickHeld = false; // whether that press made a double click the gesture kept from the controls
+    bool m_fingerUp = true;         // a press sent once the finger has left is the gesture's copy
+    Qt::MouseButton m_lastPressButton = Qt::NoButton; // the window's last press, for double clicks
+    ulong m_lastPressTime = 0;
+    QPointF m_lastPressAt;
 };
 
 } // namespace
