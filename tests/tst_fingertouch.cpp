@@ -13,7 +13,6 @@
 #include "tables/PlanView.h"
 #include "tables/TableChoiceView.h"
 #include "tables/TableListPanel.h"
-#include "ticket/KeyboardTabBar.h"
 #include "ticket/TicketView.h"
 #include "waiters/CodeEdit.h"
 #include "waiters/CodePanel.h"
