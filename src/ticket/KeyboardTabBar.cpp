@@ -1,11 +1,11 @@
 #include "KeyboardTabBar.h"
 
-#include "widgets/Touch.h"
-
 #include <QEvent>
 #include <QProxyStyle>
 #include <QStyleOptionTab>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,7 +37,7 @@ KeyboardTabBar::KeyboardTabBar(int wrappedTabs, QWidget* parent) : QTabBar(paren
 
 QSize KeyboardTabBar::tabSizeHint(int index) const
 {
-    return {captionWidth(index) + 2 * Margin, TabHeight};
+    return {std::min(captionWidth(index) + 2 * Margin, WidestTab), TabHeight};
 }
 
 int KeyboardTabBar::captionWidth(int index) const
@@ -90,7 +90,13 @@ void KeyboardTabBar::drawTab(QStylePainter& painter, int index) const
         return;
     painter.drawControl(QStyle::CE_TabBarTabShape, option);
     painter.setPen(palette().color(isTabEnabled(index) ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(option.rect.adjusted(Margin, 0, -Margin, 0), captionFlags(index), tabText(index));
+    const QRect captionRect = option.rect.adjusted(Margin, 0, -Margin, 0);
+    if (captionWidth(index) <= captionRect.width()) {
+        painter.drawText(captionRect, captionFlags(index), tabText(index));
+        return;
+    }
+    const QString cut = painter.fontMetrics().elidedText(tabText(index), Qt::ElideRight, captionRect.width());
+    painter.drawText(captionRect, captionFlags(index) & ~Qt::TextWordWrap, cut);
 }
 
 int KeyboardTabBar::captionFlags(int index) const

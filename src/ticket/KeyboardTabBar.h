@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Touch.h"
+
 #include <QTabBar>
 
 #include <map>
@@ -14,6 +16,10 @@ class KeyboardTabBar final : public QTabBar
 public:
     static constexpr int TabHeight = 49;
     static constexpr int WrapWidth = 64;
+    // A tab never grows wider than the row leaves between its two arrows, so that an arrow can always bring it
+    // whole into view: a longer keyboard name is cut with an ellipsis.
+    static constexpr int RowWidth = 403;
+    static constexpr int WidestTab = RowWidth - 2 * FingerSize;
 
     explicit KeyboardTabBar(int wrappedTabs, QWidget* parent = nullptr);
 

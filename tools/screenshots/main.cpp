@@ -2,7 +2,8 @@
 //
 // Creates the terminal's window, as a tablet with a screen of WxH pixels shows it (a unit spans the pixels the
 // terminal chooses for that screen), on a temporary settings folder. By default it starts the register simulator
-// with its sample restaurant and lets the terminal start against it, so that the views show a real catalogue;
+// with its sample restaurant, every keyboard filled with more keys than its page, and lets the terminal start
+// against it, so that the views show a real catalogue whose keyboards scroll;
 // --settings DIR copies DIR's settings file instead, and --no-register starts nothing. Then it makes each view and
 // each floating panel the only one visible in turn and saves the window's grab() to DIR/<name>.png. Controls are
 // found by their objectName, so a panel that does not exist yet is skipped with a note on stderr. Runs under
@@ -24,6 +25,9 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -109,6 +113,40 @@ private:
     int m_count = 0;
 };
 
+// The sample restaurant with every keyboard grown past its page (seven rows of four keys), written into folder.
+QString restaurantWithFullKeyboards(const QString& folder)
+{
+    constexpr int KeysPerKeyboard = 28;
+    constexpr int FirstAddedArticle = 700;
+    QFile sample(QStringLiteral(CAISSE_SIM_DATA_DIR "/restaurant.json"));
+    if (!sample.open(QIODevice::ReadOnly))
+        return {};
+    QJsonObject restaurant = QJsonDocument::fromJson(sample.readAll()).object();
+    QJsonArray keyboards = restaurant.value(QStringLiteral("keyboards")).toArray();
+    int article = FirstAddedArticle;
+    for (int i = 0; i < keyboards.size(); ++i) {
+        QJsonObject keyboard = keyboards.at(i).toObject();
+        QJsonArray products = keyboard.value(QStringLiteral("products")).toArray();
+        const QJsonObject model = products.at(0).toObject();
+        for (int n = int(products.size()) + 1; n <= KeysPerKeyboard; ++n) {
+            QJsonObject product = model;
+            product.insert(QStringLiteral("article"), article++);
+            product.insert(QStringLiteral("name"),
+                           QStringLiteral("%1 %2").arg(keyboard.value(QStringLiteral("name")).toString()).arg(n));
+            product.insert(QStringLiteral("kitchenLabel"), QStringLiteral("SUGGESTION %1").arg(n));
+            product.remove(QStringLiteral("supplements")); // offered after articles up to 800 only
+            products.append(product);
+        }
+        keyboard.insert(QStringLiteral("products"), products);
+        keyboards.replace(i, keyboard);
+    }
+    restaurant.insert(QStringLiteral("keyboards"), keyboards);
+    QFile data(QDir(folder).filePath(QStringLiteral("restaurant.json")));
+    if (!data.open(QIODevice::WriteOnly) || data.write(QJsonDocument(restaurant).toJson()) < 0)
+        return {};
+    return data.fileName();
+}
+
 bool copySettings(const QString& from, const QString& to)
 {
     for (const QString& fileName : {SettingsStore::FileName, SettingsStore::BlankFileName}) {
@@ -191,8 +229,14 @@ int main(int argc, char* argv[])
         options.program = parser.isSet(registerOption)
                               ? parser.value(registerOption)
                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("caisse-sim"));
-        sim =
-            std::make_unique<SimProcess>(loopback, QStringList{QStringLiteral("--port"), QStringLiteral("0")}, options);
+        const QString data = restaurantWithFullKeyboards(folder.path());
+        if (data.isEmpty()) {
+            err() << "screenshots: cannot write the restaurant for the simulator" << Qt::endl;
+            return 1;
+        }
+        sim = std::make_unique<SimProcess>(
+            loopback, QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), data},
+            options);
         QFile settings(QDir(folder.path()).filePath(SettingsStore::FileName));
         if (!sim->isListening() || !settings.open(QIODevice::WriteOnly)) {
             err() << "screenshots: the register simulator " << options.program << " did not start" << Qt::endl;
