@@ -130,6 +130,10 @@ std::optional<QString> RegisterLink::readLine()
     for (;;) {
         switch (m_buffer.takeLine(line)) {
         case LineBuffer::Status::Line:
+            if (m_timing.sent.isValid() && m_timing.lineEndMs < 0) {
+                m_timing.lineEndMs = m_timing.sent.elapsed();
+                m_timing.endedWithCr = m_buffer.lastLineEndedWithCr();
+            }
             // a register sends text: control bytes in a line are transmission garbage, never an answer
             if (WireCodec::isGarbled(line)) {
                 qCDebug(linkLog, "dropped a garbled line");
@@ -143,6 +147,8 @@ std::optional<QString> RegisterLink::readLine()
             break;
         }
         if (m_socket.bytesAvailable() > 0) {
+            if (m_timing.sent.isValid() && m_timing.firstByteMs < 0)
+                m_timing.firstByteMs = m_timing.sent.elapsed();
             m_buffer.append(m_socket.readAll());
             continue;
         }
@@ -244,14 +250,14 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
     } catch (const LinkError& error) {
         qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request.text),
                 progress.sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
-        if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent))
-            throw;
         done.failed = true;
         done.error = error.text();
+        if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent)) {
+            settle(request, done, progress);
+            throw;
+        }
     }
-    done.connected = progress.connected;
-    done.sent = progress.sent;
-    done.answered = !m_unanswered;
+    settle(request, done, progress);
     if (shown)
         shown(done);
     if (plan.trailingRead && done.answered) {
@@ -263,6 +269,20 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
         }
     }
     return done;
+}
+
+void RegisterLink::settle(const Request& request, Exchange& done, const Progress& progress) const
+{
+    done.connected = progress.connected;
+    done.sent = progress.sent;
+    done.answered = !m_unanswered;
+    if (progress.sent) {
+        done.firstByteMs = m_timing.firstByteMs;
+        done.lineEndMs = m_timing.lineEndMs;
+        done.endedWithCr = m_timing.endedWithCr;
+    }
+    if (m_watcher)
+        m_watcher(request, done);
 }
 
 QString RegisterLink::exchange(const QString& request, const ExchangePlan& plan)
@@ -290,6 +310,8 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
     else if (plan.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
+    m_timing = {};
+    m_timing.sent.start();
     progress.sent = true;
     waitForReply(plan.pauseMs);
     std::optional<QString> reply = readLine();
