@@ -3,6 +3,7 @@
 #include "SimProcess.h"
 
 #include "check/CheckReport.h"
+#include "check/CheckReportText.h"
 #include "check/RegisterCheck.h"
 #include "link/RegisterLink.h"
 
@@ -77,6 +78,8 @@ private Q_SLOTS:
     void unreachableRegister();
     void hostileRegister_data();
     void hostileRegister();
+    void paceAgainstTheReadTimeOut_data();
+    void paceAgainstTheReadTimeOut();
 };
 
 void tst_RegisterCheck::simulatedRegister_data()
@@ -268,6 +271,47 @@ void tst_RegisterCheck::hostileRegister()
     if (verdict == int(Verdict::Starts))
         QCOMPARE(sent.mid(3), CatalogueScript::catalogueRequests());
     QCOMPARE(report.requests.size(), sent.size());
+}
+
+void tst_RegisterCheck::paceAgainstTheReadTimeOut_data()
+{
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("atRisk");
+    QTest::addColumn<int>("late");
+
+    QTest::newRow("a register answering in 250 ms is safe") << 250 << false << 0;
+    QTest::newRow("one answering 660 ms after a pause of 20 ms is named a risk") << 680 << true << 0;
+    // the probe times out, the first version query takes it in its second read, the second query times out
+    QTest::newRow("one answering past the read time-out is not heard in time") << 900 << true << 3;
+}
+
+// The start's version exchanges of a slow register: each reply's first byte when the register sent it.
+void tst_RegisterCheck::paceAgainstTheReadTimeOut()
+{
+    QFETCH(int, delayMs);
+    QFETCH(bool, atRisk);
+    QFETCH(int, late);
+    ScriptedRegister caisse;
+    caisse.setReplyDelay(delayMs);
+    caisse.script({QStringLiteral("caisse~1~57"), QStringLiteral("caisse~1~57"), QStringLiteral("numversion~2~2~3"),
+                   ScriptedRegister::Dropped});
+
+    RegisterLink link;
+    RegisterCheck check(link);
+    const Report report = check.run({caisse.address(), caisse.port(), std::nullopt});
+    QVERIFY(report.requests.size() >= 3);
+    for (const RequestPace& request : report.requests.mid(0, 3)) {
+        if (request.firstByteMs < 0)
+            continue; // read past its time-outs
+        QVERIFY2(qAbs(request.firstByteMs - delayMs) < 100, qPrintable(request.text));
+        QVERIFY(request.lineEndMs >= request.firstByteMs);
+    }
+    const Pace pace = paceOf(report.requests);
+    QCOMPARE(pace.atRisk, atRisk);
+    QCOMPARE(pace.late, late);
+    QCOMPARE(CheckReportText::text(report).contains(QStringLiteral("RISQUE")), atRisk);
+    if (late == 0)
+        QVERIFY(pace.slowestFirstByteMs >= delayMs && pace.slowestFirstByteMs < delayMs + 100);
 }
 
 QTEST_GUILESS_MAIN(tst_RegisterCheck)
