@@ -1,6 +1,5 @@
 #include "DialectReading.h"
 
-#include "catalogue/CatalogueParse.h"
 #include "link/ReplyText.h"
 #include "session/Limits.h"
 
