@@ -219,7 +219,9 @@ void RegisterCheck::readCatalogue(const LoadedCatalogue& loaded)
         return found == m_replies.byRequest.end() ? QString() : found->second;
     };
     for (const RequestPace& request : std::as_const(m_report.requests)) {
-        if (!request.answered)
+        // a garbled line has its finding already
+        const bool garbled = request.failure.isEmpty() && request.lineEndMs >= 0;
+        if (!request.answered && !garbled)
             m_report.findings.append({request.text, failureOf(request)});
     }
     // records after one with an empty field are not read

@@ -2,6 +2,7 @@
 
 #include "CheckReport.h"
 #include "DialectReading.h"
+#include "link/RegisterLink.h"
 #include "settings/SettingsStore.h"
 
 #include <QDateTime>
@@ -13,7 +14,6 @@
 struct Exchange;
 struct LoadedCatalogue;
 struct Request;
-class RegisterLink;
 
 // A technician's check of a register: the start's version exchanges and the whole catalogue download, made as the
 // terminal makes them, then, for a waiter, the service requests that change nothing at the register. It tells
@@ -25,7 +25,7 @@ public:
     struct Target
     {
         QString host;
-        quint16 port = 65013;
+        quint16 port = RegisterLink::Port;
         std::optional<int> waiter; // 1 to 8: ask the service requests of this waiter too
     };
 
