@@ -226,6 +226,10 @@ void tst_RegisterCheck::hostileRegister_data()
     QTest::newRow("records after an empty field are not read")
         << opening << CatalogueScript::Replies{{QStringLiteral("naclav1_2"), ";;;;;Eau;0;0;x00FF00;21;"}}
         << int(Verdict::Starts) << QString() << "naclav1_1" << true;
+    QTest::newRow("a tab name of two characters hides its keyboard's products")
+        << opening
+        << CatalogueScript::Replies{{QStringLiteral("nongletserveur"), "Ap;Softs;Bieres;Vins;#Camille;Paul;"}}
+        << int(Verdict::Starts) << QString() << "nongletserveur" << true;
     QTest::newRow("a set-menu list past 2000 characters is cached cut")
         << opening << CatalogueScript::Replies{{QStringLiteral("aform2"), QByteArray(2500, 'x')}}
         << int(Verdict::Starts) << QString() << "aform2" << true;

@@ -1,5 +1,6 @@
 #include "RegisterCheck.h"
 
+#include "catalogue/CatalogueGeometry.h"
 #include "catalogue/CatalogueParse.h"
 #include "catalogue/CatalogueSource.h"
 #include "link/FormatError.h"
@@ -242,6 +243,28 @@ void RegisterCheck::readCatalogue(const LoadedCatalogue& loaded)
                      .arg(figures.products.at(size_t(n - 1)))
                      .arg(unread)});
     }
+    // the keys of a keyboard past its 64th lie on its last row, over each other
+    constexpr int ReachableKeys = CatalogueGeometry::KeyColumns * (CatalogueGeometry::LastKeyRow + 1);
+    for (int n = 1; n <= Limits::Keyboards; ++n) {
+        const int products = figures.products.at(size_t(n - 1));
+        if (products > 0 && !names.tabs.at(size_t(n - 1)))
+            m_report.findings.append({QStringLiteral("nongletserveur"),
+                                      QStringLiteral("l'onglet du clavier %1 est caché (un nom de moins de trois "
+                                                     "caractères) : ses %2 produits ne se montrent pas")
+                                          .arg(n)
+                                          .arg(products)});
+        if (products > ReachableKeys)
+            m_report.findings.append({QStringLiteral("naclav%1_1").arg(productListNumber(n)),
+                                      QStringLiteral("clavier %1 : %2 produits ; les touches après la %3e se "
+                                                     "recouvrent sur la dernière rangée")
+                                          .arg(n)
+                                          .arg(products)
+                                          .arg(ReachableKeys)});
+    }
+    if (loaded.productCount > CatalogueGeometry::KeyCount)
+        m_report.findings.append({QString(), QStringLiteral("%1 produits : seuls les %2 premiers ont une touche")
+                                                 .arg(loaded.productCount)
+                                                 .arg(CatalogueGeometry::KeyCount)});
     const qsizetype supplementPairs = Split(reply(QStringLiteral("listesupp")), QStringLiteral(";")).size() / 2;
     if (supplementPairs > CatalogueParse::MaxSupplements)
         m_report.findings.append(
