@@ -76,6 +76,8 @@ private Q_SLOTS:
     void simulatedRegister();
     void serviceChangesNothing();
     void unreachableRegister();
+    void badCommandLine_data();
+    void badCommandLine();
     void hostileRegister_data();
     void hostileRegister();
     void paceAgainstTheReadTimeOut_data();
@@ -191,6 +193,32 @@ void tst_RegisterCheck::unreachableRegister()
     QVERIFY2(QString::fromUtf8(run.output)
                  .startsWith(QStringLiteral("Caisse %1:%2 injoignable : ").arg(SimAddress).arg(port)),
              run.output.constData());
+}
+
+void tst_RegisterCheck::badCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a port that is none") << QStringList{"--check", "127.0.0.1:99999"} << "--check veut une adresse";
+    QTest::newRow("no address") << QStringList{"--check", ":65013"} << "--check veut une adresse";
+    QTest::newRow("a waiter out of 1 to 8")
+        << QStringList{"--check", "127.0.0.1", "--service", "9"} << "--service veut un numéro de serveur de 1 à 8";
+    QTest::newRow("--json without --check") << QStringList{"--json"} << "--service et --json vont avec --check";
+}
+
+// A mistake on the line is told on the error stream, before anything is sent.
+void tst_RegisterCheck::badCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QProcess process;
+    process.start(QStringLiteral(COMMANDE_BIN), arguments);
+    QVERIFY(process.waitForFinished(CheckMs));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(error.contains(message), qPrintable(error));
 }
 
 void tst_RegisterCheck::hostileRegister_data()
