@@ -4,14 +4,17 @@
 // the same rounds: the floor under any start, which the cache-mode start is set against. The baseline holds as many
 // widgets as the terminal once every view is made, so it stands for the whole terminal however late views are made.
 // Then the first opening of each view the start leaves hidden, from its showing to its first paint, against the
-// cache-mode start.
+// cache-mode start. Last, the download-mode start at a register that takes 100 ms over each reply, against that
+// pace for each request plus the waits the requests' plans give.
 // Usage: bench_catalogue CAISSE_SIM DATA_FILE BENCH_START BASELINE_WIDGETS START_VIEW_ONLY [ROUNDS]
 
 #include "MonotonicNow.h"
 #include "SimProcess.h"
 #include "link/RegisterLink.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,6 +35,11 @@
 namespace {
 
 const QString SimAddress = QStringLiteral("127.0.0.130");
+// a register slow to answer, but in time
+const QString PacedSimAddress = QStringLiteral("127.0.0.132");
+constexpr int PaceMs = 100;
+constexpr int PacedRounds = 3;
+constexpr double PacedGoal = 1.05;
 constexpr int DefaultRounds = 31;
 constexpr int RoundTrips = 200;
 constexpr int RoundTripBatches = 7;
@@ -140,17 +148,50 @@ double replayMs(const QList<QByteArray>& requests)
     return median(replays);
 }
 
-// The catalogue requests in the simulator's log, without the version exchanges and the link probes.
-QList<QByteArray> catalogueRequests(const QString& log)
+// The requests in the simulator's log, without the link probes.
+QList<QByteArray> loggedRequests(const QString& log)
 {
     QList<QByteArray> requests;
     for (const QString& line : log.split(QLatin1Char('\n'))) {
         const qsizetype arrow = line.indexOf(QStringLiteral(" <- "));
         const QString request = line.mid(arrow + 4).trimmed();
-        if (arrow >= 0 && !request.startsWith(QStringLiteral("ve0")) && request != QLatin1String("connect"))
+        if (arrow >= 0 && request != QLatin1String("connect"))
             requests << request.toLatin1();
     }
     return requests;
+}
+
+// The catalogue requests in the simulator's log, without the version exchanges and the link probes.
+QList<QByteArray> catalogueRequests(const QString& log)
+{
+    QList<QByteArray> requests = loggedRequests(log);
+    requests.removeIf([](const QByteArray& request) { return request.startsWith("ve0"); });
+    return requests;
+}
+
+// The waits the plans of a start's requests give them, as Session pairs each with its plan: the settling (before
+// and after connecting on a fresh connection), the pause, the stale-line read with nothing pending.
+double plannedWaitsMs(const QList<QByteArray>& requests)
+{
+    double ms = 0;
+    bool probed = false;
+    for (const QByteArray& bytes : requests) {
+        const QString request = QString::fromLatin1(bytes);
+        ExchangePlan plan;
+        if (request.startsWith(QLatin1String("ve01$"))) {
+            // the automatic start's probe, then the local start's query
+            plan = probed ? Session::versionQuery().plan : Session::versionProbe().plan;
+            probed = true;
+        } else if (request.startsWith(QLatin1String("ve0"))) {
+            plan = Session::versionDateQuery(QDateTime::currentDateTime()).plan;
+        } else if (request == QLatin1String("limp") || request == QLatin1String("nacuistot")) {
+            plan = Session::catalogueListSettled(request).plan;
+        } else {
+            plan = Session::catalogueList(request).plan;
+        }
+        ms += plan.settleMs * (plan.fresh ? 2 : 1) + plan.pauseMs + (plan.staleRead ? RegisterLink::ReadTimeoutMs : 0);
+    }
+    return ms;
 }
 
 class Bench
@@ -170,8 +211,13 @@ public:
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR"})
             m_environment.remove(QString::fromLatin1(name));
-        m_fresh = "[data]\n0=" + SimAddress.toLatin1() + "\n";
+        m_fresh = freshSettings(SimAddress);
     }
+
+    // The settings of a terminal that knows only the register's address: its start downloads the catalogue.
+    static QByteArray freshSettings(const QString& address) { return "[data]\n0=" + address.toLatin1() + "\n"; }
+    // The register the download-mode runs start from.
+    void setDownloadRegister(const QString& address) { m_fresh = freshSettings(address); }
 
     // A terminal run leaves its settings saved: the one after a download is the cache of the next runs.
     void keepCache() { m_cache = readSettings(); }
@@ -247,6 +293,58 @@ qsizetype requestCount(const QString& log, const QString& request)
     return log.count(QStringLiteral(" <- ") + request + QLatin1Char('\n'));
 }
 
+// The download-mode start at a register that answers each request PaceMs after it came, against PaceMs for each
+// request plus the waits their plans give: what the start cannot go below but for the replies that come within a
+// pause. Its figure line, or why there is none.
+QString pacedDownload(const QStringList& args, Bench& bench)
+{
+    SimProcess::Options options;
+    options.program = args.at(1);
+    const SimProcess sim(
+        PacedSimAddress,
+        {QStringLiteral("--data"), args.at(2), QStringLiteral("--reply-delay"), QString::number(PaceMs)}, options);
+    if (!sim.isListening())
+        throw std::runtime_error("the paced caisse-sim did not listen: " + sim.log().toStdString());
+    bench.setDownloadRegister(PacedSimAddress);
+    std::vector<double> ratios;
+    std::vector<double> times;
+    qsizetype requestsPerStart = 0;
+    double waits = 0;
+    for (int round = 0; round < PacedRounds; ++round) {
+        const qsizetype logged = sim.log().size();
+        const Run run = [&bench] {
+            try {
+                return bench.run(Kind::Download, 0);
+            } catch (const std::runtime_error&) {
+                return Run{-1, 0, 0, 0, {}};
+            }
+        }();
+        const QString log = sim.log().mid(logged);
+        if (run.ms < 0 || requestCount(log, QStringLiteral("tablepos$")) != 1) {
+            bench.setDownloadRegister(SimAddress);
+            return QStringLiteral("download-mode start at a register paced %1 ms: the catalogue was not downloaded "
+                                  "whole (%2 requests reached the register)")
+                .arg(PaceMs)
+                .arg(loggedRequests(log).size());
+        }
+        const QList<QByteArray> requests = loggedRequests(log);
+        requestsPerStart = requests.size();
+        waits = plannedWaitsMs(requests);
+        times.push_back(run.ms);
+        ratios.push_back(run.ms / (double(requests.size()) * PaceMs + waits));
+    }
+    bench.setDownloadRegister(SimAddress);
+    return QStringLiteral("download-mode start at a register paced %1 ms: %2 ms, ratio %3 to %4 requests x %1 ms "
+                          "plus %5 ms of waits their plans give (goal <= %6); medians of %7 rounds")
+        .arg(PaceMs)
+        .arg(median(times), 0, 'f', 1)
+        .arg(median(ratios), 0, 'f', 3)
+        .arg(requestsPerStart)
+        .arg(waits, 0, 'f', 0)
+        .arg(PacedGoal, 0, 'f', 2)
+        .arg(PacedRounds);
+}
+
 int run(const QStringList& args)
 {
     const int rounds = args.size() > 6 ? std::max(1, args.at(6).toInt()) : DefaultRounds;
@@ -310,6 +408,7 @@ int run(const QStringList& args)
     if (requestCount(sim.log(), QStringLiteral("tablepos$")) != downloads + rounds)
         throw std::runtime_error("a counted run did not start in the mode it was given");
     const double replay = replayMs(requests);
+    const QString paced = pacedDownload(args, bench);
 
     std::map<QString, std::vector<double>> openings;
     for (int round = 0; round < std::min(rounds, OpeningRounds); ++round) {
@@ -358,6 +457,7 @@ int run(const QStringList& args)
                 "cache-mode start's net time (goal <= %.1f); %s ms; medians of %d rounds\n",
                 qPrintable(slowest), slowestMs, slowestMs / cache, OpeningGoal,
                 qPrintable(each.join(QStringLiteral(", "))), std::min(rounds, OpeningRounds));
+    std::printf("%s\n", qPrintable(paced));
     return 0;
 }
 

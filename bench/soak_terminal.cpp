@@ -3,7 +3,13 @@
 // the plan, give covers, order with courses, options and supplements, change lines, send to the kitchen, compose
 // set menus, finalise, pay and write to the register. Every message box is dismissed as a waiter would, and the
 // service goes on from whatever screen the terminal shows. At the end it prints its figures on one line.
+// Each time the screen is held through exchanges (a tap, or one stretch of a handler that lets events through) it is
+// held to its own bound. The simulator's log tells the pace of each connection and the faults: a tap that met a
+// paced register and no fault is held to the waits the plans of its requests give plus the pace, and must show no
+// message of the link nor the start view; a tap where the register was found gone frees the screen within
+// HoldBoundMs of it; any other within HoldBoundMs, or the waits its requests were given when longer.
 // Usage: soak_terminal --port P --data restaurant.json --seed S --terminal I --seconds T --folder DIR --log FILE
+//                      [--sim-log FILE]
 //        soak_terminal --prepare --port P --folder DIR --log FILE   (downloads the catalogue into DIR, then ends)
 
 #include "app/MainWindow.h"
@@ -17,8 +23,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,6 +40,7 @@
 #include <QRandomGenerator64>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +50,8 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -52,10 +63,88 @@ constexpr int RestartPauseMs = 20000;
 constexpr int StartRetryMinMs = 1000;
 constexpr int StartRetryMaxMs = 3000;
 constexpr int PrepareMs = 120000;
+// What a tap at a paced register may take besides the waits of its exchanges: drawing, the handlers' own work, and
+// the loaded machine (twenty terminals and the simulator on two cores).
+constexpr int PacedSlackMs = 1000;
+constexpr int PacedSlackPerExchangeMs = 20;
 
 QFile* logFile = nullptr;
 qint64 exchangesEnded = 0;
 QElapsedTimer runClock;
+
+// One exchange as the link logged it at its end.
+struct EndedExchange
+{
+    QString request;
+    QString reply;
+    int pauseMs = 0;
+    bool failed = false;
+    qint64 endMs = 0;              // on runClock
+    quint16 localPort = 0;         // of the connection it ended on; 0 when not known
+    bool closedByRegister = false; // failed on a connection the register closed or refused
+};
+
+std::vector<EndedExchange> exchangesSinceBeat;
+bool connectLogged = false;
+quint16 registerPort = 0;
+quint16 currentLocalPort = 0;
+
+// The local port of this process's connection to the register, 0 when it has none: the link keeps its socket to
+// itself, and the simulator's log names each connection by the terminal's end of it.
+quint16 linkLocalPort()
+{
+    QSet<QByteArray> inodes;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64];
+        const ssize_t size = ::readlink(qPrintable(fds.filePath(fd)), target, sizeof target - 1);
+        const QByteArray link(target, size > 0 ? size : 0);
+        if (link.startsWith("socket:[") && link.endsWith(']'))
+            inodes.insert(link.mid(8, link.size() - 9));
+    }
+    QFile table(QStringLiteral("/proc/self/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray remote = ':' + QByteArray::number(registerPort, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        // established, to the register's port, and ours
+        if (fields.size() > 9 && fields.at(2).endsWith(remote) && fields.at(3) == "01" && inodes.contains(fields.at(9)))
+            return quint16(fields.at(1).mid(fields.at(1).indexOf(':') + 1).toUInt(nullptr, 16));
+    }
+    return 0;
+}
+
+// "REQUEST -> REPLY (pause P ms, T ms in all)" or "REQUEST failed ...": one exchange ended.
+void noteExchange(const QString& text)
+{
+    static const QRegularExpression answered(QStringLiteral("^(.*?) -> (.*) \\(pause (\\d+) ms, \\d+ ms in all\\)$"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    EndedExchange ended;
+    ended.endMs = runClock.elapsed();
+    if (const QRegularExpressionMatch match = answered.match(text); match.hasMatch()) {
+        ended.request = match.captured(1);
+        ended.reply = match.captured(2);
+        ended.pauseMs = match.captured(3).toInt();
+    } else {
+        ended.request = text.left(text.indexOf(QLatin1String(" failed ")));
+        ended.failed = true;
+        // a register in health keeps its connection open: one it closes or refuses is a fault even where the
+        // simulator's log cannot name the connection (gone before its port was known)
+        ended.closedByRegister = text.contains(QLatin1String("Connexion fermée par la caisse")) ||
+                                 text.contains(QLatin1String("Connexion refusée par la caisse"));
+    }
+    // looked up once a connection is made: it lasts until the link connects again
+    if (connectLogged || currentLocalPort == 0) {
+        currentLocalPort = linkLocalPort();
+        connectLogged = false;
+    }
+    // a failed one on the connection it was sent on, when that lasted until the end of an exchange before
+    ended.localPort = currentLocalPort;
+    if (ended.failed)
+        currentLocalPort = 0;
+    exchangesSinceBeat.push_back(ended);
+}
 
 void writeLog(const QString& line)
 {
@@ -68,9 +157,13 @@ void writeLog(const QString& line)
 void logMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (context.category && std::strcmp(context.category, "commande.link") == 0) {
-        if (text.endsWith(QLatin1String(" ms in all)")) || text.contains(QLatin1String(" failed ")))
-            ++exchangesEnded;
         writeLog(QStringLiteral("link: ") + text);
+        if (text.endsWith(QLatin1String(" ms in all)")) || text.contains(QLatin1String(" failed "))) {
+            ++exchangesEnded;
+            noteExchange(text);
+        } else if (text.startsWith(QLatin1String("connect to "))) {
+            connectLogged = true;
+        }
         return;
     }
     writeLog(QStringLiteral("qt: ") + text);
@@ -78,6 +171,156 @@ void logMessage(QtMsgType type, const QMessageLogContext& context, const QString
         std::fprintf(stderr, "%s\n", qPrintable(text));
         std::abort();
     }
+}
+
+// The plan Session gives a request, told by its keyword; where one keyword goes with several plans, the one that
+// waits longest.
+ExchangePlan planOf(const QString& request)
+{
+    namespace Plans = ExchangePlans;
+    static const QHash<QString, ExchangePlan> plans{
+        {QStringLiteral("ve01$"), Plans::VersionQuery},
+        {QStringLiteral("ve02$"), Plans::VersionDate},
+        {QStringLiteral("ve04$"), Plans::VersionDate},
+        {QStringLiteral("connect"), Plans::LinkProbe},
+        {QStringLiteral("limp"), Plans::CatalogueListSettled},
+        {QStringLiteral("nacuistot"), Plans::CatalogueListSettled},
+        {QStringLiteral("ad$"), Plans::TicketRefresh},
+        {QStringLiteral("ademandelibre$"), Plans::FreeTables},
+        {QStringLiteral("ademande$"), Plans::BusyTables},
+        {QStringLiteral("tableocc"), Plans::TableStates},
+        {QStringLiteral("couverts$"), Plans::TakenTableCovers},
+        {QStringLiteral("envcouverts$"), Plans::CoversPanel},
+        {QStringLiteral("code$"), Plans::WaiterKey},
+        {QStringLiteral("code1$"), Plans::CodeCheck},
+        {QStringLiteral("demanderang$"), Plans::WaitingCourses},
+        {QStringLiteral("ec$"), Plans::KitchenDispatch},
+        {QStringLiteral("retour$"), Plans::LeaveTable},
+        {QStringLiteral("rc$"), Plans::KitchenMessages},
+        {QStringLiteral("su$"), Plans::KitchenMessages},
+        {QStringLiteral("suitesss$"), Plans::NextCourseQuery},
+        {QStringLiteral("ntotal$"), Plans::Total},
+        {QStringLiteral("AN$"), Plans::Proforma},
+        {QStringLiteral("cb$"), Plans::Payment},
+        {QStringLiteral("ch$"), Plans::Payment},
+        {QStringLiteral("ba$"), Plans::LatePayment},
+        {QStringLiteral("es$"), Plans::LatePayment},
+        {QStringLiteral("adc$"), Plans::Message},
+        {QStringLiteral("adi$"), Plans::Message},
+        {QStringLiteral("af$"), Plans::SetMenuList},
+        {QStringLiteral("r$"), Plans::SetMenuDish},
+        {QStringLiteral("b$"), Plans::SetMenuDishOptions},
+        {QStringLiteral("moinsun$"), Plans::LineChange},
+        {QStringLiteral("offreligne$"), Plans::LineChange},
+    };
+    const qsizetype dollar = request.indexOf(QLatin1Char('$'));
+    const QString keyword = dollar < 0 ? request : request.left(dollar + 1);
+    if (const auto plan = plans.constFind(keyword); plan != plans.cend())
+        return *plan;
+    bool article = false;
+    const int number = keyword.chopped(1).toInt(&article);
+    if (article)
+        return number >= 942 ? Plans::Supplement : Plans::ArticleOrder;
+    return Plans::CatalogueList;
+}
+
+// What the protocol lets an exchange take at a register that answers each request paceMs after it came: the plan's
+// settling, stale-line read, pause and trailing read, the pace beyond the pause, and for an empty reply the whole
+// read time-out and the second read.
+int allowedMs(const EndedExchange& exchange, int paceMs)
+{
+    constexpr int ReadMs = RegisterLink::ReadTimeoutMs;
+    const ExchangePlan plan = planOf(exchange.request);
+    int ms = plan.settleMs * (plan.fresh ? 2 : 1) + exchange.pauseMs + (plan.staleRead ? ReadMs : 0) +
+             (plan.trailingRead ? ReadMs : 0);
+    if (exchange.reply.isEmpty())
+        ms += ReadMs + (plan.secondRead ? plan.secondReadPauseMs + ReadMs : 0);
+    else
+        ms += std::max(0, paceMs - exchange.pauseMs);
+    return ms;
+}
+
+// The simulator's log as it grows: each connection's pace, and the faults not yet matched to a tap.
+class SimLog final
+{
+public:
+    void open(const QString& path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            std::fprintf(stderr, "soak_terminal: cannot read the simulator's log %s\n", qPrintable(path));
+    }
+
+    // Takes in the lines written since the last call.
+    void read()
+    {
+        if (!m_file.isOpen())
+            return;
+        m_partial += m_file.readAll();
+        const qsizetype end = m_partial.lastIndexOf('\n');
+        if (end < 0)
+            return;
+        for (const QByteArray& line : m_partial.left(end).split('\n'))
+            take(line);
+        m_partial.remove(0, end + 1);
+    }
+
+    // 0 for a connection that answers at once, or one the log does not name.
+    int pace(quint16 localPort)
+    {
+        if (!m_paces.contains(localPort))
+            read();
+        return m_paces.value(localPort);
+    }
+
+    // Whether a fault the log gave since the last call hit one of these connections, or every one.
+    bool takeFaults(const QSet<quint16>& localPorts)
+    {
+        read();
+        const bool hit = m_everyConnection || localPorts.intersects(m_faulted);
+        m_everyConnection = false;
+        m_faulted.clear();
+        return hit;
+    }
+
+private:
+    void take(const QByteArray& line)
+    {
+        const qsizetype colon = line.indexOf(':');
+        if (line.endsWith(" ms") && line.contains(" pace ")) {
+            // "127.0.0.1:40512 pace 245 ms"; a port used again takes the pace of its new connection
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 4)
+                m_paces.insert(quint16(words.at(0).mid(colon + 1).toUInt()), words.at(2).toInt());
+        } else if (line.startsWith("chaos: ") && !line.startsWith("chaos: summary")) {
+            // a refusal or a restart turns every terminal away; the others hit the connection named last
+            if (line.startsWith("chaos: refuse") || line.startsWith("chaos: restart"))
+                m_everyConnection = true;
+            m_faulted.insert(quint16(line.mid(line.lastIndexOf(':') + 1).toUInt()));
+        }
+    }
+
+    QFile m_file;
+    QByteArray m_partial;
+    QHash<quint16, int> m_paces;
+    QSet<quint16> m_faulted;
+    bool m_everyConnection = false;
+};
+
+// Messages a waiter's own touches bring, or the register's plain answers, at any pace.
+bool waitersMessage(const QString& text)
+{
+    static const QStringList texts{
+        QStringLiteral("Mauvais code!!"),
+        QStringLiteral("Vous devez entrer votre code d'identification"),
+        QStringLiteral("Ce serveur doit pointer avant d'utiliser la caisse"),
+        QStringLiteral("Aucune formule n'a été entrée"),
+        QStringLiteral("La tablette ne peut gérer plus de 30 menus"),
+        QStringLiteral("Cet article est à modifier sur la caisse centrale"),
+        QStringLiteral("Aucune suite à réclamer"),
+        QStringLiteral("Aucune imprimante déportée!"),
+    };
+    return texts.contains(text);
 }
 
 struct Waiter
@@ -104,9 +347,12 @@ std::vector<Waiter> readWaiters(const QString& path)
 class SoakDriver final : public QObject
 {
 public:
-    SoakDriver(const QString& folder, quint16 port, std::vector<Waiter> waiters, quint64 seed, qint64 seconds)
+    SoakDriver(const QString& folder, quint16 port, std::vector<Waiter> waiters, quint64 seed, qint64 seconds,
+               const QString& simLog)
         : m_folder(folder), m_port(port), m_waiters(std::move(waiters)), m_random(seed), m_endMs(seconds * 1000)
     {
+        if (!simLog.isEmpty())
+            m_simLog.open(simLog);
         m_beat.setTimerType(Qt::PreciseTimer);
         m_beat.setInterval(BeatMs);
         connect(&m_beat, &QTimer::timeout, this, [this] { beat(); });
@@ -125,9 +371,12 @@ public:
     void printFigures(int terminal) const
     {
         std::printf("soak-terminal %d: actions=%lld messages=%lld held=%lld wrong-header=%lld longest-hold-ms=%lld "
-                    "exchanges=%lld restarts=%lld bound-ms=%d\n",
+                    "exchanges=%lld restarts=%lld bound-ms=%d paced-taps=%lld paced-shown=%lld "
+                    "paced-longest-ms=%lld paced-longest-bound-ms=%lld paced-closest-ms=%lld "
+                    "paced-closest-bound-ms=%lld vanished-taps=%lld vanished-longest-ms=%lld\n",
                     terminal, m_actions, m_messages, m_held, m_wrongHeaders, m_longestGapMs, exchangesEnded, m_restarts,
-                    HoldBoundMs);
+                    HoldBoundMs, m_pacedTaps, m_pacedShown, m_pacedLongest.ms, m_pacedLongest.boundMs,
+                    m_pacedClosest.ms, m_pacedClosest.boundMs, m_vanishedTaps, m_vanishedLongestMs);
         std::fflush(stdout);
     }
 
@@ -152,24 +401,91 @@ private:
         act(QStringLiteral("terminal started again: no product keys"));
         m_form.reset();
         openTerminal();
+        m_atStart = true; // the waiter's doing, not the link's
         return true;
     }
 
-    // The screen cannot be drawn nor touched between two beats: a gap longer than the bound is a screen held past
+    // The screen cannot be drawn nor touched between two beats: a gap longer than its bound is a screen held past
     // it.
     void beat()
     {
         const qint64 now = runClock.elapsed();
         const qint64 gap = now - m_lastBeatMs;
+        const qint64 held = m_lastBeatMs;
         const qint64 exchanges = exchangesEnded - m_exchangesAtBeat;
         m_lastBeatMs = now;
         m_exchangesAtBeat = exchangesEnded;
         m_longestGapMs = std::max(m_longestGapMs, gap);
-        if (gap > HoldBoundMs) {
+        const std::vector<EndedExchange> ended = std::exchange(exchangesSinceBeat, {});
+        const int bound = ended.empty() ? HoldBoundMs : judgeTap(ended, held, now);
+        if (gap > bound) {
             ++m_held;
-            writeLog(
-                QStringLiteral("HELD: %1 ms with %2 exchanges, during %3").arg(gap).arg(exchanges).arg(m_lastAction));
+            writeLog(QStringLiteral("HELD: %1 ms (bound %2 ms) with %3 exchanges, during %4")
+                         .arg(gap)
+                         .arg(bound)
+                         .arg(exchanges)
+                         .arg(m_lastAction));
+        } else if (ended.empty()) {
+            m_simLog.read(); // keeps up with the log between taps
         }
+    }
+
+    // A tap held the screen from heldMs to nowMs through these exchanges: sorts it by what the register did and
+    // gives its bound.
+    int judgeTap(const std::vector<EndedExchange>& ended, qint64 heldMs, qint64 nowMs)
+    {
+        QSet<quint16> ports;
+        bool paced = false;
+        int allowed = 0;
+        qint64 vanishedFromMs = heldMs;
+        bool vanished = false;
+        bool closed = false;
+        for (const EndedExchange& exchange : ended) {
+            closed = closed || exchange.closedByRegister;
+            const int pace = exchange.localPort ? m_simLog.pace(exchange.localPort) : 0;
+            ports.insert(exchange.localPort);
+            paced = paced || pace > 0;
+            allowed += allowedMs(exchange, pace);
+            if (exchange.failed && !vanished) {
+                vanished = true;
+            } else if (!vanished) {
+                vanishedFromMs = exchange.endMs;
+            }
+        }
+        ports.remove(0);
+        if (currentLocalPort)
+            ports.insert(currentLocalPort);
+        const bool faulted = m_simLog.takeFaults(ports) || closed;
+        const qint64 gap = nowMs - heldMs;
+        const int pacedBound = allowed + PacedSlackMs + PacedSlackPerExchangeMs * int(ended.size());
+        m_lastTapHealthy = paced && !faulted;
+        m_noFaultSinceStart = m_noFaultSinceStart && !faulted && !vanished;
+        m_lastTapAction = m_lastAction;
+        if (m_lastTapHealthy) {
+            ++m_pacedTaps;
+            if (gap >= m_pacedLongest.ms)
+                m_pacedLongest = {gap, pacedBound};
+            if (gap * m_pacedClosest.boundMs >= m_pacedClosest.ms * pacedBound)
+                m_pacedClosest = {gap, pacedBound};
+        }
+        if (vanished) {
+            // a register found gone: the screen is free within the bound of it, whatever came before
+            ++m_vanishedTaps;
+            m_vanishedLongestMs = std::max(m_vanishedLongestMs, nowMs - vanishedFromMs);
+            if (m_lastTapHealthy) {
+                pacedShown(QStringLiteral("an exchange failed"));
+                m_lastTapHealthy = false; // one sign per tap
+            }
+            return int(vanishedFromMs - heldMs) + HoldBoundMs;
+        }
+        return m_lastTapHealthy ? pacedBound : std::max(HoldBoundMs, pacedBound);
+    }
+
+    // A paced register that made no fault left the waiter a sign of a link failure.
+    void pacedShown(const QString& what)
+    {
+        ++m_pacedShown;
+        writeLog(QStringLiteral("PACED TAP SHOWED: %1 after %2").arg(what, m_lastTapAction));
     }
 
     void tick()
@@ -180,6 +496,14 @@ private:
             dismiss(modal);
             return;
         }
+        // the start view may come back long after what lost the register (a probe that finds it gone, an address
+        // emptied by a failed start): only a service where no fault came since the last start shows a link failure
+        const bool atStart = m_form->frontView() && m_form->frontView()->objectName() == QLatin1String("init");
+        if (atStart && !m_atStart && m_lastTapHealthy && m_noFaultSinceStart)
+            pacedShown(QStringLiteral("the start view"));
+        if (!atStart && m_atStart)
+            m_noFaultSinceStart = true;
+        m_atStart = atStart;
         if (m_form->guard().busy()) {
             // an impatient waiter: the guard drops these
             if (!m_inStep && m_random.bounded(10) == 0)
@@ -206,7 +530,11 @@ private:
         auto* box = qobject_cast<QMessageBox*>(modal);
         QAbstractButton* ok = box && !box->buttons().isEmpty() ? box->buttons().first() : nullptr;
         ++m_messages;
-        writeLog(QStringLiteral("message: ") + (box ? box->text() : modal->objectName()));
+        const QString text = box ? box->text() : modal->objectName();
+        writeLog(QStringLiteral("message: ") + text);
+        if (m_lastTapHealthy && !waitersMessage(text))
+            pacedShown(QStringLiteral("the message \"%1\"").arg(text));
+        m_lastTapHealthy = false; // one sign per tap
         if (ok)
             QTest::mouseClick(ok, Qt::LeftButton);
         else
@@ -555,8 +883,16 @@ private:
         }
     }
 
+    // a tap's hold and its own bound
+    struct Hold
+    {
+        qint64 ms = 0;
+        qint64 boundMs = 1;
+    };
+
     QString m_folder;
     quint16 m_port;
+    SimLog m_simLog;
     std::unique_ptr<MainWindow> m_form;
     std::vector<Waiter> m_waiters;
     QRandomGenerator64 m_random;
@@ -576,6 +912,16 @@ private:
     qint64 m_restarts = 0;
     qint64 m_nextStartMs = 0;
     qint64 m_lastRestartMs = 0;
+    bool m_atStart = true;
+    bool m_lastTapHealthy = false; // the last tap met a paced register and no fault
+    bool m_noFaultSinceStart = false;
+    QString m_lastTapAction;
+    qint64 m_pacedTaps = 0;
+    qint64 m_pacedShown = 0;
+    Hold m_pacedLongest;
+    Hold m_pacedClosest; // the nearest to its bound
+    qint64 m_vanishedTaps = 0;
+    qint64 m_vanishedLongestMs = 0;
 };
 
 // Starts the terminal on a register without faults until its catalogue is downloaded and saved: the soak's terminals
@@ -613,8 +959,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("settings"), QStringLiteral("D"));
     const QCommandLineOption logOption(QStringLiteral("log"), QStringLiteral("log file"), QStringLiteral("F"));
     const QCommandLineOption prepareOption(QStringLiteral("prepare"), QStringLiteral("download the catalogue, stop"));
-    parser.addOptions(
-        {portOption, dataOption, seedOption, terminalOption, secondsOption, folderOption, logOption, prepareOption});
+    const QCommandLineOption simLogOption(QStringLiteral("sim-log"), QStringLiteral("simulator's log"),
+                                          QStringLiteral("F"));
+    parser.addOptions({portOption, dataOption, seedOption, terminalOption, secondsOption, folderOption, logOption,
+                       prepareOption, simLogOption});
     parser.process(app);
     const int terminal = parser.value(terminalOption).toInt();
     const QString folder = parser.value(folderOption);
@@ -635,6 +983,7 @@ int main(int argc, char* argv[])
         settings.write("[data]\n0=" + Address.toLatin1() + "\n1=1\n2=1\n3=1\n4=0\n");
     }
     const quint16 port = quint16(parser.value(portOption).toUInt());
+    registerPort = port;
     if (parser.isSet(prepareOption))
         return prepare(folder, port);
 
@@ -642,7 +991,8 @@ int main(int argc, char* argv[])
     const qint64 seconds = parser.value(secondsOption).toLongLong();
     int status = 0;
     {
-        SoakDriver driver(folder, port, readWaiters(parser.value(dataOption)), seed, seconds);
+        SoakDriver driver(folder, port, readWaiters(parser.value(dataOption)), seed, seconds,
+                          parser.value(simLogOption));
         driver.start();
         status = QApplication::exec();
         driver.printFigures(terminal);

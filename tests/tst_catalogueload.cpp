@@ -382,6 +382,10 @@ void tst_CatalogueLoad::badInputs_data()
         << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 0;
 
     replies = sample();
+    replies[QStringLiteral("nongletserveur")] = "Cocktails;Jus;#Hugo\t;Ines;";
+    QTest::newRow("a tab in a waiter name is text") << replies << all << QString() << true << 3;
+
+    replies = sample();
     replies[QStringLiteral("nongletserveur")] = "Aperitifs;Softs;Bieres";
     QTest::newRow("names without a # give tabs and no waiter") << replies << all << QString() << true << 3;
 

@@ -9,6 +9,7 @@
 #include "app/StartView.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProductTable.h"
+#include "session/ExchangePlans.h"
 #include "session/Limits.h"
 #include "ticket/ArticleOrder.h"
 #include "ticket/CoursePanel.h"
@@ -203,6 +204,8 @@ private Q_SLOTS:
     void lineOperationThatFailsKeepsTheTicket();
     void supplements_data();
     void supplements();
+    void supplementsOnARegisterGoneKeepTheTicket_data();
+    void supplementsOnARegisterGoneKeepTheTicket();
     void supplementTicksStayForTheNextArticle();
 };
 
@@ -479,9 +482,10 @@ void tst_Ordering::tapsWaitingWhenTheRegisterIsFoundGoneAreDropped()
 
     terminal.tap(0);
 
-    // each would hold the screen for the link's whole bound again, to order nothing
-    QCOMPARE_LT(clock.elapsed(), RegisterLink::TapWaitBoundMs + ArticleOrder::UnansweredNoticeRounds * 10 + 1000);
-    QVERIFY(terminal.form->link().registerLost());
+    // each would hold the screen for a connect timeout again, to order nothing
+    QCOMPARE_LT(clock.elapsed(),
+                RegisterLink::ServiceConnectTimeoutMs + ArticleOrder::UnansweredNoticeRounds * 10 + 1000);
+    QVERIFY(terminal.form->link().lastTapFoundRegisterGone());
     QCOMPARE(terminal.form->articleOrder().artencours(), 10);
     QCOMPARE(terminal.key(3)->palette().color(QPalette::WindowText).alpha(), 255);
 }
@@ -801,6 +805,48 @@ void tst_Ordering::supplements()
     QVERIFY(!terminal.panelsupp()->isVisible());
     QCOMPARE(terminal.panelsupp()->parentWidget(), terminal.parking());
     QCOMPARE(terminal.memo(), QStringLiteral("1 TARTE\n1 + FRITES\n1 + GLACE\nTOTAL 12,00"));
+}
+
+void tst_Ordering::supplementsOnARegisterGoneKeepTheTicket_data()
+{
+    QTest::addColumn<QString>("gone");
+    QTest::newRow("unreachable") << "unreachable";
+    QTest::newRow("reset") << "reset";
+    QTest::newRow("silent") << "silent";
+}
+
+void tst_Ordering::supplementsOnARegisterGoneKeepTheTicket()
+{
+    QFETCH(QString, gone);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 TARTE~TOTAL 6,00"));
+    Terminal terminal(caisse);
+    terminal.parking()->supplementsList()->setEntries({QStringLiteral("Frites"), QStringLiteral("Salade"),
+                                                       QStringLiteral("Chantilly"), QStringLiteral("Glace"),
+                                                       QStringLiteral("Fromage")});
+    terminal.tap(2);
+    QVERIFY(terminal.panelsupp()->isVisible());
+    Terminal::touchEntries(terminal.parking()->supplementsList(), {0, 1, 2, 3, 4});
+    const UnansweringHost unreachable;
+    if (gone == QLatin1String("unreachable")) {
+        terminal.form->link().setPort(unreachable.port());
+    } else if (gone == QLatin1String("reset")) {
+        caisse.closeConnection();
+        caisse.stopListening();
+    }
+    terminal.form->link().setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    QElapsedTimer held;
+    held.start();
+
+    QTest::mouseClick(terminal.parking()->leaveSupplementsButton(), Qt::LeftButton);
+
+    // the failed supplements are skipped, the service goes on with the ticket as it stood
+    QCOMPARE_LT(held.elapsed(), ExchangePlans::TapHoldBoundMs);
+    QVERIFY(!terminal.panelsupp()->isVisible());
+    QCOMPARE(terminal.memo(), QStringLiteral("1 TARTE\nTOTAL 6,00"));
+    QVERIFY(terminal.messages.isEmpty());
+    QCOMPARE(caisse.requests().mid(0, 2),
+             (QStringList{QStringLiteral("30$12$4$2$7$"), QStringLiteral("942$12$4$2$") + Supplement15}));
 }
 
 void tst_Ordering::supplementTicksStayForTheNextArticle()

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void chaosPlanDrawsEveryFaultWithinItsBounds();
     void faultsOnTheLine_data();
     void faultsOnTheLine();
+    void chaosPacesConnectionsWithinTheReadTimeout();
     void chaosLeavesTheServiceAsWithout();
     void chaosSummaryAtExit_data();
     void chaosSummaryAtExit();
@@ -293,6 +294,53 @@ void tst_SimChaos::faultsOnTheLine()
     }
     const QString logged = QStringLiteral("chaos: %1 after \"ve01$\" from %2").arg(fault.description, peer);
     QVERIFY2(logLines(log).contains(logged), qPrintable(logLines(log).join(QLatin1Char('\n'))));
+}
+
+// Half the connections get a pace, slow but within the terminal's read time-out, drawn apart from the faults.
+void tst_SimChaos::chaosPacesConnectionsWithinTheReadTimeout()
+{
+    const auto paces = [](quint64 seed) {
+        ChaosPlan plan(seed);
+        QList<int> drawn;
+        for (int i = 0; i < 400; ++i)
+            drawn << plan.nextPace();
+        return drawn;
+    };
+    const QList<int> drawn = paces(1);
+    QCOMPARE(paces(1), drawn);
+    QVERIFY(paces(2) != drawn);
+    const auto paced = std::count_if(drawn.begin(), drawn.end(), [](int ms) { return ms > 0; });
+    QVERIFY2(paced > 150 && paced < 250, QByteArray::number(paced).constData());
+    for (const int ms : drawn)
+        QVERIFY(ms == 0 || (ms >= ChaosPlan::PaceMinMs && ms <= ChaosPlan::PaceMaxMs));
+    QVERIFY(ChaosPlan::PaceMaxMs < RegisterLink::ReadTimeoutMs);
+
+    const QByteArray reply = "caisse~1~" + sampleStamp().toLatin1() + "\r\n";
+    ChaosPlan plain(1, 0.5);
+    ChaosPlan withPaces(1, 0.5);
+    for (int i = 0; i < 5; ++i)
+        withPaces.nextPace();
+    QCOMPARE(withPaces.next(reply).description, plain.next(reply).description);
+
+    // on the line (seed 1 paces the first four connections 357, 0, 245 and 0 ms): each connection's pace logged as it
+    // connects, and its replies that late
+    const auto server = startServer(optionsFor(chaosSwitches(1, 0)));
+    QVERIFY(server);
+    QSignalSpy log(server.get(), &SimServer::logged);
+    for (const int ms : drawn.mid(0, 4)) {
+        Terminal terminal(server->port());
+        QVERIFY(terminal.waitConnected());
+        const QString peer = peerOf(terminal.socket());
+        QVERIFY(QTest::qWaitFor([&] { return logLines(log).contains(peer + QStringLiteral(" connected")); }, WaitMs));
+        const QStringList lines = logLines(log);
+        QCOMPARE(lines.value(lines.indexOf(peer + QStringLiteral(" connected")) + 1),
+                 peer + QStringLiteral(" pace %1 ms").arg(ms));
+        QElapsedTimer clock;
+        clock.start();
+        terminal.send("ve01$\r\n");
+        QCOMPARE(terminal.lines(1), reply);
+        QVERIFY2(clock.elapsed() >= ms && clock.elapsed() < ms + 400, qPrintable(QString::number(clock.elapsed())));
+    }
 }
 
 // Whatever the faults, every request that reaches the register is carried out once: the service ends as it would

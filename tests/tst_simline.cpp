@@ -1,6 +1,7 @@
 #include "SimServer.h"
 #include "SimTest.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void executablePrintsItsVersion();
     void interleavedRequestsAreLogged_data();
     void interleavedRequestsAreLogged();
+    void replyDelay_data();
+    void replyDelay();
     void twentyTerminalsOrderAtOnce();
 };
 
@@ -259,6 +262,10 @@ void tst_SimLine::executableFails_data()
         << QStringList{"--address", "127.0.0.124", "--chaos", "1", "--chaos-rate", "1.5"} << "invalid chaos rate";
     QTest::newRow("a chaos rate without a seed")
         << QStringList{"--address", "127.0.0.124", "--chaos-rate", "0.5"} << "--chaos-rate needs --chaos";
+    QTest::newRow("a reply delay range upside down")
+        << QStringList{"--address", "127.0.0.124", "--reply-delay", "300-100"} << "invalid reply delay";
+    QTest::newRow("a reply delay that is no number")
+        << QStringList{"--address", "127.0.0.124", "--reply-delay", "1s"} << "invalid reply delay";
 }
 
 void tst_SimLine::executableFails()
@@ -336,6 +343,80 @@ void tst_SimLine::interleavedRequestsAreLogged()
     QCOMPARE(terminal.lines(int(replies.count('\n'))), replies);
     const QString prefix = peerOf(terminal.socket()) + QStringLiteral(" interleaved <- ");
     QCOMPARE(logLines(log).filter(QStringLiteral(" interleaved ")).replaceInStrings(prefix, QString()), interleaved);
+}
+
+void tst_SimLine::replyDelay_data()
+{
+    QTest::addColumn<QStringList>("switches");
+    QTest::addColumn<QByteArrayList>("requests");  // each sent 60 ms after the one before
+    QTest::addColumn<QByteArrayList>("following"); // lines after the reply to the last request
+    QTest::addColumn<int>("minMs");
+    QTest::addColumn<int>("maxMs");
+
+    QTest::newRow("a fixed delay") << QStringList{"--reply-delay", "200"} << QByteArrayList{"connect", "ve02$"}
+                                   << QByteArrayList{} << 200 << 200;
+    // seed 0 draws 333, 342, 306, 378, 161 and 120 ms: the last two are due before the fourth reply goes
+    QTest::newRow("a delay drawn in a range, replies in the order of the requests")
+        << QStringList{"--reply-delay", "100-400"}
+        << QByteArrayList{"connect", "ve02$", "ve04$", "connect", "ve02$", "connect"} << QByteArrayList{} << 100 << 400;
+    QTest::newRow("the line after a ticket follows the ticket")
+        << QStringList{"--reply-delay", "150", "--dialect-choice", "ticket-trailer=text"}
+        << QByteArrayList{"ad$12$4$1$"} << QByteArrayList{"FIN DU TICKET"} << 150 << 150;
+}
+
+// Each reply leaves its delay after its request came, and never before the reply to the request before it.
+void tst_SimLine::replyDelay()
+{
+    QFETCH(QStringList, switches);
+    QFETCH(QByteArrayList, requests);
+    QFETCH(QByteArrayList, following);
+    QFETCH(int, minMs);
+    QFETCH(int, maxMs);
+    constexpr int GapMs = 60;
+    constexpr int MarginMs = 400; // the timers of a loaded machine running tests side by side
+
+    const auto server = startServer(optionsFor(switches));
+    QVERIFY(server);
+    QByteArrayList expected;
+    for (const QByteArray& request : requests)
+        expected << server->reply(QString::fromLatin1(request)).toLatin1();
+    Terminal terminal(server->port());
+    QVERIFY(terminal.waitConnected());
+
+    QElapsedTimer clock;
+    QByteArray received;
+    QByteArrayList lines;
+    QList<qint64> arrivals;
+    connect(&terminal.socket(), &QTcpSocket::readyRead, this, [&] {
+        received += terminal.socket().readAll();
+        for (qsizetype end = received.indexOf('\n'); end >= 0; end = received.indexOf('\n')) {
+            lines << received.left(end).chopped(1);
+            arrivals << clock.elapsed();
+            received.remove(0, end + 1);
+        }
+    });
+    QList<qint64> sent;
+    clock.start();
+    for (const QByteArray& request : requests) {
+        if (!sent.isEmpty())
+            QTest::qWait(GapMs);
+        sent << clock.elapsed();
+        terminal.send(request + "\r\n");
+    }
+    QVERIFY(QTest::qWaitFor([&] { return lines.size() >= requests.size() + following.size(); }, WaitMs));
+    QTest::qWait(50);
+
+    QCOMPARE(lines, expected + following);
+    qint64 previous = 0;
+    for (int i = 0; i < requests.size(); ++i) {
+        const qint64 took = arrivals.at(i) - sent.at(i);
+        QVERIFY2(took >= minMs, qPrintable(QStringLiteral("reply %1 after %2 ms").arg(i).arg(took)));
+        QVERIFY2(took <= std::max<qint64>(maxMs, previous - sent.at(i)) + MarginMs,
+                 qPrintable(QStringLiteral("reply %1 after %2 ms").arg(i).arg(took)));
+        previous = arrivals.at(i);
+    }
+    for (int i = requests.size(); i < lines.size(); ++i)
+        QVERIFY(arrivals.at(i) - previous <= MarginMs);
 }
 
 // Twenty terminals, each on its own connection and thread, order at twenty tables at once: each gets every reply

@@ -167,6 +167,8 @@ void tst_TableChoice::tableLists_data()
     // none of these could go back out in the covers request as the register sent them
     QTest::newRow("a field with $ or a byte above 0x7F is left out")
         << true << QString::fromLatin1("3;5$7;9\xFF;12;") << QStringList{"Table 3 Libre", "Table 12 Libre"} << "";
+    QTest::newRow("a field with a tab is left out, the others listed")
+        << true << "3\t;5;" << QStringList{"Table 5 Libre"} << "";
     QTest::newRow("a line with a NUL is no answer")
         << true << QString::fromLatin1("3;\0;5;", 6) << QStringList{} << noFree;
     QTest::newRow("occupied tables end in Occupée")
@@ -256,10 +258,11 @@ void tst_TableChoice::validerTakesTheSelectedTable_data()
     QTest::newRow("no answer → nothing before Couv, the ticket")
         << "1" << ScriptedRegister::Silent << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv"
         << false;
-    // as a count it would add a field to every later request, and the register would file them under waiter 7
-    QTest::newRow("4$7 is no count: the covers stay as they were")
-        << "0"
-        << "4$7" << QByteArray("couverts$12$\r\nad$12$0$1$\r\n") << "Paul Table 12" << false;
+    // as a count it would add a field to every later request, and the register would file them under waiter 7; nor
+    // may the earlier table's 4 covers stand for this one's
+    QTest::newRow("4$7 is no count: no answer")
+        << "1"
+        << "4$7" << QByteArray("couverts$12$\r\nad$12$$1$\r\n") << "Paul Table 12 Couv" << false;
 }
 
 void tst_TableChoice::validerTakesTheSelectedTable()
@@ -276,6 +279,7 @@ void tst_TableChoice::validerTakesTheSelectedTable()
     Terminal terminal(caisse);
     terminal.form->settings()[SettingsSlots::AskCovers] = askCovers;
     terminal.ticketView()->ticketMemo()->setPlainText(QStringLiteral("ticket of the earlier table"));
+    terminal.form->session().setCovers(QStringLiteral("4"));
     terminal.listWithSelected(QStringLiteral("Table 12 Libre"));
 
     terminal.choixtable()->tableListPanel()->validateButton()->click();
@@ -324,9 +328,9 @@ void tst_TableChoice::planTableTakesTheTable_data()
     QTest::newRow("no covers while they are asked for → the covers panel, the ticket fetched once")
         << "1"
         << "0" << QByteArray("couverts$5$2$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5" << true;
-    QTest::newRow("4$7 is no count: the covers stay 2")
+    QTest::newRow("4$7 is no count: no answer")
         << "1"
-        << "4$7" << QByteArray("couverts$5$2$1$\r\nad$5$2$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5 2Couv" << false;
+        << "4$7" << QByteArray("couverts$5$2$1$\r\nad$5$$1$\r\nad$5$0$1$\r\n") << "Serveur 1 Table 5 Couv" << false;
 }
 
 void tst_TableChoice::planTableTakesTheTable()
@@ -354,7 +358,7 @@ void tst_TableChoice::planTableTakesTheTable()
 
     QCOMPARE(caisse.received(), sent);
     QCOMPARE(terminal.form->session().table(), QStringLiteral("5"));
-    QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QStringLiteral("2") : covers);
+    QCOMPARE(terminal.form->session().covers(), covers.contains(QLatin1Char('$')) ? QString() : covers);
     QCOMPARE(terminal.choixtable()->headerLabel()->text(), header);
     QVERIFY(!terminal.plan()->isVisible());
     QCOMPARE(terminal.ticketView()->ticketMemo()->toPlainText(), QStringLiteral("2 EAU\nTOTAL"));

@@ -134,14 +134,15 @@ void tst_TicketDisplay::articleLines()
 void tst_TicketDisplay::refreshSendsTheTicketRequestAndDropsTheTrailingLine()
 {
     ScriptedRegister caisse;
-    caisse.replyBytes("1 Caf\xe9;~2 Eau~~TOTAL\r\nfin du ticket\r\n");
+    // a tab is the register's text like any other character
+    caisse.replyBytes("1 Caf\xe9;~2 Eau\t3,00~~TOTAL\r\nfin du ticket\r\n");
     caisse.replyLine(QStringLiteral("1 Tarte"));
     Terminal terminal;
     terminal.linkTo(caisse);
 
     terminal.display().refresh();
     QCOMPARE(caisse.received(), QByteArray("ad$12$4$2$\r\n"));
-    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 Caf\uFFFD\n2 Eau\n\nTOTAL"));
+    QCOMPARE(terminal.ticket()->ticketMemo()->toPlainText(), QStringLiteral("1 Caf\uFFFD\n2 Eau\t3,00\n\nTOTAL"));
 
     // the trailing line was taken by the refresh: the next request gets its own reply
     terminal.form->session().setTable(QStringLiteral("0"));

@@ -15,11 +15,11 @@ LinkProbe::LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startVi
 
 void LinkProbe::probe()
 {
-    // an open connection is trusted until an exchange finds it closed
+    // an open connection is trusted until an exchange finds it closed; one left unanswered is closed at once
     if (m_startView.isVisible() || m_link.connected())
         return;
-    // a handler has just found the register unreachable: connecting again would only hold the screen once more
-    if (m_link.registerLost()) {
+    // a tap's connect has just failed: that was this round's attempt, and another would only hold the screen again
+    if (m_link.connectFailed()) {
         m_startView.bringToFront();
         return;
     }

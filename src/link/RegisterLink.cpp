@@ -4,11 +4,8 @@
 #include "LinkLog.h"
 
 #include <QElapsedTimer>
-
-#include <QDeadlineTimer>
 #include <QThread>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,16 +33,18 @@ QString errorText(QAbstractSocket::SocketError error)
 RegisterLink::Tap::Tap(RegisterLink& link) : m_link(link)
 {
     if (m_link.m_tapDepth++ == 0) {
-        m_link.m_tapWaitedMs = 0;
-        m_link.m_tapUnreachable = false;
+        m_link.m_tapFoundGone = false;
+        m_link.m_silentInRow = 0;
     }
 }
 
 RegisterLink::Tap::~Tap()
 {
     // the next tap tries the register again
-    if (--m_link.m_tapDepth == 0)
-        m_link.m_tapUnreachable = false;
+    if (--m_link.m_tapDepth == 0) {
+        m_link.m_lastTapFoundGone = std::exchange(m_link.m_tapFoundGone, false);
+        m_link.m_silentInRow = 0;
+    }
 }
 
 RegisterLink::PauseWork::PauseWork(RegisterLink& link, std::function<void()> work) : m_link(link)
@@ -76,27 +75,21 @@ void RegisterLink::connectToRegister()
     disconnect();
     if (m_host.isEmpty())
         throw LinkError(QStringLiteral("Adresse de la caisse vide"));
-    const int timeoutMs = waitBudget(m_connectTimeoutMs);
-    if (timeoutMs <= 0)
-        failUnreachable(errorText(QAbstractSocket::SocketTimeoutError));
     qCDebug(linkLog, "connect to %s:%u", qUtf8Printable(m_host), unsigned(m_port));
     m_socket.connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
-    if (!timedWait(timeoutMs, [this](int ms) { return m_socket.waitForConnected(ms); })) {
+    if (!m_socket.waitForConnected(m_connectTimeoutMs)) {
         const QAbstractSocket::SocketError error = m_socket.error();
         m_socket.abort();
-        failUnreachable(errorText(error));
+        m_connectFailed = true;
+        findRegisterGone();
+        throw LinkError(errorText(error));
     }
-    m_lost = false;
+    m_connectFailed = false;
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 }
 
 void RegisterLink::ensureConnected()
 {
-    // a reply the register still owes would come in the middle of the next exchange and be taken for its reply
-    if (m_replyOwed) {
-        qCDebug(linkLog, "a reply is still owed: connecting anew");
-        disconnect();
-    }
     // a close by the register is only seen when the socket is read: look before reusing the connection
     if (connected())
         m_socket.waitForReadyRead(0);
@@ -110,31 +103,30 @@ void RegisterLink::sendLine(const QString& text)
         throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
     const QByteArray bytes = WireCodec::encodeRequest(text);
     if (m_socket.write(bytes) != bytes.size())
-        throw LinkError(errorText(m_socket.error()));
-    // a request fits the socket's send buffer: written at once, it needs no wait to become writable; a write that
-    // finds the connection gone fails as a wait for it would
-    if (!m_socket.flush() && !connected())
-        failUnreachable(errorText(m_socket.error()));
-    const QDeadlineTimer deadline(LineDeadlineMs);
+        fail(errorText(m_socket.error()));
+    // a request fits the socket's send buffer: written at once, it needs no wait to become writable
+    m_socket.flush();
     while (m_socket.bytesToWrite() > 0) {
-        const int waitMs = waitBudget(int(deadline.remainingTime()));
-        if (waitMs <= 0 || !timedWait(waitMs, [this](int ms) { return m_socket.waitForBytesWritten(ms); }))
-            failUnreachable(errorText(m_socket.error()));
+        if (!m_socket.waitForBytesWritten(ReadTimeoutMs)) {
+            // nothing of it could go out in a read's time: no register takes it any more
+            findRegisterGone();
+            fail(errorText(m_socket.error()));
+        }
     }
 }
 
 std::optional<QString> RegisterLink::readLine()
 {
-    const QDeadlineTimer deadline(LineDeadlineMs);
     QString line;
     for (;;) {
         switch (m_buffer.takeLine(line)) {
         case LineBuffer::Status::Line:
+            m_lineRead = true;
             if (m_timing.sent.isValid() && m_timing.lineEndMs < 0) {
                 m_timing.lineEndMs = m_timing.sent.elapsed();
                 m_timing.endedWithCr = m_buffer.lastLineEndedWithCr();
             }
-            // a register sends text: control bytes in a line are transmission garbage, never an answer
+            // a NUL is no character of the register's: the line is transmission garbage, never an answer
             if (WireCodec::isGarbled(line)) {
                 qCDebug(linkLog, "dropped a garbled line");
                 return std::nullopt;
@@ -153,28 +145,18 @@ std::optional<QString> RegisterLink::readLine()
             continue;
         }
         if (!connected())
-            throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
-        // a line trickled in never ends the wait by itself: the whole line has its deadline
-        if (deadline.hasExpired())
-            failUnreachable(QStringLiteral("Réponse trop lente de la caisse"));
-        const int wantedMs = int(std::min<qint64>(ReadTimeoutMs, deadline.remainingTime()));
-        const int waitMs = waitBudget(wantedMs);
-        if (waitMs <= 0)
-            failUnreachable(errorText(QAbstractSocket::SocketTimeoutError));
-        if (timedWait(waitMs, [this](int ms) { return m_socket.waitForReadyRead(ms); }))
-            continue;
-        if (m_socket.bytesAvailable() > 0)
+            fail(errorText(QAbstractSocket::RemoteHostClosedError));
+        // each wait lasts the read timeout at most: a line read on while its bytes keep coming
+        if (m_socket.waitForReadyRead(ReadTimeoutMs) || m_socket.bytesAvailable() > 0)
             continue;
         if (!connected())
-            throw LinkError(errorText(QAbstractSocket::RemoteHostClosedError));
+            fail(errorText(QAbstractSocket::RemoteHostClosedError));
         if (m_socket.error() != QAbstractSocket::SocketTimeoutError)
-            throw LinkError(errorText(m_socket.error()));
-        if (waitMs < wantedMs)
-            continue; // the tap's bound cut the wait short: the next round finds it spent
+            fail(errorText(m_socket.error()));
         if (m_buffer.isEmpty())
             return std::nullopt; // a timed-out read is an empty reply, not an error
         // the register stopped in the middle of a line: its end, if it ever comes, would begin the next reply
-        failUnreachable(QStringLiteral("Réponse incomplète reçue de la caisse"));
+        fail(QStringLiteral("Réponse incomplète reçue de la caisse"));
     }
 }
 
@@ -194,35 +176,15 @@ void RegisterLink::fail(const QString& text)
     throw LinkError(text);
 }
 
-void RegisterLink::failUnreachable(const QString& text)
+void RegisterLink::findRegisterGone()
 {
-    m_tapUnreachable = m_tapDepth > 0;
-    m_lost = true;
-    fail(text);
-}
-
-int RegisterLink::waitBudget(int ms) const
-{
-    if (m_tapDepth == 0)
-        return ms;
-    return int(std::clamp<qint64>(TapWaitBoundMs - m_tapWaitedMs, 0, ms));
-}
-
-template <typename Wait> bool RegisterLink::timedWait(int ms, Wait&& wait)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const bool done = wait(ms);
-    if (m_tapDepth > 0)
-        m_tapWaitedMs += clock.elapsed();
-    return done;
+    m_tapFoundGone = m_tapDepth > 0;
 }
 
 void RegisterLink::disconnect()
 {
     m_socket.abort();
     m_buffer.clear();
-    m_replyOwed = false;
 }
 
 bool RegisterLink::reach()
@@ -241,6 +203,7 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
     Progress progress;
     Exchange done;
     m_unanswered = true;
+    m_lineRead = false;
     QElapsedTimer elapsed;
     elapsed.start();
     try {
@@ -250,6 +213,7 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
     } catch (const LinkError& error) {
         qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request.text),
                 progress.sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
+        countSilence(progress.sent);
         done.failed = true;
         done.error = error.text();
         if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent)) {
@@ -292,8 +256,8 @@ QString RegisterLink::exchange(const QString& request, const ExchangePlan& plan)
 
 QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan& plan, Progress& progress)
 {
-    // the tap already found the register unreachable: every later exchange of it would wait its bound for nothing
-    if (m_tapUnreachable)
+    // the tap already found the register gone: every later exchange of it would wait for nothing
+    if (m_tapFoundGone)
         throw LinkError(errorText(QAbstractSocket::SocketTimeoutError));
     if (plan.fresh) {
         pause(plan.settleMs);
@@ -322,10 +286,22 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
         if (second || reply)
             reply = second.value_or(QString());
     }
-    // the register answers every request, if late: until it has, the connection is out of step
-    m_replyOwed = !reply;
     m_unanswered = !reply;
+    // the register answers every request, if late: until it has, the connection is out of step, and closed it lets
+    // the link probe try the register on a connection of its own
+    if (!reply)
+        disconnect();
+    countSilence(true);
     return reply.value_or(QString());
+}
+
+void RegisterLink::countSilence(bool sent)
+{
+    // a line in any read of the request shows the register there, however slow; reads not sent for say nothing
+    if (m_lineRead)
+        m_silentInRow = 0;
+    else if (sent && ++m_silentInRow >= SilentRequestsInRow)
+        findRegisterGone();
 }
 
 void RegisterLink::waitForReply(int ms)

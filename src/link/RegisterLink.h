@@ -18,28 +18,25 @@ class RegisterLink final
 {
 public:
     static constexpr quint16 Port = 65013;
-    // The bounds of every wait, so that no tap holds the screen more than 4.5 s (TapWaitBoundMs). The register answers
-    // on the local network within a few milliseconds and sends each line in one piece; on a weak Wi-Fi link a lost
-    // packet is sent again after about 200 ms and a lost connection request after 1 s, then 3 s.
-    // A reply that has not begun within this time is empty.
+    // A register answers each request within this time after the pause; a read that gets nothing in it is empty. A
+    // line keeps being read as long as its bytes keep coming, each wait lasting this long at most.
     static constexpr int ReadTimeoutMs = 700;
     // the link log shows this much of each reply
     static constexpr int LoggedReplyLength = 200;
-    // A whole reply line: the longest, 16384 bytes, takes 1.3 s even at 100 kbit/s, and the first byte 700 ms at most.
-    static constexpr int LineDeadlineMs = 3000;
     // Connecting at the start, where a wrong address must be told at once.
     static constexpr int StartConnectTimeoutMs = 700;
-    // Connecting in service and for the link probe: two lost connection requests, sent again at 1 s and 3 s, still
-    // get through, and a register gone from the network holds the screen 4 s at most.
-    static constexpr int ServiceConnectTimeoutMs = 4000;
-    // All the waits on the register of one tap together (connects, reads, sends; not the fixed pauses): with the
-    // pauses and the drawing, no tap holds the screen more than 4.5 s whatever the register does. A register that
-    // answers spends a few milliseconds of it, two stale-line reads and a trailing read 2.1 s.
-    static constexpr int TapWaitBoundMs = 3800;
+    // Connecting in service and for the link probe: a connection request lost on a weak Wi-Fi link is sent again
+    // after 1 s and still gets through, while a register gone from the network, found silent on its open
+    // connection first (2.5 s at most for the longest request), holds the screen less than 4.5 s in all.
+    static constexpr int ServiceConnectTimeoutMs = 2000;
+    // A register that answers in time never leaves a request without a line; this many in a row within one tap, and
+    // the register is taken for gone until the tap ends. One lost reply on a bad Wi-Fi evening does not end a tap.
+    static constexpr int SilentRequestsInRow = 2;
 
-    // While it lives, the exchanges of one tap share one bound, and once one of them finds the register unreachable
-    // (a connect that fails, a line that never ends, the bound spent) the others fail at once. Taps may nest: the
-    // outermost one counts.
+    // While it lives, the exchanges belong to one tap: once one of them finds the register gone (a connect that
+    // fails or times out, or SilentRequestsInRow requests in a row without a line) the others fail at once, before
+    // connecting, so the screen stays as it stands. A register that answers is never cut short, however slow.
+    // Taps may nest: the outermost one counts.
     class Tap final
     {
     public:
@@ -99,9 +96,11 @@ public:
     // The last exchange got no reply line: it failed, its reads timed out, or what came was transmission garbage.
     // An empty line is a reply.
     bool lastExchangeUnanswered() const { return m_unanswered; }
-    // The register was last found unreachable (a connect that failed, a line that never ended, a tap's bound spent)
-    // and no connect has succeeded since: the link probe knows it is gone without connecting again.
-    bool registerLost() const { return m_lost; }
+    // The last connect failed (refused, timed out, unreachable) and none has succeeded since: the link probe takes it
+    // for its own failed attempt rather than hold the screen to connect again.
+    bool connectFailed() const { return m_connectFailed; }
+    // The last tap found the register gone: taps queued behind it would each wait for nothing.
+    bool lastTapFoundRegisterGone() const { return m_lastTapFoundGone; }
 
     static void pause(int ms);
 
@@ -109,18 +108,16 @@ private:
     void connectToRegister();
     void ensureConnected();
     void sendLine(const QString& text);
-    // The next line; none when the read timed out with nothing received.
+    // The next line; none when a wait ended with nothing received.
     std::optional<QString> readLine();
     // Drops, without waiting, what the register has sent so far; whether there was anything.
     bool dropPending();
     // the link is out of step with the register: drop the connection so the next exchange starts afresh
     [[noreturn]] void fail(const QString& text);
-    // the register does not answer: the rest of the tap does without it
-    [[noreturn]] void failUnreachable(const QString& text);
-    // What a wait of ms may last within the tap's bound; none when the bound is spent.
-    int waitBudget(int ms) const;
-    // Waits on the socket at most ms, counted against the tap's bound.
-    template <typename Wait> bool timedWait(int ms, Wait&& wait);
+    // the register is gone: the rest of the tap does without it
+    void findRegisterGone();
+    // Counts a request that got no line in any of its reads, once it went out.
+    void countSilence(bool sent);
     // How far an exchange went before it failed.
     struct Progress
     {
@@ -137,13 +134,14 @@ private:
     LineBuffer m_buffer;
     QString m_host;
     quint16 m_port = Port;
-    bool m_replyOwed = false; // the last reply never came in time
     int m_connectTimeoutMs = StartConnectTimeoutMs;
     bool m_unanswered = false;
-    bool m_lost = false;
+    bool m_connectFailed = false;
+    bool m_lineRead = false; // a line came in the exchange under way
+    int m_silentInRow = 0;
     int m_tapDepth = 0;
-    qint64 m_tapWaitedMs = 0;
-    bool m_tapUnreachable = false;
+    bool m_tapFoundGone = false;
+    bool m_lastTapFoundGone = false;
     std::function<void()> m_pauseWork;
     // when the reply to the request sent last began and ended
     struct ReplyTiming

@@ -2,8 +2,6 @@
 
 #include <QList>
 
-#include <algorithm>
-
 namespace WireCodec {
 
 QByteArray encodeRequest(const QString& request)
@@ -29,7 +27,7 @@ QString decodeLine(const QByteArray& bytes)
 
 bool isGarbled(QStringView line)
 {
-    return std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return line.contains(QChar(QChar::Null));
 }
 
 } // namespace WireCodec

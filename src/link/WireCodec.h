@@ -16,7 +16,8 @@ QByteArray encodeRequest(const QString& request);
 // Every byte above 0x7F comes in as U+FFFD.
 QString decodeLine(const QByteArray& bytes);
 
-// A line holding a control character (NUL, CR, DEL...), which no text of the register carries.
+// A line holding a NUL, which no text of the register carries: what a garbled transmission leaves. Tabs, CRs and
+// other control characters are text, trimmed where a reply is shown or compared.
 bool isGarbled(QStringView line);
 
 } // namespace WireCodec

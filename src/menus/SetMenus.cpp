@@ -148,7 +148,7 @@ void SetMenus::validateOptions()
     const QString& reply = done.reply;
     // A link broken after the send leaves no reply and no connection: the register may not have the options, so
     // the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
-    const bool broken = reply.isEmpty() && !m_link.connected();
+    const bool broken = done.failed;
     if (!broken) {
         m_view->clearOptionTicks();
         m_view->closeOptions();

@@ -8,8 +8,8 @@ namespace ExchangePlans {
 
 // A product key shows its caption gone this long before the article goes: the one wait of a direct tap.
 constexpr int TouchShownMs = 50;
-// The longest a tap holds the screen whatever the register does: the link bounds the waits of a tap together
-// (RegisterLink::TapWaitBoundMs), and its pauses and drawing fit in the rest.
+// The longest a tap holds the screen once the register is gone: the link ends a tap that finds it so
+// (RegisterLink::SilentRequestsInRow, ServiceConnectTimeoutMs). A register that answers holds it for its own pace.
 constexpr int TapHoldBoundMs = 4500;
 
 constexpr ExchangePlan Plain{};

@@ -113,9 +113,8 @@ void TableChoice::takeCovers(const Request& request)
 {
     const QString reply = m_link.exchange(request).reply;
     // "4$7" would go out as two fields of every later request, and the register would read the waiter from the
-    // wrong one: what is not a count leaves the covers as they were
-    if (TableReplies::isCoversCount(reply))
-        m_session.setCovers(reply);
+    // wrong one; the last table's count would stand for this one: what is not a count reads as no reply
+    m_session.setCovers(TableReplies::isCoversCount(reply) ? reply : QString());
 }
 
 bool TableChoice::coversWanted() const

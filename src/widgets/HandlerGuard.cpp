@@ -13,8 +13,8 @@ void HandlerGuard::runOrQueue(std::function<void()> handler)
 
 void HandlerGuard::runQueued()
 {
-    // without a register each would hold the screen for its own bound, one after the other, and order nothing
-    if (m_link.registerLost())
+    // without a register each would hold the screen in its turn, one after the other, and order nothing
+    if (m_link.lastTapFoundRegisterGone())
         m_queued.clear();
     // each one runs as a tap of its own; what it queues on the way comes after the ones already waiting
     while (!m_busy && !m_queued.empty()) {

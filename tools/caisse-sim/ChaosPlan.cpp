@@ -1,35 +1,12 @@
 #include "ChaosPlan.h"
 
+#include "Random.h"
+
 #include <QStringList>
 
 namespace sim {
 
 namespace {
-
-// splitmix64: the same numbers from the same seed with every compiler and library, which the standard
-// distributions do not promise.
-class Random final
-{
-public:
-    explicit Random(quint64 state) : m_state(state) {}
-
-    quint64 next()
-    {
-        quint64 z = (m_state += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-
-    // in [0, 1)
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-
-    // in [min, max]
-    int between(int min, int max) { return min + static_cast<int>(next() % static_cast<quint64>(max - min + 1)); }
-
-private:
-    quint64 m_state;
-};
 
 bool isSeparator(char c)
 {
@@ -61,7 +38,7 @@ ChaosPlan::ChaosPlan(quint64 seed, double rate) : m_seed(seed), m_rate(rate) {}
 ChaosPlan::Fault ChaosPlan::next(const QByteArray& replyLine)
 {
     // each request draws from its own stream: what one fault consumes never shifts the next
-    Random random(Random(m_seed).next() ^ Random(static_cast<quint64>(m_requests)).next());
+    Random random = Random::stream(m_seed, static_cast<quint64>(m_requests));
     ++m_requests;
     Fault fault;
     if (random.unit() >= m_rate) {
@@ -117,6 +94,13 @@ ChaosPlan::Fault ChaosPlan::next(const QByteArray& replyLine)
     }
     fault.description = detail.isEmpty() ? name(fault.kind) : name(fault.kind) + QLatin1Char(' ') + detail;
     return fault;
+}
+
+int ChaosPlan::nextPace()
+{
+    // a stream apart from the requests': a connection more never shifts their faults
+    Random random = Random::stream(~m_seed, static_cast<quint64>(m_connections++));
+    return random.unit() < 0.5 ? 0 : random.between(PaceMinMs, PaceMaxMs);
 }
 
 QString ChaosPlan::name(Kind kind)

@@ -9,7 +9,8 @@ namespace sim {
 
 // Which fault, if any, the register's reply to each request suffers, drawn from a seed: the n-th request handled
 // gets the same fault whenever the same seed meets the same requests in the same order. The faults only touch
-// the reply and the connections; the request itself is always carried out once.
+// the reply and the connections; the request itself is always carried out once. Each connection also gets a pace,
+// drawn from the seed and its rank: a register slow to answer, but in time.
 class ChaosPlan final
 {
 public:
@@ -39,6 +40,11 @@ public:
     static constexpr int RefuseMaxMs = 1500;
     static constexpr int RestartMinMs = 200;
     static constexpr int RestartMaxMs = 1000;
+    // Half the connections answer at once, the others each reply this long after its request. The terminal reads
+    // up to 700 ms after its pause, which is 0 for many requests: the pace alone must stay under 700 ms, and 250 ms
+    // more are left to the timers of a loaded machine, so that a paced reply is never late by the machine's doing.
+    static constexpr int PaceMinMs = 50;
+    static constexpr int PaceMaxMs = 450;
 
     struct Fault
     {
@@ -56,6 +62,9 @@ public:
     // The fault for the next request handled, whose reply goes out as replyLine (CR LF included).
     Fault next(const QByteArray& replyLine);
 
+    // The pace of the next connection accepted, in milliseconds; 0 for a register that answers at once.
+    int nextPace();
+
     static QString name(Kind kind);
     int requests() const { return m_requests; }
     int count(Kind kind) const { return m_counts.at(static_cast<size_t>(kind)); }
@@ -66,6 +75,7 @@ private:
     quint64 m_seed;
     double m_rate;
     int m_requests = 0;
+    int m_connections = 0;
     std::array<int, KindCount + 1> m_counts{};
 };
 

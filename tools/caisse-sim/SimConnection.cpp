@@ -2,6 +2,7 @@
 
 #include "AsciiText.h"
 #include "Replay.h"
+#include "ReplyDelay.h"
 #include "RequestDispatcher.h"
 #include "RequestFields.h"
 #include "SimOptions.h"
@@ -12,13 +13,16 @@
 namespace sim {
 
 SimConnection::SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options,
-                             ChaosPlan* chaos, Replay* replay, QObject* parent)
+                             ChaosPlan* chaos, Replay* replay, ReplyDelay* delay, QObject* parent)
     : QObject(parent), m_socket(socket), m_dispatcher(dispatcher), m_options(options), m_chaos(chaos), m_replay(replay),
-      m_peer(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()))
+      m_delay(delay), m_peer(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()))
 {
     m_socket->setParent(this);
     connect(m_socket, &QTcpSocket::readyRead, this, &SimConnection::readRequests);
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+        // what the register received is carried out, though the replies held for their time can no longer go
+        while (!m_waiting.isEmpty())
+            answer(m_waiting.takeFirst().request);
         log(QStringLiteral("closed"));
         deleteLater();
     });
@@ -58,7 +62,8 @@ void SimConnection::readRequests()
         }
         if (m_options.silent)
             continue;
-        m_waiting.append(request);
+        // timed from its arrival, however long the replies before it are held
+        m_waiting.append({request, QDeadlineTimer(m_delay ? m_delay->next() : m_paceMs, Qt::PreciseTimer)});
         owed = true; // the lines that came with this one were sent before its reply could be read
         answerWaitingRequests();
         if (!isOpen())
@@ -74,8 +79,17 @@ bool SimConnection::replyOwed() const
 
 void SimConnection::answerWaitingRequests()
 {
-    while (!m_holding && !m_waiting.isEmpty() && isOpen())
-        answer(m_waiting.takeFirst());
+    while (!m_holding && !m_waiting.isEmpty() && isOpen()) {
+        const qint64 leftNs = m_waiting.first().due.remainingTimeNSecs();
+        if (leftNs > 0) {
+            m_holding = true;
+            // rounded up: a reply is never sent before its time
+            const int leftMs = int((leftNs + 999999) / 1000000);
+            QTimer::singleShot(leftMs, Qt::PreciseTimer, this, &SimConnection::releaseHeldReply);
+            return;
+        }
+        answer(m_waiting.takeFirst().request);
+    }
 }
 
 void SimConnection::answer(const QString& request)
@@ -131,9 +145,12 @@ void SimConnection::applyFault(const QString& request, const QString& reply, con
     case ChaosPlan::Kind::Garbage:
     case ChaosPlan::Kind::LongLine:
         // described by the chaos line alone: not text a log line can hold
-        m_socket->write(fault.line);
+        if (isOpen())
+            m_socket->write(fault.line);
         break;
     case ChaosPlan::Kind::MissingFields:
+        if (!isOpen())
+            break;
         m_socket->write(encodeLine(QString::fromLatin1(fault.line.chopped(2)), lineEnd()));
         log(QStringLiteral("-> %1").arg(QString::fromLatin1(fault.line.chopped(2))));
         break;

@@ -4,6 +4,8 @@
 
 #include "WireLine.h"
 
+#include <QDeadlineTimer>
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -12,24 +14,28 @@ class QTcpSocket;
 namespace sim {
 
 class Replay;
+class ReplyDelay;
 class RequestDispatcher;
 struct SimOptions;
 
 // One terminal's connection: cuts the bytes into request lines and answers each in turn, so replies
 // leave in the order of the requests, which is all the terminal matches them by. A request that comes while a
-// reply is held back (by a chaos delay or trickle) waits for its turn.
+// reply is held back (by the register's pace, a chaos delay or a trickle) waits for its turn.
 class SimConnection final : public QObject
 {
     Q_OBJECT
 
 public:
-    // chaos may be null: no faults.
-    // chaos and replay may be null: no faults, and replies from the restaurant.
+    // chaos, replay and delay may be null: no faults, replies from the restaurant, and each sent at once.
     SimConnection(QTcpSocket* socket, const RequestDispatcher& dispatcher, const SimOptions& options, ChaosPlan* chaos,
-                  Replay* replay, QObject* parent = nullptr);
+                  Replay* replay, ReplyDelay* delay, QObject* parent = nullptr);
 
     // "address:port" of the terminal, as every log line of this connection starts
     const QString& peer() const { return m_peer; }
+
+    // Without a delay, each reply goes this long after its request came.
+    void setPace(int ms) { m_paceMs = ms; }
+    int pace() const { return m_paceMs; }
 
     // Closes the connection at once, whatever it was sending.
     void abort();
@@ -42,6 +48,13 @@ Q_SIGNALS:
     void restartRequested(int ms, const QString& stamp);
 
 private:
+    // a request received, and when its reply is due
+    struct Waiting
+    {
+        QString request;
+        QDeadlineTimer due;
+    };
+
     void readRequests();
     bool replyOwed() const;
     void answerWaitingRequests();
@@ -66,11 +79,13 @@ private:
     const SimOptions& m_options;
     ChaosPlan* m_chaos;
     Replay* m_replay;
+    ReplyDelay* m_delay;
+    int m_paceMs = 0;
     QStringList m_replayed; // the lines the recording has after the reply being sent
     LineReader m_buffer;
     QString m_peer;
-    QStringList m_waiting;      // requests received and not answered yet
-    bool m_holding = false;     // a reply is delayed or trickling
+    QList<Waiting> m_waiting;   // requests received and not answered yet
+    bool m_holding = false;     // a reply is waiting for its time, delayed or trickling
     bool m_partialOwed = false; // the partial line buffered began while a reply was owed
 };
 

@@ -33,6 +33,10 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     const QCommandLineOption chaosRateOption(QStringLiteral("chaos-rate"),
                                              QStringLiteral("Probability of a fault per request (default 0.1)."),
                                              QStringLiteral("P"));
+    const QCommandLineOption replyDelayOption(
+        QStringLiteral("reply-delay"),
+        QStringLiteral("Send each reply this long after its request came, or a time drawn in MIN-MAX."),
+        QStringLiteral("MS"));
     const QCommandLineOption dialectOption(
         QStringLiteral("dialect"),
         QStringLiteral("Make every choice the protocol leaves to the register from the seed (0: the plain register)."),
@@ -52,8 +56,8 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
     const QCommandLineOption replayOption(QStringLiteral("replay"), QStringLiteral("Answer from a recording."),
                                           QStringLiteral("FILE"));
     parser.addOptions({addressOption, portOption, dataOption, clotOption, refuseOption, outdatedOption, silentOption,
-                       dropOption, noprinterOption, chaosOption, chaosRateOption, dialectOption, dialectChoiceOption,
-                       relayOption, recordOption, recordCodesOption, replayOption});
+                       dropOption, noprinterOption, chaosOption, chaosRateOption, replyDelayOption, dialectOption,
+                       dialectChoiceOption, relayOption, recordOption, recordCodesOption, replayOption});
     parser.process(arguments);
 
     if (!address.setAddress(parser.value(addressOption))) {
@@ -91,6 +95,12 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
             error = QStringLiteral("--chaos-rate needs --chaos");
             return false;
         }
+    }
+    if (parser.isSet(replyDelayOption) && !parseReplyDelay(parser.value(replyDelayOption))) {
+        error = QStringLiteral("invalid reply delay %1 (MS or MIN-MAX, 0 to %2)")
+                    .arg(parser.value(replyDelayOption))
+                    .arg(ReplyDelay::MaxMs);
+        return false;
     }
     if (parser.isSet(dialectOption)) {
         const quint64 seed = parser.value(dialectOption).toULongLong(&ok);
@@ -130,6 +140,21 @@ bool SimOptions::parse(const QStringList& arguments, QString& error)
         error = QStringLiteral("--replay and --relay do not go together");
         return false;
     }
+    return true;
+}
+
+bool SimOptions::parseReplyDelay(const QString& text)
+{
+    const QStringList bounds = text.split(QLatin1Char('-'));
+    bool minOk = false;
+    bool maxOk = false;
+    const int minMs = bounds.first().toInt(&minOk);
+    const int maxMs = bounds.size() == 2 ? bounds.last().toInt(&maxOk) : minMs;
+    if (!minOk || (bounds.size() == 2 && !maxOk) || bounds.size() > 2 || minMs < 0 || maxMs < minMs ||
+        maxMs > ReplyDelay::MaxMs)
+        return false;
+    replyDelayMinMs = minMs;
+    replyDelayMaxMs = maxMs;
     return true;
 }
 

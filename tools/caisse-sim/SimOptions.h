@@ -2,6 +2,7 @@
 
 #include "ChaosPlan.h"
 #include "Dialect.h"
+#include "ReplyDelay.h"
 
 #include <QHostAddress>
 #include <QString>
@@ -27,7 +28,10 @@ struct SimOptions
     bool noprinter = false;           // the register has no preparation printer: "suitesss$" gets "nook"
     std::optional<quint64> chaosSeed; // faults are injected into the replies (ChaosPlan)
     double chaosRate = ChaosPlan::DefaultRate; // the probability of a fault per request
-    QString relayHost;                         // not empty: relay every connection to this register (Relay)
+    // each reply sent this long after its request came, drawn in the range (ReplyDelay); 0-0: at once
+    int replyDelayMinMs = 0;
+    int replyDelayMaxMs = 0;
+    QString relayHost; // not empty: relay every connection to this register (Relay)
     quint16 relayPort = DefaultPort;
     QString recordPath;       // where the relay records the exchanges
     bool recordCodes = false; // the recording keeps the waiter codes
@@ -37,6 +41,9 @@ struct SimOptions
     // Parses the command line; --help and unknown options end the process as usual.
     // On a bad value returns false with the reason in error.
     bool parse(const QStringList& arguments, QString& error);
+
+    // A delay in milliseconds, "MS" or "MIN-MAX"; whether it is one.
+    bool parseReplyDelay(const QString& text);
 
     // The sample restaurant: a copy next to the executable first, else the one in the source tree.
     static QString sampleDataPath();

@@ -21,6 +21,10 @@ SimServer::SimServer(const SimOptions& options, const Restaurant& restaurant, QO
       m_setMenuReplies(m_restaurant, m_state, m_options.dialect),
       m_closingReplies(m_restaurant, m_state, m_printers, m_options.dialect),
       m_chaos(m_options.chaosSeed ? std::make_unique<ChaosPlan>(*m_options.chaosSeed, m_options.chaosRate) : nullptr),
+      m_delay(m_options.replyDelayMaxMs > 0
+                  ? std::make_unique<ReplyDelay>(m_options.chaosSeed.value_or(0), m_options.replyDelayMinMs,
+                                                 m_options.replyDelayMaxMs)
+                  : nullptr),
       m_server(new QTcpServer(this)), m_refusal(new QTimer(this))
 {
     m_serviceStart.install(m_dispatcher);
@@ -64,11 +68,17 @@ QString SimServer::reply(const QString& request)
 void SimServer::acceptConnections()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
-        auto* connection = new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), m_replay.get(), this);
+        auto* connection =
+            new SimConnection(socket, m_dispatcher, m_options, m_chaos.get(), m_replay.get(), m_delay.get(), this);
         connect(connection, &SimConnection::logged, this, &SimServer::logged);
         connect(connection, &SimConnection::refuseRequested, this, &SimServer::refuseConnections);
         connect(connection, &SimConnection::restartRequested, this, &SimServer::restart);
         Q_EMIT logged(QStringLiteral("%1 connected").arg(connection->peer()));
+        // --reply-delay paces every connection alike
+        if (m_chaos && !m_delay) {
+            connection->setPace(m_chaos->nextPace());
+            Q_EMIT logged(QStringLiteral("%1 pace %2 ms").arg(connection->peer()).arg(connection->pace()));
+        }
     }
 }
 

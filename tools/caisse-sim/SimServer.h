@@ -6,6 +6,7 @@
 #include "OrderReplies.h"
 #include "PrinterLog.h"
 #include "Replay.h"
+#include "ReplyDelay.h"
 #include "RequestDispatcher.h"
 #include "Restaurant.h"
 #include "RoomReplies.h"
@@ -67,7 +68,8 @@ private:
     SetMenuReplies m_setMenuReplies;
     ClosingReplies m_closingReplies;
     std::unique_ptr<ChaosPlan> m_chaos;
-    std::unique_ptr<Replay> m_replay; // with --replay
+    std::unique_ptr<Replay> m_replay;    // with --replay
+    std::unique_ptr<ReplyDelay> m_delay; // with --reply-delay
     QTcpServer* m_server;
     QTimer* m_refusal; // ends a time of refused connections
     QHostAddress m_address;

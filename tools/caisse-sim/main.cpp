@@ -50,6 +50,12 @@ int main(int argc, char* argv[])
     out << "caisse-sim: " << restaurant.name() << ", data " << restaurant.path() << ", stamp " << restaurant.stamp()
         << Qt::endl;
     out << "caisse-sim: dialect " << options.dialect.seed() << ": " << options.dialect.describe() << Qt::endl;
+    if (options.replyDelayMaxMs > 0) {
+        out << "caisse-sim: reply delay " << options.replyDelayMinMs;
+        if (options.replyDelayMaxMs > options.replyDelayMinMs)
+            out << '-' << options.replyDelayMaxMs;
+        out << " ms" << Qt::endl;
+    }
     if (!server.chaos())
         return QCoreApplication::exec();
     // the counts of faults close the log, however the simulator is stopped short of a kill
