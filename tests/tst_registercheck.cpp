@@ -95,6 +95,11 @@ void tst_RegisterCheck::simulatedRegister_data()
     for (const int seed : {1, 2, 4, 5, 6, 101, 118, 265})
         QTest::addRow("the register of dialect %d lets the terminal start", seed)
             << QStringList{QStringLiteral("--dialect"), QString::number(seed)} << "starts" << 0;
+    // a slow register answers in time: each reply's first byte comes when the register sends it, or after the pause
+    QTest::newRow("a register answering in 250 ms lets it start")
+        << QStringList{QStringLiteral("--reply-delay"), QStringLiteral("250")} << "starts" << 0;
+    QTest::newRow("a register answering in 50 to 350 ms lets it start")
+        << QStringList{QStringLiteral("--reply-delay"), QStringLiteral("50-350")} << "starts" << 0;
     QTest::newRow("a closed register stops it") << QStringList{QStringLiteral("--clot")} << "closed" << 1;
     QTest::newRow("a register that refuses the terminal stops it")
         << QStringList{QStringLiteral("--refuse")} << "refused" << 1;
@@ -153,6 +158,19 @@ void tst_RegisterCheck::simulatedRegister()
     QCOMPARE(pace.value(QStringLiteral("answered")).toInt(), report.value(QStringLiteral("requests")).toArray().size());
     QCOMPARE(pace.value(QStringLiteral("late")).toInt(), 0);
     QVERIFY(!pace.value(QStringLiteral("atRisk")).toBool());
+    const qsizetype delayAt = switches.indexOf(QStringLiteral("--reply-delay"));
+    const QString delay = delayAt >= 0 ? switches.at(delayAt + 1) : QStringLiteral("0");
+    const int fastest = delay.section(QLatin1Char('-'), 0, 0).toInt();
+    const int slowest = delay.section(QLatin1Char('-'), -1).toInt();
+    for (const QJsonValue value : report.value(QStringLiteral("requests")).toArray()) {
+        const QJsonObject request = value.toObject();
+        const int pauseMs = request.value(QStringLiteral("pauseMs")).toInt();
+        const int firstByteMs = request.value(QStringLiteral("firstByteMs")).toInt();
+        const QString name = request.value(QStringLiteral("request")).toString();
+        QVERIFY2(firstByteMs >= qMax(fastest, pauseMs) - 5, qPrintable(name));
+        QVERIFY2(firstByteMs < qMax(slowest, pauseMs) + 150, qPrintable(name));
+        QVERIFY2(request.value(QStringLiteral("lineEndMs")).toInt() >= firstByteMs, qPrintable(name));
+    }
     QVERIFY(pace.value(QStringLiteral("medianFirstByteMs")).toInt() <=
             pace.value(QStringLiteral("slowestFirstByteMs")).toInt());
 }
@@ -246,10 +264,14 @@ void tst_RegisterCheck::hostileRegister_data()
     QTest::newRow("no waiter names abandons the load")
         << opening << CatalogueScript::Replies{{QStringLiteral("nongletserveur"), CatalogueScript::Silent}}
         << int(Verdict::Silent) << "« nongletserveur »" << QString() << false;
-    QTest::newRow("a garbled table plan is no reply: served, not cached")
+    QTest::newRow("a table position that is no number stops the load")
         << opening
         << CatalogueScript::Replies{{QStringLiteral("tablepos$"), QByteArray("100;0$2\x01"
                                                                              "00")}}
+        << int(Verdict::Unreadable) << "« tablepos$ »" << QString() << false;
+    QTest::newRow("a garbled table plan is no reply: served, not cached")
+        << opening
+        << CatalogueScript::Replies{{QStringLiteral("tablepos$"), QByteArray("100;0$2") + '\0' + QByteArray("00")}}
         << int(Verdict::Starts) << QString() << "tablepos$" << false;
     QTest::newRow("records after an empty field are not read")
         << opening << CatalogueScript::Replies{{QStringLiteral("naclav1_2"), ";;;;;Eau;0;0;x00FF00;21;"}}

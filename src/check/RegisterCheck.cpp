@@ -76,9 +76,9 @@ void RegisterCheck::note(const Request& request, const Exchange& done)
     if (done.answered)
         m_replies.byRequest[request.text] = done.reply;
     else if (done.lineEndMs >= 0 && !done.failed)
-        m_report.findings.append({request.text, QStringLiteral("ligne reçue avec des caractères de contrôle : le "
-                                                               "terminal la prend pour une ligne brouillée, "
-                                                               "sans réponse")});
+        m_report.findings.append(
+            {request.text,
+             QStringLiteral("ligne brouillée (un octet nul) : le terminal la prend pour aucune réponse")});
 }
 
 bool RegisterCheck::stop(Verdict verdict, const QString& reason)
