@@ -446,11 +446,12 @@ private:
             ports.insert(exchange.localPort);
             paced = paced || pace > 0;
             allowed += allowedMs(exchange, pace);
-            if (exchange.failed && !vanished) {
+            // the register was there while lines came: gone after the last line before the first failure (a
+            // register gone silent is found so after requests that got none)
+            if (exchange.failed)
                 vanished = true;
-            } else if (!vanished) {
+            else if (!vanished && !exchange.reply.isEmpty())
                 vanishedFromMs = exchange.endMs;
-            }
         }
         ports.remove(0);
         if (currentLocalPort)

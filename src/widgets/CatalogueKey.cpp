@@ -12,6 +12,12 @@ CatalogueKey::CatalogueKey(const QString& name, int tag, TapHandler onTap, QWidg
     setObjectName(name);
 }
 
+void CatalogueKey::press()
+{
+    if (isEnabled() && isVisible())
+        m_onTap(m_tag);
+}
+
 void CatalogueKey::setColour(const QColor& colour)
 {
     m_colour = colour;

@@ -30,6 +30,9 @@ public:
     CatalogueKey(const QString& name, int tag, TapHandler onTap, QWidget* parent);
 
     int tag() const { return m_tag; }
+    // What a tap (or a double tap, for a key that takes those) on the caption does, for a press that comes another
+    // way (a screen reader's): nothing while the key is disabled or not shown.
+    void press();
     void setTap(Tap tap) { m_tap = tap; }
     Tap tap() const { return m_tap; }
 
