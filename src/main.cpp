@@ -1,3 +1,4 @@
+#include "app/CheckCommand.h"
 #include "app/ConsoleOptions.h"
 #include "app/MainWindow.h"
 #include "app/TabletDisplay.h"
@@ -10,8 +11,11 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("commande"));
     QCoreApplication::setApplicationVersion(QStringLiteral(COMMANDE_VERSION));
-    // read before any display is opened, so that --help and --version answer over SSH
-    const WindowPlacement placement = WindowPlacement::fromArguments(ConsoleOptions::fromArgv(argc, argv));
+    // read before any display is opened, so that --help, --version and a register's check answer over SSH
+    const QStringList arguments = ConsoleOptions::fromArgv(argc, argv);
+    if (CheckCommand::isAsked(arguments))
+        return CheckCommand::run(arguments);
+    const WindowPlacement placement = WindowPlacement::fromArguments(arguments);
     TabletDisplay::prepare(placement, argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(new TouchStyle);

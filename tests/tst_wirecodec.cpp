@@ -11,6 +11,7 @@ private Q_SLOTS:
     void encodeRequest();
     void takeLine_data();
     void takeLine();
+    void lineEnding();
 };
 
 void tst_WireCodec::encodeRequest_data()
@@ -97,6 +98,18 @@ void tst_WireCodec::takeLine()
 
     QCOMPARE(taken, lines);
     QCOMPARE(sawTooLong, tooLong);
+}
+
+// How each line ended, for a check of the register: CR LF, LF alone, an empty line, a CR kept in the line.
+void tst_WireCodec::lineEnding()
+{
+    LineBuffer buffer;
+    buffer.append("a\r\nb\n\r\nc\r\r\n\n");
+    QString line;
+    QList<bool> endedWithCr;
+    while (buffer.takeLine(line) == LineBuffer::Status::Line)
+        endedWithCr.append(buffer.lastLineEndedWithCr());
+    QCOMPARE(endedWithCr, (QList<bool>{true, false, true, true, false}));
 }
 
 QTEST_GUILESS_MAIN(tst_WireCodec)

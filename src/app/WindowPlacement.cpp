@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include "CheckCommand.h"
 #include "ConsoleOptions.h"
 #include "MainWindow.h"
 
@@ -24,6 +25,8 @@ WindowPlacement WindowPlacement::fromArguments(const QStringList& arguments)
                        "mesure environ 403 x 651 unités sur une tablette)."),
         QStringLiteral("F"));
     parser.addOptions({fullScreen, window, scale});
+    // listed by the help; a line that holds one of them is the check's, which never comes here
+    parser.addOptions(CheckCommand::options());
     ConsoleOptions::acceptToolkitOptions(parser);
     ConsoleOptions::parseOrLeave(parser, arguments);
 

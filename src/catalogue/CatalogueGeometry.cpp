@@ -12,7 +12,6 @@ namespace CatalogueGeometry {
 
 namespace {
 
-constexpr int KeyColumns = 4;
 constexpr int RowsOfSetMenu = 7;
 constexpr std::array<quint32, RowsOfSetMenu> RowColours = {0xFFAAAAFF, 0xFFFFFF00, 0xFFFFFFAA, 0xFFFF00FF,
                                                            0xFFAAFFFF, 0xFF00FFFF, 0xFFFFAAAA};

@@ -18,6 +18,7 @@ namespace CatalogueGeometry {
 
 // Product keys, by position p of the product in its keyboard.
 constexpr int KeyCount = 801;
+constexpr int KeyColumns = 4;
 // a keyboard's keys from the 65th on all lie on the sixteenth row
 constexpr int LastKeyRow = 15;
 

@@ -11,6 +11,11 @@ struct Exchange
     bool answered = false;  // a reply line came: an empty line is a reply
     bool failed = false;
     QString error; // the failure's French text
+    // When the reply's first byte and the end of its line came, in ms after the request went out; -1 for none. A
+    // reply that came during the plan's pause is seen when the pause is over.
+    qint64 firstByteMs = -1;
+    qint64 lineEndMs = -1;
+    bool endedWithCr = false; // the reply line ended with CR LF rather than LF alone
 
     bool ok() const { return !failed; }
 };

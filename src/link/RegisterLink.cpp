@@ -122,6 +122,10 @@ std::optional<QString> RegisterLink::readLine()
         switch (m_buffer.takeLine(line)) {
         case LineBuffer::Status::Line:
             m_lineRead = true;
+            if (m_timing.sent.isValid() && m_timing.lineEndMs < 0) {
+                m_timing.lineEndMs = m_timing.sent.elapsed();
+                m_timing.endedWithCr = m_buffer.lastLineEndedWithCr();
+            }
             // a NUL is no character of the register's: the line is transmission garbage, never an answer
             if (WireCodec::isGarbled(line)) {
                 qCDebug(linkLog, "dropped a garbled line");
@@ -135,6 +139,8 @@ std::optional<QString> RegisterLink::readLine()
             break;
         }
         if (m_socket.bytesAvailable() > 0) {
+            if (m_timing.sent.isValid() && m_timing.firstByteMs < 0)
+                m_timing.firstByteMs = m_timing.sent.elapsed();
             m_buffer.append(m_socket.readAll());
             continue;
         }
@@ -208,14 +214,14 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
         qCDebug(linkLog, "%s failed %s: %s (%lld ms)", qUtf8Printable(request.text),
                 progress.sent ? "after sending" : "before sending", qUtf8Printable(error.text()), elapsed.elapsed());
         countSilence(progress.sent);
-        if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent))
-            throw;
         done.failed = true;
         done.error = error.text();
+        if (plan.onError == OnError::Raise || (plan.onError == OnError::RaiseUnsent && !progress.sent)) {
+            settle(request, done, progress);
+            throw;
+        }
     }
-    done.connected = progress.connected;
-    done.sent = progress.sent;
-    done.answered = !m_unanswered;
+    settle(request, done, progress);
     if (shown)
         shown(done);
     if (plan.trailingRead && done.answered) {
@@ -227,6 +233,20 @@ Exchange RegisterLink::exchange(const Request& request, const ReplyShown& shown)
         }
     }
     return done;
+}
+
+void RegisterLink::settle(const Request& request, Exchange& done, const Progress& progress) const
+{
+    done.connected = progress.connected;
+    done.sent = progress.sent;
+    done.answered = !m_unanswered;
+    if (progress.sent) {
+        done.firstByteMs = m_timing.firstByteMs;
+        done.lineEndMs = m_timing.lineEndMs;
+        done.endedWithCr = m_timing.endedWithCr;
+    }
+    if (m_watcher)
+        m_watcher(request, done);
 }
 
 QString RegisterLink::exchange(const QString& request, const ExchangePlan& plan)
@@ -255,6 +275,8 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
     else if (plan.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));
     sendLine(request);
+    m_timing = {};
+    m_timing.sent.start();
     progress.sent = true;
     waitForReply(plan.pauseMs);
     std::optional<QString> reply = readLine();

@@ -4,6 +4,7 @@
 #include "Request.h"
 #include "WireCodec.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTcpSocket>
 
@@ -87,6 +88,9 @@ public:
     using ReplyShown = std::function<void(const Exchange& done)>;
     // Connects first when needed; the reply may be empty. Throws LinkError where the plan's onError says so.
     Exchange exchange(const Request& request, const ReplyShown& shown = {});
+    // Told of every exchange once it is over, one that raised included: a check of the register reads them all.
+    using Watcher = std::function<void(const Request& request, const Exchange& done)>;
+    void setWatcher(Watcher watcher) { m_watcher = std::move(watcher); }
     // The same for a request text and a plan of the caller's own: tests and benchmarks.
     QString exchange(const QString& request, const ExchangePlan& plan = {});
     // The last exchange got no reply line: it failed, its reads timed out, or what came was transmission garbage.
@@ -124,6 +128,8 @@ private:
     QString exchangeRaising(const QString& request, const ExchangePlan& plan, Progress& progress);
     // The plan's wait between sending and reading, with the pause work in it when there is some.
     void waitForReply(int ms);
+    // Fills in how far the exchange went and when its reply came, and tells the watcher.
+    void settle(const Request& request, Exchange& done, const Progress& progress) const;
 
     QTcpSocket m_socket;
     LineBuffer m_buffer;
@@ -138,4 +144,14 @@ private:
     bool m_tapFoundGone = false;
     bool m_lastTapFoundGone = false;
     std::function<void()> m_pauseWork;
+    // when the reply to the request sent last began and ended
+    struct ReplyTiming
+    {
+        QElapsedTimer sent;
+        qint64 firstByteMs = -1;
+        qint64 lineEndMs = -1;
+        bool endedWithCr = false;
+    };
+    ReplyTiming m_timing;
+    Watcher m_watcher;
 };

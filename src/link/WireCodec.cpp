@@ -46,6 +46,7 @@ LineBuffer::Status LineBuffer::takeLine(QString& line)
     if (end > WireCodec::MaxLineLength)
         return Status::TooLong;
     line = WireCodec::decodeLine(m_bytes.left(end));
+    m_lastEndedWithCr = end < lf;
     m_bytes.remove(0, lf + 1);
     return Status::Line;
 }

@@ -39,7 +39,10 @@ public:
     qsizetype size() const { return m_bytes.size(); }
 
     Status takeLine(QString& line);
+    // whether the line taken last ended with CR LF rather than LF alone
+    bool lastLineEndedWithCr() const { return m_lastEndedWithCr; }
 
 private:
     QByteArray m_bytes;
+    bool m_lastEndedWithCr = false;
 };
