@@ -246,8 +246,8 @@ int allowedMs(const EndedExchange& exchange, int paceMs)
 bool silent(const EndedExchange& exchange)
 {
     const ExchangePlan plan = planOf(exchange.request);
-    return exchange.reply.isEmpty() &&
-           exchange.totalMs >= exchange.pauseMs + RegisterLink::ReadTimeoutMs * (plan.secondRead ? 2 : 1);
+    const int reads = 1 + (plan.staleRead ? 1 : 0) + (plan.secondRead ? 1 : 0);
+    return exchange.reply.isEmpty() && exchange.totalMs >= exchange.pauseMs + RegisterLink::ReadTimeoutMs * reads;
 }
 
 // The simulator's log as it grows: each connection's pace, and the faults not yet matched to a tap.
