@@ -1,4 +1,5 @@
 #include "CatalogueScript.h"
+#include "FingerTouch.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
 
@@ -690,7 +691,7 @@ void tst_CatalogueLoad::keysAnswerTheTapOfSlot4()
     QTest::mouseClick(key, Qt::LeftButton);
     QCOMPARE(taps.size(), doubleTap ? 0 : 1);
     if (doubleTap) {
-        QTest::mouseDClick(key, Qt::LeftButton);
+        FingerTouch::doubleTap(key, key->captionBox().center());
         QCOMPARE(taps.size(), 1);
     }
     QCOMPARE(taps.constLast().at(0).toInt(), 1);

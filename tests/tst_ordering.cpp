@@ -1,3 +1,4 @@
+#include "FingerTouch.h"
 #include "RequestsAtBirth.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
@@ -28,8 +29,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -58,6 +63,7 @@ const QList<TestProduct> Products{
     {"STEAK", 80, {4, 5}, 7},            // 9: two courses, then kitchen list 7
     {"BROCHETTE", 95, {4}, 12},          // 10: a list number past 9
     {"ENTRECOTE", 200, {4, 5}, 0, true}, // 11: two courses, kitchen list 1, supplements
+    {"CHEVRE", 50, {6, 7}},              // 12: cheese or dessert
 };
 constexpr int CourseListLength = 600;
 
@@ -169,6 +175,36 @@ private:
     const QElapsedTimer& m_clock;
 };
 
+// The first paint of the ticket memo showing the awaited text, and when it came; painted runs then.
+class PaintWatch final : public QObject
+{
+public:
+    PaintWatch(QPlainTextEdit* memo, const QString& awaited, std::function<void()> painted = {})
+        : m_memo(memo), m_awaited(awaited), m_painted(std::move(painted))
+    {
+        m_clock.start();
+        memo->viewport()->installEventFilter(this);
+    }
+    qint64 paintedAtMs = -1;
+    QElapsedTimer m_clock;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && paintedAtMs < 0 && m_memo->toPlainText() == m_awaited) {
+            paintedAtMs = m_clock.elapsed();
+            if (m_painted)
+                m_painted();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPlainTextEdit* m_memo;
+    QString m_awaited;
+    std::function<void()> m_painted;
+};
+
 } // namespace
 
 class tst_Ordering : public QObject
@@ -182,6 +218,8 @@ private Q_SLOTS:
     void parkingViewIsMadeOnTheTapBeforeAnyExchange();
     void courseIsChosenFirst_data();
     void courseIsChosenFirst();
+    void secondTouchOnACourseKeyOrdersNothing_data();
+    void secondTouchOnACourseKeyOrdersNothing();
     void kitchenOptions_data();
     void kitchenOptions();
     void tapWithoutProductOrdersNothing_data();
@@ -195,7 +233,8 @@ private Q_SLOTS:
     void kitchenOptionsFailures_data();
     void kitchenOptionsFailures();
     void refreshedTicketIsPaintedBeforeTheTrailingRead();
-    void noteOfTheCoursePathStartsWithTheTicketOnScreen();
+    void noteStartsWithTheTicketOnScreen_data();
+    void noteStartsWithTheTicketOnScreen();
     void kitchenOptionsRefreshLeavesTheTrailingLineToTheNextRequest();
     void kitchenOptionsWithoutRegisterSendNothing();
     void lineOperations_data();
@@ -289,37 +328,93 @@ void tst_Ordering::parkingViewIsMadeOnTheTapBeforeAnyExchange()
 
 void tst_Ordering::courseIsChosenFirst_data()
 {
+    QTest::addColumn<int>("k");
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("panelUpWithTheTicket"); // the panel goes only once the article is in
 
-    QTest::newRow("second plat sends course 5") << 5 << "20$12$4$2$5$";
-    QTest::newRow("première entrée sends course 2") << 2 << "20$12$4$2$2$";
+    QTest::newRow("second plat sends course 5, then the panel goes") << 1 << 5 << "20$12$4$2$5$" << true;
+    QTest::newRow("première entrée sends course 2 once the panel is gone") << 1 << 2 << "20$12$4$2$2$" << false;
+    QTest::newRow("fromage sends course 6 once the panel is gone") << 12 << 6 << "50$12$4$2$6$" << false;
+    QTest::newRow("dessert sends course 7 once the panel is gone") << 12 << 7 << "50$12$4$2$7$" << false;
 }
 
 void tst_Ordering::courseIsChosenFirst()
 {
+    QFETCH(int, k);
     QFETCH(int, chosen);
     QFETCH(QString, request);
+    QFETCH(bool, panelUpWithTheTicket);
     ScriptedRegister caisse;
-    caisse.replyLine(QStringLiteral("1 SALADE 8,00~TOTAL 8,00"));
-    caisse.replyBytes("1 SALADE 8,00~TOTAL 8,00\r\nfin\r\n");
+    caisse.replyLine(QStringLiteral("1 ARTICLE 8,00~TOTAL 8,00"));
+    caisse.replyBytes("1 ARTICLE 8,00~TOTAL 8,00\r\nfin\r\n");
     Terminal terminal(caisse);
 
-    terminal.tap(1);
+    terminal.tap(k);
     QVERIFY(terminal.coursePanel()->isVisible());
     QCOMPARE(terminal.coursePanel()->parentWidget(), terminal.ticket());
     QCOMPARE(terminal.coursePanel()->titleLabel()->text(), QStringLiteral("A servir en tant que"));
-    QCOMPARE(terminal.offeredCourses(), (QList<int>{2, 5}));
+    QCOMPARE(terminal.offeredCourses(), Products.at(k).courses);
     QCOMPARE(caisse.connectionCount(), 0);
+    bool panelUp = false;
+    PaintWatch watch(terminal.ticket()->ticketMemo(), QStringLiteral("1 ARTICLE 8,00\nTOTAL 8,00"),
+                     [&] { panelUp = terminal.coursePanel()->isVisible(); });
 
     QTest::mouseClick(terminal.coursePanel()->courseKey(chosen), Qt::LeftButton);
 
     QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
-    QCOMPARE(terminal.memo(), QStringLiteral("1 SALADE 8,00\nTOTAL 8,00"));
-    QCOMPARE(terminal.ticket()->noteLine()->text(), QStringLiteral("1 * SALADE"));
+    QVERIFY(watch.paintedAtMs >= 0);
+    QCOMPARE(panelUp, panelUpWithTheTicket);
+    QCOMPARE(terminal.memo(), QStringLiteral("1 ARTICLE 8,00\nTOTAL 8,00"));
+    QCOMPARE(terminal.ticket()->noteLine()->text(), QStringLiteral("1 * ") + QLatin1String(Products.at(k).name));
     QVERIFY(!terminal.coursePanel()->isVisible());
     QCOMPARE(terminal.coursePanel()->parentWidget(), terminal.parking());
     QCOMPARE(terminal.form->articleOrder().rangchoisi(), chosen);
+}
+
+void tst_Ordering::secondTouchOnACourseKeyOrdersNothing_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("chosen");
+
+    QTest::newRow("second plat") << 1 << 5;
+    QTest::newRow("fromage, which lets no event in") << 12 << 6;
+    QTest::newRow("dessert") << 12 << 7;
+}
+
+void tst_Ordering::secondTouchOnACourseKeyOrdersNothing()
+{
+    QFETCH(int, k);
+    QFETCH(int, chosen);
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("1 ARTICLE 8,00~TOTAL 8,00"));
+    caisse.replyBytes("1 ARTICLE 8,00~TOTAL 8,00\r\nfin\r\n");
+    Terminal terminal(caisse);
+    terminal.tap(k);
+    RedKey* courseKey = terminal.coursePanel()->courseKey(chosen);
+    QWidget* window = terminal.form.get();
+    // a spot of the course key over the caption of a product key, as the screen stands once the panel is gone
+    QPoint spot(-1, -1);
+    terminal.coursePanel()->hide();
+    const QRect courseKeyArea(courseKey->mapTo(window, QPoint()), courseKey->size());
+    for (int y = courseKeyArea.top(); y <= courseKeyArea.bottom() && spot.x() < 0; y += 4) {
+        for (int x = courseKeyArea.left(); x <= courseKeyArea.right() && spot.x() < 0; x += 4) {
+            const auto* under = qobject_cast<CatalogueKey*>(window->childAt(x, y));
+            if (under && under->captionBox().contains(under->mapFrom(window, QPoint(x, y))))
+                spot = QPoint(x, y);
+        }
+    }
+    terminal.coursePanel()->show();
+    QVERIFY2(spot.x() >= 0, "no product key lies under the course key");
+
+    // both touches of a double tap aimed at the course key: the second lands where the panel was
+    FingerTouch::doubleTap(courseKey, courseKey->mapFrom(window, spot));
+
+    QVERIFY(qobject_cast<CatalogueKey*>(window->childAt(spot)));
+    QTest::qWait(200);
+    QCOMPARE(caisse.requests().size(), 2);
+    QCOMPARE(terminal.form->articleOrder().rangchoisi(), chosen);
+    QVERIFY(!terminal.form->guard().busy());
 }
 
 void tst_Ordering::kitchenOptions_data()
@@ -413,14 +508,17 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("halfInSight"); // the second key's centre is scrolled out of its box
     QTest::addColumn<QStringList>("requests");
 
     const QString kir = QStringLiteral("10$12$4$2$1$");
     const QString pain = QStringLiteral("40$12$4$2$0$");
     // at 0 ms the second tap comes while the first handler lets pending events run: it waits its turn
-    QTest::newRow("another key, at once") << 0 << 3 << 0 << QStringList{kir, pain};
-    QTest::newRow("another key, 100 ms later") << 0 << 3 << 100 << QStringList{kir, pain};
-    QTest::newRow("the same key again, at once") << 3 << 3 << 0 << QStringList{pain, pain};
+    QTest::newRow("another key, at once") << 0 << 3 << 0 << false << QStringList{kir, pain};
+    QTest::newRow("another key, 100 ms later") << 0 << 3 << 100 << false << QStringList{kir, pain};
+    QTest::newRow("the same key again, at once") << 3 << 3 << 0 << false << QStringList{pain, pain};
+    QTest::newRow("a key touched on its part in sight, its centre scrolled out")
+        << 3 << 2 << 0 << true << QStringList{pain, QStringLiteral("30$12$4$2$7$")};
 }
 
 void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
@@ -428,16 +526,29 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(int, delayMs);
+    QFETCH(bool, halfInSight);
     QFETCH(QStringList, requests);
     ScriptedRegister caisse;
     caisse.setReplyDelay(150);
     caisse.replyLine(QStringLiteral("1 KIR~TOTAL 4,00"));
     caisse.replyLine(QStringLiteral("1 KIR~1 MORE~TOTAL 5,00"));
     Terminal terminal(caisse);
+    CatalogueKey* secondKey = terminal.key(second);
     int alphaWhileQueued = -1;
     QTimer::singleShot(delayMs, terminal.form.get(), [&] {
-        terminal.tap(second);
-        alphaWhileQueued = terminal.key(second)->palette().color(QPalette::WindowText).alpha();
+        QPoint touched = secondKey->captionBox().center();
+        if (halfInSight) {
+            QScrollArea* box = terminal.ticket()->keyboardScrollBox(1);
+            box->widget()->setMinimumHeight(box->viewport()->height() * 3);
+            QCoreApplication::processEvents();
+            // the box's top edge runs just below the key's centre: the lower part of its caption is in sight
+            box->verticalScrollBar()->setValue(secondKey->geometry().center().y() + 4);
+            touched.setY(secondKey->mapFrom(box->viewport(), QPoint(0, 0)).y() + 8);
+            QVERIFY(secondKey->captionBox().contains(touched));
+            QVERIFY(!box->viewport()->rect().contains(secondKey->mapTo(box->viewport(), secondKey->rect().center())));
+        }
+        QTest::mouseClick(secondKey, Qt::LeftButton, {}, touched);
+        alphaWhileQueued = secondKey->palette().color(QPalette::WindowText).alpha();
     });
 
     terminal.tap(first);
@@ -448,7 +559,7 @@ void tst_Ordering::tapsWhileAHandlerRunsOrderInTurn()
     if (delayMs == 0)
         QCOMPARE(alphaWhileQueued, 0);
     QCOMPARE(terminal.key(first)->palette().color(QPalette::WindowText).alpha(), 255);
-    QCOMPARE(terminal.key(second)->palette().color(QPalette::WindowText).alpha(), 255);
+    QCOMPARE(secondKey->palette().color(QPalette::WindowText).alpha(), 255);
     QTest::qWait(300);
     QCOMPARE(caisse.requests().size(), 2);
 }
@@ -494,32 +605,42 @@ void tst_Ordering::lostArticleReply_data()
 {
     QTest::addColumn<int>("course"); // 0: the key orders at once
     QTest::addColumn<QStringList>("script");
+    QTest::addColumn<int>("waiting"); // taps made on the frozen screen, queued behind the first
     QTest::addColumn<QString>("memo");
+    QTest::addColumn<bool>("kept"); // the ticket on screen stays, though the register may hold more
     QTest::addColumn<bool>("notice");
 
     const QString before = QStringLiteral("1 PAIN\nTOTAL 1,00");
     const QString after = QStringLiteral("1 PAIN\n1 KIR\nTOTAL 5,00");
     const QString ticket = QStringLiteral("1 PAIN~1 KIR~TOTAL 5,00");
     QTest::newRow("no reply: the register's ticket")
-        << 0 << QStringList{ScriptedRegister::Silent, ticket} << after << false;
+        << 0 << QStringList{ScriptedRegister::Silent, ticket} << 0 << after << false << false;
     QTest::newRow("a garbled reply: the register's ticket")
-        << 0 << QStringList{QString::fromLatin1("1 KI\0R", 6), ticket} << after << false;
+        << 0 << QStringList{QString::fromLatin1("1 KI\0R", 6), ticket} << 0 << after << false << false;
     QTest::newRow("the connection dropped: the register's ticket")
-        << 0 << QStringList{ScriptedRegister::Dropped, ticket} << after << false;
+        << 0 << QStringList{ScriptedRegister::Dropped, ticket} << 0 << after << false << false;
     QTest::newRow("no reply to the refresh either: the ticket stays, with a notice")
-        << 0 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << before << true;
+        << 0 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << 0 << before << true << true;
     QTest::newRow("after a course choice, no reply to either: the same")
-        << 2 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << before << true;
+        << 2 << QStringList{ScriptedRegister::Silent, ScriptedRegister::Silent} << 0 << before << true << true;
+    QTest::newRow("two taps waiting behind a lost reply: one line ordered, the taps dropped, the notice")
+        << 0 << QStringList{ScriptedRegister::Silent, ticket} << 2 << after << false << true;
+    QTest::newRow("after a course choice, a tap waiting behind a lost reply is dropped too")
+        << 2 << QStringList{ScriptedRegister::Silent, ticket} << 1 << after << false << true;
 }
 
 void tst_Ordering::lostArticleReply()
 {
     QFETCH(int, course);
     QFETCH(QStringList, script);
+    QFETCH(int, waiting);
     QFETCH(QString, memo);
+    QFETCH(bool, kept);
     QFETCH(bool, notice);
     ScriptedRegister caisse;
     caisse.script(script);
+    // what the register would answer the dropped taps
+    caisse.script({QStringLiteral("1 PAIN~2 KIR~TOTAL 9,00"), QStringLiteral("1 PAIN~2 KIR~1 PAIN~TOTAL 10,00")});
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("1 PAIN~TOTAL 1,00"));
     QString noticeSeen;
@@ -530,6 +651,10 @@ void tst_Ordering::lostArticleReply()
             noticeSeen = textmess->text();
     });
     watch.start(50);
+    // the waiter taps again while the screen stands frozen: the touches come in once the register has been waited for
+    const QList<int> again{3, 5};
+    for (int i = 0; i < waiting; ++i)
+        QTimer::singleShot(300 * (i + 1), terminal.form.get(), [&terminal, k = again.at(i)] { terminal.tap(k); });
 
     if (course == 0) {
         terminal.tap(0);
@@ -542,32 +667,49 @@ void tst_Ordering::lostArticleReply()
     // the ticket is asked once, whatever the first request got
     QCOMPARE(caisse.requests(), QStringList({article, QStringLiteral("ad$12$4$2$")}));
     QCOMPARE(terminal.memo(), memo);
+    QCOMPARE(terminal.ticket()->ticketKept(), kept);
     QCOMPARE(noticeSeen, notice ? QStringLiteral("La caisse n'a pas répondu\nVérifiez le ticket") : QString());
+    QTest::qWait(300);
+    QCOMPARE(caisse.requests().size(), 2);
+    for (const int k : again)
+        QCOMPARE(terminal.key(k)->palette().color(QPalette::WindowText).alpha(), 255);
+    QVERIFY(!terminal.form->guard().busy());
     QVERIFY(terminal.messages.isEmpty());
 }
 
 void tst_Ordering::kitchenOptionsFailures_data()
 {
     QTest::addColumn<QString>("failure");
+    QTest::addColumn<QStringList>("script"); // the replies to the article and to the ticket request
     QTest::addColumn<QStringList>("requests");
     QTest::addColumn<bool>("supplements");
+    QTest::addColumn<QString>("memo");
 
     const QString article = QStringLiteral("200$12$4$2$4$~--$--$--$");
-    QTest::newRow("no connection: nothing is sent, the ticket stays") << "refused" << QStringList{} << false;
+    const QString before = QStringLiteral("1 PAIN\nTOTAL 1,00");
+    const QStringList dropped{ScriptedRegister::Dropped, QStringLiteral("1 ENTRECOTE~TOTAL 25,00")};
+    QTest::newRow("no connection: nothing is sent, the ticket stays")
+        << "refused" << dropped << QStringList{} << false << before;
     QTest::newRow("the connection drops after the article: the ticket and the supplements still come")
-        << "dropped" << QStringList{article, QStringLiteral("ad$12$4$2$")} << true;
+        << "dropped" << dropped << QStringList{article, QStringLiteral("ad$12$4$2$")} << true
+        << QStringLiteral("1 ENTRECOTE\nTOTAL 25,00");
     QTest::newRow("no connection for the ticket: no supplements")
-        << "dropped, then refused" << QStringList{article} << false;
+        << "dropped, then refused" << dropped << QStringList{article} << false << before;
+    QTest::newRow("the connection drops on the ticket: the ticket keeps its text, the supplements come")
+        << "dropped" << QStringList{QStringLiteral("OK"), ScriptedRegister::Dropped}
+        << QStringList{article, QStringLiteral("ad$12$4$2$")} << true << before;
 }
 
 void tst_Ordering::kitchenOptionsFailures()
 {
     QFETCH(QString, failure);
+    QFETCH(QStringList, script);
     QFETCH(QStringList, requests);
     QFETCH(bool, supplements);
+    QFETCH(QString, memo);
     ScriptedRegister caisse;
     caisse.replyLine(QStringLiteral("OK"));
-    caisse.script({ScriptedRegister::Dropped, QStringLiteral("1 ENTRECOTE~TOTAL 25,00")});
+    caisse.script(script);
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("1 PAIN~TOTAL 1,00"));
     QCOMPARE(terminal.form->link().exchange(QStringLiteral("connect")), QStringLiteral("OK"));
@@ -584,39 +726,9 @@ void tst_Ordering::kitchenOptionsFailures()
     QCOMPARE(caisse.requests(), QStringList{QStringLiteral("connect")} + requests);
     QVERIFY(!terminal.ticket()->optionsPanel()->isVisible());
     QCOMPARE(terminal.panelsupp()->isVisible(), supplements);
-    QCOMPARE(terminal.memo(),
-             supplements ? QStringLiteral("1 ENTRECOTE\nTOTAL 25,00") : QStringLiteral("1 PAIN\nTOTAL 1,00"));
+    QCOMPARE(terminal.memo(), memo);
     QVERIFY(terminal.messages.isEmpty());
 }
-
-namespace {
-
-// The first paint of the ticket memo showing the awaited text, and when it came.
-class PaintWatch final : public QObject
-{
-public:
-    PaintWatch(QPlainTextEdit* memo, const QString& awaited) : m_memo(memo), m_awaited(awaited)
-    {
-        m_clock.start();
-        memo->viewport()->installEventFilter(this);
-    }
-    qint64 paintedAtMs = -1;
-    QElapsedTimer m_clock;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && paintedAtMs < 0 && m_memo->toPlainText() == m_awaited)
-            paintedAtMs = m_clock.elapsed();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPlainTextEdit* m_memo;
-    QString m_awaited;
-};
-
-} // namespace
 
 void tst_Ordering::refreshedTicketIsPaintedBeforeTheTrailingRead()
 {
@@ -636,21 +748,32 @@ void tst_Ordering::refreshedTicketIsPaintedBeforeTheTrailingRead()
     QCOMPARE_LT(watch.paintedAtMs, handledMs - RegisterLink::ReadTimeoutMs + 100);
 }
 
-void tst_Ordering::noteOfTheCoursePathStartsWithTheTicketOnScreen()
+void tst_Ordering::noteStartsWithTheTicketOnScreen_data()
 {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("articleReply");
+
+    QTest::newRow("after a course choice") << 1 << "ignored";
+    QTest::newRow("after a direct tap whose reply was lost") << 0 << ScriptedRegister::Silent;
+}
+
+void tst_Ordering::noteStartsWithTheTicketOnScreen()
+{
+    QFETCH(int, k);
+    QFETCH(QString, articleReply);
     ScriptedRegister caisse;
-    caisse.replyLine(QStringLiteral("ignored"));
-    caisse.replyLine(QStringLiteral("1 SALADE~TOTAL 8,00"));
+    caisse.script({articleReply, QStringLiteral("1 ARTICLE~TOTAL 8,00")});
     Terminal terminal(caisse);
-    terminal.tap(1);
 
     // the note's second is counted by the timer it starts: it must start once the waiter sees the ticket
     QLineEdit* note = terminal.ticket()->noteLine();
-    PaintWatch watch(terminal.ticket()->ticketMemo(), QStringLiteral("1 SALADE\nTOTAL 8,00"));
+    PaintWatch watch(terminal.ticket()->ticketMemo(), QStringLiteral("1 ARTICLE\nTOTAL 8,00"));
     ShowWatch noteWatch(note, watch.m_clock);
-    QTest::mouseClick(terminal.coursePanel()->courseKey(2), Qt::LeftButton);
+    terminal.tap(k);
+    if (k == 1)
+        QTest::mouseClick(terminal.coursePanel()->courseKey(2), Qt::LeftButton);
 
-    QCOMPARE(note->text(), QStringLiteral("1 * SALADE"));
+    QCOMPARE(note->text(), QStringLiteral("1 * ") + QLatin1String(Products.at(k).name));
     QVERIFY(watch.paintedAtMs >= 0);
     QVERIFY(noteWatch.shownAtMs >= 0);
     QCOMPARE_GE(noteWatch.shownAtMs, watch.paintedAtMs);
@@ -704,23 +827,40 @@ void tst_Ordering::kitchenOptionsWithoutRegisterSendNothing()
 void tst_Ordering::lineOperations_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("kept"); // the register's ticket, when the one on screen was kept without a reply
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<QString>("memo");
 
-    QTest::newRow("Enlever 1 on the third article line") << "Button34"
-                                                         << "moinsun$12$4$2$3$";
-    QTest::newRow("Offrir cette ligne on the third article line") << "Button35"
-                                                                  << "offreligne$12$4$2$3$";
+    const QString changed = QStringLiteral("2 KIR\n1 PAIN\n1 TARTE offert\nTOTAL 8,00");
+    QTest::newRow("Enlever 1 on the third article line")
+        << "Button34" << QString() << QStringList{"moinsun$12$4$2$3$", "ad$12$4$2$"} << changed;
+    QTest::newRow("Offrir cette ligne on the third article line")
+        << "Button35" << QString() << QStringList{"offreligne$12$4$2$3$", "ad$12$4$2$"} << changed;
+    QTest::newRow("on a kept ticket, the register's is fetched first; the line is still third")
+        << "Button34"
+        << "2 KIR~ sans glace~1 PAIN~1 TARTE~1 KIR~TOTAL 18,00"
+        << QStringList{"ad$12$4$2$", "moinsun$12$4$2$3$", "ad$12$4$2$"} << changed;
+    QTest::newRow("on a kept ticket whose line changed on the register, nothing is sent")
+        << "Button35"
+        << "2 KIR~ sans glace~1 PAIN~2 TARTE~TOTAL 19,00" << QStringList{"ad$12$4$2$"}
+        << QStringLiteral("2 KIR\n sans glace\n1 PAIN\n2 TARTE\nTOTAL 19,00");
 }
 
 void tst_Ordering::lineOperations()
 {
     QFETCH(QString, button);
-    QFETCH(QString, request);
+    QFETCH(QString, kept);
+    QFETCH(QStringList, requests);
+    QFETCH(QString, memo);
     ScriptedRegister caisse;
+    if (!kept.isEmpty())
+        caisse.replyBytes(kept.toLatin1() + "\r\nfin\r\n");
     caisse.replyLine(QStringLiteral("OK"));
     caisse.replyBytes("2 KIR~1 PAIN~1 TARTE offert~TOTAL 8,00\r\nfin\r\n");
     Terminal terminal(caisse);
     terminal.ticket()->showTicket(QStringLiteral("2 KIR~ sans glace~1 PAIN~1 TARTE~TOTAL 14,00"));
+    if (!kept.isEmpty())
+        terminal.ticket()->keepTicket();
     const int size = terminal.ticket()->ticketMemo()->font().pixelSize();
     terminal.form->ticketDisplay().pickLineAt(4 * size + size / 2);
     QCOMPARE(terminal.form->ticketDisplay().linenumber(), 3);
@@ -730,9 +870,10 @@ void tst_Ordering::lineOperations()
 
     QTest::mouseClick(panel->findChild<QPushButton*>(button), Qt::LeftButton);
 
-    QCOMPARE(caisse.received(), wire({request, QStringLiteral("ad$12$4$2$")}));
+    QCOMPARE(caisse.requests(), requests);
     QVERIFY(!panel->isVisible());
-    QCOMPARE(terminal.memo(), QStringLiteral("2 KIR\n1 PAIN\n1 TARTE offert\nTOTAL 8,00"));
+    QCOMPARE(terminal.memo(), memo);
+    QVERIFY(!terminal.ticket()->ticketKept());
     QVERIFY(terminal.messages.isEmpty());
 }
 

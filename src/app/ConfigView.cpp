@@ -28,8 +28,10 @@ QLabel* label(const QString& name, const QString& caption, const QFont& font, Qt
     return l;
 }
 
-QLabel* switchCaption(const QString& name, const QString& caption, int size)
+// The caption beside a switch, which also names the switch to a screen reader.
+QLabel* switchCaption(const QString& name, const QString& caption, int size, QWidget* toggle)
 {
+    toggle->setAccessibleName(caption);
     return label(name, caption, Fonts::plain(size, true, true), Qt::AlignCenter, true);
 }
 
@@ -102,31 +104,35 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     place(switchCaption(QStringLiteral("Label4"),
                         QStringLiteral("Lancer automatiquement l'application en local avec la dernière adresse "
                                        "valide"),
-                        11),
+                        11, m_autoStartSwitch),
           QRectF(64, 196, 272, 80));
 
     m_graphicPlanSwitch = new ToggleSwitch(QStringLiteral("Switch2"));
     place(m_graphicPlanSwitch, QRectF(6, 274, 44, 26));
-    place(switchCaption(QStringLiteral("Label5"), QStringLiteral("Utiliser un plan de salle graphique"), 12),
+    place(switchCaption(QStringLiteral("Label5"), QStringLiteral("Utiliser un plan de salle graphique"), 12,
+                        m_graphicPlanSwitch),
           QRectF(61, 251, 303, 71));
 
     m_askCoversSwitch = new ToggleSwitch(QStringLiteral("Switch3"));
     place(m_askCoversSwitch, QRectF(6, 328, 44, 26));
-    place(switchCaption(QStringLiteral("Label9"), QStringLiteral("Demander le nombre de couverts"), 12),
+    place(switchCaption(QStringLiteral("Label9"), QStringLiteral("Demander le nombre de couverts"), 12,
+                        m_askCoversSwitch),
           QRectF(60, 306, 303, 71));
 
     m_doubleTapSwitch = new ToggleSwitch(QStringLiteral("Switch4"));
     place(m_doubleTapSwitch, QRectF(6, 376, 44, 26));
-    place(switchCaption(QStringLiteral("Label72"), QStringLiteral("Ajout article sur double click"), 12),
+    place(switchCaption(QStringLiteral("Label72"), QStringLiteral("Ajout article sur double click"), 12,
+                        m_doubleTapSwitch),
           QRectF(55, 354, 303, 71));
 
-    place(label(QStringLiteral("Label6"), QStringLiteral("adresse email de l'utilisateur"), Fonts::plain(14),
-                Qt::AlignCenter, false),
-          QRectF(50.3, 420.4, 238.9, 24));
+    QLabel* emailLabel = label(QStringLiteral("Label6"), QStringLiteral("adresse email de l'utilisateur"),
+                               Fonts::plain(14), Qt::AlignCenter, false);
+    place(emailLabel, QRectF(50.3, 420.4, 238.9, 24));
 
     // the user's address: typed, never used nor saved
     m_emailEdit = new PromptEdit(QString());
     m_emailEdit->setObjectName(QStringLiteral("Edit2"));
+    m_emailEdit->setAccessibleName(emailLabel->text());
     m_emailEdit->setFont(Fonts::plain(16));
     m_emailEdit->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     place(m_emailEdit, QRectF(57.6, 447.5, 214.6, 32));

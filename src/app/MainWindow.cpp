@@ -3,6 +3,7 @@
 #include "CatalogueLoad.h"
 #include "ConfigScreen.h"
 #include "ConfigView.h"
+#include "FrontFocus.h"
 #include "LinkProbe.h"
 #include "Navigator.h"
 #include "NoticeView.h"
@@ -31,6 +32,7 @@
 #include "ticket/TicketView.h"
 #include "waiters/WaiterLogin.h"
 #include "waiters/WaiterView.h"
+#include "widgets/Accessibility.h"
 #include "widgets/DesignView.h"
 #include "widgets/RedKey.h"
 #include "widgets/TransientNotice.h"
@@ -51,6 +53,7 @@ MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
       m_parkingView([this] { return makeLater<ParkingView>(); }),
       m_waiterView([this] { return makeLater<WaiterView>(); }), m_ticketView([this] { return makeLater<TicketView>(); })
 {
+    Accessibility::install();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Form1"));
     resize(DesignWidth, DesignHeight);
@@ -69,6 +72,7 @@ void MainWindow::createViews()
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
     m_notice = new TransientNotice(this, DesignHeight);
+    m_frontFocus = std::make_unique<FrontFocus>(this, [this] { return frontView(); });
     m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
                      {QLatin1String("choixtable"), m_tableChoiceView},
                      {QLatin1String("config"), m_configView},

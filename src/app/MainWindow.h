@@ -20,6 +20,7 @@ class ArticleOrder;
 class CatalogueLoad;
 class ConfigScreen;
 class ConfigView;
+class FrontFocus;
 class Covers;
 class LineOperations;
 class KitchenDispatch;
@@ -134,6 +135,7 @@ private:
     std::vector<std::pair<QLatin1String, ScreenView>> m_backToFront;
 
     std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<FrontFocus> m_frontFocus;
     std::unique_ptr<LinkProbe> m_linkProbe;
     std::unique_ptr<ConfigScreen> m_configScreen;
     std::unique_ptr<CatalogueLoad> m_catalogueLoad;

@@ -14,6 +14,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QToolButton>
 
 const QString StartView::RestingStatus = QStringLiteral("Entrer l'adresse IP fournie par la caisse");
 const QString StartView::AddressPrompt = QStringLiteral("Adresse IP");
@@ -113,6 +114,9 @@ PromptEdit::PromptEdit(const QString& prompt, QWidget* parent) : QLineEdit(paren
     style->setParent(this);
     setStyle(style);
     setClearButtonEnabled(true);
+    // the clear button is a key of its own for a screen reader, named by what it does
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Effacer"));
 }
 
 bool PromptEdit::promptShown() const
@@ -173,6 +177,8 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
 
     m_addressEdit = new PromptEdit(AddressPrompt);
     m_addressEdit->setObjectName(QStringLiteral("Edit1"));
+    // the status line above it says what the box is for until a start writes over it
+    m_addressEdit->setAccessibleName(RestingStatus);
     m_addressEdit->setAlignment(Qt::AlignCenter);
     m_addressEdit->setFont(Fonts::plain(26));
     m_addressEdit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);

@@ -36,6 +36,8 @@ MessageView::MessageView(QWidget* parent)
 
     m_messageEdit->setObjectName(QStringLiteral("Edit4"));
     m_messageEdit->setPlaceholderText(QStringLiteral("Entrez le texte ici"));
+    // the box has no label: its prompt says what it is for
+    m_messageEdit->setAccessibleName(m_messageEdit->placeholderText());
     m_messageEdit->setFont(Fonts::plain(14));
     // white text needs a dark box to be read
     QPalette palette = m_messageEdit->palette();

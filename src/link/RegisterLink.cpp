@@ -154,10 +154,10 @@ std::optional<QString> RegisterLink::readLine()
     }
 }
 
-bool RegisterLink::dropPending()
+bool RegisterLink::dropPending(bool lookAgain)
 {
     // take in what has arrived by now, and no more: a flood must not hold the exchange
-    if (connected())
+    if (lookAgain && connected())
         m_socket.waitForReadyRead(0);
     const bool dropped = !m_socket.readAll().isEmpty() || !m_buffer.isEmpty();
     m_buffer.clear();
@@ -248,8 +248,9 @@ QString RegisterLink::exchangeRaising(const QString& request, const ExchangePlan
     progress.connected = true;
     pause(plan.settleMs);
     // nothing the register sent before this request can answer it: a reply that came after its read timed out, a
-    // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one
-    if (dropPending())
+    // line sent twice, a trailing line; a stale-line read has nothing left to wait for when there was one. The
+    // socket was just looked at when reused: another look costs a system call per exchange and finds nothing new.
+    if (dropPending(plan.fresh || plan.settleMs > 0))
         qCDebug(linkLog, "dropped what came before %s", qUtf8Printable(request));
     else if (plan.staleRead && !readLine().value_or(QString()).isEmpty())
         qCDebug(linkLog, "dropped a stale line before %s", qUtf8Printable(request));

@@ -106,8 +106,9 @@ private:
     void sendLine(const QString& text);
     // The next line; none when a wait ended with nothing received.
     std::optional<QString> readLine();
-    // Drops, without waiting, what the register has sent so far; whether there was anything.
-    bool dropPending();
+    // Drops, without waiting, what the register has sent so far, looking at the socket again when asked; whether
+    // there was anything.
+    bool dropPending(bool lookAgain);
     // the link is out of step with the register: drop the connection so the next exchange starts afresh
     [[noreturn]] void fail(const QString& text);
     // the register is gone: the rest of the tap does without it

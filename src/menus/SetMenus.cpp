@@ -142,13 +142,13 @@ void SetMenus::validateOptions()
     const QList<bool> ticked = m_view->tickedOptions();
     const Exchange done =
         m_link.exchange(m_session.setMenuDishOptions(m_session.course(), m_column, m_row + 1, ticked));
-    // the options never went out: the panel waits, ticks and all, for the waiter to try again
-    if (!done.sent)
+    // no register: the panel waits, ticks and all, for the waiter to try again
+    if (!done.connected)
         return;
     const QString& reply = done.reply;
-    // A link broken after the send leaves no reply and no connection: the register may not have the options, so
-    // the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
-    const bool broken = done.failed;
+    // A link broken on the send or after it leaves no reply and no connection: the register may not have the
+    // options, so the panel waits, ticks and all, for another try; the supplements and the grid come all the same.
+    const bool broken = !done.sent || done.failed;
     if (!broken) {
         m_view->clearOptionTicks();
         m_view->closeOptions();

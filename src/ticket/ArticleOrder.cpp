@@ -26,13 +26,13 @@
 
 namespace {
 
-// Whether the key is on top where it stands: no view or panel covers it.
-bool onTop(CatalogueKey* key)
+// Whether the key is what a finger at that point of the window touches now: no view or panel covers it there, and
+// it has not scrolled away from it.
+bool underPoint(CatalogueKey* key, const QPoint& inWindow)
 {
     if (!key || !key->isVisible())
         return false;
-    QWidget* window = key->window();
-    const QWidget* top = window->childAt(key->mapTo(window, key->rect().center()));
+    const QWidget* top = key->window()->childAt(inWindow);
     return top && (top == key || key->isAncestorOf(top));
 }
 
@@ -43,34 +43,37 @@ ArticleOrder::ArticleOrder(RegisterLink& link, Session& session, const ProductTa
                            ViewSlot<TicketView>& ticketView, ViewSlot<ParkingView>& parkingView,
                            TicketDisplay& ticketDisplay, Supplements& supplements, TransientNotice& notice,
                            Navigation& screens, std::function<void()> restartLinkProbe)
-    : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_keys(keys),
+    : m_link(link), m_session(session), m_products(products), m_catalogue(catalogue), m_guard(guard), m_keys(keys),
       m_ticketView(ticketView), m_parkingView(parkingView), m_ticketDisplay(ticketDisplay), m_supplements(supplements),
       m_notice(notice), m_screens(screens), m_restartLinkProbe(std::move(restartLinkProbe))
 {
-    connect(&m_keys, &ProductKeys::productTapped, this, [this, &guard](int k) {
-        if (guard.busy())
-            queueTap(guard, k);
+    connect(&m_keys, &ProductKeys::productTapped, this, [this](int k) {
+        if (m_guard.busy())
+            queueTap(k);
         else
-            guard.run([&] { addArticle(k); });
+            m_guard.run([&] { addArticle(k); });
     });
-    m_parkingView.whenMade([this, &guard = guard](ParkingView& view) {
+    m_parkingView.whenMade([this](ParkingView& view) {
         for (int course = 1; course <= Limits::Courses; ++course) {
-            guard.connect(view.coursePanel()->courseKey(course), &RedKey::clicked, this,
-                          [this, course] { chooseCourse(course); });
+            m_guard.connect(view.coursePanel()->courseKey(course), &RedKey::clicked, this,
+                            [this, course] { chooseCourse(course); });
         }
     });
-    m_ticketView.whenMade([this, &guard = guard](TicketView& view) {
-        guard.connect(view.optionsValidateButton(), &QPushButton::clicked, this, [this] { validateKitchenOptions(); });
+    m_ticketView.whenMade([this](TicketView& view) {
+        m_guard.connect(view.optionsValidateButton(), &QPushButton::clicked, this,
+                        [this] { validateKitchenOptions(); });
     });
 }
 
-void ArticleOrder::queueTap(HandlerGuard& guard, int k)
+void ArticleOrder::queueTap(int k)
 {
+    CatalogueKey* key = m_keys.key(k);
     // the caption goes at once, as for any touch, and comes back once the tap is dealt with or dropped
-    auto touched = std::make_shared<TouchedKey>(m_keys.key(k));
-    guard.runOrQueue([this, k, touched] {
-        // a panel or a view the running handler opened stands over the key: the waiter never meant to tap it there
-        if (onTop(m_keys.key(k)))
+    auto touched = std::make_shared<TouchedKey>(key);
+    const QPoint at = key ? key->mapTo(key->window(), key->tapPoint()) : QPoint();
+    m_guard.runOrQueue([this, k, at, touched] {
+        // a panel or a view the running handler opened stands there now: the waiter never meant to tap it there
+        if (underPoint(m_keys.key(k), at))
             addArticle(k);
     });
 }
@@ -108,22 +111,43 @@ void ArticleOrder::addArticle(int k)
     }
 
     const Exchange done = m_link.exchange(m_session.articleRequest(m_artencours, m_session.course()));
-    m_ticketView->showNote(note());
     touched.release();
+    const auto showNote = [this] { m_ticketView->showNote(note()); };
     // the register answers with the ticket it now holds
-    if (done.answered)
+    if (done.answered) {
+        showNote();
         m_ticketView->showTicket(done.reply);
-    else
-        showTicketAfterLostReply();
+    } else {
+        // the note's second starts with the ticket on screen, not before the refresh that holds the screen
+        showTicketAfterLostReply(showNote);
+    }
     openSupplementsIfTaken();
 }
 
 void ArticleOrder::chooseCourse(int course)
 {
     m_session.setCourse(course);
-    m_parkingView->parkCourses();
-    m_screens.paintNow();
-    addWithCourse();
+    // A touch still pending when the panel goes was aimed at it, never at the key it uncovers. "second plat" orders
+    // before the panel goes, "fromage" hides it before it goes back and lets no event in.
+    switch (course) {
+    case 5:
+        addWithCourse();
+        m_parkingView->parkCourses();
+        m_screens.paintDroppingInput();
+        m_parkingView->hideCourses();
+        break;
+    case 6:
+        m_parkingView->hideCourses();
+        m_parkingView->parkCourses();
+        addWithCourse();
+        break;
+    default:
+        m_parkingView->parkCourses();
+        m_screens.paintDroppingInput();
+        m_parkingView->hideCourses();
+        addWithCourse();
+        break;
+    }
 }
 
 void ArticleOrder::addWithCourse()
@@ -154,7 +178,7 @@ void ArticleOrder::validateKitchenOptions()
     if (!m_link.exchange(m_session.articleRequest(m_artencours, m_session.course(), ticked)).connected)
         return;
     // the line the register sends after the ticket is not waited for: the next request drops it before it goes
-    if (!m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left))
+    if (!m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Left, TicketDisplay::OnSilence::EmptyTicketUnlessBroken))
         return;
     openSupplementsIfTaken();
 }
@@ -163,7 +187,13 @@ void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
 {
     // one refresh, as the course path makes anyway; a ticket emptied by silence would invite the same tap again
     m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::KeepTicket, shown);
-    if (m_link.lastExchangeUnanswered())
+    const bool ticketKept = m_link.lastExchangeUnanswered();
+    // Taps made on the frozen screen come in now and wait behind this one: the line may be on the ticket already, so
+    // they are dropped with those made while the notice stands, and the waiter looks at the ticket first.
+    m_screens.paintNow();
+    const bool tapsDropped = m_guard.hasQueued();
+    m_guard.dropQueuedWhenDone();
+    if (ticketKept || tapsDropped)
         m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
                           UnansweredNoticeRounds);
 }

@@ -46,12 +46,14 @@ public:
     int rangchoisi() const;
 
 private:
-    // A key tapped while another handler runs orders once that one ends, if the key can still be touched then.
-    void queueTap(HandlerGuard& guard, int k);
+    // A key tapped while another handler runs orders once that one ends, if the key still lies under the point
+    // touched then.
+    void queueTap(int k);
     // After the course is chosen: the kitchen options, or the article at once.
     void addWithCourse();
-    // The article request got no reply: the register may hold the line or not, so the waiter is shown its ticket.
-    void showTicketAfterLostReply(const std::function<void()>& shown = {});
+    // The article request got no reply: the register may hold the line or not, so the waiter is shown its ticket, and
+    // the taps he made meanwhile are dropped rather than add the line again.
+    void showTicketAfterLostReply(const std::function<void()>& shown);
     void openSupplementsIfTaken();
     QString note() const;
 
@@ -59,6 +61,7 @@ private:
     Session& m_session;
     const ProductTable& m_products;
     const Catalogue& m_catalogue;
+    HandlerGuard& m_guard;
     ProductKeys& m_keys;
     ViewSlot<TicketView>& m_ticketView;
     ViewSlot<ParkingView>& m_parkingView;

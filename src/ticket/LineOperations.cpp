@@ -36,6 +36,9 @@ void LineOperations::change(const Request& request)
 {
     m_ticketView->closeLinePanel();
     m_screens.paintNow();
+    // the waiter picks again on the register's ticket, now on screen
+    if (!m_ticketDisplay.selectionHeld())
+        return;
     // after a failure the ticket stays as it was: nothing says the register changed it
     if (m_link.exchange(request).failed)
         return;

@@ -43,6 +43,10 @@ void ParkingView::openCourses(DesignView& screen, const QList<int>& courses)
 void ParkingView::parkCourses()
 {
     fill(m_coursePanel);
+}
+
+void ParkingView::hideCourses()
+{
     m_coursePanel->hide();
 }
 

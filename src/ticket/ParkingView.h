@@ -24,7 +24,9 @@ public:
 
     // "A servir en tant que" over the screen, with a key for each course offered.
     void openCourses(DesignView& screen, const QList<int>& courses);
+    // Back in the parking, where it no longer shows, and hidden: two steps, as each course key orders them.
     void parkCourses();
+    void hideCourses();
     // The supplements over the screen, ticked as they were left.
     void openSupplements(DesignView& screen);
     void parkSupplements();

@@ -36,9 +36,13 @@ bool TicketDisplay::refresh(TrailingLine trailing, OnSilence onSilence, const st
     TicketView& view = m_ticketView.get();
     // the waiter sees the ticket at once, not after the wait for the trailing line
     const Exchange done = m_link.exchange(request, [&view, onSilence, &shown](const Exchange& got) {
+        const bool silenceShown =
+            onSilence == OnSilence::EmptyTicket || (onSilence == OnSilence::EmptyTicketUnlessBroken && !got.failed);
         // no register: the last ticket stays, and the link probe brings the start view back
-        if (got.connected && (onSilence == OnSilence::EmptyTicket || got.answered))
+        if (got.connected && (got.answered || silenceShown))
             view.showTicket(got.reply);
+        else
+            view.keepTicket();
         if (shown)
             shown();
     });
@@ -53,12 +57,24 @@ void TicketDisplay::reload()
     m_screens.paintNow();
 }
 
+bool TicketDisplay::selectionHeld()
+{
+    if (!m_ticketView->ticketKept())
+        return true;
+    refresh(TrailingLine::Read, OnSilence::KeepTicket);
+    return !m_ticketView->ticketKept() &&
+           TicketText::articleLine(m_ticketView->ticketLines(), m_linenumber) == m_selectedLine;
+}
+
 void TicketDisplay::pickLineAt(int y)
 {
     const auto* memo = static_cast<TicketMemo*>(m_ticketView->ticketMemo());
+    const float band = static_cast<float>(y) / static_cast<float>(TicketMemo::linePitch(memo->font()));
     // the waiter means the line under his finger: lines scrolled out above count too
-    m_lignes = static_cast<float>(y) / static_cast<float>(TicketMemo::linePitch(memo->font())) +
-               static_cast<float>(memo->scrolledLines());
+    m_lignes = band + static_cast<float>(memo->scrolledLines());
+    // the top band is drawn empty however far the ticket is scrolled
+    if (TicketText::lineAt(band) < 1)
+        return;
     select(TicketText::lineAt(m_lignes));
 }
 
@@ -87,6 +103,7 @@ bool TicketDisplay::select(int n)
     if (!picked)
         return false;
     m_linenumber = picked->linenumber;
+    m_selectedLine = picked->text;
     m_ticketView->openLinePanel(picked->text);
     return true;
 }

@@ -29,8 +29,9 @@ public:
     // What a refresh shows when the register sends no ticket line.
     enum class OnSilence
     {
-        EmptyTicket, // as any reply: an empty ticket
-        KeepTicket,  // the ticket on screen stays: an empty one would tell the waiter his order is gone
+        EmptyTicket,             // as any reply: an empty ticket
+        EmptyTicketUnlessBroken, // a read that times out empties it; a link that breaks leaves it as it was
+        KeepTicket,              // the ticket on screen stays: an empty one would tell the waiter his order is gone
     };
     // Fetches the ticket and shows it. Called after every change of the order; silent on link errors: without a
     // register the last ticket stays on screen. shown runs once the ticket is painted, or at once when the request
@@ -39,6 +40,9 @@ public:
                  const std::function<void()>& shown = {});
     // "actualise ticket": the ticket again, the line panel closed.
     void reload();
+    // Whether the line selected is the line the register names by its rank. A ticket kept when the register did not
+    // answer may be older than the register's: it is fetched first, and the line must still be there, unchanged.
+    bool selectionHeld();
     // A touch on the ticket at y, in the memo's own coordinates: the line under the finger is picked.
     void pickLineAt(int y);
     // "<" and ">" of the line panel.
@@ -61,5 +65,6 @@ private:
     ViewSlot<TicketView>& m_ticketView;
     Navigation& m_screens;
     int m_linenumber = 0;
+    QString m_selectedLine;
     float m_lignes = 0;
 };

@@ -40,4 +40,14 @@ std::optional<PickedLine> pickLine(const QStringList& lines, int n)
     return picked;
 }
 
+std::optional<QString> articleLine(const QStringList& lines, int linenumber)
+{
+    int rank = 0;
+    for (const QString& line : lines) {
+        if (isArticleLine(line) && ++rank == linenumber)
+            return line;
+    }
+    return std::nullopt;
+}
+
 } // namespace TicketText

@@ -27,5 +27,7 @@ struct PickedLine
 
 // Line n (1-based) of the ticket, when it exists and is an article line.
 std::optional<PickedLine> pickLine(const QStringList& lines, int n);
+// The article line of that rank (from 1); none when the ticket has fewer.
+std::optional<QString> articleLine(const QStringList& lines, int linenumber);
 
 } // namespace TicketText

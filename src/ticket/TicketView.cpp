@@ -184,6 +184,7 @@ void TicketView::createSideKeys()
 
 void TicketView::showTicket(const QString& reply)
 {
+    m_ticketKept = false;
     m_ticketMemo->setPlainText(TicketText::fromReply(reply));
     m_ticketMemo->repaint();
 }

@@ -60,6 +60,10 @@ public:
 
     // Puts a ticket reply on screen: the one way a ticket reaches the memo.
     void showTicket(const QString& reply);
+    // A ticket asked for did not come: the one on screen stays, though the register's may differ from it now.
+    void keepTicket() { m_ticketKept = true; }
+    // Whether the ticket on screen is one kept so, until the next ticket comes.
+    bool ticketKept() const { return m_ticketKept; }
     // The ticket's lines as shown.
     QStringList ticketLines() const;
     // The feedback line over the ticket ("1 * Café"), hidden again a second later by Timer1.
@@ -103,4 +107,5 @@ private:
     ListPanel* m_recallPanel;
     DesignView* m_curtain;
     QTimer* m_noteTimer;
+    bool m_ticketKept = false;
 };

@@ -20,6 +20,7 @@ CodePanel::CodePanel(const QSizeF& designSize, QWidget* parent)
     place(m_titleLabel, QRectF(0, 0, designSize.width(), 49));
 
     m_codeEdit->setObjectName(QStringLiteral("Edit3"));
+    m_codeEdit->setAccessibleName(m_titleLabel->text());
     m_codeEdit->setFont(Fonts::plain(20));
     QPalette palette = m_codeEdit->palette();
     palette.setColor(QPalette::Text, Palette::CodeText);

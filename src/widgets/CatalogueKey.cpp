@@ -1,7 +1,9 @@
 #include "CatalogueKey.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QTextOption>
 
 #include <utility>
@@ -10,6 +12,12 @@ CatalogueKey::CatalogueKey(const QString& name, int tag, TapHandler onTap, QWidg
     : QWidget(parent), m_tag(tag), m_onTap(std::move(onTap))
 {
     setObjectName(name);
+}
+
+void CatalogueKey::press()
+{
+    if (isEnabled() && isVisible())
+        m_onTap(m_tag);
 }
 
 void CatalogueKey::setColour(const QColor& colour)
@@ -98,6 +106,8 @@ void CatalogueKey::mousePressEvent(QMouseEvent* event)
     // the border around the caption takes no tap: the press goes on to what lies under the key
     const bool onIt = onCaption(event);
     m_pressed = onIt && event->button() == Qt::LeftButton;
+    if (m_pressed)
+        m_pressedAt = event->timestamp();
     event->setAccepted(onIt);
 }
 
@@ -107,7 +117,7 @@ void CatalogueKey::mouseReleaseEvent(QMouseEvent* event)
     event->setAccepted(m_pressed || onCaption(event));
     m_pressed = false;
     if (tap && m_tap == Tap::Single)
-        m_onTap(m_tag);
+        tapped(event);
 }
 
 void CatalogueKey::mouseDoubleClickEvent(QMouseEvent* event)
@@ -117,10 +127,21 @@ void CatalogueKey::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    if (event->button() != Qt::LeftButton)
+    // The first click went to what lay over the key then, a panel its release closed: the second one was aimed at
+    // that panel too, not at the key it uncovered.
+    const bool firstClickHere =
+        m_pressedAt && event->timestamp() >= *m_pressedAt &&
+        event->timestamp() - *m_pressedAt <= quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (event->button() != Qt::LeftButton || !firstClickHere)
         return;
     if (m_tap == Tap::Double)
-        m_onTap(m_tag);
+        tapped(event);
     else
         m_pressed = true; // a quick second tap is a tap of its own
+}
+
+void CatalogueKey::tapped(const QMouseEvent* event)
+{
+    m_tapPoint = event->position().toPoint();
+    m_onTap(m_tag);
 }

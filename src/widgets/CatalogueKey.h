@@ -30,6 +30,9 @@ public:
     CatalogueKey(const QString& name, int tag, TapHandler onTap, QWidget* parent);
 
     int tag() const { return m_tag; }
+    // What a tap (or a double tap, for a key that takes those) on the caption does, for a press that comes another
+    // way (a screen reader's): nothing while the key is disabled or not shown.
+    void press();
     void setTap(Tap tap) { m_tap = tap; }
     Tap tap() const { return m_tap; }
 
@@ -43,6 +46,8 @@ public:
     // in the key's own coordinates
     void setCaptionBox(const QRect& box);
     QRect captionBox() const { return m_captionBox; }
+    // Where the last tap landed, in the key's own coordinates.
+    QPoint tapPoint() const { return m_tapPoint; }
 
 protected:
     bool event(QEvent* event) override;
@@ -54,11 +59,15 @@ protected:
 private:
     bool onCaption(const QMouseEvent* event) const;
     void captionChanged();
+    void tapped(const QMouseEvent* event);
 
     int m_tag;
     TapHandler m_onTap;
     Tap m_tap = Tap::Single;
     bool m_pressed = false;
+    // when this key last took a press, on the window system's clock: a double click is the key's own only after it
+    std::optional<quint64> m_pressedAt;
+    QPoint m_tapPoint;
     QColor m_colour = Qt::white;
     QString m_text;
     QFont m_font;

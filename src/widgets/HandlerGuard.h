@@ -33,6 +33,10 @@ public:
     template <typename Handler> bool runSilently(Handler&& handler) { return runReporting(handler, false); }
     // Runs the handler now, or when the one running ends: queued handlers run in the order they came.
     void runOrQueue(std::function<void()> handler);
+    // Whether handlers wait for the one running.
+    bool hasQueued() const { return !m_queued.empty(); }
+    // The handlers waiting when the one running ends, and those queued until then, are dropped, not run.
+    void dropQueuedWhenDone() { m_dropQueued = m_busy; }
 
     // Runs the handler through the guard at each emission of the signal; the signal's arguments are not passed.
     template <typename Sender, typename Signal, typename Handler>
@@ -49,6 +53,7 @@ private:
     QWidget* m_window;
     RegisterLink& m_link;
     bool m_busy = false;
+    bool m_dropQueued = false;
     std::deque<std::function<void()>> m_queued;
 };
 
@@ -70,6 +75,7 @@ template <typename Handler> bool HandlerGuard::runReporting(Handler&& handler, b
             showError(error.text());
     } catch (...) {
         m_busy = false;
+        m_dropQueued = false;
         m_queued.clear();
         throw;
     }

@@ -25,6 +25,12 @@ void RedKey::setColour(const QColor& colour)
     update();
 }
 
+void RedKey::press()
+{
+    if (isEnabled() && isVisible())
+        Q_EMIT clicked();
+}
+
 void RedKey::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -15,6 +15,9 @@ public:
 
     QLabel* caption() const { return m_caption; }
     void setColour(const QColor& colour);
+    // What a tap on the key does, for a press that comes another way (a screen reader's): nothing while the key is
+    // disabled or not shown.
+    void press();
 
 Q_SIGNALS:
     void clicked();

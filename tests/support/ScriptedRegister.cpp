@@ -81,6 +81,17 @@ void ScriptedRegister::sendNow(const QByteArray& bytes)
     });
 }
 
+void ScriptedRegister::sendNowThenClose(const QByteArray& bytes)
+{
+    runInServerThread([this, bytes] {
+        if (!m_newest)
+            return;
+        m_newest->write(bytes);
+        m_newest->flush();
+        m_newest->disconnectFromHost();
+    });
+}
+
 void ScriptedRegister::setReplyDelay(int ms)
 {
     const QMutexLocker lock(&m_mutex);

@@ -50,6 +50,8 @@ public:
     void replyThenClose(const QByteArray& bytes);
 
     void sendNow(const QByteArray& bytes);
+    // sends at once, unasked, then closes the connection: a register gone with a line still on its way
+    void sendNowThenClose(const QByteArray& bytes);
     void setReplyDelay(int ms);
     void stopListening();
 
