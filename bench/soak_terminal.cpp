@@ -78,6 +78,7 @@ struct EndedExchange
     QString request;
     QString reply;
     int pauseMs = 0;
+    int totalMs = 0;
     bool failed = false;
     qint64 endMs = 0;              // on runClock
     quint16 localPort = 0;         // of the connection it ended on; 0 when not known
@@ -118,7 +119,7 @@ quint16 linkLocalPort()
 // "REQUEST -> REPLY (pause P ms, T ms in all)" or "REQUEST failed ...": one exchange ended.
 void noteExchange(const QString& text)
 {
-    static const QRegularExpression answered(QStringLiteral("^(.*?) -> (.*) \\(pause (\\d+) ms, \\d+ ms in all\\)$"),
+    static const QRegularExpression answered(QStringLiteral("^(.*?) -> (.*) \\(pause (\\d+) ms, (\\d+) ms in all\\)$"),
                                              QRegularExpression::DotMatchesEverythingOption);
     EndedExchange ended;
     ended.endMs = runClock.elapsed();
@@ -126,6 +127,7 @@ void noteExchange(const QString& text)
         ended.request = match.captured(1);
         ended.reply = match.captured(2);
         ended.pauseMs = match.captured(3).toInt();
+        ended.totalMs = match.captured(4).toInt();
     } else {
         ended.request = text.left(text.indexOf(QLatin1String(" failed ")));
         ended.failed = true;
@@ -238,6 +240,14 @@ int allowedMs(const EndedExchange& exchange, int paceMs)
     else
         ms += std::max(0, paceMs - exchange.pauseMs);
     return ms;
+}
+
+// Every read of the exchange timed out: an empty line comes at the register's pace, within the first of them.
+bool silent(const EndedExchange& exchange)
+{
+    const ExchangePlan plan = planOf(exchange.request);
+    const int reads = 1 + (plan.staleRead ? 1 : 0) + (plan.secondRead ? 1 : 0);
+    return exchange.reply.isEmpty() && exchange.totalMs >= exchange.pauseMs + RegisterLink::ReadTimeoutMs * reads;
 }
 
 // The simulator's log as it grows: each connection's pace, and the faults not yet matched to a tap.
@@ -418,6 +428,12 @@ private:
         m_longestGapMs = std::max(m_longestGapMs, gap);
         const std::vector<EndedExchange> ended = std::exchange(exchangesSinceBeat, {});
         const int bound = ended.empty() ? HoldBoundMs : judgeTap(ended, held, now);
+        if (gap > HoldBoundMs && gap <= bound)
+            writeLog(QStringLiteral("long tap: %1 ms within its bound of %2 ms with %3 exchanges, during %4")
+                         .arg(gap)
+                         .arg(bound)
+                         .arg(exchanges)
+                         .arg(m_lastAction));
         if (gap > bound) {
             ++m_held;
             writeLog(QStringLiteral("HELD: %1 ms (bound %2 ms) with %3 exchanges, during %4")
@@ -450,7 +466,7 @@ private:
             // register gone silent is found so after requests that got none)
             if (exchange.failed)
                 vanished = true;
-            else if (!vanished && !exchange.reply.isEmpty())
+            else if (!vanished && !silent(exchange))
                 vanishedFromMs = exchange.endMs;
         }
         ports.remove(0);
@@ -493,6 +509,9 @@ private:
     {
         // armed first: a handler that runs a message box or pumps events meets the next tick inside it
         m_tick.start(int(m_random.bounded(30, 120)));
+        // a tap that just ended is judged before what it shows is laid at its door, though the tick came first
+        if (!exchangesSinceBeat.empty())
+            beat();
         if (QWidget* modal = QApplication::activeModalWidget()) {
             dismiss(modal);
             return;
