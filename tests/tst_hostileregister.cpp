@@ -1,6 +1,6 @@
+#include "GoneRegister.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
-#include "UnansweringHost.h"
 
 #include "app/CatalogueLoad.h"
 #include "app/LinkProbe.h"
@@ -116,9 +116,7 @@ void tst_HostileRegister::vanishedRegisterHoldsNoTapLong_data()
         {QStringLiteral("a table taken on the plan"), QStringLiteral("plan"), QStringLiteral("couverts$5$2$1$")},
         {QStringLiteral("Retour menu"), QStringLiteral("retour"), QStringLiteral("ec$12$2$1$0$")},
     };
-    // the Wi-Fi fails (the open connection goes silent, new connection requests are lost); the register's program
-    // ends (the connection is reset, new ones refused); its program hangs (connections taken, nothing answered)
-    for (const QString& gone : {QStringLiteral("unreachable"), QStringLiteral("reset"), QStringLiteral("silent")}) {
+    for (const QString& gone : GoneRegister::ways()) {
         for (const auto& [name, way, firstRequest] : ways)
             QTest::newRow(qPrintable(name + QStringLiteral(", ") + gone)) << way << firstRequest << gone;
     }
@@ -131,13 +129,8 @@ void tst_HostileRegister::vanishedRegisterHoldsNoTapLong()
     QFETCH(QString, gone);
     ScriptedRegister caisse;
     Terminal terminal(caisse);
-    const UnansweringHost unreachable;
-    if (gone == QLatin1String("unreachable")) {
-        terminal.form->link().setPort(unreachable.port());
-    } else if (gone == QLatin1String("reset")) {
-        caisse.closeConnection();
-        caisse.stopListening();
-    }
+    const GoneRegister goneRegister(caisse, gone);
+    terminal.form->link().setPort(goneRegister.port());
     terminal.ticket()->ticketMemo()->setPlainText(QStringLiteral("1 CAFE"));
 
     const qint64 held = terminal.tap(way);
@@ -154,7 +147,7 @@ void tst_HostileRegister::vanishedRegisterHoldsNoTapLong()
     QElapsedTimer probe;
     probe.start();
     terminal.form->linkProbe().probe();
-    if (gone == QLatin1String("silent")) {
+    if (!goneRegister.refusesConnections()) {
         QCOMPARE(caisse.requests().last(), QStringLiteral("connect"));
         QCOMPARE_GE(probe.elapsed(), RegisterLink::ReadTimeoutMs - 50);
     } else {

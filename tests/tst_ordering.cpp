@@ -1,4 +1,5 @@
 #include "FingerTouch.h"
+#include "GoneRegister.h"
 #include "RequestsAtBirth.h"
 #include "ScriptedRegister.h"
 #include "TerminalFixture.h"
@@ -953,9 +954,8 @@ void tst_Ordering::supplements()
 void tst_Ordering::supplementsOnARegisterGoneKeepTheTicket_data()
 {
     QTest::addColumn<QString>("gone");
-    QTest::newRow("unreachable") << "unreachable";
-    QTest::newRow("reset") << "reset";
-    QTest::newRow("silent") << "silent";
+    for (const QString& gone : GoneRegister::ways())
+        QTest::newRow(qPrintable(gone)) << gone;
 }
 
 void tst_Ordering::supplementsOnARegisterGoneKeepTheTicket()
@@ -970,13 +970,8 @@ void tst_Ordering::supplementsOnARegisterGoneKeepTheTicket()
     terminal.tap(2);
     QVERIFY(terminal.panelsupp()->isVisible());
     Terminal::touchEntries(terminal.parking()->supplementsList(), {0, 1, 2, 3, 4});
-    const UnansweringHost unreachable;
-    if (gone == QLatin1String("unreachable")) {
-        terminal.form->link().setPort(unreachable.port());
-    } else if (gone == QLatin1String("reset")) {
-        caisse.closeConnection();
-        caisse.stopListening();
-    }
+    const GoneRegister goneRegister(caisse, gone);
+    terminal.form->link().setPort(goneRegister.port());
     terminal.form->link().setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
     QElapsedTimer held;
     held.start();
