@@ -578,7 +578,7 @@ void tst_CatalogueLoad::supplementsWaitForTheParkingViewThenFollowEachCatalogue(
 
     // the register's data changed: the next start's catalogue reaches the panel already made
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
     QCOMPARE(entries(terminal.parking()->supplementsList()), QStringList{"Cheddar 7"});
 }
@@ -606,7 +606,7 @@ void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
     const QByteArray saved = readFile(terminal.settingsPath());
     // the register's data changed while the link was lost: the next start downloads again
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
 
     QCOMPARE(caisse.requests().constLast(), lost);
@@ -649,7 +649,7 @@ void tst_CatalogueLoad::failedSaveKeepsTheStartViewAndTheEarlierCatalogue()
     QVERIFY(QFile::remove(blank));
     QVERIFY(QDir().mkdir(blank));
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
 
     QCOMPARE(caisse.requests().constLast(), QStringLiteral("tablepos$"));

@@ -69,35 +69,10 @@ void MainWindow::createViews()
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
     m_notice = new TransientNotice(this, DesignHeight);
-    m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
-                     {QLatin1String("choixtable"), m_tableChoiceView},
-                     {QLatin1String("config"), m_configView},
-                     {QLatin1String("encaissement"), m_paymentView},
-                     {QLatin1String("formule"), m_setMenuView},
-                     {QLatin1String("init"), m_startView},
-                     {QLatin1String("messages"), m_messageView},
-                     {QLatin1String("plan"), m_planView},
-                     {QLatin1String("poubelle"), m_parkingView},
-                     {QLatin1String("serveur"), m_waiterView},
-                     {QLatin1String("Textmess"), m_notice},
-                     {QLatin1String("ticket"), m_ticketView}};
-    const auto place = [this](QWidget& view) { placeInStack(&view); };
-    m_tableChoiceView.whenMade(place);
-    m_configView.whenMade(place);
-    m_paymentView.whenMade(place);
-    m_setMenuView.whenMade(place);
-    m_messageView.whenMade(place);
-    m_planView.whenMade(place);
-    m_parkingView.whenMade(place);
-    m_waiterView.whenMade([this](WaiterView& view) {
-        placeInStack(&view);
-        view.closeCodePanel();
-    });
-    m_ticketView.whenMade(place);
-
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
-                           m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView});
+                           m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView, m_notice});
+    m_waiterView.whenMade([](WaiterView& view) { view.closeCodePanel(); });
 }
 
 template <typename View> QWidget* MainWindow::makeLater()
@@ -108,28 +83,10 @@ template <typename View> QWidget* MainWindow::makeLater()
     return view;
 }
 
-void MainWindow::placeInStack(QWidget* view)
-{
-    // the view goes under the first view made after it in the order, so frontView reads the same stack; restacked
-    // with no size, as Qt repaints all the window beneath a restacked view, hidden or not
-    const QRect geometry = view->geometry();
-    view->setGeometry(QRect());
-    bool passed = false;
-    for (const auto& [name, entry] : m_backToFront) {
-        QWidget* other = entry.ifMade();
-        if (passed && other) {
-            view->stackUnder(other);
-            break;
-        }
-        passed = passed || other == view;
-    }
-    view->setGeometry(geometry);
-}
-
 void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
-    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
+    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView, *m_navigator);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
     const CatalogueLoad::Views catalogueViews{*m_startView,  m_waiterView,  m_ticketView, m_paymentView,
                                               m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
@@ -175,23 +132,10 @@ void MainWindow::createSubsystems()
     });
 }
 
-QWidget* MainWindow::frontView() const
-{
-    const QObjectList& views = children();
-    for (auto it = views.crbegin(); it != views.crend(); ++it) {
-        auto* view = qobject_cast<QWidget*>(*it);
-        if (view && view->isVisible() && view != m_notice)
-            return view;
-    }
-    return nullptr;
-}
-
 QWidget* MainWindow::view(const QString& name)
 {
-    for (const auto& [viewName, entry] : m_backToFront) {
-        if (name == viewName)
-            return entry.made();
-    }
+    if (QWidget* view = m_navigator->view(name))
+        return view;
     return findChild<QWidget*>(name);
 }
 

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 class ArticleOrder;
@@ -60,7 +59,9 @@ public:
     ~MainWindow() override;
 
     // The view the waiter sees: the visible one latest in the stack order.
-    QWidget* frontView() const;
+    QWidget* frontView() const { return m_navigator->frontView(); }
+    // The visible views, back to front.
+    std::vector<QWidget*> visibleViews() const { return m_navigator->visibleViews(); }
     // A view or control by its object name; a view the start left unmade is made now, as a tap leading to it would.
     QWidget* view(const QString& name);
     // True once the first activation has run.
@@ -73,6 +74,7 @@ public:
     Catalogue& catalogue() { return m_catalogue; }
     ProductTable& products() { return m_products; }
     HandlerGuard& guard() { return m_guard; }
+    Navigation& navigation() { return *m_navigator; }
     ServiceStart& serviceStart() { return *m_serviceStart; }
     CatalogueLoad& catalogueLoad() { return *m_catalogueLoad; }
     ConfigScreen& configScreen() { return *m_configScreen; }
@@ -101,9 +103,8 @@ protected:
 
 private:
     void createViews();
-    // A view hidden at start, made when first reached; once made it takes its place in the back-to-front order.
+    // A view hidden at start, made when first reached; the navigator gives it its place in the back-to-front order.
     template <typename View> QWidget* makeLater();
-    void placeInStack(QWidget* view);
     void createSubsystems();
     void activate();
     void quit();
@@ -130,8 +131,6 @@ private:
     ViewSlot<WaiterView> m_waiterView;
     TransientNotice* m_notice = nullptr;
     ViewSlot<TicketView> m_ticketView;
-    // every view back to front by its object name, made with the window or when first reached
-    std::vector<std::pair<QLatin1String, ScreenView>> m_backToFront;
 
     std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<LinkProbe> m_linkProbe;

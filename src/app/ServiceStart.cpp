@@ -140,11 +140,12 @@ bool ServiceStart::checkVersion(QString& reply)
 
 void ServiceStart::showOutdatedNotice()
 {
-    m_outdatedNotice.showText(OutdatedNotice);
+    m_outdatedNotice.setText(OutdatedNotice);
+    m_screens.showOutdatedNotice();
     m_startView.clearStatus();
     m_screens.paintNow();
     InputBlocker::holdFor(m_noticeMs);
-    m_outdatedNotice.hide();
+    m_screens.hideOutdatedNotice();
     if (!m_screens.closePlanIfOpen())
         Q_EMIT applicationEnded();
 }

@@ -277,9 +277,3 @@ void StartView::enableStart()
 {
     m_startButton->setEnabled(true);
 }
-
-void StartView::bringToFront()
-{
-    show();
-    raise();
-}

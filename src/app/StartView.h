@@ -59,7 +59,6 @@ public:
     void showStatus(const QString& text);
     void clearStatus();
     void enableStart();
-    void bringToFront();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -164,8 +164,8 @@ void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
     // one refresh, as the course path makes anyway; a ticket emptied by silence would invite the same tap again
     m_ticketDisplay.refresh(TicketDisplay::TrailingLine::Read, TicketDisplay::OnSilence::KeepTicket, shown);
     if (m_link.lastExchangeUnanswered())
-        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
-                          UnansweredNoticeRounds);
+        m_notice.showOver(m_screens, m_ticketView->ticketMemo(),
+                          QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"), UnansweredNoticeRounds);
 }
 
 void ArticleOrder::openSupplementsIfTaken()

@@ -2,6 +2,7 @@
 
 #include "ColouredLabel.h"
 #include "Fonts.h"
+#include "Navigation.h"
 #include "Palette.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ TransientNotice::TransientNotice(QWidget* window, int designWindowHeight)
     hide();
 }
 
-void TransientNotice::showOver(QWidget* view, const QString& text, int rounds)
+void TransientNotice::showOver(Navigation& screens, QWidget* view, const QString& text, int rounds)
 {
     QWidget* window = parentWidget();
     // a carriage return in a notice breaks its line
@@ -26,12 +27,11 @@ void TransientNotice::showOver(QWidget* view, const QString& text, int rounds)
     const int noticeHeight = DesignHeight * window->height() / m_designWindowHeight;
     const QRect area(view->mapTo(window, QPoint()), view->size());
     setGeometry(area.x(), area.y() + (area.height() - noticeHeight) / 2, area.width(), noticeHeight);
-    raise();
-    show();
+    screens.showNotice();
     repaint();
     for (int round = 0; round < rounds; ++round) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }
-    hide();
+    screens.hideNotice();
 }
