@@ -68,7 +68,7 @@ void MainWindow::createViews()
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
-    m_notice = new TransientNotice(this, DesignHeight);
+    m_notice = new TransientNotice(this);
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
                            m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView, m_notice});
@@ -126,7 +126,16 @@ void MainWindow::createSubsystems()
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
-    m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] {
+        // the automatic start is nobody's tap: "Quitter" is not dropped for it, and ends the terminal once the
+        // exchange in progress is over
+        if (m_startingAutomatically) {
+            m_serviceStart->end();
+            endApplication();
+            return;
+        }
+        m_guard.run([this] { quit(); });
+    });
     m_tableChoiceView.whenMade([this](TableChoiceView& view) {
         m_guard.connect(view.quitButton(), &QPushButton::clicked, this, [this] { quit(); });
     });
@@ -156,8 +165,11 @@ void MainWindow::activate()
     m_catalogueLoad->setStartSize(m_startView->size());
     m_link.disconnect();
     m_startView->forgetUnsetAddress();
-    if (!m_settings[SettingsSlots::Address].isEmpty())
+    if (!m_settings[SettingsSlots::Address].isEmpty()) {
+        m_startingAutomatically = true;
         m_guard.runSilently([this] { m_serviceStart->startAutomatically(); });
+        m_startingAutomatically = false;
+    }
     m_startView->enableStart();
 }
 

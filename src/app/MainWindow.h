@@ -117,6 +117,7 @@ private:
     Catalogue m_catalogue;
     HandlerGuard m_guard;
     bool m_activated = false;
+    bool m_startingAutomatically = false;
 
     // back to front
     NoticeView* m_outdatedNotice = nullptr;

@@ -56,7 +56,9 @@ CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeom
 {
     TicketView* ticket = &ticketView;
     QWidget* tabs = ticket->keyboardTabs();
-    // read from the layout: a view hidden since it was made has not moved its controls yet
+    // the tabs' place as the window of the load gives it, however large the window was when the view was made; read
+    // from the layout, as a view hidden since it was made has not moved its controls yet
+    ticket->resize(input.formWidth, input.formHeight);
     const QRect tabsBox = ticket->boxOf(tabs);
     input.tabTop = tabsBox.y();
     CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);

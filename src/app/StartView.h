@@ -1,7 +1,6 @@
 #pragma once
 
 #include "widgets/DesignView.h"
-#include "widgets/ScaledFonts.h"
 
 #include <QLineEdit>
 
@@ -60,16 +59,12 @@ public:
     void clearStatus();
     void enableStart();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     QLabel* m_statusLabel;
     PromptEdit* m_addressEdit;
     RedKey* m_startButton;
     QPushButton* m_configButton;
     QPushButton* m_quitButton;
-    ScaledFonts m_fonts;
 };
 
 namespace Look {

@@ -13,12 +13,9 @@ class TransientNotice final : public QLabel
 public:
     static constexpr int DesignHeight = 91;
 
-    // window: the widget the notice belongs to, of design height designWindowHeight
-    TransientNotice(QWidget* window, int designWindowHeight);
+    // window: the widget the notice belongs to
+    explicit TransientNotice(QWidget* window);
 
     // "\r" in the text starts a second line. screens brings the notice to the front and takes it away.
     void showOver(Navigation& screens, QWidget* view, const QString& text, int rounds);
-
-private:
-    int m_designWindowHeight;
 };

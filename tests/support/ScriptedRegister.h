@@ -48,6 +48,8 @@ public:
     void closeConnection();
     // replies, then closes the connection once the reply is out
     void replyThenClose(const QByteArray& bytes);
+    // replies, closes the connection and stops listening: a register gone right after its reply
+    void replyThenLeave(const QByteArray& bytes);
 
     void sendNow(const QByteArray& bytes);
     void setReplyDelay(int ms);
@@ -67,6 +69,7 @@ private:
             Ignore,
             Close,
             ReplyThenClose,
+            ReplyThenLeave,
         };
         Kind kind = Kind::Ignore;
         QByteArray bytes;
