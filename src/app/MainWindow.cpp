@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
       m_tableChoiceView([this] { return makeLater<TableChoiceView>(); }),
