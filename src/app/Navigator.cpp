@@ -104,13 +104,13 @@ void Navigator::placeMade(QWidget& view)
                                  [&](const Entry& entry) { return entry.view->ifMade() == &view; });
     const auto above =
         std::find_if(std::next(at), m_stack.cend(), [](const Entry& entry) { return entry.view->ifMade(); });
+    // a view just made is the window's last child: it stays in front when no made view stands after it
+    if (above == m_stack.cend())
+        return;
     // restacked with no size, as Qt repaints all the window beneath a restacked view, hidden or not
     const QRect geometry = view.geometry();
     view.setGeometry(QRect());
-    if (above != m_stack.cend())
-        view.stackUnder(above->view->ifMade());
-    else
-        view.raise();
+    view.stackUnder(above->view->ifMade());
     view.setGeometry(geometry);
 }
 

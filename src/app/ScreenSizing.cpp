@@ -58,8 +58,7 @@ CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeom
     QWidget* tabs = ticket->keyboardTabs();
     // the tabs' place as the window of the load gives it, however large the window was when the view was made; read
     // from the layout, as a view hidden since it was made has not moved its controls yet
-    ticket->resize(input.formWidth, input.formHeight);
-    const QRect tabsBox = ticket->boxOf(tabs);
+    const QRect tabsBox = ticket->boxOf(tabs, QSize(input.formWidth, input.formHeight));
     input.tabTop = tabsBox.y();
     CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 
