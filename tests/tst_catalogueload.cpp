@@ -14,6 +14,7 @@
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 #include "tables/PlanView.h"
+#include "tables/TableChoiceView.h"
 #include "ticket/ParkingView.h"
 #include "ticket/TicketView.h"
 #include "waiters/WaiterView.h"
@@ -209,11 +210,13 @@ private Q_SLOTS:
     void supplementsWaitForTheParkingViewThenFollowEachCatalogue();
     void abandonedDownloadKeepsTheEarlierCatalogue_data();
     void abandonedDownloadKeepsTheEarlierCatalogue();
+    void firstStartWithoutTablePlanServesTheWaiter();
     void failedSaveKeepsTheStartViewAndTheEarlierCatalogue();
     void automaticStartStoppedByAnErrorStaysSilent();
     void keysAnswerTheTapOfSlot4_data();
     void keysAnswerTheTapOfSlot4();
     void sizedScreensStayAfterResize();
+    void ticketMadeAfterAResizeIsSizedAsAtTheLoad();
     void keysStopAtThe801stProduct();
 };
 
@@ -342,7 +345,7 @@ void tst_CatalogueLoad::badInputs_data()
     QTest::addColumn<QString>("lastRequest"); // the last request the register sees
     QTest::addColumn<QString>("message");     // none when empty
     QTest::addColumn<bool>("saved");
-    QTest::addColumn<int>("products"); // a load that does not complete builds none
+    QTest::addColumn<int>("products"); // those read before a load stopped are kept
 
     const QString all = QStringLiteral("tablepos$");
     const QByteArray huge(20000, 'x');
@@ -368,8 +371,8 @@ void tst_CatalogueLoad::badInputs_data()
 
     replies = sample();
     replies[QStringLiteral("tablepos$")] = Close;
-    QTest::newRow("a connection dropped on the table plan abandons the start")
-        << replies << all << WrongIp << false << 0;
+    QTest::newRow("a connection dropped on the table plan abandons the start with what was read")
+        << replies << all << WrongIp << false << 3;
 
     replies = sample();
     replies[QStringLiteral("naclav2_1")] = "PRIX01Pastis;0;0;xFFFF0000;1x;";
@@ -379,8 +382,8 @@ void tst_CatalogueLoad::badInputs_data()
 
     replies = sample();
     replies[QStringLiteral("tablepos$")] = "10;10$20;20$30;x$40;40$1;1$1;1";
-    QTest::newRow("a non-numeric table height stops the load before any control is built")
-        << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 0;
+    QTest::newRow("a non-numeric table height stops the load with what was read")
+        << replies << all << QStringLiteral("Valeur non numérique reçue de la caisse : « x »") << false << 3;
 
     replies = sample();
     replies[QStringLiteral("nongletserveur")] = "Cocktails;Jus;#Hugo\t;Ines;";
@@ -398,8 +401,8 @@ void tst_CatalogueLoad::badInputs_data()
 
     replies = sample();
     replies[QStringLiteral("limp")] = huge;
-    QTest::newRow("a 20000-character printing options line stops the load")
-        << replies << QStringLiteral("limp") << QStringLiteral("Ligne trop longue reçue de la caisse") << false << 0;
+    QTest::newRow("a 20000-character printing options line stops the load with the keyboards read")
+        << replies << QStringLiteral("limp") << QStringLiteral("Ligne trop longue reçue de la caisse") << false << 3;
 
     replies = sample();
     replies[QStringLiteral("nongletserveur")] = "Ap\xe9ritifs;Caf\xe9s;#Ren\xe9;";
@@ -583,7 +586,7 @@ void tst_CatalogueLoad::supplementsWaitForTheParkingViewThenFollowEachCatalogue(
 
     // the register's data changed: the next start's catalogue reaches the panel already made
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
     QCOMPARE(entries(terminal.parking()->supplementsList()), QStringList{"Cheddar 7"});
 }
@@ -591,14 +594,25 @@ void tst_CatalogueLoad::supplementsWaitForTheParkingViewThenFollowEachCatalogue(
 void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue_data()
 {
     QTest::addColumn<QString>("lost");
-    QTest::newRow("lost on the names") << QStringLiteral("nongletserveur");
-    QTest::newRow("lost on the payment captions") << QStringLiteral("enc$");
-    QTest::newRow("lost on the table plan") << QStringLiteral("tablepos$");
+    QTest::addColumn<QStringList>("seen"); // what was read is shown over the earlier catalogue
+    QTest::newRow("lost on the names: the tabs are numbered")
+        << QStringLiteral("nongletserveur")
+        << QStringList{"tab 0 0 1", "waiter Camille 0", "payment Carte bancaire 0", "key 0 Pastis",
+                       "table T1 on TabItem9"};
+    QTest::newRow("lost on the payment captions: the names are read")
+        << QStringLiteral("enc$")
+        << QStringList{"tab 0 Cocktails 1", "waiter Hugo 0", "payment Carte bancaire 0", "key 0 Pastis",
+                       "table T1 on TabItem9"};
+    QTest::newRow("lost on the table plan: all but the tables are read")
+        << QStringLiteral("tablepos$")
+        << QStringList{"tab 0 Cocktails 1", "waiter Hugo 0", "payment Carte bancaire 1", "key 0 Mojito",
+                       "table T1 on TabItem9"};
 }
 
 void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
 {
     QFETCH(QString, lost);
+    QFETCH(QStringList, seen);
 
     Script replies = other();
     replies[lost] = Close;
@@ -611,15 +625,64 @@ void tst_CatalogueLoad::abandonedDownloadKeepsTheEarlierCatalogue()
     const QByteArray saved = readFile(terminal.settingsPath());
     // the register's data changed while the link was lost: the next start downloads again
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
 
     QCOMPARE(caisse.requests().constLast(), lost);
     QCOMPARE(terminal.messages, QStringList{WrongIp});
     QCOMPARE(terminal.form->frontView(), terminal.waiters());
-    QCOMPARE(screenOf(terminal), first);
-    QCOMPARE(terminal.load().productKeys().count(), 3);
+    QStringList glimpse;
+    for (const QString& line : screenOf(terminal)) {
+        const QString kind = line.section(QLatin1Char(' '), 0, 0);
+        if (line.startsWith(QLatin1String("tab 0 ")) || line.startsWith(QLatin1String("table ")) ||
+            ((kind == QLatin1String("waiter") || kind == QLatin1String("payment")) &&
+             !glimpse.join(QLatin1Char('\n')).contains(kind)))
+            glimpse << line;
+        else if (line.startsWith(QLatin1String("key 0 ")))
+            glimpse << QStringLiteral("key 0 ") + line.section(QLatin1Char('"'), 1, 1);
+    }
+    QCOMPARE(glimpse, seen);
+    // the keys are those of the products held, and `articles` follows them
+    QCOMPARE(terminal.load().productKeys().count(), terminal.load().productCount());
+    QCOMPARE(terminal.form->catalogue().articles(terminal.form->products().art(0)), 0);
+    // nothing of a load that stopped is saved
     QCOMPARE(readFile(terminal.settingsPath()), saved);
+    QVERIFY(first != screenOf(terminal));
+}
+
+// The register lost on "tablepos$" at the very first start: the waiter keys, the products and the set menus were read,
+// and a service without tables is still a service.
+void tst_CatalogueLoad::firstStartWithoutTablePlanServesTheWaiter()
+{
+    Script replies = sample();
+    replies[QStringLiteral("tablepos$")] = Close;
+    ScriptedRegister caisse;
+    scriptStart(caisse, replies);
+    Terminal terminal(caisse);
+    terminal.startLocally();
+
+    QCOMPARE(terminal.messages, QStringList{WrongIp});
+    QCOMPARE(terminal.form->frontView(), terminal.waiters());
+    RedKey* camille = terminal.waiters()->waiterKey(1);
+    QCOMPARE(camille->caption()->text(), QStringLiteral("Camille"));
+    // placed by the sizing of the load, not at its design place
+    QCOMPARE(camille->geometry(), terminal.waiters()->boxOf(camille));
+    QVERIFY(camille->geometry() != terminal.waiters()->scaledBox(QRectF(35.9, 129, 122.1, 71.9)));
+    QCOMPARE(terminal.load().productCount(), 3);
+    QCOMPARE(terminal.setMenu()->grid().count() > 0, true);
+    QVERIFY(!screenOf(terminal).join(QLatin1Char('\n')).contains(QLatin1String("table T")));
+
+    caisse.replyLine(QStringLiteral("1"));
+    QTest::mouseClick(camille, Qt::LeftButton);
+    caisse.replyBytes("Camille~\n\n");
+    TableChoiceView* tableChoice = qobject_cast<TableChoiceView*>(terminal.form->view(QStringLiteral("choixtable")));
+    QTest::mouseClick(tableChoice->waiterAccountKey(), Qt::LeftButton);
+    QCOMPARE(terminal.form->frontView(), terminal.ticket());
+    caisse.replyLine(QStringLiteral("1 PASTIS 2,00~TOTAL 2,00"));
+    QTest::mouseClick(terminal.load().productKeys().key(0), Qt::LeftButton);
+
+    QVERIFY2(caisse.requests().constLast().startsWith(QLatin1String("10$0$0$1$")),
+             qPrintable(caisse.requests().constLast()));
 }
 
 // Nobody asked for the start at activation: an error that stops its load shows nothing, the start view stays.
@@ -654,7 +717,7 @@ void tst_CatalogueLoad::failedSaveKeepsTheStartViewAndTheEarlierCatalogue()
     QVERIFY(QFile::remove(blank));
     QVERIFY(QDir().mkdir(blank));
     terminal.form->settings()[DataStamp] = QStringLiteral("56");
-    terminal.start()->bringToFront();
+    terminal.form->navigation().bringStartForward();
     terminal.startLocally();
 
     QCOMPARE(caisse.requests().constLast(), QStringLiteral("tablepos$"));
@@ -726,6 +789,23 @@ void tst_CatalogueLoad::sizedScreensStayAfterResize()
     QCOMPARE(terminal.ticket()->ticketMemo()->geometry(), memo1);
     QCOMPARE(terminal.ticket()->finaliseKey()->geometry(), b9);
     QCOMPARE(terminal.waiters()->waiterKey(2)->geometry(), s2);
+}
+
+// The order screen is first reached after the window grew: it is laid out from the window of the load all the same.
+void tst_CatalogueLoad::ticketMadeAfterAResizeIsSizedAsAtTheLoad()
+{
+    ScriptedRegister caisse;
+    scriptStart(caisse, sample());
+    Terminal terminal(caisse);
+    terminal.startLocally();
+    MainWindow& form = *terminal.form;
+    QVERIFY(!form.findChild<TicketView*>());
+    form.resize(500, 800);
+    QTRY_COMPARE(terminal.start()->size(), QSize(500, 800));
+
+    QCOMPARE(terminal.ticket()->keyboardTabs()->geometry(), QRect(0, 249, 403, 651 - 249));
+    QCOMPARE(terminal.ticket()->ticketMemo()->geometry(), QRect(64, 0, 274, 249));
+    QCOMPARE(terminal.ticket()->finaliseKey()->geometry().left(), 338);
 }
 
 void tst_CatalogueLoad::keysStopAtThe801stProduct()

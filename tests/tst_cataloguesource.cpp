@@ -99,7 +99,16 @@ struct Source
         link.setPort(caisse.port());
     }
 
-    std::optional<LoadedCatalogue> fetch(bool reload) { return source.fetch(reload); }
+    // The catalogue a load takes on, none when the download was abandoned; the error that stopped one is thrown.
+    std::optional<LoadedCatalogue> fetch(bool reload)
+    {
+        LoadedCatalogue loaded = source.fetch(reload);
+        if (loaded.failure)
+            std::rethrow_exception(loaded.failure);
+        if (loaded.stop == LoadedCatalogue::Stop::Abandoned)
+            return std::nullopt;
+        return loaded;
+    }
     // Downloads the catalogue and saves it as the cache, as a start does; none when either failed.
     std::optional<LoadedCatalogue> downloadIntoCache()
     {
@@ -149,6 +158,8 @@ private Q_SLOTS:
     void lineSentTwiceIsDroppedBeforeTheNextRequest();
     void incompleteDownloadServesButIsNotCached_data();
     void incompleteDownloadServesButIsNotCached();
+    void stoppedDownloadKeepsWhatItReadOverTheEarlierCatalogue_data();
+    void stoppedDownloadKeepsWhatItReadOverTheEarlierCatalogue();
     void cacheNotWholeOrValidDownloadsAgain_data();
     void cacheNotWholeOrValidDownloadsAgain();
     void cacheChangedAfterItsReadAheadIsReadAgain();
@@ -387,8 +398,6 @@ void tst_CatalogueSource::anyReplyTheProtocolAllowsIsDownloadedAndCached_data()
     QTest::newRow("an empty product list and table plan") << replies;
     replies[QStringLiteral("tablepos$")] = "100;0$200;0$100;0$50;0$1;2";
     QTest::newRow("a table plan of five groups") << replies;
-    replies[QStringLiteral("nongletserveur")] = "";
-    QTest::newRow("no names") << replies;
 }
 
 void tst_CatalogueSource::anyReplyTheProtocolAllowsIsDownloadedAndCached()
@@ -486,6 +495,82 @@ void tst_CatalogueSource::incompleteDownloadServesButIsNotCached()
     QVERIFY(loaded->slots.count(Supplements) == 0 || loaded->slots.at(Supplements).startsWith(QLatin1Char('1')));
 }
 
+void tst_CatalogueSource::stoppedDownloadKeepsWhatItReadOverTheEarlierCatalogue_data()
+{
+    QTest::addColumn<QString>("lost");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<QStringList>("expected"); // what the load holds, the earlier catalogue's "Ancien" where kept
+
+    const auto stopped = [](LoadedCatalogue::Stop stop) { return int(stop); };
+    QTest::newRow("lost on the names: nothing read")
+        << QStringLiteral("nongletserveur") << Close << stopped(LoadedCatalogue::Stop::Abandoned)
+        << QStringList{"names 0",       "keyboards 0", "waiter Ancien", "products 1 Ancien",
+                       "aform1 Ancien", "tables 1",    "articles 20: 0"};
+    QTest::newRow("lost on the payment captions: the names read")
+        << QStringLiteral("enc$") << Close << stopped(LoadedCatalogue::Stop::Abandoned)
+        << QStringList{"names 1",       "keyboards 0", "waiter Camille", "products 1 Ancien",
+                       "aform1 Ancien", "tables 1",    "articles 20: 0"};
+    QTest::newRow("printing options past the line limit: the keyboards read")
+        << QStringLiteral("limp") << QByteArray(20000, 'x') << stopped(LoadedCatalogue::Stop::Failed)
+        << QStringList{"names 1",       "keyboards 1", "waiter Camille", "products 3 Pastis",
+                       "aform1 Ancien", "tables 1",    "articles 20: 2"};
+    QTest::newRow("lost on the table plan: all but the tables read")
+        << QStringLiteral("tablepos$") << Close << stopped(LoadedCatalogue::Stop::Abandoned)
+        << QStringList{"names 1",  "keyboards 1",   "waiter Camille", "products 3 Pastis", "aform1 |Pastis;Kir|Coca",
+                       "tables 1", "articles 20: 2"};
+    QTest::newRow("a table height that is not a number: the tables before it read")
+        << QStringLiteral("tablepos$") << QByteArray("10;10;10$20;20;20$30;30;x$40;40;40$1;1;1$1;1;1")
+        << stopped(LoadedCatalogue::Stop::Failed)
+        << QStringList{"names 1",  "keyboards 1",   "waiter Camille", "products 3 Pastis", "aform1 |Pastis;Kir|Coca",
+                       "tables 2", "articles 20: 2"};
+}
+
+void tst_CatalogueSource::stoppedDownloadKeepsWhatItReadOverTheEarlierCatalogue()
+{
+    QFETCH(QString, lost);
+    QFETCH(QByteArray, reply);
+    QFETCH(int, stop);
+    QFETCH(QStringList, expected);
+
+    LoadedCatalogue earlier;
+    earlier.products.setProduct(0, Product{QStringLiteral("Ancien"), QString(), 0, 0, QStringLiteral("x1"), 99, 1});
+    earlier.productCount = 1;
+    earlier.catalogue.setTabsAndWaiters(CatalogueParse::parseTabsAndWaiters(QStringLiteral("Anciens;#Ancien;")));
+    earlier.catalogue.setAform(1, {QStringLiteral("Ancien")});
+    earlier.catalogue.setTablePlan(CatalogueParse::parseTablePlan(QStringLiteral("1$1$1$1$1$1")));
+    earlier.catalogue.indexArticles(earlier.products);
+    Script replies = sample();
+    replies[lost] = reply;
+    ScriptedRegister caisse;
+    script(caisse, replies);
+    Source source(caisse);
+
+    const LoadedCatalogue loaded = source.source.fetch(true, earlier);
+
+    QCOMPARE(int(loaded.stop), stop);
+    QCOMPARE(caisse.requests().constLast(), lost);
+    QCOMPARE(bool(loaded.failure), loaded.stop == LoadedCatalogue::Stop::Failed);
+    // nothing of a load that stopped is cached
+    QVERIFY(!loaded.complete || loaded.stop != LoadedCatalogue::Stop::None);
+    const Catalogue& catalogue = loaded.catalogue;
+    int tables = 0;
+    for (const QString& shown : catalogue.tablePlan().tablevisible)
+        tables += shown == QLatin1String("1");
+    const QStringList held{
+        QStringLiteral("names %1").arg(loaded.namesRead),
+        QStringLiteral("keyboards %1").arg(loaded.keyboardsRead),
+        QStringLiteral("waiter ") + catalogue.serv(1),
+        QStringLiteral("products %1 %2").arg(loaded.productCount).arg(loaded.products.texte(0)),
+        QStringLiteral("aform1 ") + catalogue.aform(1).join(QLatin1Char('|')),
+        QStringLiteral("tables %1").arg(tables),
+        // `articles` always follows the products held
+        QStringLiteral("articles 20: %1").arg(catalogue.articles(20)),
+    };
+    QCOMPARE(held, expected);
+    QCOMPARE(catalogue.articles(loaded.products.art(0)), 0);
+}
+
 void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain_data()
 {
     QTest::addColumn<int>("slot");
@@ -494,6 +579,11 @@ void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain_data()
     QTest::newRow("a supplement code that is not a number") << int(Supplements) << QStringLiteral("x;Frites");
     QTest::newRow("a file cut before the last kitchen labels") << KitchenLabels + 12 << QString();
     QTest::newRow("a file cut before the second halves") << PriceListSecondHalf + 1 << QString();
+    // read back cut at the limit, the first half would join the second half in the middle of a record
+    QTest::newRow("a product list as long as the read limit")
+        << PriceListFirstHalf + 1 << QStringLiteral("Pastis;0;0;xFFFF0000;10;") + QString(3000, QLatin1Char('x'));
+    QTest::newRow("a waiter list that names no waiter") << int(TabsAndWaiters) << QStringLiteral("Aperitifs;Softs;#");
+    QTest::newRow("no names at all") << int(TabsAndWaiters) << QStringLiteral("");
 }
 
 void tst_CatalogueSource::cacheNotWholeOrValidDownloadsAgain()

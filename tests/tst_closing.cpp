@@ -89,21 +89,27 @@ void tst_Closing::finalise_data()
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QSize>("window");
 
+    const QSize tablet(403, 651);
     QTest::newRow("the amount to pay beside the ticket") << QStringList{"2,50 EUR"} << true << "A régler: 2,50 EUR"
-                                                         << "" << QStringList{};
+                                                         << "" << QStringList{} << tablet;
     QTest::newRow("an empty first reply is read again")
         << QStringList{"\r\n2;,50 EUR TTC"} << true << "A régler: 2,50 EUR"
-        << "" << QStringList{};
+        << "" << QStringList{} << tablet;
     QTest::newRow("a table finalised already stays on its ticket")
         << QStringList{"total;0;"} << false << ""
-        << "Impossible\nCette table  est déjà finalisée" << QStringList{};
+        << "Impossible\nCette table  est déjà finalisée" << QStringList{} << tablet;
+    // the notice is 91 high whatever the window: its text keeps its size
+    QTest::newRow("a table finalised already, on a larger window, gets the same notice")
+        << QStringList{"total;0;"} << false << ""
+        << "Impossible\nCette table  est déjà finalisée" << QStringList{} << QSize(800, 1280);
     QTest::newRow("a silent register opens the payment with an empty band")
         << QStringList{ScriptedRegister::Silent} << true << ""
-        << "" << QStringList{};
+        << "" << QStringList{} << tablet;
     QTest::newRow("a lost connection leaves the waiter on his ticket, told why")
         << QStringList{ScriptedRegister::Dropped} << false << ""
-        << "" << QStringList{QStringLiteral("Connexion fermée par la caisse")};
+        << "" << QStringList{QStringLiteral("Connexion fermée par la caisse")} << tablet;
 }
 
 void tst_Closing::finalise()
@@ -113,13 +119,14 @@ void tst_Closing::finalise()
     QFETCH(QString, amount);
     QFETCH(QString, notice);
     QFETCH(QStringList, messages);
+    QFETCH(QSize, window);
 
     ScriptedRegister caisse;
     if (replies.first().startsWith(QLatin1String("\r\n")))
         caisse.replyBytes(replies.first().toLatin1() + "\r\n");
     else
         caisse.script(replies);
-    Terminal terminal(caisse);
+    Terminal terminal(caisse, window);
     terminal.ticket()->lineActionPanel()->show();
     NoticeWatch watch(terminal);
 
@@ -128,8 +135,10 @@ void tst_Closing::finalise()
     QVERIFY(!terminal.ticket()->curtain()->isVisible());
     QVERIFY(!terminal.ticket()->lineActionPanel()->isVisible());
     QCOMPARE(watch.seen, notice);
-    if (!notice.isEmpty())
+    if (!notice.isEmpty()) {
         QCOMPARE(watch.where.center().y(), terminal.ticket()->ticketMemo()->geometry().center().y());
+        QCOMPARE(watch.where.height(), 91);
+    }
     if (payment) {
         QCOMPARE(terminal.form->frontView(), terminal.encaissement());
         QCOMPARE(terminal.encaissement()->billMemo()->toPlainText(), terminal.ticket()->ticketMemo()->toPlainText());

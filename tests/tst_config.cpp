@@ -10,12 +10,12 @@
 #include "app/StartView.h"
 #include "settings/SettingsSlots.h"
 #include "waiters/WaiterView.h"
+#include "widgets/Fonts.h"
 #include "widgets/RedKey.h"
 #include "widgets/ToggleSwitch.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,7 +69,7 @@ class tst_Config : public QObject
 private Q_SLOTS:
     void openingShowsTheConfigurationFillingTheWindow();
     void controlsOfTheView();
-    void titleFitsItsBox();
+    void titleKeepsItsFont();
     void switchStoresItsSlot_data();
     void switchStoresItsSlot();
     void switchesFollowTheFileOnOpening_data();
@@ -154,17 +154,20 @@ void tst_Config::controlsOfTheView()
                  .contains(QStringLiteral("serveur@exemple.fr")));
 }
 
-void tst_Config::titleFitsItsBox()
+// "Réglage des paramètres" in the titles' face, 36 bold, whatever the window's size; its box follows the window.
+void tst_Config::titleKeepsItsFont()
 {
     Terminal terminal;
     QVERIFY(terminal.activate());
+    terminal.form->resize(806, 1206);
     terminal.open();
     QLabel* title = terminal.config()->titleLabel();
-    const QFontMetrics metrics(title->font());
-    // the design box is 366 × 33.9 in a 366 × 603 view
-    QVERIFY(metrics.height() <= 33.9 * title->parentWidget()->height() / 603);
-    QVERIFY(metrics.horizontalAdvance(title->text()) <= title->width());
+    QCOMPARE(title->text(), QStringLiteral("Réglage des paramètres"));
+    QCOMPARE(title->font().pixelSize(), 36);
     QVERIFY(title->font().bold());
+    QCOMPARE(title->font().family(), Fonts::title(36).family());
+    QCOMPARE(title->width(), 806);
+    QCOMPARE(terminal.config()->leaveWithoutSavingButton()->font().pixelSize(), 11);
 }
 
 void tst_Config::switchStoresItsSlot_data()

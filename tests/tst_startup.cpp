@@ -109,6 +109,7 @@ private Q_SLOTS:
     void probeLeavesScreenWhenRegisterAnswers();
     void probeWaitsForTheHandlerThatRuns();
     void quitterHidesPlanFirst();
+    void quitterDuringTheAutomaticStartEndsOnceTheExchangeIsOver();
     void saveFailureIsReported();
     void viewsMadeLateTakeTheirPlaceInTheStack();
     void waiterKeysAreMadeWhileTheRegisterPreparesItsVersion();
@@ -173,7 +174,8 @@ void tst_Startup::secondActivationChangesNothing()
 
 void tst_Startup::failedStart_data()
 {
-    QTest::addColumn<QStringList>("script"); // "line:<text>", "bytes:<text>", "ignore", "close", "stop listening"
+    // "line:<text>", "bytes:<text>", "leave:<text>" (replies then is gone), "ignore", "close", "stop listening"
+    QTest::addColumn<QStringList>("script");
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
@@ -194,6 +196,10 @@ void tst_Startup::failedStart_data()
     QTest::newRow("a register closing during the second exchange is a wrong IP")
         << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("close")} << QByteArray("ve01$\r\nve04$\r\n")
         << QStringLiteral("Vérifiez votre adresse IP") << QString() << false;
+    // the second exchange could not even connect: the status line keeps its text
+    QTest::newRow("a register gone before the second exchange is a wrong IP")
+        << QStringList{QStringLiteral("leave:caisse~1~57")} << QByteArray("ve01$\r\n")
+        << QStringLiteral("Vérifiez votre adresse IP") << Version << false;
     // an empty version reply says nothing of the register's version: the link failed
     QTest::newRow("a version reply that never comes is a wrong IP")
         << QStringList{QStringLiteral("line:caisse~1~57"), QStringLiteral("ignore")} << QByteArray("ve01$\r\nve04$\r\n")
@@ -219,6 +225,8 @@ void tst_Startup::failedStart()
             caisse.replyLine(step.mid(5));
         else if (step.startsWith(QStringLiteral("bytes:")))
             caisse.replyBytes(step.mid(6).toLatin1());
+        else if (step.startsWith(QStringLiteral("leave:")))
+            caisse.replyThenLeave(step.mid(6).toLatin1() + "\n");
         else if (step == QStringLiteral("ignore"))
             caisse.ignore();
         else if (step == QStringLiteral("close"))
@@ -468,6 +476,34 @@ void tst_Startup::quitterHidesPlanFirst()
     QCOMPARE(ended.count(), 0);
     QTest::mouseClick(quit, Qt::LeftButton);
     QCOMPARE(ended.count(), 1);
+}
+
+void tst_Startup::quitterDuringTheAutomaticStartEndsOnceTheExchangeIsOver()
+{
+    ScriptedRegister caisse;
+    caisse.replyLine(QStringLiteral("caisse~1~57"));
+    scriptCompatible(caisse);
+    Terminal terminal(caisse.address());
+    terminal.useRegister(caisse);
+    MainWindow& form = *terminal.form;
+    QSignalSpy ended(&form, &MainWindow::applicationEnded);
+    // the waiter taps "Quitter" as soon as the start lets the screen be drawn
+    QTimer finger;
+    finger.setInterval(1);
+    connect(&finger, &QTimer::timeout, this, [&] {
+        if (!form.guard().busy())
+            return;
+        finger.stop();
+        QTest::mouseClick(terminal.find<QPushButton>(QStringLiteral("Button28")), Qt::LeftButton);
+    });
+    finger.start();
+    QVERIFY(terminal.activate());
+
+    QCOMPARE(ended.count(), 1);
+    // the probe of the address was over: nothing was sent after it, and no service opened
+    QCOMPARE(caisse.received(), QByteArray("ve01$\r\n"));
+    QCOMPARE(form.frontView(), terminal.startView());
+    QVERIFY(terminal.messages.isEmpty());
 }
 
 void tst_Startup::saveFailureIsReported()

@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QTabWidget>
 
+#include <exception>
 #include <utility>
 
 namespace {
@@ -43,8 +44,8 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
 {
     m_views.ticket.whenMade([this](TicketView& view) { dressTicket(view); });
     m_views.tableChoice.whenMade([this](TableChoiceView& view) {
-        if (m_shown)
-            ScreenSizing::sizeTableChoiceCaptionFonts(view, m_shown->startSize.width());
+        if (m_shown && m_shown->captionWidth)
+            ScreenSizing::sizeTableChoiceCaptionFonts(view, m_shown->captionWidth);
     });
     m_views.setMenu.whenMade([this](SetMenuView& view) {
         if (m_shown)
@@ -58,18 +59,33 @@ CatalogueLoad::CatalogueLoad(RegisterLink& link, SettingsStore& settings, Produc
 bool CatalogueLoad::load(bool reload, const QString& stamp)
 {
     showProgress(QStringLiteral("Chargement des paramètres..."));
-    // the tabs read their numbers until a first catalogue names them
-    if (!m_shown) {
-        m_tabsNumbered = true;
-        if (TicketView* ticket = m_views.ticket.ifMade())
-            CatalogueCaptions::numberTabs(ticket->keyboardTabs());
-    }
-    std::optional<LoadedCatalogue> loaded = m_source.fetch(reload);
-    if (!loaded) {
+    LoadedCatalogue earlier;
+    earlier.products = m_products;
+    earlier.productCount = m_productCount;
+    earlier.supplements = m_supplements;
+    earlier.catalogue = m_catalogue;
+    LoadedCatalogue loaded = m_source.fetch(reload, earlier);
+    if (loaded.stop == LoadedCatalogue::Stop::Ended)
+        return false;
+    if (loaded.stop == LoadedCatalogue::Stop::Abandoned)
         abandon();
-        return true;
-    }
-    return takeOn(*loaded, stamp);
+    // every load numbers the first eight tabs before it names them: a load stopped before the names leaves numbers
+    if (!loaded.namesRead)
+        numberTabs();
+    // what a load that stopped had read is shown all the same: a waiter view without tables is still a service
+    if (loaded.namesRead && !takeOn(loaded, stamp))
+        return false;
+    if (loaded.failure)
+        std::rethrow_exception(loaded.failure);
+    return true;
+}
+
+void CatalogueLoad::numberTabs()
+{
+    m_tabNames.reset();
+    m_tabsNumbered = true;
+    if (TicketView* ticket = m_views.ticket.ifMade())
+        CatalogueCaptions::numberTabs(ticket->keyboardTabs());
 }
 
 void CatalogueLoad::showProgress(const QString& text)
@@ -112,11 +128,14 @@ void CatalogueLoad::abandon()
 
 bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
 {
-    // a plan made later opens on room 1
-    if (PlanView* plan = m_views.plan.ifMade())
-        plan->roomTabs()->setCurrentWidget(plan->room1Page());
-    m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
-    if (loaded.complete) {
+    const bool whole = loaded.stop == LoadedCatalogue::Stop::None;
+    if (whole) {
+        // a plan made later opens on room 1
+        if (PlanView* plan = m_views.plan.ifMade())
+            plan->roomTabs()->setCurrentWidget(plan->room1Page());
+        m_link.setConnectTimeout(RegisterLink::ServiceConnectTimeoutMs);
+    }
+    if (whole && loaded.complete) {
         for (const auto& [slot, text] : loaded.slots)
             m_settings[slot] = text;
         m_settings[SettingsSlots::DataStamp] = stamp;
@@ -127,20 +146,23 @@ bool CatalogueLoad::takeOn(LoadedCatalogue& loaded, const QString& stamp)
     m_products = std::move(loaded.products);
     m_productCount = loaded.productCount;
     m_catalogue = std::move(loaded.catalogue);
-    showCatalogue(std::move(loaded.supplements));
+    showCatalogue(std::move(loaded.supplements), loaded.keyboardsRead);
     return true;
 }
 
-void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements)
+void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements, bool keysBuilt)
 {
     const CatalogueParse::TabsAndWaiters& names = m_catalogue.tabsAndWaiters();
     const int width = m_startSize.width();
-    // the sizes are those of the window now
-    m_shown = Shown{names, ScreenSizing::screenInput(m_window, m_startSize), m_startSize};
+    m_tabsNumbered = true;
+    m_tabNames = names;
+    // the sizes are those of the window now; the captions follow the product keys, when this load built them
+    const int captionWidth = keysBuilt ? width : (m_shown ? m_shown->captionWidth : 0);
+    m_shown = Shown{ScreenSizing::screenInput(m_window, m_startSize), m_startSize, captionWidth};
     if (TicketView* ticket = m_views.ticket.ifMade())
         dressTicket(*ticket);
-    if (TableChoiceView* tableChoice = m_views.tableChoice.ifMade())
-        ScreenSizing::sizeTableChoiceCaptionFonts(*tableChoice, width);
+    if (TableChoiceView* tableChoice = m_views.tableChoice.ifMade(); tableChoice && captionWidth)
+        ScreenSizing::sizeTableChoiceCaptionFonts(*tableChoice, captionWidth);
     if (SetMenuView* setMenu = m_views.setMenu.ifMade())
         setMenu->grid().plan(width, m_startSize.height());
     ScreenSizing::sizeWaiterButtons(m_views.waiter.get());
@@ -160,13 +182,16 @@ void CatalogueLoad::showCatalogue(std::vector<Supplement> supplements)
 
 void CatalogueLoad::dressTicket(TicketView& view)
 {
+    // the first eight tabs are numbered before they are named, as the load does on the tabs made
     if (m_tabsNumbered)
         CatalogueCaptions::numberTabs(view.keyboardTabs());
+    if (m_tabNames)
+        CatalogueCaptions::applyTabs(view.keyboardTabs(), *m_tabNames);
     if (!m_shown)
         return;
-    CatalogueCaptions::applyTabs(view.keyboardTabs(), m_shown->names);
     m_paymentLayout = ScreenSizing::sizeTicket(view, m_shown->screen);
-    ScreenSizing::sizeSideCaptionFonts(view, m_shown->startSize.width());
+    if (m_shown->captionWidth)
+        ScreenSizing::sizeSideCaptionFonts(view, m_shown->captionWidth);
 }
 
 void CatalogueLoad::dressPayment(PaymentView& view)

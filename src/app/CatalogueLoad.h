@@ -29,9 +29,9 @@ class TicketView;
 class WaiterView;
 
 // The catalogue load at each start: shows its progress while the source downloads the catalogue or reads it from
-// the cache, then takes on the complete catalogue: cached, saved, and put on the keys, grid, plan and captions,
-// which keep the keys as data until their view is shown.
-// Until then the earlier catalogue and its controls stay as they were.
+// the cache, then takes on the catalogue: cached and saved when whole, and put on the keys, grid, plan and captions,
+// which keep the keys as data until their view is shown. Until then the earlier catalogue and its controls stay as
+// they were; a load that stopped once the names were read shows what it read over them.
 class CatalogueLoad final : public QObject
 {
     Q_OBJECT
@@ -60,15 +60,18 @@ public:
 
     // Downloads the catalogue when reload, else reads the cache. stamp: the register's, stored in the settings only
     // with a whole catalogue, so that a start whose download did not complete downloads again next time.
-    // An abandoned download (see CatalogueSource) shows a message and returns.
+    // An abandoned download (see CatalogueSource) shows a message, then what it read, and returns.
     // A failure of the printing options, course ranks or set-menu lists, and a number field that is not a
-    // number (LinkError, FormatError), escape: the load stops there and nothing of it is saved or shown.
+    // number (LinkError, FormatError), escape once what was read before is shown: nothing of it is saved.
     // A download that lost a request it can do without serves this service and is not saved.
     // Whether the start goes on to the waiter keys: also after a failure the load showed itself, never after a
-    // failed save, which leaves the start view up with its message and the earlier catalogue in place.
+    // failed save, which leaves the start view up with its message and the earlier catalogue in place, nor once
+    // the terminal ends.
     bool load(bool reload, const QString& stamp);
     // Reads the cache for a load that may follow, showing nothing (see CatalogueSource::readCacheAhead).
     void readCacheAhead() { m_source.readCacheAhead(); }
+    // The terminal ends: a load under way asks for nothing more, and shows nothing more.
+    void end() { m_source.end(); }
 
     // products of the catalogue taken on last
     int productCount() const { return m_productCount; }
@@ -81,11 +84,13 @@ Q_SIGNALS:
 
 private:
     void showProgress(const QString& text);
+    void numberTabs();
     void follow(CatalogueSource::Stage stage, int n);
     void abandon();
     // Caches and saves a whole catalogue under its stamp, then shows it; false when the save failed.
     bool takeOn(LoadedCatalogue& loaded, const QString& stamp);
-    void showCatalogue(std::vector<Supplement> supplements);
+    // keysBuilt: the load read every keyboard, and the captions beside the keys are sized to them
+    void showCatalogue(std::vector<Supplement> supplements, bool keysBuilt);
     // What a view made before or after the load takes from the last catalogue shown: each view's hook is set once.
     void dressTicket(TicketView& view);
     void dressPayment(PaymentView& view);
@@ -103,15 +108,16 @@ private:
     // the keys are made when their view is first shown: the load gives them their places and captions
     ProductKeys m_productKeys;
     TableButtons m_tableButtons;
-    // the last catalogue shown, and the window it was sized for, for the ticket, table-choice and set-menu views
+    // the window the last catalogue shown was sized for, for the ticket, table-choice and set-menu views
     struct Shown
     {
-        CatalogueParse::TabsAndWaiters names;
         CatalogueGeometry::ScreenInput screen;
         QSize startSize;
+        int captionWidth = 0; // the start width the side captions were sized from; 0 while they keep their design
     };
     std::optional<Shown> m_shown;
-    bool m_tabsNumbered = false; // a load began before any catalogue was taken on
+    bool m_tabsNumbered = false; // a load ran: the first eight tabs read "0" to "7" unless named
+    std::optional<CatalogueParse::TabsAndWaiters> m_tabNames; // the tab names of the load, once it read them
     // what the payment view takes when it is made, or at once when it is; the layout comes with the ticket's sizing
     std::optional<CatalogueGeometry::ScreenLayout> m_paymentLayout;
     std::optional<CatalogueParse::PaymentCaptions> m_paymentCaptions;

@@ -137,31 +137,12 @@ ConfigView::ConfigView(QWidget* parent) : DesignView(QStringLiteral("config"), Q
     m_emailEdit->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     place(m_emailEdit, QRectF(57.6, 447.5, 214.6, 32));
 
-    // every scaled control keeps its text in proportion to its box; the two strips keep their design height, and
-    // their text grows only as far as it fits them
-    for (QObject* child : children()) {
-        auto* control = qobject_cast<QWidget*>(child);
-        if (control && control != panel3 && control != label19 && control != label70)
-            m_fonts.add(control);
-    }
-    m_fonts.addFitted(label19);
-    m_fonts.addFitted(label70);
-
     // placed by the opening of the view; until then they sit in the bottom tenth as the opening will put them
     m_leaveWithoutSavingButton =
         bottomButton(QStringLiteral("Button12"), QStringLiteral("Quitter sans sauvegarder la configuration"));
     m_saveButton = bottomButton(QStringLiteral("Button13"), QStringLiteral("Sauvegarder la configuration"));
-    for (QPushButton* button : {m_leaveWithoutSavingButton, m_saveButton}) {
+    for (QPushButton* button : {m_leaveWithoutSavingButton, m_saveButton})
         button->setParent(this);
-        m_fonts.add(button);
-    }
     m_leaveWithoutSavingButton->setGeometry(0, 543, 183, 60);
     m_saveButton->setGeometry(183, 543, 183, 60);
-}
-
-void ConfigView::resizeEvent(QResizeEvent* event)
-{
-    DesignView::resizeEvent(event);
-    const QSizeF design = designSize();
-    m_fonts.apply(qMin(width() / design.width(), height() / design.height()));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "widgets/DesignView.h"
-#include "widgets/ScaledFonts.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +16,7 @@ class ConfigView final : public DesignView
 public:
     static const QString ContactAddress;
     // "Réglage des paramètres": the design's 36 is too large for its 33.9-high box; this size fits it
-    static constexpr int TitleSize = 28;
+    static constexpr int TitleSize = 36;
 
     explicit ConfigView(QWidget* parent = nullptr);
 
@@ -30,9 +29,6 @@ public:
     QPushButton* leaveWithoutSavingButton() const { return m_leaveWithoutSavingButton; }
     QPushButton* saveButton() const { return m_saveButton; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     QLabel* m_titleLabel;
     ToggleSwitch* m_autoStartSwitch;
@@ -42,5 +38,4 @@ private:
     QLineEdit* m_emailEdit;
     QPushButton* m_leaveWithoutSavingButton;
     QPushButton* m_saveButton;
-    ScaledFonts m_fonts;
 };

@@ -4,9 +4,10 @@
 #include "link/RegisterLink.h"
 #include "session/Session.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Navigation.h"
 
-LinkProbe::LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startView)
-    : m_link(link), m_startView(startView)
+LinkProbe::LinkProbe(RegisterLink& link, HandlerGuard& guard, const StartView& startView, Navigation& screens)
+    : m_link(link), m_startView(startView), m_screens(screens)
 {
     m_timer.setObjectName(QStringLiteral("Timer3"));
     m_timer.setInterval(IntervalMs);
@@ -20,9 +21,9 @@ void LinkProbe::probe()
         return;
     // a tap's connect has just failed: that was this round's attempt, and another would only hold the screen again
     if (m_link.connectFailed()) {
-        m_startView.bringToFront();
+        m_screens.bringStartForward();
         return;
     }
     if (m_link.exchange(Session::linkProbe()).reply != QLatin1String("OK"))
-        m_startView.bringToFront();
+        m_screens.bringStartForward();
 }

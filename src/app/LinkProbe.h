@@ -4,6 +4,7 @@
 #include <QTimer>
 
 class HandlerGuard;
+class Navigation;
 class RegisterLink;
 class StartView;
 
@@ -15,7 +16,7 @@ class LinkProbe final : public QObject
 public:
     static constexpr int IntervalMs = 1000;
 
-    LinkProbe(RegisterLink& link, HandlerGuard& guard, StartView& startView);
+    LinkProbe(RegisterLink& link, HandlerGuard& guard, const StartView& startView, Navigation& screens);
 
     void start() { m_timer.start(); }
     bool isActive() const { return m_timer.isActive(); }
@@ -24,6 +25,7 @@ public:
 
 private:
     RegisterLink& m_link;
-    StartView& m_startView;
+    const StartView& m_startView;
+    Navigation& m_screens;
     QTimer m_timer;
 };

@@ -41,8 +41,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <utility>
-
 MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_settings(settingsFolder), m_guard(this, m_link),
       m_tableChoiceView([this] { return makeLater<TableChoiceView>(); }),
@@ -71,37 +69,12 @@ void MainWindow::createViews()
     // back to front: a later view covers an earlier one where both are visible
     m_outdatedNotice = new NoticeView(this);
     m_startView = new StartView(this);
-    m_notice = new TransientNotice(this, DesignHeight);
-    m_frontFocus = std::make_unique<FrontFocus>(this, [this] { return frontView(); });
-    m_backToFront = {{QLatin1String("Rectangle12"), m_outdatedNotice},
-                     {QLatin1String("choixtable"), m_tableChoiceView},
-                     {QLatin1String("config"), m_configView},
-                     {QLatin1String("encaissement"), m_paymentView},
-                     {QLatin1String("formule"), m_setMenuView},
-                     {QLatin1String("init"), m_startView},
-                     {QLatin1String("messages"), m_messageView},
-                     {QLatin1String("plan"), m_planView},
-                     {QLatin1String("poubelle"), m_parkingView},
-                     {QLatin1String("serveur"), m_waiterView},
-                     {QLatin1String("Textmess"), m_notice},
-                     {QLatin1String("ticket"), m_ticketView}};
-    const auto place = [this](QWidget& view) { placeInStack(&view); };
-    m_tableChoiceView.whenMade(place);
-    m_configView.whenMade(place);
-    m_paymentView.whenMade(place);
-    m_setMenuView.whenMade(place);
-    m_messageView.whenMade(place);
-    m_planView.whenMade(place);
-    m_parkingView.whenMade(place);
-    m_waiterView.whenMade([this](WaiterView& view) {
-        placeInStack(&view);
-        view.closeCodePanel();
-    });
-    m_ticketView.whenMade(place);
-
+    m_notice = new TransientNotice(this);
     m_navigator = std::make_unique<Navigator>(
         Navigator::Screens{m_startView, m_configView, m_outdatedNotice, m_waiterView, m_tableChoiceView, m_planView,
-                           m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView});
+                           m_ticketView, m_paymentView, m_setMenuView, m_messageView, m_parkingView, m_notice});
+    m_frontFocus = std::make_unique<FrontFocus>(this, [this] { return frontView(); });
+    m_waiterView.whenMade([](WaiterView& view) { view.closeCodePanel(); });
 }
 
 template <typename View> QWidget* MainWindow::makeLater()
@@ -112,28 +85,10 @@ template <typename View> QWidget* MainWindow::makeLater()
     return view;
 }
 
-void MainWindow::placeInStack(QWidget* view)
-{
-    // the view goes under the first view made after it in the order, so frontView reads the same stack; restacked
-    // with no size, as Qt repaints all the window beneath a restacked view, hidden or not
-    const QRect geometry = view->geometry();
-    view->setGeometry(QRect());
-    bool passed = false;
-    for (const auto& [name, entry] : m_backToFront) {
-        QWidget* other = entry.ifMade();
-        if (passed && other) {
-            view->stackUnder(other);
-            break;
-        }
-        passed = passed || other == view;
-    }
-    view->setGeometry(geometry);
-}
-
 void MainWindow::createSubsystems()
 {
     // each subsystem gets what it drives, in the order a service meets them
-    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView);
+    m_linkProbe = std::make_unique<LinkProbe>(m_link, m_guard, *m_startView, *m_navigator);
     m_configScreen = std::make_unique<ConfigScreen>(m_settings, m_link, m_configView, *m_startView, *m_navigator);
     const CatalogueLoad::Views catalogueViews{*m_startView,  m_waiterView,  m_ticketView, m_paymentView,
                                               m_parkingView, m_setMenuView, m_planView,   m_tableChoiceView};
@@ -173,29 +128,25 @@ void MainWindow::createSubsystems()
 
     m_guard.connect(m_startView->startButton(), &RedKey::clicked, this, [this] { m_serviceStart->startLocally(); });
     m_guard.connect(m_startView->configButton(), &QPushButton::clicked, this, [this] { m_configScreen->open(); });
-    m_guard.connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] { quit(); });
+    connect(m_startView->quitButton(), &QPushButton::clicked, this, [this] {
+        // the automatic start is nobody's tap: "Quitter" is not dropped for it, and ends the terminal once the
+        // exchange in progress is over
+        if (m_startingAutomatically) {
+            m_serviceStart->end();
+            endApplication();
+            return;
+        }
+        m_guard.run([this] { quit(); });
+    });
     m_tableChoiceView.whenMade([this](TableChoiceView& view) {
         m_guard.connect(view.quitButton(), &QPushButton::clicked, this, [this] { quit(); });
     });
 }
 
-QWidget* MainWindow::frontView() const
-{
-    const QObjectList& views = children();
-    for (auto it = views.crbegin(); it != views.crend(); ++it) {
-        auto* view = qobject_cast<QWidget*>(*it);
-        if (view && view->isVisible() && view != m_notice)
-            return view;
-    }
-    return nullptr;
-}
-
 QWidget* MainWindow::view(const QString& name)
 {
-    for (const auto& [viewName, entry] : m_backToFront) {
-        if (name == viewName)
-            return entry.made();
-    }
+    if (QWidget* view = m_navigator->view(name))
+        return view;
     return findChild<QWidget*>(name);
 }
 
@@ -216,8 +167,11 @@ void MainWindow::activate()
     m_catalogueLoad->setStartSize(m_startView->size());
     m_link.disconnect();
     m_startView->forgetUnsetAddress();
-    if (!m_settings[SettingsSlots::Address].isEmpty())
+    if (!m_settings[SettingsSlots::Address].isEmpty()) {
+        m_startingAutomatically = true;
         m_guard.runSilently([this] { m_serviceStart->startAutomatically(); });
+        m_startingAutomatically = false;
+    }
     m_startView->enableStart();
 }
 

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 class ArticleOrder;
@@ -61,7 +60,9 @@ public:
     ~MainWindow() override;
 
     // The view the waiter sees: the visible one latest in the stack order.
-    QWidget* frontView() const;
+    QWidget* frontView() const { return m_navigator->frontView(); }
+    // The visible views, back to front.
+    std::vector<QWidget*> visibleViews() const { return m_navigator->visibleViews(); }
     // A view or control by its object name; a view the start left unmade is made now, as a tap leading to it would.
     QWidget* view(const QString& name);
     // True once the first activation has run.
@@ -74,6 +75,7 @@ public:
     Catalogue& catalogue() { return m_catalogue; }
     ProductTable& products() { return m_products; }
     HandlerGuard& guard() { return m_guard; }
+    Navigation& navigation() { return *m_navigator; }
     ServiceStart& serviceStart() { return *m_serviceStart; }
     CatalogueLoad& catalogueLoad() { return *m_catalogueLoad; }
     ConfigScreen& configScreen() { return *m_configScreen; }
@@ -102,9 +104,8 @@ protected:
 
 private:
     void createViews();
-    // A view hidden at start, made when first reached; once made it takes its place in the back-to-front order.
+    // A view hidden at start, made when first reached; the navigator gives it its place in the back-to-front order.
     template <typename View> QWidget* makeLater();
-    void placeInStack(QWidget* view);
     void createSubsystems();
     void activate();
     void quit();
@@ -117,6 +118,7 @@ private:
     Catalogue m_catalogue;
     HandlerGuard m_guard;
     bool m_activated = false;
+    bool m_startingAutomatically = false;
 
     // back to front
     NoticeView* m_outdatedNotice = nullptr;
@@ -131,8 +133,6 @@ private:
     ViewSlot<WaiterView> m_waiterView;
     TransientNotice* m_notice = nullptr;
     ViewSlot<TicketView> m_ticketView;
-    // every view back to front by its object name, made with the window or when first reached
-    std::vector<std::pair<QLatin1String, ScreenView>> m_backToFront;
 
     std::unique_ptr<Navigator> m_navigator;
     std::unique_ptr<FrontFocus> m_frontFocus;

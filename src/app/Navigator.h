@@ -2,6 +2,11 @@
 
 #include "widgets/Navigation.h"
 
+#include <QString>
+
+#include <functional>
+#include <vector>
+
 class LazyWidget;
 class QWidget;
 
@@ -20,6 +25,8 @@ public:
     // Hides the view, which stays unmade when it was.
     void hide() const;
     bool isVisible() const;
+    // Runs the hook on a view made late, once it is made.
+    void whenMade(std::function<void(QWidget&)> hook) const;
 
 private:
     QWidget* m_view = nullptr;
@@ -27,7 +34,9 @@ private:
 };
 
 // The one place where screens are switched. It holds every screen of the window, hides them all but the start view
-// at creation, and knows which views stand behind each screen and when the waiter must see one painted.
+// at creation, and knows which views stand behind each screen and when the waiter must see one painted. It keeps
+// the views' back-to-front order, first the order in which the window creates them; a view made late takes the
+// place that order gives it, as if it had been made with the window.
 class Navigator final : public Navigation
 {
 public:
@@ -45,14 +54,25 @@ public:
         ScreenView setMenu;
         ScreenView message;
         ScreenView parking;
+        ScreenView notice;
     };
 
     explicit Navigator(const Screens& screens);
+    Navigator(const Navigator&) = delete;
+    Navigator& operator=(const Navigator&) = delete;
+
+    // The view the waiter sees: the visible one latest in the stack order, the transient notice aside.
+    QWidget* frontView() const;
+    // The visible views, back to front.
+    std::vector<QWidget*> visibleViews() const;
+    // A view by its object name, made now when it was not; null for a name no view has.
+    QWidget* view(const QString& name) const;
 
     void paintNow() override;
     void paintDroppingInput() override;
 
     void showStart() override;
+    void bringStartForward() override;
     void openConfiguration() override;
     void closeConfiguration() override;
     void prepareService() override;
@@ -72,8 +92,25 @@ public:
     void showPayment() override;
     void showSetMenus() override;
     void leaveSetMenus() override;
+    void openMessageEntry() override;
     void closeMessageEntry() override;
+    void showNotice() override;
+    void hideNotice() override;
+    void showOutdatedNotice() override;
+    void hideOutdatedNotice() override;
 
 private:
+    // Moves the view to the end of the stack order and raises it there: every raise of a view comes through here.
+    void bringToFront(const ScreenView& view);
+    // Stacks a view just made under the first made view that stands after it in the order.
+    void placeMade(QWidget& view);
+
     Screens m_screens;
+    // back to front, each with its object name; points into m_screens
+    struct Entry
+    {
+        QLatin1String name;
+        const ScreenView* view;
+    };
+    std::vector<Entry> m_stack;
 };

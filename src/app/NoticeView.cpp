@@ -18,9 +18,7 @@ NoticeView::NoticeView(QWidget* parent)
     fill(m_noticeLabel);
 }
 
-void NoticeView::showText(const QString& text)
+void NoticeView::setText(const QString& text)
 {
     m_noticeLabel->setText(text);
-    raise();
-    show();
 }

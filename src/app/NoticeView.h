@@ -14,8 +14,7 @@ public:
 
     QLabel* noticeLabel() const { return m_noticeLabel; }
 
-    // Brings the notice to the front with that text.
-    void showText(const QString& text);
+    void setText(const QString& text);
 
 private:
     QLabel* m_noticeLabel;

@@ -56,8 +56,9 @@ CatalogueGeometry::ScreenLayout sizeTicket(TicketView& ticketView, CatalogueGeom
 {
     TicketView* ticket = &ticketView;
     QWidget* tabs = ticket->keyboardTabs();
-    // read from the layout: a view hidden since it was made has not moved its controls yet
-    const QRect tabsBox = ticket->boxOf(tabs);
+    // the tabs' place as the window of the load gives it, however large the window was when the view was made; read
+    // from the layout, as a view hidden since it was made has not moved its controls yet
+    const QRect tabsBox = ticket->boxOf(tabs, QSize(input.formWidth, input.formHeight));
     input.tabTop = tabsBox.y();
     CatalogueGeometry::ScreenLayout layout = CatalogueGeometry::screenLayout(input);
 

@@ -55,8 +55,14 @@ void ServiceStart::startAutomatically()
     const QString address = m_settings[SettingsSlots::Address];
     m_link.setHost(address);
     m_startView.setAddress(address);
-    if (m_link.exchange(Session::versionProbe()).ok())
+    if (m_link.exchange(Session::versionProbe()).ok() && !m_ending)
         startLocally();
+}
+
+void ServiceStart::end()
+{
+    m_ending = true;
+    m_catalogueLoad.end();
 }
 
 void ServiceStart::startLocally()
@@ -65,6 +71,8 @@ void ServiceStart::startLocally()
     m_link.setConnectTimeout(RegisterLink::StartConnectTimeoutMs);
     m_startView.showStatus(QStringLiteral("Vérification de la version"));
     m_screens.paintNow();
+    if (m_ending)
+        return;
 
     const QString address = m_startView.address();
     if ((address.isEmpty() || address == QLatin1String("0")) && m_settings[SettingsSlots::Address].isEmpty()) {
@@ -75,7 +83,7 @@ void ServiceStart::startLocally()
 
     const std::optional<QString> stamp = checkRegister();
     QString reply;
-    if (!stamp || !checkVersion(reply))
+    if (!stamp || m_ending || !checkVersion(reply) || m_ending)
         return;
 
     m_nextCourseSupported = true;
@@ -128,10 +136,13 @@ bool ServiceStart::checkVersion(QString& reply)
     reply = done.reply;
     // no reply in time is a link that failed, not a register too old
     const bool failed = done.failed || reply.isEmpty();
-    m_startView.clearStatus();
-    m_screens.paintNow();
+    // a register that could not be connected to leaves the status line as it was
+    if (done.connected) {
+        m_startView.clearStatus();
+        m_screens.paintNow();
+    }
     m_link.disconnect();
-    if (failed) {
+    if (failed && !m_ending) {
         MessageBox::show(&m_startView, QStringLiteral("Vérifiez votre adresse IP"));
         m_startView.clearAddress();
     }
@@ -140,11 +151,12 @@ bool ServiceStart::checkVersion(QString& reply)
 
 void ServiceStart::showOutdatedNotice()
 {
-    m_outdatedNotice.showText(OutdatedNotice);
+    m_outdatedNotice.setText(OutdatedNotice);
+    m_screens.showOutdatedNotice();
     m_startView.clearStatus();
     m_screens.paintNow();
     InputBlocker::holdFor(m_noticeMs);
-    m_outdatedNotice.hide();
+    m_screens.hideOutdatedNotice();
     if (!m_screens.closePlanIfOpen())
         Q_EMIT applicationEnded();
 }

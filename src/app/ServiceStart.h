@@ -30,6 +30,9 @@ public:
     // the local start: run it through HandlerGuard::runSilently, as nobody asked for it.
     void startAutomatically();
 
+    // "Quitter" during the start: the start sends nothing after the exchange in progress and opens no service.
+    void end();
+
     // Whether the register answers "Demande Suite", as the last start found.
     bool nextCourseSupported() const { return m_nextCourseSupported; }
 
@@ -56,4 +59,5 @@ private:
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     int m_noticeMs = NoticeMs;
     bool m_nextCourseSupported = false;
+    bool m_ending = false;
 };

@@ -206,13 +206,6 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
     m_quitButton = button(QStringLiteral("Button28"), QStringLiteral("Quitter"));
     place(m_quitButton, QRectF(277.9, 602.6, 125.1, 44.1));
 
-    // every scaled control keeps its text in proportion to its box; the footer strip keeps its design height
-    for (QObject* child : children()) {
-        auto* control = qobject_cast<QWidget*>(child);
-        if (control && control != frame)
-            m_fonts.add(control);
-    }
-
     // the footer strip runs under the two bottom buttons: it must not take their taps, and its text is short
     // enough to be read between them
     QLabel* footer = text(QStringLiteral("Label18"), QStringLiteral("Commande à distance"),
@@ -220,14 +213,6 @@ StartView::StartView(QWidget* parent) : DesignView(QStringLiteral("init"), QSize
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     dockBottom(footer, 23);
     footer->stackUnder(m_configButton);
-    m_fonts.addFitted(footer);
-}
-
-void StartView::resizeEvent(QResizeEvent* event)
-{
-    DesignView::resizeEvent(event);
-    const QSizeF design = designSize();
-    m_fonts.apply(qMin(width() / design.width(), height() / design.height()));
 }
 
 namespace {
@@ -282,10 +267,4 @@ void StartView::clearStatus()
 void StartView::enableStart()
 {
     m_startButton->setEnabled(true);
-}
-
-void StartView::bringToFront()
-{
-    show();
-    raise();
 }

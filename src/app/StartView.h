@@ -1,7 +1,6 @@
 #pragma once
 
 #include "widgets/DesignView.h"
-#include "widgets/ScaledFonts.h"
 
 #include <QLineEdit>
 
@@ -59,10 +58,6 @@ public:
     void showStatus(const QString& text);
     void clearStatus();
     void enableStart();
-    void bringToFront();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLabel* m_statusLabel;
@@ -70,7 +65,6 @@ private:
     RedKey* m_startButton;
     QPushButton* m_configButton;
     QPushButton* m_quitButton;
-    ScaledFonts m_fonts;
 };
 
 namespace Look {

@@ -75,6 +75,8 @@ QStringList Catalogue::aform(int n) const
 
 void Catalogue::indexArticles(const ProductTable& prod)
 {
+    // no article of an earlier catalogue stays pointing at a product of this one
+    m_articles.fill(0);
     for (int k = 0; k < ProductTable::ProductCount; ++k) {
         const int article = prod.art(k);
         if (article >= 0 && article < ProductTable::ArticleCount)

@@ -7,6 +7,7 @@
 #include "link/RegisterLink.h"
 #include "session/Limits.h"
 #include "session/Session.h"
+#include "settings/SettingsFormat.h"
 #include "settings/SettingsSlots.h"
 #include "settings/SettingsStore.h"
 
@@ -63,12 +64,15 @@ public:
     {
     }
 
-    // None when the download is abandoned or the cache is not whole and valid.
+    // None when the cache cannot serve; a download gives what it read, also when it stopped.
     std::optional<LoadedCatalogue> fetch();
 
 private:
     // Stops the run where it stands.
     struct Abandoned
+    {
+    };
+    struct Ended
     {
     };
     static void require(bool met)
@@ -78,7 +82,7 @@ private:
     }
 
     void readAll();
-    bool cacheIsWhole() const;
+    bool cacheCanServe() const;
     void report(Stage stage, int n = 0) const;
     // A reply that never came reads as an empty one, as the register may well answer so: the download goes on,
     // but is not cached, so a register that fell silent for a moment never leaves its gaps under the new stamp.
@@ -114,7 +118,7 @@ CatalogueSource::CatalogueSource(RegisterLink& link, const SettingsStore& settin
 {
 }
 
-std::optional<LoadedCatalogue> CatalogueSource::fetch(bool reload)
+LoadedCatalogue CatalogueSource::fetch(bool reload, const LoadedCatalogue& earlier)
 {
     std::optional<ReadAhead> ahead = std::exchange(m_readAhead, std::nullopt);
     if (!reload) {
@@ -124,9 +128,15 @@ std::optional<LoadedCatalogue> CatalogueSource::fetch(bool reload)
         else if (ahead->loaded)
             cached = Run(*this, Run::Mode::ReadEarly, std::move(*ahead->loaded)).fetch();
         if (cached)
-            return cached;
+            return std::move(*cached);
     }
-    return Run(*this, Run::Mode::Download).fetch();
+    // a download that stops leaves what it did not reach as it was
+    LoadedCatalogue over;
+    over.products = earlier.products;
+    over.productCount = earlier.productCount;
+    over.supplements = earlier.supplements;
+    over.catalogue = earlier.catalogue;
+    return *Run(*this, Run::Mode::Download, std::move(over)).fetch();
 }
 
 void CatalogueSource::readCacheAhead()
@@ -148,17 +158,25 @@ CatalogueSource::CacheTexts CatalogueSource::cacheTexts() const
 std::optional<LoadedCatalogue> CatalogueSource::Run::fetch()
 {
     try {
-        if ((m_mode == Mode::Cache || m_mode == Mode::ReadAhead) && !cacheIsWhole())
+        if ((m_mode == Mode::Cache || m_mode == Mode::ReadAhead) && !cacheCanServe())
             return std::nullopt;
         readAll();
     } catch (const Abandoned&) {
-        return std::nullopt;
+        m_loaded.stop = LoadedCatalogue::Stop::Abandoned;
+    } catch (const Ended&) {
+        m_loaded.stop = LoadedCatalogue::Stop::Ended;
     } catch (const FormatError&) {
-        // a download stops on it; a cache that does not parse is downloaded again
-        if (m_reload)
-            throw;
-        return std::nullopt;
+        // a cache that does not parse is downloaded again; a download stops on it
+        if (!m_reload)
+            return std::nullopt;
+        m_loaded.stop = LoadedCatalogue::Stop::Failed;
+        m_loaded.failure = std::current_exception();
+    } catch (const LinkError&) {
+        m_loaded.stop = LoadedCatalogue::Stop::Failed;
+        m_loaded.failure = std::current_exception();
     }
+    // `articles` follows the products read, also those of a load that stopped
+    m_loaded.catalogue.indexArticles(m_loaded.products);
     return std::move(m_loaded);
 }
 
@@ -166,13 +184,17 @@ void CatalogueSource::Run::readAll()
 {
     // a cache read ahead goes through the same stages, with nothing left to read
     const bool reading = m_mode != Mode::ReadEarly;
-    if (reading) {
+    if (reading)
         readTabsAndWaiters();
+    m_loaded.namesRead = true;
+    if (reading)
         readPaymentCaptions();
-    }
     report(Stage::Keyboard, 1);
     if (reading) {
         readSupplements();
+        // the products are numbered from 0 again: none of the earlier catalogue stays beyond the new ones
+        m_loaded.products.clearProducts();
+        m_loaded.productCount = 0;
         readKeyboard(1);
     }
     for (int n = 2; n <= Limits::Keyboards; ++n) {
@@ -180,6 +202,7 @@ void CatalogueSource::Run::readAll()
         if (reading)
             readKeyboard(n);
     }
+    m_loaded.keyboardsRead = true;
     report(Stage::KeyboardsRead);
 
     report(Stage::PrintingOptions);
@@ -195,15 +218,23 @@ void CatalogueSource::Run::readAll()
         readCourseRanks();
         readSetMenuLists();
         readTablePlan();
-        m_loaded.catalogue.indexArticles(m_loaded.products);
     }
 }
 
-bool CatalogueSource::Run::cacheIsWhole() const
+bool CatalogueSource::Run::cacheCanServe() const
 {
-    // a file cut short gives its missing slots their defaults, which read as a catalogue of another shape
+    const SettingsStore& settings = m_source.m_settings;
+    // a file cut short gives its missing slots their defaults, which read as a catalogue of another shape; a value
+    // as long as the read limit was cut by it, and a cut product list joins its second half to the wrong records
     const std::vector<int> slots = catalogueSlots();
-    return std::all_of(slots.cbegin(), slots.cend(), [this](int n) { return m_source.m_settings.isStored(n); });
+    const bool whole = std::all_of(slots.cbegin(), slots.cend(), [&](int n) {
+        return settings.isStored(n) && settings[n].size() < SettingsFormat::MaxValueLength;
+    });
+    if (!whole)
+        return false;
+    // nobody could log in on a list that names no waiter
+    const CatalogueParse::TabsAndWaiters names = CatalogueParse::parseTabsAndWaiters(settings[TabsAndWaiters]);
+    return std::any_of(names.waiterShown.cbegin(), names.waiterShown.cend(), [](bool shown) { return shown; });
 }
 
 void CatalogueSource::Run::report(Stage stage, int n) const
@@ -214,6 +245,8 @@ void CatalogueSource::Run::report(Stage stage, int n) const
 
 QString CatalogueSource::Run::ask(const Request& request)
 {
+    if (m_source.m_ending)
+        throw Ended();
     const Exchange done = m_source.m_link.exchange(request);
     if (!done.answered)
         m_loaded.complete = false;
@@ -383,9 +416,18 @@ void CatalogueSource::Run::readTablePlan()
         }
         cache(TablePlan, *reply);
     }
-    const CatalogueParse::TablePlan plan = CatalogueParse::parseTablePlan(slot(TablePlan));
-    // every table's numbers are converted now, so a bad one fails the load before any of it is shown
-    for (int z = 0; z < Limits::Tables; ++z)
-        CatalogueGeometry::tableButton(plan, z, 0, 0, 0);
+    CatalogueParse::TablePlan plan = CatalogueParse::parseTablePlan(slot(TablePlan));
+    // every table's numbers are converted now: a bad one stops the load there, with the tables before it
+    for (int z = 0; z < Limits::Tables; ++z) {
+        try {
+            CatalogueGeometry::tableButton(plan, z, 0, 0, 0);
+        } catch (const FormatError&) {
+            for (QStringList* list :
+                 {&plan.tableleft, &plan.tabletop, &plan.tableh, &plan.tablew, &plan.tableplan, &plan.tablevisible})
+                *list = list->mid(0, z);
+            m_loaded.catalogue.setTablePlan(plan);
+            throw;
+        }
+    }
     m_loaded.catalogue.setTablePlan(plan);
 }

@@ -28,16 +28,19 @@ public:
 
     CatalogueSource(RegisterLink& link, const SettingsStore& settings, Observer observer = {});
 
-    // A whole catalogue, or none when the download is abandoned: the register was lost on "nongletserveur", "enc$" or
-    // "tablepos$", or never answered "nongletserveur", which also stops the requests at once. A failure of "limp",
-    // "rang1" to "rang7" or "aform1" to "aform10" (LinkError) and a number field that is not a number (FormatError)
-    // escape. A download in which a request failed or got no reply at all is served but not complete.
-    // When !reload the cache is read and nothing sent, unless it is not whole and valid (a slot missing from the
-    // file, a number that is not a number): the catalogue is then downloaded again.
-    std::optional<LoadedCatalogue> fetch(bool reload);
+    // The catalogue, read over `earlier`. A download stops where it stands when it is abandoned (the register was
+    // lost on "nongletserveur", "enc$" or "tablepos$", or never answered "nongletserveur", which also stops the
+    // requests at once) or fails (a failure of "limp", "rang1" to "rang7" or "aform1" to "aform10", LinkError, or a
+    // number field that is not a number, FormatError): what it read before is kept over `earlier`, which holds the
+    // rest. A download in which a request failed or got no reply at all is served but not complete.
+    // When !reload the cache is read and nothing sent, unless it cannot serve (a slot missing from the file or cut
+    // at the read limit, a number that is not a number, no waiter named): the catalogue is then downloaded again.
+    LoadedCatalogue fetch(bool reload, const LoadedCatalogue& earlier = LoadedCatalogue());
     // Reads the cache now, showing nothing, so that the next fetch(false) has only its stages to show: the start does
     // it while the register prepares a reply. What it read serves only if the cache is still as it was then.
     void readCacheAhead();
+    // The terminal ends: a download under way asks for nothing more and stops as ended.
+    void end() { m_ending = true; }
 
 private:
     class Run;
@@ -54,4 +57,5 @@ private:
     const SettingsStore& m_settings;
     Observer m_observer;
     std::optional<ReadAhead> m_readAhead;
+    bool m_ending = false;
 };

@@ -14,6 +14,11 @@ void ProductTable::clear()
     *this = ProductTable();
 }
 
+void ProductTable::clearProducts()
+{
+    m_products.assign(ProductCount, Product());
+}
+
 void ProductTable::setProduct(int k, const Product& product)
 {
     if (inRange(k, ProductCount))

@@ -37,6 +37,8 @@ public:
     static constexpr int SupplementCount = 51;  // supplements 1..50; 0 is unused
 
     void clear();
+    // Empties every product, keeping the supplements and their flags.
+    void clearProducts();
 
     void setProduct(int k, const Product& product);
     // Stores one keyboard's products from index `first` on and returns the index the next keyboard starts at.

@@ -63,8 +63,6 @@ void MessageView::open()
     pin(m_toKitchenPrintersKey, QRectF(w * 55 / 100, h * 40 / 100, w * 40 / 100, h * 10 / 100).toRect());
     pin(m_cancelButton, QRectF(w * 60 / 100, 0, w * 40 / 100, boxOf(m_cancelButton).height()).toRect());
     m_messageEdit->clear();
-    raise();
-    show();
     m_messageEdit->setFocus();
 }
 

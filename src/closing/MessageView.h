@@ -19,7 +19,7 @@ public:
     RedKey* toRegisterScreenKey() const { return m_toRegisterScreenKey; }
     RedKey* toKitchenPrintersKey() const { return m_toKitchenPrintersKey; }
 
-    // Lays the box and the keys out for the window's size, empties the box and shows the view with the box focused.
+    // Lays the box and the keys out for the window's size, empties the box and gives it the focus: run once shown.
     void open();
     QString text() const;
     void clearText();

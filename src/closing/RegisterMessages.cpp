@@ -30,6 +30,7 @@ void RegisterMessages::open()
     m_ticketView->closeLinePanel();
     m_screens.showTicket();
     m_screens.paintNow();
+    m_screens.openMessageEntry();
     m_messageView->open();
 }
 

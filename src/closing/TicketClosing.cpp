@@ -70,8 +70,8 @@ void TicketClosing::finaliseTicket()
     if (total.alreadyFinalised()) {
         m_screens.paintNow();
         m_screens.repaintTicket();
-        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("Impossible\rCette table  est déjà finalisée"),
-                          NoticeRounds);
+        m_notice.showOver(m_screens, m_ticketView->ticketMemo(),
+                          QStringLiteral("Impossible\rCette table  est déjà finalisée"), NoticeRounds);
         m_screens.bringTicketForward();
         m_screens.repaintTicket();
         return;
@@ -97,6 +97,6 @@ void TicketClosing::askProforma()
     if (!done.sent)
         return;
     if (ClosingReplies(done.reply).noTicket())
-        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("Impossible\rAucun ticket en cours"),
+        m_notice.showOver(m_screens, m_ticketView->ticketMemo(), QStringLiteral("Impossible\rAucun ticket en cours"),
                           NoticeRounds);
 }

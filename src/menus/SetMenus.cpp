@@ -61,8 +61,8 @@ void SetMenus::fetch()
     switch (menus.kind) {
     case SetMenuReplies::SetMenuList::Kind::NoneRunning:
         m_ticketView->showKeyboard(SetMenuKeyboard);
-        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("Aucune Formule\rActuellement en cours"),
-                          NoneNoticeRounds);
+        m_notice.showOver(m_screens, m_ticketView->ticketMemo(),
+                          QStringLiteral("Aucune Formule\rActuellement en cours"), NoneNoticeRounds);
         m_screens.bringTicketForward();
         return;
     case SetMenuReplies::SetMenuList::Kind::NoneEntered:

@@ -106,7 +106,7 @@ void TableChoice::fillList(const Request& request, const QString& state, const Q
         items.append(QStringLiteral("Table ") + table + state);
     m_tableChoiceView->showTableList(items);
     if (items.isEmpty())
-        m_notice.showOver(&m_tableChoiceView.get(), emptyNotice, rounds);
+        m_notice.showOver(m_screens, &m_tableChoiceView.get(), emptyNotice, rounds);
 }
 
 void TableChoice::takeCovers(const Request& request)

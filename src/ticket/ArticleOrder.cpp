@@ -194,8 +194,8 @@ void ArticleOrder::showTicketAfterLostReply(const std::function<void()>& shown)
     const bool tapsDropped = m_guard.hasQueued();
     m_guard.dropQueuedWhenDone();
     if (ticketKept || tapsDropped)
-        m_notice.showOver(m_ticketView->ticketMemo(), QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"),
-                          UnansweredNoticeRounds);
+        m_notice.showOver(m_screens, m_ticketView->ticketMemo(),
+                          QStringLiteral("La caisse n'a pas répondu\rVérifiez le ticket"), UnansweredNoticeRounds);
 }
 
 void ArticleOrder::openSupplementsIfTaken()

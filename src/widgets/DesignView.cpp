@@ -83,19 +83,29 @@ void DesignView::pin(QWidget* control, const QRect& box)
 
 QRect DesignView::scaledBox(const QRectF& designBox) const
 {
-    const qreal sx = width() / m_designSize.width();
-    const qreal sy = height() / m_designSize.height();
+    return scaledBox(designBox, size());
+}
+
+QRect DesignView::scaledBox(const QRectF& designBox, const QSize& viewSize) const
+{
+    const qreal sx = viewSize.width() / m_designSize.width();
+    const qreal sy = viewSize.height() / m_designSize.height();
     const QRectF box(designBox.x() * sx, designBox.y() * sy, designBox.width() * sx, designBox.height() * sy);
     return box.toRect();
 }
 
 QRect DesignView::boxOf(const QWidget* control) const
 {
+    return boxOf(control, size());
+}
+
+QRect DesignView::boxOf(const QWidget* control, const QSize& viewSize) const
+{
     for (const Item& item : m_items) {
         if (item.control != control)
             continue;
         if (item.placement == Placement::Scaled)
-            return scaledBox(item.box);
+            return scaledBox(item.box, viewSize);
         if (item.placement == Placement::Pinned)
             return item.box.toRect();
     }

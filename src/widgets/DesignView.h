@@ -47,6 +47,8 @@ public:
     // The box the layout gives a scaled or pinned control at the view's current size, also while a hidden
     // view has not laid its controls out yet. A control the view does not place gives its geometry.
     QRect boxOf(const QWidget* control) const;
+    // The same at a size the view does not have now.
+    QRect boxOf(const QWidget* control, const QSize& viewSize) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +73,7 @@ private:
     // A control is laid out by the one view it lies on: one moved here is forgotten by the view it came from.
     void adopt(QWidget* control);
     void layoutControls();
+    QRect scaledBox(const QRectF& designBox, const QSize& viewSize) const;
     void release(QWidget* control);
     void stretchFonts(qreal sx, qreal sy);
 

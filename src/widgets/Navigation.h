@@ -2,6 +2,8 @@
 
 // Where the waiter goes next. Which views stand behind a screen, and the order in which they are shown, hidden,
 // raised and painted, belong to the navigation: a handler names the screen, never holds another view to show it.
+// The views stand in one back-to-front order, which only the navigation changes: every view is shown, hidden and
+// brought to the front through it, the notices' included.
 class Navigation
 {
 public:
@@ -17,6 +19,8 @@ public:
 
     // The start view, painted.
     virtual void showStart() = 0;
+    // The start view in front of every view, once the register is lost.
+    virtual void bringStartForward() = 0;
     // "Configuration" in place of the start view, and back.
     virtual void openConfiguration() = 0;
     virtual void closeConfiguration() = 0;
@@ -53,6 +57,13 @@ public:
     // The set-menu grid in front of the ticket, and back to the ticket, painted before the grid goes.
     virtual void showSetMenus() = 0;
     virtual void leaveSetMenus() = 0;
-    // The message entry is left for the ticket.
+    // The message entry in front of the ticket, and left for it.
+    virtual void openMessageEntry() = 0;
     virtual void closeMessageEntry() = 0;
+    // The transient notice in front of every view, and gone.
+    virtual void showNotice() = 0;
+    virtual void hideNotice() = 0;
+    // The outdated-register notice in front of every view, and gone.
+    virtual void showOutdatedNotice() = 0;
+    virtual void hideOutdatedNotice() = 0;
 };

@@ -2,13 +2,13 @@
 
 #include "ColouredLabel.h"
 #include "Fonts.h"
+#include "Navigation.h"
 #include "Palette.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
-TransientNotice::TransientNotice(QWidget* window, int designWindowHeight)
-    : QLabel(QStringLiteral("Impossible"), window), m_designWindowHeight(designWindowHeight)
+TransientNotice::TransientNotice(QWidget* window) : QLabel(QStringLiteral("Impossible"), window)
 {
     setObjectName(QStringLiteral("Textmess"));
     setAlignment(Qt::AlignCenter);
@@ -18,20 +18,19 @@ TransientNotice::TransientNotice(QWidget* window, int designWindowHeight)
     hide();
 }
 
-void TransientNotice::showOver(QWidget* view, const QString& text, int rounds)
+void TransientNotice::showOver(Navigation& screens, QWidget* view, const QString& text, int rounds)
 {
     QWidget* window = parentWidget();
     // a carriage return in a notice breaks its line
     setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    const int noticeHeight = DesignHeight * window->height() / m_designWindowHeight;
+    // 91 units high whatever the window's size, as its text keeps its size
     const QRect area(view->mapTo(window, QPoint()), view->size());
-    setGeometry(area.x(), area.y() + (area.height() - noticeHeight) / 2, area.width(), noticeHeight);
-    raise();
-    show();
+    setGeometry(area.x(), area.y() + (area.height() - DesignHeight) / 2, area.width(), DesignHeight);
+    screens.showNotice();
     repaint();
     for (int round = 0; round < rounds; ++round) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }
-    hide();
+    screens.hideNotice();
 }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class Navigation;
+
 // A short notice laid across the middle of a view ("Aucune table libre actuellement"), shown for a number of
 // rounds of UI events and 10 ms pauses while its handler waits.
 class TransientNotice final : public QLabel
@@ -11,12 +13,9 @@ class TransientNotice final : public QLabel
 public:
     static constexpr int DesignHeight = 91;
 
-    // window: the widget the notice belongs to, of design height designWindowHeight
-    TransientNotice(QWidget* window, int designWindowHeight);
+    // window: the widget the notice belongs to
+    explicit TransientNotice(QWidget* window);
 
-    // "\r" in the text starts a second line.
-    void showOver(QWidget* view, const QString& text, int rounds);
-
-private:
-    int m_designWindowHeight;
+    // "\r" in the text starts a second line. screens brings the notice to the front and takes it away.
+    void showOver(Navigation& screens, QWidget* view, const QString& text, int rounds);
 };

@@ -32,7 +32,6 @@ public:
     // The view, or null while it has not been made.
     QWidget* widgetIfMade() const { return m_widget; }
 
-protected:
     // Runs the hook on the view as soon as it is made: now, when it already is.
     void whenWidgetMade(std::function<void(QWidget&)> hook)
     {

@@ -71,6 +71,11 @@ void ScriptedRegister::replyThenClose(const QByteArray& bytes)
     append({Action::Kind::ReplyThenClose, bytes});
 }
 
+void ScriptedRegister::replyThenLeave(const QByteArray& bytes)
+{
+    append({Action::Kind::ReplyThenLeave, bytes});
+}
+
 void ScriptedRegister::sendNow(const QByteArray& bytes)
 {
     runInServerThread([this, bytes] {
@@ -172,8 +177,14 @@ void ScriptedRegister::readFrom(QTcpSocket* socket)
         delayMs = m_replyDelayMs;
         m_requestArrived.wakeAll();
     }
-    for (const Action& action : actions)
+    for (const Action& action : actions) {
         perform(socket, action, delayMs);
+        if (action.kind == Action::Kind::ReplyThenLeave) {
+            m_server->close();
+            const QMutexLocker lock(&m_mutex);
+            m_listening = false;
+        }
+    }
 }
 
 void ScriptedRegister::perform(QTcpSocket* socket, const Action& action, int delayMs)
@@ -188,7 +199,7 @@ void ScriptedRegister::perform(QTcpSocket* socket, const Action& action, int del
         socket->write(action.bytes);
         socket->flush();
         // the pending bytes go out before the connection closes
-        if (action.kind == Action::Kind::ReplyThenClose)
+        if (action.kind == Action::Kind::ReplyThenClose || action.kind == Action::Kind::ReplyThenLeave)
             socket->disconnectFromHost();
     };
     if (delayMs > 0)

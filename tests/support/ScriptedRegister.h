@@ -48,6 +48,8 @@ public:
     void closeConnection();
     // replies, then closes the connection once the reply is out
     void replyThenClose(const QByteArray& bytes);
+    // replies, closes the connection and stops listening: a register gone right after its reply
+    void replyThenLeave(const QByteArray& bytes);
 
     void sendNow(const QByteArray& bytes);
     // sends at once, unasked, then closes the connection: a register gone with a line still on its way
@@ -69,6 +71,7 @@ private:
             Ignore,
             Close,
             ReplyThenClose,
+            ReplyThenLeave,
         };
         Kind kind = Kind::Ignore;
         QByteArray bytes;
