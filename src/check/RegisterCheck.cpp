@@ -13,6 +13,7 @@
 #include "waiters/Identification.h"
 
 #include <algorithm>
+#include <exception>
 
 using RegisterCheckReport::CatalogueFigures;
 using RegisterCheckReport::Report;
@@ -152,6 +153,9 @@ bool RegisterCheck::loadCatalogue()
     std::optional<LoadedCatalogue> loaded;
     try {
         loaded = source.fetch(true);
+        // the terminal shows what was read before an error the load does not catch, then reports it
+        if (loaded->failure)
+            std::rethrow_exception(loaded->failure);
     } catch (const LinkError& error) {
         return stop(Verdict::Unreadable, QStringLiteral("la liste %1 n'a pas pu être lue : %2 (le chargement "
                                                         "s'arrête, la vue des serveurs ne s'ouvre pas)")
@@ -166,7 +170,7 @@ bool RegisterCheck::loadCatalogue()
                                                         "vue des serveurs ne s'ouvre pas)")
                                              .arg(list, error.text()));
     }
-    if (!loaded) {
+    if (loaded->stop == LoadedCatalogue::Stop::Abandoned) {
         const RequestPace& last = m_report.requests.constLast();
         return stop(last.failure.isEmpty() ? Verdict::Silent : Verdict::Unreadable,
                     QStringLiteral("%1 : %2 (« Vérifiez votre adresse IP », catalogue abandonné)")
