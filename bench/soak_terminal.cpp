@@ -133,8 +133,8 @@ void noteExchange(const QString& text)
         ended.failed = true;
         // a register in health keeps its connection open: one it closes or refuses is a fault even where the
         // simulator's log cannot name the connection (gone before its port was known)
-        ended.closedByRegister = text.contains(QLatin1String("Connexion fermée par la caisse")) ||
-                                 text.contains(QLatin1String("Connexion refusée par la caisse"));
+        ended.closedByRegister = text.contains(QStringLiteral("Connexion fermée par la caisse")) ||
+                                 text.contains(QStringLiteral("Connexion refusée par la caisse"));
     }
     // looked up once a connection is made: it lasts until the link connects again
     if (connectLogged || currentLocalPort == 0) {
@@ -454,7 +454,8 @@ private:
         bool paced = false;
         int allowed = 0;
         qint64 vanishedFromMs = heldMs;
-        bool vanished = false;
+        bool vanished = false; // failed since the last line: the register did not come back within the tap
+        bool failed = false;
         bool closed = false;
         for (const EndedExchange& exchange : ended) {
             closed = closed || exchange.closedByRegister;
@@ -462,12 +463,15 @@ private:
             ports.insert(exchange.localPort);
             paced = paced || pace > 0;
             allowed += allowedMs(exchange, pace);
-            // the register was there while lines came: gone after the last line before the first failure (a
-            // register gone silent is found so after requests that got none)
-            if (exchange.failed)
+            // the register was there while lines came: gone after its last line when only failures follow it (a
+            // register gone silent is found so after requests that got none); one that comes back was not gone
+            if (exchange.failed) {
                 vanished = true;
-            else if (!vanished && !silent(exchange))
+                failed = true;
+            } else if (!silent(exchange)) {
                 vanishedFromMs = exchange.endMs;
+                vanished = false;
+            }
         }
         ports.remove(0);
         if (currentLocalPort)
@@ -476,7 +480,7 @@ private:
         const qint64 gap = nowMs - heldMs;
         const int pacedBound = allowed + PacedSlackMs + PacedSlackPerExchangeMs * int(ended.size());
         m_lastTapHealthy = paced && !faulted;
-        m_noFaultSinceStart = m_noFaultSinceStart && !faulted && !vanished;
+        m_noFaultSinceStart = m_noFaultSinceStart && !faulted && !failed;
         m_lastTapAction = m_lastAction;
         if (m_lastTapHealthy) {
             ++m_pacedTaps;
@@ -485,14 +489,14 @@ private:
             if (gap * m_pacedClosest.boundMs >= m_pacedClosest.ms * pacedBound)
                 m_pacedClosest = {gap, pacedBound};
         }
+        if (failed && m_lastTapHealthy) {
+            pacedShown(QStringLiteral("an exchange failed"));
+            m_lastTapHealthy = false; // one sign per tap
+        }
         if (vanished) {
             // a register found gone: the screen is free within the bound of it, whatever came before
             ++m_vanishedTaps;
             m_vanishedLongestMs = std::max(m_vanishedLongestMs, nowMs - vanishedFromMs);
-            if (m_lastTapHealthy) {
-                pacedShown(QStringLiteral("an exchange failed"));
-                m_lastTapHealthy = false; // one sign per tap
-            }
             return int(vanishedFromMs - heldMs) + HoldBoundMs;
         }
         return m_lastTapHealthy ? pacedBound : std::max(HoldBoundMs, pacedBound);
