@@ -80,9 +80,9 @@ struct EndedExchange
     int pauseMs = 0;
     int totalMs = 0;
     bool failed = false;
-    qint64 endMs = 0;              // on runClock
-    quint16 localPort = 0;         // of the connection it ended on; 0 when not known
-    bool closedByRegister = false; // failed on a connection the register closed or refused
+    qint64 endMs = 0;           // on runClock
+    quint16 localPort = 0;      // of the connection it ended on; 0 when not known
+    bool registerFault = false; // failed on a connection the register closed or refused, or on a line too long
 };
 
 std::vector<EndedExchange> exchangesSinceBeat;
@@ -131,10 +131,11 @@ void noteExchange(const QString& text)
     } else {
         ended.request = text.left(text.indexOf(QLatin1String(" failed ")));
         ended.failed = true;
-        // a register in health keeps its connection open: one it closes or refuses is a fault even where the
+        // a register in health keeps its connection open and its lines short: the rest is a fault even where the
         // simulator's log cannot name the connection (gone before its port was known)
-        ended.closedByRegister = text.contains(QStringLiteral("Connexion fermée par la caisse")) ||
-                                 text.contains(QStringLiteral("Connexion refusée par la caisse"));
+        ended.registerFault = text.contains(QStringLiteral("Connexion fermée par la caisse")) ||
+                              text.contains(QStringLiteral("Connexion refusée par la caisse")) ||
+                              text.contains(QStringLiteral("Ligne trop longue reçue de la caisse"));
     }
     // looked up once a connection is made: it lasts until the link connects again
     if (connectLogged || currentLocalPort == 0) {
@@ -458,7 +459,7 @@ private:
         bool failed = false;
         bool closed = false;
         for (const EndedExchange& exchange : ended) {
-            closed = closed || exchange.closedByRegister;
+            closed = closed || exchange.registerFault;
             const int pace = exchange.localPort ? m_simLog.pace(exchange.localPort) : 0;
             ports.insert(exchange.localPort);
             paced = paced || pace > 0;
