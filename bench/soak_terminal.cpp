@@ -83,6 +83,7 @@ struct EndedExchange
     qint64 endMs = 0;           // on runClock
     quint16 localPort = 0;      // of the connection it ended on; 0 when not known
     bool registerFault = false; // failed on a connection the register closed or refused, or on a line too long
+    ExchangePlan plan;          // as the link was given it with the request
 };
 
 std::vector<EndedExchange> exchangesSinceBeat;
@@ -149,6 +150,13 @@ void noteExchange(const QString& text)
     exchangesSinceBeat.push_back(ended);
 }
 
+// The link tells each exchange's request with its plan right after logging its end.
+void notePlan(const Request& request, const Exchange&)
+{
+    if (!exchangesSinceBeat.empty() && exchangesSinceBeat.back().request == request.text)
+        exchangesSinceBeat.back().plan = request.plan;
+}
+
 void writeLog(const QString& line)
 {
     if (!logFile)
@@ -176,64 +184,13 @@ void logMessage(QtMsgType type, const QMessageLogContext& context, const QString
     }
 }
 
-// The plan Session gives a request, told by its keyword; where one keyword goes with several plans, the one that
-// waits longest.
-ExchangePlan planOf(const QString& request)
-{
-    namespace Plans = ExchangePlans;
-    static const QHash<QString, ExchangePlan> plans{
-        {QStringLiteral("ve01$"), Plans::VersionQuery},
-        {QStringLiteral("ve02$"), Plans::VersionDate},
-        {QStringLiteral("ve04$"), Plans::VersionDate},
-        {QStringLiteral("connect"), Plans::LinkProbe},
-        {QStringLiteral("limp"), Plans::CatalogueListSettled},
-        {QStringLiteral("nacuistot"), Plans::CatalogueListSettled},
-        {QStringLiteral("ad$"), Plans::TicketRefresh},
-        {QStringLiteral("ademandelibre$"), Plans::FreeTables},
-        {QStringLiteral("ademande$"), Plans::BusyTables},
-        {QStringLiteral("tableocc"), Plans::TableStates},
-        {QStringLiteral("couverts$"), Plans::TakenTableCovers},
-        {QStringLiteral("envcouverts$"), Plans::CoversPanel},
-        {QStringLiteral("code$"), Plans::WaiterKey},
-        {QStringLiteral("code1$"), Plans::CodeCheck},
-        {QStringLiteral("demanderang$"), Plans::WaitingCourses},
-        {QStringLiteral("ec$"), Plans::KitchenDispatch},
-        {QStringLiteral("retour$"), Plans::LeaveTable},
-        {QStringLiteral("rc$"), Plans::KitchenMessages},
-        {QStringLiteral("su$"), Plans::KitchenMessages},
-        {QStringLiteral("suitesss$"), Plans::NextCourseQuery},
-        {QStringLiteral("ntotal$"), Plans::Total},
-        {QStringLiteral("AN$"), Plans::Proforma},
-        {QStringLiteral("cb$"), Plans::Payment},
-        {QStringLiteral("ch$"), Plans::Payment},
-        {QStringLiteral("ba$"), Plans::LatePayment},
-        {QStringLiteral("es$"), Plans::LatePayment},
-        {QStringLiteral("adc$"), Plans::Message},
-        {QStringLiteral("adi$"), Plans::Message},
-        {QStringLiteral("af$"), Plans::SetMenuList},
-        {QStringLiteral("r$"), Plans::SetMenuDish},
-        {QStringLiteral("b$"), Plans::SetMenuDishOptions},
-        {QStringLiteral("moinsun$"), Plans::LineChange},
-        {QStringLiteral("offreligne$"), Plans::LineChange},
-    };
-    const qsizetype dollar = request.indexOf(QLatin1Char('$'));
-    const QString keyword = dollar < 0 ? request : request.left(dollar + 1);
-    if (const auto plan = plans.constFind(keyword); plan != plans.cend())
-        return *plan;
-    bool article = false;
-    const int number = keyword.chopped(1).toInt(&article);
-    if (article)
-        return number >= 942 ? Plans::Supplement : Plans::ArticleOrder;
-    return Plans::CatalogueList;
-}
-
 // What the protocol lets an exchange take at a register that answers each request paceMs after it came: the plan's
 // settling, stale-line read, pause and trailing read, the pace beyond the pause, and for an empty reply the whole
 // read time-out and the second read.
 int allowedMs(const EndedExchange& exchange, int paceMs)
 {
     constexpr int ReadMs = RegisterLink::ReadTimeoutMs;
-    const ExchangePlan plan = planOf(exchange.request);
+    const ExchangePlan& plan = exchange.plan;
     int ms = plan.settleMs * (plan.fresh ? 2 : 1) + exchange.pauseMs + (plan.staleRead ? ReadMs : 0) +
              (plan.trailingRead ? ReadMs : 0);
     if (exchange.reply.isEmpty())
@@ -246,7 +203,7 @@ int allowedMs(const EndedExchange& exchange, int paceMs)
 // Every read of the exchange timed out: an empty line comes at the register's pace, within the first of them.
 bool silent(const EndedExchange& exchange)
 {
-    const ExchangePlan plan = planOf(exchange.request);
+    const ExchangePlan& plan = exchange.plan;
     const int reads = 1 + (plan.staleRead ? 1 : 0) + (plan.secondRead ? 1 : 0);
     return exchange.reply.isEmpty() && exchange.totalMs >= exchange.pauseMs + RegisterLink::ReadTimeoutMs * reads;
 }
@@ -396,6 +353,7 @@ private:
     {
         m_form = std::make_unique<MainWindow>(m_folder);
         m_form->link().setPort(m_port);
+        m_form->link().setWatcher(notePlan);
         m_form->show();
         m_form->activateWindow();
     }
