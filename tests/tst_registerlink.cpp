@@ -51,6 +51,7 @@ private Q_SLOTS:
     void lineCutShortFailsAndNextExchangeReconnects();
     void whatCameBeforeTheRequestNeverAnswersIt_data();
     void whatCameBeforeTheRequestNeverAnswersIt();
+    void lineComingBeforeTheRequestIsDroppedWhole();
     void lateReplyIsNotTakenForTheNextOne();
     void lateReplyArrivingDuringTheNextExchangeIsNotItsReply();
     void linkLogShowsEachExchange();
@@ -563,6 +564,22 @@ void tst_RegisterLink::whatCameBeforeTheRequestNeverAnswersIt()
     elapsed.start();
     QCOMPARE(m_link->exchange(QStringLiteral("ve04$"), options), QStringLiteral("numversion~2~2~3"));
     QVERIFY(elapsed.elapsed() < RegisterLink::ReadTimeoutMs);
+}
+
+void tst_RegisterLink::lineComingBeforeTheRequestIsDroppedWhole()
+{
+    // a trailing line the register is still sending when the next request is due
+    m_register->replyBytes("caisse~1~57\r\nO");
+    m_register->replyLine(QStringLiteral("numversion~2~2~3"));
+    QCOMPARE(m_link->exchange(QStringLiteral("ve01$")), QStringLiteral("caisse~1~57"));
+    std::thread rest([&] {
+        QThread::msleep(100);
+        m_register->sendNow("K\r\n");
+    });
+    const QString reply = m_link->exchange(QStringLiteral("ve04$"));
+    rest.join();
+    QCOMPARE(reply, QStringLiteral("numversion~2~2~3"));
+    QCOMPARE(m_register->connectionCount(), 1);
 }
 
 void tst_RegisterLink::lateReplyIsNotTakenForTheNextOne()

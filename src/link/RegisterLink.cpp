@@ -165,9 +165,16 @@ bool RegisterLink::dropPending(bool lookAgain)
     // take in what has arrived by now, and no more: a flood must not hold the exchange
     if (lookAgain && connected())
         m_socket.waitForReadyRead(0);
-    const bool dropped = !m_socket.readAll().isEmpty() || !m_buffer.isEmpty();
-    m_buffer.clear();
-    return dropped;
+    m_buffer.append(m_socket.readAll());
+    if (m_buffer.isEmpty())
+        return false;
+    QString line;
+    while (m_buffer.takeLine(line) == LineBuffer::Status::Line) {
+    }
+    // a line still coming is read to its end: its tail would otherwise be taken for this request's reply
+    if (!m_buffer.isEmpty())
+        readLine();
+    return true;
 }
 
 void RegisterLink::fail(const QString& text)
